@@ -1,0 +1,268 @@
+#include "diagnostics/Log.h"
+
+#include "BuildConfig.h"
+#include "settings/Path.h"
+#include "settings/PreferKey.h"
+#include "settings/Preferences.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <spdlog/sinks/basic_file_sink.h>
+#include <spdlog/sinks/stdout_sinks.h>
+#include <spdlog/spdlog.h>
+
+#include <atomic>
+#include <mutex>
+
+namespace Log {
+
+namespace {
+
+constexpr const char* linePattern = "%Y-%m-%d %H:%M:%S.%e [%l] %s:%#:%! %v";
+
+struct State
+{
+    std::mutex mutex;
+    std::shared_ptr<spdlog::logger> logger;
+    std::atomic<int> minimum{static_cast<int>(Level::error) + 1};
+    QString filePath;
+};
+
+State& state()
+{
+    static State s;
+    return s;
+}
+
+spdlog::level::level_enum toSpdlog(Level level)
+{
+    switch (level) {
+    case Level::verbose:
+        return spdlog::level::trace;
+    case Level::debug:
+        return spdlog::level::debug;
+    case Level::info:
+        return spdlog::level::info;
+    case Level::warning:
+        return spdlog::level::warn;
+    case Level::error:
+        return spdlog::level::err;
+    }
+    return spdlog::level::info;
+}
+
+std::shared_ptr<spdlog::logger> ensureLogger()
+{
+    auto& s = state();
+    if (!s.logger) {
+        s.logger = std::make_shared<spdlog::logger>("mirelo");
+        s.logger->set_level(spdlog::level::trace);
+        s.logger->flush_on(spdlog::level::trace);
+    }
+    return s.logger;
+}
+
+void addSinkLocked(const std::shared_ptr<spdlog::sinks::sink>& sink, Level minimum)
+{
+    auto& s = state();
+    sink->set_level(toSpdlog(minimum));
+    sink->set_pattern(linePattern);
+    ensureLogger()->sinks().push_back(sink);
+    if (static_cast<int>(minimum) < s.minimum.load())
+        s.minimum.store(static_cast<int>(minimum));
+}
+
+QString osReleaseValue(const QByteArray& content, const char* key)
+{
+    const QByteArray prefix = QByteArray(key) + '=';
+    for (const QByteArray& raw : content.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (!line.startsWith(prefix))
+            continue;
+        QByteArray value = line.mid(prefix.size());
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+            value = value.mid(1, value.size() - 2);
+        return QString::fromUtf8(value);
+    }
+    return {};
+}
+
+} // namespace
+
+QString levelName(Level level)
+{
+    switch (level) {
+    case Level::verbose:
+        return QStringLiteral("verbose");
+    case Level::debug:
+        return QStringLiteral("debug");
+    case Level::info:
+        return QStringLiteral("info");
+    case Level::warning:
+        return QStringLiteral("warning");
+    case Level::error:
+        return QStringLiteral("error");
+    }
+    return {};
+}
+
+Level logLevel(const Preferences& preferences)
+{
+    const auto text = preferences.stringValue(PreferKey::logLevel);
+    if (!text)
+        return Level::info;
+    for (Level level : {Level::verbose, Level::debug, Level::info, Level::warning, Level::error}) {
+        if (*text == levelName(level))
+            return level;
+    }
+    return Level::debug;
+}
+
+bool enabled(Level level)
+{
+    return static_cast<int>(level) >= state().minimum.load(std::memory_order_relaxed);
+}
+
+void write(Level level, const char* file, const char* function, int line, const QString& message)
+{
+    // One lock around the write: outputs may be added while other threads log.
+    std::lock_guard lock(state().mutex);
+    const auto& logger = state().logger;
+    if (!logger)
+        return;
+    try {
+        const QByteArray utf8 = message.toUtf8();
+        logger->log(spdlog::source_loc{file, line, function}, toSpdlog(level),
+                    spdlog::string_view_t(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    } catch (...) {
+        // A write that fails is dropped; logging never stops the caller.
+    }
+}
+
+BuildInfo buildInfo()
+{
+    return {QStringLiteral(MIRELO_RELEASE_STAGE), QStringLiteral(MIRELO_SHORT_VERSION),
+            QStringLiteral(MIRELO_BUILD_NUMBER)};
+}
+
+QString logFileName(const QDate& date)
+{
+    // Calendar year: the week-based year would name a file 2026 on 2025-12-29.
+    return date.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".log");
+}
+
+QString logDirectory()
+{
+    try {
+        Path folder = Path::root() + QStringLiteral("data");
+        folder.mkdir();
+        Path logs = folder + QStringLiteral("logs");
+        logs.mkdir();
+        if (!QFileInfo(logs.string).isDir())
+            return {};
+        return logs.string;
+    } catch (const PathError&) {
+        return {};
+    }
+}
+
+void setupLogger(const Preferences& preferences)
+{
+    const Level level = logLevel(preferences);
+    {
+        std::lock_guard lock(state().mutex);
+        addSinkLocked(std::make_shared<spdlog::sinks::stderr_sink_mt>(), level);
+    }
+
+    cleanUpExpiredLogs();
+
+    const QString folder = logDirectory();
+    bool fileOutput = false;
+    if (!folder.isEmpty()) {
+        const QString path = folder + QLatin1Char('/') + logFileName(QDate::currentDate());
+        try {
+            auto sink = std::make_shared<spdlog::sinks::basic_file_sink_mt>(path.toStdString(), false);
+            std::lock_guard lock(state().mutex);
+            addSinkLocked(sink, level);
+            state().filePath = path;
+            fileOutput = true;
+        } catch (const spdlog::spdlog_ex& error) {
+            LOG_ERROR(QStringLiteral("Can't open the log file %1 (%2); logging to the console only.")
+                          .arg(path, QString::fromUtf8(error.what())));
+        }
+    } else {
+        LOG_ERROR(QStringLiteral("Can't create the log folder under %1; logging to the console only.")
+                      .arg(Path::root().string));
+    }
+    Q_UNUSED(fileOutput);
+
+    const BuildInfo build = buildInfo();
+    LOG_INFO(QStringLiteral("Logger setuped!"));
+    LOG_INFO(QStringLiteral("Logger level: ") + levelName(level));
+    LOG_INFO(QStringLiteral("Release Stage: ") + build.releaseStage);
+    LOG_INFO(QStringLiteral(" v") + build.shortVersion + QStringLiteral(" (") + build.buildNumber + QStringLiteral(")"));
+    LOG_INFO(userPlatformLine());
+    LOG_INFO(QStringLiteral("Sandboxed: ") +
+             (qEnvironmentVariableIsSet("APP_SANDBOX_CONTAINER_ID") ? QStringLiteral("true") : QStringLiteral("false")));
+}
+
+void cleanUpExpiredLogs(const QDateTime& now)
+{
+    bool ok = false;
+    const qlonglong limit = now.addSecs(-604800).toString(QStringLiteral("yyyyMMdd")).toLongLong(&ok);
+    if (!ok) {
+        LOG_ERROR(QStringLiteral("Can't find from date."));
+        return;
+    }
+    const QString folder = logDirectory();
+    if (folder.isEmpty())
+        return;
+    for (const Path& child : Path(folder).children()) {
+        const QFileInfo info(child.string);
+        bool isNumber = false;
+        const qlonglong key = info.completeBaseName().remove(QLatin1Char('-')).toLongLong(&isNumber);
+        if (!isNumber || key >= limit)
+            continue;
+        LOG_DEBUG(QStringLiteral("Will remove ") + info.fileName());
+        if (!QFile::remove(child.string))
+            LOG_ERROR(QStringLiteral("Failed to remove ") + child.string);
+    }
+}
+
+QString currentLogFilePath()
+{
+    std::lock_guard lock(state().mutex);
+    return state().filePath;
+}
+
+void addSink(std::shared_ptr<spdlog::sinks::sink> sink, Level minimum)
+{
+    std::lock_guard lock(state().mutex);
+    addSinkLocked(sink, minimum);
+}
+
+void reset()
+{
+    std::lock_guard lock(state().mutex);
+    auto& s = state();
+    if (s.logger)
+        s.logger->flush();
+    s.logger.reset();
+    s.filePath.clear();
+    s.minimum.store(static_cast<int>(Level::error) + 1);
+}
+
+QString userPlatformLine(const QString& osReleasePath)
+{
+    QFile file(osReleasePath);
+    QByteArray content;
+    if (file.open(QIODevice::ReadOnly))
+        content = file.read(64 * 1024);
+    auto orUnknown = [](QString value) { return value.isEmpty() ? QStringLiteral("Unknown") : value; };
+    return QStringLiteral("User Platform: %1 %2 build (%3)")
+        .arg(orUnknown(osReleaseValue(content, "NAME")), orUnknown(osReleaseValue(content, "VERSION_ID")),
+             orUnknown(osReleaseValue(content, "BUILD_ID")));
+}
+
+} // namespace Log

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// The preference keys; each key's text is the case name.
+enum class PreferKey {
+    LaunchAtLogin,
+    Wallpaper,
+    BreakTitle,
+    PasscodeEnabled,
+    Passcode,
+    PasscodeTimeOut,
+    TouchIDEnabled,
+    StartPomodoroShortcut,
+    ShortBreakShortcut,
+    SoundEffect,
+    QuoteEnabled,
+    QuotesType,
+    CountDownOnMenubarEnabled,
+    CountDownPieOnMenuBarEnabled,
+    AutoStartPomodoroEnabled,
+    logLevel,
+    checkUpdateForStage,
+    showBreakOptions,
+    noCancellationDuringTheBreak,
+    statsFilterOption,
+};
+
+inline constexpr int PreferKeyCount = 20;
+
+const std::array<PreferKey, PreferKeyCount>& allPreferKeys();
+QString keyText(PreferKey key);
+
+// The duration keys, outside the enumeration. Values are whole seconds (count for the last).
+namespace DurationKey {
+inline const QString pomodoro = QStringLiteral("pomodoroKey");
+inline const QString shortBreak = QStringLiteral("shortBreakKey");
+inline const QString longBreak = QStringLiteral("longBreakKey");
+inline const QString countToLongBreak = QStringLiteral("countToLongBreak");
+} // namespace DurationKey
+
+// Hidden keys holding the base addresses of the web endpoints (no trailing "/").
+namespace EndpointKey {
+inline const QString unsplash = QStringLiteral("UnsplashBaseURL");
+inline const QString quotes = QStringLiteral("QuotesBaseURL");
+inline const QString news = QStringLiteral("NewsBaseURL");
+inline const QString update = QStringLiteral("UpdateBaseURL");
+inline const QString apn = QStringLiteral("APNBaseURL");
+} // namespace EndpointKey
+
+enum class WallpaperOption { desktop = 0, unsplash = 1, custom = 2, screen = 3 };
+enum class PreferQuotesType { disabled = 0, quotesDesign = 1, velmoro = 2, custom = 3 };

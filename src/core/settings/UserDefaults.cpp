@@ -1,0 +1,116 @@
+#include "settings/UserDefaults.h"
+
+#include "diagnostics/Log.h"
+#include "diagnostics/UsageTracker.h"
+#include "settings/LoginItems.h"
+#include "settings/Preferences.h"
+
+namespace UserDefaults {
+
+bool launchAtLogin(LoginItems& loginItems, bool enabled)
+{
+    if (loginItems.setEnabled(enabled)) {
+        LOG_INFO(QStringLiteral("SMLoginItemSetEnabled successfully. enabled: ") +
+                 (enabled ? QStringLiteral("true") : QStringLiteral("false")));
+        return true;
+    }
+    LOG_ERROR(QStringLiteral("SMLoginItemSetEnabled failed."));
+    return false;
+}
+
+void setupUserDefaultsValues(Preferences& preferences, LoginItems& loginItems)
+{
+    preferences.registerDefault(DurationKey::pomodoro, 1500);
+    preferences.registerDefault(DurationKey::shortBreak, 300);
+    preferences.registerDefault(DurationKey::longBreak, 900);
+    preferences.registerDefault(DurationKey::countToLongBreak, 3);
+    preferences.registerDefault(keyText(PreferKey::noCancellationDuringTheBreak), false);
+    preferences.registerDefault(keyText(PreferKey::SoundEffect), true);
+    preferences.registerDefault(keyText(PreferKey::QuotesType), 1);
+    preferences.registerDefault(keyText(PreferKey::CountDownOnMenubarEnabled), true);
+    preferences.registerDefault(keyText(PreferKey::AutoStartPomodoroEnabled), false);
+    preferences.registerDefault(keyText(PreferKey::showBreakOptions), true);
+    preferences.registerDefault(keyText(PreferKey::statsFilterOption), 1);
+    preferences.registerDefault(keyText(PreferKey::Wallpaper), 1);
+    preferences.registerDefault(keyText(PreferKey::TouchIDEnabled), true);
+    preferences.registerDefault(keyText(PreferKey::PasscodeEnabled), false);
+    preferences.registerDefault(keyText(PreferKey::PasscodeTimeOut), 0);
+    preferences.registerDefault(keyText(PreferKey::Passcode), QString());
+    preferences.registerDefault(keyText(PreferKey::CountDownPieOnMenuBarEnabled), true);
+    preferences.registerDefault(keyText(PreferKey::LaunchAtLogin), true);
+    for (const QString& key : {EndpointKey::unsplash, EndpointKey::quotes, EndpointKey::news, EndpointKey::update,
+                               EndpointKey::apn})
+        preferences.registerDefault(key, defaultEndpoint(key));
+
+    const QString launchKey = keyText(PreferKey::LaunchAtLogin);
+    if (preferences.hasPersistedValue(launchKey))
+        return;
+    if (launchAtLogin(loginItems, true)) {
+        LOG_INFO(QStringLiteral("Auto set launch at login."));
+        preferences.setValue(launchKey, true);
+        preferences.synchronize();
+    } else {
+        LOG_ERROR(QStringLiteral("Failed to set launch at login by default."));
+        track(MREvent::failedToSetLaunchAtLogin);
+        preferences.registerDefault(launchKey, false);
+    }
+}
+
+void restoreDefaults(Preferences& preferences, LoginItems& loginItems)
+{
+    preferences.removeValue(DurationKey::pomodoro);
+    preferences.removeValue(DurationKey::shortBreak);
+    preferences.removeValue(DurationKey::longBreak);
+    preferences.removeValues({PreferKey::AutoStartPomodoroEnabled, PreferKey::QuotesType, PreferKey::SoundEffect,
+                              PreferKey::CountDownOnMenubarEnabled, PreferKey::LaunchAtLogin});
+    setupUserDefaultsValues(preferences, loginItems);
+    preferences.synchronize();
+}
+
+std::optional<QString> passcodeForBreakviewUnlocking(const Preferences& preferences)
+{
+    const auto passcode = preferences.stringValue(PreferKey::Passcode);
+    if (!passcode) {
+        LOG_DEBUG(QStringLiteral("Passcode is empty."));
+        return std::nullopt;
+    }
+    if (!preferences.boolValue(PreferKey::PasscodeEnabled)) {
+        LOG_DEBUG(QStringLiteral("Passcode did not enabled."));
+        return std::nullopt;
+    }
+    return passcode;
+}
+
+bool shouldShowBreakOptions(const Preferences& preferences)
+{
+    if (preferences.boolValue(PreferKey::noCancellationDuringTheBreak))
+        return false;
+    return preferences.boolValue(PreferKey::showBreakOptions);
+}
+
+QString defaultEndpoint(const QString& endpointKey)
+{
+    if (endpointKey == EndpointKey::unsplash)
+        return QStringLiteral("https://photos.mirelo.org");
+    if (endpointKey == EndpointKey::quotes)
+        return QStringLiteral("https://quotes.mirelo.org");
+    if (endpointKey == EndpointKey::news)
+        return QStringLiteral("https://news.mirelo.org");
+    if (endpointKey == EndpointKey::update)
+        return QStringLiteral("https://updates.mirelo.org");
+    if (endpointKey == EndpointKey::apn)
+        return QStringLiteral("https://push.mirelo.org");
+    return {};
+}
+
+QString endpoint(const Preferences& preferences, const QString& endpointKey)
+{
+    QString base = preferences.stringValue(endpointKey).value_or(QString());
+    if (base.isEmpty())
+        base = defaultEndpoint(endpointKey);
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    return base;
+}
+
+} // namespace UserDefaults

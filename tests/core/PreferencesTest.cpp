@@ -1,0 +1,145 @@
+#include "LogCapture.h"
+#include "TestEnvironment.h"
+#include "settings/Preferences.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+class PreferencesTest : public TestEnvironment
+{
+protected:
+    QString prefsPath() const { return configHome() + QStringLiteral("/org.mirelo.Mirelo/preferences.json"); }
+};
+
+TEST_F(PreferencesTest, WrittenValuesWinOverDefaultsAndSurviveReopen)
+{
+    {
+        Preferences prefs(prefsPath());
+        prefs.registerDefault(QStringLiteral("pomodoroKey"), 1500);
+        EXPECT_EQ(prefs.intValue(QStringLiteral("pomodoroKey")), 1500);
+        prefs.setValue(QStringLiteral("pomodoroKey"), 3000);
+        prefs.setValue(PreferKey::logLevel, QStringLiteral("debug"));
+        EXPECT_EQ(prefs.intValue(QStringLiteral("pomodoroKey")), 3000);
+    }
+    Preferences reopened(prefsPath());
+    EXPECT_EQ(reopened.intValue(QStringLiteral("pomodoroKey")), 3000);
+    EXPECT_EQ(reopened.stringValue(PreferKey::logLevel), QStringLiteral("debug"));
+    // Defaults are never written to disk.
+    const QJsonObject onDisk = QJsonDocument::fromJson(readFile(prefsPath())).object();
+    EXPECT_EQ(onDisk.size(), 2);
+    EXPECT_EQ(Preferences::defaultFilePath(), prefsPath());
+}
+
+TEST_F(PreferencesTest, AbsentAndMistypedValuesReadAsFalseZeroAndNone)
+{
+    writeFile(prefsPath(), R"({"SoundEffect":"yes","pomodoroKey":"1500","QuotesType":1.5,"logLevel":4,
+                              "Wallpaper":true,"countToLongBreak":1e12})");
+    Preferences prefs(prefsPath());
+    EXPECT_FALSE(prefs.boolValue(PreferKey::SoundEffect));
+    EXPECT_EQ(prefs.intValue(QStringLiteral("pomodoroKey")), 0);
+    EXPECT_EQ(prefs.intValue(PreferKey::QuotesType), 0);
+    EXPECT_EQ(prefs.stringValue(PreferKey::logLevel), std::nullopt);
+    EXPECT_EQ(prefs.intValue(PreferKey::Wallpaper), 0);
+    EXPECT_EQ(prefs.intValue(QStringLiteral("countToLongBreak")), 0);
+    EXPECT_FALSE(prefs.boolValue(PreferKey::PasscodeEnabled));
+    EXPECT_EQ(prefs.intValue(PreferKey::checkUpdateForStage), 0);
+    EXPECT_EQ(prefs.stringValue(PreferKey::Passcode), std::nullopt);
+}
+
+TEST_F(PreferencesTest, GarbageFileIsKeptAsideAndNeverOverwritten)
+{
+    const QByteArray garbage("{\"pomodoroKey\": 3000, oops \x01\xff");
+    writeFile(prefsPath(), garbage);
+    Preferences prefs(prefsPath());
+    EXPECT_EQ(prefs.intValue(QStringLiteral("pomodoroKey")), 0);
+    EXPECT_EQ(readFile(prefsPath() + QStringLiteral(".corrupt")), garbage);
+    EXPECT_TRUE(log().anyContains(QStringLiteral("kept it as")));
+
+    prefs.setValue(QStringLiteral("pomodoroKey"), 1200);
+    EXPECT_EQ(readFile(prefsPath() + QStringLiteral(".corrupt")), garbage);
+    EXPECT_EQ(QJsonDocument::fromJson(readFile(prefsPath())).object().value(QStringLiteral("pomodoroKey")).toInt(), 1200);
+
+    // A second bad file does not replace the first one kept aside.
+    writeFile(prefsPath(), "[1,2,3]");
+    Preferences again(prefsPath());
+    EXPECT_EQ(readFile(prefsPath() + QStringLiteral(".corrupt")), garbage);
+    EXPECT_EQ(readFile(prefsPath() + QStringLiteral(".corrupt.1")), QByteArray("[1,2,3]"));
+}
+
+TEST_F(PreferencesTest, FolderInPlaceOfTheFileIsKeptAside)
+{
+    QDir().mkpath(prefsPath());
+    writeFile(prefsPath() + QStringLiteral("/inside"), "user data");
+    Preferences prefs(prefsPath());
+    prefs.setValue(PreferKey::SoundEffect, false);
+    EXPECT_EQ(readFile(prefsPath() + QStringLiteral(".corrupt/inside")), QByteArray("user data"));
+    EXPECT_FALSE(Preferences(prefsPath()).boolValue(PreferKey::SoundEffect));
+    EXPECT_TRUE(Preferences(prefsPath()).hasPersistedValue(keyText(PreferKey::SoundEffect)));
+}
+
+TEST_F(PreferencesTest, UnreadableFileIsKeptAsideWithItsBytes)
+{
+    writeFile(prefsPath(), R"({"pomodoroKey": 3000})");
+    QFile::setPermissions(prefsPath(), QFileDevice::WriteOwner);
+    if (QFile(prefsPath()).open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "running with privileges that ignore file permissions";
+    Preferences prefs(prefsPath());
+    EXPECT_EQ(prefs.intValue(QStringLiteral("pomodoroKey")), 0);
+    EXPECT_TRUE(QFileInfo::exists(prefsPath() + QStringLiteral(".corrupt")));
+}
+
+TEST_F(PreferencesTest, ObservationDeliversCurrentValueAndEveryChange)
+{
+    Preferences prefs(prefsPath());
+    prefs.registerDefault(QStringLiteral("Wallpaper"), 1);
+    std::vector<int> seen;
+    {
+        Subscription s = prefs.observe(QStringLiteral("Wallpaper"), [&](const QJsonValue& v) { seen.push_back(v.toInt(-1)); });
+        prefs.setValue(PreferKey::Wallpaper, 2);
+        prefs.setValue(PreferKey::Wallpaper, 2);
+        prefs.setValue(PreferKey::SoundEffect, false); // another key: not delivered
+        prefs.removeValues({PreferKey::Wallpaper});
+    }
+    prefs.setValue(PreferKey::Wallpaper, 3); // after the subscription ended
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 2, 1}));
+}
+
+TEST_F(PreferencesTest, RemoveValuesLetsTheDefaultShowThrough)
+{
+    Preferences prefs(prefsPath());
+    prefs.registerDefault(keyText(PreferKey::SoundEffect), true);
+    prefs.setValue(PreferKey::SoundEffect, false);
+    prefs.setValue(PreferKey::QuotesType, 3);
+    prefs.removeValues({PreferKey::SoundEffect, PreferKey::QuotesType, PreferKey::BreakTitle});
+    EXPECT_TRUE(prefs.boolValue(PreferKey::SoundEffect));
+    EXPECT_FALSE(prefs.hasPersistedValue(keyText(PreferKey::QuotesType)));
+    EXPECT_EQ(QJsonDocument::fromJson(readFile(prefsPath())).object().size(), 0);
+}
+
+TEST_F(PreferencesTest, FailedWriteKeepsValuesInMemory)
+{
+    // A file where the config folder should be makes every save fail.
+    writeFile(configHome() + QStringLiteral("/org.mirelo.Mirelo"), "not a folder");
+    Preferences prefs(prefsPath());
+    prefs.setValue(QStringLiteral("pomodoroKey"), 600);
+    EXPECT_EQ(prefs.intValue(QStringLiteral("pomodoroKey")), 600);
+    EXPECT_FALSE(prefs.synchronize());
+    EXPECT_EQ(readFile(configHome() + QStringLiteral("/org.mirelo.Mirelo")), QByteArray("not a folder"));
+}
+
+TEST(PreferKeyTest, KeyTextsAreTheCaseNamesInDeclarationOrder)
+{
+    const QStringList expected{"LaunchAtLogin", "Wallpaper", "BreakTitle", "PasscodeEnabled", "Passcode",
+                               "PasscodeTimeOut", "TouchIDEnabled", "StartPomodoroShortcut", "ShortBreakShortcut",
+                               "SoundEffect", "QuoteEnabled", "QuotesType", "CountDownOnMenubarEnabled",
+                               "CountDownPieOnMenuBarEnabled", "AutoStartPomodoroEnabled", "logLevel",
+                               "checkUpdateForStage", "showBreakOptions", "noCancellationDuringTheBreak",
+                               "statsFilterOption"};
+    QStringList actual;
+    for (PreferKey key : allPreferKeys())
+        actual << keyText(key);
+    EXPECT_EQ(actual, expected);
+}

@@ -1,0 +1,150 @@
+#include "FakeLoginItems.h"
+#include "LogCapture.h"
+#include "RecordingUsageTracker.h"
+#include "TestEnvironment.h"
+#include "settings/Preferences.h"
+#include "settings/UserDefaults.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+class UserDefaultsTest : public TestEnvironment
+{
+protected:
+    QString prefsPath() const { return Preferences::defaultFilePath(); }
+    FakeLoginItems loginItems;
+};
+
+TEST_F(UserDefaultsTest, RegistersEveryDefault)
+{
+    Preferences prefs(prefsPath());
+    UserDefaults::setupUserDefaultsValues(prefs, loginItems);
+    EXPECT_EQ(prefs.intValue(DurationKey::pomodoro), 1500);
+    EXPECT_EQ(prefs.intValue(DurationKey::shortBreak), 300);
+    EXPECT_EQ(prefs.intValue(DurationKey::longBreak), 900);
+    EXPECT_EQ(prefs.intValue(DurationKey::countToLongBreak), 3);
+    EXPECT_FALSE(prefs.boolValue(PreferKey::noCancellationDuringTheBreak));
+    EXPECT_TRUE(prefs.boolValue(PreferKey::SoundEffect));
+    EXPECT_EQ(prefs.intValue(PreferKey::QuotesType), 1);
+    EXPECT_TRUE(prefs.boolValue(PreferKey::CountDownOnMenubarEnabled));
+    EXPECT_FALSE(prefs.boolValue(PreferKey::AutoStartPomodoroEnabled));
+    EXPECT_TRUE(prefs.boolValue(PreferKey::showBreakOptions));
+    EXPECT_EQ(prefs.intValue(PreferKey::statsFilterOption), 1);
+    EXPECT_EQ(prefs.intValue(PreferKey::Wallpaper), 1);
+    EXPECT_TRUE(prefs.boolValue(PreferKey::TouchIDEnabled));
+    EXPECT_FALSE(prefs.boolValue(PreferKey::PasscodeEnabled));
+    EXPECT_EQ(prefs.intValue(PreferKey::PasscodeTimeOut), 0);
+    EXPECT_EQ(prefs.stringValue(PreferKey::Passcode), QString());
+    EXPECT_TRUE(prefs.boolValue(PreferKey::CountDownPieOnMenuBarEnabled));
+    EXPECT_EQ(prefs.stringValue(PreferKey::logLevel), std::nullopt);
+    EXPECT_EQ(prefs.intValue(PreferKey::checkUpdateForStage), 0);
+    EXPECT_EQ(prefs.stringValue(PreferKey::StartPomodoroShortcut), std::nullopt);
+    EXPECT_FALSE(UserDefaults::endpoint(prefs, EndpointKey::unsplash).endsWith(QLatin1Char('/')));
+}
+
+TEST_F(UserDefaultsTest, FirstStartRegistersTheLoginItemOnceAndStoresTrue)
+{
+    {
+        Preferences prefs(prefsPath());
+        UserDefaults::setupUserDefaultsValues(prefs, loginItems);
+        EXPECT_EQ(loginItems.calls, 1);
+        EXPECT_TRUE(loginItems.lastRequest);
+        EXPECT_TRUE(prefs.hasPersistedValue(keyText(PreferKey::LaunchAtLogin)));
+        EXPECT_TRUE(log().containsAt(Log::Level::info, QStringLiteral("Auto set launch at login.")));
+        EXPECT_TRUE(log().containsAt(Log::Level::info, QStringLiteral("SMLoginItemSetEnabled successfully. enabled: true")));
+    }
+    Preferences secondStart(prefsPath());
+    UserDefaults::setupUserDefaultsValues(secondStart, loginItems);
+    EXPECT_EQ(loginItems.calls, 1);
+    EXPECT_TRUE(secondStart.boolValue(PreferKey::LaunchAtLogin));
+}
+
+TEST_F(UserDefaultsTest, FailedFirstStartLeavesLaunchAtLoginFalseAndStoresNothing)
+{
+    auto tracker = RecordingUsageTracker::install();
+    loginItems.accept = false;
+    Preferences prefs(prefsPath());
+    UserDefaults::setupUserDefaultsValues(prefs, loginItems);
+    EXPECT_FALSE(prefs.boolValue(PreferKey::LaunchAtLogin));
+    EXPECT_FALSE(prefs.hasPersistedValue(keyText(PreferKey::LaunchAtLogin)));
+    EXPECT_TRUE(log().containsAt(Log::Level::error, QStringLiteral("SMLoginItemSetEnabled failed.")));
+    EXPECT_TRUE(log().containsAt(Log::Level::error, QStringLiteral("Failed to set launch at login by default.")));
+    EXPECT_TRUE(tracker->names().contains(QStringLiteral("failedToSetLaunchAtLogin")));
+}
+
+TEST_F(UserDefaultsTest, RestoreDefaultsResetsDurationsAndSwitchesButKeepsTheRest)
+{
+    Preferences prefs(prefsPath());
+    UserDefaults::setupUserDefaultsValues(prefs, loginItems);
+    prefs.setValue(DurationKey::pomodoro, 3000);
+    prefs.setValue(DurationKey::shortBreak, 60);
+    prefs.setValue(DurationKey::countToLongBreak, 5);
+    prefs.setValue(PreferKey::SoundEffect, false);
+    prefs.setValue(PreferKey::QuotesType, 3);
+    prefs.setValue(PreferKey::CountDownPieOnMenuBarEnabled, false);
+    prefs.setValue(PreferKey::noCancellationDuringTheBreak, true);
+    prefs.setValue(PreferKey::Wallpaper, 2);
+    prefs.setValue(PreferKey::Passcode, QStringLiteral("0cc175b9c0f1b6a831c399e269772661"));
+    prefs.setValue(PreferKey::LaunchAtLogin, false);
+    const int callsBefore = loginItems.calls;
+
+    UserDefaults::restoreDefaults(prefs, loginItems);
+
+    EXPECT_EQ(prefs.intValue(DurationKey::pomodoro), 1500);
+    EXPECT_EQ(prefs.intValue(DurationKey::shortBreak), 300);
+    EXPECT_TRUE(prefs.boolValue(PreferKey::SoundEffect));
+    EXPECT_EQ(prefs.intValue(PreferKey::QuotesType), 1);
+    EXPECT_EQ(prefs.intValue(DurationKey::countToLongBreak), 5);
+    EXPECT_FALSE(prefs.boolValue(PreferKey::CountDownPieOnMenuBarEnabled));
+    EXPECT_TRUE(prefs.boolValue(PreferKey::noCancellationDuringTheBreak));
+    EXPECT_EQ(prefs.intValue(PreferKey::Wallpaper), 2);
+    EXPECT_EQ(prefs.stringValue(PreferKey::Passcode), QStringLiteral("0cc175b9c0f1b6a831c399e269772661"));
+    // LaunchAtLogin was removed, so the first-start rule ran again.
+    EXPECT_EQ(loginItems.calls, callsBefore + 1);
+    EXPECT_TRUE(prefs.boolValue(PreferKey::LaunchAtLogin));
+    // Flushed: a fresh store sees the same.
+    Preferences reread(prefsPath());
+    EXPECT_FALSE(reread.hasPersistedValue(DurationKey::pomodoro));
+    EXPECT_EQ(reread.intValue(DurationKey::countToLongBreak), 5);
+}
+
+TEST_F(UserDefaultsTest, PasscodeQuery)
+{
+    Preferences prefs(prefsPath());
+    EXPECT_EQ(UserDefaults::passcodeForBreakviewUnlocking(prefs), std::nullopt);
+    EXPECT_TRUE(log().containsAt(Log::Level::debug, QStringLiteral("Passcode is empty.")));
+
+    UserDefaults::setupUserDefaultsValues(prefs, loginItems);
+    prefs.setValue(PreferKey::PasscodeEnabled, true);
+    EXPECT_EQ(UserDefaults::passcodeForBreakviewUnlocking(prefs), QString()); // enabled, never chosen
+
+    prefs.setValue(PreferKey::Passcode, QStringLiteral("abc"));
+    EXPECT_EQ(UserDefaults::passcodeForBreakviewUnlocking(prefs), QStringLiteral("abc"));
+
+    prefs.setValue(PreferKey::PasscodeEnabled, false);
+    log().clear();
+    EXPECT_EQ(UserDefaults::passcodeForBreakviewUnlocking(prefs), std::nullopt);
+    EXPECT_TRUE(log().containsAt(Log::Level::debug, QStringLiteral("Passcode did not enabled.")));
+}
+
+TEST_F(UserDefaultsTest, NoCancellationHidesBreakOptions)
+{
+    Preferences prefs(prefsPath());
+    UserDefaults::setupUserDefaultsValues(prefs, loginItems);
+    EXPECT_TRUE(UserDefaults::shouldShowBreakOptions(prefs));
+    prefs.setValue(PreferKey::noCancellationDuringTheBreak, true);
+    EXPECT_FALSE(UserDefaults::shouldShowBreakOptions(prefs));
+    prefs.setValue(PreferKey::noCancellationDuringTheBreak, false);
+    prefs.setValue(PreferKey::showBreakOptions, false);
+    EXPECT_FALSE(UserDefaults::shouldShowBreakOptions(prefs));
+}
+
+TEST_F(UserDefaultsTest, EndpointsComeFromHiddenKeysWithoutTrailingSlash)
+{
+    Preferences prefs(prefsPath());
+    UserDefaults::setupUserDefaultsValues(prefs, loginItems);
+    prefs.setValue(EndpointKey::quotes, QStringLiteral("http://127.0.0.1:8123/"));
+    EXPECT_EQ(UserDefaults::endpoint(prefs, EndpointKey::quotes), QStringLiteral("http://127.0.0.1:8123"));
+    prefs.setValue(EndpointKey::quotes, QString());
+    EXPECT_EQ(UserDefaults::endpoint(prefs, EndpointKey::quotes), UserDefaults::defaultEndpoint(EndpointKey::quotes));
+}
