@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+// One recorded interval; its fields are the columns of the "WTask" table.
+struct WTask
+{
+    std::optional<qint64> taskID; // assigned by the database on insert
+    int type = 0;                 // 1 Pomodoro, 2 short break, 3 long break; 0 only before typing
+    QDateTime start;
+    std::optional<QDateTime> end; // none while the interval runs
+    std::optional<QString> name;
+
+    // Whole seconds: truncated end minus truncated start (seconds since 1970); 0 without an end.
+    qint64 duration() const;
+    // "Today-Pomodoro", "Today-Short-break", "Today-Long-break" through the "Localizable"
+    // table; none for 0 and for anything above 3.
+    std::optional<QString> typeTitle() const;
+    static std::optional<QString> typeTitle(int type);
+};
