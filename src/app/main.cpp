@@ -1,14 +1,27 @@
+#include "AppDelegate.h"
 #include "BuildConfig.h"
+#include "CommandLineClient.h"
+#include "TimerDBusAdaptor.h"
+#include "UnixSignalWatcher.h"
 #include "diagnostics/Log.h"
-#include "linux/XdgAutostartLoginItems.h"
-#include "settings/Preferences.h"
-#include "settings/UserDefaults.h"
-#include "settings/VersionRecord.h"
 
 #include <QApplication>
+#include <QDBusConnectionInterface>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    if (CommandLineClient::isClientInvocation(arguments)) {
+        QCoreApplication client(argc, argv);
+        QTextStream out(stdout), err(stderr);
+        return CommandLineClient::run(arguments, QDBusConnection::sessionBus(), out, err);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirelo"));
     QApplication::setOrganizationDomain(QStringLiteral("mirelo.org"));
@@ -17,12 +30,26 @@ int main(int argc, char* argv[])
     // A tray application: closing a window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    Preferences& preferences = Preferences::standard();
-    Log::setupLogger(preferences);
+    // The bus name is the single-instance lock; the second instance never opens the database.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        const auto reply = bus.interface()->registerService(QLatin1String(TimerDBusAdaptor::serviceName),
+                                                            QDBusConnectionInterface::DontQueueService,
+                                                            QDBusConnectionInterface::DontAllowReplacement);
+        if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) {
+            std::fputs("Mirelo is already running.\n", stdout);
+            return 0;
+        }
+    } else {
+        std::fputs("Mirelo: no session bus; running without scripting and single-instance check.\n", stderr);
+    }
 
-    XdgAutostartLoginItems loginItems;
-    VersionRecord versionRecord(preferences, QStringLiteral(MIRELO_BUILD_NUMBER));
-    versionRecord.upgradeIfNeeded([&] { UserDefaults::setupUserDefaultsValues(preferences, loginItems); });
-
+    AppDelegate delegate(bus);
+    UnixSignalWatcher signalWatcher;
+    QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &delegate, [&delegate](int signal) {
+        LOG_INFO(QStringLiteral("Received signal %1, quitting.").arg(signal));
+        delegate.terminate();
+    });
+    delegate.applicationDidFinishLaunching();
     return QApplication::exec();
 }

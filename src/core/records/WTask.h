@@ -1,9 +1,13 @@
 #pragma once
 
+#include "records/DBTable.h"
+
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
+#include <vector>
 
 // One recorded interval; its fields are the columns of the "WTask" table.
 struct WTask
@@ -20,4 +24,12 @@ struct WTask
     // table; none for 0 and for anything above 3.
     std::optional<QString> typeTitle() const;
     static std::optional<QString> typeTitle(int type);
+
+    // The table: named after the type, one column per field in field order. Dates are stored
+    // as seconds since 1970 (UTC) with the fraction.
+    static QString tableName() { return QStringLiteral("WTask"); }
+    static std::vector<ColumnDef> columnDefs();
+    static QStringList allColumns();
+    DBValue columnValue(const QString& column) const;
+    void setColumnValue(const QString& column, const DBValue& value);
 };

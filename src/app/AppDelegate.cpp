@@ -1,0 +1,215 @@
+#include "AppDelegate.h"
+
+#include "BuildConfig.h"
+#include "InterimPorts.h"
+#include "TimerDBusAdaptor.h"
+#include "cycle/MRApp.h"
+#include "diagnostics/Log.h"
+#include "diagnostics/UsageTracker.h"
+#include "linux/CrashReporter.h"
+#include "linux/DBusNotificationCenter.h"
+#include "linux/LogindSleepMonitor.h"
+#include "linux/PortalAppearance.h"
+#include "linux/XdgAutostartLoginItems.h"
+#include "records/TaskService.h"
+#include "settings/DataFolder.h"
+#include "settings/Preferences.h"
+#include "settings/UserDefaults.h"
+#include "settings/VersionRecord.h"
+#include "statusitem/FeedbackMail.h"
+#include "statusitem/MRStatusItem.h"
+#include "timer/Clock.h"
+#include "timer/MRTimer.h"
+#include "timer/QtScheduler.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QTimer>
+
+using namespace std::chrono_literals;
+
+namespace {
+QString themeName(bool dark)
+{
+    return dark ? QStringLiteral("dark") : QStringLiteral("light");
+}
+} // namespace
+
+AppDelegate::AppDelegate(QDBusConnection bus, QObject* parent) : QObject(parent), sessionBus(std::move(bus)) {}
+
+AppDelegate::~AppDelegate()
+{
+    // The tray and the adaptor observe the controller: they go first.
+    dbusObject.reset();
+    statusItem.reset();
+    mrApp.reset();
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    preferences = &Preferences::standard();
+    Log::setupLogger(*preferences);
+    LOG_INFO(QStringLiteral("applicationDidFinishLaunching"));
+
+    // Crash and usage reporting (local): the handlers go in before anything else can fail.
+    CrashReporter::install();
+    hasCrashedInLastSession = CrashReporter::processPendingReports();
+
+    appearance = std::make_unique<PortalAppearance>(sessionBus);
+    darkMode = appearance->isDarkMode();
+    LOG_INFO(QStringLiteral("isDarkMode: ") + (darkMode ? QStringLiteral("true") : QStringLiteral("false")));
+    connect(appearance.get(), &PortalAppearance::appearanceChanged, this,
+            [this](bool dark) { appleInterfaceThemeChanged(dark); });
+
+    loginItems = std::make_unique<XdgAutostartLoginItems>();
+    versionRecord = std::make_unique<VersionRecord>(*preferences, QStringLiteral(MIRELO_BUILD_NUMBER));
+    QPointer<AppDelegate> weak(this);
+    versionRecord->upgradeIfNeeded([weak] {
+        if (weak)
+            weak->enterMainApp();
+    });
+}
+
+void AppDelegate::enterMainApp()
+{
+    clock = std::make_unique<SystemClock>();
+    scheduler = std::make_unique<QtScheduler>();
+    sleepMonitor = std::make_unique<LogindSleepMonitor>();
+    notifications = std::make_unique<DBusNotificationCenter>(sessionBus);
+    timer = std::make_unique<MRTimer>(*clock, *scheduler, sleepMonitor.get());
+    breakWindows = std::make_unique<InterimBreakWindows>();
+    wallpapers = std::make_unique<EmptyWallpaperCache>();
+    images = std::make_unique<NoImageSource>();
+
+    UserDefaults::setupUserDefaultsValues(*preferences, *loginItems);
+    tasks = std::make_unique<TaskService>(*preferences, *clock, DataFolder::databasePath());
+
+    MRAppDependencies deps;
+    deps.preferences = preferences;
+    deps.clock = clock.get();
+    deps.scheduler = scheduler.get();
+    deps.timer = timer.get();
+    deps.tasks = tasks.get();
+    deps.notifications = notifications.get();
+    deps.breakWindows = breakWindows.get();
+    deps.wallpapers = wallpapers.get();
+    deps.images = images.get();
+    deps.loginItems = loginItems.get();
+    deps.defaultImage = [] { return QImage(QStringLiteral(":/images/default-image.jpg")); };
+    mrApp = std::make_unique<MRApp>(deps);
+    mrApp->isDarkMode.accept(darkMode);
+
+    statusItem = std::make_unique<MRStatusItem>(*mrApp, *timer, *preferences);
+    StatusMenuCommands commands;
+    commands.showStatistics = [] {
+        LOG_INFO(QStringLiteral("showStatistics"));
+        track(MREvent::ShowStatistics);
+    };
+    commands.showPreferences = [] {
+        LOG_INFO(QStringLiteral("showPreferences"));
+        track(MREvent::ShowPreferences);
+    };
+    commands.checkForUpdates = [] { track(MREvent::checkForUpdatesManualy); };
+    commands.sendFeedback = [] {
+        track(MREvent::SendFeedback);
+        const Log::BuildInfo build = Log::buildInfo();
+        const QUrl url = FeedbackMail::link(
+            FeedbackMail::body(FeedbackMail::collect(), build.shortVersion, build.buildNumber, build.releaseStage));
+        if (!url.isValid()) {
+            LOG_ERROR(QStringLiteral("Mail link url init failed."));
+            return;
+        }
+        if (!QDesktopServices::openUrl(url))
+            LOG_ERROR(QStringLiteral("Can't send feed bak email."));
+    };
+    commands.rateUs = [] {
+        track(MREvent::RateUs);
+        // No "//": QUrl would lower-case the id as a host name.
+        const QUrl url(QStringLiteral("appstream:org.mirelo.Mirelo"));
+        if (!url.isValid()) {
+            LOG_ERROR(QStringLiteral("App Store Url nil!"));
+            return;
+        }
+        if (!QDesktopServices::openUrl(url) && !QDesktopServices::openUrl(QUrl(QStringLiteral("https://mirelo.org"))))
+            LOG_ERROR(QStringLiteral("Can't open app store url"));
+    };
+    commands.showAbout = [] {
+        LOG_INFO(QStringLiteral("showAbout"));
+        track(MREvent::ShowAbout);
+    };
+    QPointer<AppDelegate> weak(this);
+    commands.terminate = [weak] {
+        track(MREvent::Terminate);
+        if (weak)
+            weak->terminate();
+    };
+    statusItem->setupMenu(commands, Log::buildInfo().releaseStage == QLatin1String("Beta"));
+
+    exportDBusInterface();
+
+    if (preferences->boolValue(PreferKey::AutoStartPomodoroEnabled)) {
+        QPointer<MRApp> app(mrApp.get());
+        scheduler->schedule(1000ms, [app] {
+            if (app)
+                app->startPomodoro();
+        });
+    }
+    mrApp->lastMinuteWarning();
+
+    LOG_INFO(QStringLiteral("hasCrashedInLastSession: ") +
+             (hasCrashedInLastSession ? QStringLiteral("true") : QStringLiteral("false")));
+    track(MREvent::AppLaunched,
+          {{QStringLiteral("theme"), themeName(darkMode)},
+           {QStringLiteral("hasCrashedInLastSession"),
+            hasCrashedInLastSession ? QStringLiteral("true") : QStringLiteral("false")},
+           {QStringLiteral("wallpaperOption"), wallpaperOptionName(mrApp->wallpaperOptionForBreak())}});
+}
+
+void AppDelegate::exportDBusInterface()
+{
+    if (!sessionBus.isConnected()) {
+        LOG_WARNING(QStringLiteral("No session bus: scripting over D-Bus is off."));
+        return;
+    }
+    dbusObject = std::make_unique<QObject>();
+    new TimerDBusAdaptor(dbusObject.get(), *mrApp, *timer, sessionBus);
+    if (!sessionBus.registerObject(QLatin1String(TimerDBusAdaptor::objectPath), dbusObject.get()))
+        LOG_ERROR(QStringLiteral("Can't export ") + QLatin1String(TimerDBusAdaptor::objectPath));
+}
+
+void AppDelegate::appleInterfaceThemeChanged(bool dark)
+{
+    LOG_INFO(QStringLiteral("notification: color-scheme changed, dark: ") +
+             (dark ? QStringLiteral("true") : QStringLiteral("false")));
+    QPointer<AppDelegate> weak(this);
+    QTimer::singleShot(100ms, this, [weak] {
+        if (!weak)
+            return;
+        weak->darkMode = weak->appearance->isDarkMode();
+        track(MREvent::appleInterfaceThemeChanged, {{QStringLiteral("theme"), themeName(weak->darkMode)}});
+        if (weak->mrApp)
+            weak->mrApp->isDarkMode.accept(weak->darkMode);
+        LOG_INFO(QStringLiteral("self.isDarkMode: ") +
+                 (weak->darkMode ? QStringLiteral("true") : QStringLiteral("false")));
+    });
+}
+
+bool AppDelegate::applicationShouldTerminate()
+{
+    LOG_INFO(QStringLiteral("applicationShouldTerminate"));
+    // Until the break overlay is on screen there is no window to guard: quit at once.
+    return true;
+}
+
+void AppDelegate::terminate()
+{
+    if (!applicationShouldTerminate())
+        return;
+    applicationWillTerminate();
+    QApplication::quit();
+}
+
+void AppDelegate::applicationWillTerminate()
+{
+    LOG_INFO(QStringLiteral("applicationWillTerminate"));
+}

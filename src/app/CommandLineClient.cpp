@@ -1,0 +1,98 @@
+#include "CommandLineClient.h"
+
+#include "BuildConfig.h"
+#include "TimerDBusAdaptor.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
+
+namespace CommandLineClient {
+
+namespace {
+const QStringList subcommands{QStringLiteral("pomodoro"), QStringLiteral("short-break"), QStringLiteral("long-break"),
+                              QStringLiteral("stop"), QStringLiteral("status")};
+
+QString usage()
+{
+    return QStringLiteral("Usage: mirelo [pomodoro | short-break | long-break | stop | status]\n"
+                          "Without a command, starts Mirelo in the tray.\n"
+                          "  pomodoro     start a Pomodoro\n"
+                          "  short-break  start a short break\n"
+                          "  long-break   start a long break\n"
+                          "  stop         stop the running timer\n"
+                          "  status       print \"<state> <mm:ss>\"\n");
+}
+
+QVariant property(QDBusConnection& bus, const QString& name, QString* error)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(TimerDBusAdaptor::serviceName),
+                                                       QLatin1String(TimerDBusAdaptor::objectPath),
+                                                       QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                       QStringLiteral("Get"));
+    call << QLatin1String(TimerDBusAdaptor::interfaceName) << name;
+    const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        *error = reply.errorMessage();
+        return {};
+    }
+    return reply.arguments().first().value<QDBusVariant>().variant();
+}
+} // namespace
+
+bool isClientInvocation(const QStringList& arguments)
+{
+    return arguments.size() > 1;
+}
+
+int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTextStream& err)
+{
+    const QString command = arguments.value(1);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+        out << usage();
+        return 0;
+    }
+    if (command == QLatin1String("--version")) {
+        out << "Mirelo " << MIRELO_SHORT_VERSION << " (" << MIRELO_BUILD_NUMBER << ")\n";
+        return 0;
+    }
+    if (!subcommands.contains(command) || arguments.size() > 2) {
+        err << "mirelo: unknown command '" << arguments.mid(1).join(QLatin1Char(' ')) << "'\n" << usage();
+        return 2;
+    }
+    if (!bus.isConnected() || !bus.interface() ||
+        !bus.interface()->isServiceRegistered(QLatin1String(TimerDBusAdaptor::serviceName)).value()) {
+        err << "Mirelo is not running. Start it with `mirelo` first.\n";
+        return 1;
+    }
+
+    QString error;
+    if (command == QLatin1String("status")) {
+        const QVariant state = property(bus, QStringLiteral("State"), &error);
+        const QVariant remaining = property(bus, QStringLiteral("RemainingSeconds"), &error);
+        if (!state.isValid() || !remaining.isValid()) {
+            err << "mirelo: could not read the timer: " << error << "\n";
+            return 1;
+        }
+        const int seconds = remaining.toInt();
+        out << state.toString() << ' ' << QString::asprintf("%02d:%02d", seconds / 60, seconds % 60) << "\n";
+        return 0;
+    }
+
+    static const QHash<QString, QString> methods{{QStringLiteral("pomodoro"), QStringLiteral("Pomodoro")},
+                                                 {QStringLiteral("short-break"), QStringLiteral("ShortBreak")},
+                                                 {QStringLiteral("long-break"), QStringLiteral("LongBreak")},
+                                                 {QStringLiteral("stop"), QStringLiteral("StopTimer")}};
+    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(TimerDBusAdaptor::serviceName),
+                                                       QLatin1String(TimerDBusAdaptor::objectPath),
+                                                       QLatin1String(TimerDBusAdaptor::interfaceName),
+                                                       methods.value(command));
+    const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        err << "mirelo: " << command << " failed: " << reply.errorMessage() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace CommandLineClient

@@ -1,0 +1,56 @@
+#include "TimerDBusAdaptor.h"
+
+#include "automation/MRASCommands.h"
+#include "cycle/MRApp.h"
+#include "timer/MRTimer.h"
+
+#include <QDBusMessage>
+
+TimerDBusAdaptor::TimerDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer, QDBusConnection bus)
+    : QDBusAbstractAdaptor(exported), app(app), timer(timer), bus(std::move(bus))
+{
+    disposeBag += app.state.subscribe(
+        [this](MRAppState s) { propertyChanged(QStringLiteral("State"), appStateName(s)); });
+    disposeBag += timer.currentTime.subscribe(
+        [this](int seconds) { propertyChanged(QStringLiteral("RemainingSeconds"), seconds); });
+}
+
+QString TimerDBusAdaptor::state() const
+{
+    return appStateName(app.state.value());
+}
+
+int TimerDBusAdaptor::remainingSeconds() const
+{
+    return timer.currentTime.value();
+}
+
+void TimerDBusAdaptor::Pomodoro()
+{
+    MRPomodoroCommand(app, timer).performDefaultImplementation();
+}
+
+void TimerDBusAdaptor::ShortBreak()
+{
+    MRShortBreakCommand(app, timer).performDefaultImplementation();
+}
+
+void TimerDBusAdaptor::LongBreak()
+{
+    MRLongBreakCommand(app, timer).performDefaultImplementation();
+}
+
+void TimerDBusAdaptor::StopTimer()
+{
+    MRStopTimerCommand(app, timer).performDefaultImplementation();
+}
+
+void TimerDBusAdaptor::propertyChanged(const QString& name, const QVariant& value)
+{
+    if (!bus.isConnected())
+        return;
+    QDBusMessage signal = QDBusMessage::createSignal(QLatin1String(objectPath), QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                     QStringLiteral("PropertiesChanged"));
+    signal << QLatin1String(interfaceName) << QVariantMap{{name, value}} << QStringList();
+    bus.send(signal);
+}

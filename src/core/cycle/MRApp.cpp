@@ -1,0 +1,434 @@
+#include "cycle/MRApp.h"
+
+#include "diagnostics/Log.h"
+#include "diagnostics/UsageTracker.h"
+#include "imaging/ImageOperations.h"
+#include "records/TaskService.h"
+#include "settings/Preferences.h"
+#include "settings/UserDefaults.h"
+#include "timer/Clock.h"
+#include "timer/MRTimer.h"
+#include "timer/NotificationCenter.h"
+#include "timer/Scheduler.h"
+
+#include <QPointer>
+
+using namespace std::chrono_literals;
+
+namespace {
+MRApp* sharedApp = nullptr;
+
+QString boolText(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+QString imageDescription(const QImage& image)
+{
+    if (image.isNull())
+        return QStringLiteral("QImage(null)");
+    return QStringLiteral("QImage(%1x%2 @%3x)").arg(image.width()).arg(image.height()).arg(image.devicePixelRatio());
+}
+} // namespace
+
+QString wallpaperOptionName(WallpaperOption option)
+{
+    switch (option) {
+    case WallpaperOption::desktop:
+        return QStringLiteral("desktop");
+    case WallpaperOption::unsplash:
+        return QStringLiteral("unsplash");
+    case WallpaperOption::custom:
+        return QStringLiteral("custom");
+    case WallpaperOption::screen:
+        return QStringLiteral("screen");
+    }
+    return {};
+}
+
+MRApp::MRApp(MRAppDependencies dependencies, QObject* parent) : QObject(parent), deps(std::move(dependencies))
+{
+    Q_ASSERT(deps.preferences && deps.clock && deps.scheduler && deps.timer && deps.tasks && deps.notifications &&
+             deps.breakWindows && deps.wallpapers && deps.images);
+    sharedApp = this;
+    QPointer<MRApp> weak(this);
+    deps.breakWindows->setHandlers(BreakHandlers{
+        [weak] {
+            if (weak)
+                weak->startPomodoro();
+        },
+        [weak] {
+            if (weak)
+                weak->stopBreak();
+        },
+        [weak](StopTimerEvent event) {
+            if (weak)
+                weak->handleStopRequest(event);
+        },
+    });
+}
+
+MRApp::~MRApp()
+{
+    if (sharedApp == this)
+        sharedApp = nullptr;
+}
+
+MRApp* MRApp::shared()
+{
+    return sharedApp;
+}
+
+WTask MRApp::newTask(int type) const
+{
+    WTask record;
+    record.type = 0;
+    record.start = deps.clock->now();
+    record.name = QStringLiteral("[reserved]");
+    record.type = type;
+    return record;
+}
+
+void MRApp::stopTimer()
+{
+    deps.timer->stop();
+}
+
+void MRApp::setShouldShowPostpone(bool value)
+{
+    postponeAllowed = value;
+    LOG_INFO(QStringLiteral("shouldShowPostpone status: ") + boolText(value));
+}
+
+void MRApp::setShouldShowStartPomodoroReminder(bool value)
+{
+    const bool changed = startPomodoroReminder != value;
+    startPomodoroReminder = value;
+    if (changed)
+        Q_EMIT shouldShowStartPomodoroReminderChanged(value);
+}
+
+void MRApp::hideBreakWindows()
+{
+    ++breakGeneration;
+    deps.breakWindows->hideAll();
+    setShouldShowPostpone(false);
+}
+
+void MRApp::startPomodoro()
+{
+    setShouldShowStartPomodoroReminder(false);
+    LOG_INFO(QStringLiteral("startPomodoro"));
+    track(MREvent::startPomodoro);
+    deps.notifications->clearAllNotification();
+    lastMinuteNotificationSent = false;
+    hideBreakWindows();
+    const int duration = deps.preferences->intValue(DurationKey::pomodoro);
+    task = newTask(1);
+    state.accept(MRAppState::working);
+    QPointer<MRApp> weak(this);
+    deps.timer->start(duration, [weak] {
+        if (weak)
+            weak->pomodoroCompleted();
+    });
+}
+
+void MRApp::stopPomodoro()
+{
+    track(MREvent::stopPomodoro);
+    state.accept(MRAppState::idle);
+    task.reset();
+    lastMinuteNotificationSent = false;
+    stopTimer();
+}
+
+void MRApp::shortBreak()
+{
+    LOG_INFO(QStringLiteral("shortBreak"));
+    track(MREvent::startShortBreak);
+    state.accept(MRAppState::shortBreak);
+    startBreak(deps.preferences->intValue(DurationKey::shortBreak), 2);
+}
+
+void MRApp::longBreak()
+{
+    LOG_INFO(QStringLiteral("longBreak"));
+    track(MREvent::startLongBreak);
+    state.accept(MRAppState::longBreak);
+    startBreak(deps.preferences->intValue(DurationKey::longBreak), 3);
+}
+
+WallpaperOption MRApp::wallpaperOptionForBreak()
+{
+    if (deps.wallpapers->fileListInWallpaperFolder().isEmpty())
+        return WallpaperOption::desktop;
+    const int stored = deps.preferences->intValue(PreferKey::Wallpaper);
+    if (stored < 0 || stored > 3)
+        return WallpaperOption::desktop;
+    return static_cast<WallpaperOption>(stored);
+}
+
+void MRApp::startBreak(int duration, int taskType)
+{
+    task = newTask(taskType);
+    if (deps.closeAuxiliaryWindows)
+        deps.closeAuxiliaryWindows();
+    lastMinuteNotificationSent = false;
+
+    const WallpaperOption option = wallpaperOptionForBreak();
+    LOG_INFO(QStringLiteral("option: ") + wallpaperOptionName(option));
+
+    const quint64 generation = ++breakGeneration;
+    QPointer<MRApp> weak(this);
+    auto stillCurrent = [weak, generation] { return weak && weak->breakGeneration == generation; };
+
+    if (option == WallpaperOption::desktop || option == WallpaperOption::screen) {
+        deps.scheduler->schedule(0ms, [weak, stillCurrent, option, duration] {
+            if (!stillCurrent())
+                return;
+            weak->deps.images->desktopPicture([weak, stillCurrent, option, duration](std::optional<QImage> picture) {
+                if (!stillCurrent())
+                    return;
+                if (!picture || picture->isNull()) {
+                    LOG_ERROR(QStringLiteral("Get desktop picture failed."));
+                    return;
+                }
+                weak->showWindows(option, *picture, breakBlurRadius, duration, QString());
+            });
+        });
+    } else if (const auto hash = deps.wallpapers->nextRandomHash()) {
+        const QString wallpaperHash = *hash;
+        deps.wallpapers->wallpaperImage(wallpaperHash, [weak, stillCurrent, option, duration,
+                                                        wallpaperHash](std::optional<QImage> image) {
+            if (!stillCurrent())
+                return;
+            if (image && !image->isNull()) {
+                LOG_INFO(QStringLiteral("Loading image showWin: 005"));
+                weak->showWindows(option, *image, breakBlurRadius, duration, wallpaperHash);
+                return;
+            }
+            const QImage fallback = weak->deps.defaultImage ? weak->deps.defaultImage() : QImage();
+            LOG_ERROR(QStringLiteral("Get wallpaper image failed. Will use default image instead."));
+            weak->showWindows(option, fallback, breakBlurRadius, duration, wallpaperHash);
+        });
+    }
+
+    deps.timer->start(duration, [weak] {
+        if (weak)
+            weak->breakCompleted();
+    });
+}
+
+void MRApp::showWindows(WallpaperOption option, const QImage& wallpaperImage, double blurRadius, int timeInterval,
+                        const QString& wallpaperHash)
+{
+    Q_UNUSED(timeInterval);
+    const std::vector<BreakScreen> screens = deps.breakWindows->screens();
+    if (screens.empty()) {
+        LOG_ERROR(QStringLiteral("Can't find any screen"));
+        return;
+    }
+    deps.breakWindows->clearBackgroundWindows();
+    for (const BreakScreen& screen : screens) {
+        const QImage image = prepareWallpaperImage(wallpaperImage, option, screen, blurRadius);
+        LOG_INFO(QStringLiteral("Loading image wallpaperImage: ") + imageDescription(image));
+        if (screen.isMain)
+            deps.breakWindows->showMain(screen, image, wallpaperHash);
+        else
+            deps.breakWindows->showBackground(screen, image);
+    }
+}
+
+QImage MRApp::prepareWallpaperImage(const QImage& source, WallpaperOption option, const BreakScreen& screen,
+                                    double blurRadius)
+{
+    QImage image = source;
+    if (option == WallpaperOption::screen) {
+        if (auto shot = deps.images->takeScreenshot(screen); shot && !shot->isNull())
+            image = *shot;
+    } else if (option == WallpaperOption::unsplash) {
+        LOG_DEBUG(QStringLiteral("Loading image showWin resize: 006"));
+        image = ImageOperations::resized(image, screen.frame.size());
+        LOG_INFO(QStringLiteral("Loading image showWin resized: 007"));
+    }
+    LOG_DEBUG(QStringLiteral("Loading image showWin wallpaperImage: 006"));
+    const bool highDensity = screen.scaleFactor > 1.0;
+    if (highDensity)
+        image = ImageOperations::resized(image, image.size() / 2);
+    image = ImageOperations::gaussianBlur(image, blurRadius, highDensity);
+    LOG_INFO(QStringLiteral("Loading image showWin wallpaperImage taken: 007"));
+    return image;
+}
+
+void MRApp::pomodoroCompleted()
+{
+    finishCurrentTask();
+    track(MREvent::pomodoroCompleted);
+    continueWithBreakAfterPomodoro();
+}
+
+void MRApp::postponedCompleted()
+{
+    updatingPostponeTask();
+    track(MREvent::stopPostponePomodoro);
+    continueWithBreakAfterPomodoro();
+}
+
+void MRApp::continueWithBreakAfterPomodoro()
+{
+    const bool takeLongBreak = deps.tasks->shouldTakeALongBreak();
+    LOG_INFO(QStringLiteral("shouldTakeALongBreak: ") + boolText(takeLongBreak));
+    setShouldShowPostpone(true);
+    LOG_INFO(QStringLiteral("shouldShowPostpone changed to true: ") + boolText(postponeAllowed));
+    if (!takeLongBreak) {
+        LOG_INFO(QStringLiteral("shortBreak"));
+        track(MREvent::startShortBreak);
+        state.accept(MRAppState::shortBreak);
+        startBreak(deps.preferences->intValue(DurationKey::shortBreak), 2);
+    } else {
+        track(MREvent::autoLongBreak);
+        LOG_INFO(QStringLiteral("longBreak"));
+        track(MREvent::startLongBreak);
+        state.accept(MRAppState::longBreak);
+        startBreak(deps.preferences->intValue(DurationKey::longBreak), 3);
+    }
+}
+
+void MRApp::breakCompleted()
+{
+    deps.breakWindows->breakDidEnd();
+    state.accept(MRAppState::idle);
+    finishCurrentTask();
+}
+
+void MRApp::stopBreak()
+{
+    setShouldShowStartPomodoroReminder(true);
+    finishCurrentTask();
+    track(MREvent::stopBreak);
+    LOG_INFO(QStringLiteral("Stop break timer manualy"));
+    stopTimer();
+    state.accept(MRAppState::idle);
+    hideBreakWindows();
+}
+
+void MRApp::handleStopRequest(StopTimerEvent event)
+{
+    switch (event) {
+    case StopTimerEvent::newPomodoro:
+        stopBreak();
+        LOG_INFO(QStringLiteral("Start a new pomodoro timer immediately"));
+        startPomodoro();
+        break;
+    case StopTimerEvent::postponePomodoro:
+        task.reset(); // the interrupted break is not recorded
+        stopBreak();
+        LOG_INFO(QStringLiteral("Postpone the pomodoro timer for 1 minute"));
+        postponePomodoro(postponeSeconds);
+        break;
+    case StopTimerEvent::noNewPomodoro:
+        stopBreak();
+        break;
+    }
+}
+
+void MRApp::postponePomodoro(int seconds)
+{
+    setShouldShowStartPomodoroReminder(false);
+    LOG_INFO(QStringLiteral("postponePomodoro"));
+    track(MREvent::postponePomodoro);
+    deps.notifications->clearAllNotification();
+    lastMinuteNotificationSent = false;
+    hideBreakWindows();
+    // The extension lengthens the latest Pomodoro, so the interrupted break counts inside it.
+    task = deps.tasks->lastPomodoroTask();
+    if (!task)
+        task = newTask(1);
+    state.accept(MRAppState::working);
+    QPointer<MRApp> weak(this);
+    deps.timer->start(seconds, [weak] {
+        if (weak)
+            weak->postponedCompleted();
+    });
+}
+
+void MRApp::finishCurrentTask()
+{
+    if (!task)
+        return;
+    task->end = deps.clock->now();
+    if (deps.tasks->insert(*task)) {
+        LOG_INFO(QStringLiteral("Saved new task to db."));
+    } else {
+        LOG_ERROR(QStringLiteral("Failed to save new task."));
+        track(MREvent::failedToSaveTask);
+    }
+    task.reset();
+}
+
+void MRApp::updatingPostponeTask()
+{
+    if (!task)
+        return;
+    task->end = deps.clock->now();
+    if (deps.tasks->updateOrInsert(*task)) {
+        LOG_INFO(QStringLiteral("Update postpone task to db."));
+    } else {
+        LOG_ERROR(QStringLiteral("Failed to update postpone task."));
+        track(MREvent::failedToSaveTask);
+    }
+    task.reset();
+}
+
+void MRApp::lastMinuteWarning()
+{
+    QPointer<MRApp> weak(this);
+    disposeBag += deps.timer->currentTime.subscribe([this, weak](int remaining) {
+        if (remaining == 0 || remaining > 60 || state.value() != MRAppState::working || lastMinuteNotificationSent)
+            return;
+        // Marked at once so that a second value before the post cannot send it twice.
+        lastMinuteNotificationSent = true;
+        deps.scheduler->schedule(0ms, [weak] {
+            if (weak)
+                weak->deps.notifications->postNotification(QStringLiteral("Last Minute!"),
+                                                           QStringLiteral("Almost time to take a break!"));
+        });
+    });
+}
+
+void MRApp::startPomodoroShortcutTriggered()
+{
+    switch (state.value()) {
+    case MRAppState::idle:
+        startPomodoro();
+        break;
+    case MRAppState::working:
+        stopPomodoro();
+        break;
+    case MRAppState::shortBreak:
+    case MRAppState::longBreak:
+        break;
+    }
+}
+
+void MRApp::shortBreakShortcutTriggered()
+{
+    switch (state.value()) {
+    case MRAppState::idle:
+        shortBreak();
+        break;
+    case MRAppState::shortBreak:
+    case MRAppState::longBreak:
+        Q_EMIT stopBreakShortcutTriggered();
+        break;
+    case MRAppState::working:
+        break;
+    }
+}
+
+bool MRApp::launchAtLogin(bool enabled)
+{
+    if (!deps.loginItems)
+        return false;
+    return UserDefaults::launchAtLogin(*deps.loginItems, enabled);
+}

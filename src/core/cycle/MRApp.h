@@ -1,0 +1,123 @@
+#pragma once
+
+#include "cycle/BreakPorts.h"
+#include "cycle/MRAppState.h"
+#include "reactive/BehaviorRelay.h"
+#include "records/WTask.h"
+#include "settings/PreferKey.h"
+
+#include <QImage>
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+class Clock;
+class LoginItems;
+class MRTimer;
+class NotificationCenter;
+class Preferences;
+class Scheduler;
+class TaskService;
+
+// Everything the cycle controller works with; app/ wires the real ones, tests the fakes.
+struct MRAppDependencies
+{
+    Preferences* preferences = nullptr;
+    const Clock* clock = nullptr;
+    Scheduler* scheduler = nullptr;
+    MRTimer* timer = nullptr;
+    TaskService* tasks = nullptr;
+    NotificationCenter* notifications = nullptr;
+    BreakWindows* breakWindows = nullptr;
+    WallpaperProvider* wallpapers = nullptr;
+    ImageSource* images = nullptr;
+    LoginItems* loginItems = nullptr;
+    // The bundled "default-image", used when a cached wallpaper cannot be loaded.
+    std::function<QImage()> defaultImage;
+    // Closes the About and preferences windows when a break starts (optional).
+    std::function<void()> closeAuxiliaryWindows;
+};
+
+// The application controller: the only writer of the application state. It runs the Pomodoro
+// cycle, records every finished interval and shows each break on every screen.
+class MRApp : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int postponeSeconds = 60;
+    static constexpr double breakBlurRadius = 10.0;
+
+    explicit MRApp(MRAppDependencies dependencies, QObject* parent = nullptr);
+    ~MRApp() override;
+
+    // The instance the running application made, or null.
+    static MRApp* shared();
+
+    BehaviorRelay<MRAppState> state{MRAppState::idle};
+    BehaviorRelay<bool> isDarkMode{false};
+
+    // Commands.
+    void startPomodoro();
+    void stopPomodoro();
+    void shortBreak();
+    void longBreak();
+    void stopBreak();
+    void postponePomodoro(int seconds);
+    // A stop request from the break overlay, after its own guards.
+    void handleStopRequest(StopTimerEvent event);
+
+    // The two global-shortcut actions.
+    void startPomodoroShortcutTriggered();
+    void shortBreakShortcutTriggered();
+
+    // Subscribes the one-minute-left notification to the countdown; call once at start-up.
+    void lastMinuteWarning();
+
+    bool launchAtLogin(bool enabled);
+
+    bool shouldShowStartPomodoroReminder() const { return startPomodoroReminder; }
+    bool shouldShowPostpone() const { return postponeAllowed; }
+    bool notificationSent() const { return lastMinuteNotificationSent; }
+    const std::optional<WTask>& currentTask() const { return task; }
+
+    // The break's background source: desktop when the wallpaper cache is empty, else the
+    // "Wallpaper" preference with anything outside 0...3 read as desktop.
+    WallpaperOption wallpaperOptionForBreak();
+
+    void showWindows(WallpaperOption option, const QImage& wallpaperImage, double blurRadius, int timeInterval,
+                     const QString& wallpaperHash);
+    QImage prepareWallpaperImage(const QImage& image, WallpaperOption option, const BreakScreen& screen,
+                                 double blurRadius);
+
+Q_SIGNALS:
+    // The short-break shortcut during a break: the overlay treats it like its Stop button.
+    void stopBreakShortcutTriggered();
+    void shouldShowStartPomodoroReminderChanged(bool value);
+
+private:
+    void startBreak(int duration, int taskType);
+    void continueWithBreakAfterPomodoro();
+    void pomodoroCompleted();
+    void postponedCompleted();
+    void breakCompleted();
+    void finishCurrentTask();
+    void updatingPostponeTask();
+    void hideBreakWindows();
+    void setShouldShowPostpone(bool value);
+    void setShouldShowStartPomodoroReminder(bool value);
+    WTask newTask(int type) const;
+    void stopTimer();
+
+    MRAppDependencies deps;
+    bool startPomodoroReminder = false;
+    bool postponeAllowed = false;
+    bool lastMinuteNotificationSent = false;
+    std::optional<WTask> task;
+    // Bumped whenever break windows are hidden or a new break starts, so a picture that
+    // arrives late never shows windows for a break that is already over.
+    quint64 breakGeneration = 0;
+    DisposeBag disposeBag;
+};
+
+QString wallpaperOptionName(WallpaperOption option);

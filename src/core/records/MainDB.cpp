@@ -1,0 +1,226 @@
+#include "records/MainDB.h"
+
+#include "diagnostics/Log.h"
+#include "diagnostics/UsageTracker.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <sqlite3.h>
+
+#include <mutex>
+
+namespace {
+
+// Keeps the journal left after a large transaction from growing the folder without bound.
+constexpr const char* connectionConfiguration = "PRAGMA journal_size_limit=20971520";
+
+// Long enough for another reader (the sqlite3 tool, a test) to finish; short enough not to
+// stall the timer on the main thread.
+constexpr int busyTimeoutMs = 1000;
+
+void logDatabaseMessage(void*, int code, const char* message)
+{
+    const QString description =
+        QStringLiteral("Code: %1, Message: %2").arg(code).arg(QString::fromUtf8(message ? message : ""));
+    switch (code & 0xff) {
+    case SQLITE_WARNING:
+        LOG_WARNING(QStringLiteral("[WCDB][WARNING] ") + description);
+        break;
+    case SQLITE_NOTICE:
+        LOG_DEBUG(QStringLiteral("[WCDB][DEBUG] ") + description);
+        break;
+    default:
+        LOG_ERROR(QStringLiteral("[WCDB][ERROR] ") + description);
+        break;
+    }
+}
+
+// A file SQLite would not recognise is refused before SQLite opens it: SQLite may otherwise
+// answer "not a database" only after creating a journal beside it or writing into it.
+std::optional<PFError> refuseForeignFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return PFError::db(path + QStringLiteral(" is not a file."));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return PFError::db(QStringLiteral("Can't read ") + path + QStringLiteral(": ") + file.errorString());
+    // SQLite treats an empty file as an empty database; there is nothing in it to lose.
+    if (file.size() == 0)
+        return std::nullopt;
+    static const QByteArray header("SQLite format 3\0", 16);
+    if (file.read(header.size()) != header)
+        return PFError::db(QStringLiteral("file is not a database: ") + path);
+    return std::nullopt;
+}
+
+void bindAll(SQLite::Statement& statement, const std::vector<DBValue>& bindings)
+{
+    int index = 1;
+    for (const DBValue& value : bindings) {
+        if (const auto* integer = std::get_if<qint64>(&value))
+            statement.bind(index, static_cast<int64_t>(*integer));
+        else if (const auto* real = std::get_if<double>(&value))
+            statement.bind(index, *real);
+        else if (const auto* text = std::get_if<QString>(&value))
+            statement.bind(index, text->toStdString());
+        else
+            statement.bind(index);
+        ++index;
+    }
+}
+
+DBValue columnValue(const SQLite::Column& column)
+{
+    switch (column.getType()) {
+    case SQLITE_INTEGER:
+        return static_cast<qint64>(column.getInt64());
+    case SQLITE_FLOAT:
+        return column.getDouble();
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: {
+        const std::string bytes = column.getString();
+        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    }
+    default:
+        return std::monostate{};
+    }
+}
+
+PFError notOpen()
+{
+    return PFError::db(QStringLiteral("The database is not open."));
+}
+
+} // namespace
+
+MainDB::MainDB(std::optional<QString> databasePath) : path(std::move(databasePath)) {}
+
+MainDB::~MainDB() = default;
+
+void MainDB::installTrace()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        if (sqlite3_config(SQLITE_CONFIG_LOG, &logDatabaseMessage, nullptr) != SQLITE_OK)
+            LOG_WARNING(QStringLiteral("SQLite was started before its messages could be routed to the log."));
+    });
+}
+
+QString MainDB::quoted(const QString& identifier)
+{
+    QString escaped = identifier;
+    escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+std::optional<PFError> MainDB::setup(const QString& table, const std::vector<ColumnDef>& columns)
+{
+    if (ready)
+        return std::nullopt;
+    installTrace();
+    std::optional<PFError> error;
+    try {
+        error = open();
+        if (!error)
+            createTable(table, columns);
+    } catch (const std::exception& e) {
+        error = PFError::db(QString::fromUtf8(e.what()));
+    }
+    if (error) {
+        // Whatever failed, nothing may write to this file any more.
+        database.reset();
+        track(MREvent::failedToOpenDB);
+        LOG_ERROR(QStringLiteral("Failed to open db."));
+        return error;
+    }
+    ready = true;
+    return std::nullopt;
+}
+
+std::optional<PFError> MainDB::open()
+{
+    if (!path)
+        return PFError::db(QStringLiteral("No database path: the Data folder could not be made."));
+    const QFileInfo info(*path);
+    int flags = SQLite::OPEN_READWRITE;
+    // A dangling link counts as present: creating through it would write somewhere unexpected.
+    if (info.exists() || info.isSymLink()) {
+        if (auto refused = refuseForeignFile(*path))
+            return refused;
+    } else {
+        flags |= SQLite::OPEN_CREATE;
+    }
+    database = std::make_unique<SQLite::Database>(path->toStdString(), flags, busyTimeoutMs);
+    database->exec(connectionConfiguration);
+    // Reads the first page: a damaged file fails here, before any statement could write.
+    database->execAndGet("PRAGMA schema_version");
+    return std::nullopt;
+}
+
+void MainDB::createTable(const QString& table, const std::vector<ColumnDef>& columns)
+{
+    QStringList definitions;
+    for (const ColumnDef& column : columns) {
+        QString definition = quoted(column.name) + QLatin1Char(' ') + column.type;
+        if (!column.constraint.isEmpty())
+            definition += QLatin1Char(' ') + column.constraint;
+        definitions << definition;
+    }
+    const QString create = QStringLiteral("CREATE TABLE IF NOT EXISTS ") + quoted(table) + QLatin1Char('(') +
+                           definitions.join(QStringLiteral(", ")) + QLatin1Char(')');
+    database->exec(create.toStdString());
+
+    QSet<QString> existing;
+    const QString listColumns = QStringLiteral("PRAGMA table_info(") + quoted(table) + QLatin1Char(')');
+    SQLite::Statement tableInfo(*database, listColumns.toStdString());
+    while (tableInfo.executeStep())
+        existing.insert(QString::fromStdString(tableInfo.getColumn(1).getString()).toLower());
+    for (const ColumnDef& column : columns) {
+        if (existing.contains(column.name.toLower()))
+            continue;
+        const QString addColumn = QStringLiteral("ALTER TABLE ") + quoted(table) +
+                                  QStringLiteral(" ADD COLUMN ") + quoted(column.name) + QLatin1Char(' ') +
+                                  column.type;
+        database->exec(addColumn.toStdString());
+    }
+}
+
+DBResult<std::vector<DBRow>> MainDB::query(const QString& sql, const std::vector<DBValue>& bindings)
+{
+    if (!database)
+        return DBResult<std::vector<DBRow>>::failure(notOpen());
+    try {
+        SQLite::Statement statement(*database, sql.toStdString());
+        bindAll(statement, bindings);
+        const int columnCount = statement.getColumnCount();
+        std::vector<DBRow> rows;
+        while (statement.executeStep()) {
+            DBRow row;
+            row.reserve(static_cast<std::size_t>(columnCount));
+            for (int i = 0; i < columnCount; ++i)
+                row.push_back(columnValue(statement.getColumn(i)));
+            rows.push_back(std::move(row));
+        }
+        return {std::move(rows), {}};
+    } catch (const std::exception& e) {
+        return DBResult<std::vector<DBRow>>::failure(PFError::db(QString::fromUtf8(e.what())));
+    }
+}
+
+DBResult<int> MainDB::execute(const QString& sql, const std::vector<DBValue>& bindings)
+{
+    if (!database)
+        return DBResult<int>::failure(notOpen());
+    try {
+        SQLite::Statement statement(*database, sql.toStdString());
+        bindAll(statement, bindings);
+        return {statement.exec(), {}};
+    } catch (const std::exception& e) {
+        return DBResult<int>::failure(PFError::db(QString::fromUtf8(e.what())));
+    }
+}

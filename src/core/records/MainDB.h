@@ -1,0 +1,74 @@
+#pragma once
+
+#include "records/PFError.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace SQLite {
+class Database;
+}
+
+// A value as SQLite stores it: NULL, INTEGER, REAL or TEXT.
+using DBValue = std::variant<std::monostate, qint64, double, QString>;
+using DBRow = std::vector<DBValue>;
+
+// One column of a table as created: its SQL type and any constraint (kept apart because a
+// column added to an older table cannot carry a key constraint).
+struct ColumnDef
+{
+    QString name;
+    QString type;
+    QString constraint;
+};
+
+// The outcome of one statement: the value, or the error that stopped it.
+template <typename T> struct DBResult
+{
+    std::optional<T> value;
+    PFError error;
+
+    static DBResult failure(PFError error) { return {std::nullopt, std::move(error)}; }
+};
+
+// Holder of the one database handle. A file that exists but cannot be read as a SQLite
+// database is never written to: it is refused before SQLite may touch it, and the handle is
+// dropped, so every later statement fails without reaching the file.
+class MainDB
+{
+public:
+    // databasePath none: the Data folder could not be made.
+    explicit MainDB(std::optional<QString> databasePath);
+    ~MainDB();
+    MainDB(const MainDB&) = delete;
+    MainDB& operator=(const MainDB&) = delete;
+
+    // Opens the file and creates the table when it is missing, adding the columns an older
+    // file lacks. On failure reports failedToOpenDB and returns the error.
+    std::optional<PFError> setup(const QString& table, const std::vector<ColumnDef>& columns);
+    // True once the table exists.
+    bool initilaized() const { return ready; }
+
+    // Runs a statement that returns rows, every column of each.
+    DBResult<std::vector<DBRow>> query(const QString& sql, const std::vector<DBValue>& bindings);
+    // Runs a statement that writes; the number of rows it changed.
+    DBResult<int> execute(const QString& sql, const std::vector<DBValue>& bindings);
+
+    static QString quoted(const QString& identifier);
+
+    // Routes SQLite's own messages to the log. Works only before SQLite starts, so it runs
+    // once per process, as early as the first store; later calls do nothing.
+    static void installTrace();
+
+private:
+    std::optional<PFError> open();
+    void createTable(const QString& table, const std::vector<ColumnDef>& columns);
+
+    std::optional<QString> path;
+    std::unique_ptr<SQLite::Database> database;
+    bool ready = false;
+};

@@ -1,0 +1,113 @@
+#include "timer/MRTimer.h"
+
+#include "diagnostics/Log.h"
+#include "timer/Clock.h"
+#include "timer/SleepMonitor.h"
+
+#include <cmath>
+
+using namespace std::chrono_literals;
+
+MRTimer::MRTimer(const Clock& clock, Scheduler& scheduler, SleepMonitor* sleepMonitor)
+    : clock(clock), scheduler(scheduler)
+{
+    if (sleepMonitor)
+        observeWorkspaceEvents(sleepMonitor);
+}
+
+MRTimer::~MRTimer()
+{
+    QObject::disconnect(sleepConnection);
+    QObject::disconnect(wakeConnection);
+    invalidateTimer();
+}
+
+qint64 MRTimer::nowSeconds() const
+{
+    return static_cast<qint64>(std::floor(clock.secondsSince1970()));
+}
+
+void MRTimer::start(int seconds, std::function<void()> completion)
+{
+    running = false;
+    invalidateTimer();
+    currentTime.accept(0);
+
+    started = nowSeconds();
+    currentTime.accept(seconds);
+    total = seconds;
+    completionHandler = std::move(completion);
+
+    running = true;
+    scheduleTick();
+}
+
+void MRTimer::stop()
+{
+    running = false;
+    invalidateTimer();
+    currentTime.accept(0);
+}
+
+void MRTimer::update()
+{
+    timer.reset(); // the one-shot timer that brought us here has fired
+    currentTime.accept(currentTime.value() - 1);
+    if (currentTime.value() < 1) {
+        stop();
+        if (completionHandler)
+            completionHandler();
+        return;
+    }
+    const qint64 elapsed = nowSeconds() - started;
+    if (elapsed < total) {
+        running = true;
+        scheduleTick();
+        return;
+    }
+    stop();
+    if (completionHandler)
+        completionHandler();
+}
+
+void MRTimer::scheduleTick()
+{
+    invalidateTimer();
+    timer = scheduler.schedule(1000ms, [this] { update(); });
+}
+
+void MRTimer::invalidateTimer()
+{
+    if (timer) {
+        scheduler.cancel(*timer);
+        timer.reset();
+    }
+}
+
+void MRTimer::observeWorkspaceEvents(SleepMonitor* monitor)
+{
+    sleepConnection = QObject::connect(monitor, &SleepMonitor::willSleep, [this] { willSleep(); });
+    wakeConnection = QObject::connect(monitor, &SleepMonitor::didWake, [this] { didWake(); });
+}
+
+void MRTimer::willSleep()
+{
+    LOG_INFO(QStringLiteral("Workspace will sleep"));
+    if (!timer)
+        return;
+    LOG_INFO(QStringLiteral("Will pause timer"));
+    running = false;
+    invalidateTimer();
+    pausedBySleep = true;
+}
+
+void MRTimer::didWake()
+{
+    LOG_INFO(QStringLiteral("Workspace did wake"));
+    if (!pausedBySleep)
+        return;
+    LOG_INFO(QStringLiteral("Will continue timer"));
+    pausedBySleep = false;
+    running = true;
+    scheduleTick();
+}

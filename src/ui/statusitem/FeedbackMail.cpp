@@ -1,0 +1,65 @@
+#include "statusitem/FeedbackMail.h"
+
+#include "diagnostics/Log.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cmath>
+
+namespace FeedbackMail {
+
+namespace {
+QString unknownIfEmpty(const QString& value)
+{
+    return value.trimmed().isEmpty() ? QStringLiteral("Unknown") : value.trimmed();
+}
+} // namespace
+
+MachineFacts collect()
+{
+    MachineFacts facts;
+    QFile product(QStringLiteral("/sys/class/dmi/id/product_name"));
+    if (product.open(QIODevice::ReadOnly))
+        facts.model = QString::fromUtf8(product.read(256));
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSizeF mm = screen->physicalSize();
+        if (mm.width() > 0 && mm.height() > 0) {
+            const double inches = std::hypot(mm.width(), mm.height()) / 25.4;
+            facts.size = QString::number(std::lround(inches)) + QLatin1Char('"');
+        }
+        const QSize pixels = screen->size() * screen->devicePixelRatio();
+        facts.resolution = QStringLiteral("%1x%2").arg(pixels.width()).arg(pixels.height());
+    }
+    facts.system = Log::userPlatformLine();
+    return facts;
+}
+
+QString body(const MachineFacts& facts, const QString& shortVersion, const QString& buildNumber,
+             const QString& releaseStage)
+{
+    QStringList lines{QString(), QString(), QStringLiteral("----")};
+    lines << QStringLiteral("Version: ") + shortVersion + QStringLiteral(" (") + buildNumber + QLatin1Char(')');
+    lines << QStringLiteral("Stage: ") + unknownIfEmpty(releaseStage);
+    lines << QStringLiteral("Model: ") + unknownIfEmpty(facts.model);
+    lines << QStringLiteral("Size: ") + unknownIfEmpty(facts.size);
+    lines << QStringLiteral("Resolution: ") + unknownIfEmpty(facts.resolution);
+    lines << QStringLiteral("OS: ") + unknownIfEmpty(facts.system);
+    lines << QStringLiteral("----");
+    return lines.join(QLatin1Char('\n'));
+}
+
+QUrl link(const QString& text)
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("mailto"));
+    url.setPath(QLatin1String(supportAddress));
+    // Percent-encode the body ourselves: '&', '=' and '+' in it must not split the query.
+    const QByteArray encodedBody = QUrl::toPercentEncoding(text);
+    url.setQuery(QStringLiteral("Subject=Mirelo%20Feedback&body=") + QString::fromLatin1(encodedBody),
+                 QUrl::StrictMode);
+    return url;
+}
+
+} // namespace FeedbackMail

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+// Draws the progress pie and the status icons. The tray does not tint icons as a template,
+// so every icon is drawn in the colour that reads on the panel (light on dark panels).
+class MRPieView
+{
+public:
+    explicit MRPieView(double progress = 0.0) : progress(progress) {}
+
+    double progress = 0.0;
+
+    // The sector from twelve o'clock, clockwise, in a w×h box.
+    void draw(class QPainter& painter, const QRectF& bounds, const QColor& color) const;
+};
+
+namespace StatusIcons {
+// The plain glyph ("StatusItem").
+QImage plainIcon(const QColor& color, qreal devicePixelRatio = 2.0);
+// A 20×20 point pie icon: a ring with the progress sector inside.
+QImage pieIcon(double progress, const QColor& color, qreal devicePixelRatio = 2.0);
+// White for dark panels, near-black for light ones.
+QColor iconColor(bool darkMode);
+} // namespace StatusIcons

@@ -1,0 +1,111 @@
+#include "statusitem/MRStatusItem.h"
+
+#include "cycle/MRApp.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QPointer>
+#include <QMenu>
+#include <QPixmap>
+#include <QSystemTrayIcon>
+
+namespace {
+QString localized(const char* key)
+{
+    return QCoreApplication::translate("Localizable", key);
+}
+
+QAction* addItem(QMenu& menu, const QString& title, const QKeySequence& key, std::function<void()> action)
+{
+    QAction* item = menu.addAction(title);
+    if (!key.isEmpty()) {
+        item->setShortcut(key);
+        item->setShortcutVisibleInContextMenu(true);
+    }
+    QObject::connect(item, &QAction::triggered, &menu, [action = std::move(action)] {
+        if (action)
+            action();
+    });
+    return item;
+}
+} // namespace
+
+MRStatusItem::MRStatusItem(MRApp& app, MRTimer& timer, Preferences& preferences, QObject* parent)
+    : QObject(parent), app(app), model(app, timer, preferences), menuWidget(std::make_unique<QMenu>()),
+      statusItem(std::make_unique<QSystemTrayIcon>())
+{
+    statusItem->setToolTip(QStringLiteral("Mirelo"));
+}
+
+MRStatusItem::~MRStatusItem() = default;
+
+void MRStatusItem::setupMenu(StatusMenuCommands commands, bool betaStage)
+{
+    QMenu& menu = *menuWidget;
+    menu.clear();
+    QPointer<MRApp> target(&app);
+    auto on = [target](void (MRApp::*method)()) {
+        return [target, method] {
+            if (target)
+                (target.data()->*method)();
+        };
+    };
+    pomodoroItem = addItem(menu, localized("Start Pomodoro"), QKeySequence(QStringLiteral("Ctrl+S")), on(&MRApp::startPomodoro));
+    shortBreakItem = addItem(menu, localized("Short Break"), QKeySequence(QStringLiteral("Ctrl+B")), on(&MRApp::shortBreak));
+    longBreakItem = addItem(menu, localized("Long Break"), QKeySequence(QStringLiteral("Ctrl+Shift+B")), on(&MRApp::longBreak));
+    stopPomodoroItem = addItem(menu, model.stopPomodoroItemTitle.value(), QKeySequence(QStringLiteral("Ctrl+S")),
+                               on(&MRApp::stopPomodoro));
+    stopShortBreakItem =
+        addItem(menu, localized("Stop Short Break"), QKeySequence(QStringLiteral("Ctrl+B")), on(&MRApp::stopBreak));
+    stopLongBreakItem =
+        addItem(menu, localized("Stop Long Break"), QKeySequence(QStringLiteral("Ctrl+Shift+B")), on(&MRApp::stopBreak));
+    menu.addSeparator();
+    addItem(menu, localized("Statistics…"), QKeySequence(QStringLiteral("Ctrl+T")), commands.showStatistics);
+    addItem(menu, localized("Preferences…"), QKeySequence(QStringLiteral("Ctrl+,")), commands.showPreferences);
+    menu.addSeparator();
+    addItem(menu, localized("Check for Updates…"), {}, commands.checkForUpdates);
+    menu.addSeparator();
+    menu.addSeparator();
+    addItem(menu, localized("Send suggestion…"), {}, commands.sendFeedback);
+    addItem(menu, localized("Rate us on the App Store…"), {}, commands.rateUs);
+    addItem(menu, betaStage ? localized("About Mirelo Beta") : localized("About Mirelo"), {}, commands.showAbout);
+    menu.addSeparator();
+    addItem(menu, localized("Quit"), QKeySequence(QStringLiteral("Ctrl+Q")), commands.terminate);
+
+    disposeBag.clear();
+    disposeBag += model.iconImage.subscribe(
+        [this](const QImage& image) { statusItem->setIcon(QIcon(QPixmap::fromImage(image))); });
+    disposeBag += model.statusItemTitle.subscribe([this](const QString&) { updateToolTip(); });
+    disposeBag += model.statusItemAttrTitle.subscribe([this](const std::optional<QString>&) { updateToolTip(); });
+    disposeBag += model.stopPomodoroItemTitle.subscribe([this](const QString& title) { stopPomodoroItem->setText(title); });
+    disposeBag += app.state.subscribe([this](MRAppState state) {
+        pomodoroItem->setVisible(state == MRAppState::idle);
+        shortBreakItem->setVisible(state == MRAppState::idle);
+        longBreakItem->setVisible(state == MRAppState::idle);
+        stopPomodoroItem->setVisible(state == MRAppState::working);
+        stopShortBreakItem->setVisible(state == MRAppState::shortBreak);
+        stopLongBreakItem->setVisible(state == MRAppState::longBreak);
+    });
+    statusItem->setContextMenu(&menu);
+    // A left click opens the same menu, as a menu-bar item would.
+    connect(statusItem.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            menuWidget->popup(QCursor::pos());
+    });
+    statusItem->show();
+}
+
+QString MRStatusItem::toolTip() const
+{
+    if (const auto& attributed = model.statusItemAttrTitle.value(); attributed && !attributed->isEmpty())
+        return QStringLiteral("Mirelo ") + *attributed;
+    if (!model.statusItemTitle.value().isEmpty())
+        return QStringLiteral("Mirelo ") + model.statusItemTitle.value();
+    return QStringLiteral("Mirelo");
+}
+
+void MRStatusItem::updateToolTip()
+{
+    statusItem->setToolTip(toolTip());
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "reactive/DisposeBag.h"
+#include "statusitem/MRStatusItemViewModel.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+// The commands the menu reaches besides the timer's own.
+struct StatusMenuCommands
+{
+    std::function<void()> showStatistics;
+    std::function<void()> showPreferences;
+    std::function<void()> checkForUpdates;
+    std::function<void()> sendFeedback;
+    std::function<void()> rateUs;
+    std::function<void()> showAbout;
+    std::function<void()> terminate;
+};
+
+// The tray icon and its menu. The countdown goes to the tooltip: no tray shows a text label.
+class MRStatusItem : public QObject
+{
+    Q_OBJECT
+public:
+    MRStatusItem(MRApp& app, MRTimer& timer, Preferences& preferences, QObject* parent = nullptr);
+    ~MRStatusItem() override;
+
+    void setupMenu(StatusMenuCommands commands, bool betaStage);
+
+    MRStatusItemViewModel& viewModel() { return model; }
+    QSystemTrayIcon* trayIcon() const { return statusItem.get(); }
+    QMenu* menu() const { return menuWidget.get(); }
+
+    QAction* pomodoroItem = nullptr;
+    QAction* shortBreakItem = nullptr;
+    QAction* longBreakItem = nullptr;
+    QAction* stopPomodoroItem = nullptr;
+    QAction* stopShortBreakItem = nullptr;
+    QAction* stopLongBreakItem = nullptr;
+
+    // The tooltip: the countdown when shown, else the application's name.
+    QString toolTip() const;
+
+private:
+    void updateToolTip();
+
+    MRApp& app;
+    MRStatusItemViewModel model;
+    std::unique_ptr<QMenu> menuWidget;
+    std::unique_ptr<QSystemTrayIcon> statusItem;
+    DisposeBag disposeBag;
+};

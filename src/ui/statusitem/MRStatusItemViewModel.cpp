@@ -1,0 +1,119 @@
+#include "statusitem/MRStatusItemViewModel.h"
+
+#include "cycle/MRApp.h"
+#include "diagnostics/Log.h"
+#include "settings/Preferences.h"
+#include "statusitem/MRPieView.h"
+#include "timer/MRTimer.h"
+
+#include <QCoreApplication>
+
+namespace {
+QString localized(const char* key)
+{
+    return QCoreApplication::translate("Localizable", key);
+}
+} // namespace
+
+MRStatusItemViewModel::MRStatusItemViewModel(MRApp& app, MRTimer& timer, Preferences& preferences)
+    : iconImage(StatusIcons::plainIcon(StatusIcons::iconColor(app.isDarkMode.value()))),
+      stopPomodoroItemTitle(localized("Stop Pomodoro")), app(app), timer(timer), preferences(preferences)
+{
+    disposeBag += preferences.observe(keyText(PreferKey::CountDownOnMenubarEnabled), [this](const QJsonValue& v) {
+        if (!v.isBool())
+            return;
+        showCountDownOnMenu.accept(v.toBool());
+        if (!this->timer.isRunning())
+            return;
+        if (v.toBool()) {
+            stopPomodoroItemTitle.accept(localized("Stop Pomodoro"));
+        } else {
+            statusItemTitle.accept(QString());
+            statusItemAttrTitle.accept(std::nullopt);
+        }
+    });
+    disposeBag += preferences.observe(keyText(PreferKey::CountDownPieOnMenuBarEnabled), [this](const QJsonValue& v) {
+        if (!v.isBool())
+            return;
+        if (!this->timer.isRunning())
+            statusItemTitle.accept(QString());
+        if (!v.toBool())
+            updateStatusItemPie();
+    });
+    disposeBag += timer.currentTime.subscribe([this](int seconds) { onCurrentTime(seconds); });
+    // The icon follows the panel's appearance.
+    disposeBag += app.isDarkMode.subscribe([this](bool) { iconImage.accept(statusIcon()); });
+}
+
+bool MRStatusItemViewModel::darkMode() const
+{
+    return app.isDarkMode.value();
+}
+
+QString MRStatusItemViewModel::countdownText(int seconds)
+{
+    return QString::asprintf("%02d:%02d", seconds / 60, seconds % 60);
+}
+
+void MRStatusItemViewModel::onCurrentTime(int seconds)
+{
+    if (preferences.boolValue(PreferKey::CountDownPieOnMenuBarEnabled))
+        updateStatusItemPie();
+    if (showCountDownOnMenu.value().value_or(false)) {
+        if (seconds == 0) {
+            statusItemTitle.accept(QString());
+            statusItemAttrTitle.accept(std::nullopt);
+        } else {
+            // The tray has no font of its own; the text always goes out as the plain title.
+            statusItemTitle.accept(countdownText(seconds));
+        }
+    } else {
+        stopPomodoroItemTitle.accept(seconds == 0 ? localized("Stop Pomodoro")
+                                                  : localized("Stop Pomodoro") + QLatin1Char(' ') + countdownText(seconds));
+    }
+}
+
+int MRStatusItemViewModel::durationForState() const
+{
+    switch (app.state.value()) {
+    case MRAppState::idle:
+        return 0;
+    case MRAppState::shortBreak:
+        return preferences.intValue(DurationKey::shortBreak);
+    case MRAppState::longBreak:
+        return preferences.intValue(DurationKey::longBreak);
+    case MRAppState::working:
+        return preferences.intValue(DurationKey::pomodoro);
+    }
+    return 0;
+}
+
+float MRStatusItemViewModel::pieProgress() const
+{
+    const int remaining = timer.currentTime.value();
+    if (remaining == 0)
+        return 1.0f;
+    const int total = durationForState();
+    if (total == 0)
+        return 0.0f;
+    return static_cast<float>(total - remaining) / static_cast<float>(total);
+}
+
+void MRStatusItemViewModel::updateStatusItemPie()
+{
+    progress = pieProgress();
+    LOG_DEBUG(QStringLiteral("updateStatusItemPie: ") + QString::number(progress));
+    iconImage.accept(statusIcon());
+}
+
+QImage MRStatusItemViewModel::statusIcon() const
+{
+    const QColor color = StatusIcons::iconColor(darkMode());
+    if (!preferences.boolValue(PreferKey::CountDownPieOnMenuBarEnabled))
+        return StatusIcons::plainIcon(color);
+    if (app.shouldShowStartPomodoroReminder())
+        return StatusIcons::pieIcon(1.0, color);
+    if (app.state.value() == MRAppState::working)
+        return StatusIcons::pieIcon(progress, color);
+    return StatusIcons::plainIcon(color);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "reactive/BehaviorRelay.h"
+
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+class MRApp;
+class MRTimer;
+class Preferences;
+
+// What the tray item shows: icon, countdown title and the stop item's title, derived from the
+// application state, the countdown and two preferences.
+class MRStatusItemViewModel
+{
+public:
+    MRStatusItemViewModel(MRApp& app, MRTimer& timer, Preferences& preferences);
+
+    BehaviorRelay<QImage> iconImage;
+    BehaviorRelay<QString> statusItemTitle{QString()};
+    BehaviorRelay<std::optional<QString>> statusItemAttrTitle{std::nullopt};
+    BehaviorRelay<QString> stopPomodoroItemTitle;
+    BehaviorRelay<std::optional<bool>> showCountDownOnMenu{false};
+    float progress = 0;
+
+    void updateStatusItemPie();
+    float pieProgress() const;
+    int durationForState() const;
+    QImage statusIcon() const;
+
+    // "%02d:%02d"; minutes are not wrapped at 60.
+    static QString countdownText(int seconds);
+
+private:
+    void onCurrentTime(int seconds);
+    bool darkMode() const;
+
+    MRApp& app;
+    MRTimer& timer;
+    Preferences& preferences;
+    DisposeBag disposeBag;
+};

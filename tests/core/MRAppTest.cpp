@@ -1,0 +1,315 @@
+#include "CycleFixture.h"
+
+#include <QSignalSpy>
+
+class MRAppTest : public CycleFixture
+{
+};
+
+TEST_F(MRAppTest, PomodoroThenShortBreakThenIdleThenNext)
+{
+    app().startPomodoro();
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+    ASSERT_TRUE(app().currentTask());
+    EXPECT_EQ(app().currentTask()->type, 1);
+    EXPECT_EQ(app().currentTask()->name, QStringLiteral("[reserved]"));
+
+    advanceSeconds(1500);
+    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    EXPECT_TRUE(app().shouldShowPostpone());
+    ASSERT_EQ(todayTypes(), std::vector<int>{1});
+    EXPECT_EQ(today()[0].duration(), 1500);
+    // Empty wallpaper cache: the desktop picture, blurred, on the main screen.
+    EXPECT_EQ(images.desktopCalls, 1);
+    ASSERT_EQ(windows.shown.size(), 1u);
+    EXPECT_TRUE(windows.shown[0].main);
+    EXPECT_EQ(auxiliaryCloses, 1);
+
+    advanceSeconds(300);
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(windows.breakDidEndCalls, 1);
+    EXPECT_TRUE(windows.mainVisible); // back-to-work stays up
+    EXPECT_EQ(todayTypes(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(today()[1].duration(), 300);
+
+    windows.handlers.didClickNextTimerHandler();
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_FALSE(windows.mainVisible);
+    EXPECT_FALSE(app().shouldShowPostpone());
+    EXPECT_EQ(todayTypes(), (std::vector<int>{1, 2})); // the break was not written twice
+    EXPECT_TRUE(tracker->names().contains(QStringLiteral("pomodoroCompleted")));
+    EXPECT_TRUE(tracker->names().contains(QStringLiteral("startShortBreak")));
+}
+
+TEST_F(MRAppTest, FourthPomodoroOfTheDayGetsTheLongBreakAndTheCountStartsAgain)
+{
+    std::vector<MRAppState> breaks;
+    for (int i = 0; i < 8; ++i) {
+        app().startPomodoro();
+        advanceSeconds(1500);
+        breaks.push_back(app().state.value());
+        advanceSeconds(app().state.value() == MRAppState::longBreak ? 900 : 300);
+    }
+    const auto S = MRAppState::shortBreak, L = MRAppState::longBreak;
+    EXPECT_EQ(breaks, (std::vector<MRAppState>{S, S, S, L, S, S, S, L}));
+    EXPECT_EQ(tracker->names().count(QStringLiteral("autoLongBreak")), 2);
+    EXPECT_TRUE(log().containsAt(Log::Level::info, QStringLiteral("shouldTakeALongBreak: true")));
+}
+
+TEST_F(MRAppTest, PostponingTwiceLengthensTheSameRecord)
+{
+    const QDateTime start = clock.now();
+    app().startPomodoro();
+    advanceSeconds(1500);
+    advanceSeconds(100); // part of the break
+    windows.handlers.didClickStopTimerHandler(StopTimerEvent::postponePomodoro);
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_EQ(timer->currentTime.value(), 60);
+    EXPECT_FALSE(windows.mainVisible);
+    advanceSeconds(60);
+    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    EXPECT_TRUE(app().shouldShowPostpone());
+
+    advanceSeconds(30);
+    windows.handlers.didClickStopTimerHandler(StopTimerEvent::postponePomodoro);
+    advanceSeconds(60);
+
+    const auto rows = today();
+    ASSERT_EQ(rows.size(), 1u) << "no break row may be written for an interrupted break";
+    EXPECT_EQ(rows[0].type, 1);
+    EXPECT_EQ(rows[0].start.toSecsSinceEpoch(), start.toSecsSinceEpoch());
+    EXPECT_EQ(rows[0].duration(), 1500 + 100 + 60 + 30 + 60);
+    EXPECT_EQ(tracker->names().count(QStringLiteral("stopPostponePomodoro")), 2);
+    EXPECT_TRUE(log().contains(QStringLiteral("Update postpone task to db.")));
+}
+
+TEST_F(MRAppTest, StoppingAPostponementKeepsTheStoredPomodoro)
+{
+    app().startPomodoro();
+    advanceSeconds(1500);
+    windows.handlers.didClickStopTimerHandler(StopTimerEvent::postponePomodoro);
+    advanceSeconds(20);
+    app().stopPomodoro();
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_FALSE(app().currentTask());
+    advanceSeconds(100);
+    const auto rows = today();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].duration(), 1500);
+}
+
+TEST_F(MRAppTest, StopBreakWritesTheBreakWithItsStopTime)
+{
+    app().shortBreak();
+    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    EXPECT_FALSE(app().shouldShowPostpone()); // a break from the menu leaves it as it was
+    advanceSeconds(100);
+    windows.handlers.didClickCloseTimerHandler();
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_TRUE(app().shouldShowStartPomodoroReminder());
+    EXPECT_FALSE(windows.mainVisible);
+    ASSERT_EQ(todayTypes(), std::vector<int>{2});
+    EXPECT_EQ(today()[0].duration(), 100);
+    EXPECT_TRUE(log().contains(QStringLiteral("Stop break timer manualy")));
+    advanceSeconds(1000);
+    EXPECT_EQ(today().size(), 1u);
+}
+
+TEST_F(MRAppTest, StopRequestsFromTheOverlay)
+{
+    app().longBreak();
+    advanceSeconds(10);
+    windows.handlers.didClickStopTimerHandler(StopTimerEvent::newPomodoro);
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_FALSE(app().shouldShowStartPomodoroReminder());
+    EXPECT_EQ(todayTypes(), std::vector<int>{3});
+    EXPECT_TRUE(log().contains(QStringLiteral("Start a new pomodoro timer immediately")));
+
+    app().stopPomodoro();
+    app().shortBreak();
+    windows.handlers.didClickStopTimerHandler(StopTimerEvent::noNewPomodoro);
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(todayTypes(), (std::vector<int>{3, 2}));
+}
+
+TEST_F(MRAppTest, LastMinuteWarningIsPostedOnceAndNeverAtZero)
+{
+    prefs->setValue(DurationKey::pomodoro, 120);
+    app().startPomodoro();
+    advanceSeconds(59);
+    EXPECT_TRUE(notifications.posted.isEmpty());
+    advanceSeconds(1); // 60 left
+    EXPECT_EQ(notifications.posted, QStringList{QStringLiteral("Last Minute!")});
+    EXPECT_TRUE(app().notificationSent());
+    advanceSeconds(60);
+    EXPECT_EQ(notifications.posted.size(), 1);
+
+    // A break never posts it; stopping publishes 0, which never posts it either.
+    advanceSeconds(300);
+    app().startPomodoro();
+    app().stopPomodoro();
+    EXPECT_EQ(notifications.posted.size(), 1);
+
+    // A postponement is 60 s long: it posts the moment its countdown is set.
+    app().shortBreak();
+    windows.handlers.didClickStopTimerHandler(StopTimerEvent::postponePomodoro);
+    scheduler.runDue();
+    EXPECT_EQ(notifications.posted.size(), 2);
+    EXPECT_GE(notifications.clears, 2);
+}
+
+TEST_F(MRAppTest, WallpaperSourceRules)
+{
+    // Empty cache: desktop whatever the preference says.
+    prefs->setValue(PreferKey::Wallpaper, 1);
+    EXPECT_EQ(app().wallpaperOptionForBreak(), WallpaperOption::desktop);
+    wallpapers.files = {QStringLiteral("abc")};
+    EXPECT_EQ(app().wallpaperOptionForBreak(), WallpaperOption::unsplash);
+    prefs->setValue(PreferKey::Wallpaper, 7);
+    EXPECT_EQ(app().wallpaperOptionForBreak(), WallpaperOption::desktop);
+    prefs->setValue(PreferKey::Wallpaper, 3);
+    EXPECT_EQ(app().wallpaperOptionForBreak(), WallpaperOption::screen);
+}
+
+TEST_F(MRAppTest, CachedPhotoIsResizedToEachScreenAndCarriesItsHash)
+{
+    windows.screenList = {{QStringLiteral("L"), QRect(0, 0, 1920, 1080), 1.0, true},
+                          {QStringLiteral("R"), QRect(1920, 0, 1280, 1024), 1.0, false}};
+    wallpapers.files = {QStringLiteral("h1")};
+    wallpapers.hashes = {QStringLiteral("h1")};
+    prefs->setValue(PreferKey::Wallpaper, 1);
+    app().shortBreak();
+    EXPECT_EQ(wallpapers.requested, QStringList{QStringLiteral("h1")});
+    ASSERT_EQ(windows.shown.size(), 2u);
+    EXPECT_TRUE(windows.shown[0].main);
+    EXPECT_EQ(windows.shown[0].hash, QStringLiteral("h1"));
+    EXPECT_EQ(windows.shown[0].imageSize, QSize(1920, 1080));
+    EXPECT_FALSE(windows.shown[1].main);
+    EXPECT_EQ(windows.shown[1].imageSize, QSize(1280, 1024));
+    EXPECT_EQ(windows.visibleBackgrounds, 1);
+    EXPECT_TRUE(log().contains(QStringLiteral("Loading image showWin: 005")));
+}
+
+TEST_F(MRAppTest, HighDensityScreenGetsAHalvedImageBlurredOverItsWholeExtent)
+{
+    windows.screenList = {{QStringLiteral("HiDPI"), QRect(0, 0, 1000, 800), 2.0, true}};
+    images.picture = QImage(1000, 800, QImage::Format_RGB32);
+    app().shortBreak();
+    scheduler.runDue();
+    ASSERT_EQ(windows.shown.size(), 1u);
+    // Half size, then grown by the blur's reach on every side.
+    EXPECT_GT(windows.shown[0].imageSize.width(), 500);
+    EXPECT_GT(windows.shown[0].imageSize.height(), 400);
+    EXPECT_LT(windows.shown[0].imageSize.width(), 1000);
+}
+
+TEST_F(MRAppTest, FailedPhotoFallsBackToTheDefaultImage)
+{
+    wallpapers.files = {QStringLiteral("h1")};
+    wallpapers.hashes = {QStringLiteral("h1")};
+    wallpapers.image = std::nullopt;
+    prefs->setValue(PreferKey::Wallpaper, 2);
+    app().shortBreak();
+    ASSERT_EQ(windows.shown.size(), 1u);
+    EXPECT_EQ(windows.shown[0].hash, QStringLiteral("h1"));
+    EXPECT_TRUE(log().containsAt(Log::Level::error,
+                                 QStringLiteral("Get wallpaper image failed. Will use default image instead.")));
+}
+
+TEST_F(MRAppTest, NoHashOrNoPictureRunsTheBreakWithoutWindows)
+{
+    wallpapers.files = {QStringLiteral("gone")}; // emptied between the check and the pick
+    prefs->setValue(PreferKey::Wallpaper, 1);
+    app().shortBreak();
+    EXPECT_TRUE(windows.shown.empty());
+    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    EXPECT_TRUE(timer->isRunning());
+
+    app().stopBreak();
+    wallpapers.files.clear();
+    images.picture = std::nullopt;
+    app().longBreak();
+    scheduler.runDue();
+    EXPECT_TRUE(windows.shown.empty());
+    EXPECT_TRUE(log().containsAt(Log::Level::error, QStringLiteral("Get desktop picture failed.")));
+    EXPECT_EQ(app().state.value(), MRAppState::longBreak);
+}
+
+TEST_F(MRAppTest, NoScreensIsLoggedAndTheCountdownRuns)
+{
+    windows.screenList.clear();
+    app().shortBreak();
+    scheduler.runDue();
+    EXPECT_TRUE(log().containsAt(Log::Level::error, QStringLiteral("Can't find any screen")));
+    EXPECT_TRUE(timer->isRunning());
+}
+
+TEST_F(MRAppTest, APhotoArrivingAfterTheBreakEndedShowsNothing)
+{
+    wallpapers.files = {QStringLiteral("h1")};
+    wallpapers.hashes = {QStringLiteral("h1")};
+    wallpapers.deliverAtOnce = false;
+    app().shortBreak();
+    app().stopBreak();
+    for (auto& deliver : wallpapers.held)
+        deliver();
+    EXPECT_TRUE(windows.shown.empty());
+    EXPECT_FALSE(windows.mainVisible);
+}
+
+TEST_F(MRAppTest, BreakFromTheMenuOverBackToWorkWindowsLeavesNoStaleWindow)
+{
+    windows.screenList = {{QStringLiteral("L"), QRect(0, 0, 1920, 1080), 1.0, true},
+                          {QStringLiteral("R"), QRect(1920, 0, 1280, 1024), 1.0, false}};
+    app().shortBreak();
+    scheduler.runDue();
+    advanceSeconds(300); // back-to-work windows stay up
+    EXPECT_EQ(windows.visibleBackgrounds, 1);
+    app().shortBreak();
+    scheduler.runDue();
+    EXPECT_EQ(windows.visibleBackgrounds, 1);
+}
+
+TEST_F(MRAppTest, ShortcutActionsFollowTheState)
+{
+    QSignalSpy stopRequests(&app(), &MRApp::stopBreakShortcutTriggered);
+    app().shortBreakShortcutTriggered(); // idle -> short break
+    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    app().startPomodoroShortcutTriggered(); // during a break: nothing
+    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    app().shortBreakShortcutTriggered(); // during a break: the overlay's stop
+    EXPECT_EQ(stopRequests.count(), 1);
+    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+
+    app().stopBreak();
+    app().startPomodoroShortcutTriggered();
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+    app().shortBreakShortcutTriggered(); // working: nothing
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+    app().startPomodoroShortcutTriggered();
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_TRUE(tracker->names().contains(QStringLiteral("stopPomodoro")));
+}
+
+TEST_F(MRAppTest, UnwritableDatabaseKeepsTheCycleRunning)
+{
+    const QString dbPath = *DataFolder::databasePath();
+    writeFile(dbPath, QByteArray("this is not a database").repeated(100));
+    const QByteArray before = readFile(dbPath);
+    app().startPomodoro();
+    advanceSeconds(1500);
+    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    EXPECT_TRUE(tracker->names().contains(QStringLiteral("failedToSaveTask")));
+    EXPECT_TRUE(log().containsAt(Log::Level::error, QStringLiteral("Failed to save new task.")));
+    advanceSeconds(300);
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(readFile(dbPath), before);
+}
+
+TEST(MRAppStateTest, RawValuesAboveThreeGiveNoState)
+{
+    EXPECT_EQ(appStateFromRawValue(4), std::nullopt);
+    EXPECT_EQ(appStateFromRawValue(-1), std::nullopt);
+    EXPECT_EQ(appStateFromRawValue(2), MRAppState::shortBreak);
+    EXPECT_EQ(appStateName(MRAppState::longBreak), QStringLiteral("longBreak"));
+}

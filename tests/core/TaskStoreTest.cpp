@@ -1,0 +1,404 @@
+#include "FakeClock.h"
+#include "FakeLoginItems.h"
+#include "LogCapture.h"
+#include "RecordingUsageTracker.h"
+#include "TestEnvironment.h"
+#include "records/MainDB.h"
+#include "records/TaskService.h"
+#include "records/WTask.h"
+#include "settings/DataFolder.h"
+#include "settings/PreferKey.h"
+#include "settings/Preferences.h"
+#include "settings/UserDefaults.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <sqlite3.h>
+
+#include <ctime>
+#include <unistd.h>
+
+namespace {
+
+// Runs SQL the way any other program would, one "|"-joined line per row.
+QStringList plainSQL(const QString& path, const QString& sql)
+{
+    sqlite3* handle = nullptr;
+    QStringList rows;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &handle, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(handle, sql.toUtf8().constData(), -1, &statement, nullptr) == SQLITE_OK) {
+            while (sqlite3_step(statement) == SQLITE_ROW) {
+                QStringList values;
+                for (int i = 0; i < sqlite3_column_count(statement); ++i) {
+                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
+                    values << QString::fromUtf8(text ? text : "");
+                }
+                rows << values.join(QLatin1Char('|'));
+            }
+        } else {
+            rows << QStringLiteral("SQL error: ") + QString::fromUtf8(sqlite3_errmsg(handle));
+        }
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(handle);
+    return rows;
+}
+
+QDateTime at(const QDate& day, const QTime& time)
+{
+    return QDateTime(day, time, Qt::LocalTime);
+}
+
+WTask interval(int type, const QDateTime& start, const std::optional<QDateTime>& end)
+{
+    WTask task;
+    task.type = type;
+    task.start = start;
+    task.end = end;
+    task.name = QStringLiteral("[reserved]");
+    return task;
+}
+
+std::vector<QTime> startTimes(const std::vector<WTask>& tasks)
+{
+    std::vector<QTime> times;
+    for (const WTask& task : tasks)
+        times.push_back(task.start.time());
+    return times;
+}
+
+} // namespace
+
+class TaskStoreTest : public TestEnvironment
+{
+protected:
+    void SetUp() override
+    {
+        TestEnvironment::SetUp();
+        MainDB::installTrace();
+        // Thirteen hours east of UTC: a day taken in UTC instead of local time is the wrong day.
+        savedTZ = qgetenv("TZ");
+        qputenv("TZ", "MRT-13");
+        tzset();
+        clock.set(at(day, QTime(10, 0)));
+        tracker = RecordingUsageTracker::install();
+        prefs = std::make_unique<Preferences>(Preferences::defaultFilePath());
+        FakeLoginItems loginItems;
+        UserDefaults::setupUserDefaultsValues(*prefs, loginItems);
+        dbFile = *DataFolder::databasePath();
+    }
+
+    void TearDown() override
+    {
+        store.reset();
+        savedTZ.isNull() ? qunsetenv("TZ") : qputenv("TZ", savedTZ);
+        tzset();
+        TestEnvironment::TearDown();
+    }
+
+    TaskService& open(const std::optional<QString>& path)
+    {
+        store.reset();
+        store = std::make_unique<TaskService>(*prefs, clock, path);
+        return *store;
+    }
+    TaskService& open() { return open(dbFile); }
+
+    // Five-minute intervals one after another from `from`: P Pomodoro, S short, L long break.
+    void record(const QString& kinds, QTime from)
+    {
+        QDateTime start = at(day, from);
+        for (QChar kind : kinds) {
+            const int type = kind == QLatin1Char('P') ? 1 : kind == QLatin1Char('S') ? 2 : 3;
+            ASSERT_TRUE(store->insert(interval(type, start, start.addSecs(300))));
+            start = start.addSecs(300);
+        }
+    }
+
+    // After a failed setup every operation answers neutrally and is logged as it fails.
+    void expectNeutral(TaskService& tasks)
+    {
+        EXPECT_FALSE(tasks.isReady());
+        EXPECT_FALSE(tasks.insert(interval(1, at(day, QTime(9, 0)), at(day, QTime(9, 25)))));
+        EXPECT_EQ(log().lines().filter(QStringLiteral("error|insert|Error: ")).size(), 1);
+        WTask kept = interval(1, at(day, QTime(9, 0)), at(day, QTime(9, 30)));
+        kept.taskID = 1;
+        EXPECT_FALSE(tasks.updateOrInsert(kept));
+        EXPECT_TRUE(tasks.fetchTodayTasks(false).empty());
+        EXPECT_FALSE(tasks.lastPomodoroTask());
+        EXPECT_FALSE(tasks.shouldTakeALongBreak());
+        const auto events = tracker->all();
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0].name, QStringLiteral("failedToOpenDB"));
+        EXPECT_EQ(events[0].flags, 2);
+        EXPECT_TRUE(log().containsAt(Log::Level::error, QStringLiteral("Failed to open db.")));
+        EXPECT_TRUE(log().anyStartsWith(QStringLiteral("Failed to setup db. error: ")));
+        EXPECT_FALSE(log().contains(QStringLiteral("DB setup.")));
+    }
+
+    QStringList dataFolderEntries() const
+    {
+        return QDir(QFileInfo(dbFile).absolutePath())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+
+    const QDate day{2026, 3, 10};
+    FakeClock clock;
+    std::shared_ptr<RecordingUsageTracker> tracker;
+    std::unique_ptr<Preferences> prefs;
+    std::unique_ptr<TaskService> store;
+    QString dbFile;
+    QByteArray savedTZ;
+};
+
+TEST_F(TaskStoreTest, FreshFileGetsExactlyTheTableAndStartsEmpty)
+{
+    ASSERT_FALSE(QFileInfo::exists(dbFile));
+    TaskService& tasks = open();
+    EXPECT_TRUE(tasks.isReady());
+    EXPECT_TRUE(log().containsAt(Log::Level::info, QStringLiteral("DB setup.")));
+    EXPECT_TRUE(tasks.fetchTodayTasks(false).empty());
+    EXPECT_FALSE(tasks.lastPomodoroTask());
+    EXPECT_FALSE(tasks.shouldTakeALongBreak());
+    EXPECT_TRUE(tracker->names().isEmpty());
+    EXPECT_EQ(plainSQL(dbFile, QStringLiteral("PRAGMA table_info(WTask)")),
+              QStringList({"0|taskID|INTEGER|0||1", "1|type|INTEGER|0||0", "2|start|REAL|0||0",
+                           "3|end|REAL|0||0", "4|name|TEXT|0||0"}));
+    EXPECT_EQ(
+        plainSQL(dbFile, QStringLiteral("SELECT sql FROM sqlite_master WHERE name = 'WTask'")),
+        QStringList{R"(CREATE TABLE "WTask"("taskID" INTEGER PRIMARY KEY AUTOINCREMENT, "type" INTEGER, )"
+                    R"("start" REAL, "end" REAL, "name" TEXT))"});
+    EXPECT_EQ(plainSQL(dbFile, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index'")),
+              QStringList{"0"});
+
+    ASSERT_TRUE(tasks.insert(interval(1, at(day, QTime(10, 0, 0, 900)), at(day, QTime(10, 25, 0, 100)))));
+    WTask open = interval(2, at(day, QTime(11, 0)), std::nullopt);
+    open.name.reset();
+    ASSERT_TRUE(tasks.insert(open));
+    // 10:00 thirteen hours east of UTC is 21:00 UTC the day before.
+    EXPECT_EQ(plainSQL(dbFile, QStringLiteral("SELECT taskID, type, typeof(start), "
+                                              "strftime('%Y-%m-%d %H:%M:%f', start, 'unixepoch'), "
+                                              "strftime('%H:%M:%f', \"end\", 'unixepoch'), typeof(\"end\"), "
+                                              "quote(name) FROM WTask ORDER BY taskID")),
+              QStringList({"1|1|real|2026-03-09 21:00:00.900|21:25:00.100|real|'[reserved]'",
+                           "2|2|real|2026-03-09 22:00:00.000||null|NULL"}));
+}
+
+TEST_F(TaskStoreTest, DefaultCycleEndsInALongBreakAndTheLongBreakStartsTheCountAgain)
+{
+    open();
+    std::vector<bool> answers;
+    QTime from(9, 0);
+    for (const QString& step : QStringList{"P", "SP", "SP", "SP", "LP", "SP", "SP", "SP"}) {
+        record(step, from);
+        from = from.addSecs(300 * step.size());
+        answers.push_back(store->shouldTakeALongBreak());
+    }
+    EXPECT_EQ(answers, (std::vector<bool>{false, false, false, true, false, false, false, true}));
+}
+
+TEST_F(TaskStoreTest, CountZeroAsksForALongBreakOnAnEmptyDayAndUnknownTypesLogAsNil)
+{
+    prefs->setValue(DurationKey::countToLongBreak, 0);
+    open();
+    EXPECT_TRUE(store->shouldTakeALongBreak());
+    EXPECT_TRUE(log().containsAt(Log::Level::debug, QStringLiteral("tasks: []")));
+
+    prefs->setValue(DurationKey::countToLongBreak, 1);
+    record(QStringLiteral("PS"), QTime(10, 0));
+    ASSERT_TRUE(store->insert(interval(7, at(day, QTime(10, 30)), at(day, QTime(10, 31)))));
+    EXPECT_TRUE(store->shouldTakeALongBreak());
+    EXPECT_TRUE(log().containsAt(Log::Level::debug,
+                                 QStringLiteral(R"(tasks: [nil, "Today-Short-break", "Today-Pomodoro"])")));
+}
+
+TEST_F(TaskStoreTest, OnlyRowsWhollyInsideTheLocalDayAreToday)
+{
+    TaskService& tasks = open();
+    const QDate yesterday = day.addDays(-1), tomorrow = day.addDays(1);
+    const std::vector<WTask> rows = {
+        interval(1, at(yesterday, QTime(23, 50)), at(day, QTime(0, 15))),
+        interval(1, at(day, QTime(23, 50)), at(tomorrow, QTime(0, 15))),
+        interval(2, at(day, QTime(0, 0)), at(day, QTime(0, 5))),
+        interval(1, at(day, QTime(23, 30)), at(day, QTime(23, 59, 59))),
+        interval(1, at(day, QTime(23, 40)), at(day, QTime(23, 59, 59, 500))),
+        interval(1, at(day, QTime(12, 0)), std::nullopt),
+        interval(2, at(day, QTime(13, 0)), at(day, QTime(13, 5))),
+    };
+    for (const WTask& row : rows)
+        ASSERT_TRUE(tasks.insert(row));
+
+    const std::vector<QTime> today{QTime(0, 0), QTime(13, 0), QTime(23, 30)};
+    EXPECT_EQ(startTimes(tasks.fetchTodayTasks(false)), today);
+    EXPECT_EQ(startTimes(tasks.fetchTodayTasks(true)), std::vector<QTime>{QTime(23, 30)});
+    clock.set(at(day, QTime(23, 59, 59)));
+    EXPECT_EQ(startTimes(tasks.fetchTodayTasks(false)), today);
+
+    // The Pomodoro across this midnight is not tomorrow's either.
+    clock.set(at(tomorrow, QTime(0, 20)));
+    EXPECT_TRUE(tasks.fetchTodayTasks(false).empty());
+    clock.set(at(yesterday, QTime(23, 55)));
+    EXPECT_TRUE(tasks.fetchTodayTasks(false).empty());
+}
+
+TEST_F(TaskStoreTest, UpdateOrInsertLengthensTheLatestPomodoroInPlace)
+{
+    TaskService& tasks = open();
+    ASSERT_TRUE(
+        tasks.insert(interval(1, at(day.addDays(-1), QTime(20, 0)), at(day.addDays(-1), QTime(20, 25)))));
+    ASSERT_TRUE(tasks.insert(interval(1, at(day, QTime(9, 0)), at(day, QTime(9, 25)))));
+    ASSERT_TRUE(tasks.insert(interval(2, at(day, QTime(9, 25)), at(day, QTime(9, 30)))));
+
+    auto last = tasks.lastPomodoroTask();
+    ASSERT_TRUE(last);
+    ASSERT_TRUE(last->taskID);
+    EXPECT_EQ(last->start, at(day, QTime(9, 0)));
+    const qint64 key = *last->taskID;
+
+    last->end = at(day, QTime(9, 26));
+    EXPECT_TRUE(tasks.updateOrInsert(*last));
+    const auto today = tasks.fetchTodayTasks(true);
+    ASSERT_EQ(today.size(), 1u);
+    EXPECT_EQ(today[0].taskID, key);
+    EXPECT_EQ(today[0].duration(), 1560);
+    EXPECT_EQ(plainSQL(dbFile, QStringLiteral("SELECT count(*) FROM WTask")), QStringList{"3"});
+}
+
+TEST_F(TaskStoreTest, UpdateOrInsertKeepsTheKeyOfARowThatIsGone)
+{
+    TaskService& tasks = open();
+    WTask vanished = interval(1, at(day, QTime(9, 0)), at(day, QTime(9, 25)));
+    vanished.taskID = 42;
+    EXPECT_TRUE(tasks.updateOrInsert(vanished));
+    ASSERT_TRUE(tasks.insert(interval(2, at(day, QTime(9, 25)), at(day, QTime(9, 30)))));
+    EXPECT_EQ(plainSQL(dbFile, QStringLiteral("SELECT taskID, type FROM WTask ORDER BY taskID")),
+              QStringList({"42|1", "43|2"}));
+}
+
+TEST_F(TaskStoreTest, DurationTruncatesEachSideAndOnlyThreeTypesHaveTitles)
+{
+    WTask task = interval(1, at(day, QTime(10, 0, 0, 900)), at(day, QTime(10, 25, 0, 100)));
+    EXPECT_EQ(task.duration(), 1500);
+    task.end.reset();
+    EXPECT_EQ(task.duration(), 0);
+
+    // Without an installed translation the key itself is the title.
+    EXPECT_EQ(WTask::typeTitle(1), QStringLiteral("Today-Pomodoro"));
+    EXPECT_EQ(WTask::typeTitle(3), QStringLiteral("Today-Long-break"));
+    for (int type : {0, 4, 7, -1})
+        EXPECT_FALSE(WTask::typeTitle(type)) << type;
+}
+
+TEST_F(TaskStoreTest, DataSurvivesReopeningWithMillisecondsAndAbsentNames)
+{
+    WTask named = interval(1, at(day, QTime(10, 0, 0, 250)), at(day, QTime(10, 25, 1, 750)));
+    WTask unnamed = interval(3, at(day, QTime(10, 30)), at(day, QTime(10, 45)));
+    unnamed.name.reset();
+    ASSERT_TRUE(open().insert(named));
+    ASSERT_TRUE(store->insert(unnamed));
+    store.reset();
+
+    const auto rows = open().fetchTodayTasks(false);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].taskID, 1);
+    EXPECT_EQ(rows[0].start, named.start);
+    EXPECT_EQ(rows[0].end, named.end);
+    EXPECT_EQ(rows[0].name, QStringLiteral("[reserved]"));
+    EXPECT_EQ(rows[1].type, 3);
+    EXPECT_FALSE(rows[1].name);
+}
+
+TEST_F(TaskStoreTest, OlderFileWithoutTheNameColumnGainsIt)
+{
+    const QString start = QString::number(at(day, QTime(9, 0)).toSecsSinceEpoch());
+    sqlite3* handle = nullptr;
+    ASSERT_EQ(sqlite3_open(dbFile.toUtf8().constData(), &handle), SQLITE_OK);
+    const QString create =
+        QStringLiteral("CREATE TABLE WTask(taskID INTEGER PRIMARY KEY AUTOINCREMENT, type "
+                       "INTEGER, start REAL, \"end\" REAL); INSERT INTO WTask(type, start, \"end\") "
+                       "VALUES(2, %1, %1 + 300);")
+            .arg(start);
+    ASSERT_EQ(sqlite3_exec(handle, create.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(handle);
+
+    TaskService& tasks = open();
+    EXPECT_TRUE(tasks.isReady());
+    EXPECT_EQ(
+        plainSQL(dbFile, QStringLiteral("SELECT name FROM pragma_table_info('WTask') WHERE name = 'name'")),
+        QStringList{"name"});
+    const auto rows = tasks.fetchTodayTasks(false);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].duration(), 300);
+    EXPECT_FALSE(rows[0].name);
+}
+
+TEST_F(TaskStoreTest, ConnectionLimitsItsJournalAndLogsDatabaseMessagesByLevel)
+{
+    MainDB db(dbFile);
+    ASSERT_FALSE(db.setup(WTask::tableName(), WTask::columnDefs()));
+    const auto limit = db.query(QStringLiteral("PRAGMA journal_size_limit"), {});
+    ASSERT_TRUE(limit.value);
+    EXPECT_EQ(*limit.value, std::vector<DBRow>{{qint64{20971520}}});
+
+    EXPECT_FALSE(db.query(QStringLiteral("SELECT * FROM Missing"), {}).value);
+    sqlite3_log(SQLITE_WARNING_AUTOINDEX, "automatic index");
+    sqlite3_log(SQLITE_NOTICE_RECOVER_WAL, "recovered frames");
+    const QStringList lines = log().lines();
+    EXPECT_EQ(
+        lines.filter(QRegularExpression(R"(^error\|.*\|\[WCDB\]\[ERROR\] .*no such table: Missing)")).size(),
+        1);
+    EXPECT_EQ(
+        lines.filter(QRegularExpression(R"(^warning\|.*\|\[WCDB\]\[WARNING\] .*automatic index)")).size(), 1);
+    EXPECT_EQ(lines.filter(QRegularExpression(R"(^debug\|.*\|\[WCDB\]\[DEBUG\] .*recovered frames)")).size(),
+              1);
+}
+
+TEST_F(TaskStoreTest, GarbageFileIsNeverWrittenTo)
+{
+    QByteArray noise;
+    for (int i = 0; i < 5000; ++i)
+        noise.append(static_cast<char>((i * 7919) % 251));
+    const QByteArray damagedHeader = QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\xff');
+    // SQLite itself would take a file this short for an empty database and write over it.
+    for (const QByteArray& contents : {noise, damagedHeader, QByteArray("x")}) {
+        SCOPED_TRACE(contents.left(20).toHex().toStdString());
+        writeFile(dbFile, contents);
+        tracker = RecordingUsageTracker::install();
+        log().clear();
+        expectNeutral(open());
+        store.reset();
+        EXPECT_EQ(readFile(dbFile), contents);
+        EXPECT_EQ(dataFolderEntries(), QStringList{"db.v1.sqlite"});
+    }
+}
+
+TEST_F(TaskStoreTest, FolderInPlaceOrNoPathFailsEveryOperationNeutrally)
+{
+    ASSERT_TRUE(QDir().mkpath(dbFile));
+    writeFile(dbFile + QStringLiteral("/keep"), "kept");
+    expectNeutral(open());
+    EXPECT_EQ(readFile(dbFile + QStringLiteral("/keep")), QByteArray("kept"));
+
+    tracker = RecordingUsageTracker::install();
+    log().clear();
+    expectNeutral(open(std::nullopt));
+}
+
+TEST_F(TaskStoreTest, UnreadableFileIsLeftAlone)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root";
+    open().insert(interval(1, at(day, QTime(9, 0)), at(day, QTime(9, 25))));
+    store.reset();
+    const QByteArray before = readFile(dbFile);
+    ASSERT_TRUE(QFile::setPermissions(dbFile, {}));
+    tracker = RecordingUsageTracker::install();
+    log().clear();
+    expectNeutral(open());
+    ASSERT_TRUE(QFile::setPermissions(dbFile, QFile::ReadOwner | QFile::WriteOwner));
+    EXPECT_EQ(readFile(dbFile), before);
+}

@@ -1,0 +1,96 @@
+#include "MireloProcess.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+class ApplicationTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!world.ready())
+            GTEST_SKIP() << "Xvfb or dbus-daemon is not available";
+    }
+    MireloWorld world;
+};
+
+TEST_F(ApplicationTest, PomodoroRunsIntoAShortBreakAndStopsAreRecordedAsTheyShouldBe)
+{
+    world.writePreferences({{"pomodoroKey", 3}, {"shortBreakKey", 120}, {"LaunchAtLogin", false}});
+    ASSERT_TRUE(world.launch());
+    EXPECT_EQ(world.status(), QStringLiteral("idle 00:00"));
+
+    ASSERT_EQ(world.client({QStringLiteral("pomodoro")}), 0);
+    EXPECT_TRUE(world.status().startsWith(QStringLiteral("working 00:0")));
+    // The Pomodoro ends on its own and the break follows without being asked.
+    ASSERT_TRUE(world.waitForStatusPrefix(QStringLiteral("shortBreak "), 8000));
+    auto rows = world.tasks();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0].first, 1);
+    EXPECT_NEAR(rows[0].second, 3, 1);
+    // Three seconds is under a minute: the warning went out, once.
+    EXPECT_TRUE(PrivateBus::waitFor([&] { return world.notificationCount(QStringLiteral("Last Minute!")) >= 1; }));
+    EXPECT_EQ(world.notificationCount(QStringLiteral("Last Minute!")), 1);
+
+    ASSERT_EQ(world.client({QStringLiteral("stop")}), 0);
+    EXPECT_EQ(world.status(), QStringLiteral("idle 00:00"));
+    rows = world.tasks();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[1].first, 2);
+
+    // A Pomodoro stopped while working leaves no row.
+    ASSERT_EQ(world.client({QStringLiteral("pomodoro")}), 0);
+    ASSERT_EQ(world.client({QStringLiteral("stop")}), 0);
+    EXPECT_EQ(world.tasks().size(), 2);
+
+    const QString log = world.logText();
+    EXPECT_TRUE(log.contains(QStringLiteral("Logger setuped!")));
+    EXPECT_TRUE(log.contains(QStringLiteral("User Platform: ")));
+    EXPECT_TRUE(log.contains(QStringLiteral("Perform command: Mirelo.MRPomodoroCommand")));
+
+    world.sendSignal(SIGTERM);
+    ASSERT_TRUE(world.waitForExit(10000));
+    EXPECT_TRUE(world.logText().contains(QStringLiteral("applicationWillTerminate")));
+}
+
+TEST_F(ApplicationTest, SecondInstanceLeavesTheFirstAloneAndAutoStartBeginsAPomodoro)
+{
+    world.writePreferences({{"AutoStartPomodoroEnabled", true}, {"LaunchAtLogin", false}});
+    ASSERT_TRUE(world.launch());
+    EXPECT_TRUE(world.waitForStatusPrefix(QStringLiteral("working "), 4000));
+
+    QString out;
+    EXPECT_EQ(world.client({}, &out), 0);
+    EXPECT_EQ(out.trimmed(), QStringLiteral("Mirelo is already running."));
+    EXPECT_TRUE(world.status().startsWith(QStringLiteral("working ")));
+}
+
+TEST_F(ApplicationTest, CrashLeavesAReportThatTheNextStartFinds)
+{
+    world.writePreferences({{"LaunchAtLogin", false}});
+    ASSERT_TRUE(world.launch());
+    world.sendSignal(SIGSEGV);
+    ASSERT_TRUE(world.waitForExit(15000));
+    const QString crashes = world.dataRoot() + QStringLiteral("/data/crashes");
+    const QStringList reports = QDir(crashes).entryList({QStringLiteral("*.crash")});
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(QFileInfo(crashes + QLatin1Char('/') + reports.first()).size() > 0);
+
+    ASSERT_TRUE(world.launch());
+    EXPECT_TRUE(world.logText().contains(QStringLiteral("hasCrashedInLastSession: true")));
+    EXPECT_TRUE(QDir(crashes).entryList({QStringLiteral("*.crash")}).isEmpty());
+    EXPECT_EQ(QDir(world.dataRoot() + QStringLiteral("/data/logs")).entryList({QStringLiteral("*.log.zip")}).size(), 1);
+}
+
+TEST_F(ApplicationTest, ClientWithoutARunningInstanceSaysSo)
+{
+    QString out, err;
+    EXPECT_EQ(world.client({QStringLiteral("status")}, &out, &err), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("Mirelo is not running.")));
+    EXPECT_EQ(world.client({QStringLiteral("dance")}, &out, &err), 2);
+    EXPECT_TRUE(err.contains(QStringLiteral("Usage: mirelo")));
+}

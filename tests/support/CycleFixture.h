@@ -1,0 +1,79 @@
+#pragma once
+
+#include "CycleFakes.h"
+#include "FakeClock.h"
+#include "FakeLoginItems.h"
+#include "LogCapture.h"
+#include "ManualScheduler.h"
+#include "RecordingUsageTracker.h"
+#include "TestEnvironment.h"
+#include "cycle/MRApp.h"
+#include "records/TaskService.h"
+#include "settings/DataFolder.h"
+#include "settings/Preferences.h"
+#include "settings/UserDefaults.h"
+#include "timer/MRTimer.h"
+
+
+// A cycle controller on virtual time with a real task store and fake windows.
+class CycleFixture : public TestEnvironment
+{
+protected:
+    void SetUp() override
+    {
+        TestEnvironment::SetUp();
+        tracker = RecordingUsageTracker::install();
+        prefs = std::make_unique<Preferences>(Preferences::defaultFilePath());
+        UserDefaults::setupUserDefaultsValues(*prefs, loginItems);
+        timer = std::make_unique<MRTimer>(clock, scheduler, &sleepMonitor);
+    }
+
+    MRApp& app()
+    {
+        if (!instance) {
+            tasks = std::make_unique<TaskService>(*prefs, clock, DataFolder::databasePath());
+            MRAppDependencies deps;
+            deps.preferences = prefs.get();
+            deps.clock = &clock;
+            deps.scheduler = &scheduler;
+            deps.timer = timer.get();
+            deps.tasks = tasks.get();
+            deps.notifications = &notifications;
+            deps.breakWindows = &windows;
+            deps.wallpapers = &wallpapers;
+            deps.images = &images;
+            deps.loginItems = &loginItems;
+            deps.defaultImage = [] { return QImage(64, 48, QImage::Format_RGB32); };
+            deps.closeAuxiliaryWindows = [this] { ++auxiliaryCloses; };
+            instance = std::make_unique<MRApp>(deps);
+            instance->lastMinuteWarning();
+        }
+        return *instance;
+    }
+
+    void advanceSeconds(int s) { scheduler.advance(qint64(s) * 1000); }
+    std::vector<WTask> today() { return tasks->fetchTodayTasks(false); }
+    std::vector<int> todayTypes()
+    {
+        std::vector<int> types;
+        for (const WTask& t : today())
+            types.push_back(t.type);
+        return types;
+    }
+
+    FakeClock clock{QDateTime(QDate(2026, 3, 10), QTime(9, 0), Qt::LocalTime)};
+    ManualScheduler scheduler{&clock};
+    FakeSleepMonitor sleepMonitor;
+    FakeLoginItems loginItems;
+    FakeNotificationCenter notifications;
+    FakeBreakWindows windows;
+    FakeWallpaperProvider wallpapers;
+    FakeImageSource images;
+    std::shared_ptr<RecordingUsageTracker> tracker;
+    std::unique_ptr<Preferences> prefs;
+    std::unique_ptr<TaskService> tasks;
+    std::unique_ptr<MRTimer> timer;
+    std::unique_ptr<MRApp> instance;
+    int auxiliaryCloses = 0;
+};
+

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QProcess>
+#include <QString>
+#include <QVariantList>
+
+#include <memory>
+#include <vector>
+
+// A dbus-daemon of the test's own, and python-dbusmock servers on it. Everything is stopped
+// when the object goes away, so no daemon outlives the test.
+class PrivateBus
+{
+public:
+    PrivateBus();
+    ~PrivateBus();
+    PrivateBus(const PrivateBus&) = delete;
+    PrivateBus& operator=(const PrivateBus&) = delete;
+
+    bool isRunning() const { return !busAddress.isEmpty(); }
+    QString address() const { return busAddress; }
+    // A connection of this process to the bus (a fresh name per bus).
+    QDBusConnection connection() const;
+
+    // Starts `python3 -m dbusmock --template NAME` on this bus (as its system bus when
+    // asSystemBus) and waits until it owns busName. False when it did not come up.
+    bool startTemplate(const QString& templateName, const QString& busName, bool asSystemBus);
+
+    // Calls org.freedesktop.DBus.Mock methods on a mock object.
+    bool emitSignal(const QString& service, const QString& objectPath, const QString& interface,
+                    const QString& name, const QString& signature, const QVariantList& args);
+    // Method names of the calls the mock received, in order.
+    QStringList calledMethods(const QString& service, const QString& objectPath);
+    QList<QVariantList> callArguments(const QString& service, const QString& objectPath, const QString& method);
+    bool stopMocks();
+
+    // Runs the event loop until predicate is true or timeoutMs of real time passed.
+    static bool waitFor(const std::function<bool()>& predicate, int timeoutMs = 5000);
+
+private:
+    std::unique_ptr<QProcess> daemon;
+    std::vector<std::unique_ptr<QProcess>> mocks;
+    QString busAddress;
+    QString connectionName;
+};

@@ -1,0 +1,132 @@
+#include "CycleFixture.h"
+#include "statusitem/FeedbackMail.h"
+#include "statusitem/MRPieView.h"
+#include "statusitem/MRStatusItem.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QUrlQuery>
+
+class StatusItemTest : public CycleFixture
+{
+protected:
+    MRStatusItemViewModel& model()
+    {
+        if (!item) {
+            item = std::make_unique<MRStatusItem>(app(), *timer, *prefs);
+            item->setupMenu({}, true);
+        }
+        return item->viewModel();
+    }
+    QStringList visibleItems()
+    {
+        QStringList titles;
+        for (QAction* action : item->menu()->actions()) {
+            if (action->isVisible() && !action->isSeparator())
+                titles << action->text();
+        }
+        return titles;
+    }
+    static bool isFullPie(const QImage& icon) { return icon == StatusIcons::pieIcon(1.0, StatusIcons::iconColor(false)); }
+    static bool isPlain(const QImage& icon) { return icon == StatusIcons::plainIcon(StatusIcons::iconColor(false)); }
+
+    std::unique_ptr<MRStatusItem> item;
+};
+
+TEST_F(StatusItemTest, MenuShowsOnlyTheItemsOfTheState)
+{
+    model();
+    EXPECT_EQ(visibleItems().mid(0, 3), (QStringList{"Start Pomodoro", "Short Break", "Long Break"}));
+    EXPECT_TRUE(visibleItems().contains(QStringLiteral("About Mirelo Beta")));
+    EXPECT_EQ(visibleItems().last(), QStringLiteral("Quit"));
+    app().startPomodoro();
+    EXPECT_EQ(visibleItems().first(), QStringLiteral("Stop Pomodoro"));
+    app().stopPomodoro();
+    app().longBreak();
+    EXPECT_EQ(visibleItems().first(), QStringLiteral("Stop Long Break"));
+    EXPECT_EQ(item->stopLongBreakItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+B")));
+    item->stopLongBreakItem->trigger();
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+}
+
+TEST_F(StatusItemTest, CountdownGoesToTheTitleAndThreeDigitMinutesAreKept)
+{
+    prefs->setValue(DurationKey::pomodoro, 6000);
+    model();
+    app().startPomodoro();
+    EXPECT_EQ(model().statusItemTitle.value(), QStringLiteral("100:00"));
+    advanceSeconds(1);
+    EXPECT_EQ(model().statusItemTitle.value(), QStringLiteral("99:59"));
+    EXPECT_EQ(item->toolTip(), QStringLiteral("Mirelo 99:59"));
+    app().stopPomodoro();
+    EXPECT_EQ(model().statusItemTitle.value(), QString());
+}
+
+TEST_F(StatusItemTest, SwitchingTheCountdownOffMovesItIntoTheStopItem)
+{
+    model();
+    app().startPomodoro();
+    prefs->setValue(PreferKey::CountDownOnMenubarEnabled, false);
+    EXPECT_EQ(model().statusItemTitle.value(), QString());
+    advanceSeconds(1);
+    EXPECT_EQ(model().stopPomodoroItemTitle.value(), QStringLiteral("Stop Pomodoro 24:59"));
+    EXPECT_EQ(item->stopPomodoroItem->text(), QStringLiteral("Stop Pomodoro 24:59"));
+}
+
+TEST_F(StatusItemTest, PieFillsWhileWorkingAndTheReminderShowsAFullPie)
+{
+    model();
+    app().startPomodoro();
+    advanceSeconds(750);
+    EXPECT_FLOAT_EQ(model().progress, 0.5f);
+    EXPECT_EQ(model().iconImage.value(), StatusIcons::pieIcon(0.5, StatusIcons::iconColor(false)));
+
+    app().stopPomodoro(); // 0 while working was drawn full, then idle
+    app().shortBreak();
+    advanceSeconds(10);
+    EXPECT_TRUE(isPlain(model().iconImage.value())); // breaks show the plain icon
+    app().stopBreak();
+    EXPECT_TRUE(isFullPie(model().iconImage.value())); // the reminder to start the next Pomodoro
+    app().shortBreak();
+    advanceSeconds(1);
+    EXPECT_TRUE(isFullPie(model().iconImage.value())); // still reminding during a menu break
+    app().startPomodoro();
+    EXPECT_FALSE(isFullPie(model().iconImage.value()));
+
+    prefs->setValue(PreferKey::CountDownPieOnMenuBarEnabled, false);
+    EXPECT_TRUE(isPlain(model().iconImage.value()));
+}
+
+TEST_F(StatusItemTest, IconFollowsTheDarkPanel)
+{
+    model();
+    app().isDarkMode.accept(true);
+    EXPECT_EQ(model().iconImage.value(), StatusIcons::plainIcon(StatusIcons::iconColor(true)));
+    EXPECT_NE(StatusIcons::iconColor(true), StatusIcons::iconColor(false));
+}
+
+TEST(PieIconTest, SectorGrowsClockwiseFromTwelve)
+{
+    const QImage quarter = StatusIcons::pieIcon(0.25, Qt::white, 1.0);
+    // Inside the ring: upper right is filled at a quarter, upper left is not.
+    EXPECT_GT(qAlpha(quarter.pixel(12, 7)), 128);
+    EXPECT_EQ(qAlpha(quarter.pixel(7, 7)), 0);
+    const QImage empty = StatusIcons::pieIcon(0.0, Qt::white, 1.0);
+    EXPECT_EQ(qAlpha(empty.pixel(10, 10)), 0);
+    EXPECT_EQ(StatusIcons::pieIcon(0.5, Qt::white).size(), QSize(40, 40)); // HiDPI by default
+}
+
+TEST(FeedbackMailTest, BodyAndLinkAreCompleteAndEncoded)
+{
+    FeedbackMail::MachineFacts facts{QStringLiteral("ThinkPad & Co"), QString(), QStringLiteral("1920x1080"),
+                                     QStringLiteral("User Platform: Debian 12 build (Unknown)")};
+    const QString body = FeedbackMail::body(facts, QStringLiteral("1.2.3"), QStringLiteral("42"), QStringLiteral("Beta"));
+    EXPECT_TRUE(body.startsWith(QStringLiteral("\n\n----\nVersion: 1.2.3 (42)\nStage: Beta\nModel: ThinkPad & Co\n")));
+    EXPECT_TRUE(body.contains(QStringLiteral("Size: Unknown\n")));
+    EXPECT_TRUE(body.endsWith(QStringLiteral("\n----")));
+    const QUrl url = FeedbackMail::link(body);
+    EXPECT_EQ(url.scheme(), QStringLiteral("mailto"));
+    const QUrlQuery query(url);
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("Subject"), QUrl::FullyDecoded), QStringLiteral("Mirelo Feedback"));
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), body);
+}
