@@ -144,6 +144,7 @@ void AppDelegate::enterMainApp()
             weak->terminate();
     };
     statusItem->setupMenu(commands, Log::buildInfo().releaseStage == QLatin1String("Beta"));
+    LOG_INFO(QStringLiteral("Status item shown."));
 
     exportDBusInterface();
 

@@ -34,6 +34,28 @@ QImage canvas(qreal dpr)
     image.fill(Qt::transparent);
     return image;
 }
+// A faint outline in the opposite tone keeps the glyph legible when the panel's colour does
+// not match the desktop's light or dark preference.
+QColor haloColor(const QColor& color)
+{
+    QColor halo = color.lightness() > 127 ? QColor(0, 0, 0) : QColor(255, 255, 255);
+    halo.setAlpha(90);
+    return halo;
+}
+
+void drawPlainGlyph(QPainter& p, const QColor& color, qreal width)
+{
+    QPen pen(color, width);
+    pen.setCapStyle(Qt::RoundCap);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    // A clock face with a stem: the timer glyph.
+    p.drawEllipse(QRectF(3, 4.5, 14, 14));
+    p.drawLine(QPointF(10, 11.5), QPointF(10, 7.5));
+    p.drawLine(QPointF(10, 11.5), QPointF(13, 13));
+    p.drawLine(QPointF(8, 2), QPointF(12, 2));
+}
+
 } // namespace
 
 QColor iconColor(bool darkMode)
@@ -46,15 +68,8 @@ QImage plainIcon(const QColor& color, qreal dpr)
     QImage image = canvas(dpr);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QPen pen(color, 1.6);
-    pen.setCapStyle(Qt::RoundCap);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    // A clock face with a stem: the timer glyph.
-    p.drawEllipse(QRectF(3, 4.5, 14, 14));
-    p.drawLine(QPointF(10, 11.5), QPointF(10, 7.5));
-    p.drawLine(QPointF(10, 11.5), QPointF(13, 13));
-    p.drawLine(QPointF(8, 2), QPointF(12, 2));
+    drawPlainGlyph(p, haloColor(color), 3.2);
+    drawPlainGlyph(p, color, 1.6);
     return image;
 }
 
@@ -63,8 +78,10 @@ QImage pieIcon(double progress, const QColor& color, qreal dpr)
     QImage image = canvas(dpr);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(color, 1.5));
     p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(haloColor(color), 3.0));
+    p.drawEllipse(QRectF(1.75, 1.75, 16.5, 16.5));
+    p.setPen(QPen(color, 1.5));
     p.drawEllipse(QRectF(1.75, 1.75, 16.5, 16.5));
     // The pie is drawn at 60×60 and scaled into (3, 3, 14, 14), like the original artwork.
     p.save();

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Start-up time, wake-ups and memory of the running program, under Xvfb with an XEmbed tray.
+#   bench/app_footprint.sh [path/to/mirelo] [runs]
+# Prints: the median time from exec to the tray icon being shown; context switches per second
+# of all the process's threads while idle and while counting down (60 s each); PSS after start.
+set -euo pipefail
+bin=${1:-build/release/src/app/mirelo}
+runs=${2:-15}
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+
+Xvfb :77 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+sleep 1
+export DISPLAY=:77
+eval "$(dbus-launch --sh-syntax)"
+trayer --edge top --align right --widthtype request --height 28 >/dev/null 2>&1 &
+sleep 1
+
+prepare() {
+    rm -rf "$work/home"; mkdir -p "$work/home/config/org.mirelo.Mirelo" "$work/home/data"
+    echo '{"LaunchAtLogin": false}' > "$work/home/config/org.mirelo.Mirelo/preferences.json"
+    export XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data
+}
+logfile() { echo "$work/home/data/org.mirelo.Mirelo/data/logs/$(date +%F).log"; }
+# One line per thread: "tid switches". Threads come and go (the D-Bus and DNS helpers), so
+# the rate is counted per thread over the threads seen at the end.
+snapshot() {
+    for f in /proc/$1/task/*/status; do
+        tid=$(basename "$(dirname "$f")")
+        echo "$tid $(awk '/^voluntary_ctxt_switches|^nonvoluntary_ctxt_switches/ {s+=$2} END {print s}' "$f")"
+    done
+}
+rate() { # before-file after-file seconds
+    awk -v secs="$3" 'NR == FNR {before[$1] = $2; next} {total += $2 - ($1 in before ? before[$1] : 0)}
+        END {printf "%.2f", total / secs}' "$1" "$2"
+}
+
+times=()
+for i in $(seq "$runs"); do
+    prepare
+    start=$(date +%s%3N)
+    "$bin" >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 200); do
+        grep -q "Status item shown." "$(logfile)" 2>/dev/null && break
+        sleep 0.02
+    done
+    shown=$(grep "Status item shown." "$(logfile)" | head -1 | cut -c1-23)
+    shown_ms=$(date -d "$shown" +%s%3N)
+    times+=($((shown_ms - start)))
+    kill $pid; wait $pid 2>/dev/null || true
+done
+sorted=($(printf '%s\n' "${times[@]}" | sort -n))
+echo "exec to tray icon shown: median ${sorted[$((runs / 2))]} ms (min ${sorted[0]}, max ${sorted[-1]}, $runs runs)"
+
+prepare
+"$bin" >/dev/null 2>&1 &
+pid=$!
+sleep 3
+pss=$(awk '/^Pss:/ {print $2}' /proc/$pid/smaps_rollup)
+echo "PSS after start: $((pss / 1024)) MB ($pss kB)"
+snapshot $pid > "$work/a"; sleep 60; snapshot $pid > "$work/b"
+echo "idle: $(rate "$work/a" "$work/b" 60) context switches/s ($(wc -l < "$work/b") threads)"
+"$bin" pomodoro
+sleep 1
+snapshot $pid > "$work/a"; sleep 60; snapshot $pid > "$work/b"
+echo "counting down: $(rate "$work/a" "$work/b" 60) context switches/s ($(wc -l < "$work/b") threads)"
+kill $pid; wait $pid 2>/dev/null || true
+kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
