@@ -54,7 +54,7 @@ GaussianBlur::Kernel makeKernel(double sigma)
     // narrower than a pixel would need the full 65536, one more than a lane holds.
     kernel.weights[0] = uint16_t(std::min(65535, 65536 - sides));
     // Each of the reach + 1 products loses half a unit on average.
-    kernel.bias = 0;
+    kernel.bias = uint16_t((kernel.reach + 1) / 2);
     return kernel;
 }
 
@@ -97,7 +97,7 @@ MIRELO_VECTOR_LOOP void convolveLanes(const uint16_t* const* taps, const uint16_
     }
 }
 
-// count pixels from every `step`-th source pixel, widened to lanes.
+// Widens `count` pixels to lanes, taking every `step`-th pixel of the source.
 MIRELO_VECTOR_LOOP void widenPixels(const uchar* source, size_t step, uint16_t* __restrict out, size_t count)
 {
     for (size_t t = 0; t < count; ++t)
@@ -120,8 +120,9 @@ void spreadLine(const uchar* line, int width, int padStart, int padCount, int fa
         const int inside = std::clamp(floorDiv(width - 1 - first, factor) + 1, before, count) - before;
         for (int t = 0; t < before; ++t)
             widenPixels(line, 0, out + lanesOf(t), 1);
-        widenPixels(line + lanesOf(first + before * factor), size_t(factor), out + lanesOf(before),
-                    size_t(inside));
+        if (inside > 0)
+            widenPixels(line + lanesOf(first + before * factor), size_t(factor), out + lanesOf(before),
+                        size_t(inside));
         for (int t = before + inside; t < count; ++t)
             widenPixels(line + lanesOf(width - 1), 0, out + lanesOf(t), 1);
     }
@@ -140,9 +141,9 @@ MIRELO_VECTOR_LOOP void upsampleRow(const uint16_t* coarse, int factor, int shif
         const size_t stride = lanesOf(factor);
         for (size_t j = 0; j < count; ++j)
             for (size_t c = 0; c < kLanesPerPixel; ++c)
-                dst[j * stride + c] =
-                    uint16_t((coarse[j * kLanesPerPixel + c] * wa +
-                              coarse[(j + 1) * kLanesPerPixel + c] * wb + half) >> shift);
+                dst[j * stride + c] = uint16_t((coarse[j * kLanesPerPixel + c] * wa +
+                                                coarse[(j + 1) * kLanesPerPixel + c] * wb + half) >>
+                                               shift);
     }
 }
 
@@ -168,8 +169,7 @@ public:
     RowCache(int pixels, int capacity, Producer produce)
         : lanes(lanesOf(pixels)), held(size_t(capacity), -1), storage(lanes * size_t(capacity)),
           produce(std::move(produce))
-    {
-    }
+    {}
 
     const uint16_t* row(int index)
     {
@@ -217,10 +217,10 @@ GaussianBlur::GaussianBlur(double sigma)
 {
     sigma = sigma > 0 ? std::min(sigma, kMaxSigma) : 0;
     spread = std::max(1, int(std::ceil(3 * sigma)));
-    // A blur of sigma smooths away everything that a grid of spacing sigma / 4 cannot hold. Blur
-    // by `factor` on the pixels first (aliasing then stays below 1e-7), sample the grid, finish
-    // on it, and interpolate back: the result matches the direct kernel to well under one level,
-    // at a fraction of the work.
+    // A blur of sigma leaves nothing that a grid of spacing sigma / 4 cannot hold. Blur by
+    // `factor` on the pixels first (what then aliases onto the grid is below 1e-7), sample the
+    // grid, finish the blur there and interpolate back: within two levels of the direct kernel,
+    // at a fraction of its work.
     while (factor * 8 <= sigma) {
         factor *= 2;
         ++factorShift;
@@ -242,6 +242,7 @@ QImage GaussianBlur::blurred(const QImage& source, const QRect& area) const
     QImage result(area.size(), QImage::Format_ARGB32_Premultiplied);
     if (result.isNull())
         return {};
+    result.setDevicePixelRatio(source.devicePixelRatio());
 
     const int width = source.width();
     const int height = source.height();
@@ -277,7 +278,6 @@ QImage GaussianBlur::blurred(const QImage& source, const QRect& area) const
             gridRow(i, line.data());
             storePixels(line.data(), line.data(), 1, 0, 0, result.scanLine(i), lanesOf(x.outCount));
         }
-        result.setDevicePixelRatio(source.devicePixelRatio());
         return result;
     }
 
@@ -311,6 +311,5 @@ QImage GaussianBlur::blurred(const QImage& source, const QRect& area) const
         storePixels(above, below, uint32_t(factor - r), uint32_t(r), factorShift, result.scanLine(i),
                     lanesOf(x.outCount));
     }
-    result.setDevicePixelRatio(source.devicePixelRatio());
     return result;
 }

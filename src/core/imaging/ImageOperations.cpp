@@ -13,10 +13,10 @@ QImage gaussianBlur(const QImage& image, double radius, bool highDensity)
 
     // Blurring straight channels would pull the colour of transparent pixels into their
     // neighbours as dark fringes; premultiplied channels weigh every colour by its coverage.
-    const QImage source = image.format() == QImage::Format_ARGB32_Premultiplied ||
-                                  image.format() == QImage::Format_RGB32
-                              ? image
-                              : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage source =
+        image.format() == QImage::Format_ARGB32_Premultiplied || image.format() == QImage::Format_RGB32
+            ? image
+            : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const GaussianBlur blur(radius);
     const int reach = blur.reach();
     // The blur's extent is the picture grown by the reach on every side; without high density

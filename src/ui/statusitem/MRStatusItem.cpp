@@ -74,8 +74,14 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands, bool betaStage)
     addItem(menu, localized("Quit"), QKeySequence(QStringLiteral("Ctrl+Q")), commands.terminate);
 
     disposeBag.clear();
-    disposeBag += model.iconImage.subscribe(
-        [this](const QImage& image) { statusItem->setIcon(QIcon(QPixmap::fromImage(image))); });
+    disposeBag += model.iconImage.subscribe([this](const QImage& image) {
+        // The pie is redrawn every second but changes only every few; an unchanged icon would
+        // still make the tray repaint, waking the process and the panel for nothing.
+        if (!shownIcon.isNull() && image == shownIcon)
+            return;
+        shownIcon = image;
+        statusItem->setIcon(QIcon(QPixmap::fromImage(image)));
+    });
     disposeBag += model.statusItemTitle.subscribe([this](const QString&) { updateToolTip(); });
     disposeBag += model.statusItemAttrTitle.subscribe([this](const std::optional<QString>&) { updateToolTip(); });
     disposeBag += model.stopPomodoroItemTitle.subscribe([this](const QString& title) { stopPomodoroItem->setText(title); });

@@ -53,6 +53,7 @@ private:
 
     MRApp& app;
     MRStatusItemViewModel model;
+    QImage shownIcon;
     std::unique_ptr<QMenu> menuWidget;
     std::unique_ptr<QSystemTrayIcon> statusItem;
     DisposeBag disposeBag;
