@@ -27,12 +27,15 @@ logfile() { echo "$work/home/data/org.mirelo.Mirelo/data/logs/$(date +%F).log"; 
 snapshot() {
     for f in /proc/$1/task/*/status; do
         tid=$(basename "$(dirname "$f")")
-        echo "$tid $(awk '/^voluntary_ctxt_switches|^nonvoluntary_ctxt_switches/ {s+=$2} END {print s}' "$f")"
+        echo "$tid $(awk '/^voluntary_ctxt_switches/ {v=$2} /^nonvoluntary_ctxt_switches/ {n=$2} END {print v, n}' "$f")"
     done
 }
+# Voluntary switches are the process's own wake-ups; involuntary ones (preemption) depend on
+# what else the machine runs, so both are shown.
 rate() { # before-file after-file seconds
-    awk -v secs="$3" 'NR == FNR {before[$1] = $2; next} {total += $2 - ($1 in before ? before[$1] : 0)}
-        END {printf "%.2f", total / secs}' "$1" "$2"
+    awk -v secs="$3" 'NR == FNR {v[$1] = $2; n[$1] = $3; next}
+        {vol += $2 - ($1 in v ? v[$1] : 0); inv += $3 - ($1 in n ? n[$1] : 0)}
+        END {printf "%.2f voluntary + %.2f involuntary", vol / secs, inv / secs}' "$1" "$2"
 }
 
 times=()

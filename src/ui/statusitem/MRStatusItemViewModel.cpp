@@ -8,6 +8,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 QString localized(const char* key)
 {
@@ -108,12 +111,23 @@ void MRStatusItemViewModel::updateStatusItemPie()
 
 QImage MRStatusItemViewModel::statusIcon() const
 {
-    const QColor color = StatusIcons::iconColor(darkMode());
-    if (!preferences.boolValue(PreferKey::CountDownPieOnMenuBarEnabled))
-        return StatusIcons::plainIcon(color);
-    if (app.shouldShowStartPomodoroReminder())
-        return StatusIcons::pieIcon(1.0, color);
-    if (app.state.value() == MRAppState::working)
-        return StatusIcons::pieIcon(progress, color);
-    return StatusIcons::plainIcon(color);
+    const bool dark = darkMode();
+    // Pie steps of 3 degrees are finer than the icon's pixels; -1 stands for the plain glyph.
+    int step = -1;
+    if (preferences.boolValue(PreferKey::CountDownPieOnMenuBarEnabled)) {
+        if (app.shouldShowStartPomodoroReminder())
+            step = pieSteps;
+        else if (app.state.value() == MRAppState::working)
+            step = static_cast<int>(std::lround(std::clamp(progress, 0.0f, 1.0f) * pieSteps));
+    }
+    // Painting goes through the raster engine's thread pool: draw only when the icon changes,
+    // not on every tick.
+    if (iconCache.isNull() || iconCache.step != step || iconCache.dark != dark) {
+        const QColor color = StatusIcons::iconColor(dark);
+        iconCache.image = step < 0 ? StatusIcons::plainIcon(color)
+                                   : StatusIcons::pieIcon(static_cast<double>(step) / pieSteps, color);
+        iconCache.step = step;
+        iconCache.dark = dark;
+    }
+    return iconCache.image;
 }

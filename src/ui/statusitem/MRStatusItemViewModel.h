@@ -37,6 +37,16 @@ private:
     void onCurrentTime(int seconds);
     bool darkMode() const;
 
+    static constexpr int pieSteps = 120;
+    struct IconCache
+    {
+        QImage image;
+        int step = -2;
+        bool dark = false;
+        bool isNull() const { return image.isNull(); }
+    };
+    mutable IconCache iconCache;
+
     MRApp& app;
     MRTimer& timer;
     Preferences& preferences;
