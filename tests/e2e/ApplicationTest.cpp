@@ -7,6 +7,33 @@
 
 #include <csignal>
 
+#include <QDBusConnection>
+
+// Collects the PropertiesChanged signals of the timer interface.
+class PropertyRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PropertyRecorder(QDBusConnection bus)
+    {
+        bus.connect(QString(), QStringLiteral("/org/mirelo/Mirelo"), QStringLiteral("org.freedesktop.DBus.Properties"),
+                    QStringLiteral("PropertiesChanged"), this, SLOT(changed(QString, QVariantMap, QStringList)));
+    }
+    QStringList states;
+    QList<int> remaining;
+
+public Q_SLOTS:
+    void changed(const QString& interface, const QVariantMap& values, const QStringList&)
+    {
+        if (interface != QLatin1String("org.mirelo.Mirelo.Timer"))
+            return;
+        if (values.contains(QStringLiteral("State")))
+            states << values.value(QStringLiteral("State")).toString();
+        if (values.contains(QStringLiteral("RemainingSeconds")))
+            remaining << values.value(QStringLiteral("RemainingSeconds")).toInt();
+    }
+};
+
 class ApplicationTest : public ::testing::Test
 {
 protected:
@@ -23,6 +50,7 @@ TEST_F(ApplicationTest, PomodoroRunsIntoAShortBreakAndStopsAreRecordedAsTheyShou
     world.writePreferences({{"pomodoroKey", 3}, {"shortBreakKey", 120}, {"LaunchAtLogin", false}});
     ASSERT_TRUE(world.launch());
     EXPECT_EQ(world.status(), QStringLiteral("idle 00:00"));
+    PropertyRecorder recorder(world.bus.connection());
 
     ASSERT_EQ(world.client({QStringLiteral("pomodoro")}), 0);
     EXPECT_TRUE(world.status().startsWith(QStringLiteral("working 00:0")));
@@ -38,6 +66,10 @@ TEST_F(ApplicationTest, PomodoroRunsIntoAShortBreakAndStopsAreRecordedAsTheyShou
 
     ASSERT_EQ(world.client({QStringLiteral("stop")}), 0);
     EXPECT_EQ(world.status(), QStringLiteral("idle 00:00"));
+    // Watchers of the bus saw every state and the countdown.
+    EXPECT_TRUE(PrivateBus::waitFor([&] { return recorder.states.size() >= 3; }));
+    EXPECT_EQ(recorder.states.mid(0, 3), (QStringList{"working", "shortBreak", "idle"}));
+    EXPECT_TRUE(recorder.remaining.contains(2));
     rows = world.tasks();
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows[1].first, 2);
@@ -94,3 +126,5 @@ TEST_F(ApplicationTest, ClientWithoutARunningInstanceSaysSo)
     EXPECT_EQ(world.client({QStringLiteral("dance")}, &out, &err), 2);
     EXPECT_TRUE(err.contains(QStringLiteral("Usage: mirelo")));
 }
+
+#include "ApplicationTest.moc"
