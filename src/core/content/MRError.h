@@ -1,0 +1,4 @@
+#pragma once
+
+// The generic failure of a service's deferred result.
+enum class MRError { unknown };

@@ -1,0 +1,100 @@
+#include "ContentTestSupport.h"
+
+#include <QNetworkAccessManager>
+
+class ContentHttpFetchTest : public ContentFixture
+{
+protected:
+    HttpResult fetch(const QUrl& url, const HttpLimits& limits = ContentLimits{}.list)
+    {
+        std::optional<HttpResult> result;
+        HttpFetch::get(network, url, limits, &context, [&result](const HttpResult& r) { result = r; });
+        EXPECT_TRUE(waitUntil([&] { return result.has_value(); }, 10000)) << url.toString().toStdString();
+        return result.value_or(HttpResult{});
+    }
+
+    QNetworkAccessManager network;
+    QObject context;
+};
+
+TEST_F(ContentHttpFetchTest, StatusAndBodyPassThroughAndErrorsAreTold)
+{
+    server->route(QStringLiteral("/ok"), LoopbackHttpServer::Response::json("[1]"));
+    server->route(QStringLiteral("/error"), LoopbackHttpServer::Response::text("<p>no</p>", "text/html", 500));
+    LoopbackHttpServer::Response truncated = LoopbackHttpServer::Response::json(QByteArray(1000, 'a'));
+    truncated.mode = LoopbackHttpServer::Response::Mode::truncated;
+    server->route(QStringLiteral("/truncated"), truncated);
+
+    const HttpResult ok = fetch(server->url(QStringLiteral("/ok")));
+    EXPECT_TRUE(ok.succeeded());
+    EXPECT_EQ(ok.body, QByteArray("[1]"));
+
+    const HttpResult error = fetch(server->url(QStringLiteral("/error")));
+    EXPECT_TRUE(error.answered());
+    EXPECT_FALSE(error.succeeded());
+    EXPECT_EQ(error.status, 500);
+    EXPECT_EQ(error.body, QByteArray("<p>no</p>"));
+
+    EXPECT_EQ(fetch(server->url(QStringLiteral("/truncated"))).outcome, HttpResult::Outcome::transport);
+    EXPECT_EQ(fetch(QUrl(QStringLiteral("http://127.0.0.1:1/"))).outcome, HttpResult::Outcome::transport);
+}
+
+TEST_F(ContentHttpFetchTest, BodiesAreCappedAtTheDefaultSizes)
+{
+    LoopbackHttpServer::Response endless;
+    endless.mode = LoopbackHttpServer::Response::Mode::endless;
+    server->route(QStringLiteral("/endless"), endless);
+    LoopbackHttpServer::Response announced = LoopbackHttpServer::Response::json("[]");
+    announced.body = QByteArray(ContentLimits{}.list.maxBytes + 1, ' ');
+    server->route(QStringLiteral("/big"), announced);
+
+    const HttpResult list = fetch(server->url(QStringLiteral("/endless")));
+    EXPECT_EQ(list.outcome, HttpResult::Outcome::tooLarge);
+    EXPECT_EQ(list.error, QStringLiteral("response body exceeds 4194304 bytes"));
+    EXPECT_TRUE(list.body.isEmpty());
+    EXPECT_EQ(fetch(server->url(QStringLiteral("/big"))).outcome, HttpResult::Outcome::tooLarge);
+
+    const HttpResult image = fetch(server->url(QStringLiteral("/endless")), ContentLimits{}.image);
+    EXPECT_EQ(image.error, QStringLiteral("response body exceeds 67108864 bytes"));
+}
+
+TEST_F(ContentHttpFetchTest, OnlyWebAddressesAreEverRequested)
+{
+    LoopbackHttpServer::Response toFile = LoopbackHttpServer::Response::text("", "text/plain", 302);
+    toFile.headers = {{"Location", "file:///etc/passwd"}};
+    server->route(QStringLiteral("/to-file"), toFile);
+    LoopbackHttpServer::Response toWeb = LoopbackHttpServer::Response::text("", "text/plain", 302);
+    toWeb.headers = {{"Location", "/ok"}};
+    server->route(QStringLiteral("/to-web"), toWeb);
+    server->route(QStringLiteral("/ok"), LoopbackHttpServer::Response::json("{}"));
+
+    for (const char* address : {"file:///etc/passwd", "qrc:/quotes/velmoro.json", "ftp://127.0.0.1/x", "data:,x", "http://",
+                                "/relative"}) {
+        const HttpResult result = fetch(QUrl(QString::fromLatin1(address)));
+        EXPECT_EQ(result.outcome, HttpResult::Outcome::refused) << address;
+    }
+    const HttpResult refused = fetch(server->url(QStringLiteral("/to-file")));
+    EXPECT_FALSE(refused.answered());
+    EXPECT_TRUE(refused.body.isEmpty());
+    const HttpResult followed = fetch(server->url(QStringLiteral("/to-web")));
+    EXPECT_TRUE(followed.succeeded());
+    EXPECT_EQ(followed.body, QByteArray("{}"));
+}
+
+TEST_F(ContentHttpFetchTest, SilentAndDrippingServersTimeOut)
+{
+    LoopbackHttpServer::Response silent;
+    silent.mode = LoopbackHttpServer::Response::Mode::silent;
+    server->route(QStringLiteral("/silent"), silent);
+    LoopbackHttpServer::Response drip;
+    drip.mode = LoopbackHttpServer::Response::Mode::drip;
+    server->route(QStringLiteral("/drip"), drip);
+    const HttpLimits limits{1024, std::chrono::milliseconds(200), std::chrono::milliseconds(800)};
+
+    const HttpResult quiet = fetch(server->url(QStringLiteral("/silent")), limits);
+    EXPECT_EQ(quiet.outcome, HttpResult::Outcome::timedOut);
+    EXPECT_EQ(quiet.error, QStringLiteral("no data received for 200 ms"));
+    const HttpResult slow = fetch(server->url(QStringLiteral("/drip")), limits);
+    EXPECT_EQ(slow.outcome, HttpResult::Outcome::timedOut);
+    EXPECT_EQ(slow.error, QStringLiteral("no complete response within 800 ms"));
+}
