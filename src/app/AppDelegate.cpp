@@ -3,11 +3,14 @@
 #include "BuildConfig.h"
 #include "InterimPorts.h"
 #include "TimerDBusAdaptor.h"
+#include "break/QtBreakWindows.h"
 #include "cycle/MRApp.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
+#include "linux/CanberraEventSound.h"
 #include "linux/CrashReporter.h"
 #include "linux/DBusNotificationCenter.h"
+#include "linux/DesktopImageSource.h"
 #include "linux/LogindSleepMonitor.h"
 #include "linux/PortalAppearance.h"
 #include "linux/XdgAutostartLoginItems.h"
@@ -21,6 +24,8 @@
 #include "timer/Clock.h"
 #include "timer/MRTimer.h"
 #include "timer/QtScheduler.h"
+#include "timer/ThreadPoolExecutor.h"
+#include "x11/X11WindowHints.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -39,10 +44,11 @@ AppDelegate::AppDelegate(QDBusConnection bus, QObject* parent) : QObject(parent)
 
 AppDelegate::~AppDelegate()
 {
-    // The tray and the adaptor observe the controller: they go first.
+    // The tray, the adaptor and the overlay observe the controller: they go first.
     dbusObject.reset();
     statusItem.reset();
     mrApp.reset();
+    breakWindows.reset();
 }
 
 void AppDelegate::applicationDidFinishLaunching()
@@ -77,9 +83,22 @@ void AppDelegate::enterMainApp()
     sleepMonitor = std::make_unique<LogindSleepMonitor>();
     notifications = std::make_unique<DBusNotificationCenter>(sessionBus);
     timer = std::make_unique<MRTimer>(*clock, *scheduler, sleepMonitor.get());
-    breakWindows = std::make_unique<InterimBreakWindows>();
     wallpapers = std::make_unique<EmptyWallpaperCache>();
-    images = std::make_unique<NoImageSource>();
+    imageExecutor = std::make_unique<ThreadPoolExecutor>();
+    images = std::make_unique<DesktopImageSource>(*imageExecutor);
+    images->setDarkAppearance(darkMode);
+
+    // The main break window and its content exist from here to the end of the run; they are
+    // attached to the controller as soon as it exists.
+    windowHints = std::make_unique<X11WindowHints>();
+    eventSound = std::make_unique<CanberraEventSound>();
+    QtBreakWindows::Services overlay;
+    overlay.preferences = preferences;
+    overlay.clock = clock.get();
+    overlay.timer = timer.get();
+    overlay.sound = eventSound.get();
+    overlay.hints = windowHints.get();
+    breakWindows = std::make_unique<QtBreakWindows>(std::move(overlay));
 
     UserDefaults::setupUserDefaultsValues(*preferences, *loginItems);
     tasks = std::make_unique<TaskService>(*preferences, *clock, DataFolder::databasePath());
@@ -96,9 +115,12 @@ void AppDelegate::enterMainApp()
     deps.images = images.get();
     deps.loginItems = loginItems.get();
     deps.defaultImage = [] { return QImage(QStringLiteral(":/images/default-image.jpg")); };
+    deps.imageExecutor = imageExecutor.get();
     mrApp = std::make_unique<MRApp>(deps);
     mrApp->isDarkMode.accept(darkMode);
 
+    // The overlay's handlers and the short-break shortcut's stop go through the controller.
+    breakWindows->attach(*mrApp);
     statusItem = std::make_unique<MRStatusItem>(*mrApp, *timer, *preferences);
     StatusMenuCommands commands;
     commands.showStatistics = [] {
@@ -192,20 +214,42 @@ void AppDelegate::appleInterfaceThemeChanged(bool dark)
             weak->mrApp->isDarkMode.accept(weak->darkMode);
         LOG_INFO(QStringLiteral("self.isDarkMode: ") +
                  (weak->darkMode ? QStringLiteral("true") : QStringLiteral("false")));
+        if (weak->images)
+            weak->images->setDarkAppearance(weak->darkMode);
     });
 }
 
-bool AppDelegate::applicationShouldTerminate()
+QString AppDelegate::appName()
+{
+    QString name = QGuiApplication::applicationDisplayName();
+    if (name.isEmpty())
+        name = QCoreApplication::applicationName();
+    if (name.isEmpty())
+        LOG_ERROR(QStringLiteral("No available app name found!"));
+    return name;
+}
+
+QuitRequest::TerminateReply AppDelegate::applicationShouldTerminate()
 {
     LOG_INFO(QStringLiteral("applicationShouldTerminate"));
-    // Until the break overlay is on screen there is no window to guard: quit at once.
-    return true;
+    QPointer<AppDelegate> weak(this);
+    return QuitRequest::applicationShouldTerminate(breakWindows ? breakWindows->breakWindowCon() : nullptr,
+                                                   *preferences, appName(), [weak] {
+                                                       if (weak)
+                                                           weak->terminateNow();
+                                                   });
 }
 
 void AppDelegate::terminate()
 {
-    if (!applicationShouldTerminate())
+    if (applicationShouldTerminate() != QuitRequest::TerminateReply::now)
         return;
+    applicationWillTerminate();
+    QApplication::quit();
+}
+
+void AppDelegate::terminateNow()
+{
     applicationWillTerminate();
     QApplication::quit();
 }

@@ -1,27 +1,32 @@
 #pragma once
 
+#include "break/QuitRequest.h"
+
 #include <QDBusConnection>
 #include <QObject>
 #include <QPointer>
 
 #include <memory>
 
-class BreakWindows;
+class CanberraEventSound;
 class CrashReporter;
 class DBusNotificationCenter;
-class ImageSource;
+class DesktopImageSource;
 class LogindSleepMonitor;
 class MRApp;
 class MRStatusItem;
 class MRTimer;
 class PortalAppearance;
 class Preferences;
+class QtBreakWindows;
 class QtScheduler;
 class SystemClock;
 class TaskService;
+class ThreadPoolExecutor;
 class TimerDBusAdaptor;
 class VersionRecord;
 class WallpaperProvider;
+class X11WindowHints;
 class XdgAutostartLoginItems;
 
 // Creates and wires everything, in the start-up order: logging, crash reports, appearance,
@@ -34,8 +39,14 @@ public:
     ~AppDelegate() override;
 
     void applicationDidFinishLaunching();
-    // The menu's Quit and the session's SIGTERM/SIGINT.
+    // The menu's Quit: asks first while a break is on screen.
     void terminate();
+    // The session's SIGTERM/SIGINT: nobody is there to answer a question.
+    void terminateNow();
+
+    // Answers a quit request: at once, refused, or after the user confirmed on the break window.
+    QuitRequest::TerminateReply applicationShouldTerminate();
+    static QString appName();
 
     MRApp* app() const { return mrApp.get(); }
 
@@ -43,7 +54,6 @@ private:
     void enterMainApp();
     void exportDBusInterface();
     void appleInterfaceThemeChanged(bool dark);
-    bool applicationShouldTerminate();
     void applicationWillTerminate();
 
     QDBusConnection sessionBus;
@@ -57,9 +67,12 @@ private:
     std::unique_ptr<DBusNotificationCenter> notifications;
     std::unique_ptr<MRTimer> timer;
     std::unique_ptr<TaskService> tasks;
-    std::unique_ptr<BreakWindows> breakWindows;
+    std::unique_ptr<ThreadPoolExecutor> imageExecutor;
+    std::unique_ptr<X11WindowHints> windowHints;
+    std::unique_ptr<CanberraEventSound> eventSound;
+    std::unique_ptr<QtBreakWindows> breakWindows;
     std::unique_ptr<WallpaperProvider> wallpapers;
-    std::unique_ptr<ImageSource> images;
+    std::unique_ptr<DesktopImageSource> images;
     std::unique_ptr<MRApp> mrApp;
     std::unique_ptr<MRStatusItem> statusItem;
     std::unique_ptr<QObject> dbusObject;

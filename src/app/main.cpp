@@ -4,6 +4,7 @@
 #include "TimerDBusAdaptor.h"
 #include "UnixSignalWatcher.h"
 #include "diagnostics/Log.h"
+#include "widgets/Localizable.h"
 
 #include <QApplication>
 #include <QDBusConnectionInterface>
@@ -29,6 +30,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(MIRELO_SHORT_VERSION));
     // A tray application: closing a window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The "Localizable" texts, before anything is shown.
+    if (!Localizable::install(app))
+        std::fputs("Mirelo: no text table; showing the keys.\n", stderr);
 
     // The bus name is the single-instance lock; the second instance never opens the database.
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -48,7 +52,8 @@ int main(int argc, char* argv[])
     UnixSignalWatcher signalWatcher;
     QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &delegate, [&delegate](int signal) {
         LOG_INFO(QStringLiteral("Received signal %1, quitting.").arg(signal));
-        delegate.terminate();
+        // A signal has nobody to answer a question: no confirmation, even during a break.
+        delegate.terminateNow();
     });
     delegate.applicationDidFinishLaunching();
     return QApplication::exec();

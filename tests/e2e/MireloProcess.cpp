@@ -12,15 +12,20 @@
 #include <cmath>
 #include <csignal>
 
-MireloWorld::MireloWorld()
+MireloWorld::MireloWorld() : MireloWorld(Options{}) {}
+
+MireloWorld::MireloWorld(Options options)
 {
     for (const char* sub : {"/config", "/data", "/tmp", "/runtime"})
         QDir().mkpath(home.path() + QLatin1String(sub));
     QFile::setPermissions(home.path() + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     xvfb = std::make_unique<QProcess>();
-    xvfb->start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                         QStringLiteral("0"), QStringLiteral("1920x1080x24"), QStringLiteral("-nolisten"),
-                                         QStringLiteral("tcp")});
+    // -noreset: monitors set with xrandr would go with the server reset after the last client.
+    xvfb->start(QStringLiteral("Xvfb"),
+                {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                 QStringLiteral("0"),
+                 options.twoMonitors ? QStringLiteral("3200x1080x24") : QStringLiteral("1920x1080x24"),
+                 QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     QDeadlineTimer deadline(10000);
     QByteArray out;
     while (!out.contains('\n') && !deadline.hasExpired() && xvfb->state() != QProcess::NotRunning) {
@@ -29,6 +34,29 @@ MireloWorld::MireloWorld()
     }
     if (out.contains('\n'))
         displayName = QLatin1Char(':') + QString::fromLatin1(out.trimmed());
+    if (!displayName.isEmpty() && options.twoMonitors) {
+        runX11(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), QStringLiteral("L"),
+                                          QStringLiteral("1920/508x1080/286+0+0"), QStringLiteral("screen")});
+        runX11(QStringLiteral("xrandr"),
+               {QStringLiteral("--setmonitor"), QStringLiteral("R"),
+                QStringLiteral("1280/338x1024/270+1920+0"), QStringLiteral("none")});
+    }
+    if (!displayName.isEmpty() && options.windowManager) {
+        windowManager = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), displayName);
+        windowManager->setProcessEnvironment(env);
+        windowManager->start(QStringLiteral("openbox"), {});
+        // Ready once it has announced itself on the root window.
+        PrivateBus::waitFor(
+            [&] {
+                QString props;
+                runX11(QStringLiteral("xprop"),
+                       {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")}, &props);
+                return props.contains(QLatin1String("window id"));
+            },
+            5000);
+    }
     bus.startTemplate(QStringLiteral("notification_daemon"), QStringLiteral("org.freedesktop.Notifications"), false);
 }
 
@@ -41,6 +69,10 @@ MireloWorld::~MireloWorld()
         app->waitForFinished(2000);
     }
     if (xvfb) {
+    if (windowManager) {
+        windowManager->terminate();
+        windowManager->waitForFinished(3000);
+    }
         xvfb->terminate();
         xvfb->waitForFinished(3000);
     }
@@ -166,4 +198,75 @@ int MireloWorld::notificationCount(const QString& title)
             ++count;
     }
     return count;
+}
+
+int MireloWorld::runX11(const QString& program, const QStringList& args, QString* out) const
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), displayName);
+    process.setProcessEnvironment(env);
+    process.start(program, args);
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return -1;
+    }
+    if (out)
+        *out = QString::fromUtf8(process.readAllStandardOutput());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+namespace {
+QRect geometryOf(const QString& xwininfo)
+{
+    auto number = [&](const QString& label) {
+        const qsizetype at = xwininfo.indexOf(label);
+        if (at < 0)
+            return -1;
+        return xwininfo.mid(at + label.size()).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
+    };
+    return QRect(number(QStringLiteral("Absolute upper-left X:")),
+                 number(QStringLiteral("Absolute upper-left Y:")), number(QStringLiteral("Width:")),
+                 number(QStringLiteral("Height:")));
+}
+} // namespace
+
+QList<QRect> MireloWorld::visibleWindows() const
+{
+    QString ids;
+    runX11(QStringLiteral("xdotool"),
+           {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+            QStringLiteral("^Mirelo$")},
+           &ids);
+    QList<QRect> windows;
+    for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        QString info;
+        if (runX11(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id.trimmed()}, &info) == 0 &&
+            info.contains(QLatin1String("IsViewable")))
+            windows << geometryOf(info);
+    }
+    return windows;
+}
+
+QRect MireloWorld::activeWindow() const
+{
+    QString id;
+    if (runX11(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")}, &id) != 0)
+        return {};
+    QString info;
+    runX11(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id.trimmed()}, &info);
+    return geometryOf(info);
+}
+
+bool MireloWorld::key(const QString& keysym) const
+{
+    return runX11(QStringLiteral("xdotool"), {QStringLiteral("key"), keysym}) == 0;
+}
+
+bool MireloWorld::click(const QPoint& point) const
+{
+    return runX11(QStringLiteral("xdotool"),
+                  {QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
+                   QStringLiteral("click"), QStringLiteral("1")}) == 0;
 }

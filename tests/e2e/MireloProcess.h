@@ -4,6 +4,7 @@
 
 #include <QJsonObject>
 #include <QProcess>
+#include <QRect>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -13,7 +14,16 @@
 class MireloWorld
 {
 public:
+    struct Options
+    {
+        // Two monitors side by side: L 1920×1080 at 0,0 (the main one) and R 1280×1024 at 1920,0.
+        bool twoMonitors = false;
+        // openbox, for focus and stacking as a desktop has them.
+        bool windowManager = false;
+    };
+
     MireloWorld();
+    explicit MireloWorld(Options options);
     ~MireloWorld();
 
     bool ready() const { return displayName.size() > 0 && bus.isRunning(); }
@@ -38,11 +48,20 @@ public:
     QString logText() const;
     int notificationCount(const QString& title);
 
+    // X11 helpers (xdotool, xwininfo) on this world's display.
+    // The viewable top-level windows of the program, by their geometry on the screen.
+    QList<QRect> visibleWindows() const;
+    QRect activeWindow() const;
+    bool key(const QString& keysym) const;
+    bool click(const QPoint& point) const;
+    int runX11(const QString& program, const QStringList& args, QString* out = nullptr) const;
+
     PrivateBus bus;
 
 private:
     QTemporaryDir home;
     std::unique_ptr<QProcess> xvfb;
+    std::unique_ptr<QProcess> windowManager;
     QString displayName;
     std::unique_ptr<QProcess> app;
 };

@@ -42,6 +42,7 @@ protected:
             deps.breakWindows = &windows;
             deps.wallpapers = &wallpapers;
             deps.images = &images;
+            deps.imageExecutor = imageExecutor;
             deps.loginItems = &loginItems;
             deps.defaultImage = [] { return QImage(64, 48, QImage::Format_RGB32); };
             deps.closeAuxiliaryWindows = [this] { ++auxiliaryCloses; };
@@ -74,6 +75,8 @@ protected:
     std::unique_ptr<TaskService> tasks;
     std::unique_ptr<MRTimer> timer;
     std::unique_ptr<MRApp> instance;
+    // Set before app() to prepare the break pictures through it instead of in place.
+    WorkExecutor* imageExecutor = nullptr;
     int auxiliaryCloses = 0;
 };
 

@@ -10,6 +10,7 @@
 #include "timer/MRTimer.h"
 #include "timer/NotificationCenter.h"
 #include "timer/Scheduler.h"
+#include "timer/WorkExecutor.h"
 
 #include <QPointer>
 
@@ -228,14 +229,54 @@ void MRApp::showWindows(WallpaperOption option, const QImage& wallpaperImage, do
         LOG_ERROR(QStringLiteral("Can't find any screen"));
         return;
     }
+    if (!deps.imageExecutor) {
+        std::vector<QImage> images;
+        for (const BreakScreen& screen : screens)
+            images.push_back(prepareWallpaperImage(wallpaperImage, option, screen, blurRadius));
+        presentWindows(screens, images, wallpaperHash);
+        return;
+    }
+
+    // Every screen's picture is blurred on its own worker; the windows appear together, in
+    // the screens' order, once the last one is ready, unless the break is over by then.
+    struct Batch
+    {
+        std::vector<QImage> images;
+        std::size_t remaining;
+    };
+    auto batch = std::make_shared<Batch>(Batch{std::vector<QImage>(screens.size()), screens.size()});
+    const quint64 generation = breakGeneration;
+    QPointer<MRApp> weak(this);
+    for (std::size_t i = 0; i < screens.size(); ++i) {
+        QImage source = wallpaperImage;
+        // A screen capture needs the display: it is taken here, the rest runs on the worker.
+        if (option == WallpaperOption::screen) {
+            if (auto shot = deps.images->takeScreenshot(screens[i]); shot && !shot->isNull())
+                source = *shot;
+        }
+        const BreakScreen screen = screens[i];
+        deps.imageExecutor->run(
+            [batch, i, source, option, screen, blurRadius] {
+                batch->images[i] = resizedAndBlurred(source, option, screen, blurRadius);
+            },
+            [weak, batch, screens, generation, wallpaperHash] {
+                if (--batch->remaining > 0 || !weak || weak->breakGeneration != generation)
+                    return;
+                weak->presentWindows(screens, batch->images, wallpaperHash);
+            });
+    }
+}
+
+void MRApp::presentWindows(const std::vector<BreakScreen>& screens, const std::vector<QImage>& images,
+                           const QString& wallpaperHash)
+{
     deps.breakWindows->clearBackgroundWindows();
-    for (const BreakScreen& screen : screens) {
-        const QImage image = prepareWallpaperImage(wallpaperImage, option, screen, blurRadius);
-        LOG_INFO(QStringLiteral("Loading image wallpaperImage: ") + imageDescription(image));
-        if (screen.isMain)
-            deps.breakWindows->showMain(screen, image, wallpaperHash);
+    for (std::size_t i = 0; i < screens.size(); ++i) {
+        LOG_INFO(QStringLiteral("Loading image wallpaperImage: ") + imageDescription(images[i]));
+        if (screens[i].isMain)
+            deps.breakWindows->showMain(screens[i], images[i], wallpaperHash);
         else
-            deps.breakWindows->showBackground(screen, image);
+            deps.breakWindows->showBackground(screens[i], images[i]);
     }
 }
 
@@ -246,9 +287,21 @@ QImage MRApp::prepareWallpaperImage(const QImage& source, WallpaperOption option
     if (option == WallpaperOption::screen) {
         if (auto shot = deps.images->takeScreenshot(screen); shot && !shot->isNull())
             image = *shot;
-    } else if (option == WallpaperOption::unsplash) {
+    }
+    return resizedAndBlurred(image, option, screen, blurRadius);
+}
+
+QImage MRApp::resizedAndBlurred(const QImage& source, WallpaperOption option, const BreakScreen& screen,
+                                double blurRadius)
+{
+    QImage image = source;
+    if (option == WallpaperOption::unsplash) {
         LOG_DEBUG(QStringLiteral("Loading image showWin resize: 006"));
-        image = ImageOperations::resized(image, screen.frame.size());
+        // The blur that follows washes out anything finer than its radius: a plain sampling
+        // resize looks the same here and costs a fraction of a filtered one.
+        image = source.isNull() || screen.frame.isEmpty()
+                    ? QImage()
+                    : image.scaled(screen.frame.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         LOG_INFO(QStringLiteral("Loading image showWin resized: 007"));
     }
     LOG_DEBUG(QStringLiteral("Loading image showWin wallpaperImage: 006"));

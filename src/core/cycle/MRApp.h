@@ -19,6 +19,7 @@ class NotificationCenter;
 class Preferences;
 class Scheduler;
 class TaskService;
+class WorkExecutor;
 
 // Everything the cycle controller works with; app/ wires the real ones, tests the fakes.
 struct MRAppDependencies
@@ -33,6 +34,8 @@ struct MRAppDependencies
     WallpaperProvider* wallpapers = nullptr;
     ImageSource* images = nullptr;
     LoginItems* loginItems = nullptr;
+    // Prepares each screen's picture away from the main thread; unset runs it in place.
+    WorkExecutor* imageExecutor = nullptr;
     // The bundled "default-image", used when a cached wallpaper cannot be loaded.
     std::function<QImage()> defaultImage;
     // Closes the About and preferences windows when a break starts (optional).
@@ -89,6 +92,9 @@ public:
                      const QString& wallpaperHash);
     QImage prepareWallpaperImage(const QImage& image, WallpaperOption option, const BreakScreen& screen,
                                  double blurRadius);
+    // The part of prepareWallpaperImage that needs no display: safe on any thread.
+    static QImage resizedAndBlurred(const QImage& image, WallpaperOption option, const BreakScreen& screen,
+                                    double blurRadius);
 
 Q_SIGNALS:
     // The short-break shortcut during a break: the overlay treats it like its Stop button.
@@ -108,6 +114,8 @@ private:
     void setShouldShowStartPomodoroReminder(bool value);
     WTask newTask(int type) const;
     void stopTimer();
+    void presentWindows(const std::vector<BreakScreen>& screens, const std::vector<QImage>& images,
+                        const QString& wallpaperHash);
 
     MRAppDependencies deps;
     bool startPomodoroReminder = false;

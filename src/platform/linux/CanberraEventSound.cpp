@@ -1,0 +1,95 @@
+#include "linux/CanberraEventSound.h"
+
+#include "diagnostics/Log.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <canberra.h>
+
+namespace {
+constexpr const char* bundledResource = ":/sounds/break-end.wav";
+}
+
+CanberraEventSound::CanberraEventSound() = default;
+
+CanberraEventSound::~CanberraEventSound()
+{
+    if (context)
+        ca_context_destroy(context);
+}
+
+QString CanberraEventSound::eventId(const QString& name)
+{
+    if (name == QLatin1String("Glass"))
+        return QStringLiteral("complete");
+    return name;
+}
+
+QString CanberraEventSound::bundledSoundFile()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    const QString path = folder + QStringLiteral("/break-end.wav");
+    QFile resource(QString::fromLatin1(bundledResource));
+    if (QFile::exists(path) && QFileInfo(path).size() == resource.size())
+        return path;
+    QDir().mkpath(folder);
+    QFile::remove(path);
+    if (!resource.copy(path)) {
+        LOG_ERROR(QStringLiteral("Can't copy the bundled sound to ") + path);
+        return {};
+    }
+    return path;
+}
+
+bool CanberraEventSound::open()
+{
+    if (context)
+        return true;
+    if (openFailed)
+        return false;
+    int result = ca_context_create(&context);
+    if (result == CA_SUCCESS) {
+        const QByteArray appName = QCoreApplication::applicationName().toUtf8();
+        ca_context_change_props(context, CA_PROP_APPLICATION_NAME, appName.constData(),
+                                CA_PROP_APPLICATION_ID, "org.mirelo.Mirelo", nullptr);
+        result = ca_context_open(context);
+    }
+    if (result != CA_SUCCESS) {
+        LOG_ERROR(QStringLiteral("No event sounds: ") + QString::fromUtf8(ca_strerror(result)));
+        if (context)
+            ca_context_destroy(context);
+        context = nullptr;
+        openFailed = true;
+        return false;
+    }
+    return true;
+}
+
+bool CanberraEventSound::play(const QString& name)
+{
+    if (!open())
+        return false;
+    const QByteArray id = eventId(name).toUtf8();
+    int result = ca_context_play(context, 0, CA_PROP_EVENT_ID, id.constData(), CA_PROP_EVENT_DESCRIPTION,
+                                 "Break finished", nullptr);
+    if (result == CA_SUCCESS)
+        return true;
+    LOG_WARNING(QStringLiteral("Sound \"") + QString::fromUtf8(id) + QStringLiteral("\" not played: ") +
+                QString::fromUtf8(ca_strerror(result)) + QStringLiteral("; using the bundled one."));
+    const QByteArray file = QFile::encodeName(bundledSoundFile());
+    if (file.isEmpty())
+        return false;
+    result = ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, file.constData(), CA_PROP_EVENT_DESCRIPTION,
+                             "Break finished", nullptr);
+    if (result != CA_SUCCESS) {
+        LOG_ERROR(QStringLiteral("Bundled sound not played: ") + QString::fromUtf8(ca_strerror(result)));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "timer/EventSound.h"
+
+#include <QString>
+
+struct ca_context;
+
+// Event sounds through libcanberra and the desktop's sound theme. "Glass" (the break's end)
+// is the theme's "complete"; when the theme or the device cannot play it, the bundled chime
+// is played instead.
+class CanberraEventSound final : public EventSound
+{
+public:
+    CanberraEventSound();
+    ~CanberraEventSound() override;
+    CanberraEventSound(const CanberraEventSound&) = delete;
+    CanberraEventSound& operator=(const CanberraEventSound&) = delete;
+
+    bool play(const QString& name) override;
+
+    // The theme's event id for one of the program's sound names.
+    static QString eventId(const QString& name);
+    // The bundled chime as a file libcanberra can open (copied out of the resources once).
+    static QString bundledSoundFile();
+
+private:
+    bool open();
+
+    ca_context* context = nullptr;
+    bool openFailed = false;
+};

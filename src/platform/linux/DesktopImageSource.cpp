@@ -1,0 +1,126 @@
+#include "linux/DesktopImageSource.h"
+
+#include "diagnostics/Log.h"
+#include "linux/DesktopWallpaperSettings.h"
+#include "timer/WorkExecutor.h"
+
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPixmap>
+#include <QPointer>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+QScreen* screenOf(const BreakScreen& screen)
+{
+    const QList<QScreen*> all = QGuiApplication::screens();
+    for (QScreen* candidate : all) {
+        if (candidate->name() == screen.name)
+            return candidate;
+    }
+    for (QScreen* candidate : all) {
+        if (candidate->geometry() == screen.frame)
+            return candidate;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+DesktopImageSource::DesktopImageSource(WorkExecutor& executor, QObject* parent)
+    : QObject(parent), executor(executor)
+{}
+
+DesktopImageSource::~DesktopImageSource() = default;
+
+std::optional<QImage> DesktopImageSource::decodeCovering(const QString& path, const QSize& size)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize original = reader.size();
+    if (original.isValid() && !original.isEmpty() && !size.isEmpty()) {
+        const double scale =
+            std::max(double(size.width()) / original.width(), double(size.height()) / original.height());
+        reader.setScaledSize(QSize(std::max(1, int(std::ceil(original.width() * scale))),
+                                   std::max(1, int(std::ceil(original.height() * scale)))));
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        return std::nullopt;
+    if (size.isEmpty())
+        return image;
+    if (image.size() != size) {
+        image = image.scaled(size, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+        image = image.copy(
+            QRect(QPoint((image.width() - size.width()) / 2, (image.height() - size.height()) / 2), size));
+    }
+    return image;
+}
+
+void DesktopImageSource::desktopPicture(std::function<void(std::optional<QImage>)> done)
+{
+    QScreen* main = QGuiApplication::primaryScreen();
+    if (!main) {
+        LOG_ERROR(QStringLiteral("Main screen nil!"));
+        done(std::nullopt);
+        return;
+    }
+    const QSize size = main->geometry().size();
+    const QString monitor = main->name();
+    WallpaperLookup lookup = wallpaperLookup;
+    if (!lookup) {
+        const bool dark = darkAppearance;
+        lookup = [dark](const QString& monitorName, const QSize& screenSize) {
+            return DesktopWallpaperSettings(
+                       DesktopWallpaperSettings::Environment::current(monitorName, screenSize, dark))
+                .wallpaperFile();
+        };
+    }
+    auto found = std::make_shared<std::optional<QImage>>();
+    auto file = std::make_shared<QString>();
+    QPointer<DesktopImageSource> weak(this);
+    executor.run(
+        [found, file, lookup, monitor, size] {
+            if (const auto path = lookup(monitor, size)) {
+                *file = *path;
+                *found = decodeCovering(*path, size);
+            }
+        },
+        [weak, found, file, size, done = std::move(done)] {
+            if (*found) {
+                LOG_INFO(QStringLiteral("got desktop picture. ") + *file);
+                done(*found);
+                return;
+            }
+            if (file->isEmpty())
+                LOG_ERROR(QStringLiteral("Can't find desktop window."));
+            else
+                LOG_ERROR(QStringLiteral("Can't decode the desktop picture ") + *file);
+            // No wallpaper setting gave a picture: what the main screen shows stands in.
+            QScreen* main = QGuiApplication::primaryScreen();
+            const QPixmap capture = main ? main->grabWindow(0) : QPixmap();
+            if (!weak || capture.isNull()) {
+                LOG_ERROR(QStringLiteral("Create window image failed!"));
+                done(std::nullopt);
+                return;
+            }
+            LOG_INFO(QStringLiteral("got desktop picture."));
+            done(capture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        });
+}
+
+std::optional<QImage> DesktopImageSource::takeScreenshot(const BreakScreen& screen)
+{
+    QScreen* display = screenOf(screen);
+    if (!display)
+        return std::nullopt;
+    const QPixmap shot = display->grabWindow(0);
+    if (shot.isNull())
+        return std::nullopt;
+    LOG_DEBUG(QStringLiteral("CGDisplayPixelsWide(currentDisplay) is ") + QString::number(shot.width()));
+    LOG_DEBUG(QStringLiteral("CGDisplayPixelsHigh(currentDisplay) is ") + QString::number(shot.height()));
+    return shot.toImage();
+}

@@ -1,0 +1,158 @@
+#include "break/BreakView.h"
+
+#include "widgets/ChromeService.h"
+#include "widgets/MRImageView.h"
+#include "widgets/MRView.h"
+#include "widgets/OverlayFonts.h"
+#include "widgets/QLButton.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QLabel* plainLabel(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    // Every text here is ours or comes from elsewhere: never markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+QWidget* buttonRow(QWidget* parent, std::initializer_list<QLButton*> buttons)
+{
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch();
+    for (QLButton* button : buttons) {
+        button->setParent(row);
+        layout->addWidget(button);
+    }
+    layout->addStretch();
+    return row;
+}
+
+} // namespace
+
+BreakView::BreakView(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(false);
+
+    imgBgView = new MRImageView(this);
+    maskView = new MRView(this);
+    maskView->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    containerView = new QWidget(this);
+    titleLabel = plainLabel(containerView);
+    timeLabel = plainLabel(containerView);
+    stopTimerButton = new QLButton;
+    backToWorkCloseButton = new QLButton;
+    backToWorkNextButton = new QLButton;
+    countDownButtonContainer = buttonRow(containerView, {stopTimerButton});
+    backToWorkButtonContainer = buttonRow(containerView, {backToWorkCloseButton, backToWorkNextButton});
+    backToWorkButtonContainer->hide();
+
+    auto* column = new QVBoxLayout(containerView);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(titleLabel);
+    column->addWidget(timeLabel);
+    column->addWidget(countDownButtonContainer);
+    column->addWidget(backToWorkButtonContainer);
+
+    passcodeView = new QWidget(this);
+    passcodeView->hide();
+    fingerprintImgView = plainLabel(passcodeView);
+    fingerprintImgView->hide();
+
+    authorLabel = plainLabel(this);
+    authorLabel->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    authorLabel->hide();
+
+    layoutContent();
+}
+
+double BreakView::scaleFor(const QSize& size)
+{
+    return std::clamp(std::min(size.width() / 1440.0, size.height() / 900.0), 0.75, 1.6);
+}
+
+void BreakView::setQuoteShowing(bool showing)
+{
+    if (quoteShowing == showing)
+        return;
+    quoteShowing = showing;
+    layoutContent();
+}
+
+void BreakView::layoutContent()
+{
+    const int W = width(), H = height();
+    const double s = scaleFor(size());
+    imgBgView->setGeometry(rect());
+    maskView->setGeometry(rect());
+    passcodeView->setGeometry(rect());
+
+    titleLabel->setFont(OverlayFonts::light(int(std::lround(38 * s))));
+    titleLabel->setContentsMargins(0, 0, 0, int(std::lround(6 * s)));
+    // The countdown is the one thing to read from across the room.
+    timeLabel->setFont(
+        OverlayFonts::light(std::clamp(int(std::lround(H * 0.15)), 72, 240), QFont::ExtraLight));
+    const QSize buttonSize(int(std::lround(136 * s)), int(std::lround(42 * s)));
+    const QFont buttonFont = OverlayFonts::regular(int(std::lround(16 * s)));
+    for (QLButton* button : {stopTimerButton, backToWorkCloseButton, backToWorkNextButton}) {
+        button->setFixedSize(buttonSize);
+        button->setFont(buttonFont);
+    }
+    const int gap = int(std::lround(22 * s));
+    for (QWidget* row : {countDownButtonContainer, backToWorkButtonContainer}) {
+        static_cast<QHBoxLayout*>(row->layout())->setSpacing(gap);
+        row->setContentsMargins(0, int(std::lround(24 * s)), 0, 0);
+    }
+
+    containerView->layout()->activate();
+    const int contentHeight = containerView->layout()->sizeHint().height();
+    int top = 0;
+    if (quoteShowing) {
+        // The quote reaches at most 40 below the middle; the content starts under it.
+        top = H / 2 + 40 + int(std::lround(16 * s));
+    } else {
+        // A little above the middle looks centred.
+        top = (H - contentHeight) / 2 - H / 25;
+    }
+    top = std::clamp(top, 0, std::max(0, H - contentHeight));
+    ChromeService::setGeometry(containerView, QRect(0, top, W, contentHeight));
+
+    authorLabel->setFont(OverlayFonts::regular(int(std::lround(13 * s))));
+    const int margin = int(std::lround(18 * s));
+    authorLabel->setGeometry(margin, H - margin - authorLabel->fontMetrics().height() * 2, W - 2 * margin,
+                             authorLabel->fontMetrics().height() * 2);
+}
+
+void BreakView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutContent();
+    Q_EMIT frameChanged();
+}
+
+void BreakView::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    if (didPressKeyBlock)
+        didPressKeyBlock(event->key());
+}
+
+void BreakView::keyReleaseEvent(QKeyEvent* event)
+{
+    event->accept();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class MRImageView;
+class MRView;
+class QLButton;
+class QLabel;
+
+// The root view of the break overlay: the wallpaper, its mask, the content (title, countdown
+// and the two button rows), the passcode place and the photo credit. It takes every key press
+// and hands the key to didPressKeyBlock, nothing else.
+class BreakView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit BreakView(QWidget* parent = nullptr);
+
+    std::function<void(int key)> didPressKeyBlock;
+
+    MRImageView* imgBgView = nullptr;
+    MRView* maskView = nullptr;
+    QWidget* containerView = nullptr;
+    QLabel* titleLabel = nullptr;
+    QLabel* timeLabel = nullptr;
+    QWidget* countDownButtonContainer = nullptr;
+    QLButton* stopTimerButton = nullptr;
+    QWidget* backToWorkButtonContainer = nullptr;
+    QLButton* backToWorkCloseButton = nullptr;
+    QLButton* backToWorkNextButton = nullptr;
+    // The passcode lock's place; its view comes with the lock.
+    QWidget* passcodeView = nullptr;
+    QLabel* fingerprintImgView = nullptr;
+    QLabel* authorLabel = nullptr;
+
+    // Whether a quote takes the upper half: the content then sits below it, else centred.
+    void setQuoteShowing(bool showing);
+    // Lays the content out again, after its texts or rows changed.
+    void layoutContent();
+    // The text scale for this size: 1 at 1440×900.
+    static double scaleFor(const QSize& size);
+
+Q_SIGNALS:
+    void frameChanged();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    bool quoteShowing = false;
+};

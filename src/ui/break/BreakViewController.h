@@ -1,0 +1,115 @@
+#pragma once
+
+#include "break/BreakContent.h"
+#include "break/BreakViewModel.h"
+#include "break/BreakViewPopover.h"
+#include "cycle/BreakOptions.h"
+#include "cycle/MRAppState.h"
+#include "reactive/BehaviorRelay.h"
+#include "widgets/AppTheme.h"
+#include "widgets/QLTextField.h"
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class BreakView;
+class Clock;
+class EventSound;
+class Preferences;
+
+// What the overlay reads from the rest of the program.
+struct BreakViewEnvironment
+{
+    Preferences* preferences = nullptr;
+    const Clock* clock = nullptr;
+    BehaviorRelay<MRAppState>* state = nullptr;
+    BehaviorRelay<int>* remainingSeconds = nullptr;
+    BehaviorRelay<bool>* isDarkMode = nullptr;
+    std::function<bool()> shouldShowPostpone;
+    const AppTheme* theme = nullptr;
+    EventSound* sound = nullptr;
+    BreakContent content;
+};
+
+// The passcode lock, when there is one: asked before a stop request runs and at a break's end.
+class BreakLock
+{
+public:
+    virtual ~BreakLock() = default;
+    // Shows the lock now; unlocked runs after a correct passcode.
+    virtual void lock(const QString& passcode, std::function<void()> unlocked) = 0;
+    // The end of a break: shows the lock after the configured delay.
+    virtual void lockAfterBreakEnd(const QString& passcode) = 0;
+    // A key while the lock is up.
+    virtual void gotKey(int key) = 0;
+};
+
+// The content of the break window, one for the whole run: the wallpaper, the countdown, the
+// title or quote and the Stop, Close and Next buttons. It never changes the timer itself; it
+// reports the user's choices through the three handlers.
+class BreakViewController : public QObject
+{
+    Q_OBJECT
+public:
+    explicit BreakViewController(BreakViewEnvironment environment, QObject* parent = nullptr);
+    ~BreakViewController() override;
+
+    BreakView* view() const { return root; }
+    BreakViewModel& viewModel() { return *model; }
+    QLTextField* quoteTextView() const { return quoteField; }
+    BreakViewPopover* openPopover() const;
+
+    BehaviorRelay<bool> backToWorkButtonContainerIsHidden{true};
+    std::function<void()> didClickNextTimerHandler;
+    std::function<void()> didClickCloseTimerHandler;
+    std::function<void(StopTimerEvent)> didClickStopTimerHandler;
+    bool didUnlock = false;
+    qint64 startedTime = 0;
+
+    // The passcode lock plugs in here; without one a stop request runs at once.
+    void setLock(BreakLock* lock) { passcodeLock = lock; }
+
+    // Each break, right after the window is shown.
+    void prepareBreak(const QImage& image, const std::optional<QString>& wallpaperHash);
+    // The break's countdown has ended: the back-to-work state.
+    void breakDidEnd();
+    // The view has appeared on screen (every break).
+    void viewDidAppear();
+
+    void clickedStopTimerButton();
+    void clickedNextTimerButton();
+    void clickedCloseTimerButton();
+    // The short-break shortcut during a break: the same as Stop.
+    void stopBreakShortcutTriggered();
+    void stopTimerOrShowPasscode(StopTimerEvent event);
+    void handlePopoverButton(PopoverButton button);
+    void setQuote(const QString& quote);
+    void keyPressed(int key);
+
+private:
+    void bindViews();
+    void applyButtonStyles();
+    void relayoutQuote();
+    void dismissAnimated(std::function<void()> completion);
+    void showPasscodeIfNeeded();
+    void runStopHandler(StopTimerEvent event);
+    bool passcodeViewVisible() const;
+    QSize popoverCover(QWidget* anchor) const;
+
+    BreakViewEnvironment env;
+    BreakView* root = nullptr;
+    std::unique_ptr<BreakViewModel> model;
+    QPointer<QLTextField> quoteField;
+    Subscription quoteBinding;
+    QPointer<BreakViewPopover> popover;
+    BreakLock* passcodeLock = nullptr;
+    // Counts breaks, so that a dismissal ending after a new break began leaves it alone.
+    quint64 breakSerial = 0;
+    bool dismissing = false;
+    DisposeBag disposeBag;
+};

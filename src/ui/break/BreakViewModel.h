@@ -1,0 +1,38 @@
+#pragma once
+
+#include "cycle/MRAppState.h"
+#include "reactive/BehaviorRelay.h"
+
+#include <QString>
+
+#include <optional>
+
+struct BreakContent;
+class Preferences;
+
+// What the overlay shows, derived from the application state, the countdown and the quote
+// source. No widgets: the controller binds the views to it.
+class BreakViewModel
+{
+public:
+    BreakViewModel(BehaviorRelay<MRAppState>& state, BehaviorRelay<int>& remainingSeconds,
+                   Preferences& preferences, BreakContent& content);
+
+    BehaviorRelay<QString> timeString{QString()};
+    BehaviorRelay<QString> titleString{QString()};
+    BehaviorRelay<bool> titleLabelHidden{false};
+    BehaviorRelay<bool> quoteHidden{true};
+    BehaviorRelay<std::optional<QString>> quoteString{std::nullopt};
+    BehaviorRelay<bool> showingTouchID{false};
+    MRAppState lastState;
+
+    // "%02d:%02d" of whole minutes (not capped) and seconds.
+    static QString timeText(int seconds);
+
+private:
+    void stateChanged(MRAppState state);
+
+    Preferences& preferences;
+    BreakContent& content;
+    DisposeBag disposeBag;
+};

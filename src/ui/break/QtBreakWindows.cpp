@@ -1,0 +1,179 @@
+#include "break/QtBreakWindows.h"
+
+#include "break/BackgroundWindow.h"
+#include "break/BorderlessWindow.h"
+#include "break/BreakView.h"
+#include "break/BreakViewController.h"
+#include "break/BreakViewPopover.h"
+#include "break/BreakWindowController.h"
+#include "cycle/MRApp.h"
+#include "diagnostics/Log.h"
+#include "timer/MRTimer.h"
+#include "widgets/MRImageView.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+
+QtBreakWindows::QtBreakWindows(Services services, QObject* parent)
+    : QObject(parent), services(std::move(services))
+{
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, &QtBreakWindows::screenAdded);
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &QtBreakWindows::screenRemoved);
+}
+
+QtBreakWindows::~QtBreakWindows()
+{
+    windows.clear();
+    windowController.reset();
+    viewController.reset();
+}
+
+void QtBreakWindows::attach(MRApp& app)
+{
+    if (viewController)
+        return;
+    BreakViewEnvironment environment;
+    environment.preferences = services.preferences;
+    environment.clock = services.clock;
+    environment.state = &app.state;
+    environment.remainingSeconds = &services.timer->currentTime;
+    environment.isDarkMode = &app.isDarkMode;
+    QPointer<MRApp> weakApp(&app);
+    environment.shouldShowPostpone = [weakApp] { return weakApp && weakApp->shouldShowPostpone(); };
+    environment.theme = &services.theme;
+    environment.sound = services.sound;
+    environment.content = services.content;
+    viewController = std::make_unique<BreakViewController>(std::move(environment));
+    viewController->didClickNextTimerHandler = [this] {
+        if (handlers.didClickNextTimerHandler)
+            handlers.didClickNextTimerHandler();
+    };
+    viewController->didClickCloseTimerHandler = [this] {
+        if (handlers.didClickCloseTimerHandler)
+            handlers.didClickCloseTimerHandler();
+    };
+    viewController->didClickStopTimerHandler = [this](StopTimerEvent event) {
+        if (handlers.didClickStopTimerHandler)
+            handlers.didClickStopTimerHandler(event);
+    };
+    windowController =
+        std::make_unique<BreakWindowController>(*viewController, services.hints, services.touchBar);
+    connect(&app, &MRApp::stopBreakShortcutTriggered, viewController.get(),
+            &BreakViewController::stopBreakShortcutTriggered);
+}
+
+QScreen* QtBreakWindows::screenFor(const BreakScreen& screen)
+{
+    const QList<QScreen*> all = QGuiApplication::screens();
+    for (QScreen* candidate : all) {
+        if (candidate->name() == screen.name && candidate->geometry() == screen.frame)
+            return candidate;
+    }
+    for (QScreen* candidate : all) {
+        if (candidate->geometry() == screen.frame)
+            return candidate;
+    }
+    return nullptr;
+}
+
+std::vector<BreakScreen> QtBreakWindows::screens() const
+{
+    std::vector<BreakScreen> list;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    for (QScreen* screen : QGuiApplication::screens())
+        list.push_back({screen->name(), screen->geometry(), screen->devicePixelRatio(), screen == primary});
+    return list;
+}
+
+void QtBreakWindows::showMain(const BreakScreen& screen, const QImage& image, const QString& wallpaperHash)
+{
+    if (!windowController) {
+        LOG_ERROR(QStringLiteral("No break window: the overlay is not attached."));
+        return;
+    }
+    windowController->show(screenFor(screen));
+    viewController->prepareBreak(image, wallpaperHash);
+}
+
+void QtBreakWindows::clearBackgroundWindows()
+{
+    for (const auto& window : windows)
+        window->orderOut();
+    windows.clear();
+}
+
+void QtBreakWindows::showBackground(const BreakScreen& screen, const QImage& image)
+{
+    QScreen* target = screenFor(screen);
+    if (!target) {
+        LOG_WARNING(QStringLiteral("Screen gone before its break window: ") + screen.name);
+        return;
+    }
+    windows.push_back(
+        std::make_unique<BackgroundWindow>(target, image, services.theme.maskViewBgColor, services.hints));
+    windows.back()->show();
+}
+
+void QtBreakWindows::hideAll()
+{
+    clearBackgroundWindows();
+    if (viewController) {
+        if (BreakViewPopover* popover = viewController->openPopover())
+            popover->close();
+    }
+    if (windowController)
+        windowController->window()->hide();
+}
+
+void QtBreakWindows::breakDidEnd()
+{
+    if (viewController)
+        viewController->breakDidEnd();
+}
+
+void QtBreakWindows::setHandlers(BreakHandlers installed)
+{
+    handlers = std::move(installed);
+}
+
+bool QtBreakWindows::breakShowing() const
+{
+    return windowController && windowController->window()->isVisible();
+}
+
+void QtBreakWindows::screenAdded(QScreen* screen)
+{
+    if (!breakShowing())
+        return;
+    LOG_INFO(QStringLiteral("Screen added during a break: ") + screen->name());
+    // The new screen gets the main screen's picture: scaled to fill, under the same mask.
+    windows.push_back(std::make_unique<BackgroundWindow>(screen, viewController->view()->imgBgView->image(),
+                                                         services.theme.maskViewBgColor, services.hints));
+    windows.back()->show();
+}
+
+void QtBreakWindows::screenRemoved(QScreen* screen)
+{
+    std::erase_if(windows, [screen](const std::unique_ptr<BackgroundWindow>& window) {
+        if (window->screen() != screen)
+            return false;
+        window->orderOut();
+        return true;
+    });
+    if (!breakShowing() || windowController->shownOn() != screen)
+        return;
+    // The main screen went away: the overlay moves to the new main screen, which may have had
+    // a background window of its own.
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary || primary == screen)
+        return;
+    LOG_INFO(QStringLiteral("Main break screen removed; moving the overlay to ") + primary->name());
+    std::erase_if(windows, [primary](const std::unique_ptr<BackgroundWindow>& window) {
+        if (window->screen() != primary)
+            return false;
+        window->orderOut();
+        return true;
+    });
+    windowController->show(primary);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "break/BreakContent.h"
+#include "cycle/BreakPorts.h"
+#include "widgets/AppTheme.h"
+
+#include <QObject>
+
+#include <memory>
+#include <vector>
+
+class BackgroundWindow;
+class BreakViewController;
+class BreakWindowController;
+class Clock;
+class EventSound;
+class MRApp;
+class MRTimer;
+class Preferences;
+class QScreen;
+class TouchBar;
+class WindowHints;
+
+// The break windows on the desktop's screens: the one main window with the overlay, created
+// when the application controller is attached and kept for the whole run, and one background
+// window per other screen and break. Follows screens being added and removed during a break.
+class QtBreakWindows final : public QObject, public BreakWindows
+{
+    Q_OBJECT
+public:
+    struct Services
+    {
+        Preferences* preferences = nullptr;
+        const Clock* clock = nullptr;
+        MRTimer* timer = nullptr;
+        EventSound* sound = nullptr;
+        WindowHints* hints = nullptr;
+        TouchBar* touchBar = nullptr;
+        AppTheme theme;
+        BreakContent content;
+    };
+
+    explicit QtBreakWindows(Services services, QObject* parent = nullptr);
+    ~QtBreakWindows() override;
+
+    // Builds the main window and its content for the controller; call once, after the
+    // controller exists (it installs its handlers when it is made).
+    void attach(MRApp& app);
+
+    BreakWindowController* breakWindowCon() const { return windowController.get(); }
+    BreakViewController* breakViewController() const { return viewController.get(); }
+    const std::vector<std::unique_ptr<BackgroundWindow>>& backgroundWindows() const { return windows; }
+    const AppTheme& theme() const { return services.theme; }
+
+    std::vector<BreakScreen> screens() const override;
+    void showMain(const BreakScreen& screen, const QImage& image, const QString& wallpaperHash) override;
+    void clearBackgroundWindows() override;
+    void showBackground(const BreakScreen& screen, const QImage& image) override;
+    void hideAll() override;
+    void breakDidEnd() override;
+    void setHandlers(BreakHandlers handlers) override;
+
+    static QScreen* screenFor(const BreakScreen& screen);
+
+private:
+    bool breakShowing() const;
+    void screenAdded(QScreen* screen);
+    void screenRemoved(QScreen* screen);
+
+    Services services;
+    BreakHandlers handlers;
+    // The content outlives the window that shows it.
+    std::unique_ptr<BreakViewController> viewController;
+    std::unique_ptr<BreakWindowController> windowController;
+    std::vector<std::unique_ptr<BackgroundWindow>> windows;
+};

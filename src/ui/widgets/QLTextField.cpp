@@ -1,0 +1,110 @@
+#include "widgets/QLTextField.h"
+
+#include <QPainter>
+#include <QTextLayout>
+
+#include <cmath>
+
+namespace {
+
+struct Line
+{
+    QTextLine line;
+    double top = 0;
+    double height = 0;
+};
+
+// Lays out the text in lines of the given width, at most maxLines of them.
+std::vector<Line> layOut(QTextLayout& layout, double width, int maxLines)
+{
+    QTextOption option(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    std::vector<Line> lines;
+    double y = 0;
+    layout.beginLayout();
+    while (int(lines.size()) < maxLines) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, y));
+        // Leading between lines, as the text system adds it.
+        const double height = line.height() + std::max(0.0, line.leading());
+        lines.push_back({line, y, height});
+        y += height;
+    }
+    layout.endLayout();
+    return lines;
+}
+
+} // namespace
+
+QLTextField::QLTextField(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void QLTextField::setText(const QString& text)
+{
+    content = text;
+    update();
+}
+
+void QLTextField::setTextColor(const QColor& value)
+{
+    color = value;
+    update();
+}
+
+void QLTextField::setMaximumNumberOfLines(int lines)
+{
+    maxLines = std::max(1, lines);
+    update();
+}
+
+void QLTextField::setIgnoreMouseEvents(bool ignore)
+{
+    ignoringMouse = ignore;
+    setAttribute(Qt::WA_TransparentForMouseEvents, ignore);
+}
+
+double QLTextField::renderHeight(double maxHeight) const
+{
+    if (content.isEmpty())
+        return 0;
+    QTextLayout layout(content, font());
+    double total = 0;
+    for (const Line& line : layOut(layout, width(), maxLines)) {
+        // Every line is walked; only those whose bottom edge still fits are counted.
+        if (line.top + line.height > maxHeight)
+            continue;
+        total = line.top + line.height;
+    }
+    return std::min(maxHeight, total);
+}
+
+double QLTextField::heightForText(double width) const
+{
+    if (content.isEmpty())
+        return 0;
+    QTextLayout layout(content, font());
+    const auto lines = layOut(layout, width, maxLines);
+    return lines.empty() ? 0 : lines.back().top + lines.back().height;
+}
+
+void QLTextField::paintEvent(QPaintEvent*)
+{
+    if (content.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setPen(color);
+    painter.setClipRect(rect());
+    QTextLayout layout(content, font());
+    for (const Line& line : layOut(layout, width(), maxLines)) {
+        if (line.top >= height())
+            break;
+        line.line.draw(&painter, QPointF(0, 0));
+    }
+}

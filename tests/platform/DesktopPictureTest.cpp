@@ -1,0 +1,221 @@
+#include "LogCapture.h"
+#include "ManualExecutor.h"
+#include "TestEnvironment.h"
+#include "linux/DesktopImageSource.h"
+#include "linux/DesktopWallpaperSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+#include <QUrl>
+
+namespace {
+
+QString writePicture(const QString& path, const QSize& size, QColor colour)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    image.save(path);
+    return path;
+}
+
+// Answers gsettings and xfconf-query from a table, like the real tools would.
+struct FakeTools
+{
+    QMap<QString, QString> answers; // "program arg arg…" → output
+    QStringList asked;
+    DesktopWallpaperSettings::CommandRunner runner()
+    {
+        return [this](const QString& program, const QStringList& arguments) -> std::optional<QString> {
+            const QString line = program + QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
+            asked << line;
+            if (!answers.contains(line))
+                return std::nullopt;
+            return answers.value(line);
+        };
+    }
+};
+
+} // namespace
+
+class DesktopPictureTest : public TestEnvironment
+{
+protected:
+    DesktopWallpaperSettings::Environment environment(const QString& desktop)
+    {
+        DesktopWallpaperSettings::Environment env;
+        env.currentDesktop = desktop;
+        env.configHome = configHome();
+        env.monitorName = QStringLiteral("HDMI-1");
+        env.screenSize = QSize(1920, 1080);
+        return env;
+    }
+    QString folder() const { return tempHome() + QStringLiteral("/pictures"); }
+};
+
+TEST_F(DesktopPictureTest, GSettingsValuesAreReadAsTheToolPrintsThem)
+{
+    EXPECT_EQ(DesktopWallpaperSettings::parseGVariantString(QStringLiteral("'file:///a/b.jpg'\n")),
+              QStringLiteral("file:///a/b.jpg"));
+    EXPECT_EQ(DesktopWallpaperSettings::parseGVariantString(QStringLiteral("\"it's\"")),
+              QStringLiteral("it's"));
+    EXPECT_EQ(DesktopWallpaperSettings::parseGVariantString(QStringLiteral("'it\\'s here'")),
+              QStringLiteral("it's here"));
+    EXPECT_EQ(DesktopWallpaperSettings::parseGVariantString(QStringLiteral("@s 'x.png'")),
+              QStringLiteral("x.png"));
+    EXPECT_FALSE(DesktopWallpaperSettings::parseGVariantString(QStringLiteral("@ms nothing")));
+    EXPECT_FALSE(DesktopWallpaperSettings::parseGVariantString(QStringLiteral("")));
+    EXPECT_EQ(DesktopWallpaperSettings::localPath(QStringLiteral("file:///home/u/My%20Pictures/a.jpg")),
+              QStringLiteral("/home/u/My Pictures/a.jpg"));
+    EXPECT_EQ(DesktopWallpaperSettings::localPath(QStringLiteral("/usr/share/a.png")),
+              QStringLiteral("/usr/share/a.png"));
+    EXPECT_FALSE(DesktopWallpaperSettings::localPath(QStringLiteral("https://example.org/a.jpg")));
+}
+
+TEST_F(DesktopPictureTest, GnomeDarkPictureAndSlideshowsAreFollowed)
+{
+    const QString light = writePicture(folder() + QStringLiteral("/light.png"), {64, 36}, Qt::white);
+    const QString dark = writePicture(folder() + QStringLiteral("/dark.png"), {64, 36}, Qt::black);
+    const QString slide = writePicture(folder() + QStringLiteral("/slide-big.png"), {64, 36}, Qt::red);
+    const QString show = folder() + QStringLiteral("/show.xml");
+    TestEnvironment::writeFile(show, QStringLiteral(R"(<background><starttime><year>2020</year></starttime>
+        <static><duration>600</duration><file><size width="32" height="18">%1/slide-small.png</size>
+        <size width="64" height="36">%2</size></file></static>
+        <transition><duration>5</duration><from>a</from><to>b</to></transition></background>)")
+                                         .arg(folder(), slide)
+                                         .toUtf8());
+    FakeTools tools;
+    tools.answers[QStringLiteral("gsettings list-schemas")] =
+        QStringLiteral("org.gnome.desktop.interface\norg.gnome.desktop.background\n");
+    tools.answers[QStringLiteral("gsettings get org.gnome.desktop.background picture-uri")] =
+        QStringLiteral("'") + QUrl::fromLocalFile(light).toString() + QStringLiteral("'\n");
+    tools.answers[QStringLiteral("gsettings get org.gnome.desktop.background picture-uri-dark")] =
+        QStringLiteral("'") + QUrl::fromLocalFile(dark).toString() + QStringLiteral("'\n");
+
+    auto env = environment(QStringLiteral("GNOME"));
+    EXPECT_EQ(DesktopWallpaperSettings(env, tools.runner()).wallpaperFile(), light);
+    env.darkAppearance = true;
+    EXPECT_EQ(DesktopWallpaperSettings(env, tools.runner()).wallpaperFile(), dark);
+
+    tools.answers[QStringLiteral("gsettings get org.gnome.desktop.background picture-uri")] =
+        QStringLiteral("'") + show + QStringLiteral("'");
+    env.darkAppearance = false;
+    EXPECT_EQ(DesktopWallpaperSettings(env, tools.runner()).wallpaperFile(), slide);
+
+    // A missing schema is looked up, never read.
+    tools.asked.clear();
+    tools.answers[QStringLiteral("gsettings list-schemas")] = QStringLiteral("org.gnome.desktop.interface\n");
+    EXPECT_FALSE(DesktopWallpaperSettings(env, tools.runner()).gnomeWallpaper());
+    EXPECT_EQ(tools.asked, QStringList{QStringLiteral("gsettings list-schemas")});
+}
+
+TEST_F(DesktopPictureTest, PlasmaImageOfTheMainScreensDesktopIncludingPackages)
+{
+    const QString appletsrc = QStringLiteral(R"([ActionPlugins][0]
+RightButton;NoModifier=org.kde.contextmenu
+
+[Containments][1]
+activityId=abc
+lastScreen=1
+plugin=org.kde.desktopcontainment
+wallpaperplugin=org.kde.image
+
+[Containments][1][Wallpaper][org.kde.image][General]
+Image=file:///pictures/other.jpg
+
+[Containments][7]
+lastScreen=0
+plugin=org.kde.desktopcontainment
+
+[Containments][7][Wallpaper][org.kde.image][General]
+Image=%1
+SlidePaths=/usr/share/wallpapers/
+
+[Containments][9][Applets][12][Configuration][General]
+Image=file:///not/a/wallpaper.jpg
+)");
+    EXPECT_EQ(DesktopWallpaperSettings::plasmaImage(appletsrc.arg(QStringLiteral("/pictures/main.png")), 0),
+              QStringLiteral("/pictures/main.png"));
+    EXPECT_EQ(DesktopWallpaperSettings::plasmaImage(appletsrc.arg(QStringLiteral("x")), 1),
+              QStringLiteral("file:///pictures/other.jpg"));
+    EXPECT_FALSE(DesktopWallpaperSettings::plasmaImage(QStringLiteral("[General]\nImage=/a.jpg\n")));
+
+    // An image package: the smallest picture that covers the screen.
+    const QString package = folder() + QStringLiteral("/Next");
+    writePicture(package + QStringLiteral("/contents/images/1280x1024.png"), {8, 8}, Qt::blue);
+    const QString cover =
+        writePicture(package + QStringLiteral("/contents/images/1920x1080.png"), {8, 8}, Qt::blue);
+    writePicture(package + QStringLiteral("/contents/images/3840x2160.png"), {8, 8}, Qt::blue);
+    TestEnvironment::writeFile(
+        configHome() + QStringLiteral("/plasma-org.kde.plasma.desktop-appletsrc"),
+        appletsrc.arg(QStringLiteral("file://") + package + QLatin1Char('/')).toUtf8());
+    FakeTools tools; // no gsettings, no xfconf
+    EXPECT_EQ(DesktopWallpaperSettings(environment(QStringLiteral("KDE")), tools.runner()).wallpaperFile(),
+              cover);
+    EXPECT_EQ(DesktopWallpaperSettings::resolveImagePackage(package, QSize(5000, 3000)),
+              package + QStringLiteral("/contents/images/3840x2160.png"));
+}
+
+TEST_F(DesktopPictureTest, XfceMonitorPropertyIsPreferred)
+{
+    const QString list = QStringLiteral("/backdrop/screen0/monitor0/workspace0/last-image\n"
+                                        "/backdrop/screen0/monitorHDMI-1/workspace1/last-image\n"
+                                        "/backdrop/screen0/monitorHDMI-1/workspace0/last-image\n"
+                                        "/backdrop/screen0/monitorHDMI-1/workspace0/image-style\n");
+    EXPECT_EQ(DesktopWallpaperSettings::xfceImageProperty(list, QStringLiteral("HDMI-1")),
+              QStringLiteral("/backdrop/screen0/monitorHDMI-1/workspace0/last-image"));
+    EXPECT_EQ(DesktopWallpaperSettings::xfceImageProperty(list, QStringLiteral("DP-2")),
+              QStringLiteral("/backdrop/screen0/monitor0/workspace0/last-image"));
+    EXPECT_FALSE(
+        DesktopWallpaperSettings::xfceImageProperty(QStringLiteral("/other\n"), QStringLiteral("DP-2")));
+
+    const QString picture = writePicture(folder() + QStringLiteral("/xfce.png"), {8, 8}, Qt::green);
+    FakeTools tools;
+    tools.answers[QStringLiteral("xfconf-query -c xfce4-desktop -l")] = list;
+    tools.answers[QStringLiteral(
+        "xfconf-query -c xfce4-desktop -p /backdrop/screen0/monitorHDMI-1/workspace0/last-image")] =
+        picture + QLatin1Char('\n');
+    EXPECT_EQ(DesktopWallpaperSettings(environment(QStringLiteral("XFCE")), tools.runner()).wallpaperFile(),
+              picture);
+    // A setting that names a file that is gone gives nothing.
+    QFile::remove(picture);
+    EXPECT_FALSE(
+        DesktopWallpaperSettings(environment(QStringLiteral("XFCE")), tools.runner()).wallpaperFile());
+}
+
+TEST_F(DesktopPictureTest, PictureIsDecodedToCoverTheMainScreenAwayFromTheMainThread)
+{
+    // A portrait picture: covering a landscape screen keeps its middle.
+    QImage portrait(300, 600, QImage::Format_RGB32);
+    portrait.fill(Qt::red);
+    for (int y = 200; y < 400; ++y)
+        for (int x = 0; x < 300; ++x)
+            portrait.setPixel(x, y, qRgb(0, 0, 255));
+    const QString path = folder() + QStringLiteral("/portrait.png");
+    QDir().mkpath(folder());
+    ASSERT_TRUE(portrait.save(path));
+    const auto decoded = DesktopImageSource::decodeCovering(path, QSize(200, 100));
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->size(), QSize(200, 100));
+    EXPECT_EQ(QColor(decoded->pixel(100, 50)), QColor(Qt::blue));
+    EXPECT_FALSE(
+        DesktopImageSource::decodeCovering(folder() + QStringLiteral("/missing.jpg"), QSize(10, 10)));
+
+    ManualExecutor executor;
+    DesktopImageSource source(executor);
+    source.setWallpaperLookup([&](const QString&, const QSize&) { return std::optional<QString>(path); });
+    std::optional<QImage> delivered;
+    bool called = false;
+    source.desktopPicture([&](std::optional<QImage> image) {
+        called = true;
+        delivered = std::move(image);
+    });
+    EXPECT_FALSE(called); // nothing decoded on the caller's thread
+    executor.finishAll();
+    ASSERT_TRUE(called);
+    ASSERT_TRUE(delivered);
+    EXPECT_EQ(delivered->size(), QGuiApplication::primaryScreen()->geometry().size());
+}

@@ -1,0 +1,533 @@
+#include "OverlayFixture.h"
+
+#include "break/BackgroundWindow.h"
+#include "break/BreakViewPopover.h"
+#include "break/BreakViewPopoverViewController.h"
+#include "break/QuitRequest.h"
+#include "break/TouchBar.h"
+#include "widgets/AppTheme.h"
+#include "widgets/Localizable.h"
+#include "widgets/MRImageView.h"
+#include "widgets/MRView.h"
+#include "widgets/MessageBox.h"
+#include "widgets/QLButton.h"
+#include "widgets/QLTextField.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QTranslator>
+
+class BreakOverlayTest : public OverlayFixture
+{
+protected:
+    QLButton* popoverButton(PopoverButton which)
+    {
+        BreakViewPopover* popover = content().openPopover();
+        if (!popover)
+            return nullptr;
+        auto* vc = popover->viewController();
+        switch (which) {
+        case PopoverButton::skip:
+            return vc->skipButton;
+        case PopoverButton::postpone:
+            return vc->postponeButton;
+        case PopoverButton::stop:
+            return vc->stopButton;
+        case PopoverButton::cancel:
+            return vc->cancelButton;
+        }
+        return nullptr;
+    }
+    std::vector<RecordingUsageTracker::Event> events(const QString& name)
+    {
+        std::vector<RecordingUsageTracker::Event> found;
+        for (const auto& event : tracker->all()) {
+            if (event.name == name)
+                found.push_back(event);
+        }
+        return found;
+    }
+};
+
+TEST_F(BreakOverlayTest, EveryScreenIsCoveredAndOnlyTheMainWindowIsReused)
+{
+    start();
+    ASSERT_EQ(QGuiApplication::screens().size(), 2);
+    shortBreakShown();
+
+    QWidget* main = &mainWindow();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->geometry(), QRect(0, 0, 1920, 1080));
+    ASSERT_EQ(overlay->backgroundWindows().size(), 1u);
+    const BackgroundWindow& other = *overlay->backgroundWindows().front();
+    EXPECT_TRUE(other.window()->isVisible());
+    EXPECT_EQ(other.window()->geometry(), QRect(1920, 0, 1280, 1024));
+    // Background windows never take the keyboard; the main one does.
+    EXPECT_TRUE(other.window()->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    EXPECT_FALSE(main->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    EXPECT_TRUE(main->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(other.imageView()->image().isNull());
+    EXPECT_FALSE(view().imgBgView->image().isNull());
+
+    app->stopBreak();
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_TRUE(overlay->backgroundWindows().empty());
+
+    // A break from the menu while the back-to-work windows are still up: no stale window.
+    shortBreakShown();
+    advanceSeconds(300);
+    ASSERT_EQ(app->state.value(), MRAppState::idle);
+    BorderlessWindow* first = overlay->backgroundWindows().front()->window();
+    shortBreakShown();
+    EXPECT_EQ(&mainWindow(), main);
+    ASSERT_EQ(overlay->backgroundWindows().size(), 1u);
+    EXPECT_NE(overlay->backgroundWindows().front()->window(), first);
+    int visibleWindows = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        visibleWindows += widget->isVisible() && qobject_cast<BorderlessWindow*>(widget) ? 1 : 0;
+    EXPECT_EQ(visibleWindows, 2);
+}
+
+TEST_F(BreakOverlayTest, CountdownThenBackToWorkWithTheSound)
+{
+    EXPECT_EQ(BreakViewModel::timeText(0), QStringLiteral("00:00"));
+    EXPECT_EQ(BreakViewModel::timeText(59), QStringLiteral("00:59"));
+    EXPECT_EQ(BreakViewModel::timeText(3600), QStringLiteral("60:00"));
+    EXPECT_EQ(BreakViewModel::timeText(6000), QStringLiteral("100:00"));
+
+    start();
+    // A Pomodoro that is stopped never says "Back to work!".
+    app->startPomodoro();
+    app->stopPomodoro();
+    EXPECT_NE(view().titleLabel->text(), Localizable::text("Back to work!"));
+
+    shortBreakShown();
+    EXPECT_EQ(view().timeLabel->text(), QStringLiteral("05:00"));
+    advanceSeconds(1);
+    EXPECT_EQ(view().timeLabel->text(), QStringLiteral("04:59"));
+    EXPECT_FALSE(view().titleLabel->isHidden());
+    EXPECT_EQ(view().titleLabel->text(), Localizable::text("Take a break"));
+    EXPECT_EQ(content().quoteTextView(), nullptr);
+    EXPECT_FALSE(view().stopTimerButton->isHidden());
+    EXPECT_TRUE(view().backToWorkButtonContainer->isHidden());
+    EXPECT_EQ(view().maskView->backgroundColor(), AppTheme().maskViewBgColor);
+
+    advanceSeconds(299);
+    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_TRUE(mainWindow().isVisible());
+    EXPECT_EQ(view().titleLabel->text(), Localizable::text("Back to work!"));
+    EXPECT_EQ(view().timeLabel->text(), QStringLiteral("00:00"));
+    EXPECT_TRUE(view().countDownButtonContainer->isHidden());
+    EXPECT_FALSE(view().backToWorkButtonContainer->isHidden());
+    EXPECT_FALSE(content().backToWorkButtonContainerIsHidden.value());
+    EXPECT_EQ(sound.played, QStringList{QStringLiteral("Glass")});
+    const auto played = events(QStringLiteral("playSound"));
+    ASSERT_EQ(played.size(), 1u);
+    EXPECT_EQ(played[0].properties.value(QStringLiteral("for")), QStringLiteral("breakEnd"));
+    EXPECT_EQ(played[0].properties.value(QStringLiteral("name")), QStringLiteral("Glass"));
+
+    // The sound follows its preference.
+    prefs->setValue(PreferKey::SoundEffect, false);
+    shortBreakShown();
+    advanceSeconds(300);
+    EXPECT_EQ(sound.played.size(), 1);
+}
+
+TEST_F(BreakOverlayTest, QuoteIsLaidOutInTheUpperHalfAsPlainTextAndFollowsResizes)
+{
+    const QString quote =
+        QStringLiteral("<b>Rest</b> is not idleness <img src=\"/etc/hosts\"> and to lie sometimes on "
+                       "the grass under trees on a summer's day is by no means a waste of time.");
+    int asked = 0;
+    BreakContent words;
+    words.nextQuote = [&] {
+        ++asked;
+        return std::optional<QString>(quote);
+    };
+    prefs->setValue(PreferKey::QuotesType, 2);
+    start(words);
+    shortBreakShown();
+
+    QLTextField* field = content().quoteTextView();
+    ASSERT_NE(field, nullptr);
+    EXPECT_TRUE(field->isVisible());
+    EXPECT_TRUE(view().titleLabel->isHidden());
+    // Shown as it is: markup is text here.
+    EXPECT_EQ(field->text(), quote);
+    const QRect frame = field->geometry();
+    EXPECT_EQ(frame.x(), 192);
+    EXPECT_EQ(frame.width(), 1536);
+    EXPECT_GT(frame.height(), 0);
+    EXPECT_GE(frame.top(), 0);
+    EXPECT_LE(frame.bottom(), 540 + 40);
+    // The countdown stands below the quote.
+    EXPECT_GT(view().containerView->geometry().top(), frame.bottom());
+
+    // Another size (the window moved to the other screen): laid out again at once.
+    mainWindow().setGeometry(1920, 0, 1280, 1024);
+    QApplication::processEvents();
+    field = content().quoteTextView();
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->geometry().width(), 1024);
+    EXPECT_EQ(field->geometry().x(), 128);
+
+    // Turning quotes off during the break hides the field at once; on again shows it without
+    // asking for another quote.
+    prefs->setValue(PreferKey::QuotesType, 0);
+    EXPECT_TRUE(field->isHidden());
+    prefs->setValue(PreferKey::QuotesType, 2);
+    EXPECT_FALSE(field->isHidden());
+    EXPECT_EQ(asked, 1);
+
+    // At the end the title takes over and the quote goes.
+    advanceSeconds(300);
+    EXPECT_TRUE(field->isHidden());
+    EXPECT_FALSE(view().titleLabel->isHidden());
+}
+
+TEST_F(BreakOverlayTest, ALongQuoteIsCutToTheUpperHalfAndNoQuoteShowsTheTitleText)
+{
+    std::optional<QString> next = QString(QStringLiteral("Breathe. ")).repeated(300);
+    BreakContent words;
+    words.nextQuote = [&] { return next; };
+    prefs->setValue(PreferKey::QuotesType, 3);
+    start(words);
+    shortBreakShown();
+    QLTextField* field = content().quoteTextView();
+    ASSERT_NE(field, nullptr);
+    const double maxH = 0.5 * 1080 - 50;
+    EXPECT_LE(field->geometry().height(), maxH + 1);
+    EXPECT_GT(field->geometry().height(), maxH - 80);
+    EXPECT_GE(field->geometry().top(), 0);
+
+    next.reset();
+    app->stopBreak();
+    shortBreakShown();
+    ASSERT_NE(content().quoteTextView(), nullptr);
+    EXPECT_EQ(content().quoteTextView()->text(), Localizable::text("Take a break"));
+    EXPECT_TRUE(view().titleLabel->isHidden());
+}
+
+TEST_F(BreakOverlayTest, KeysActOnlyOnTheBackToWorkScreen)
+{
+    prefs->setValue(PreferKey::showBreakOptions, false);
+    start();
+    shortBreakShown();
+    press(Qt::Key_Escape);
+    press(Qt::Key_Return);
+    settle();
+    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    EXPECT_TRUE(mainWindow().isVisible());
+
+    advanceSeconds(300);
+    press(Qt::Key_Return);
+    EXPECT_TRUE(mainWindow().isVisible()); // the dismissal runs first
+    settle();
+    EXPECT_EQ(app->state.value(), MRAppState::working);
+    EXPECT_FALSE(mainWindow().isVisible());
+
+    app->stopPomodoro();
+    shortBreakShown();
+    advanceSeconds(300);
+    press(Qt::Key_Escape); // Stop without options: the break ends at once
+    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_FALSE(mainWindow().isVisible());
+    EXPECT_TRUE(app->shouldShowStartPomodoroReminder());
+}
+
+TEST_F(BreakOverlayTest, EscapeOnTheBackToWorkScreenOpensTheOptionsWhenTheyAreOn)
+{
+    start();
+    shortBreakShown();
+    advanceSeconds(300);
+    press(Qt::Key_Escape);
+    BreakViewPopover* popover = content().openPopover();
+    ASSERT_NE(popover, nullptr);
+    EXPECT_TRUE(popover->popover()->isVisible());
+    EXPECT_EQ(events(QStringLiteral("willShowTopOptions")).size(), 1u);
+    EXPECT_EQ(events(QStringLiteral("breakPopoverShow")).size(), 1u);
+    // A break from the menu offers no postponing.
+    EXPECT_TRUE(popoverButton(PopoverButton::postpone)->isHidden());
+    popoverButton(PopoverButton::stop)->click();
+    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_FALSE(mainWindow().isVisible());
+}
+
+TEST_F(BreakOverlayTest, OptionsAfterAPomodoroRunTheChoiceBeforeTheyClose)
+{
+    start();
+    app->startPomodoro();
+    advanceSeconds(1500);
+    scheduler.runDue();
+    settle();
+    ASSERT_EQ(app->state.value(), MRAppState::shortBreak);
+
+    view().stopTimerButton->click();
+    ASSERT_NE(content().openPopover(), nullptr);
+    QLButton* skip = popoverButton(PopoverButton::skip);
+    QLButton* postpone = popoverButton(PopoverButton::postpone);
+    QLButton* stop = popoverButton(PopoverButton::stop);
+    EXPECT_FALSE(postpone->isHidden());
+    EXPECT_LT(skip->geometry().top(), postpone->geometry().top());
+    EXPECT_LT(postpone->geometry().top(), stop->geometry().top());
+    EXPECT_EQ(stop->text(), Localizable::text("Popover-Stop"));
+    EXPECT_EQ(skip->text(), Localizable::text("Popover-Pomodoro"));
+    // Above the Stop button.
+    const QRect stopButton(view().stopTimerButton->mapToGlobal(QPoint(0, 0)), view().stopTimerButton->size());
+    EXPECT_LE(content().openPopover()->popover()->geometry().bottom(), stopButton.top());
+
+    bool openDuringReaction = false;
+    QPointer<QWidget> popup = content().openPopover()->popover();
+    auto handler = content().didClickStopTimerHandler;
+    content().didClickStopTimerHandler = [&](StopTimerEvent event) {
+        openDuringReaction = popup && popup->isVisible();
+        handler(event);
+    };
+    postpone->click();
+    EXPECT_TRUE(openDuringReaction);
+    EXPECT_EQ(app->state.value(), MRAppState::working);
+    EXPECT_EQ(timer->currentTime.value(), 60);
+    const auto chosen = events(QStringLiteral("breakStopPopover"));
+    ASSERT_EQ(chosen.size(), 1u);
+    EXPECT_EQ(chosen[0].properties.value(QStringLiteral("type")), QStringLiteral("postpone"));
+    EXPECT_EQ(events(QStringLiteral("breakPopoverClose")).size(), 1u);
+    QApplication::processEvents();
+    EXPECT_TRUE(!popup || !popup->isVisible());
+
+    // After the postponement the break comes back, and skip starts the next Pomodoro.
+    advanceSeconds(60);
+    settle();
+    view().stopTimerButton->click();
+    popoverButton(PopoverButton::skip)->click();
+    EXPECT_EQ(app->state.value(), MRAppState::working);
+    EXPECT_EQ(timer->currentTime.value(), 1500);
+}
+
+TEST_F(BreakOverlayTest, CancelOrAClickElsewhereLeavesTheBreakRunning)
+{
+    start();
+    shortBreakShown();
+    view().stopTimerButton->click();
+    popoverButton(PopoverButton::cancel)->click();
+    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    EXPECT_TRUE(log().contains(QStringLiteral("Cancelled.")));
+    const auto chosen = events(QStringLiteral("breakStopPopover"));
+    ASSERT_EQ(chosen.size(), 1u);
+    EXPECT_EQ(chosen[0].properties.value(QStringLiteral("type")), QStringLiteral("cancel"));
+
+    view().stopTimerButton->click();
+    ASSERT_NE(content().openPopover(), nullptr);
+    content().openPopover()->popover()->close(); // what a click outside the popup does
+    QApplication::processEvents();
+    EXPECT_EQ(content().openPopover(), nullptr);
+    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(events(QStringLiteral("breakStopPopover")).size(), 1u);
+    EXPECT_TRUE(mainWindow().isVisible());
+}
+
+TEST_F(BreakOverlayTest, PopoverColoursFollowTheAppearance)
+{
+    start();
+    shortBreakShown();
+    for (bool dark : {true, false}) {
+        app->isDarkMode.accept(dark);
+        view().stopTimerButton->click();
+        ASSERT_NE(content().openPopover(), nullptr);
+        auto* vc = content().openPopover()->viewController();
+        QColor background = dark ? QColor(0x33, 0x33, 0x33) : QColor(0xFE, 0xFE, 0xFE);
+        background.setAlphaF(0.7f);
+        EXPECT_EQ(vc->view()->backgroundColor(), background);
+        EXPECT_EQ(vc->titleLabel->palette().color(QPalette::WindowText),
+                  dark ? QColor(0xDD, 0xDD, 0xDD) : QColor(0x33, 0x33, 0x33));
+        EXPECT_EQ(vc->titleLabel->textFormat(), Qt::PlainText);
+        popoverButton(PopoverButton::cancel)->click();
+        QApplication::processEvents();
+    }
+}
+
+TEST_F(BreakOverlayTest, NoCancellationHidesStopAndTheShortcutDoesNothing)
+{
+    prefs->setValue(PreferKey::noCancellationDuringTheBreak, true);
+    start();
+    shortBreakShown();
+    EXPECT_TRUE(view().stopTimerButton->isHidden());
+    app->shortBreakShortcutTriggered();
+    content().clickedStopTimerButton();
+    EXPECT_EQ(content().openPopover(), nullptr);
+    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    // Back-to-work Escape goes through the same rule.
+    advanceSeconds(300);
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(mainWindow().isVisible());
+
+    prefs->setValue(PreferKey::noCancellationDuringTheBreak, false);
+    prefs->setValue(PreferKey::showBreakOptions, false);
+    shortBreakShown();
+    EXPECT_FALSE(view().stopTimerButton->isHidden());
+    app->shortBreakShortcutTriggered();
+    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_FALSE(mainWindow().isVisible());
+}
+
+TEST_F(BreakOverlayTest, CloseHidesEveryWindowAndWritesNothingMoreEvenWhenClickedTwice)
+{
+    start();
+    shortBreakShown();
+    advanceSeconds(300);
+    const auto rows = tasks->fetchTodayTasks(false).size();
+    view().backToWorkCloseButton->click();
+    view().backToWorkCloseButton->click();
+    settle();
+    EXPECT_FALSE(mainWindow().isVisible());
+    EXPECT_TRUE(overlay->backgroundWindows().empty());
+    EXPECT_EQ(tasks->fetchTodayTasks(false).size(), rows);
+    EXPECT_EQ(events(QStringLiteral("stopBreak")).size(), 1u);
+    EXPECT_EQ(app->state.value(), MRAppState::idle);
+}
+
+TEST_F(BreakOverlayTest, PhotoCreditFollowsTheWallpaperHashAsPlainText)
+{
+    BreakContent credits;
+    credits.photoAuthor = [](const QString& hash) -> std::optional<QString> {
+        if (hash == QLatin1String("h1"))
+            return QStringLiteral("Ana <i>Lima</i>");
+        return std::nullopt;
+    };
+    start(credits);
+    wallpapers.files = {QStringLiteral("h1"), QStringLiteral("h2")};
+    wallpapers.hashes = {QStringLiteral("h1"), QStringLiteral("h2")};
+    prefs->setValue(PreferKey::Wallpaper, 1);
+    shortBreakShown();
+    EXPECT_FALSE(view().authorLabel->isHidden());
+    EXPECT_EQ(view().authorLabel->text(), QStringLiteral("photo by Ana <i>Lima</i>"));
+    EXPECT_EQ(view().authorLabel->textFormat(), Qt::PlainText);
+    app->stopBreak();
+    shortBreakShown();
+    EXPECT_TRUE(view().authorLabel->isHidden());
+}
+
+namespace {
+class FakeTouchBar final : public TouchBar
+{
+public:
+    QString stopTitle, nextTitle;
+    bool nextHidden = false;
+    std::function<void()> stop, next;
+    int wired = 0;
+    void setStopTitle(const QString& title) override { stopTitle = title; }
+    void setNextTitle(const QString& title) override { nextTitle = title; }
+    void setNextHidden(bool hidden) override { nextHidden = hidden; }
+    void setActions(std::function<void()> s, std::function<void()> n) override
+    {
+        stop = std::move(s);
+        next = std::move(n);
+        ++wired;
+    }
+};
+
+class FakeLock final : public BreakLock
+{
+public:
+    std::vector<std::function<void()>> pending;
+    void lock(const QString&, std::function<void()> unlocked) override
+    {
+        pending.push_back(std::move(unlocked));
+    }
+    void lockAfterBreakEnd(const QString&) override {}
+    void gotKey(int) override {}
+};
+} // namespace
+
+TEST_F(BreakOverlayTest, TouchBarIsWiredOnceAndDoesNothingWhileLocked)
+{
+    FakeTouchBar bar;
+    prefs->setValue(PreferKey::showBreakOptions, false);
+    start({}, &bar);
+    for (int i = 0; i < 3; ++i) {
+        shortBreakShown();
+        app->stopBreak();
+    }
+    EXPECT_EQ(bar.wired, 1);
+    EXPECT_EQ(bar.stopTitle, Localizable::text("Stop"));
+    shortBreakShown();
+    EXPECT_TRUE(bar.nextHidden);
+    view().passcodeView->show();
+    bar.stop();
+    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    view().passcodeView->hide();
+    bar.stop();
+    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_EQ(events(QStringLiteral("stopBreak")).size(), 4u);
+}
+
+TEST_F(BreakOverlayTest, AStopRequestWaitsForThePluggedInLockWhenAPasscodeIsSet)
+{
+    FakeLock lock;
+    prefs->setValue(PreferKey::showBreakOptions, false);
+    prefs->setValue(PreferKey::PasscodeEnabled, true);
+    start();
+    content().setLock(&lock);
+    shortBreakShown();
+    view().stopTimerButton->click();
+    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    ASSERT_EQ(lock.pending.size(), 1u);
+    EXPECT_TRUE(log().contains(QStringLiteral("Will show passcode instead.")));
+    lock.pending[0]();
+    EXPECT_EQ(app->state.value(), MRAppState::idle);
+
+    // Without a passcode the request runs at once.
+    prefs->setValue(PreferKey::PasscodeEnabled, false);
+    shortBreakShown();
+    view().stopTimerButton->click();
+    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_EQ(lock.pending.size(), 1u);
+}
+
+TEST_F(BreakOverlayTest, QuittingDuringABreakAsksOrPointsToThePasscode)
+{
+    start();
+    int terminated = 0;
+    auto quit = [&] {
+        return QuitRequest::applicationShouldTerminate(overlay->breakWindowCon(), *prefs,
+                                                       QStringLiteral("Mirelo"), [&] { ++terminated; });
+    };
+    // Idle: the break window is ordered out, nothing to ask.
+    EXPECT_EQ(quit(), QuitRequest::TerminateReply::now);
+
+    shortBreakShown();
+    MessageBox::setNextAnswer(1); // Cancel
+    EXPECT_EQ(quit(), QuitRequest::TerminateReply::later);
+    EXPECT_EQ(terminated, 0);
+    EXPECT_EQ(MessageBox::shownTexts().last(), QStringLiteral("Quit Mirelo?"));
+    advanceSeconds(300);          // the back-to-work screen asks too
+    MessageBox::setNextAnswer(0); // Quit
+    EXPECT_EQ(quit(), QuitRequest::TerminateReply::later);
+    EXPECT_EQ(terminated, 1);
+    EXPECT_TRUE(log().contains(QStringLiteral("Confirm terminate")));
+
+    // Locked behind a passcode (even an empty one): refused with the alert.
+    prefs->setValue(PreferKey::PasscodeEnabled, true);
+    MessageBox::setNextAnswer(0);
+    EXPECT_EQ(quit(), QuitRequest::TerminateReply::cancel);
+    EXPECT_EQ(MessageBox::shownTexts().last(), Localizable::text("Passcode Required"));
+    EXPECT_EQ(events(QStringLiteral("ShowPasscodeAlert")).size(), 1u);
+    EXPECT_TRUE(log().contains(QStringLiteral("Passcode dialog dismissed")));
+    content().didUnlock = true;
+    MessageBox::setNextAnswer(1);
+    EXPECT_EQ(quit(), QuitRequest::TerminateReply::later);
+    EXPECT_EQ(terminated, 1);
+}
+
+TEST_F(BreakOverlayTest, TheTextTableTurnsShortKeysIntoEnglish)
+{
+    ASSERT_TRUE(Localizable::install(*QCoreApplication::instance()));
+    EXPECT_EQ(Localizable::text("Popover-Stop"), QStringLiteral("Stop the Break"));
+    EXPECT_EQ(Localizable::text("Today-Short-break"), QStringLiteral("Short break"));
+    EXPECT_EQ(Localizable::text("Rate us on the App Store…"), QStringLiteral("Rate Mirelo…"));
+    EXPECT_EQ(Localizable::text("Back to work!"), QStringLiteral("Back to work!"));
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    EXPECT_EQ(Localizable::text("Popover-Stop"), QStringLiteral("Popover-Stop"));
+}
