@@ -1,9 +1,11 @@
 #include "AppDelegate.h"
 
 #include "BuildConfig.h"
-#include "InterimPorts.h"
 #include "TimerDBusAdaptor.h"
 #include "break/QtBreakWindows.h"
+#include "content/NewsService.h"
+#include "content/QuoteService.h"
+#include "content/WallpaperService.h"
 #include "cycle/MRApp.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
@@ -25,10 +27,14 @@
 #include "timer/MRTimer.h"
 #include "timer/QtScheduler.h"
 #include "timer/ThreadPoolExecutor.h"
+#include "update/AppcastUpdater.h"
 #include "x11/X11WindowHints.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QNetworkAccessManager>
+#include <QScreen>
 #include <QTimer>
 
 using namespace std::chrono_literals;
@@ -83,7 +89,24 @@ void AppDelegate::enterMainApp()
     sleepMonitor = std::make_unique<LogindSleepMonitor>();
     notifications = std::make_unique<DBusNotificationCenter>(sessionBus);
     timer = std::make_unique<MRTimer>(*clock, *scheduler, sleepMonitor.get());
-    wallpapers = std::make_unique<EmptyWallpaperCache>();
+    network = std::make_unique<QNetworkAccessManager>();
+    updater = std::make_unique<AppcastUpdater>(*preferences, *scheduler, *notifications, network.get());
+    updater->setupUpdater();
+
+    // The photo cache: refreshed at most once a day, expired files removed. Photos are decoded
+    // only as large as the largest screen needs.
+    wallpapers = std::make_unique<WallpaperService>(*preferences, *clock, network.get());
+    auto largestScreen = [] {
+        QSize largest;
+        for (const QScreen* screen : QGuiApplication::screens())
+            largest = largest.expandedTo(screen->geometry().size() * screen->devicePixelRatio());
+        return largest;
+    };
+    wallpapers->setMaximumImageSize(largestScreen());
+    connect(qApp, &QGuiApplication::screenAdded, this,
+            [this, largestScreen] { wallpapers->setMaximumImageSize(largestScreen()); });
+    wallpapers->checkUpdateIfNeeded();
+    quotes = std::make_unique<QuoteService>(*preferences, network.get());
     imageExecutor = std::make_unique<ThreadPoolExecutor>();
     images = std::make_unique<DesktopImageSource>(*imageExecutor);
     images->setDarkAppearance(darkMode);
@@ -98,9 +121,14 @@ void AppDelegate::enterMainApp()
     overlay.timer = timer.get();
     overlay.sound = eventSound.get();
     overlay.hints = windowHints.get();
+    overlay.content.nextQuote = [this] { return quotes->nextQuote(); };
+    overlay.content.fetchQuotesFromQuotesDesignIfNeed = [this] { quotes->fetchQuotesFromQuotesDesignIfNeed(); };
+    overlay.content.refreshWallpapersIfDue = [this] { wallpapers->checkUpdateIfNeeded(); };
+    overlay.content.photoAuthor = [this](const QString& hash) { return wallpapers->author(hash); };
     breakWindows = std::make_unique<QtBreakWindows>(std::move(overlay));
 
     UserDefaults::setupUserDefaultsValues(*preferences, *loginItems);
+    quotes->setup();
     tasks = std::make_unique<TaskService>(*preferences, *clock, DataFolder::databasePath());
 
     MRAppDependencies deps;
@@ -131,7 +159,14 @@ void AppDelegate::enterMainApp()
         LOG_INFO(QStringLiteral("showPreferences"));
         track(MREvent::ShowPreferences);
     };
-    commands.checkForUpdates = [] { track(MREvent::checkForUpdatesManualy); };
+    QPointer<AppDelegate> self(this);
+    commands.checkForUpdates = [self] {
+        track(MREvent::checkForUpdatesManualy);
+        if (self && self->updater)
+            self->updater->checkForUpdates();
+        else
+            LOG_ERROR(QStringLiteral("Failed to get AppDelegate"));
+    };
     commands.sendFeedback = [] {
         track(MREvent::SendFeedback);
         const Log::BuildInfo build = Log::buildInfo();
@@ -186,6 +221,19 @@ void AppDelegate::enterMainApp()
            {QStringLiteral("hasCrashedInLastSession"),
             hasCrashedInLastSession ? QStringLiteral("true") : QStringLiteral("false")},
            {QStringLiteral("wallpaperOption"), wallpaperOptionName(mrApp->wallpaperOptionForBreak())}});
+
+    news = std::make_unique<NewsService>(*preferences, *clock, network.get());
+    QPointer<AppDelegate> weakSelf(this);
+    scheduler->schedule(3000ms, [weakSelf] {
+        if (weakSelf)
+            weakSelf->checkNews();
+    });
+}
+
+void AppDelegate::checkNews()
+{
+    // The news window is not built yet: an unread item is only logged ("Has unread news.").
+    news->checkNews([](const News& item) { LOG_INFO(QStringLiteral("Unread news: ") + item.title); });
 }
 
 void AppDelegate::exportDBusInterface()

@@ -8,12 +8,16 @@
 
 #include <memory>
 
+class AppcastUpdater;
 class CanberraEventSound;
 class CrashReporter;
 class DBusNotificationCenter;
 class DesktopImageSource;
 class LogindSleepMonitor;
 class MRApp;
+class NewsService;
+class QNetworkAccessManager;
+class QuoteService;
 class MRStatusItem;
 class MRTimer;
 class PortalAppearance;
@@ -25,7 +29,7 @@ class TaskService;
 class ThreadPoolExecutor;
 class TimerDBusAdaptor;
 class VersionRecord;
-class WallpaperProvider;
+class WallpaperService;
 class X11WindowHints;
 class XdgAutostartLoginItems;
 
@@ -52,6 +56,7 @@ public:
 
 private:
     void enterMainApp();
+    void checkNews();
     void exportDBusInterface();
     void appleInterfaceThemeChanged(bool dark);
     void applicationWillTerminate();
@@ -67,11 +72,16 @@ private:
     std::unique_ptr<DBusNotificationCenter> notifications;
     std::unique_ptr<MRTimer> timer;
     std::unique_ptr<TaskService> tasks;
+    // The content services outlive the windows and the controller that call them.
+    std::unique_ptr<QNetworkAccessManager> network;
+    std::unique_ptr<WallpaperService> wallpapers;
+    std::unique_ptr<QuoteService> quotes;
+    std::unique_ptr<NewsService> news;
+    std::unique_ptr<AppcastUpdater> updater;
     std::unique_ptr<ThreadPoolExecutor> imageExecutor;
     std::unique_ptr<X11WindowHints> windowHints;
     std::unique_ptr<CanberraEventSound> eventSound;
     std::unique_ptr<QtBreakWindows> breakWindows;
-    std::unique_ptr<WallpaperProvider> wallpapers;
     std::unique_ptr<DesktopImageSource> images;
     std::unique_ptr<MRApp> mrApp;
     std::unique_ptr<MRStatusItem> statusItem;

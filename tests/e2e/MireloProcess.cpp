@@ -81,8 +81,12 @@ MireloWorld::~MireloWorld()
 void MireloWorld::writePreferences(const QJsonObject& values)
 {
     QJsonObject all = values;
-    // Keep the session's real autostart folder out of it: the first start writes the entry
-    // into this world's config folder, which is what a fresh account would see.
+    // Every web endpoint points at a closed loopback port: the program's requests fail at
+    // once and nothing leaves the machine.
+    for (const char* key : {"UnsplashBaseURL", "QuotesBaseURL", "NewsBaseURL", "UpdateBaseURL", "APNBaseURL"}) {
+        if (!all.contains(QLatin1String(key)))
+            all.insert(QLatin1String(key), QStringLiteral("http://127.0.0.1:9"));
+    }
     QDir().mkpath(configHome() + QStringLiteral("/org.mirelo.Mirelo"));
     QFile file(configHome() + QStringLiteral("/org.mirelo.Mirelo/preferences.json"));
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
