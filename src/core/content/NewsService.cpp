@@ -1,5 +1,6 @@
 #include "content/NewsService.h"
 
+#include "content/ConfFile.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
 #include "settings/DataFolder.h"
@@ -30,22 +31,7 @@ void NewsService::setupConfig()
     const auto path = DataFolder::newsConfPath();
     if (!path)
         return;
-    const bool exists = QFileInfo::exists(*path);
-    QFile file(*path);
-    if (exists && file.open(QIODevice::ReadOnly)) {
-        if (auto loaded = NewsConf::fromJson(file.readAll())) {
-            conf = *loaded;
-            return;
-        }
-    }
-    conf = NewsConf{};
-    if (exists) {
-        LOG_ERROR(QStringLiteral("Read from conf file failed, will remove conf file"));
-        if (!QFile::remove(*path))
-            LOG_ERROR(QStringLiteral("Remove conf file failed"));
-    } else {
-        LOG_INFO(QStringLiteral("Wallpaper config file not exist"));
-    }
+    conf = loadConfFile<NewsConf>(*path);
 }
 
 void NewsService::saveConfig()

@@ -1,5 +1,6 @@
 #include "content/WallpaperService.h"
 
+#include "content/ConfFile.h"
 #include "content/SerialQueue.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
@@ -97,22 +98,7 @@ void WallpaperService::setupConfig()
     const auto path = DataFolder::wallpaperConfPath();
     if (!path)
         return;
-    QFile file(*path);
-    const bool exists = QFileInfo::exists(*path);
-    if (exists && file.open(QIODevice::ReadOnly)) {
-        if (auto loaded = WallpaperConf::fromJson(file.readAll())) {
-            conf = *loaded;
-            return;
-        }
-    }
-    conf = WallpaperConf{};
-    if (exists) {
-        LOG_ERROR(QStringLiteral("Read from conf file failed, will remove conf file"));
-        if (!QFile::remove(*path))
-            LOG_ERROR(QStringLiteral("Remove conf file failed"));
-    } else {
-        LOG_INFO(QStringLiteral("Wallpaper config file not exist"));
-    }
+    conf = loadConfFile<WallpaperConf>(*path);
 }
 
 void WallpaperService::saveConfig(const QString& path)
