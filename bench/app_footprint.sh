@@ -18,7 +18,8 @@ sleep 1
 
 prepare() {
     rm -rf "$work/home"; mkdir -p "$work/home/config/org.mirelo.Mirelo" "$work/home/data"
-    echo '{"LaunchAtLogin": false}' > "$work/home/config/org.mirelo.Mirelo/preferences.json"
+    # Endpoints on a closed loopback port: nothing leaves the machine and no request lingers.
+    echo '{"LaunchAtLogin": false, "UnsplashBaseURL": "http://127.0.0.1:9", "QuotesBaseURL": "http://127.0.0.1:9", "NewsBaseURL": "http://127.0.0.1:9", "UpdateBaseURL": "http://127.0.0.1:9"}' > "$work/home/config/org.mirelo.Mirelo/preferences.json"
     export XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data
 }
 logfile() { echo "$work/home/data/org.mirelo.Mirelo/data/logs/$(date +%F).log"; }
