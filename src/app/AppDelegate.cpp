@@ -61,6 +61,8 @@ void AppDelegate::applicationDidFinishLaunching()
 {
     preferences = &Preferences::standard();
     Log::setupLogger(*preferences);
+    if (!preferences->loadProblem().isEmpty())
+        LOG_ERROR(preferences->loadProblem());
     LOG_INFO(QStringLiteral("applicationDidFinishLaunching"));
 
     // Crash and usage reporting (local): the handlers go in before anything else can fail.

@@ -57,6 +57,8 @@ TEST_F(PreferencesTest, GarbageFileIsKeptAsideAndNeverOverwritten)
     EXPECT_EQ(prefs.intValue(QStringLiteral("pomodoroKey")), 0);
     EXPECT_EQ(readFile(prefsPath() + QStringLiteral(".corrupt")), garbage);
     EXPECT_TRUE(log().anyContains(QStringLiteral("kept it as")));
+    EXPECT_TRUE(prefs.loadProblem().contains(QStringLiteral("kept it as")));
+    EXPECT_TRUE(Preferences(prefsPath()).loadProblem().isEmpty());
 
     prefs.setValue(QStringLiteral("pomodoroKey"), 1200);
     EXPECT_EQ(readFile(prefsPath() + QStringLiteral(".corrupt")), garbage);

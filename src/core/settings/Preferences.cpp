@@ -78,14 +78,15 @@ void Preferences::keepAside(const QString& reason)
     for (int n = 1; QFileInfo::exists(aside); ++n)
         aside = path + QStringLiteral(".corrupt.") + QString::number(n);
     if (QFile::rename(path, aside)) {
-        LOG_ERROR(QStringLiteral("Preferences file %1 is unusable (%2); kept it as %3 and started with defaults.")
-                      .arg(path, reason, aside));
+        problem = QStringLiteral("Preferences file %1 is unusable (%2); kept it as %3 and started with defaults.")
+                      .arg(path, reason, aside);
     } else {
         writeBlocked = true;
-        LOG_ERROR(QStringLiteral("Preferences file %1 is unusable (%2) and could not be moved aside; "
+        problem = QStringLiteral("Preferences file %1 is unusable (%2) and could not be moved aside; "
                                  "changes will not be saved this session.")
-                      .arg(path, reason));
+                      .arg(path, reason);
     }
+    LOG_ERROR(problem);
 }
 
 void Preferences::registerDefault(const QString& key, const QJsonValue& value)

@@ -36,6 +36,10 @@ public:
 
     QString filePath() const { return path; }
 
+    // What went wrong reading the file at start, empty when nothing did. The store is opened
+    // before the logger exists, so the application logs this once logging is up.
+    QString loadProblem() const { return problem; }
+
     void registerDefault(const QString& key, const QJsonValue& value);
 
     // The written value, else the registered default, else undefined.
@@ -75,6 +79,7 @@ private:
     QHash<QString, QJsonValue> registered;
     // Set when the file on disk could not be kept aside: writing would destroy it.
     bool writeBlocked = false;
+    QString problem;
 
     struct Observers
     {
