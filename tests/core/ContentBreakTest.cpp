@@ -21,17 +21,6 @@
 class ContentBreakTest : public ContentFixture
 {
 protected:
-    static QByteArray jpeg(QColor color)
-    {
-        QImage image(120, 80, QImage::Format_RGB32);
-        image.fill(color);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "JPG");
-        return bytes;
-    }
-
     ManualScheduler scheduler{&clock};
     FakeSleepMonitor sleepMonitor;
     FakeLoginItems loginItems;
@@ -49,8 +38,8 @@ TEST_F(ContentBreakTest, ABreakShowsACachedPhotographAndAFetchedQuote)
         list.append(QJsonObject{{QStringLiteral("urls"), QJsonObject{{QStringLiteral("full"), url}}},
                                 {QStringLiteral("user"), QJsonObject{{QStringLiteral("name"), name}}}});
     server->route(QStringLiteral("/photos/"), LoopbackHttpServer::Response::json(QJsonDocument(list).toJson()));
-    server->route(QStringLiteral("/img/a.jpg"), LoopbackHttpServer::Response::text(jpeg(Qt::red), "image/jpeg"));
-    server->route(QStringLiteral("/img/b.jpg"), LoopbackHttpServer::Response::text(jpeg(Qt::blue), "image/jpeg"));
+    server->route(QStringLiteral("/img/a.jpg"), LoopbackHttpServer::Response::text(jpeg(120, 80, Qt::red), "image/jpeg"));
+    server->route(QStringLiteral("/img/b.jpg"), LoopbackHttpServer::Response::text(jpeg(120, 80, Qt::blue), "image/jpeg"));
     server->route(QStringLiteral("/wp-json/wp/v2/posts/"),
                   LoopbackHttpServer::Response::json(R"([{"content":{"rendered":"<p>Rest &amp; return.</p>"}}])"));
 

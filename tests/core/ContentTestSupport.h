@@ -9,13 +9,28 @@
 #include "settings/PreferKey.h"
 #include "settings/Preferences.h"
 
+#include <QBuffer>
+#include <QColor>
 #include <QCoreApplication>
+#include <QImage>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTimer>
 
 #include <memory>
+
+// A small JPEG of one colour, as a photo server would send it.
+inline QByteArray jpeg(int width, int height, QColor color = Qt::darkCyan)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    return bytes;
+}
 
 // Runs the event loop until the condition holds; false after timeoutMs. Waiting here is
 // waiting for loopback I/O or the disk thread, never for virtual time.

@@ -15,17 +15,6 @@ namespace {
 
 const QString listPath = QStringLiteral("/photos/");
 
-QByteArray jpeg(int width, int height, QColor color = Qt::darkCyan)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return bytes;
-}
-
 QJsonObject photo(const QString& full, const QString& name)
 {
     return QJsonObject{{QStringLiteral("id"), QStringLiteral("x")},
