@@ -3,8 +3,7 @@
 #include <QSignalSpy>
 
 class MRAppTest : public CycleFixture
-{
-};
+{};
 
 TEST_F(MRAppTest, PomodoroThenShortBreakThenIdleThenNext)
 {
@@ -212,25 +211,31 @@ TEST_F(MRAppTest, FailedPhotoFallsBackToTheDefaultImage)
     app().shortBreak();
     ASSERT_EQ(windows.shown.size(), 1u);
     EXPECT_EQ(windows.shown[0].hash, QStringLiteral("h1"));
-    EXPECT_TRUE(log().containsAt(Log::Level::error,
-                                 QStringLiteral("Get wallpaper image failed. Will use default image instead.")));
+    EXPECT_TRUE(log().containsAt(
+        Log::Level::error, QStringLiteral("Get wallpaper image failed. Will use default image instead.")));
 }
 
-TEST_F(MRAppTest, NoHashOrNoPictureRunsTheBreakWithoutWindows)
+TEST_F(MRAppTest, NoHashOrNoPictureStillShowsTheBreakWithTheDefaultImage)
 {
+    const QSize defaultSize(64, 48);
     wallpapers.files = {QStringLiteral("gone")}; // emptied between the check and the pick
     prefs->setValue(PreferKey::Wallpaper, 1);
     app().shortBreak();
-    EXPECT_TRUE(windows.shown.empty());
+    scheduler.runDue();
+    ASSERT_EQ(windows.shown.size(), 1u);
+    EXPECT_TRUE(windows.shown[0].main);
+    EXPECT_GE(windows.shown[0].imageSize.width(), defaultSize.width());
     EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
     EXPECT_TRUE(timer->isRunning());
 
     app().stopBreak();
+    windows.shown.clear();
     wallpapers.files.clear();
     images.picture = std::nullopt;
     app().longBreak();
     scheduler.runDue();
-    EXPECT_TRUE(windows.shown.empty());
+    ASSERT_EQ(windows.shown.size(), 1u);
+    EXPECT_TRUE(windows.mainVisible);
     EXPECT_TRUE(log().containsAt(Log::Level::error, QStringLiteral("Get desktop picture failed.")));
     EXPECT_EQ(app().state.value(), MRAppState::longBreak);
 }
@@ -255,6 +260,23 @@ TEST_F(MRAppTest, APhotoArrivingAfterTheBreakEndedShowsNothing)
         deliver();
     EXPECT_TRUE(windows.shown.empty());
     EXPECT_FALSE(windows.mainVisible);
+}
+
+TEST_F(MRAppTest, APictureLaterThanTheBreaksOwnEndNeverShowsTheCountdownAgain)
+{
+    wallpapers.files = {QStringLiteral("h1")};
+    wallpapers.hashes = {QStringLiteral("h1")};
+    wallpapers.deliverAtOnce = false;
+    prefs->setValue(PreferKey::Wallpaper, 1);
+    prefs->setValue(PreferKey::noCancellationDuringTheBreak, true);
+    app().shortBreak();
+    advanceSeconds(300); // the countdown ends before the slow picture
+    ASSERT_EQ(app().state.value(), MRAppState::idle);
+    for (auto& deliver : wallpapers.held)
+        deliver();
+    EXPECT_TRUE(windows.shown.empty());
+    EXPECT_FALSE(windows.mainVisible);
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
 }
 
 TEST_F(MRAppTest, BreakFromTheMenuOverBackToWorkWindowsLeavesNoStaleWindow)

@@ -10,6 +10,7 @@
 #include "widgets/MRImageView.h"
 #include "widgets/MRView.h"
 #include "widgets/MessageBox.h"
+#include "widgets/OverlayFonts.h"
 #include "widgets/QLButton.h"
 #include "widgets/QLTextField.h"
 
@@ -179,10 +180,31 @@ TEST_F(BreakOverlayTest, QuoteIsLaidOutInTheUpperHalfAsPlainTextAndFollowsResize
     EXPECT_FALSE(field->isHidden());
     EXPECT_EQ(asked, 1);
 
-    // At the end the title takes over and the quote goes.
+    // At the end the title takes over and the quote goes, also when the screen changes then.
     advanceSeconds(300);
     EXPECT_TRUE(field->isHidden());
     EXPECT_FALSE(view().titleLabel->isHidden());
+    mainWindow().setGeometry(0, 0, 1920, 1080);
+    QApplication::processEvents();
+    ASSERT_NE(content().quoteTextView(), nullptr);
+    EXPECT_TRUE(content().quoteTextView()->isHidden());
+    prefs->setValue(PreferKey::QuotesType, 3);
+    EXPECT_TRUE(content().quoteTextView()->isHidden());
+    EXPECT_FALSE(view().titleLabel->isHidden());
+}
+
+TEST_F(BreakOverlayTest, AQuoteOfSeveralParagraphsKeepsItsLineBreaks)
+{
+    QLTextField field;
+    field.setFont(OverlayFonts::light(44));
+    field.setText(QStringLiteral("one two"));
+    const double oneLine = field.heightForText(1000);
+    const QString paragraphs =
+        QStringLiteral("one") + QChar(QChar::ParagraphSeparator) + QStringLiteral("two");
+    for (const QString& text : {QStringLiteral("one\ntwo"), QStringLiteral("one\r\ntwo"), paragraphs}) {
+        field.setText(text);
+        EXPECT_NEAR(field.heightForText(1000), 2 * oneLine, 1.0) << text.toStdString();
+    }
 }
 
 TEST_F(BreakOverlayTest, ALongQuoteIsCutToTheUpperHalfAndNoQuoteShowsTheTitleText)
@@ -222,6 +244,10 @@ TEST_F(BreakOverlayTest, KeysActOnlyOnTheBackToWorkScreen)
     advanceSeconds(300);
     press(Qt::Key_Return);
     EXPECT_TRUE(mainWindow().isVisible()); // the dismissal runs first
+    // Keys during the dismissal find nothing to act on.
+    press(Qt::Key_Escape);
+    press(Qt::Key_Return);
+    EXPECT_FALSE(log().contains(QStringLiteral("Stop break timer manualy")));
     settle();
     EXPECT_EQ(app->state.value(), MRAppState::working);
     EXPECT_FALSE(mainWindow().isVisible());

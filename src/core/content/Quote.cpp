@@ -5,7 +5,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTextDocument>
 
 Quote Quote::custom(const QString& line)
 {
@@ -121,7 +120,8 @@ QByteArray encode(const QList<Quote>& quotes)
     for (const Quote& quote : quotes) {
         QJsonObject object;
         if (quote.title)
-            object.insert(QStringLiteral("title"), QJsonObject{{QStringLiteral("rendered"), quote.title->rendered}});
+            object.insert(QStringLiteral("title"),
+                          QJsonObject{{QStringLiteral("rendered"), quote.title->rendered}});
         if (quote.content)
             object.insert(QStringLiteral("content"),
                           QJsonObject{{QStringLiteral("rendered"), quote.content->rendered}});
@@ -130,16 +130,6 @@ QByteArray encode(const QList<Quote>& quotes)
         array.append(object);
     }
     return QJsonDocument(array).toJson(QJsonDocument::Compact);
-}
-
-QString htmlToPlainText(const QString& html)
-{
-    QTextDocument document;
-    document.setHtml(html);
-    QString text = document.toPlainText();
-    // Images leave an object replacement character behind.
-    text.remove(QChar::ObjectReplacementCharacter);
-    return text.trimmed();
 }
 
 QString describe(const QList<Quote>& quotes)

@@ -47,10 +47,6 @@ QList<Quote> decodeLenient(const QByteArray& data);
 // Compact JSON array; absent fields are left out.
 QByteArray encode(const QList<Quote>& quotes);
 
-// An HTML fragment as plain text: markup removed, character references decoded, blocks as
-// line breaks, white space at both ends trimmed. Nothing is loaded (images are dropped).
-QString htmlToPlainText(const QString& html);
-
 // For log lines.
 QString describe(const QList<Quote>& quotes);
 

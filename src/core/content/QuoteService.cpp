@@ -1,5 +1,6 @@
 #include "content/QuoteService.h"
 
+#include "content/UntrustedHtml.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
 #include "settings/DataFolder.h"
@@ -31,12 +32,10 @@ QString quotesTypeName(PreferQuotesType type)
 
 QuoteService::QuoteService(Preferences& preferences, QNetworkAccessManager* network, ContentLimits limits,
                            QObject* parent)
-    : QObject(parent),
-      url(UserDefaults::endpoint(preferences, EndpointKey::quotes) +
-          QStringLiteral("/wp-json/wp/v2/posts/?orderby=rand")),
+    : QObject(parent), url(UserDefaults::endpoint(preferences, EndpointKey::quotes) +
+                           QStringLiteral("/wp-json/wp/v2/posts/?orderby=rand")),
       preferences(preferences), network(network ? network : new QNetworkAccessManager(this)), limits(limits)
-{
-}
+{}
 
 QuoteService::~QuoteService() = default;
 
@@ -141,7 +140,7 @@ QList<Quote> QuoteService::parseQuotesFromResponseData(const QByteArray& data)
             continue;
         }
         Quote plain;
-        plain.content = QuoteContent{QuoteCoding::htmlToPlainText(quote.content->rendered)};
+        plain.content = QuoteContent{UntrustedHtml::toPlainText(quote.content->rendered)};
         plain.title = quote.title ? *quote.title : QuoteTitle{QString()};
         plain.date = quote.date.value_or(QString());
         mapped.append(plain);
@@ -193,7 +192,8 @@ void QuoteService::updateCustomQuotes(const QString& text)
         return;
     }
     QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QuoteCoding::encode(quoteList)) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(QuoteCoding::encode(quoteList)) < 0 ||
+        !file.commit()) {
         LOG_ERROR(QStringLiteral("Error: ") + file.errorString());
         return;
     }

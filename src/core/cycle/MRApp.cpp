@@ -28,7 +28,10 @@ QString imageDescription(const QImage& image)
 {
     if (image.isNull())
         return QStringLiteral("QImage(null)");
-    return QStringLiteral("QImage(%1x%2 @%3x)").arg(image.width()).arg(image.height()).arg(image.devicePixelRatio());
+    return QStringLiteral("QImage(%1x%2 @%3x)")
+        .arg(image.width())
+        .arg(image.height())
+        .arg(image.devicePixelRatio());
 }
 } // namespace
 
@@ -49,8 +52,8 @@ QString wallpaperOptionName(WallpaperOption option)
 
 MRApp::MRApp(MRAppDependencies dependencies, QObject* parent) : QObject(parent), deps(std::move(dependencies))
 {
-    Q_ASSERT(deps.preferences && deps.clock && deps.scheduler && deps.timer && deps.tasks && deps.notifications &&
-             deps.breakWindows && deps.wallpapers && deps.images);
+    Q_ASSERT(deps.preferences && deps.clock && deps.scheduler && deps.timer && deps.tasks &&
+             deps.notifications && deps.breakWindows && deps.wallpapers && deps.images);
     sharedApp = this;
     QPointer<MRApp> weak(this);
     deps.breakWindows->setHandlers(BreakHandlers{
@@ -187,17 +190,26 @@ void MRApp::startBreak(int duration, int taskType)
         deps.scheduler->schedule(0ms, [weak, stillCurrent, option, duration] {
             if (!stillCurrent())
                 return;
-            weak->deps.images->desktopPicture([weak, stillCurrent, option, duration](std::optional<QImage> picture) {
-                if (!stillCurrent())
-                    return;
-                if (!picture || picture->isNull()) {
-                    LOG_ERROR(QStringLiteral("Get desktop picture failed."));
-                    return;
-                }
-                weak->showWindows(option, *picture, breakBlurRadius, duration, QString());
-            });
+            weak->deps.images->desktopPicture(
+                [weak, stillCurrent, option, duration](std::optional<QImage> picture) {
+                    if (!stillCurrent())
+                        return;
+                    if (!picture || picture->isNull()) {
+                        LOG_ERROR(QStringLiteral("Get desktop picture failed."));
+                        // A break always shows: with the default image when nothing better is there.
+                        weak->showWindows(option, weak->defaultImage(), breakBlurRadius, duration, QString());
+                        return;
+                    }
+                    weak->showWindows(option, *picture, breakBlurRadius, duration, QString());
+                });
         });
-    } else if (const auto hash = deps.wallpapers->nextRandomHash()) {
+    } else if (const auto hash = deps.wallpapers->nextRandomHash(); !hash) {
+        LOG_ERROR(QStringLiteral("Get wallpaper image failed. Will use default image instead."));
+        deps.scheduler->schedule(0ms, [weak, stillCurrent, option, duration] {
+            if (stillCurrent())
+                weak->showWindows(option, weak->defaultImage(), breakBlurRadius, duration, QString());
+        });
+    } else {
         const QString wallpaperHash = *hash;
         deps.wallpapers->wallpaperImage(wallpaperHash, [weak, stillCurrent, option, duration,
                                                         wallpaperHash](std::optional<QImage> image) {
@@ -208,9 +220,8 @@ void MRApp::startBreak(int duration, int taskType)
                 weak->showWindows(option, *image, breakBlurRadius, duration, wallpaperHash);
                 return;
             }
-            const QImage fallback = weak->deps.defaultImage ? weak->deps.defaultImage() : QImage();
             LOG_ERROR(QStringLiteral("Get wallpaper image failed. Will use default image instead."));
-            weak->showWindows(option, fallback, breakBlurRadius, duration, wallpaperHash);
+            weak->showWindows(option, weak->defaultImage(), breakBlurRadius, duration, wallpaperHash);
         });
     }
 
@@ -220,8 +231,8 @@ void MRApp::startBreak(int duration, int taskType)
     });
 }
 
-void MRApp::showWindows(WallpaperOption option, const QImage& wallpaperImage, double blurRadius, int timeInterval,
-                        const QString& wallpaperHash)
+void MRApp::showWindows(WallpaperOption option, const QImage& wallpaperImage, double blurRadius,
+                        int timeInterval, const QString& wallpaperHash)
 {
     Q_UNUSED(timeInterval);
     const std::vector<BreakScreen> screens = deps.breakWindows->screens();
@@ -347,8 +358,15 @@ void MRApp::continueWithBreakAfterPomodoro()
     }
 }
 
+QImage MRApp::defaultImage() const
+{
+    return deps.defaultImage ? deps.defaultImage() : QImage();
+}
+
 void MRApp::breakCompleted()
 {
+    // A picture still on its way belongs to a break that is over: it never shows windows.
+    ++breakGeneration;
     deps.breakWindows->breakDidEnd();
     state.accept(MRAppState::idle);
     finishCurrentTask();
@@ -437,7 +455,8 @@ void MRApp::lastMinuteWarning()
 {
     QPointer<MRApp> weak(this);
     disposeBag += deps.timer->currentTime.subscribe([this, weak](int remaining) {
-        if (remaining == 0 || remaining > 60 || state.value() != MRAppState::working || lastMinuteNotificationSent)
+        if (remaining == 0 || remaining > 60 || state.value() != MRAppState::working ||
+            lastMinuteNotificationSent)
             return;
         // Marked at once so that a second value before the post cannot send it twice.
         lastMinuteNotificationSent = true;

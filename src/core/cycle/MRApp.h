@@ -88,8 +88,8 @@ public:
     // "Wallpaper" preference with anything outside 0...3 read as desktop.
     WallpaperOption wallpaperOptionForBreak();
 
-    void showWindows(WallpaperOption option, const QImage& wallpaperImage, double blurRadius, int timeInterval,
-                     const QString& wallpaperHash);
+    void showWindows(WallpaperOption option, const QImage& wallpaperImage, double blurRadius,
+                     int timeInterval, const QString& wallpaperHash);
     QImage prepareWallpaperImage(const QImage& image, WallpaperOption option, const BreakScreen& screen,
                                  double blurRadius);
     // The part of prepareWallpaperImage that needs no display: safe on any thread.
@@ -116,14 +116,15 @@ private:
     void stopTimer();
     void presentWindows(const std::vector<BreakScreen>& screens, const std::vector<QImage>& images,
                         const QString& wallpaperHash);
+    QImage defaultImage() const;
 
     MRAppDependencies deps;
     bool startPomodoroReminder = false;
     bool postponeAllowed = false;
     bool lastMinuteNotificationSent = false;
     std::optional<WTask> task;
-    // Bumped whenever break windows are hidden or a new break starts, so a picture that
-    // arrives late never shows windows for a break that is already over.
+    // Bumped whenever break windows are hidden, a new break starts or a break's countdown ends,
+    // so a picture that arrives late never shows windows for a break that is already over.
     quint64 breakGeneration = 0;
     DisposeBag disposeBag;
 };

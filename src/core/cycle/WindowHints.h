@@ -3,11 +3,12 @@
 #include <QtGlobal>
 
 // What the break windows ask of the window system beyond what the toolkit offers: stay on
-// every workspace, above panels, out of the task bar. Set before the window is first mapped.
+// every workspace, above panels, out of the task bar. Window managers drop these when a window
+// is withdrawn, so they are set before every mapping, not once.
 class WindowHints
 {
 public:
     virtual ~WindowHints() = default;
-    // nativeWindowId: the toolkit's native window id of a created but not yet mapped window.
+    // nativeWindowId: the toolkit's native window id of a created window that is not mapped now.
     virtual void prepareOverlayWindow(quintptr nativeWindowId) = 0;
 };

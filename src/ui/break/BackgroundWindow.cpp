@@ -41,8 +41,11 @@ BackgroundWindow::BackgroundWindow(QScreen* screen, const QImage& image, const Q
     fill->addWidget(content);
     picture = new MRImageView(content);
     picture->setImage(image);
+    picture->setTint(mask);
+    // The mask is composed into the picture; the view only keeps its colour.
     maskView = new MRView(content);
     maskView->setBackgroundColor(mask);
+    maskView->hide();
     // A background window reacts to no click.
     content->setAttribute(Qt::WA_TransparentForMouseEvents);
     trackContentView(QStringLiteral("MRWindowController"));

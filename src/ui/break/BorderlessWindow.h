@@ -4,11 +4,14 @@
 
 #include <functional>
 
+class QTimer;
 class WindowHints;
 
 // A top-level window without a frame that stays above other windows, covers its screen and
 // still takes the keyboard. On X11 it is also put on every workspace and kept out of the task
-// bar before it is first mapped.
+// bar before each mapping. While shown it holds its screen: a close or minimise request from
+// the window manager is refused, and a window that takes the keyboard gets it back from
+// another program. Only the program hides it.
 class BorderlessWindow : public QWidget
 {
     Q_OBJECT
@@ -23,8 +26,15 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    void restoreFullScreen();
+    void takeKeyboardBack();
+
     WindowHints* hints;
-    bool prepared = false;
+    bool acceptsFocus;
+    QTimer* reclaim = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "widgets/OverlayFonts.h"
 #include "widgets/QLButton.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -50,6 +51,8 @@ BreakView::BreakView(QWidget* parent) : QWidget(parent)
     imgBgView = new MRImageView(this);
     maskView = new MRView(this);
     maskView->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Its colour is composed into the picture (setMaskColor).
+    maskView->hide();
 
     containerView = new QWidget(this);
     titleLabel = plainLabel(containerView);
@@ -65,7 +68,7 @@ BreakView::BreakView(QWidget* parent) : QWidget(parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(titleLabel);
-    column->addWidget(timeLabel);
+    column->addWidget(timeLabel, 0, Qt::AlignHCenter);
     column->addWidget(countDownButtonContainer);
     column->addWidget(backToWorkButtonContainer);
 
@@ -84,6 +87,12 @@ BreakView::BreakView(QWidget* parent) : QWidget(parent)
 double BreakView::scaleFor(const QSize& size)
 {
     return std::clamp(std::min(size.width() / 1440.0, size.height() / 900.0), 0.75, 1.6);
+}
+
+void BreakView::setMaskColor(const QColor& color)
+{
+    maskView->setBackgroundColor(color);
+    imgBgView->setTint(color);
 }
 
 void BreakView::setQuoteShowing(bool showing)
@@ -107,6 +116,13 @@ void BreakView::layoutContent()
     // The countdown is the one thing to read from across the room.
     timeLabel->setFont(
         OverlayFonts::light(std::clamp(int(std::lround(H * 0.15)), 72, 240), QFont::ExtraLight));
+    // As wide as the widest count, no wider: each second repaints only this much.
+    const QFontMetrics digits(timeLabel->font());
+    int digit = 0;
+    for (char c = '0'; c <= '9'; ++c)
+        digit = std::max(digit, digits.horizontalAdvance(QLatin1Char(c)));
+    timeLabel->setFixedWidth(4 * digit + digits.horizontalAdvance(QLatin1Char(':')) +
+                             2 * digits.averageCharWidth());
     const QSize buttonSize(int(std::lround(136 * s)), int(std::lround(42 * s)));
     const QFont buttonFont = OverlayFonts::regular(int(std::lround(16 * s)));
     for (QLButton* button : {stopTimerButton, backToWorkCloseButton, backToWorkNextButton}) {
@@ -155,4 +171,10 @@ void BreakView::keyPressEvent(QKeyEvent* event)
 void BreakView::keyReleaseEvent(QKeyEvent* event)
 {
     event->accept();
+}
+
+bool BreakView::focusNextPrevChild(bool)
+{
+    // The view keeps the keyboard: Tab is a key like any other here.
+    return false;
 }

@@ -35,6 +35,9 @@ public:
     QLabel* fingerprintImgView = nullptr;
     QLabel* authorLabel = nullptr;
 
+    // The dimming over the picture. It is composed into the picture once, so that repainting
+    // the countdown every second copies a few pixels instead of blending a screen's worth.
+    void setMaskColor(const QColor& color);
     // Whether a quote takes the upper half: the content then sits below it, else centred.
     void setQuoteShowing(bool showing);
     // Lays the content out again, after its texts or rows changed.
@@ -49,6 +52,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     bool quoteShowing = false;

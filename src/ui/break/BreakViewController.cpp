@@ -115,7 +115,7 @@ void BreakViewController::viewDidAppear()
     trackContentView(QStringLiteral("BreakViewController"));
     root->setFocus(Qt::ActiveWindowFocusReason);
     root->authorLabel->hide();
-    root->maskView->setBackgroundColor(env.theme->maskViewBgColor);
+    root->setMaskColor(env.theme->maskViewBgColor);
     ChromeService::fadeIn(root, 0.6);
     ChromeService::move(root->containerView, QPoint(0, 20), QPoint(0, 0), 0.6);
 }
@@ -201,6 +201,9 @@ void BreakViewController::showPasscodeIfNeeded()
 
 void BreakViewController::clickedStopTimerButton()
 {
+    // The screen is on its way out: no choice is left to make on it.
+    if (dismissing)
+        return;
     switch (BreakOptions::stopRoute(*env.preferences)) {
     case BreakOptions::StopRoute::ignored:
         LOG_INFO(QStringLiteral("noCancellationDuringTheBreak is on: the break goes on."));
@@ -326,7 +329,7 @@ void BreakViewController::dismissAnimated(std::function<void()> completion)
 
 void BreakViewController::keyPressed(int key)
 {
-    if (!root->isVisible())
+    if (!root->isVisible() || dismissing)
         return;
     if (passcodeViewVisible()) {
         if (passcodeLock)
@@ -349,6 +352,9 @@ bool BreakViewController::passcodeViewVisible() const
 
 void BreakViewController::relayoutQuote()
 {
+    // The back-to-work screen has no quote: a resize must not bring it back over the title.
+    if (!backToWorkButtonContainerIsHidden.value())
+        return;
     const std::optional<QString>& quote = model->quoteString.value();
     if (quote && BreakContent::quotesEnabled(*env.preferences))
         setQuote(*quote);
@@ -366,8 +372,10 @@ void BreakViewController::setQuote(const QString& quote)
     field->setMaximumNumberOfLines(20);
     field->setIgnoreMouseEvents(true);
     quoteBinding = model->quoteHidden.subscribe([this, field](bool hidden) {
-        field->setHidden(hidden);
-        root->setQuoteShowing(!hidden);
+        // Never over "Back to work!", whatever the quote source becomes meanwhile.
+        const bool showing = !hidden && backToWorkButtonContainerIsHidden.value();
+        field->setHidden(!showing);
+        root->setQuoteShowing(showing);
     });
     field->setFont(OverlayFonts::light(44));
     // Above the wallpaper and mask, below the lock.

@@ -46,6 +46,8 @@ BreakWindowController::BreakWindowController(BreakViewController& content, Windo
     auto* layout = new QVBoxLayout(win.get());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content.view());
+    // Whatever gives the window the focus gives it to the content, which answers the keys.
+    win->setFocusProxy(content.view());
     new AppearanceWatcher(win.get(), content);
     win->didBecomeKey = [this] { this->content.viewModel().showingTouchID.accept(false); };
     trackContentView(QStringLiteral("BreakWindowController"));

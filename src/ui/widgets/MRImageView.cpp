@@ -16,6 +16,15 @@ void MRImageView::setImage(const QImage& image)
     update();
 }
 
+void MRImageView::setTint(const QColor& color)
+{
+    if (color == tintColor)
+        return;
+    tintColor = color;
+    scaled = QPixmap();
+    update();
+}
+
 void MRImageView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -28,10 +37,17 @@ void MRImageView::paintEvent(QPaintEvent* event)
     if (scaled.isNull() || scaled.size() != pixels) {
         // Scaling a blurred picture needs no filtering downwards; upwards smooth avoids blocks.
         const bool smooth = pixels.width() > source.width() || pixels.height() > source.height();
-        scaled = QPixmap::fromImage(source.size() == pixels ? source
-                                                            : source.scaled(pixels, Qt::IgnoreAspectRatio,
-                                                                            smooth ? Qt::SmoothTransformation
-                                                                                   : Qt::FastTransformation));
+        QImage composed = source.size() == pixels
+                              ? source
+                              : source.scaled(pixels, Qt::IgnoreAspectRatio,
+                                              smooth ? Qt::SmoothTransformation : Qt::FastTransformation);
+        // Opaque and in the window's own format: painting it is a copy, not a blend.
+        composed.convertTo(QImage::Format_RGB32);
+        if (tintColor.alpha() > 0) {
+            QPainter tinted(&composed);
+            tinted.fillRect(composed.rect(), tintColor);
+        }
+        scaled = QPixmap::fromImage(std::move(composed));
         scaled.setDevicePixelRatio(ratio);
     }
     painter.drawPixmap(

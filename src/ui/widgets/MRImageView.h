@@ -4,8 +4,9 @@
 #include <QPixmap>
 #include <QWidget>
 
-// Shows an image scaled to fill the view, both axes independently. The scaled copy is made
-// once per size, not on every paint.
+// Shows an image scaled to fill the view, both axes independently, optionally under a tint.
+// The scaled and tinted copy is made once per size, not on every paint: a repaint of part of
+// the view (a countdown over it) is then a plain copy, which stays on the painting thread.
 class MRImageView : public QWidget
 {
     Q_OBJECT
@@ -14,6 +15,9 @@ public:
 
     void setImage(const QImage& image);
     const QImage& image() const { return source; }
+    // A colour laid over the picture, composed into it once.
+    void setTint(const QColor& color);
+    QColor tint() const { return tintColor; }
 
 Q_SIGNALS:
     // The first paint after setImage() has put a picture on screen.
@@ -25,5 +29,6 @@ protected:
 private:
     QImage source;
     QPixmap scaled;
+    QColor tintColor = Qt::transparent;
     bool announced = false;
 };

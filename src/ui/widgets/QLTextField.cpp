@@ -38,6 +38,16 @@ std::vector<Line> layOut(QTextLayout& layout, double width, int maxLines)
     return lines;
 }
 
+// A text layout breaks lines only at U+2028: every kind of newline becomes one.
+QString withLineBreaks(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    text.replace(QLatin1Char('\r'), QChar::LineSeparator);
+    text.replace(QChar::ParagraphSeparator, QChar::LineSeparator);
+    return text;
+}
+
 } // namespace
 
 QLTextField::QLTextField(QWidget* parent) : QWidget(parent)
@@ -74,7 +84,7 @@ double QLTextField::renderHeight(double maxHeight) const
 {
     if (content.isEmpty())
         return 0;
-    QTextLayout layout(content, font());
+    QTextLayout layout(withLineBreaks(content), font());
     double total = 0;
     for (const Line& line : layOut(layout, width(), maxLines)) {
         // Every line is walked; only those whose bottom edge still fits are counted.
@@ -89,7 +99,7 @@ double QLTextField::heightForText(double width) const
 {
     if (content.isEmpty())
         return 0;
-    QTextLayout layout(content, font());
+    QTextLayout layout(withLineBreaks(content), font());
     const auto lines = layOut(layout, width, maxLines);
     return lines.empty() ? 0 : lines.back().top + lines.back().height;
 }
@@ -101,7 +111,7 @@ void QLTextField::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setPen(color);
     painter.setClipRect(rect());
-    QTextLayout layout(content, font());
+    QTextLayout layout(withLineBreaks(content), font());
     for (const Line& line : layOut(layout, width(), maxLines)) {
         if (line.top >= height())
             break;
