@@ -2,16 +2,22 @@
 # Start-up time, wake-ups and memory of the running program, under Xvfb with an XEmbed tray.
 #   bench/app_footprint.sh [path/to/mirelo] [runs]
 # Prints: the median time from exec to the tray icon being shown; context switches per second
-# of all the process's threads while idle and while counting down (60 s each); PSS after start.
+# of all the process's threads while idle and while counting down (60 s each); PSS after start;
+# then, on two monitors, the context switches, CPU time and PSS during a break.
+#   PHASES=break bench/app_footprint.sh …   measures the break only
 set -euo pipefail
 bin=${1:-build/release/src/app/mirelo}
 runs=${2:-15}
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 
-Xvfb :77 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+phases=${PHASES:-all}
+# Two monitors side by side (1920×1080 and 1280×1024), as a break meets them.
+Xvfb :77 -screen 0 3200x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 sleep 1
 export DISPLAY=:77
+xrandr --setmonitor L 1920/508x1080/286+0+0 screen >/dev/null
+xrandr --setmonitor R 1280/338x1024/270+1920+0 none >/dev/null
 eval "$(dbus-launch --sh-syntax)"
 trayer --edge top --align right --widthtype request --height 28 >/dev/null 2>&1 &
 sleep 1
@@ -19,7 +25,7 @@ sleep 1
 prepare() {
     rm -rf "$work/home"; mkdir -p "$work/home/config/org.mirelo.Mirelo" "$work/home/data"
     # Endpoints on a closed loopback port: nothing leaves the machine and no request lingers.
-    echo '{"LaunchAtLogin": false, "UnsplashBaseURL": "http://127.0.0.1:9", "QuotesBaseURL": "http://127.0.0.1:9", "NewsBaseURL": "http://127.0.0.1:9", "UpdateBaseURL": "http://127.0.0.1:9"}' > "$work/home/config/org.mirelo.Mirelo/preferences.json"
+    echo '{"LaunchAtLogin": false, "shortBreakKey": 600, "UnsplashBaseURL": "http://127.0.0.1:9", "QuotesBaseURL": "http://127.0.0.1:9", "NewsBaseURL": "http://127.0.0.1:9", "UpdateBaseURL": "http://127.0.0.1:9"}' > "$work/home/config/org.mirelo.Mirelo/preferences.json"
     export XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data
 }
 logfile() { echo "$work/home/data/org.mirelo.Mirelo/data/logs/$(date +%F).log"; }
@@ -39,6 +45,10 @@ rate() { # before-file after-file seconds
         END {printf "%.2f voluntary + %.2f involuntary", vol / secs, inv / secs}' "$1" "$2"
 }
 
+# CPU seconds (user + system) the process has used so far.
+cputime() { awk -v hz="$(getconf CLK_TCK)" '{printf "%.3f", ($14 + $15) / hz}' "/proc/$1/stat"; }
+
+if [ "$phases" = all ]; then
 times=()
 for i in $(seq "$runs"); do
     prepare
@@ -69,5 +79,19 @@ echo "idle: $(rate "$work/a" "$work/b" 60) context switches/s ($(wc -l < "$work/
 sleep 1
 snapshot $pid > "$work/a"; sleep 60; snapshot $pid > "$work/b"
 echo "counting down: $(rate "$work/a" "$work/b" 60) context switches/s ($(wc -l < "$work/b") threads)"
+kill $pid; wait $pid 2>/dev/null || true
+fi
+
+# A break on both monitors: the countdown repaints every second over the blurred picture.
+prepare
+"$bin" >/dev/null 2>&1 &
+pid=$!
+sleep 3
+"$bin" short-break
+sleep 5
+snapshot $pid > "$work/a"; cpu_a=$(cputime $pid); sleep 60; snapshot $pid > "$work/b"; cpu_b=$(cputime $pid)
+echo "during a break: $(rate "$work/a" "$work/b" 60) context switches/s ($(wc -l < "$work/b") threads), $(echo "$cpu_b - $cpu_a" | bc) CPU s/min"
+pss=$(awk '/^Pss:/ {print $2}' /proc/$pid/smaps_rollup)
+echo "PSS during a break: $((pss / 1024)) MB ($pss kB)"
 kill $pid; wait $pid 2>/dev/null || true
 kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true
