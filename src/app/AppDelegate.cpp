@@ -123,6 +123,7 @@ void AppDelegate::enterMainApp()
     overlay.timer = timer.get();
     overlay.sound = eventSound.get();
     overlay.hints = windowHints.get();
+    overlay.scheduler = scheduler.get();
     overlay.content.nextQuote = [this] { return quotes->nextQuote(); };
     overlay.content.fetchQuotesFromQuotesDesignIfNeed = [this] { quotes->fetchQuotesFromQuotesDesignIfNeed(); };
     overlay.content.refreshWallpapersIfDue = [this] { wallpapers->checkUpdateIfNeeded(); };

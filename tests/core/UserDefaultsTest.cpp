@@ -2,6 +2,7 @@
 #include "LogCapture.h"
 #include "RecordingUsageTracker.h"
 #include "TestEnvironment.h"
+#include "settings/DataFolder.h"
 #include "settings/Preferences.h"
 #include "settings/UserDefaults.h"
 
@@ -116,10 +117,19 @@ TEST_F(UserDefaultsTest, PasscodeQuery)
 
     UserDefaults::setupUserDefaultsValues(prefs, loginItems);
     prefs.setValue(PreferKey::PasscodeEnabled, true);
-    EXPECT_EQ(UserDefaults::passcodeForBreakviewUnlocking(prefs), QString()); // enabled, never chosen
-
-    prefs.setValue(PreferKey::Passcode, QStringLiteral("abc"));
-    EXPECT_EQ(UserDefaults::passcodeForBreakviewUnlocking(prefs), QStringLiteral("abc"));
+    // A lock without a passcode that can be typed would never open: it is off.
+    for (const QString& unusable : {QString(), QStringLiteral("abc"), QStringLiteral("ab12"),
+                                    QStringLiteral("0CC175B9C0F1B6A831C399E269772661"),
+                                    QStringLiteral("0cc175b9c0f1b6a831c399e26977266")}) {
+        log().clear();
+        prefs.setValue(PreferKey::Passcode, unusable);
+        EXPECT_EQ(UserDefaults::passcodeForBreakviewUnlocking(prefs), std::nullopt) << unusable.toStdString();
+        EXPECT_TRUE(log().containsAt(
+            Log::Level::warning,
+            QStringLiteral("The passcode lock is on but no usable passcode is stored: the lock stays off.")));
+    }
+    prefs.setValue(PreferKey::Passcode, md5(QStringLiteral("ab12")));
+    EXPECT_EQ(UserDefaults::passcodeForBreakviewUnlocking(prefs), md5(QStringLiteral("ab12")));
 
     prefs.setValue(PreferKey::PasscodeEnabled, false);
     log().clear();

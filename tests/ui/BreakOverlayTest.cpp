@@ -3,6 +3,7 @@
 #include "break/BackgroundWindow.h"
 #include "break/BreakViewPopover.h"
 #include "break/BreakViewPopoverViewController.h"
+#include "break/PasscodeView.h"
 #include "break/QuitRequest.h"
 #include "break/TouchBar.h"
 #include "widgets/AppTheme.h"
@@ -451,17 +452,6 @@ public:
     }
 };
 
-class FakeLock final : public BreakLock
-{
-public:
-    std::vector<std::function<void()>> pending;
-    void lock(const QString&, std::function<void()> unlocked) override
-    {
-        pending.push_back(std::move(unlocked));
-    }
-    void lockAfterBreakEnd(const QString&) override {}
-    void gotKey(int) override {}
-};
 } // namespace
 
 TEST_F(BreakOverlayTest, TouchBarIsWiredOnceAndDoesNothingWhileLocked)
@@ -486,29 +476,6 @@ TEST_F(BreakOverlayTest, TouchBarIsWiredOnceAndDoesNothingWhileLocked)
     EXPECT_EQ(events(QStringLiteral("stopBreak")).size(), 4u);
 }
 
-TEST_F(BreakOverlayTest, AStopRequestWaitsForThePluggedInLockWhenAPasscodeIsSet)
-{
-    FakeLock lock;
-    prefs->setValue(PreferKey::showBreakOptions, false);
-    prefs->setValue(PreferKey::PasscodeEnabled, true);
-    start();
-    content().setLock(&lock);
-    shortBreakShown();
-    view().stopTimerButton->click();
-    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
-    ASSERT_EQ(lock.pending.size(), 1u);
-    EXPECT_TRUE(log().contains(QStringLiteral("Will show passcode instead.")));
-    lock.pending[0]();
-    EXPECT_EQ(app->state.value(), MRAppState::idle);
-
-    // Without a passcode the request runs at once.
-    prefs->setValue(PreferKey::PasscodeEnabled, false);
-    shortBreakShown();
-    view().stopTimerButton->click();
-    EXPECT_EQ(app->state.value(), MRAppState::idle);
-    EXPECT_EQ(lock.pending.size(), 1u);
-}
-
 TEST_F(BreakOverlayTest, QuittingDuringABreakAsksOrPointsToThePasscode)
 {
     start();
@@ -531,8 +498,14 @@ TEST_F(BreakOverlayTest, QuittingDuringABreakAsksOrPointsToThePasscode)
     EXPECT_EQ(terminated, 1);
     EXPECT_TRUE(log().contains(QStringLiteral("Confirm terminate")));
 
-    // Locked behind a passcode (even an empty one): refused with the alert.
+    // A lock without a passcode that can be typed is off: Quit asks as usual.
     prefs->setValue(PreferKey::PasscodeEnabled, true);
+    MessageBox::setNextAnswer(1);
+    EXPECT_EQ(quit(), QuitRequest::TerminateReply::later);
+    EXPECT_EQ(MessageBox::shownTexts().last(), QStringLiteral("Quit Mirelo?"));
+
+    // Locked behind a passcode: refused with the alert.
+    prefs->setValue(PreferKey::Passcode, md5(QStringLiteral("ab12")));
     MessageBox::setNextAnswer(0);
     EXPECT_EQ(quit(), QuitRequest::TerminateReply::cancel);
     EXPECT_EQ(MessageBox::shownTexts().last(), Localizable::text("Passcode Required"));

@@ -58,6 +58,8 @@ protected:
         services.sound = &sound;
         services.content = std::move(content);
         services.touchBar = touchBar;
+        services.scheduler = &scheduler;
+        services.biometrics = biometrics;
         overlay = std::make_unique<QtBreakWindows>(std::move(services));
         MRAppDependencies deps;
         deps.preferences = prefs.get();
@@ -95,7 +97,13 @@ protected:
     BreakViewController& content() { return *overlay->breakViewController(); }
     BreakView& view() { return *content().view(); }
     QWidget& mainWindow() { return *overlay->breakWindowCon()->window(); }
-    void press(int key) { view().didPressKeyBlock(key); }
+    void press(int key, const QString& text = QString()) { view().didPressKeyBlock(key, text); }
+    // Types text on the overlay, one key per character, as the keyboard delivers it.
+    void type(const QString& text)
+    {
+        for (const QChar c : text)
+            press(c.isLetter() ? Qt::Key_A + (c.toUpper().unicode() - 'A') : c.unicode(), QString(c));
+    }
 
     ManualAnimationDriver animations;
     FakeClock clock{QDateTime(QDate(2026, 3, 10), QTime(9, 0), Qt::LocalTime)};
@@ -112,4 +120,6 @@ protected:
     std::unique_ptr<MRTimer> timer;
     std::unique_ptr<QtBreakWindows> overlay;
     std::unique_ptr<MRApp> app;
+    // Set before start() to give the lock a fingerprint check.
+    Biometrics* biometrics = nullptr;
 };

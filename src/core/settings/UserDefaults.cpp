@@ -5,6 +5,8 @@
 #include "settings/LoginItems.h"
 #include "settings/Preferences.h"
 
+#include <QRegularExpression>
+
 namespace UserDefaults {
 
 bool launchAtLogin(LoginItems& loginItems, bool enabled)
@@ -76,6 +78,13 @@ std::optional<QString> passcodeForBreakviewUnlocking(const Preferences& preferen
     }
     if (!preferences.boolValue(PreferKey::PasscodeEnabled)) {
         LOG_DEBUG(QStringLiteral("Passcode did not enabled."));
+        return std::nullopt;
+    }
+    // A lock whose passcode nobody can type (none chosen yet, a hand-edited value) would shut
+    // the user out for good: it counts as off.
+    static const QRegularExpression digest(QStringLiteral("^[0-9a-f]{32}$"));
+    if (!digest.match(*passcode).hasMatch()) {
+        LOG_WARNING(QStringLiteral("The passcode lock is on but no usable passcode is stored: the lock stays off."));
         return std::nullopt;
     }
     return passcode;

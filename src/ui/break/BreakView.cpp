@@ -1,5 +1,6 @@
 #include "break/BreakView.h"
 
+#include "break/PasscodeView.h"
 #include "widgets/ChromeService.h"
 #include "widgets/MRImageView.h"
 #include "widgets/MRView.h"
@@ -47,6 +48,8 @@ BreakView::BreakView(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(false);
+    // Keys come as they are typed: no input method composes them away from the passcode.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
 
     imgBgView = new MRImageView(this);
     maskView = new MRView(this);
@@ -72,10 +75,9 @@ BreakView::BreakView(QWidget* parent) : QWidget(parent)
     column->addWidget(countDownButtonContainer);
     column->addWidget(backToWorkButtonContainer);
 
-    passcodeView = new QWidget(this);
+    passcodeView = new PasscodeView(this);
     passcodeView->hide();
-    fingerprintImgView = plainLabel(passcodeView);
-    fingerprintImgView->hide();
+    fingerprintImgView = passcodeView->fingerprintImgView;
 
     authorLabel = plainLabel(this);
     authorLabel->setAlignment(Qt::AlignRight | Qt::AlignBottom);
@@ -164,8 +166,10 @@ void BreakView::resizeEvent(QResizeEvent* event)
 void BreakView::keyPressEvent(QKeyEvent* event)
 {
     event->accept();
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier |
+                                              Qt::KeypadModifier));
     if (didPressKeyBlock)
-        didPressKeyBlock(event->key());
+        didPressKeyBlock(event->key(), plain ? event->text() : QString());
 }
 
 void BreakView::keyReleaseEvent(QKeyEvent* event)

@@ -6,19 +6,21 @@
 
 class MRImageView;
 class MRView;
+class PasscodeView;
 class QLButton;
 class QLabel;
 
 // The root view of the break overlay: the wallpaper, its mask, the content (title, countdown
 // and the two button rows), the passcode place and the photo credit. It takes every key press
-// and hands the key to didPressKeyBlock, nothing else.
+// and hands the key to didPressKeyBlock, nothing else. text is what the key typed, left empty
+// for keys of the keypad and keys pressed with Ctrl, Alt or Meta.
 class BreakView : public QWidget
 {
     Q_OBJECT
 public:
     explicit BreakView(QWidget* parent = nullptr);
 
-    std::function<void(int key)> didPressKeyBlock;
+    std::function<void(int key, const QString& text)> didPressKeyBlock;
 
     MRImageView* imgBgView = nullptr;
     MRView* maskView = nullptr;
@@ -30,8 +32,8 @@ public:
     QWidget* backToWorkButtonContainer = nullptr;
     QLButton* backToWorkCloseButton = nullptr;
     QLButton* backToWorkNextButton = nullptr;
-    // The passcode lock's place; its view comes with the lock.
-    QWidget* passcodeView = nullptr;
+    // The passcode entry, shown while the break is locked.
+    PasscodeView* passcodeView = nullptr;
     QLabel* fingerprintImgView = nullptr;
     QLabel* authorLabel = nullptr;
 

@@ -2,6 +2,8 @@
 
 #include "break/BreakView.h"
 #include "break/BreakViewPopover.h"
+#include "break/PasscodeLock.h"
+#include "break/PasscodeView.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
 #include "settings/Preferences.h"
@@ -43,11 +45,14 @@ BreakViewController::BreakViewController(BreakViewEnvironment environment, QObje
     root = new BreakView;
     model =
         std::make_unique<BreakViewModel>(*env.state, *env.remainingSeconds, *env.preferences, env.content);
+    if (env.scheduler)
+        passcodeLock = std::make_unique<PasscodeLock>(*this, *env.preferences, *env.scheduler, env.biometrics);
     bindViews();
 }
 
 BreakViewController::~BreakViewController()
 {
+    passcodeLock.reset();
     quoteBinding.dispose();
     disposeBag.clear();
     // The root view belongs to the window once placed in one.
@@ -62,8 +67,11 @@ BreakViewPopover* BreakViewController::openPopover() const
 
 void BreakViewController::bindViews()
 {
-    disposeBag += model->showingTouchID.subscribe(
-        [this](bool showing) { root->fingerprintImgView->setHidden(!showing); });
+    disposeBag += model->showingTouchID.subscribe([this](bool showing) {
+        root->fingerprintImgView->setHidden(!showing);
+        root->passcodeView->imagesContainer->setHidden(showing);
+        root->passcodeView->titleLabel->setText(Localizable::text(showing ? "Unlock with Touch ID" : "Passcode"));
+    });
     disposeBag +=
         model->timeString.subscribe([this](const QString& text) { root->timeLabel->setText(text); });
     disposeBag += model->titleLabelHidden.subscribe([this](bool hidden) {
@@ -87,9 +95,9 @@ void BreakViewController::bindViews()
 
     connect(root, &BreakView::frameChanged, this, [this] { relayoutQuote(); });
     QPointer<BreakViewController> weak(this);
-    root->didPressKeyBlock = [weak](int key) {
+    root->didPressKeyBlock = [weak](int key, const QString& text) {
         if (weak)
-            weak->keyPressed(key);
+            weak->keyPressed(key, text);
     };
     connect(root->stopTimerButton, &QLButton::clicked, this, [this] { clickedStopTimerButton(); });
     connect(root->backToWorkCloseButton, &QLButton::clicked, this, [this] { clickedCloseTimerButton(); });
@@ -127,6 +135,9 @@ void BreakViewController::prepareBreak(const QImage& image, const std::optional<
         env.content.fetchQuotesFromQuotesDesignIfNeed();
     if (env.content.refreshWallpapersIfDue)
         env.content.refreshWallpapersIfDue();
+    // A lock still waiting from the last break never comes over this one.
+    if (passcodeLock)
+        passcodeLock->cancel();
     didUnlock = false;
     ++breakSerial;
     dismissing = false;
@@ -196,13 +207,20 @@ void BreakViewController::showPasscodeIfNeeded()
     const std::optional<QString> passcode = UserDefaults::passcodeForBreakviewUnlocking(*env.preferences);
     if (!passcode || !passcodeLock)
         return;
-    passcodeLock->lockAfterBreakEnd(*passcode);
+    passcodeLock->showPasscodeWindow(*passcode, env.preferences->intValue(PreferKey::PasscodeTimeOut), {});
+}
+
+void BreakViewController::breakWindowHidden()
+{
+    if (passcodeLock)
+        passcodeLock->cancel();
+    root->passcodeView->hide();
 }
 
 void BreakViewController::clickedStopTimerButton()
 {
-    // The screen is on its way out: no choice is left to make on it.
-    if (dismissing)
+    // The screen is on its way out, or locked: no choice is left to make on it.
+    if (dismissing || passcodeViewVisible())
         return;
     switch (BreakOptions::stopRoute(*env.preferences)) {
     case BreakOptions::StopRoute::ignored:
@@ -269,14 +287,15 @@ void BreakViewController::handlePopoverButton(PopoverButton button)
 void BreakViewController::stopTimerOrShowPasscode(StopTimerEvent event)
 {
     const std::optional<QString> passcode = UserDefaults::passcodeForBreakviewUnlocking(*env.preferences);
-    // Until a lock is plugged in, a passcode cannot be asked for: the request goes through.
     if (!passcode || didUnlock || !passcodeLock) {
         runStopHandler(event);
         return;
     }
+    // The lock's delay ("PasscodeTimeOut") only gives time at the break's end; a stop request
+    // during the countdown asks for the passcode at once, so that Stop always does something.
     LOG_INFO(QStringLiteral("Will show passcode instead."));
     QPointer<BreakViewController> weak(this);
-    passcodeLock->lock(*passcode, [weak, event] {
+    passcodeLock->showPasscodeWindow(*passcode, 0, [weak, event] {
         if (weak)
             weak->runStopHandler(event);
     });
@@ -323,17 +342,18 @@ void BreakViewController::dismissAnimated(std::function<void()> completion)
                 return;
             weak->dismissing = false;
             weak->root->window()->hide();
+            weak->breakWindowHidden();
             completion();
         });
 }
 
-void BreakViewController::keyPressed(int key)
+void BreakViewController::keyPressed(int key, const QString& text)
 {
     if (!root->isVisible() || dismissing)
         return;
     if (passcodeViewVisible()) {
         if (passcodeLock)
-            passcodeLock->gotKey(key);
+            passcodeLock->gotKey(key, text);
         return;
     }
     // The countdown ignores every key: only the back-to-work screen answers.

@@ -17,7 +17,9 @@
 #include <memory>
 #include <optional>
 
+class Biometrics;
 class BreakView;
+class Scheduler;
 class Clock;
 class EventSound;
 class Preferences;
@@ -34,19 +36,24 @@ struct BreakViewEnvironment
     const AppTheme* theme = nullptr;
     EventSound* sound = nullptr;
     BreakContent content;
+    // Delays of the passcode lock; the fingerprint check, none where the machine has none.
+    Scheduler* scheduler = nullptr;
+    Biometrics* biometrics = nullptr;
 };
 
-// The passcode lock, when there is one: asked before a stop request runs and at a break's end.
+// The passcode lock: asked before a stop request runs and at a break's end.
 class BreakLock
 {
 public:
     virtual ~BreakLock() = default;
-    // Shows the lock now; unlocked runs after a correct passcode.
-    virtual void lock(const QString& passcode, std::function<void()> unlocked) = 0;
-    // The end of a break: shows the lock after the configured delay.
-    virtual void lockAfterBreakEnd(const QString& passcode) = 0;
-    // A key while the lock is up.
-    virtual void gotKey(int key) = 0;
+    // Shows the lock after delaySeconds (at once below 1); completion runs once, after an
+    // unlock of that lock.
+    virtual void showPasscodeWindow(const QString& passcode, int delaySeconds, std::function<void()> completion) = 0;
+    // A key while the lock is up: the key and the text it typed (see BreakView).
+    virtual void gotKey(int key, const QString& text) = 0;
+    // The break's window went away or a new break is prepared: a delayed lock never comes, a
+    // fingerprint check stops and the keyboard is let go.
+    virtual void cancel() = 0;
 };
 
 // The content of the break window, one for the whole run: the wallpaper, the countdown, the
@@ -71,8 +78,7 @@ public:
     bool didUnlock = false;
     qint64 startedTime = 0;
 
-    // The passcode lock plugs in here; without one a stop request runs at once.
-    void setLock(BreakLock* lock) { passcodeLock = lock; }
+    BreakLock* lock() const { return passcodeLock.get(); }
 
     // Each break, right after the window is shown.
     void prepareBreak(const QImage& image, const std::optional<QString>& wallpaperHash);
@@ -89,14 +95,16 @@ public:
     void stopTimerOrShowPasscode(StopTimerEvent event);
     void handlePopoverButton(PopoverButton button);
     void setQuote(const QString& quote);
-    void keyPressed(int key);
+    void keyPressed(int key, const QString& text = QString());
+    void showPasscodeIfNeeded();
+    // The break's windows went away (dismissal, a stop, a new Pomodoro): the lock lets go.
+    void breakWindowHidden();
 
 private:
     void bindViews();
     void applyButtonStyles();
     void relayoutQuote();
     void dismissAnimated(std::function<void()> completion);
-    void showPasscodeIfNeeded();
     void runStopHandler(StopTimerEvent event);
     bool passcodeViewVisible() const;
     QSize popoverCover(QWidget* anchor) const;
@@ -107,7 +115,7 @@ private:
     QPointer<QLTextField> quoteField;
     Subscription quoteBinding;
     QPointer<BreakViewPopover> popover;
-    BreakLock* passcodeLock = nullptr;
+    std::unique_ptr<BreakLock> passcodeLock;
     // Counts breaks, so that a dismissal ending after a new break began leaves it alone.
     quint64 breakSerial = 0;
     bool dismissing = false;

@@ -3,6 +3,7 @@
 #include "break/BorderlessWindow.h"
 #include "break/BreakView.h"
 #include "break/BreakViewController.h"
+#include "break/PasscodeView.h"
 #include "break/TouchBar.h"
 #include "diagnostics/UsageTracker.h"
 #include "widgets/Localizable.h"

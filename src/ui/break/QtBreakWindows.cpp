@@ -44,6 +44,8 @@ void QtBreakWindows::attach(MRApp& app)
     environment.theme = &services.theme;
     environment.sound = services.sound;
     environment.content = services.content;
+    environment.scheduler = services.scheduler;
+    environment.biometrics = services.biometrics;
     viewController = std::make_unique<BreakViewController>(std::move(environment));
     viewController->didClickNextTimerHandler = [this] {
         if (handlers.didClickNextTimerHandler)
@@ -124,6 +126,8 @@ void QtBreakWindows::hideAll()
     }
     if (windowController)
         windowController->window()->hide();
+    if (viewController)
+        viewController->breakWindowHidden();
 }
 
 void QtBreakWindows::breakDidEnd()

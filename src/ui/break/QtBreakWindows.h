@@ -10,6 +10,7 @@
 #include <vector>
 
 class BackgroundWindow;
+class Biometrics;
 class BreakViewController;
 class BreakWindowController;
 class Clock;
@@ -18,6 +19,7 @@ class MRApp;
 class MRTimer;
 class Preferences;
 class QScreen;
+class Scheduler;
 class TouchBar;
 class WindowHints;
 
@@ -36,6 +38,8 @@ public:
         EventSound* sound = nullptr;
         WindowHints* hints = nullptr;
         TouchBar* touchBar = nullptr;
+        Scheduler* scheduler = nullptr;
+        Biometrics* biometrics = nullptr;
         AppTheme theme;
         BreakContent content;
     };

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+
+enum class PasscodeViewError
+{
+    numberOnly = 0
+};
+
+// One dot of the passcode entry, drawn so that it reads on any picture and at any pixel ratio.
+class PasscodeDot : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Look
+    {
+        empty,
+        typed,
+        warning
+    };
+    explicit PasscodeDot(QWidget* parent = nullptr);
+    void setLook(Look look);
+    Look look() const { return current; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Look current = Look::empty;
+};
+
+// The passcode entry of the break overlay: a title, four dots and, while a fingerprint check
+// runs, the fingerprint picture in their place. It collects what is typed and says when four
+// characters are there; checking them is the lock's.
+class PasscodeView : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int passcodeLength = 4;
+
+    explicit PasscodeView(QWidget* parent = nullptr);
+
+    QLabel* titleLabel = nullptr;
+    QWidget* imagesContainer = nullptr;
+    QLabel* fingerprintImgView = nullptr;
+    std::function<void(PasscodeViewError)> didFailedBlock;
+    std::function<void(const QString&)> didFinishedBlock;
+    std::vector<PasscodeDot*> imageViews;
+    QString typedString;
+    bool showedWarning = false;
+
+    // A key while the lock is shown: Backspace drops the last character; a letter a–z or a
+    // digit 0–9 of the main keyboard, by the character it types, is added lower-cased.
+    // text is what the key typed, empty for keys that type nothing or carry Ctrl, Alt or Meta,
+    // and for the keypad.
+    void gotKey(int key, const QString& text);
+    void reset();
+    void updateImages();
+    void showWarning();
+    // Lays the title, dots and picture out for the view's size.
+    void layoutContent();
+    // The character a typed text gives the passcode, none for anything else.
+    static QChar passcodeCharacter(const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
