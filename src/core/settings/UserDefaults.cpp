@@ -2,6 +2,7 @@
 
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
+#include "settings/DataFolder.h"
 #include "settings/LoginItems.h"
 #include "settings/Preferences.h"
 
@@ -67,6 +68,12 @@ void restoreDefaults(Preferences& preferences, LoginItems& loginItems)
                               PreferKey::CountDownOnMenubarEnabled, PreferKey::LaunchAtLogin});
     setupUserDefaultsValues(preferences, loginItems);
     preferences.synchronize();
+}
+
+void storePasscode(Preferences& preferences, const QString& passcode)
+{
+    preferences.setValue(PreferKey::Passcode, md5(passcode.toLower()));
+    LOG_INFO(QStringLiteral("New passcode stored."));
 }
 
 std::optional<QString> passcodeForBreakviewUnlocking(const Preferences& preferences)

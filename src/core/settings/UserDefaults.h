@@ -22,8 +22,10 @@ void setupUserDefaultsValues(Preferences& preferences, LoginItems& loginItems);
 // long-break count, the pie, the break options, wallpaper, passcode and shortcuts stay.
 void restoreDefaults(Preferences& preferences, LoginItems& loginItems);
 
-// The stored passcode digest, the empty text while none was chosen, or none when the lock
-// is off.
+// Stores the passcode as the digest of its lower-case text; the text itself is never kept.
+void storePasscode(Preferences& preferences, const QString& passcode);
+// The stored passcode digest, or none when the lock is off or no usable digest is stored
+// (none chosen yet, a hand-edited value): a lock nobody can open counts as off.
 std::optional<QString> passcodeForBreakviewUnlocking(const Preferences& preferences);
 
 bool shouldShowBreakOptions(const Preferences& preferences);
