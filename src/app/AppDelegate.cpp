@@ -13,6 +13,7 @@
 #include "linux/CrashReporter.h"
 #include "linux/DBusNotificationCenter.h"
 #include "linux/DesktopImageSource.h"
+#include "linux/FprintdBiometrics.h"
 #include "linux/LogindSleepMonitor.h"
 #include "linux/PortalAppearance.h"
 #include "linux/XdgAutostartLoginItems.h"
@@ -124,6 +125,8 @@ void AppDelegate::enterMainApp()
     overlay.sound = eventSound.get();
     overlay.hints = windowHints.get();
     overlay.scheduler = scheduler.get();
+    biometrics = std::make_unique<FprintdBiometrics>();
+    overlay.biometrics = biometrics.get();
     overlay.content.nextQuote = [this] { return quotes->nextQuote(); };
     overlay.content.fetchQuotesFromQuotesDesignIfNeed = [this] { quotes->fetchQuotesFromQuotesDesignIfNeed(); };
     overlay.content.refreshWallpapersIfDue = [this] { wallpapers->checkUpdateIfNeeded(); };

@@ -10,6 +10,7 @@
 
 class AppcastUpdater;
 class CanberraEventSound;
+class FprintdBiometrics;
 class CrashReporter;
 class DBusNotificationCenter;
 class DesktopImageSource;
@@ -81,6 +82,8 @@ private:
     std::unique_ptr<ThreadPoolExecutor> imageExecutor;
     std::unique_ptr<X11WindowHints> windowHints;
     std::unique_ptr<CanberraEventSound> eventSound;
+    // Outlives the break windows, whose lock lets go of the reader when it goes.
+    std::unique_ptr<FprintdBiometrics> biometrics;
     std::unique_ptr<QtBreakWindows> breakWindows;
     std::unique_ptr<DesktopImageSource> images;
     std::unique_ptr<MRApp> mrApp;

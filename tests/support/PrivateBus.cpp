@@ -46,7 +46,8 @@ QDBusConnection PrivateBus::connection() const
     return QDBusConnection::connectToBus(busAddress, connectionName);
 }
 
-bool PrivateBus::startTemplate(const QString& templateName, const QString& busName, bool asSystemBus)
+bool PrivateBus::startTemplate(const QString& templateName, const QString& busName, bool asSystemBus,
+                               const QString& parameters)
 {
     if (!isRunning())
         return false;
@@ -60,6 +61,8 @@ bool PrivateBus::startTemplate(const QString& templateName, const QString& busNa
     if (asSystemBus)
         args << QStringLiteral("--system");
     args << QStringLiteral("--template") << templateName;
+    if (!parameters.isEmpty())
+        args << QStringLiteral("--parameters") << parameters;
     process->start(QStringLiteral("/usr/bin/python3"), args);
     if (!process->waitForStarted(5000))
         return false;

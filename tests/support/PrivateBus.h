@@ -24,8 +24,10 @@ public:
     QDBusConnection connection() const;
 
     // Starts `python3 -m dbusmock --template NAME` on this bus (as its system bus when
-    // asSystemBus) and waits until it owns busName. False when it did not come up.
-    bool startTemplate(const QString& templateName, const QString& busName, bool asSystemBus);
+    // asSystemBus) and waits until it owns busName. False when it did not come up. NAME may be
+    // a template file's path; parameters, when given, is the template's JSON object.
+    bool startTemplate(const QString& templateName, const QString& busName, bool asSystemBus,
+                       const QString& parameters = QString());
 
     // Calls org.freedesktop.DBus.Mock methods on a mock object.
     bool emitSignal(const QString& service, const QString& objectPath, const QString& interface,
