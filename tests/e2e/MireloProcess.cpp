@@ -58,6 +58,8 @@ MireloWorld::MireloWorld(Options options)
             5000);
     }
     bus.startTemplate(QStringLiteral("notification_daemon"), QStringLiteral("org.freedesktop.Notifications"), false);
+    if (options.systemBus)
+        system = std::make_unique<PrivateBus>();
 }
 
 MireloWorld::~MireloWorld()
@@ -100,7 +102,8 @@ QProcessEnvironment MireloWorld::environment() const
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
     // No system bus here: logind is not reachable, which the program must survive.
-    env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), QStringLiteral("unix:path=") + home.path() + QStringLiteral("/no-system-bus"));
+    env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"),
+               system ? system->address() : QStringLiteral("unix:path=") + home.path() + QStringLiteral("/no-system-bus"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome());
     env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path() + QStringLiteral("/runtime"));

@@ -20,6 +20,8 @@ public:
         bool twoMonitors = false;
         // openbox, for focus and stacking as a desktop has them.
         bool windowManager = false;
+        // A private system bus for fake system services (fprintd); none otherwise.
+        bool systemBus = false;
     };
 
     MireloWorld();
@@ -57,6 +59,8 @@ public:
     int runX11(const QString& program, const QStringList& args, QString* out = nullptr) const;
 
     PrivateBus bus;
+    // The system bus of Options::systemBus.
+    std::unique_ptr<PrivateBus> system;
 
 private:
     QTemporaryDir home;

@@ -1,6 +1,7 @@
 #include "MireloProcess.h"
 
 #include "break/BreakView.h"
+#include "widgets/CountdownLabel.h"
 #include "widgets/QLButton.h"
 
 #include <QApplication>

@@ -7,6 +7,7 @@
 #include "break/QuitRequest.h"
 #include "break/TouchBar.h"
 #include "widgets/AppTheme.h"
+#include "widgets/CountdownLabel.h"
 #include "widgets/Localizable.h"
 #include "widgets/MRImageView.h"
 #include "widgets/MRView.h"

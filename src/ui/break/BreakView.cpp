@@ -2,12 +2,12 @@
 
 #include "break/PasscodeView.h"
 #include "widgets/ChromeService.h"
+#include "widgets/CountdownLabel.h"
 #include "widgets/MRImageView.h"
 #include "widgets/MRView.h"
 #include "widgets/OverlayFonts.h"
 #include "widgets/QLButton.h"
 
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -59,7 +59,7 @@ BreakView::BreakView(QWidget* parent) : QWidget(parent)
 
     containerView = new QWidget(this);
     titleLabel = plainLabel(containerView);
-    timeLabel = plainLabel(containerView);
+    timeLabel = new CountdownLabel(containerView);
     stopTimerButton = new QLButton;
     backToWorkCloseButton = new QLButton;
     backToWorkNextButton = new QLButton;
@@ -118,13 +118,6 @@ void BreakView::layoutContent()
     // The countdown is the one thing to read from across the room.
     timeLabel->setFont(
         OverlayFonts::light(std::clamp(int(std::lround(H * 0.15)), 72, 240), QFont::ExtraLight));
-    // As wide as the widest count, no wider: each second repaints only this much.
-    const QFontMetrics digits(timeLabel->font());
-    int digit = 0;
-    for (char c = '0'; c <= '9'; ++c)
-        digit = std::max(digit, digits.horizontalAdvance(QLatin1Char(c)));
-    timeLabel->setFixedWidth(4 * digit + digits.horizontalAdvance(QLatin1Char(':')) +
-                             2 * digits.averageCharWidth());
     const QSize buttonSize(int(std::lround(136 * s)), int(std::lround(42 * s)));
     const QFont buttonFont = OverlayFonts::regular(int(std::lround(16 * s)));
     for (QLButton* button : {stopTimerButton, backToWorkCloseButton, backToWorkNextButton}) {

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class CountdownLabel;
 class MRImageView;
 class MRView;
 class PasscodeView;
@@ -26,7 +27,7 @@ public:
     MRView* maskView = nullptr;
     QWidget* containerView = nullptr;
     QLabel* titleLabel = nullptr;
-    QLabel* timeLabel = nullptr;
+    CountdownLabel* timeLabel = nullptr;
     QWidget* countDownButtonContainer = nullptr;
     QLButton* stopTimerButton = nullptr;
     QWidget* backToWorkButtonContainer = nullptr;

@@ -11,6 +11,7 @@
 #include "timer/Clock.h"
 #include "timer/EventSound.h"
 #include "widgets/ChromeService.h"
+#include "widgets/CountdownLabel.h"
 #include "widgets/Localizable.h"
 #include "widgets/MRImageView.h"
 #include "widgets/MRView.h"
@@ -163,7 +164,7 @@ void BreakViewController::prepareBreak(const QImage& image, const std::optional<
         root->authorLabel->hide();
     }
 
-    setTextColor(root->timeLabel, env.theme->labelsColor);
+    root->timeLabel->setTextColor(env.theme->labelsColor);
     setTextColor(root->titleLabel, env.theme->labelsColor);
     applyButtonStyles();
     root->stopTimerButton->setHidden(env.preferences->boolValue(PreferKey::noCancellationDuringTheBreak));
@@ -260,13 +261,16 @@ QSize BreakViewController::popoverCover(QWidget* anchor) const
     const int anchorTop = anchor->mapTo(root, QPoint(0, 0)).y();
     int top = anchorTop;
     int width = 0;
-    for (QLabel* label : {root->titleLabel, root->timeLabel}) {
+    for (QWidget* label : {static_cast<QWidget*>(root->titleLabel), static_cast<QWidget*>(root->timeLabel)}) {
         if (!label->isVisibleTo(root))
             continue;
         const QRect area(label->mapTo(root, QPoint(0, 0)), label->size());
         top = std::min(top, area.top());
-        width = std::max(width, label->fontMetrics().horizontalAdvance(label->text()));
     }
+    if (root->titleLabel->isVisibleTo(root))
+        width = root->titleLabel->fontMetrics().horizontalAdvance(root->titleLabel->text());
+    if (root->timeLabel->isVisibleTo(root))
+        width = std::max(width, root->timeLabel->textWidth());
     return QSize(width + 2 * margin, std::max(0, anchorTop - top));
 }
 

@@ -3,6 +3,7 @@
 #include "break/BreakView.h"
 #include "widgets/OverlayFonts.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -150,7 +151,8 @@ void PasscodeView::layoutContent()
 {
     const double s = BreakView::scaleFor(size());
     titleLabel->setFont(OverlayFonts::light(int(std::lround(38 * s))));
-    const int titleHeight = titleLabel->sizeHint().height();
+    // From the font, not the text: the layout stays put whatever the title says.
+    const int titleHeight = QFontMetrics(titleLabel->font()).height() + 2 * titleLabel->margin();
     const int dot = int(std::lround(18 * s));
     const int gap = int(std::lround(22 * s));
     static_cast<QHBoxLayout*>(imagesContainer->layout())->setSpacing(gap);

@@ -152,8 +152,10 @@ void QtBreakWindows::screenAdded(QScreen* screen)
         return;
     LOG_INFO(QStringLiteral("Screen added during a break: ") + screen->name());
     // The new screen gets the main screen's picture: scaled to fill, under the same mask.
-    windows.push_back(std::make_unique<BackgroundWindow>(screen, viewController->view()->imgBgView->image(),
-                                                         services.theme.maskViewBgColor, services.hints));
+    const MRImageView* picture = viewController->view()->imgBgView;
+    windows.push_back(std::make_unique<BackgroundWindow>(
+        screen, picture->image(), picture->imageIsTinted() ? QColor(Qt::transparent) : services.theme.maskViewBgColor,
+        services.hints));
     windows.back()->show();
 }
 

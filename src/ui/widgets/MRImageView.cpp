@@ -11,9 +11,15 @@ MRImageView::MRImageView(QWidget* parent) : QWidget(parent)
 void MRImageView::setImage(const QImage& image)
 {
     source = image;
-    scaled = QPixmap();
+    shown = QImage();
+    tinted = false;
     announced = false;
     update();
+}
+
+const QImage& MRImageView::image() const
+{
+    return source.isNull() ? shown : source;
 }
 
 void MRImageView::setTint(const QColor& color)
@@ -21,38 +27,48 @@ void MRImageView::setTint(const QColor& color)
     if (color == tintColor)
         return;
     tintColor = color;
-    scaled = QPixmap();
+    if (!source.isNull())
+        shown = QImage();
     update();
+}
+
+void MRImageView::compose(const QSize& pixels, qreal ratio)
+{
+    // After the first composition only the shown picture is kept: a screen's worth of pixels
+    // less. A later size is scaled from it; its tint is already in.
+    const QImage& from = source.isNull() ? shown : source;
+    const bool tint = !source.isNull() && tintColor.alpha() > 0;
+    // Scaling a blurred picture needs no filtering downwards; upwards smooth avoids blocks.
+    const bool smooth = pixels.width() > from.width() || pixels.height() > from.height();
+    QImage composed = from.size() == pixels
+                          ? from
+                          : from.scaled(pixels, Qt::IgnoreAspectRatio,
+                                        smooth ? Qt::SmoothTransformation : Qt::FastTransformation);
+    // Opaque and in the window's own format: painting it is a copy, not a blend.
+    composed.convertTo(QImage::Format_RGB32);
+    if (tint) {
+        QPainter painter(&composed);
+        painter.fillRect(composed.rect(), tintColor);
+    }
+    composed.setDevicePixelRatio(ratio);
+    tinted = tinted || tint;
+    shown = std::move(composed);
+    source = QImage();
 }
 
 void MRImageView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    if (source.isNull()) {
+    if (source.isNull() && shown.isNull()) {
         painter.fillRect(event->rect(), Qt::black);
         return;
     }
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (scaled.isNull() || scaled.size() != pixels) {
-        // Scaling a blurred picture needs no filtering downwards; upwards smooth avoids blocks.
-        const bool smooth = pixels.width() > source.width() || pixels.height() > source.height();
-        QImage composed = source.size() == pixels
-                              ? source
-                              : source.scaled(pixels, Qt::IgnoreAspectRatio,
-                                              smooth ? Qt::SmoothTransformation : Qt::FastTransformation);
-        // Opaque and in the window's own format: painting it is a copy, not a blend.
-        composed.convertTo(QImage::Format_RGB32);
-        if (tintColor.alpha() > 0) {
-            QPainter tinted(&composed);
-            tinted.fillRect(composed.rect(), tintColor);
-        }
-        scaled = QPixmap::fromImage(std::move(composed));
-        scaled.setDevicePixelRatio(ratio);
-    }
-    painter.drawPixmap(
-        event->rect(), scaled,
-        QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
+    if (shown.isNull() || !source.isNull() || shown.size() != pixels)
+        compose(pixels, ratio);
+    painter.drawImage(event->rect(), shown,
+                      QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
     if (!announced) {
         announced = true;
         Q_EMIT imageShown();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
 #include <QWidget>
 
 // Shows an image scaled to fill the view, both axes independently, optionally under a tint.
@@ -14,7 +13,9 @@ public:
     explicit MRImageView(QWidget* parent = nullptr);
 
     void setImage(const QImage& image);
-    const QImage& image() const { return source; }
+    // The picture: as given until it is first shown, then as shown (scaled, tint included).
+    const QImage& image() const;
+    bool imageIsTinted() const { return tinted; }
     // A colour laid over the picture, composed into it once.
     void setTint(const QColor& color);
     QColor tint() const { return tintColor; }
@@ -27,8 +28,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void compose(const QSize& pixels, qreal ratio);
+
     QImage source;
-    QPixmap scaled;
+    QImage shown;
+    bool tinted = false;
     QColor tintColor = Qt::transparent;
     bool announced = false;
 };
