@@ -1,6 +1,66 @@
 #include "ContentTestSupport.h"
 
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// A reply whose whole body is already buffered when it reports finished, with no readyRead
+// before: what a reply looks like when its last bytes arrive together with its end.
+class BufferedReply final : public QNetworkReply
+{
+public:
+    BufferedReply(const QNetworkRequest& request, QByteArray body, QObject* parent)
+        : QNetworkReply(parent), content(std::move(body))
+    {
+        setRequest(request);
+        setUrl(request.url());
+        setOpenMode(QIODevice::ReadOnly);
+        setAttribute(QNetworkRequest::HttpStatusCodeAttribute, 200);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                setFinished(true);
+                Q_EMIT finished();
+            },
+            Qt::QueuedConnection);
+    }
+    void abort() override {}
+    qint64 bytesAvailable() const override
+    {
+        return content.size() - offset + QNetworkReply::bytesAvailable();
+    }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        const qint64 count = std::min(maxSize, content.size() - offset);
+        std::memcpy(data, content.constData() + offset, static_cast<size_t>(count));
+        offset += count;
+        return count;
+    }
+
+private:
+    QByteArray content;
+    qint64 offset = 0;
+};
+
+class BufferingNetwork final : public QNetworkAccessManager
+{
+public:
+    QByteArray body;
+
+protected:
+    QNetworkReply* createRequest(Operation, const QNetworkRequest& request, QIODevice*) override
+    {
+        return new BufferedReply(request, body, this);
+    }
+};
+
+} // namespace
 
 class ContentHttpFetchTest : public ContentFixture
 {
@@ -97,4 +157,25 @@ TEST_F(ContentHttpFetchTest, SilentAndDrippingServersTimeOut)
     const HttpResult slow = fetch(server->url(QStringLiteral("/drip")), limits);
     EXPECT_EQ(slow.outcome, HttpResult::Outcome::timedOut);
     EXPECT_EQ(slow.error, QStringLiteral("no complete response within 800 ms"));
+}
+
+TEST_F(ContentHttpFetchTest, BytesStillBufferedAtTheEndAreReadAndCapped)
+{
+    BufferingNetwork buffering;
+    const HttpLimits limits{16, std::chrono::milliseconds(1000), std::chrono::milliseconds(2000)};
+    auto fetchBuffered = [&](const QByteArray& body) {
+        buffering.body = body;
+        std::optional<HttpResult> result;
+        HttpFetch::get(buffering, QUrl(QStringLiteral("http://127.0.0.1:9/list")), limits, &context,
+                       [&result](const HttpResult& r) { result = r; });
+        EXPECT_TRUE(waitUntil([&] { return result.has_value(); }));
+        return result.value_or(HttpResult{});
+    };
+
+    const HttpResult small = fetchBuffered("[1,2,3]");
+    EXPECT_TRUE(small.succeeded());
+    EXPECT_EQ(small.body, QByteArray("[1,2,3]"));
+    const HttpResult large = fetchBuffered(QByteArray(17, 'x'));
+    EXPECT_EQ(large.outcome, HttpResult::Outcome::tooLarge);
+    EXPECT_TRUE(large.body.isEmpty());
 }
