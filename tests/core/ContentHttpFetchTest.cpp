@@ -8,55 +8,39 @@
 
 namespace {
 
-// A reply whose whole body is already buffered when it reports finished, with no readyRead
-// before: what a reply looks like when its last bytes arrive together with its end.
+// A reply whose whole body is still buffered when it says it has finished, no readyRead before.
 class BufferedReply final : public QNetworkReply
 {
 public:
-    BufferedReply(const QNetworkRequest& request, QByteArray body, QObject* parent)
-        : QNetworkReply(parent), content(std::move(body))
+    BufferedReply(QByteArray body, QObject* parent) : QNetworkReply(parent), content(std::move(body))
     {
-        setRequest(request);
-        setUrl(request.url());
         setOpenMode(QIODevice::ReadOnly);
         setAttribute(QNetworkRequest::HttpStatusCodeAttribute, 200);
         QMetaObject::invokeMethod(
-            this,
-            [this] {
-                setFinished(true);
-                Q_EMIT finished();
-            },
-            Qt::QueuedConnection);
+            this, [this] { setFinished(true), Q_EMIT finished(); }, Qt::QueuedConnection);
     }
     void abort() override {}
-    qint64 bytesAvailable() const override
-    {
-        return content.size() - offset + QNetworkReply::bytesAvailable();
-    }
+    qint64 bytesAvailable() const override { return content.size() + QNetworkReply::bytesAvailable(); }
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
-        const qint64 count = std::min(maxSize, content.size() - offset);
-        std::memcpy(data, content.constData() + offset, static_cast<size_t>(count));
-        offset += count;
+        const qint64 count = std::min(maxSize, qint64(content.size()));
+        std::memcpy(data, content.constData(), size_t(count));
+        content.remove(0, count);
         return count;
     }
 
 private:
     QByteArray content;
-    qint64 offset = 0;
 };
 
-class BufferingNetwork final : public QNetworkAccessManager
+struct BufferingNetwork final : QNetworkAccessManager
 {
-public:
     QByteArray body;
-
-protected:
-    QNetworkReply* createRequest(Operation, const QNetworkRequest& request, QIODevice*) override
+    QNetworkReply* createRequest(Operation, const QNetworkRequest&, QIODevice*) override
     {
-        return new BufferedReply(request, body, this);
+        return new BufferedReply(body, this);
     }
 };
 
@@ -162,20 +146,15 @@ TEST_F(ContentHttpFetchTest, SilentAndDrippingServersTimeOut)
 TEST_F(ContentHttpFetchTest, BytesStillBufferedAtTheEndAreReadAndCapped)
 {
     BufferingNetwork buffering;
+    std::optional<HttpResult> small, large;
+    const QUrl url(QStringLiteral("http://127.0.0.1:9/list"));
     const HttpLimits limits{16, std::chrono::milliseconds(1000), std::chrono::milliseconds(2000)};
-    auto fetchBuffered = [&](const QByteArray& body) {
-        buffering.body = body;
-        std::optional<HttpResult> result;
-        HttpFetch::get(buffering, QUrl(QStringLiteral("http://127.0.0.1:9/list")), limits, &context,
-                       [&result](const HttpResult& r) { result = r; });
-        EXPECT_TRUE(waitUntil([&] { return result.has_value(); }));
-        return result.value_or(HttpResult{});
-    };
-
-    const HttpResult small = fetchBuffered("[1,2,3]");
-    EXPECT_TRUE(small.succeeded());
-    EXPECT_EQ(small.body, QByteArray("[1,2,3]"));
-    const HttpResult large = fetchBuffered(QByteArray(17, 'x'));
-    EXPECT_EQ(large.outcome, HttpResult::Outcome::tooLarge);
-    EXPECT_TRUE(large.body.isEmpty());
+    buffering.body = "[1,2,3]";
+    HttpFetch::get(buffering, url, limits, &context, [&small](const HttpResult& r) { small = r; });
+    buffering.body = QByteArray(17, 'x');
+    HttpFetch::get(buffering, url, limits, &context, [&large](const HttpResult& r) { large = r; });
+    ASSERT_TRUE(waitUntil([&] { return small && large; }));
+    EXPECT_TRUE(small->succeeded());
+    EXPECT_EQ(small->body, QByteArray("[1,2,3]"));
+    EXPECT_EQ(large->outcome, HttpResult::Outcome::tooLarge);
 }
