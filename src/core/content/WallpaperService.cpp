@@ -192,18 +192,7 @@ void WallpaperService::handleListResponse(const HttpResult& result, const QStrin
     Q_EMIT updateFinished(true);
 }
 
-void WallpaperService::clearOldImages()
-{
-    const auto folder = DataFolder::wallpapersDirectory();
-    if (!folder)
-        return;
-    QStringList wanted;
-    for (const WallPaper& photo : conf.wallpapers)
-        wanted << md5(photo.url);
-    diskQueue->async([this, folder = *folder, wanted] { pruneCache(folder, wanted); });
-}
-
-QStringList WallpaperService::pruneCache(const QString& folder, const QStringList& wanted)
+QStringList WallpaperService::clearOldImages(const QString& folder, const QStringList& wanted)
 {
     const QFileInfoList entries =
         QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
@@ -374,7 +363,7 @@ void WallpaperService::endPass(quint64 pass, int failures)
         wanted = passHashes;
     }
     const auto folder = DataFolder::wallpapersDirectory();
-    const QStringList evicted = folder ? pruneCache(*folder, wanted) : QStringList();
+    const QStringList evicted = folder ? clearOldImages(*folder, wanted) : QStringList();
     QMetaObject::invokeMethod(
         this, [this, pass, failures, evicted] { passFinished(pass, failures, evicted); },
         Qt::QueuedConnection);

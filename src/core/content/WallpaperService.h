@@ -46,10 +46,6 @@ public:
     void checkUpdateIfNeeded();
     void update();
     void downloadImagesIfNeeded();
-    // On the disk thread, once photos of the current list are on disk: removes every other
-    // entry of the cache folder (links themselves, never what they point at), then the oldest
-    // photos while the cache is over its size.
-    void clearOldImages();
     void freeUpDiskSpaceIfNeeded();
 
     // Any thread.
@@ -93,8 +89,10 @@ private:
     // On the disk thread.
     void finishDownload(const HttpResult& result, const QString& hash, const QString& path, quint64 pass);
     void endPass(quint64 pass, int failures);
-    // The photos removed to keep the cache within its size.
-    QStringList pruneCache(const QString& folder, const QStringList& wanted);
+    // Once photos of the pass's list are on disk, removes every other entry of the cache
+    // folder (links themselves, never what they point at), then the oldest photos while the
+    // cache is over its size; returns the photos removed for space.
+    QStringList clearOldImages(const QString& folder, const QStringList& wanted);
     // Main thread.
     void passFinished(quint64 pass, int failures, const QStringList& evicted);
     void loadImage(const QString& folder, const QString& hash, QSize target,
