@@ -205,7 +205,7 @@ void AppDelegate::enterMainApp()
     };
     statusItem->setupMenu(commands, Log::buildInfo().releaseStage == QLatin1String("Beta"));
     LOG_INFO(QStringLiteral("Status item shown."));
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    if (!statusItem->watchForTray())
         announceMissingTray();
 
     exportDBusInterface();

@@ -129,6 +129,18 @@ TEST_F(ApplicationTest, QtOptionsStartTheApplicationWhichWithoutATraySaysHowToRe
     EXPECT_TRUE(PrivateBus::waitFor([&] { return world.notificationCount(title) >= 1; }));
     EXPECT_EQ(world.notificationCount(title), 1);
     EXPECT_TRUE(world.logText().contains(QStringLiteral("No system tray available")));
+    // A tray that appears later gets the icon, embedded in it.
+    QProcess tray;
+    tray.setProcessEnvironment(world.environment());
+    tray.start(QStringLiteral("trayer"), {});
+    EXPECT_TRUE(PrivateBus::waitFor(
+        [&] {
+            QString panel;
+            world.runX11(QStringLiteral("xwininfo"),
+                         {QStringLiteral("-name"), QStringLiteral("panel"), QStringLiteral("-tree")}, &panel);
+            return panel.contains(QLatin1String("\"Mirelo\""));
+        },
+        15000));
 
     QString out;
     EXPECT_EQ(world.client({QStringLiteral("-platform"), QStringLiteral("offscreen")}, &out), 0);
