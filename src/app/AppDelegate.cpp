@@ -35,7 +35,6 @@
 #include <QGuiApplication>
 #include <QNetworkAccessManager>
 #include <QScreen>
-#include <QSystemTrayIcon>
 #include <QTimer>
 
 using namespace std::chrono_literals;

@@ -114,9 +114,10 @@ public:
 protected:
     void sink_it_(const spdlog::details::log_msg& message) override
     {
-        const QDateTime at = now();
-        if (at.toMSecsSinceEpoch() >= nextSwitchMs)
-            switchFile(at);
+        // A plain number per line; the calendar is consulted only at the switch.
+        const qint64 nowMs = clock ? clock->now().toMSecsSinceEpoch() : QDateTime::currentMSecsSinceEpoch();
+        if (nowMs >= nextSwitchMs)
+            switchFile(QDateTime::fromMSecsSinceEpoch(nowMs));
         spdlog::memory_buf_t formatted;
         formatter_->format(message, formatted);
         file->write(formatted);
