@@ -1,9 +1,9 @@
-#include "timer/MRTimer.h"
 #include "CycleFakes.h"
 #include "FakeClock.h"
 #include "LogCapture.h"
 #include "ManualScheduler.h"
 #include "TestEnvironment.h"
+#include "timer/MRTimer.h"
 
 class MRTimerTest : public TestEnvironment
 {

@@ -119,10 +119,11 @@ TEST_F(UpdateFeedTest, ChecksEveryTwelveHoursWithoutAskingAndMentionsANewBuildOn
     scheduler.advance(AppcastUpdater::firstCheckDelay.count());
     ASSERT_TRUE(checked());
     EXPECT_EQ(notifications.posted.size(), 2);
-    server->route(QStringLiteral("/appcast-beta.xml"),
-                  LoopbackHttpServer::Response::text(
-                      appcast(R"(<item><enclosure url="https://downloads.mirelo.org/m" sparkle:version="13"/></item>)"),
-                      "application/rss+xml"));
+    server->route(
+        QStringLiteral("/appcast-beta.xml"),
+        LoopbackHttpServer::Response::text(
+            appcast(R"(<item><enclosure url="https://downloads.mirelo.org/m" sparkle:version="13"/></item>)"),
+            "application/rss+xml"));
     scheduler.advance(qint64(AppcastUpdater::updateCheckInterval) * 1000);
     ASSERT_TRUE(checked());
     EXPECT_EQ(notifications.posted.size(), 3);
