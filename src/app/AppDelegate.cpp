@@ -208,6 +208,8 @@ void AppDelegate::enterMainApp()
     };
     statusItem->setupMenu(commands, Log::buildInfo().releaseStage == QLatin1String("Beta"));
     LOG_INFO(QStringLiteral("Status item shown."));
+    if (!statusItem->watchForTray())
+        announceMissingTray();
 
     exportDBusInterface();
 
@@ -234,6 +236,21 @@ void AppDelegate::enterMainApp()
         if (weakSelf)
             weakSelf->checkNews();
     });
+}
+
+void AppDelegate::announceMissingTray()
+{
+    // Stock GNOME has no tray: without a word the program would run with nothing on screen.
+    // The icon still appears by itself once a tray shows up.
+    LOG_WARNING(QStringLiteral("No system tray available: the icon shows once a tray appears; until then "
+                               "Mirelo is reached through its launcher actions and the mirelo command."));
+    notifications->postNotification(
+        QCoreApplication::translate("Localizable", "Mirelo is running without a tray icon"),
+        QCoreApplication::translate(
+            "Localizable",
+            "Start and stop timers from Mirelo's launcher actions or with \"mirelo pomodoro\", "
+            "\"mirelo stop\" and \"mirelo status\" in a terminal. Enable a tray extension "
+            "(AppIndicator on GNOME) to get the icon."));
 }
 
 void AppDelegate::checkNews()

@@ -42,7 +42,16 @@ QVariant property(QDBusConnection& bus, const QString& name, QString* error)
 
 bool isClientInvocation(const QStringList& arguments)
 {
-    return arguments.size() > 1;
+    if (arguments.size() < 2)
+        return false;
+    const QString& first = arguments.at(1);
+    static const QStringList clientOptions{QStringLiteral("--help"), QStringLiteral("-h"),
+                                           QStringLiteral("--version")};
+    if (clientOptions.contains(first))
+        return true;
+    // Anything else with a dash is Qt's (-session at session restore, -platform, --style, …): it
+    // starts the application. A bare word is a subcommand, or a typo the client reports.
+    return !first.startsWith(QLatin1Char('-'));
 }
 
 int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTextStream& err)

@@ -8,7 +8,8 @@
 // instance over the session bus.
 namespace CommandLineClient {
 
-// True when the arguments name a subcommand (or ask for help or the version).
+// True when the first argument is a subcommand (or a word meant as one) or asks for help or
+// the version; options of Qt's own start the application.
 bool isClientInvocation(const QStringList& arguments);
 
 // Runs the subcommand; returns the process exit code (0 done, 1 no instance or failure,

@@ -2,6 +2,7 @@
 
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -11,8 +12,11 @@ int pipeFds[2] = {-1, -1};
 
 void forwardSignal(int signal)
 {
+    // The interrupted code may be about to read errno; write() would change it under its feet.
+    const int savedErrno = errno;
     const unsigned char byte = static_cast<unsigned char>(signal);
     [[maybe_unused]] const ssize_t ignored = ::write(pipeFds[0], &byte, 1);
+    errno = savedErrno;
 }
 } // namespace
 

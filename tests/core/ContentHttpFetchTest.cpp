@@ -1,6 +1,50 @@
 #include "ContentTestSupport.h"
 
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// A reply whose whole body is still buffered when it says it has finished, no readyRead before.
+class BufferedReply final : public QNetworkReply
+{
+public:
+    BufferedReply(QByteArray body, QObject* parent) : QNetworkReply(parent), content(std::move(body))
+    {
+        setOpenMode(QIODevice::ReadOnly);
+        setAttribute(QNetworkRequest::HttpStatusCodeAttribute, 200);
+        QMetaObject::invokeMethod(
+            this, [this] { setFinished(true), Q_EMIT finished(); }, Qt::QueuedConnection);
+    }
+    void abort() override {}
+    qint64 bytesAvailable() const override { return content.size() + QNetworkReply::bytesAvailable(); }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        const qint64 count = std::min(maxSize, qint64(content.size()));
+        std::memcpy(data, content.constData(), size_t(count));
+        content.remove(0, count);
+        return count;
+    }
+
+private:
+    QByteArray content;
+};
+
+struct BufferingNetwork final : QNetworkAccessManager
+{
+    QByteArray body;
+    QNetworkReply* createRequest(Operation, const QNetworkRequest&, QIODevice*) override
+    {
+        return new BufferedReply(body, this);
+    }
+};
+
+} // namespace
 
 class ContentHttpFetchTest : public ContentFixture
 {
@@ -97,4 +141,20 @@ TEST_F(ContentHttpFetchTest, SilentAndDrippingServersTimeOut)
     const HttpResult slow = fetch(server->url(QStringLiteral("/drip")), limits);
     EXPECT_EQ(slow.outcome, HttpResult::Outcome::timedOut);
     EXPECT_EQ(slow.error, QStringLiteral("no complete response within 800 ms"));
+}
+
+TEST_F(ContentHttpFetchTest, BytesStillBufferedAtTheEndAreReadAndCapped)
+{
+    BufferingNetwork buffering;
+    std::optional<HttpResult> small, large;
+    const QUrl url(QStringLiteral("http://127.0.0.1:9/list"));
+    const HttpLimits limits{16, std::chrono::milliseconds(1000), std::chrono::milliseconds(2000)};
+    buffering.body = "[1,2,3]";
+    HttpFetch::get(buffering, url, limits, &context, [&small](const HttpResult& r) { small = r; });
+    buffering.body = QByteArray(17, 'x');
+    HttpFetch::get(buffering, url, limits, &context, [&large](const HttpResult& r) { large = r; });
+    ASSERT_TRUE(waitUntil([&] { return small && large; }));
+    EXPECT_TRUE(small->succeeded());
+    EXPECT_EQ(small->body, QByteArray("[1,2,3]"));
+    EXPECT_EQ(large->outcome, HttpResult::Outcome::tooLarge);
 }

@@ -1,3 +1,4 @@
+#include "FakeClock.h"
 #include "LogCapture.h"
 #include "TestEnvironment.h"
 #include "diagnostics/Log.h"
@@ -107,9 +108,31 @@ TEST_F(LogTest, CleanUpRemovesFilesOlderThanSevenDays)
     Log::cleanUpExpiredLogs(now);
     QStringList left = QDir(logsFolder()).entryList(QDir::Files);
     left.sort();
-    // 2025-12-26 is eight days old and goes; 2025-12-27 is exactly seven days old and stays.
-    EXPECT_EQ(left, (QStringList{"2025-12-01.log.zip", "2025-12-27.log", "2025-12-28.log", "2026-01-03.log", "notes.txt"}));
+    // 2025-12-26 is eight days old and goes, with older archives; 2025-12-27 is exactly seven
+    // days old and stays.
+    EXPECT_EQ(left, (QStringList{"2025-12-27.log", "2025-12-28.log", "2026-01-03.log", "notes.txt"}));
     EXPECT_TRUE(log().containsAt(Log::Level::debug, QStringLiteral("Will remove 2025-12-26.log")));
+}
+
+TEST_F(LogTest, ARunPastMidnightMovesToTheNewDaysFileAndCleansUpThen)
+{
+    FakeClock clock(QDateTime(QDate(2026, 3, 10), QTime(23, 59, 58)));
+    // Exactly a week old at start, eight days old after midnight.
+    for (const char* name : {"2026-03-03.log", "2026-03-03.log.zip", "notes.txt"})
+        writeFile(logsFolder() + QLatin1Char('/') + QLatin1String(name), "x");
+    QStringList inUse;
+    Log::onLogFileChanged([&inUse](const QString& path) { inUse << QFileInfo(path).fileName(); });
+    Preferences prefs(Preferences::defaultFilePath());
+    Log::setupLogger(prefs, &clock);
+    EXPECT_TRUE(QFileInfo::exists(logsFolder() + QStringLiteral("/2026-03-03.log")));
+
+    clock.advanceSeconds(5);
+    LOG_INFO(QStringLiteral("the night's line"));
+    EXPECT_EQ(inUse, (QStringList{"2026-03-10.log", "2026-03-11.log"}));
+    EXPECT_FALSE(readFile(logsFolder() + QStringLiteral("/2026-03-10.log")).contains("the night's line"));
+    EXPECT_TRUE(readFile(logsFolder() + QStringLiteral("/2026-03-11.log")).contains("the night's line"));
+    EXPECT_EQ(QDir(logsFolder()).entryList(QDir::Files, QDir::Name),
+              (QStringList{"2026-03-10.log", "2026-03-11.log", "notes.txt"}));
 }
 
 TEST_F(LogTest, CleanUpUsesTheCalendarYearAcrossNewYear)

@@ -2,6 +2,8 @@
 
 #include <QSignalSpy>
 
+#include <sqlite3.h>
+
 class MRAppTest : public CycleFixture
 {};
 
@@ -80,6 +82,54 @@ TEST_F(MRAppTest, PostponingTwiceLengthensTheSameRecord)
     EXPECT_EQ(rows[0].duration(), 1500 + 100 + 60 + 30 + 60);
     EXPECT_EQ(tracker->names().count(QStringLiteral("stopPostponePomodoro")), 2);
     EXPECT_TRUE(log().contains(QStringLiteral("Update postpone task to db.")));
+}
+
+TEST_F(MRAppTest, PostponingNeverStretchesAnOlderPomodoro)
+{
+    app();
+    WTask yesterday;
+    yesterday.type = 1;
+    yesterday.start = clock.now().addDays(-1);
+    yesterday.end = yesterday.start.addSecs(1500);
+    ASSERT_TRUE(tasks->insert(yesterday));
+
+    // A break from the menu has no Pomodoro of its own: the postponement is a new one.
+    app().shortBreak();
+    windows.handlers.didClickStopTimerHandler(StopTimerEvent::postponePomodoro);
+    // Its break runs out and postpone is chosen on the back-to-work screen: the break is on
+    // record after that Pomodoro, so again a new one.
+    advanceSeconds(60 + 300);
+    windows.handlers.didClickStopTimerHandler(StopTimerEvent::postponePomodoro);
+    advanceSeconds(60);
+    std::vector<qint64> durations;
+    for (const WTask& row : today())
+        durations.push_back(row.duration());
+    EXPECT_EQ(todayTypes(), (std::vector<int>{1, 2, 1}));
+    EXPECT_EQ(durations, (std::vector<qint64>{60, 300, 60}));
+    clock.set(*yesterday.end);
+    ASSERT_EQ(today().size(), 1u);
+    EXPECT_EQ(today()[0].duration(), 1500);
+}
+
+TEST_F(MRAppTest, BusyDatabaseKeepsFinishedIntervalsUntilTheLockIsGone)
+{
+    app().startPomodoro();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(DataFolder::databasePath()->toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    // The Pomodoro, then its break, end while another program holds the lock.
+    advanceSeconds(1500 + 300 + 60);
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_TRUE(tasks->hasUnsavedTasks());
+    EXPECT_TRUE(log().containsAt(Log::Level::warning,
+                                 QStringLiteral("The database is busy; the task is kept and saved later.")));
+
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    advanceSeconds(60);
+    ASSERT_EQ(todayTypes(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(today()[0].duration(), 1500);
+    EXPECT_FALSE(tracker->names().contains(QStringLiteral("failedToSaveTask")));
 }
 
 TEST_F(MRAppTest, StoppingAPostponementKeepsTheStoredPomodoro)

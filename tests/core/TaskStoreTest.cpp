@@ -245,6 +245,31 @@ TEST_F(TaskStoreTest, OnlyRowsWhollyInsideTheLocalDayAreToday)
     EXPECT_TRUE(tasks.fetchTodayTasks(false).empty());
 }
 
+TEST_F(TaskStoreTest, DaysWhoseMidnightIsADaylightSavingChangeStillHaveAToday)
+{
+    // Three hours west of UTC, summer time from the first Sunday of September to the first
+    // Sunday of April, both changes at midnight.
+    qputenv("TZ", "MRT3MRST,M9.1.0/0,M4.1.0/0");
+    tzset();
+    TaskService& tasks = open();
+
+    // On 2026-04-04 the clocks go back from 24:00 to 23:00: its last hour comes twice.
+    const QDate fallBack(2026, 4, 4);
+    const QDateTime repeatedHour = at(fallBack, QTime(23, 10)).addSecs(3600);
+    ASSERT_TRUE(tasks.insert(interval(1, repeatedHour, repeatedHour.addSecs(1500))));
+    clock.set(at(fallBack, QTime(12, 0)));
+    EXPECT_EQ(tasks.fetchTodayTasks(false).size(), 1u);
+    clock.set(at(fallBack.addDays(1), QTime(12, 0)));
+    EXPECT_TRUE(tasks.fetchTodayTasks(false).empty());
+
+    // On 2026-09-06 there is no 00:00: the day begins at 01:00.
+    const QDate springForward(2026, 9, 6), before = springForward.addDays(-1);
+    ASSERT_TRUE(tasks.insert(interval(1, at(before, QTime(23, 0)), at(before, QTime(23, 25)))));
+    ASSERT_TRUE(tasks.insert(interval(2, at(springForward, QTime(1, 0)), at(springForward, QTime(1, 5)))));
+    clock.set(at(springForward, QTime(10, 0)));
+    EXPECT_EQ(startTimes(tasks.fetchTodayTasks(false)), std::vector<QTime>{QTime(1, 0)});
+}
+
 TEST_F(TaskStoreTest, UpdateOrInsertLengthensTheLatestPomodoroInPlace)
 {
     TaskService& tasks = open();

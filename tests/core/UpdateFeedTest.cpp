@@ -111,6 +111,22 @@ TEST_F(UpdateFeedTest, ChecksEveryTwelveHoursWithoutAskingAndMentionsANewBuildOn
     updater().checkForUpdates();
     ASSERT_TRUE(checked());
     EXPECT_EQ(notifications.posted.size(), 2) << "the menu's check always answers";
+
+    // The next start knows the build was mentioned already; only a newer one is mentioned.
+    instance.reset();
+    prefs = std::make_unique<Preferences>(Preferences::defaultFilePath());
+    updater().setupUpdater();
+    scheduler.advance(AppcastUpdater::firstCheckDelay.count());
+    ASSERT_TRUE(checked());
+    EXPECT_EQ(notifications.posted.size(), 2);
+    server->route(
+        QStringLiteral("/appcast-beta.xml"),
+        LoopbackHttpServer::Response::text(
+            appcast(R"(<item><enclosure url="https://downloads.mirelo.org/m" sparkle:version="13"/></item>)"),
+            "application/rss+xml"));
+    scheduler.advance(qint64(AppcastUpdater::updateCheckInterval) * 1000);
+    ASSERT_TRUE(checked());
+    EXPECT_EQ(notifications.posted.size(), 3);
 }
 
 TEST_F(UpdateFeedTest, UpToDateAndFailedChecksAnswerOnlyTheUser)

@@ -163,11 +163,11 @@ TEST_F(WallpaperServiceTest, UnusableElementsAreSkippedAndTheRestIsCachedInOrder
     const QList<WallPaper> expected{{imageUrl("1"), md5(imageUrl("1")), QStringLiteral("Ann")},
                                     {imageUrl("3"), md5(imageUrl("3")), QStringLiteral("Cid")}};
     EXPECT_EQ(service().config().wallpapers, expected);
-    EXPECT_EQ(service().config().lastTime, clock.now().toSecsSinceEpoch());
-    EXPECT_EQ(WallpaperConf::fromJson(readFile(confFile())), service().config());
     EXPECT_EQ(service().author(md5(imageUrl("3"))), QStringLiteral("Cid"));
 
     ASSERT_TRUE(waitForPass());
+    EXPECT_EQ(service().config().lastTime, clock.now().toSecsSinceEpoch());
+    EXPECT_EQ(WallpaperConf::fromJson(readFile(confFile())), service().config());
     QStringList hashes{md5(imageUrl("1")), md5(imageUrl("3"))};
     hashes.sort();
     EXPECT_EQ(cached(), hashes) << "the old cache is gone, nothing half-written is left";
@@ -279,6 +279,67 @@ TEST_F(WallpaperServiceTest, FailedDownloadsLeaveNothingBehindAndEndThePass)
     ASSERT_TRUE(passes.wait(5000));
     EXPECT_EQ(server->requestCount(QStringLiteral("/img/good")), 1);
     EXPECT_TRUE(QFileInfo::exists(wallpaperFolder() + md5(imageUrl("404"))));
+}
+
+TEST_F(WallpaperServiceTest, OldPhotosStayUntilTheNewListsAreOnDiskAndFailuresAreRetriedHourly)
+{
+    // Two days ago's list is cached, beside a link to a folder elsewhere.
+    writeConf(WallpaperConf{clock.now().toSecsSinceEpoch() - 2 * 86400,
+                            {{imageUrl("old"), md5(imageUrl("old")), {}}}});
+    cache(md5(imageUrl("old")), jpeg(8, 8));
+    const QString elsewhere = dataHome() + QStringLiteral("/elsewhere");
+    writeFile(elsewhere + QStringLiteral("/keep.txt"), "not ours");
+    ASSERT_TRUE(QFile::link(elsewhere, wallpaperFolder() + QStringLiteral("link")));
+    QJsonArray list;
+    for (int i = 0; i < 40; ++i)
+        list.append(photo(imageUrl(QString::number(i)), QStringLiteral("P")));
+    server->route(listPath, LoopbackHttpServer::Response::json(listOf(list)));
+    server->setFallback(LoopbackHttpServer::Response::text("busy", "text/plain", 503));
+    ContentLimits limits = quickLimits();
+    limits.photoCacheBytes = 20 * jpeg(16, 16).size();
+    instance = std::make_unique<WallpaperService>(*prefs, clock, nullptr, limits);
+    service().checkUpdateIfNeeded();
+    ASSERT_TRUE(waitForUpdate() && waitForPass());
+    EXPECT_TRUE(log().contains(QStringLiteral("The photo list names 40 photos; keeping the first 30.")));
+    EXPECT_EQ(server->requests().size(), 31u);
+    EXPECT_EQ(service().config().lastTime, clock.now().toSecsSinceEpoch()) << "the downloads ran";
+    EXPECT_EQ(cached(), QStringList{md5(imageUrl("old"))}) << "no new photo on disk: the old one stays";
+
+    server->setFallback(LoopbackHttpServer::Response::text(jpeg(16, 16), "image/jpeg"));
+    clock.advanceSeconds(WallpaperService::retryInterval - 1);
+    service().checkUpdateIfNeeded();
+    EXPECT_FALSE(service().isDownloading());
+    clock.advanceSeconds(1);
+    service().checkUpdateIfNeeded();
+    ASSERT_TRUE(waitForPass());
+    // The new photos replace the rest, the link removed but not followed, nothing copied
+    // aside, and the oldest dropped for space are not fetched again.
+    EXPECT_EQ(cached().size(), 20);
+    EXPECT_FALSE(QFileInfo(wallpaperFolder() + QStringLiteral("link")).isSymLink());
+    EXPECT_EQ(readFile(elsewhere + QStringLiteral("/keep.txt")), QByteArray("not ours"));
+    EXPECT_TRUE(QDir(tempHome()).isEmpty());
+    EXPECT_TRUE(log().anyStartsWith(QStringLiteral("The photo cache was over ")));
+    service().downloadImagesIfNeeded();
+    ASSERT_TRUE(waitForPass());
+    EXPECT_EQ(server->requests().size(), 61u);
+}
+
+TEST_F(WallpaperServiceTest, AListArrivingDuringAPassIsStampedOnceItsOwnPassHasRun)
+{
+    LoopbackHttpServer::Response held = LoopbackHttpServer::Response::text(jpeg(16, 16), "image/jpeg");
+    held.held = true;
+    server->setFallback(held);
+    const qint64 stamp = clock.now().toSecsSinceEpoch() - 2 * 86400;
+    writeConf(WallpaperConf{stamp, {{imageUrl("a"), md5(imageUrl("a")), {}}}});
+    server->route(listPath, LoopbackHttpServer::Response::json(listOf({photo(imageUrl("b"), "B")})));
+    service().checkUpdateIfNeeded(); // while "a" is downloading
+    ASSERT_TRUE(waitForUpdate());
+    EXPECT_EQ(service().config().lastTime, stamp);
+    ASSERT_TRUE(waitUntil([&] {
+        server->releaseHeld();
+        return !service().isDownloading() && cached() == QStringList{md5(imageUrl("b"))};
+    }));
+    EXPECT_EQ(service().config().lastTime, clock.now().toSecsSinceEpoch());
 }
 
 TEST_F(WallpaperServiceTest, PickersSkipTemporaryFilesAndTheBagCyclesWithoutRepeats)

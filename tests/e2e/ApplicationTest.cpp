@@ -118,6 +118,37 @@ TEST_F(ApplicationTest, CrashLeavesAReportThatTheNextStartFinds)
     EXPECT_EQ(QDir(world.dataRoot() + QStringLiteral("/data/logs")).entryList({QStringLiteral("*.log.zip")}).size(), 1);
 }
 
+TEST_F(ApplicationTest, QtOptionsStartTheApplicationWhichWithoutATraySaysHowToReachIt)
+{
+    world.writePreferences({{"LaunchAtLogin", false}});
+    // What a session manager passes when it restores the session, and a style.
+    ASSERT_TRUE(world.launch({QStringLiteral("-session"), QStringLiteral("10d2e3f4a5b6c7d8e9"),
+                              QStringLiteral("--style"), QStringLiteral("Fusion")}));
+    // This display has no tray host: one notice, and the log says so.
+    const QString title = QStringLiteral("Mirelo is running without a tray icon");
+    EXPECT_TRUE(PrivateBus::waitFor([&] { return world.notificationCount(title) >= 1; }));
+    EXPECT_EQ(world.notificationCount(title), 1);
+    EXPECT_TRUE(world.logText().contains(QStringLiteral("No system tray available")));
+    // A tray that appears later gets the icon, embedded in it.
+    QProcess tray;
+    tray.setProcessEnvironment(world.environment());
+    tray.start(QStringLiteral("trayer"), {});
+    EXPECT_TRUE(PrivateBus::waitFor(
+        [&] {
+            QString panel;
+            world.runX11(QStringLiteral("xwininfo"),
+                         {QStringLiteral("-name"), QStringLiteral("panel"), QStringLiteral("-tree")}, &panel);
+            return panel.contains(QLatin1String("\"Mirelo\""));
+        },
+        15000));
+
+    QString out;
+    EXPECT_EQ(world.client({QStringLiteral("-platform"), QStringLiteral("offscreen")}, &out), 0);
+    EXPECT_EQ(out.trimmed(), QStringLiteral("Mirelo is already running."));
+    EXPECT_EQ(world.client({QStringLiteral("--version")}, &out), 0);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("Mirelo ")));
+}
+
 TEST_F(ApplicationTest, ClientWithoutARunningInstanceSaysSo)
 {
     QString out, err;

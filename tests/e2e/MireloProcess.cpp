@@ -113,13 +113,13 @@ QProcessEnvironment MireloWorld::environment() const
     return env;
 }
 
-bool MireloWorld::launch()
+bool MireloWorld::launch(const QStringList& arguments)
 {
     app = std::make_unique<QProcess>();
     app->setProcessEnvironment(environment());
     app->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     app->setStandardOutputFile(home.path() + QStringLiteral("/stdout.txt"));
-    app->start(QStringLiteral(MIRELO_BINARY), {});
+    app->start(QStringLiteral(MIRELO_BINARY), arguments);
     if (!app->waitForStarted(5000))
         return false;
     QDBusConnection connection = bus.connection();

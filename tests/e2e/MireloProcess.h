@@ -35,8 +35,8 @@ public:
     void writePreferences(const QJsonObject& values);
     QProcessEnvironment environment() const;
 
-    // Starts `mirelo` and waits until it owns its bus name.
-    bool launch();
+    // Starts `mirelo arguments…` and waits until it owns its bus name.
+    bool launch(const QStringList& arguments = {});
     // Runs `mirelo args…` as a client; returns the exit code and fills out/err.
     int client(const QStringList& args, QString* out = nullptr, QString* err = nullptr) const;
     QString status() const;

@@ -31,7 +31,9 @@ protected:
     MRApp& app()
     {
         if (!instance) {
-            tasks = std::make_unique<TaskService>(*prefs, clock, DataFolder::databasePath());
+            // A short wait for a lock held elsewhere keeps the busy-database tests quick.
+            tasks = std::make_unique<TaskService>(*prefs, clock, DataFolder::databasePath(),
+                                                  std::chrono::milliseconds{20});
             MRAppDependencies deps;
             deps.preferences = prefs.get();
             deps.clock = &clock;

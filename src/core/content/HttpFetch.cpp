@@ -105,6 +105,12 @@ private:
     {
         if (finished)
             return;
+        // Bytes still buffered belong to the body and count against the cap; draining may
+        // itself end the exchange as too large.
+        if (!failure && reply)
+            drain();
+        if (finished)
+            return;
         finished = true;
         deadline.stop();
 
@@ -119,12 +125,8 @@ private:
             result.outcome = *failure;
             result.error = failureText;
         } else {
-            drain();
             const QNetworkReply::NetworkError error = reply->error();
-            if (failure) {
-                result.outcome = *failure;
-                result.error = failureText;
-            } else if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError) {
+            if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError) {
                 // Only the transfer time-out cancels a reply we did not abort ourselves.
                 result.outcome = HttpResult::Outcome::timedOut;
                 result.error = QStringLiteral("no data received for %1 ms").arg(limits.transferTimeout.count());

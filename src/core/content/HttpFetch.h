@@ -21,11 +21,15 @@ struct HttpLimits
     std::chrono::milliseconds totalTimeout{60'000};
 };
 
-// The limits every content service works with: lists and feeds, and images.
+// The limits every content service works with: lists and feeds, images, and the photo cache.
 struct ContentLimits
 {
     HttpLimits list{4 * 1024 * 1024, std::chrono::milliseconds{30'000}, std::chrono::milliseconds{60'000}};
     HttpLimits image{64 * 1024 * 1024, std::chrono::milliseconds{30'000}, std::chrono::milliseconds{600'000}};
+    // A photo list may name any number of photos: only the first ones are kept.
+    int photosPerList = 30;
+    // The photo cache's size; the oldest photos go first.
+    qint64 photoCacheBytes = 500LL * 1000 * 1000;
 };
 
 struct HttpResult

@@ -111,8 +111,13 @@ void WallpaperService::saveConfig(const QString& path)
 void WallpaperService::checkUpdateIfNeeded()
 {
     const qint64 now = clock.now().toSecsSinceEpoch();
-    if (now - conf.lastTime < updateInterval) {
+    // A list still waiting for its downloads is not fetched again meanwhile.
+    if (now - conf.lastTime < updateInterval || pendingStamp) {
         LOG_INFO(QStringLiteral("No need to auto update"));
+        if (lastPassFailed && !downloading && now - lastPassEnded >= retryInterval) {
+            LOG_INFO(QStringLiteral("Retrying the photos that failed to download"));
+            downloadImagesIfNeeded();
+        }
         return;
     }
     update();
@@ -155,39 +160,91 @@ void WallpaperService::handleListResponse(const HttpResult& result, const QStrin
     LOG_INFO(QStringLiteral("Wallpapers fetched, count: ") + QString::number(list.elementCount));
     for (const QString& item : list.skipped)
         LOG_ERROR(QStringLiteral("Can't parse JSON item ") + item);
-    for (const WallPaper& photo : list.photos)
+    QList<WallPaper> photos = list.photos;
+    if (photos.size() > limits.photosPerList) {
+        LOG_WARNING(QStringLiteral("The photo list names %1 photos; keeping the first %2.")
+                        .arg(photos.size())
+                        .arg(limits.photosPerList));
+        photos = photos.mid(0, limits.photosPerList);
+    }
+    for (const WallPaper& photo : photos)
         parsedUrls.append(photo.url);
 
     // Only a list that holds photos replaces the current one: an unusable answer must not
     // cost the user the cache they have.
-    if (list.photos.isEmpty()) {
+    if (photos.isEmpty()) {
         LOG_ERROR(QStringLiteral("Result value in response is nil"));
         Q_EMIT updateFinished(false);
         return;
     }
-    conf.wallpapers = list.photos;
-    conf.lastTime = clock.now().toSecsSinceEpoch();
+    conf.wallpapers = photos;
+    evictedForSpace.clear();
+    // The day is stamped once this list's downloads have run: a list whose photos never came
+    // is fetched again at the next break.
+    pendingStamp = clock.now().toSecsSinceEpoch();
     saveConfig(confPath);
-    clearOldImages();
-    downloadImagesIfNeeded();
+    if (downloading) {
+        LOG_INFO(QStringLiteral("Downloading image, the new list follows this pass"));
+        passForNewList = true;
+    } else {
+        downloadImagesIfNeeded();
+    }
     Q_EMIT updateFinished(true);
 }
 
-void WallpaperService::clearOldImages()
+QStringList WallpaperService::clearOldImages(const QString& folder, const QStringList& wanted)
 {
-    if (downloading) {
-        LOG_INFO(QStringLiteral("Downloading image, won't clear folder"));
-        return;
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    QFileInfoList kept;
+    for (const QFileInfo& entry : entries) {
+        if (wanted.contains(entry.fileName()) && entry.isFile() && !entry.isSymLink())
+            kept << entry;
     }
-    LOG_INFO(QStringLiteral("Will remove wallpaper folder"));
-    {
+    // Old photos stay until photos of the current list are on disk: a break always has one.
+    if (kept.isEmpty())
+        return {};
+
+    int removed = 0;
+    for (const QFileInfo& entry : entries) {
+        if (kept.contains(entry))
+            continue;
+        // A link is removed itself, never what it points at.
+        const bool gone = entry.isDir() && !entry.isSymLink()
+                              ? QDir(entry.absoluteFilePath()).removeRecursively()
+                              : QFile::remove(entry.absoluteFilePath());
+        if (gone)
+            ++removed;
+        else
+            LOG_ERROR(QStringLiteral("Failed to remove file: ") + entry.absoluteFilePath());
+    }
+    if (removed > 0)
+        LOG_INFO(QStringLiteral("Removed %1 files of earlier photo lists").arg(removed));
+
+    qint64 total = 0;
+    for (const QFileInfo& entry : kept)
+        total += entry.size();
+    QStringList evicted;
+    if (total > limits.photoCacheBytes) {
+        std::sort(kept.begin(), kept.end(),
+                  [](const QFileInfo& a, const QFileInfo& b) { return a.lastModified() < b.lastModified(); });
+        for (const QFileInfo& entry : kept) {
+            if (total <= limits.photoCacheBytes)
+                break;
+            if (QFile::remove(entry.absoluteFilePath())) {
+                total -= entry.size();
+                evicted << entry.fileName();
+            }
+        }
+        LOG_WARNING(QStringLiteral("The photo cache was over %1 bytes: removed the %2 oldest photos.")
+                        .arg(limits.photoCacheBytes)
+                        .arg(evicted.size()));
+    }
+    if (removed > 0 || !evicted.isEmpty()) {
         std::lock_guard lock(bagMutex);
         randomHashList.clear();
     }
-    if (const auto folder = DataFolder::wallpapersDirectory()) {
-        DataFolder::moveFolderToTmp(folderWithoutSlash(*folder));
-        DataFolder::wallpapersDirectory();
-    }
+    return evicted;
 }
 
 void WallpaperService::downloadImagesIfNeeded()
@@ -201,10 +258,20 @@ void WallpaperService::downloadImagesIfNeeded()
         return;
     }
     downloading = true;
+    const quint64 pass = ++passNumber;
+    {
+        std::lock_guard lock(downloadingMutex);
+        passHashes.clear();
+        // Recomputed: the stored hash comes from a file a user can edit.
+        for (const WallPaper& photo : conf.wallpapers)
+            passHashes << md5(photo.url);
+        passFailures = 0;
+    }
     int started = 0;
     for (const WallPaper& photo : conf.wallpapers) {
-        // Recomputed: the stored hash comes from a file a user can edit.
         const QString hash = md5(photo.url);
+        if (evictedForSpace.contains(hash))
+            continue;
         const auto folder = DataFolder::wallpapersDirectory();
         if (!folder) {
             LOG_ERROR(QStringLiteral("Coundn't resolve file path"));
@@ -223,16 +290,22 @@ void WallpaperService::downloadImagesIfNeeded()
         }
         ++started;
         HttpFetch::get(*network, QUrl(photo.url, QUrl::StrictMode), limits.image, this,
-                       [this, hash, path](const HttpResult& result) {
-                           diskQueue->async([this, result, hash, path] { finishDownload(result, hash, path); });
+                       [this, hash, path, pass](const HttpResult& result) {
+                           diskQueue->async([this, result, hash, path, pass] {
+                               finishDownload(result, hash, path, pass);
+                           });
                        });
     }
-    if (started == 0)
+    if (started == 0) {
         downloading = false;
+        diskQueue->async([this, pass] { endPass(pass, 0); });
+    }
 }
 
-void WallpaperService::finishDownload(const HttpResult& result, const QString& hash, const QString& path)
+void WallpaperService::finishDownload(const HttpResult& result, const QString& hash, const QString& path,
+                                      quint64 pass)
 {
+    bool stored = false;
     if (!result.answered()) {
         LOG_ERROR(QStringLiteral("Error: ") + result.error);
     } else if (!result.succeeded()) {
@@ -260,27 +333,64 @@ void WallpaperService::finishDownload(const HttpResult& result, const QString& h
                     QFile::remove(tmp);
                 } else {
                     LOG_INFO(QStringLiteral("Image downloaded: ") + path);
+                    stored = true;
                 }
             }
         }
     }
 
     bool lastOne = false;
+    int failures = 0;
     {
         std::lock_guard lock(downloadingMutex);
         inFlight.removeAll(hash);
+        if (!stored)
+            ++passFailures;
         lastOne = inFlight.isEmpty();
+        failures = passFailures;
     }
     if (lastOne) {
         LOG_INFO(QStringLiteral("Download completed."));
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                downloading = false;
-                Q_EMIT downloadPassFinished();
-            },
-            Qt::QueuedConnection);
+        endPass(pass, failures);
     }
+}
+
+void WallpaperService::endPass(quint64 pass, int failures)
+{
+    QStringList wanted;
+    {
+        std::lock_guard lock(downloadingMutex);
+        wanted = passHashes;
+    }
+    const auto folder = DataFolder::wallpapersDirectory();
+    const QStringList evicted = folder ? clearOldImages(*folder, wanted) : QStringList();
+    QMetaObject::invokeMethod(
+        this, [this, pass, failures, evicted] { passFinished(pass, failures, evicted); },
+        Qt::QueuedConnection);
+}
+
+void WallpaperService::passFinished(quint64 pass, int failures, const QStringList& evicted)
+{
+    evictedForSpace += evicted;
+    // A pass that ended after another one began (an empty pass) leaves the running one alone.
+    if (pass != passNumber)
+        return;
+    downloading = false;
+    lastPassEnded = clock.now().toSecsSinceEpoch();
+    lastPassFailed = failures > 0;
+    if (passForNewList) {
+        passForNewList = false;
+        Q_EMIT downloadPassFinished();
+        downloadImagesIfNeeded();
+        return;
+    }
+    if (pendingStamp) {
+        conf.lastTime = *pendingStamp;
+        pendingStamp.reset();
+        if (const auto path = DataFolder::wallpaperConfPath())
+            saveConfig(*path);
+    }
+    Q_EMIT downloadPassFinished();
 }
 
 void WallpaperService::freeUpDiskSpaceIfNeeded()

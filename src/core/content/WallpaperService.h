@@ -19,16 +19,19 @@ class QNetworkAccessManager;
 class SerialQueue;
 
 // The cache of break photographs: once a day at most the photo service's latest list is
-// fetched into "wallpapers.conf", the cache folder is emptied and every listed photo is
-// downloaded into it (".tmp" first, then moved into place). Breaks draw the cached photos
-// from a shuffle bag. Entry points run on the main thread; download completions and image
-// decoding run on one disk worker thread.
+// fetched into "wallpapers.conf" and every listed photo is downloaded into the cache folder
+// (".tmp" first, then moved into place). Photos of older lists stay until a pass has put
+// photos of the new list on disk; the day is stamped once the new list's downloads have run,
+// and failed photos are tried again at the next break or start, at most once an hour.
+// Breaks draw the cached photos from a shuffle bag. Entry points run on the main thread;
+// download completions, pruning and image decoding run on one disk worker thread.
 class WallpaperService : public QObject, public WallpaperProvider
 {
     Q_OBJECT
 public:
     static constexpr const char* clientId = "7d3e9a1c5b8f2046e1a9c7d3b5f80e2a4c6e8a0b2d4f6a8c0e2b4d6f8a1c3e5b";
     static constexpr qint64 updateInterval = 86401; // one day and one second
+    static constexpr qint64 retryInterval = 3600;   // seconds between passes that retry failures
 
     // Creation loads the configuration, downloads missing photos and removes expired ones.
     // network may be null: the service then uses its own manager. The list address is read
@@ -43,7 +46,6 @@ public:
     void checkUpdateIfNeeded();
     void update();
     void downloadImagesIfNeeded();
-    void clearOldImages();
     void freeUpDiskSpaceIfNeeded();
 
     // Any thread.
@@ -85,7 +87,14 @@ private:
     void handleListResponse(const HttpResult& result, const QString& confPath);
     void saveConfig(const QString& path);
     // On the disk thread.
-    void finishDownload(const HttpResult& result, const QString& hash, const QString& path);
+    void finishDownload(const HttpResult& result, const QString& hash, const QString& path, quint64 pass);
+    void endPass(quint64 pass, int failures);
+    // Once photos of the pass's list are on disk, removes every other entry of the cache
+    // folder (links themselves, never what they point at), then the oldest photos while the
+    // cache is over its size; returns the photos removed for space.
+    QStringList clearOldImages(const QString& folder, const QStringList& wanted);
+    // Main thread.
+    void passFinished(quint64 pass, int failures, const QStringList& evicted);
     void loadImage(const QString& folder, const QString& hash, QSize target,
                    std::function<void(std::optional<QImage>)> done);
 
@@ -96,10 +105,21 @@ private:
     QStringList parsedUrls;
     bool updating = false;
     bool downloading = false;
+    // The stamp of a list whose downloads have not run yet.
+    std::optional<qint64> pendingStamp;
+    // A list arrived during a pass: its own pass follows.
+    bool passForNewList = false;
+    quint64 passNumber = 0;
+    qint64 lastPassEnded = 0;
+    bool lastPassFailed = false;
+    // Listed photos removed for space: not fetched again for this list.
+    QStringList evictedForSpace;
     QSize maxImageSize{3840, 2160};
 
     mutable std::mutex downloadingMutex; // the lock around downloadingHash
     QStringList inFlight;
+    int passFailures = 0;
+    QStringList passHashes; // the photos the running pass keeps
     std::mutex bagMutex; // randomHashList: main thread and, in the fallback, the disk thread
     QStringList randomHashList;
 

@@ -129,6 +129,7 @@ void MRApp::startPomodoro()
     hideBreakWindows();
     const int duration = deps.preferences->intValue(DurationKey::pomodoro);
     task = newTask(1);
+    recordedPomodoro.reset();
     state.accept(MRAppState::working);
     QPointer<MRApp> weak(this);
     deps.timer->start(duration, [weak] {
@@ -142,6 +143,7 @@ void MRApp::stopPomodoro()
     track(MREvent::stopPomodoro);
     state.accept(MRAppState::idle);
     task.reset();
+    recordedPomodoro.reset();
     lastMinuteNotificationSent = false;
     stopTimer();
 }
@@ -150,6 +152,7 @@ void MRApp::shortBreak()
 {
     LOG_INFO(QStringLiteral("shortBreak"));
     track(MREvent::startShortBreak);
+    recordedPomodoro.reset(); // a break of its own, not the one after a Pomodoro
     state.accept(MRAppState::shortBreak);
     startBreak(deps.preferences->intValue(DurationKey::shortBreak), 2);
 }
@@ -158,6 +161,7 @@ void MRApp::longBreak()
 {
     LOG_INFO(QStringLiteral("longBreak"));
     track(MREvent::startLongBreak);
+    recordedPomodoro.reset();
     state.accept(MRAppState::longBreak);
     startBreak(deps.preferences->intValue(DurationKey::longBreak), 3);
 }
@@ -326,14 +330,14 @@ QImage MRApp::resizedAndBlurred(const QImage& source, WallpaperOption option, co
 
 void MRApp::pomodoroCompleted()
 {
-    finishCurrentTask();
+    recordedPomodoro = finishCurrentTask();
     track(MREvent::pomodoroCompleted);
     continueWithBreakAfterPomodoro();
 }
 
 void MRApp::postponedCompleted()
 {
-    updatingPostponeTask();
+    recordedPomodoro = updatingPostponeTask();
     track(MREvent::stopPostponePomodoro);
     continueWithBreakAfterPomodoro();
 }
@@ -411,10 +415,11 @@ void MRApp::postponePomodoro(int seconds)
     deps.notifications->clearAllNotification();
     lastMinuteNotificationSent = false;
     hideBreakWindows();
-    // The extension lengthens the latest Pomodoro, so the interrupted break counts inside it.
-    task = deps.tasks->lastPomodoroTask();
-    if (!task)
-        task = newTask(1);
+    // The extension lengthens the Pomodoro this cycle recorded, so the interrupted break counts
+    // inside it; without one (not written, a break from the menu, a break already recorded)
+    // the extension is a Pomodoro of its own rather than a stretch of some older row.
+    task = recordedPomodoro ? recordedPomodoro : newTask(1);
+    recordedPomodoro.reset();
     state.accept(MRAppState::working);
     QPointer<MRApp> weak(this);
     deps.timer->start(seconds, [weak] {
@@ -423,32 +428,66 @@ void MRApp::postponePomodoro(int seconds)
     });
 }
 
-void MRApp::finishCurrentTask()
+std::optional<WTask> MRApp::finishCurrentTask()
 {
     if (!task)
-        return;
+        return std::nullopt;
+    // A row written after the Pomodoro's own (its break) ends what a postponement may lengthen.
+    recordedPomodoro.reset();
     task->end = deps.clock->now();
-    if (deps.tasks->insert(*task)) {
+    const TaskWrite written = deps.tasks->insert(*task);
+    if (written) {
         LOG_INFO(QStringLiteral("Saved new task to db."));
+    } else if (written.kept) {
+        retryUnsavedTasksLater();
     } else {
         LOG_ERROR(QStringLiteral("Failed to save new task."));
         track(MREvent::failedToSaveTask);
     }
-    task.reset();
+    return storedTask(written);
 }
 
-void MRApp::updatingPostponeTask()
+std::optional<WTask> MRApp::updatingPostponeTask()
 {
     if (!task)
-        return;
+        return std::nullopt;
     task->end = deps.clock->now();
-    if (deps.tasks->updateOrInsert(*task)) {
+    const TaskWrite written = deps.tasks->updateOrInsert(*task);
+    if (written) {
         LOG_INFO(QStringLiteral("Update postpone task to db."));
+    } else if (written.kept) {
+        retryUnsavedTasksLater();
     } else {
         LOG_ERROR(QStringLiteral("Failed to update postpone task."));
         track(MREvent::failedToSaveTask);
     }
+    return storedTask(written);
+}
+
+std::optional<WTask> MRApp::storedTask(const TaskWrite& written)
+{
+    std::optional<WTask> stored;
+    if (written) {
+        stored = task;
+        stored->taskID = written.taskID;
+    }
     task.reset();
+    return stored;
+}
+
+void MRApp::retryUnsavedTasksLater()
+{
+    if (retryScheduled)
+        return;
+    retryScheduled = true;
+    QPointer<MRApp> weak(this);
+    deps.scheduler->schedule(unsavedTaskRetry, [weak] {
+        if (!weak)
+            return;
+        weak->retryScheduled = false;
+        if (!weak->deps.tasks->saveUnsavedTasks())
+            weak->retryUnsavedTasksLater();
+    });
 }
 
 void MRApp::lastMinuteWarning()

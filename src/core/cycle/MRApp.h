@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QObject>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -19,6 +20,7 @@ class NotificationCenter;
 class Preferences;
 class Scheduler;
 class TaskService;
+struct TaskWrite;
 class WorkExecutor;
 
 // Everything the cycle controller works with; app/ wires the real ones, tests the fakes.
@@ -50,6 +52,8 @@ class MRApp : public QObject
 public:
     static constexpr int postponeSeconds = 60;
     static constexpr double breakBlurRadius = 10.0;
+    // How often tasks kept while the database was busy are tried again.
+    static constexpr std::chrono::seconds unsavedTaskRetry{60};
 
     explicit MRApp(MRAppDependencies dependencies, QObject* parent = nullptr);
     ~MRApp() override;
@@ -107,8 +111,11 @@ private:
     void pomodoroCompleted();
     void postponedCompleted();
     void breakCompleted();
-    void finishCurrentTask();
-    void updatingPostponeTask();
+    // Both return the stored record with its taskID, or none when it was not written (yet).
+    std::optional<WTask> finishCurrentTask();
+    std::optional<WTask> updatingPostponeTask();
+    std::optional<WTask> storedTask(const TaskWrite& written);
+    void retryUnsavedTasksLater();
     void hideBreakWindows();
     void setShouldShowPostpone(bool value);
     void setShouldShowStartPomodoroReminder(bool value);
@@ -123,6 +130,9 @@ private:
     bool postponeAllowed = false;
     bool lastMinuteNotificationSent = false;
     std::optional<WTask> task;
+    // The Pomodoro row this cycle wrote, while its break runs: the one a postponement lengthens.
+    std::optional<WTask> recordedPomodoro;
+    bool retryScheduled = false;
     // Bumped whenever break windows are hidden, a new break starts or a break's countdown ends,
     // so a picture that arrives late never shows windows for a break that is already over.
     quint64 breakGeneration = 0;

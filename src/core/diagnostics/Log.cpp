@@ -4,16 +4,20 @@
 #include "settings/Path.h"
 #include "settings/PreferKey.h"
 #include "settings/Preferences.h"
+#include "timer/Clock.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <spdlog/sinks/basic_file_sink.h>
+#include <spdlog/details/file_helper.h>
+#include <spdlog/sinks/base_sink.h>
 #include <spdlog/sinks/stdout_sinks.h>
 #include <spdlog/spdlog.h>
 
 #include <atomic>
 #include <mutex>
+#include <optional>
 
 namespace Log {
 
@@ -27,6 +31,7 @@ struct State
     std::shared_ptr<spdlog::logger> logger;
     std::atomic<int> minimum{static_cast<int>(Level::error) + 1};
     QString filePath;
+    std::function<void(const QString&)> fileListener;
 };
 
 State& state()
@@ -72,6 +77,92 @@ void addSinkLocked(const std::shared_ptr<spdlog::sinks::sink>& sink, Level minim
     if (static_cast<int>(minimum) < s.minimum.load())
         s.minimum.store(static_cast<int>(minimum));
 }
+
+// Files in the log folder named for a date more than seven days before now: the logs and
+// their archives ("2026-03-01.log", "2026-03-01.log.zip"). None when no limit can be formed.
+std::optional<QStringList> expiredLogs(const QString& folder, const QDateTime& now)
+{
+    bool ok = false;
+    const qlonglong limit = now.addSecs(-604800).toString(QStringLiteral("yyyyMMdd")).toLongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    QStringList expired;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::NoDotAndDotDot)) {
+        bool isNumber = false;
+        const qlonglong key = info.baseName().remove(QLatin1Char('-')).toLongLong(&isNumber);
+        if (isNumber && key < limit)
+            expired << info.absoluteFilePath();
+    }
+    return expired;
+}
+
+// The file output. It moves to the new date's file at the first line after local midnight
+// and cleans up the folder then, so a program that runs for weeks keeps one file a day.
+// Every call reaches it through write() or reset(), with the state's mutex held: it reads
+// and updates the state directly and never logs.
+class DailyFileSink final : public spdlog::sinks::base_sink<std::mutex>
+{
+public:
+    // Throws spdlog::spdlog_ex when today's file cannot be opened.
+    DailyFileSink(QString folder, const Clock* clock) : folder(std::move(folder)), clock(clock)
+    {
+        open(now());
+    }
+
+    QString path() const { return currentPath; }
+
+protected:
+    void sink_it_(const spdlog::details::log_msg& message) override
+    {
+        // A plain number per line; the calendar is consulted only at the switch.
+        const qint64 nowMs = clock ? clock->now().toMSecsSinceEpoch() : QDateTime::currentMSecsSinceEpoch();
+        if (nowMs >= nextSwitchMs)
+            switchFile(QDateTime::fromMSecsSinceEpoch(nowMs));
+        spdlog::memory_buf_t formatted;
+        formatter_->format(message, formatted);
+        file->write(formatted);
+    }
+
+    void flush_() override { file->flush(); }
+
+private:
+    QDateTime now() const { return clock ? clock->now() : QDateTime::currentDateTime(); }
+
+    void open(const QDateTime& at)
+    {
+        const QDate date = at.toLocalTime().date();
+        const QString path = folder + QLatin1Char('/') + logFileName(date);
+        // Opened aside first: a file that cannot be opened leaves the current one in use.
+        auto next = std::make_unique<spdlog::details::file_helper>();
+        next->open(QFile::encodeName(path).toStdString(), false);
+        file = std::move(next);
+        currentPath = path;
+        nextSwitchMs = date.addDays(1).startOfDay(Qt::LocalTime).toMSecsSinceEpoch();
+    }
+
+    void switchFile(const QDateTime& at)
+    {
+        try {
+            open(at);
+        } catch (const spdlog::spdlog_ex&) {
+            nextSwitchMs = at.toMSecsSinceEpoch() + 60'000; // stay with the old file, try again soon
+            return;
+        }
+        if (const auto expired = expiredLogs(folder, at)) {
+            for (const QString& path : *expired)
+                QFile::remove(path);
+        }
+        state().filePath = currentPath;
+        if (state().fileListener)
+            state().fileListener(currentPath);
+    }
+
+    const QString folder;
+    const Clock* clock;
+    std::unique_ptr<spdlog::details::file_helper> file;
+    QString currentPath;
+    qint64 nextSwitchMs = 0;
+};
 
 QString osReleaseValue(const QByteArray& content, const char* key)
 {
@@ -167,7 +258,7 @@ QString logDirectory()
     }
 }
 
-void setupLogger(const Preferences& preferences)
+void setupLogger(const Preferences& preferences, const Clock* clock)
 {
     const Level level = logLevel(preferences);
     {
@@ -175,21 +266,22 @@ void setupLogger(const Preferences& preferences)
         addSinkLocked(std::make_shared<spdlog::sinks::stderr_sink_mt>(), level);
     }
 
-    cleanUpExpiredLogs();
+    cleanUpExpiredLogs(clock ? clock->now() : QDateTime::currentDateTime());
 
     const QString folder = logDirectory();
     bool fileOutput = false;
     if (!folder.isEmpty()) {
-        const QString path = folder + QLatin1Char('/') + logFileName(QDate::currentDate());
         try {
-            auto sink = std::make_shared<spdlog::sinks::basic_file_sink_mt>(path.toStdString(), false);
+            auto sink = std::make_shared<DailyFileSink>(folder, clock);
             std::lock_guard lock(state().mutex);
             addSinkLocked(sink, level);
-            state().filePath = path;
+            state().filePath = sink->path();
+            if (state().fileListener)
+                state().fileListener(state().filePath);
             fileOutput = true;
         } catch (const spdlog::spdlog_ex& error) {
-            LOG_ERROR(QStringLiteral("Can't open the log file %1 (%2); logging to the console only.")
-                          .arg(path, QString::fromUtf8(error.what())));
+            LOG_ERROR(QStringLiteral("Can't open the log file in %1 (%2); logging to the console only.")
+                          .arg(folder, QString::fromUtf8(error.what())));
         }
     } else {
         LOG_ERROR(QStringLiteral("Can't create the log folder under %1; logging to the console only.")
@@ -209,24 +301,18 @@ void setupLogger(const Preferences& preferences)
 
 void cleanUpExpiredLogs(const QDateTime& now)
 {
-    bool ok = false;
-    const qlonglong limit = now.addSecs(-604800).toString(QStringLiteral("yyyyMMdd")).toLongLong(&ok);
-    if (!ok) {
-        LOG_ERROR(QStringLiteral("Can't find from date."));
-        return;
-    }
     const QString folder = logDirectory();
     if (folder.isEmpty())
         return;
-    for (const Path& child : Path(folder).children()) {
-        const QFileInfo info(child.string);
-        bool isNumber = false;
-        const qlonglong key = info.completeBaseName().remove(QLatin1Char('-')).toLongLong(&isNumber);
-        if (!isNumber || key >= limit)
-            continue;
-        LOG_DEBUG(QStringLiteral("Will remove ") + info.fileName());
-        if (!QFile::remove(child.string))
-            LOG_ERROR(QStringLiteral("Failed to remove ") + child.string);
+    const auto expired = expiredLogs(folder, now);
+    if (!expired) {
+        LOG_ERROR(QStringLiteral("Can't find from date."));
+        return;
+    }
+    for (const QString& path : *expired) {
+        LOG_DEBUG(QStringLiteral("Will remove ") + QFileInfo(path).fileName());
+        if (!QFile::remove(path))
+            LOG_ERROR(QStringLiteral("Failed to remove ") + path);
     }
 }
 
@@ -234,6 +320,14 @@ QString currentLogFilePath()
 {
     std::lock_guard lock(state().mutex);
     return state().filePath;
+}
+
+void onLogFileChanged(std::function<void(const QString&)> listener)
+{
+    std::lock_guard lock(state().mutex);
+    state().fileListener = std::move(listener);
+    if (state().fileListener && !state().filePath.isEmpty())
+        state().fileListener(state().filePath);
 }
 
 void addSink(std::shared_ptr<spdlog::sinks::sink> sink, Level minimum)
@@ -250,6 +344,7 @@ void reset()
         s.logger->flush();
     s.logger.reset();
     s.filePath.clear();
+    s.fileListener = nullptr;
     s.minimum.store(static_cast<int>(Level::error) + 1);
 }
 

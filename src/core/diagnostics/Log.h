@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace spdlog {
@@ -13,6 +14,7 @@ class sink;
 }
 } // namespace spdlog
 
+class Clock;
 class Preferences;
 
 // The process-wide logger: five levels, a console output and a daily file output.
@@ -48,14 +50,19 @@ QString logFileName(const QDate& date);
 QString logDirectory();
 
 // Adds the console and file outputs at the level of the "logLevel" preference, removes
-// week-old files and writes the start-up banner. The file name is fixed for the process.
-void setupLogger(const Preferences& preferences);
+// week-old files and writes the start-up banner. The file output moves to the new date's
+// file at each local midnight (by clock, the system's when none) and cleans up again then.
+void setupLogger(const Preferences& preferences, const Clock* clock = nullptr);
 
-// Deletes log files dated more than seven days before now.
+// Deletes log files and their archives dated more than seven days before now.
 void cleanUpExpiredLogs(const QDateTime& now = QDateTime::currentDateTime());
 
 // The path of the file output, empty when there is none.
 QString currentLogFilePath();
+
+// Called with the file output's path now (when there is one) and whenever it changes. It runs
+// while the logger is locked: it must not log.
+void onLogFileChanged(std::function<void(const QString& path)> listener);
 
 // For tests: extra outputs and a way back to the state before setupLogger().
 void addSink(std::shared_ptr<spdlog::sinks::sink> sink, Level minimum);

@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 
@@ -17,10 +18,6 @@ namespace {
 
 // Keeps the journal left after a large transaction from growing the folder without bound.
 constexpr const char* connectionConfiguration = "PRAGMA journal_size_limit=20971520";
-
-// Long enough for another reader (the sqlite3 tool, a test) to finish; short enough not to
-// stall the timer on the main thread.
-constexpr int busyTimeoutMs = 1000;
 
 void logDatabaseMessage(void*, int code, const char* message)
 {
@@ -91,6 +88,15 @@ DBValue columnValue(const SQLite::Column& column)
     }
 }
 
+bool isBusy(const std::exception& e)
+{
+    const auto* sqliteError = dynamic_cast<const SQLite::Exception*>(&e);
+    if (!sqliteError)
+        return false;
+    const int code = sqliteError->getErrorCode() & 0xff;
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
+
 PFError notOpen()
 {
     return PFError::db(QStringLiteral("The database is not open."));
@@ -98,7 +104,9 @@ PFError notOpen()
 
 } // namespace
 
-MainDB::MainDB(std::optional<QString> databasePath) : path(std::move(databasePath)) {}
+MainDB::MainDB(std::optional<QString> databasePath, std::chrono::milliseconds busyTimeout)
+    : path(std::move(databasePath)), busyTimeout(busyTimeout)
+{}
 
 MainDB::~MainDB() = default;
 
@@ -109,6 +117,11 @@ void MainDB::installTrace()
         if (sqlite3_config(SQLITE_CONFIG_LOG, &logDatabaseMessage, nullptr) != SQLITE_OK)
             LOG_WARNING(QStringLiteral("SQLite was started before its messages could be routed to the log."));
     });
+}
+
+qint64 MainDB::lastInsertRowID() const
+{
+    return database ? static_cast<qint64>(database->getLastInsertRowid()) : 0;
 }
 
 QString MainDB::quoted(const QString& identifier)
@@ -155,7 +168,8 @@ std::optional<PFError> MainDB::open()
     } else {
         flags |= SQLite::OPEN_CREATE;
     }
-    database = std::make_unique<SQLite::Database>(path->toStdString(), flags, busyTimeoutMs);
+    database =
+        std::make_unique<SQLite::Database>(path->toStdString(), flags, static_cast<int>(busyTimeout.count()));
     database->exec(connectionConfiguration);
     // Reads the first page: a damaged file fails here, before any statement could write.
     database->execAndGet("PRAGMA schema_version");
@@ -192,6 +206,7 @@ void MainDB::createTable(const QString& table, const std::vector<ColumnDef>& col
 
 DBResult<std::vector<DBRow>> MainDB::query(const QString& sql, const std::vector<DBValue>& bindings)
 {
+    busy = false;
     if (!database)
         return DBResult<std::vector<DBRow>>::failure(notOpen());
     try {
@@ -208,12 +223,14 @@ DBResult<std::vector<DBRow>> MainDB::query(const QString& sql, const std::vector
         }
         return {std::move(rows), {}};
     } catch (const std::exception& e) {
+        busy = isBusy(e);
         return DBResult<std::vector<DBRow>>::failure(PFError::db(QString::fromUtf8(e.what())));
     }
 }
 
 DBResult<int> MainDB::execute(const QString& sql, const std::vector<DBValue>& bindings)
 {
+    busy = false;
     if (!database)
         return DBResult<int>::failure(notOpen());
     try {
@@ -221,6 +238,7 @@ DBResult<int> MainDB::execute(const QString& sql, const std::vector<DBValue>& bi
         bindAll(statement, bindings);
         return {statement.exec(), {}};
     } catch (const std::exception& e) {
+        busy = isBusy(e);
         return DBResult<int>::failure(PFError::db(QString::fromUtf8(e.what())));
     }
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -41,8 +42,13 @@ template <typename T> struct DBResult
 class MainDB
 {
 public:
+    // Long enough for another reader (the sqlite3 tool, a backup) to finish; short enough not
+    // to stall the timer on the main thread.
+    static constexpr std::chrono::milliseconds defaultBusyTimeout{1000};
+
     // databasePath none: the Data folder could not be made.
-    explicit MainDB(std::optional<QString> databasePath);
+    explicit MainDB(std::optional<QString> databasePath,
+                    std::chrono::milliseconds busyTimeout = defaultBusyTimeout);
     ~MainDB();
     MainDB(const MainDB&) = delete;
     MainDB& operator=(const MainDB&) = delete;
@@ -57,6 +63,10 @@ public:
     DBResult<std::vector<DBRow>> query(const QString& sql, const std::vector<DBValue>& bindings);
     // Runs a statement that writes; the number of rows it changed.
     DBResult<int> execute(const QString& sql, const std::vector<DBValue>& bindings);
+    // Whether the last statement failed because another connection held a lock.
+    bool lastStatementWasBusy() const { return busy; }
+    // The key the last successful INSERT gave its row.
+    qint64 lastInsertRowID() const;
 
     static QString quoted(const QString& identifier);
 
@@ -69,6 +79,8 @@ private:
     void createTable(const QString& table, const std::vector<ColumnDef>& columns);
 
     std::optional<QString> path;
+    std::chrono::milliseconds busyTimeout;
     std::unique_ptr<SQLite::Database> database;
     bool ready = false;
+    bool busy = false;
 };

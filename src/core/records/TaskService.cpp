@@ -35,8 +35,10 @@ QString titleList(const std::vector<WTask>& tasks)
 
 } // namespace
 
-TaskService::TaskService(Preferences& preferences, const Clock& clock, std::optional<QString> databasePath)
-    : preferences(preferences), clock(clock), db(std::make_unique<MainDB>(std::move(databasePath)))
+TaskService::TaskService(Preferences& preferences, const Clock& clock, std::optional<QString> databasePath,
+                         std::chrono::milliseconds busyTimeout)
+    : preferences(preferences), clock(clock),
+      db(std::make_unique<MainDB>(std::move(databasePath), busyTimeout))
 {
     if (const auto error = db->setup(WTask::tableName(), WTask::columnDefs()))
         LOG_ERROR(QStringLiteral("Failed to setup db. error: ") + error->description());
@@ -44,35 +46,92 @@ TaskService::TaskService(Preferences& preferences, const Clock& clock, std::opti
         LOG_INFO(QStringLiteral("DB setup."));
 }
 
-TaskService::~TaskService() = default;
+TaskService::~TaskService()
+{
+    if (!unsaved.empty() && !saveUnsavedTasks())
+        LOG_ERROR(QStringLiteral("The database is still busy: %1 finished task(s) could not be saved.")
+                      .arg(unsaved.size()));
+}
 
 bool TaskService::isReady() const
 {
     return db->initilaized();
 }
 
-bool TaskService::insert(const WTask& task)
+TaskWrite TaskService::insert(const WTask& task)
 {
-    return Tasks::insert(*db, task, WTask::allColumns());
+    return store(task, false);
 }
 
-bool TaskService::updateOrInsert(const WTask& task)
+TaskWrite TaskService::updateOrInsert(const WTask& task)
 {
-    if (task.taskID) {
+    return store(task, true);
+}
+
+TaskWrite TaskService::store(const WTask& task, bool update)
+{
+    // Tasks kept earlier go first, so rows land in the order the intervals finished.
+    if (saveUnsavedTasks()) {
+        bool busy = false;
+        if (const auto key = write(task, update, busy))
+            return {key};
+        // Only a lock held by another program is worth waiting for; anything else fails again.
+        if (!busy)
+            return {};
+    }
+    LOG_WARNING(QStringLiteral("The database is busy; the task is kept and saved later."));
+    unsaved.push_back({task, update});
+    return {std::nullopt, true};
+}
+
+bool TaskService::saveUnsavedTasks()
+{
+    while (!unsaved.empty()) {
+        bool busy = false;
+        const auto key = write(unsaved.front().task, unsaved.front().update, busy);
+        if (busy)
+            return false;
+        if (key)
+            LOG_INFO(QStringLiteral("Saved a task kept while the database was busy."));
+        else
+            LOG_ERROR(QStringLiteral("Failed to save a task kept while the database was busy."));
+        unsaved.erase(unsaved.begin());
+    }
+    return true;
+}
+
+std::optional<qint64> TaskService::write(const WTask& task, bool update, bool& busy)
+{
+    if (update && task.taskID) {
         const Condition byKey = Column(QStringLiteral("taskID")) == *task.taskID;
-        if (Tasks::findOne(*db, {QStringLiteral("taskID")}, byKey))
-            return Tasks::update(*db, task, WTask::allColumns(), byKey);
+        const bool exists = Tasks::findOne(*db, {QStringLiteral("taskID")}, byKey).has_value();
+        busy = db->lastStatementWasBusy();
+        if (busy)
+            return std::nullopt;
+        if (exists) {
+            const bool updated = Tasks::update(*db, task, WTask::allColumns(), byKey);
+            busy = db->lastStatementWasBusy();
+            return updated ? task.taskID : std::nullopt;
+        }
     }
     // A key that no longer exists is inserted as it is, so the caller's record keeps its identity.
-    return Tasks::insert(*db, task, WTask::allColumns());
+    const bool inserted = Tasks::insert(*db, task, WTask::allColumns());
+    busy = db->lastStatementWasBusy();
+    if (!inserted)
+        return std::nullopt;
+    return db->lastInsertRowID();
 }
 
 std::vector<WTask> TaskService::fetchTodayTasks(bool pomodoroOnly)
 {
+    saveUnsavedTasks();
     // The user's calendar day, taken afresh each call so a running program crosses midnight.
+    // The date's own bounds, not 00:00 and 23:59:59: where daylight saving starts at midnight
+    // 00:00 does not exist, and where it ends at midnight the day's last hour comes twice.
     const QDate today = clock.now().toLocalTime().date();
-    const QDateTime startOfToday(today, QTime(0, 0, 0), Qt::LocalTime);
-    const QDateTime endOfToday(today, QTime(23, 59, 59), Qt::LocalTime);
+    const QDateTime startOfToday = today.startOfDay(Qt::LocalTime);
+    // The last whole second before tomorrow: a row ending in its final fraction is not today's.
+    const QDateTime endOfToday = today.addDays(1).startOfDay(Qt::LocalTime).addSecs(-1);
     Condition where = Column(QStringLiteral("start")) >= secondsSince1970(startOfToday) &&
                       Column(QStringLiteral("end")) <= secondsSince1970(endOfToday);
     if (pomodoroOnly)
@@ -82,6 +141,7 @@ std::vector<WTask> TaskService::fetchTodayTasks(bool pomodoroOnly)
 
 std::optional<WTask> TaskService::lastPomodoroTask()
 {
+    saveUnsavedTasks();
     return Tasks::findOne(*db, WTask::allColumns(), Column(QStringLiteral("type")) == qint64{pomodoroType},
                           {Column(QStringLiteral("end")).desc()});
 }

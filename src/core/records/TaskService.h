@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -11,6 +12,16 @@
 class Clock;
 class MainDB;
 class Preferences;
+
+// What became of a write: the row's taskID once written; kept when the database was busy
+// (another program held a lock) and the task waits in memory for the next chance.
+struct TaskWrite
+{
+    std::optional<qint64> taskID;
+    bool kept = false;
+
+    explicit operator bool() const { return taskID.has_value(); }
+};
 
 // The task store's entry point. Creating it opens "db.v1.sqlite" and sets up the table; a
 // database that cannot be opened is logged and reported, never deleted or overwritten, and
@@ -20,17 +31,22 @@ class TaskService
 public:
     // databasePath: normally DataFolder::databasePath(); none means the Data folder cannot be
     // made, which is handled like a database that cannot be opened.
-    TaskService(Preferences& preferences, const Clock& clock, std::optional<QString> databasePath);
+    TaskService(Preferences& preferences, const Clock& clock, std::optional<QString> databasePath,
+                std::chrono::milliseconds busyTimeout = std::chrono::milliseconds{1000});
     ~TaskService();
     TaskService(const TaskService&) = delete;
     TaskService& operator=(const TaskService&) = delete;
 
     bool isReady() const;
 
-    // Inserts a new row (taskID none lets the database assign it); false on failure.
-    bool insert(const WTask& task);
+    // Inserts a new row (taskID none lets the database assign it).
+    TaskWrite insert(const WTask& task);
     // Updates the row with the task's taskID when it exists, else inserts.
-    bool updateOrInsert(const WTask& task);
+    TaskWrite updateOrInsert(const WTask& task);
+    // Writes the tasks kept while the database was busy, oldest first; every other operation
+    // tries this first. False while any is still waiting.
+    bool saveUnsavedTasks();
+    bool hasUnsavedTasks() const { return !unsaved.empty(); }
     // Today's finished rows ordered by start ascending (only type 1 when pomodoroOnly).
     std::vector<WTask> fetchTodayTasks(bool pomodoroOnly);
     // The type-1 row with the latest end, of any day.
@@ -40,7 +56,17 @@ public:
     bool shouldTakeALongBreak();
 
 private:
+    struct Unsaved
+    {
+        WTask task;
+        bool update;
+    };
+    TaskWrite store(const WTask& task, bool update);
+    // One write; busy tells a lock held elsewhere from any other failure.
+    std::optional<qint64> write(const WTask& task, bool update, bool& busy);
+
     Preferences& preferences;
     const Clock& clock;
     std::unique_ptr<MainDB> db;
+    std::vector<Unsaved> unsaved;
 };

@@ -4,6 +4,7 @@
 #include "timer/Clock.h"
 #include "timer/SleepMonitor.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace std::chrono_literals;
@@ -30,6 +31,7 @@ qint64 MRTimer::nowSeconds() const
 void MRTimer::start(int seconds, std::function<void()> completion)
 {
     running = false;
+    pausedBySleep = false;
     invalidateTimer();
     currentTime.accept(0);
 
@@ -45,6 +47,8 @@ void MRTimer::start(int seconds, std::function<void()> completion)
 void MRTimer::stop()
 {
     running = false;
+    // A wake after a stop must not bring the stopped interval back.
+    pausedBySleep = false;
     invalidateTimer();
     currentTime.accept(0);
 }
@@ -52,7 +56,8 @@ void MRTimer::stop()
 void MRTimer::update()
 {
     timer.reset(); // the one-shot timer that brought us here has fired
-    currentTime.accept(currentTime.value() - 1);
+    // At least one down per tick, so a clock set back cannot stretch the interval.
+    currentTime.accept(std::max(0, std::min(currentTime.value() - 1, wallClockRemainder())));
     if (currentTime.value() < 1) {
         stop();
         if (completionHandler)
@@ -68,6 +73,12 @@ void MRTimer::update()
     stop();
     if (completionHandler)
         completionHandler();
+}
+
+int MRTimer::wallClockRemainder() const
+{
+    const qint64 remainder = qint64{total} - (nowSeconds() - started);
+    return static_cast<int>(std::clamp<qint64>(remainder, 0, std::max(total, 0)));
 }
 
 void MRTimer::scheduleTick()
@@ -108,6 +119,8 @@ void MRTimer::didWake()
         return;
     LOG_INFO(QStringLiteral("Will continue timer"));
     pausedBySleep = false;
+    // The count stood still while the machine slept; show what the wall clock says is left.
+    currentTime.accept(std::max(0, std::min(currentTime.value(), wallClockRemainder())));
     running = true;
     scheduleTick();
 }

@@ -42,6 +42,8 @@ private:
     void willSleep();
     void didWake();
     void scheduleTick();
+    // total − elapsed on the wall clock, within 0...total.
+    int wallClockRemainder() const;
     void invalidateTimer();
     qint64 nowSeconds() const;
 

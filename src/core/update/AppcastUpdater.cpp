@@ -2,6 +2,7 @@
 
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
+#include "settings/Preferences.h"
 #include "timer/NotificationCenter.h"
 #include "update/ReleaseStage.h"
 
@@ -114,12 +115,12 @@ void AppcastUpdater::didFindValidUpdate(const AppcastItem& item)
              (item.fileURL.isEmpty() ? QStringLiteral("none") : item.fileURL));
     track(MREvent::CFUDidFindValidUpdate);
     // Automatic checks mention a version once; the user asking always gets an answer.
-    if (userInitiated || item.version != lastNotifiedVersion) {
+    if (userInitiated || preferences.stringValue(lastNotifiedVersionKey) != item.version) {
         const QString shown = item.displayVersionString.isEmpty() ? item.version : item.displayVersionString;
         notifications.postNotification(
             localized("A new version of Mirelo is available"),
             localized("Mirelo %1 is ready to install; you have %2.").arg(shown, build.shortVersion));
-        lastNotifiedVersion = item.version;
+        preferences.setValue(lastNotifiedVersionKey, item.version);
     }
     userInitiated = false;
     Q_EMIT checkFinished();

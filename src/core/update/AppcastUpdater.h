@@ -23,6 +23,9 @@ public:
     static constexpr int updateCheckInterval = 43200; // seconds
     // The first automatic check waits until start-up has settled.
     static constexpr std::chrono::milliseconds firstCheckDelay{60'000};
+    // Hidden preference: the feed version an automatic check last told the user about, so a
+    // new build is mentioned once, not after every start.
+    static inline const QString lastNotifiedVersionKey = QStringLiteral("LastNotifiedUpdateVersion");
 
     struct BuildVersion
     {
@@ -72,6 +75,5 @@ private:
     bool automatic = false;
     bool checking = false;
     bool userInitiated = false;
-    QString lastNotifiedVersion;
     Scheduler::Token nextCheck = 0;
 };

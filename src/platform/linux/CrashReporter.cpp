@@ -9,6 +9,8 @@
 
 #include <JlCompress.h>
 
+#include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <ctime>
@@ -20,6 +22,24 @@ namespace {
 
 char reportDirectory[4096] = {0};
 constexpr int fatalSignals[] = {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL};
+
+// The log file in use, written outside the handler: two buffers, the one to read published
+// atomically, so the handler never sees a path half copied.
+char logFilePaths[2][4096] = {{0}, {0}};
+std::atomic<int> logFilePathInUse{-1};
+
+// A stack overflow leaves no room on the thread's own stack to run the handler.
+alignas(16) char alternateStack[128 * 1024];
+
+void rememberLogFile(const QString& path)
+{
+    const QByteArray local = QFile::encodeName(path);
+    if (local.size() >= static_cast<qsizetype>(sizeof(logFilePaths[0])))
+        return;
+    const int next = logFilePathInUse.load() == 0 ? 1 : 0;
+    std::memcpy(logFilePaths[next], local.constData(), static_cast<size_t>(local.size()) + 1);
+    logFilePathInUse.store(next);
+}
 
 // Async-signal-safe decimal formatting.
 size_t formatNumber(char* out, unsigned long long value)
@@ -53,6 +73,7 @@ void writeText(int fd, const char* text)
 
 void handleFatalSignal(int signal)
 {
+    const int savedErrno = errno;
     const time_t now = ::time(nullptr);
     char path[4200];
     size_t used = 0;
@@ -76,6 +97,10 @@ void handleFatalSignal(int signal)
             writeAll(fd, number, formatNumber(number, static_cast<unsigned long long>(signal)));
             writeText(fd, "\npid: ");
             writeAll(fd, number, formatNumber(number, static_cast<unsigned long long>(::getpid())));
+            if (const int inUse = logFilePathInUse.load(); inUse >= 0) {
+                writeText(fd, "\nlog: ");
+                writeText(fd, logFilePaths[inUse]);
+            }
             writeText(fd, "\nbacktrace:\n");
             void* frames[64];
             const int count = ::backtrace(frames, 64);
@@ -83,6 +108,7 @@ void handleFatalSignal(int signal)
             ::close(fd);
         }
     }
+    errno = savedErrno;
     // Let the default action end the process (and leave a core where the system keeps one).
     ::signal(signal, SIG_DFL);
     ::raise(signal);
@@ -105,11 +131,16 @@ void CrashReporter::install()
     // backtrace() loads libgcc on first use; do it now, not in the handler.
     void* warmUp[1];
     ::backtrace(warmUp, 1);
+    Log::onLogFileChanged(rememberLogFile);
+    stack_t stack{};
+    stack.ss_sp = alternateStack;
+    stack.ss_size = sizeof(alternateStack);
+    const bool onAlternateStack = ::sigaltstack(&stack, nullptr) == 0;
     for (int signal : fatalSignals) {
         struct sigaction action{};
         action.sa_handler = handleFatalSignal;
         sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESETHAND;
+        action.sa_flags = SA_RESETHAND | (onAlternateStack ? SA_ONSTACK : 0);
         ::sigaction(signal, &action, nullptr);
     }
 }
@@ -136,13 +167,35 @@ QDateTime CrashReporter::crashTime(const QString& reportPath)
     return ok ? QDateTime::fromSecsSinceEpoch(seconds) : QDateTime();
 }
 
-QString CrashReporter::attachments(const QDateTime& time)
+QString CrashReporter::crashLogFile(const QString& reportPath)
 {
-    if (!time.isValid())
+    QFile file(reportPath);
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QString name = Log::logFileName(time.date());
+    // The path sits before the backtrace; the report is ours but may be damaged.
+    for (int i = 0; i < 8 && !file.atEnd(); ++i) {
+        const QByteArray line = file.readLine(8192).trimmed();
+        if (!line.startsWith("log: "))
+            continue;
+        const QFileInfo named(QFile::decodeName(line.mid(5)));
+        const QString folder = Log::logDirectory();
+        // Only a log of ours is zipped, whatever the report says.
+        if (folder.isEmpty() || !named.isFile() || named.isSymLink() ||
+            named.absolutePath() != QFileInfo(folder).absoluteFilePath() ||
+            !named.fileName().endsWith(QStringLiteral(".log")))
+            return {};
+        return named.absoluteFilePath();
+    }
+    return {};
+}
+
+QString CrashReporter::attachments(const QDateTime& time, const QString& crashLog)
+{
+    if (!time.isValid() && crashLog.isEmpty())
+        return {};
     const QString folder = Log::logDirectory();
-    const QString logFile = folder + QLatin1Char('/') + name;
+    const QString logFile =
+        !crashLog.isEmpty() ? crashLog : folder + QLatin1Char('/') + Log::logFileName(time.date());
     const QString archive = logFile + QStringLiteral(".zip");
     if (folder.isEmpty() || !QFileInfo::exists(logFile)) {
         LOG_ERROR(QStringLiteral("Failed to zip log file. Error: no log file ") + logFile);
@@ -162,11 +215,22 @@ QString CrashReporter::attachments(const QDateTime& time)
     return archive;
 }
 
-bool CrashReporter::processPendingReports()
+bool CrashReporter::processPendingReports(const QDateTime& now)
 {
+    // Reports handled at earlier starts are kept as long as the logs they point at.
+    const QDir dir(crashesDirectory());
+    const QDateTime limit = now.addSecs(-604800);
+    for (const QFileInfo& handled : dir.entryInfoList({QStringLiteral("*.reported")}, QDir::Files)) {
+        QDateTime crashed = crashTime(handled.absoluteFilePath());
+        if (!crashed.isValid())
+            crashed = handled.lastModified();
+        if (crashed < limit && !QFile::remove(handled.absoluteFilePath()))
+            LOG_ERROR(QStringLiteral("Failed to remove ") + handled.absoluteFilePath());
+    }
+
     const QStringList reports = pendingReports();
     for (const QString& report : reports) {
-        const QString archive = attachments(crashTime(report));
+        const QString archive = attachments(crashTime(report), crashLogFile(report));
         if (!archive.isEmpty())
             LOG_INFO(QStringLiteral("Crash report ") + report + QStringLiteral(" attached ") + archive);
         QFile::rename(report, report + QStringLiteral(".reported"));

@@ -1,14 +1,16 @@
 #include "statusitem/MRStatusItem.h"
 
 #include "cycle/MRApp.h"
+#include "diagnostics/Log.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QPointer>
 #include <QMenu>
 #include <QPixmap>
+#include <QPointer>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace {
 QString localized(const char* key)
@@ -109,6 +111,25 @@ QString MRStatusItem::toolTip() const
     if (!model.statusItemTitle.value().isEmpty())
         return QStringLiteral("Mirelo ") + model.statusItemTitle.value();
     return QStringLiteral("Mirelo");
+}
+
+bool MRStatusItem::watchForTray(std::chrono::milliseconds interval)
+{
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        return true;
+    if (!trayWatch) {
+        trayWatch = new QTimer(this);
+        connect(trayWatch, &QTimer::timeout, this, [this] {
+            if (!QSystemTrayIcon::isSystemTrayAvailable())
+                return;
+            trayWatch->stop();
+            LOG_INFO(QStringLiteral("A system tray appeared: showing the icon."));
+            statusItem->hide();
+            statusItem->show();
+        });
+    }
+    trayWatch->start(interval);
+    return false;
 }
 
 void MRStatusItem::updateToolTip()

@@ -5,12 +5,14 @@
 
 #include <QObject>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
+class QTimer;
 
 // The commands the menu reaches besides the timer's own.
 struct StatusMenuCommands
@@ -48,6 +50,10 @@ public:
     // The tooltip: the countdown when shown, else the application's name.
     QString toolTip() const;
 
+    // False when no tray is there to show the icon. Qt does not notice a tray that appears
+    // later, so until one does, this looks now and then and shows the icon then.
+    bool watchForTray(std::chrono::milliseconds interval = std::chrono::seconds(5));
+
 private:
     void updateToolTip();
 
@@ -57,4 +63,5 @@ private:
     std::unique_ptr<QMenu> menuWidget;
     std::unique_ptr<QSystemTrayIcon> statusItem;
     DisposeBag disposeBag;
+    QTimer* trayWatch = nullptr;
 };
