@@ -135,7 +135,8 @@ TEST_F(OverlayTest, EscapeWithoutOptionsStopsAndCloseWritesNothingMore)
 
 TEST_F(OverlayTest, NoCancellationHidesStopAndEscapeDoesNothing)
 {
-    startBreak(2, {{QStringLiteral("noCancellationDuringTheBreak"), true}});
+    // Long enough that showing the windows under load never outlasts the break.
+    startBreak(6, {{QStringLiteral("noCancellationDuringTheBreak"), true}});
     // Where Stop would be, nothing answers.
     ASSERT_TRUE(world.click(buttonCentre(false, false)));
     EXPECT_TRUE(world.status().startsWith(QStringLiteral("shortBreak ")));
