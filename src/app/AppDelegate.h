@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class AboutWindowController;
 class AppcastUpdater;
 class CanberraEventSound;
 class CrashReporter;
@@ -21,6 +22,7 @@ class QuoteService;
 class MRStatusItem;
 class MRTimer;
 class PortalAppearance;
+class PreferencesWindowController;
 class Preferences;
 class QtBreakWindows;
 class QtScheduler;
@@ -54,12 +56,18 @@ public:
 
     MRApp* app() const { return mrApp.get(); }
 
+    // The menu's Preferences… and About: one window each, created on first use.
+    void showPreferences();
+    void showAbout();
+
 private:
     void enterMainApp();
     void checkNews();
     void exportDBusInterface();
     void appleInterfaceThemeChanged(bool dark);
     void applicationWillTerminate();
+    // A break covers the screens: the settings windows would only sit behind it.
+    void closeAuxiliaryWindows();
 
     QDBusConnection sessionBus;
     Preferences* preferences = nullptr;
@@ -86,6 +94,8 @@ private:
     std::unique_ptr<MRApp> mrApp;
     std::unique_ptr<MRStatusItem> statusItem;
     std::unique_ptr<QObject> dbusObject;
+    std::unique_ptr<PreferencesWindowController> preferencesWindow;
+    std::unique_ptr<AboutWindowController> aboutWindow;
     bool hasCrashedInLastSession = false;
     bool darkMode = false;
 };
