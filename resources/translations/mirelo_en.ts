@@ -232,10 +232,6 @@
         <translation>Library</translation>
     </message>
     <message>
-        <source>Version</source>
-        <translation>Version</translation>
-    </message>
-    <message>
         <source>Licence</source>
         <translation>Licence</translation>
     </message>
@@ -246,6 +242,10 @@
     <message>
         <source>Preferences</source>
         <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Home page</translation>
     </message>
 </context>
 </TS>

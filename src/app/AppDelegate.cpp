@@ -31,6 +31,7 @@
 #include "timer/QtScheduler.h"
 #include "timer/ThreadPoolExecutor.h"
 #include "update/AppcastUpdater.h"
+#include "widgets/DesktopPalette.h"
 #include "x11/X11WindowHints.h"
 
 #include <QApplication>
@@ -281,6 +282,7 @@ void AppDelegate::appleInterfaceThemeChanged(bool dark)
                  (weak->darkMode ? QStringLiteral("true") : QStringLiteral("false")));
         if (weak->images)
             weak->images->setDarkAppearance(weak->darkMode);
+        weak->applyAppearanceToWindows();
     });
 }
 
@@ -301,6 +303,7 @@ void AppDelegate::showPreferences()
         services.wallpaper.screens = breakWindows.get();
         preferencesWindow = std::make_unique<PreferencesWindowController>(
             PreferencesWindowController::allTabs(), std::move(services));
+        applyAppearanceToWindows();
     }
     preferencesWindow->showWindow();
 }
@@ -309,8 +312,10 @@ void AppDelegate::showAbout()
 {
     LOG_INFO(QStringLiteral("showAbout"));
     track(MREvent::ShowAbout);
-    if (!aboutWindow)
+    if (!aboutWindow) {
         aboutWindow = std::make_unique<AboutWindowController>();
+        applyAppearanceToWindows();
+    }
     aboutWindow->showWindow();
 }
 
@@ -320,6 +325,16 @@ void AppDelegate::closeAuxiliaryWindows()
         preferencesWindow->close();
     if (aboutWindow && aboutWindow->isVisible())
         aboutWindow->close();
+}
+
+void AppDelegate::applyAppearanceToWindows()
+{
+    const QPalette palette = DesktopPalette::forAppearance(darkMode);
+    for (QWidget* window :
+         {static_cast<QWidget*>(preferencesWindow.get()), static_cast<QWidget*>(aboutWindow.get())}) {
+        if (window)
+            window->setPalette(palette);
+    }
 }
 
 QString AppDelegate::appName()

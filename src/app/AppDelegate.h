@@ -68,6 +68,8 @@ private:
     void applicationWillTerminate();
     // A break covers the screens: the settings windows would only sit behind it.
     void closeAuxiliaryWindows();
+    // The settings windows follow the desktop's light or dark appearance.
+    void applyAppearanceToWindows();
 
     QDBusConnection sessionBus;
     Preferences* preferences = nullptr;

@@ -5,8 +5,8 @@
 #include "diagnostics/UsageTracker.h"
 #include "widgets/Localizable.h"
 
-#include <QDate>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -16,11 +16,19 @@ const QUrl AboutViewController::authorUrl(QStringLiteral("https://mirelo.org/tea
 const QUrl AboutViewController::homepageUrl(QStringLiteral("https://mirelo.org"));
 
 namespace {
+// Rich text takes its link colour from the application, not from the label: the colour is
+// written into the markup so that links stay readable on a dark palette.
+void setLink(QLabel* label, const QString& text, const QUrl& url, const QColor& colour)
+{
+    label->setText(QStringLiteral("<a href=\"%1\"><span style=\"color: %2\">%3</span></a>")
+                       .arg(url.toString(), colour.name(), text.toHtmlEscaped()));
+}
+
 QLabel* linkLabel(const QString& text, const QUrl& url, QWidget* parent)
 {
-    auto* label =
-        new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(url.toString(), text.toHtmlEscaped()), parent);
+    auto* label = new QLabel(parent);
     label->setTextFormat(Qt::RichText);
+    setLink(label, text, url, parent->palette().color(QPalette::Link));
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     label->setFocusPolicy(Qt::TabFocus);
     label->setOpenExternalLinks(false);
@@ -102,6 +110,17 @@ QString AboutViewController::versionText()
     return text;
 }
 
+void AboutViewController::changeEvent(QEvent* event)
+{
+    MRPreferViewController::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && authorLink) {
+        // The labels learn of the change after this view: take the colour from here.
+        const QColor link = palette().color(QPalette::Link);
+        setLink(authorLink, Localizable::text("The Mirelo developers"), authorUrl, link);
+        setLink(homepageLink, homepageUrl.host(), homepageUrl, link);
+    }
+}
+
 void AboutViewController::clickAuthorLink()
 {
     track(MREvent::clickAuthorLink);
@@ -124,6 +143,8 @@ void AboutViewController::showAcknowledgements()
 {
     if (!acknowledgementsWindow)
         acknowledgementsWindow = new AcknowledgementsViewController;
+    // A window of its own: it takes the look of the window it was opened from.
+    acknowledgementsWindow->setPalette(window()->palette());
     acknowledgementsWindow->show();
     acknowledgementsWindow->raise();
     acknowledgementsWindow->activateWindow();

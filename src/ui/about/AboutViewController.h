@@ -40,6 +40,9 @@ public:
     void showAcknowledgements();
     AcknowledgementsViewController* acknowledgements() const { return acknowledgementsWindow; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void open(const QUrl& url);
 

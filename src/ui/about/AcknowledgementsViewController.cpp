@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QHeaderView>
+#include <QIcon>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -23,9 +24,9 @@ AcknowledgementsViewController::libraries(const QByteArray& json)
     const QJsonDocument document = QJsonDocument::fromJson(json);
     for (const QJsonValue& entry : document.array()) {
         const QJsonObject item = entry.toObject();
-        Library library{
-            item.value(QStringLiteral("name")).toString(), item.value(QStringLiteral("version")).toString(),
-            item.value(QStringLiteral("license")).toString(), item.value(QStringLiteral("url")).toString()};
+        Library library{item.value(QStringLiteral("name")).toString(),
+                        item.value(QStringLiteral("license")).toString(),
+                        item.value(QStringLiteral("url")).toString()};
         if (!library.name.isEmpty())
             out << library;
     }
@@ -37,13 +38,14 @@ AcknowledgementsViewController::AcknowledgementsViewController(QWidget* parent) 
     setObjectName(QStringLiteral("AcknowledgementsWindow"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(Localizable::text("Acknowledgements"));
+    setWindowIcon(QIcon(QStringLiteral(":/about/org.mirelo.Mirelo.svg")));
     trackContentView(QStringLiteral("AcknowledgementsViewController"));
 
     auto* column = new QVBoxLayout(this);
     list = new QTreeWidget(this);
     list->setColumnCount(3);
     list->setHeaderLabels(
-        {Localizable::text("Library"), Localizable::text("Version"), Localizable::text("Licence")});
+        {Localizable::text("Library"), Localizable::text("Licence"), Localizable::text("Home page")});
     list->setRootIsDecorated(false);
     list->setAlternatingRowColors(true);
     list->header()->setStretchLastSection(true);
@@ -51,7 +53,7 @@ AcknowledgementsViewController::AcknowledgementsViewController(QWidget* parent) 
     if (!file.open(QIODevice::ReadOnly))
         LOG_ERROR(QStringLiteral("Can't read the list of libraries."));
     for (const Library& library : libraries(file.readAll())) {
-        auto* row = new QTreeWidgetItem(list, {library.name, library.version, library.license});
+        auto* row = new QTreeWidgetItem(list, {library.name, library.license, library.url});
         row->setData(0, Qt::UserRole, library.url);
         row->setToolTip(0, library.url);
     }

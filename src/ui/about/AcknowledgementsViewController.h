@@ -16,7 +16,6 @@ public:
     struct Library
     {
         QString name;
-        QString version;
         QString license;
         QString url;
     };

@@ -166,6 +166,14 @@ void PreferencesWallpaperViewController::quotesRadioButtonSelected(QAbstractButt
     refreshCustomQuotes();
 }
 
+void PreferencesWallpaperViewController::viewDidAppear()
+{
+    MRPreferViewController::viewDidAppear();
+    // Custom quotes chosen: the box is what the user came to edit.
+    if (model.customQuotesEditable())
+        quotesCustomTextView->setFocus(Qt::OtherFocusReason);
+}
+
 void PreferencesWallpaperViewController::refreshCustomQuotes()
 {
     refreshing = true;

@@ -42,6 +42,9 @@ public:
     void wallpaperOptionAction(QAbstractButton* sender);
     void quotesRadioButtonSelected(QAbstractButton* sender);
 
+protected:
+    void viewDidAppear() override;
+
 private:
     void refreshCustomQuotes();
 

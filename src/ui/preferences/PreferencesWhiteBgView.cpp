@@ -1,5 +1,7 @@
 #include "preferences/PreferencesWhiteBgView.h"
 
+#include "widgets/DesktopPalette.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -8,9 +10,13 @@ PreferencesWhiteBgView::PreferencesWhiteBgView(QWidget* parent) : QFrame(parent)
     setAttribute(Qt::WA_Hover);
 }
 
-// Colours come from the palette so the panel follows the desktop's light or dark look.
+// Colours come from the palette so the panel follows the desktop's light or dark look. On a
+// dark palette the fields' base is darker than the window, so the panel is lighter than both
+// for the fields inside it to stand out.
 QColor PreferencesWhiteBgView::bgColor() const
 {
+    if (DesktopPalette::isDark(palette()))
+        return palette().color(QPalette::Window).lighter(125);
     return palette().color(QPalette::Base);
 }
 
