@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QTest>
+#include <QWidget>
 
 class PreferencesGeneralTest : public PreferencesFixture
 {
@@ -76,6 +77,20 @@ TEST_F(PreferencesGeneralTest, LengthRowsShowMinutesAndStoreSeconds)
 TEST_F(PreferencesGeneralTest, SwitchesShowWritesMadeElsewhereAtOnce)
 {
     auto& pane = general();
+    // Tab walks the controls top to bottom.
+    const QList<QWidget*> order{pane.pomodoroSlider,   pane.pomodoroStepper,      pane.shortBreakSlider,
+                                pane.longBreakStepper, pane.autoLongBreakStepper, pane.soundEffectButton,
+                                pane.autoLaunchButton, pane.noCancellationOption, pane.restoreDefaultsButton};
+    QList<QWidget*> chain;
+    for (QWidget* w = window->toolbar()->nextInFocusChain(); w != window->toolbar();
+         w = w->nextInFocusChain())
+        chain << w;
+    for (int i = 0; i < order.size(); ++i) {
+        EXPECT_GE(chain.indexOf(order[i]), 0) << i;
+        if (i > 0)
+            EXPECT_LT(chain.indexOf(order[i - 1]), chain.indexOf(order[i])) << i;
+    }
+
     EXPECT_TRUE(pane.countdownButton->isChecked());
     // What a D-Bus command or another pane writes shows without reopening the window.
     prefs->setValue(PreferKey::CountDownOnMenubarEnabled, false);

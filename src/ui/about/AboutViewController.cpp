@@ -7,6 +7,7 @@
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QHideEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -119,6 +120,14 @@ void AboutViewController::changeEvent(QEvent* event)
         setLink(authorLink, Localizable::text("The Mirelo developers"), authorUrl, link);
         setLink(homepageLink, homepageUrl.host(), homepageUrl, link);
     }
+}
+
+void AboutViewController::hideEvent(QHideEvent* event)
+{
+    MRPreferViewController::hideEvent(event);
+    // The list belongs to the window it was opened from: it goes when that window does.
+    if (acknowledgementsWindow)
+        acknowledgementsWindow->close();
 }
 
 void AboutViewController::clickAuthorLink()

@@ -42,6 +42,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void open(const QUrl& url);

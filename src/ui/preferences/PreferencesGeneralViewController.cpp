@@ -1,6 +1,7 @@
 #include "preferences/PreferencesGeneralViewController.h"
 
 #include "diagnostics/Log.h"
+#include "preferences/PreferenceScrollView.h"
 #include "preferences/PreferenceSpinBox.h"
 #include "preferences/PreferencesWhiteBgView.h"
 #include "settings/Preferences.h"
@@ -31,12 +32,17 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     : MRPreferViewController(QStringLiteral("PreferencesGeneralViewController"), parent),
       preferences(preferences), model(preferences, loginItems)
 {
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(20, 20, 20, 20);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 20);
+    outer->setSpacing(12);
+    auto* scrollView = new PreferenceScrollView(this);
+    auto* content = new QWidget(scrollView);
+    auto* root = new QVBoxLayout(content);
+    root->setContentsMargins(20, 20, 20, 0);
     root->setSpacing(16);
 
-    // Widgets are made in reading order: that is the Tab order.
-    timerBgView = new PreferencesWhiteBgView(this);
+    // Widgets are made in reading order, each with its final parent: that is the Tab order.
+    timerBgView = new PreferencesWhiteBgView(content);
     auto* grid = new QGridLayout(timerBgView);
     grid->setContentsMargins(16, 14, 16, 14);
     grid->setHorizontalSpacing(12);
@@ -85,35 +91,37 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     grid->addWidget(autoLongBreakPostfix, 3, 3);
     root->addWidget(timerBgView);
 
-    auto* switches = new PreferencesWhiteBgView(this);
+    auto* switches = new PreferencesWhiteBgView(content);
     switches->enableHoverState = false;
     auto* column = new QVBoxLayout(switches);
     column->setContentsMargins(16, 14, 16, 14);
     column->setSpacing(8);
-    soundEffectButton = makeCheckBox("Play a sound when a break ends", PreferKey::SoundEffect);
+    soundEffectButton = makeCheckBox("Play a sound when a break ends", PreferKey::SoundEffect, switches);
     countdownButton =
-        makeCheckBox("Show the countdown on the tray icon", PreferKey::CountDownOnMenubarEnabled);
+        makeCheckBox("Show the countdown on the tray icon", PreferKey::CountDownOnMenubarEnabled, switches);
     countDownPieButton =
-        new QCheckBox(Localizable::text("Show the progress as a pie on the tray icon"), this);
+        new QCheckBox(Localizable::text("Show the progress as a pie on the tray icon"), switches);
     autoStartPomodoroButton =
-        makeCheckBox("Start a Pomodoro when Mirelo starts", PreferKey::AutoStartPomodoroEnabled);
-    autoLaunchButton = new QCheckBox(Localizable::text("Launch Mirelo at login"), this);
-    stopBreakOptionsButton = new QCheckBox(Localizable::text("Offer options when a break is stopped"), this);
-    noCancellationOption = new QCheckBox(Localizable::text("No cancellation during the break"), this);
+        makeCheckBox("Start a Pomodoro when Mirelo starts", PreferKey::AutoStartPomodoroEnabled, switches);
+    autoLaunchButton = new QCheckBox(Localizable::text("Launch Mirelo at login"), switches);
+    stopBreakOptionsButton =
+        new QCheckBox(Localizable::text("Offer options when a break is stopped"), switches);
+    noCancellationOption = new QCheckBox(Localizable::text("No cancellation during the break"), switches);
     for (QCheckBox* box : {soundEffectButton, countdownButton, countDownPieButton, autoStartPomodoroButton,
-                           autoLaunchButton, stopBreakOptionsButton, noCancellationOption}) {
-        box->setParent(switches);
+                           autoLaunchButton, stopBreakOptionsButton, noCancellationOption})
         column->addWidget(box);
-    }
     root->addWidget(switches);
     root->addStretch(1);
+    scrollView->setWidget(content);
+    outer->addWidget(scrollView, 1);
 
     restoreDefaultsButton = new QPushButton(Localizable::text("Restore defaults"), this);
     restoreDefaultsButton->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(20, 0, 20, 0);
     buttons->addStretch(1);
     buttons->addWidget(restoreDefaultsButton);
-    root->addLayout(buttons);
+    outer->addLayout(buttons);
     connect(restoreDefaultsButton, &QPushButton::clicked, this, [this] { onRestoreDefaultClicked(); });
 
     disposeBag += preferences.observe(keyText(PreferKey::LaunchAtLogin), [this](const QJsonValue&) {
@@ -191,9 +199,9 @@ PreferencesGeneralViewController::makeLengthRow(const QString& key)
     return row;
 }
 
-QCheckBox* PreferencesGeneralViewController::makeCheckBox(const char* title, PreferKey key)
+QCheckBox* PreferencesGeneralViewController::makeCheckBox(const char* title, PreferKey key, QWidget* parent)
 {
-    auto* box = new QCheckBox(Localizable::text(title), this);
+    auto* box = new QCheckBox(Localizable::text(title), parent);
     disposeBag += preferences.observe(
         keyText(key), [this, box, key](const QJsonValue&) { box->setChecked(preferences.boolValue(key)); });
     connect(box, &QCheckBox::clicked, this, [this, key](bool on) { model.checkBoxClicked(key, on); });

@@ -63,7 +63,7 @@ private:
         PreferenceSpinBox* stepper;
     };
     LengthRow makeLengthRow(const QString& key);
-    QCheckBox* makeCheckBox(const char* title, PreferKey key);
+    QCheckBox* makeCheckBox(const char* title, PreferKey key, QWidget* parent);
     void onRestoreDefaultClicked();
 
     Preferences& preferences;

@@ -179,7 +179,10 @@ void PreferencesWindowController::applyWindowStyle(PreferTab tab)
     const QSize natural = sizeHint().expandedTo(minimumSizeHint());
     if (tab == PreferTab::general) {
         setMinimumSize(minimumSizeHint());
-        resize(natural);
+        // On a small or highly scaled screen the pane scrolls instead of running off it.
+        QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+        const QSize room = shown ? shown->availableGeometry().size() - QSize(16, 48) : natural;
+        resize(natural.boundedTo(room).expandedTo(minimumSize()));
     } else {
         setFixedSize(natural);
     }
