@@ -4,6 +4,11 @@
 #include "about/AboutViewController.h"
 #include "about/AcknowledgementsViewController.h"
 #include "diagnostics/Log.h"
+#include "preferences/PreferenceScrollView.h"
+#include "widgets/DesktopPalette.h"
+
+#include <QApplication>
+#include <QWheelEvent>
 
 #include <QLabel>
 #include <QPushButton>
@@ -42,4 +47,30 @@ TEST_F(AboutTest, ShowsTheBuildOpensItsLinksAndListsEveryLibraryWithItsLicence)
     for (const char* linked : {"Qt", "SQLite", "SQLiteCpp", "spdlog", "QuaZip", "libcanberra"})
         EXPECT_TRUE(names.contains(QLatin1String(linked))) << linked;
     EXPECT_TRUE(AcknowledgementsViewController::libraries("{\"not\": \"a list\"}").isEmpty());
+}
+
+TEST_F(AboutTest, DarkDesktopsGetADarkPaletteAndSidewaysScrollsReachTheParent)
+{
+    const bool desktopIsDark = DesktopPalette::isDark(QApplication::palette());
+    EXPECT_EQ(DesktopPalette::forAppearance(desktopIsDark), QApplication::palette());
+    const QPalette other = DesktopPalette::forAppearance(!desktopIsDark);
+    EXPECT_EQ(DesktopPalette::isDark(other), !desktopIsDark);
+    EXPECT_NE(other.color(QPalette::Base), other.color(QPalette::Window));
+
+    struct Counting : QWidget
+    {
+        int wheels = 0;
+        void wheelEvent(QWheelEvent*) override { ++wheels; }
+    } parent;
+    auto* view = new PreferenceScrollView(&parent);
+    view->setWidget(new QWidget);
+    auto wheel = [&](QPoint delta) {
+        QWheelEvent event(QPointF(5, 5), QPointF(5, 5), {}, delta, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(view->viewport(), &event);
+    };
+    wheel(QPoint(0, -120));
+    EXPECT_EQ(parent.wheels, 0);
+    wheel(QPoint(-120, 0));
+    EXPECT_EQ(parent.wheels, 1);
 }
