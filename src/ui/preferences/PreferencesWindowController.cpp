@@ -3,6 +3,7 @@
 #include "about/AboutViewController.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
+#include "preferences/PreferenceScrollView.h"
 #include "preferences/PreferencesAdvancedViewController.h"
 #include "preferences/PreferencesGeneralViewController.h"
 #include "preferences/PreferencesWallpaperViewController.h"
@@ -161,10 +162,19 @@ void PreferencesWindowController::changeTab(int index, bool animate)
     setWindowTitle(title(tab));
 
     // The old pane goes at once: its observations and pending previews end with it.
-    delete content;
+    delete holder;
     content = makeContent(tab);
-    contentLayout->addWidget(content);
+    holder = content;
+    if (tab != PreferTab::general) {
+        // A fixed-size pane scrolls where the screen is too small for it; General scrolls
+        // its own part and keeps its button in view.
+        auto* scroller = new PreferenceScrollView;
+        scroller->setWidget(content);
+        holder = scroller;
+    }
+    contentLayout->addWidget(holder);
     // Shown now, not on the layout's next pass: the pane's first appearance is its visit.
+    holder->show();
     content->show();
     applyWindowStyle(tab);
 }
@@ -176,15 +186,15 @@ void PreferencesWindowController::applyWindowStyle(PreferTab tab)
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     layout()->activate();
+    // On a small or highly scaled screen the pane scrolls instead of running off it.
     const QSize natural = sizeHint().expandedTo(minimumSizeHint());
+    QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize room = shown ? shown->availableGeometry().size() - QSize(16, 48) : natural;
     if (tab == PreferTab::general) {
         setMinimumSize(minimumSizeHint());
-        // On a small or highly scaled screen the pane scrolls instead of running off it.
-        QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
-        const QSize room = shown ? shown->availableGeometry().size() - QSize(16, 48) : natural;
         resize(natural.boundedTo(room).expandedTo(minimumSize()));
     } else {
-        setFixedSize(natural);
+        setFixedSize(natural.boundedTo(room));
     }
 }
 

@@ -66,5 +66,7 @@ private:
     QTabBar* tabBar = nullptr;
     QVBoxLayout* contentLayout = nullptr;
     MRPreferViewController* content = nullptr;
+    // The pane, or the scroll view around it.
+    QWidget* holder = nullptr;
     int current = -1;
 };
