@@ -95,5 +95,157 @@
         <source>Rate us on the App Store…</source>
         <translation>Rate Mirelo…</translation>
     </message>
+    <message>
+        <source>Pref-General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Pref-Wallpaper</source>
+        <translation>Wallpaper</translation>
+    </message>
+    <message>
+        <source>Pref-Advanced</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>Pref-About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>pref-mins</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Pomodoro</source>
+        <translation>Pomodoro</translation>
+    </message>
+    <message>
+        <source>Short break</source>
+        <translation>Short break</translation>
+    </message>
+    <message>
+        <source>Long break</source>
+        <translation>Long break</translation>
+    </message>
+    <message>
+        <source>Take a long break after</source>
+        <translation>Take a long break after</translation>
+    </message>
+    <message>
+        <source>short breaks</source>
+        <translation>short breaks</translation>
+    </message>
+    <message>
+        <source>Play a sound when a break ends</source>
+        <translation>Play a sound when a break ends</translation>
+    </message>
+    <message>
+        <source>Show the countdown on the tray icon</source>
+        <translation>Show the countdown on the tray icon</translation>
+    </message>
+    <message>
+        <source>Show the progress as a pie on the tray icon</source>
+        <translation>Show the progress as a pie on the tray icon</translation>
+    </message>
+    <message>
+        <source>Start a Pomodoro when Mirelo starts</source>
+        <translation>Start a Pomodoro when Mirelo starts</translation>
+    </message>
+    <message>
+        <source>Launch Mirelo at login</source>
+        <translation>Launch Mirelo at login</translation>
+    </message>
+    <message>
+        <source>Offer options when a break is stopped</source>
+        <translation>Offer options when a break is stopped</translation>
+    </message>
+    <message>
+        <source>No cancellation during the break</source>
+        <translation>No cancellation during the break</translation>
+    </message>
+    <message>
+        <source>Restore defaults</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message>
+        <source>Break background</source>
+        <translation>Break background</translation>
+    </message>
+    <message>
+        <source>Desktop picture</source>
+        <translation>Desktop picture</translation>
+    </message>
+    <message>
+        <source>Photo of the day</source>
+        <translation>Photo of the day</translation>
+    </message>
+    <message>
+        <source>Blurred screen</source>
+        <translation>Blurred screen</translation>
+    </message>
+    <message>
+        <source>Quotes</source>
+        <translation>Quotes</translation>
+    </message>
+    <message>
+        <source>No quotes</source>
+        <translation>No quotes</translation>
+    </message>
+    <message>
+        <source>Quotes on design</source>
+        <translation>Quotes on design</translation>
+    </message>
+    <message>
+        <source>Built-in collection</source>
+        <translation>Built-in collection</translation>
+    </message>
+    <message>
+        <source>My own quotes</source>
+        <translation>My own quotes</translation>
+    </message>
+    <message>
+        <source>One quote per line</source>
+        <translation>One quote per line</translation>
+    </message>
+    <message>
+        <source>Break preview</source>
+        <translation>Break preview</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the Mirelo developers. Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Copyright © 2026 the Mirelo developers. Free software under the GNU GPL, version 3 or later.</translation>
+    </message>
+    <message>
+        <source>The Mirelo developers</source>
+        <translation>The Mirelo developers</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <translation>Acknowledgements</translation>
+    </message>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>Version %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <translation>Library</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>About Mirelo</source>
+        <translation>About Mirelo</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation>Home page</translation>
+    </message>
 </context>
 </TS>

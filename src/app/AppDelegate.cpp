@@ -1,7 +1,9 @@
 #include "AppDelegate.h"
 
+#include "ApplicationDBusAdaptor.h"
 #include "BuildConfig.h"
 #include "TimerDBusAdaptor.h"
+#include "about/AboutWindowController.h"
 #include "break/QtBreakWindows.h"
 #include "content/NewsService.h"
 #include "content/QuoteService.h"
@@ -17,6 +19,7 @@
 #include "linux/LogindSleepMonitor.h"
 #include "linux/PortalAppearance.h"
 #include "linux/XdgAutostartLoginItems.h"
+#include "preferences/PreferencesWindowController.h"
 #include "records/TaskService.h"
 #include "settings/DataFolder.h"
 #include "settings/Preferences.h"
@@ -29,6 +32,7 @@
 #include "timer/QtScheduler.h"
 #include "timer/ThreadPoolExecutor.h"
 #include "update/AppcastUpdater.h"
+#include "widgets/DesktopPalette.h"
 #include "x11/X11WindowHints.h"
 
 #include <QApplication>
@@ -51,8 +55,10 @@ AppDelegate::AppDelegate(QDBusConnection bus, QObject* parent) : QObject(parent)
 
 AppDelegate::~AppDelegate()
 {
-    // The tray, the adaptor and the overlay observe the controller: they go first.
+    // The tray, the adaptor, the windows and the overlay observe the controller: they go first.
     dbusObject.reset();
+    preferencesWindow.reset();
+    aboutWindow.reset();
     statusItem.reset();
     mrApp.reset();
     breakWindows.reset();
@@ -150,6 +156,11 @@ void AppDelegate::enterMainApp()
     deps.loginItems = loginItems.get();
     deps.defaultImage = [] { return QImage(QStringLiteral(":/images/default-image.jpg")); };
     deps.imageExecutor = imageExecutor.get();
+    QPointer<AppDelegate> owner(this);
+    deps.closeAuxiliaryWindows = [owner] {
+        if (owner)
+            owner->closeAuxiliaryWindows();
+    };
     mrApp = std::make_unique<MRApp>(deps);
     mrApp->isDarkMode.accept(darkMode);
 
@@ -161,11 +172,11 @@ void AppDelegate::enterMainApp()
         LOG_INFO(QStringLiteral("showStatistics"));
         track(MREvent::ShowStatistics);
     };
-    commands.showPreferences = [] {
-        LOG_INFO(QStringLiteral("showPreferences"));
-        track(MREvent::ShowPreferences);
-    };
     QPointer<AppDelegate> self(this);
+    commands.showPreferences = [self] {
+        if (self)
+            self->showPreferences();
+    };
     commands.checkForUpdates = [self] {
         track(MREvent::checkForUpdatesManualy);
         if (self && self->updater)
@@ -196,9 +207,9 @@ void AppDelegate::enterMainApp()
         if (!QDesktopServices::openUrl(url) && !QDesktopServices::openUrl(QUrl(QStringLiteral("https://mirelo.org"))))
             LOG_ERROR(QStringLiteral("Can't open app store url"));
     };
-    commands.showAbout = [] {
-        LOG_INFO(QStringLiteral("showAbout"));
-        track(MREvent::ShowAbout);
+    commands.showAbout = [self] {
+        if (self)
+            self->showAbout();
     };
     QPointer<AppDelegate> weak(this);
     commands.terminate = [weak] {
@@ -267,6 +278,11 @@ void AppDelegate::exportDBusInterface()
     }
     dbusObject = std::make_unique<QObject>();
     new TimerDBusAdaptor(dbusObject.get(), *mrApp, *timer, sessionBus);
+    QPointer<AppDelegate> weak(this);
+    new ApplicationDBusAdaptor(dbusObject.get(), *mrApp, *timer, [weak] {
+        if (weak)
+            weak->showPreferences();
+    });
     if (!sessionBus.registerObject(QLatin1String(TimerDBusAdaptor::objectPath), dbusObject.get()))
         LOG_ERROR(QStringLiteral("Can't export ") + QLatin1String(TimerDBusAdaptor::objectPath));
 }
@@ -287,7 +303,59 @@ void AppDelegate::appleInterfaceThemeChanged(bool dark)
                  (weak->darkMode ? QStringLiteral("true") : QStringLiteral("false")));
         if (weak->images)
             weak->images->setDarkAppearance(weak->darkMode);
+        weak->applyAppearanceToWindows();
     });
+}
+
+void AppDelegate::showPreferences()
+{
+    LOG_INFO(QStringLiteral("showPreferences"));
+    track(MREvent::ShowPreferences);
+    if (!preferencesWindow) {
+        PreferencesWindowController::Services services;
+        services.preferences = preferences;
+        services.loginItems = loginItems.get();
+        services.wallpaper.preferences = preferences;
+        services.wallpaper.scheduler = scheduler.get();
+        services.wallpaper.quotes = quotes.get();
+        services.wallpaper.wallpapers = wallpapers.get();
+        services.wallpaper.randomWallpaperURLHash = [this] { return wallpapers->randomWallpaperURLHash(); };
+        services.wallpaper.images = images.get();
+        services.wallpaper.screens = breakWindows.get();
+        preferencesWindow = std::make_unique<PreferencesWindowController>(
+            PreferencesWindowController::allTabs(), std::move(services));
+        applyAppearanceToWindows();
+    }
+    preferencesWindow->showWindow();
+}
+
+void AppDelegate::showAbout()
+{
+    LOG_INFO(QStringLiteral("showAbout"));
+    track(MREvent::ShowAbout);
+    if (!aboutWindow) {
+        aboutWindow = std::make_unique<AboutWindowController>();
+        applyAppearanceToWindows();
+    }
+    aboutWindow->showWindow();
+}
+
+void AppDelegate::closeAuxiliaryWindows()
+{
+    if (preferencesWindow && preferencesWindow->isVisible())
+        preferencesWindow->close();
+    if (aboutWindow && aboutWindow->isVisible())
+        aboutWindow->close();
+}
+
+void AppDelegate::applyAppearanceToWindows()
+{
+    const QPalette palette = DesktopPalette::forAppearance(darkMode);
+    for (QWidget* window :
+         {static_cast<QWidget*>(preferencesWindow.get()), static_cast<QWidget*>(aboutWindow.get())}) {
+        if (window)
+            window->setPalette(palette);
+    }
 }
 
 QString AppDelegate::appName()

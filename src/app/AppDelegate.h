@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class AboutWindowController;
 class AppcastUpdater;
 class CanberraEventSound;
 class FprintdBiometrics;
@@ -22,6 +23,7 @@ class QuoteService;
 class MRStatusItem;
 class MRTimer;
 class PortalAppearance;
+class PreferencesWindowController;
 class Preferences;
 class QtBreakWindows;
 class QtScheduler;
@@ -55,6 +57,10 @@ public:
 
     MRApp* app() const { return mrApp.get(); }
 
+    // The menu's Preferences… and About: one window each, created on first use.
+    void showPreferences();
+    void showAbout();
+
 private:
     void enterMainApp();
     void announceMissingTray();
@@ -62,6 +68,10 @@ private:
     void exportDBusInterface();
     void appleInterfaceThemeChanged(bool dark);
     void applicationWillTerminate();
+    // A break covers the screens: the settings windows would only sit behind it.
+    void closeAuxiliaryWindows();
+    // The settings windows follow the desktop's light or dark appearance.
+    void applyAppearanceToWindows();
 
     QDBusConnection sessionBus;
     Preferences* preferences = nullptr;
@@ -90,6 +100,8 @@ private:
     std::unique_ptr<MRApp> mrApp;
     std::unique_ptr<MRStatusItem> statusItem;
     std::unique_ptr<QObject> dbusObject;
+    std::unique_ptr<PreferencesWindowController> preferencesWindow;
+    std::unique_ptr<AboutWindowController> aboutWindow;
     bool hasCrashedInLastSession = false;
     bool darkMode = false;
 };

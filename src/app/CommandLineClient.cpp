@@ -1,5 +1,6 @@
 #include "CommandLineClient.h"
 
+#include "ApplicationDBusAdaptor.h"
 #include "BuildConfig.h"
 #include "TimerDBusAdaptor.h"
 
@@ -10,18 +11,21 @@
 namespace CommandLineClient {
 
 namespace {
-const QStringList subcommands{QStringLiteral("pomodoro"), QStringLiteral("short-break"), QStringLiteral("long-break"),
-                              QStringLiteral("stop"), QStringLiteral("status")};
+const QStringList subcommands{QStringLiteral("pomodoro"),   QStringLiteral("short-break"),
+                              QStringLiteral("long-break"), QStringLiteral("stop"),
+                              QStringLiteral("status"),     QStringLiteral("preferences")};
 
 QString usage()
 {
-    return QStringLiteral("Usage: mirelo [pomodoro | short-break | long-break | stop | status]\n"
-                          "Without a command, starts Mirelo in the tray.\n"
-                          "  pomodoro     start a Pomodoro\n"
-                          "  short-break  start a short break\n"
-                          "  long-break   start a long break\n"
-                          "  stop         stop the running timer\n"
-                          "  status       print \"<state> <mm:ss>\"\n");
+    return QStringLiteral(
+        "Usage: mirelo [pomodoro | short-break | long-break | stop | status | preferences]\n"
+        "Without a command, starts Mirelo in the tray.\n"
+        "  pomodoro     start a Pomodoro\n"
+        "  short-break  start a short break\n"
+        "  long-break   start a long break\n"
+        "  stop         stop the running timer\n"
+        "  status       print \"<state> <mm:ss>\"\n"
+        "  preferences  open the preferences window\n");
 }
 
 QVariant property(QDBusConnection& bus, const QString& name, QString* error)
@@ -85,6 +89,19 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
         }
         const int seconds = remaining.toInt();
         out << state.toString() << ' ' << QString::asprintf("%02d:%02d", seconds / 60, seconds % 60) << "\n";
+        return 0;
+    }
+
+    if (command == QLatin1String("preferences")) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QLatin1String(TimerDBusAdaptor::serviceName), QLatin1String(TimerDBusAdaptor::objectPath),
+            QLatin1String(ApplicationDBusAdaptor::interfaceName), QStringLiteral("ActivateAction"));
+        call << command << QVariantList() << QVariantMap();
+        const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            err << "mirelo: " << command << " failed: " << reply.errorMessage() << "\n";
+            return 1;
+        }
         return 0;
     }
 

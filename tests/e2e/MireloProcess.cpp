@@ -57,6 +57,23 @@ MireloWorld::MireloWorld(Options options)
             },
             5000);
     }
+    if (!displayName.isEmpty() && options.tray) {
+        trayHost = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), displayName);
+        trayHost->setProcessEnvironment(env);
+        trayHost->start(QStringLiteral("trayer"),
+                        {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
+                         QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("request"),
+                         QStringLiteral("--height"), QStringLiteral("24"), QStringLiteral("--SetDockType"),
+                         QStringLiteral("false")});
+        PrivateBus::waitFor(
+            [&] {
+                return runX11(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                          QStringLiteral("--class"), QStringLiteral("trayer")}) == 0;
+            },
+            5000);
+    }
     bus.startTemplate(QStringLiteral("notification_daemon"), QStringLiteral("org.freedesktop.Notifications"), false);
     if (options.systemBus)
         system = std::make_unique<PrivateBus>();
@@ -69,6 +86,10 @@ MireloWorld::~MireloWorld()
         if (!app->waitForFinished(5000))
             app->kill();
         app->waitForFinished(2000);
+    }
+    if (trayHost) {
+        trayHost->terminate();
+        trayHost->waitForFinished(3000);
     }
     if (xvfb) {
     if (windowManager) {
@@ -239,13 +260,13 @@ QRect geometryOf(const QString& xwininfo)
 }
 } // namespace
 
-QList<QRect> MireloWorld::visibleWindows() const
+QList<QRect> MireloWorld::visibleWindows(const QString& titlePattern) const
 {
     QString ids;
-    runX11(QStringLiteral("xdotool"),
-           {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-            QStringLiteral("^Mirelo$")},
-           &ids);
+    runX11(
+        QStringLiteral("xdotool"),
+        {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), titlePattern},
+        &ids);
     QList<QRect> windows;
     for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         QString info;
@@ -264,6 +285,23 @@ QRect MireloWorld::activeWindow() const
     QString info;
     runX11(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id.trimmed()}, &info);
     return geometryOf(info);
+}
+
+QPoint MireloWorld::trayIconCentre() const
+{
+    // The tray is as wide as its icons ask, at the top right: with one icon, its centre.
+    QString ids;
+    runX11(QStringLiteral("xdotool"),
+           {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--class"), QStringLiteral("trayer")},
+           &ids);
+    for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        QString info;
+        runX11(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id.trimmed()}, &info);
+        const QRect frame = geometryOf(info);
+        if (frame.width() > 1 && frame.height() > 1)
+            return frame.center();
+    }
+    return {};
 }
 
 bool MireloWorld::key(const QString& keysym) const

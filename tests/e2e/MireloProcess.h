@@ -22,6 +22,8 @@ public:
         bool windowManager = false;
         // A private system bus for fake system services (fprintd); none otherwise.
         bool systemBus = false;
+        // trayer, an XEmbed tray at the top right corner, so the tray icon and its menu show.
+        bool tray = false;
     };
 
     MireloWorld();
@@ -51,11 +53,14 @@ public:
     int notificationCount(const QString& title);
 
     // X11 helpers (xdotool, xwininfo) on this world's display.
-    // The viewable top-level windows of the program, by their geometry on the screen.
-    QList<QRect> visibleWindows() const;
+    // The viewable top-level windows of the program whose title matches the pattern (the
+    // break windows by default), by their geometry on the screen.
+    QList<QRect> visibleWindows(const QString& titlePattern = QStringLiteral("^Mirelo$")) const;
     QRect activeWindow() const;
     bool key(const QString& keysym) const;
     bool click(const QPoint& point) const;
+    // The centre of the tray icon (Options::tray), or a null point while none shows.
+    QPoint trayIconCentre() const;
     int runX11(const QString& program, const QStringList& args, QString* out = nullptr) const;
 
     PrivateBus bus;
@@ -66,6 +71,7 @@ private:
     QTemporaryDir home;
     std::unique_ptr<QProcess> xvfb;
     std::unique_ptr<QProcess> windowManager;
+    std::unique_ptr<QProcess> trayHost;
     QString displayName;
     std::unique_ptr<QProcess> app;
 };

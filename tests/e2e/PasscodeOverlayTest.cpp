@@ -111,7 +111,7 @@ protected:
         return n;
     }
 
-    MireloWorld world{MireloWorld::Options{false, true, true}};
+    MireloWorld world{MireloWorld::Options{.windowManager = true, .systemBus = true}};
     const QList<QPoint> dots = dotCentres();
     const QColor red{255, 69, 58};
 };

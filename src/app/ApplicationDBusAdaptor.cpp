@@ -1,0 +1,44 @@
+#include "ApplicationDBusAdaptor.h"
+
+#include "automation/MRASCommands.h"
+#include "diagnostics/Log.h"
+
+ApplicationDBusAdaptor::ApplicationDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer,
+                                               std::function<void()> showPreferences)
+    : QDBusAbstractAdaptor(exported), app(app), timer(timer), showPreferences(std::move(showPreferences))
+{}
+
+QStringList ApplicationDBusAdaptor::actions()
+{
+    return {QStringLiteral("pomodoro"), QStringLiteral("short-break"), QStringLiteral("long-break"),
+            QStringLiteral("stop"), QStringLiteral("preferences")};
+}
+
+void ApplicationDBusAdaptor::Activate(const QVariantMap&)
+{
+    // Mirelo has no main window: starting it again from a launcher means "let me set it up".
+    showPreferences();
+}
+
+void ApplicationDBusAdaptor::Open(const QStringList&, const QVariantMap&)
+{
+    showPreferences();
+}
+
+void ApplicationDBusAdaptor::ActivateAction(const QString& actionName, const QVariantList&,
+                                            const QVariantMap&)
+{
+    LOG_INFO(QStringLiteral("ActivateAction: ") + actionName);
+    if (actionName == QLatin1String("preferences"))
+        showPreferences();
+    else if (actionName == QLatin1String("pomodoro"))
+        MRPomodoroCommand(app, timer).performDefaultImplementation();
+    else if (actionName == QLatin1String("short-break"))
+        MRShortBreakCommand(app, timer).performDefaultImplementation();
+    else if (actionName == QLatin1String("long-break"))
+        MRLongBreakCommand(app, timer).performDefaultImplementation();
+    else if (actionName == QLatin1String("stop"))
+        MRStopTimerCommand(app, timer).performDefaultImplementation();
+    else
+        LOG_WARNING(QStringLiteral("No such action: ") + actionName);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDBusAbstractAdaptor>
+#include <QStringList>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include <functional>
+
+class MRApp;
+class MRTimer;
+
+// org.freedesktop.Application on /org/mirelo/Mirelo: launchers activate Mirelo (which opens
+// the preferences) and run the desktop file's actions over D-Bus.
+class ApplicationDBusAdaptor : public QDBusAbstractAdaptor
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
+
+public:
+    static constexpr const char* interfaceName = "org.freedesktop.Application";
+
+    ApplicationDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer,
+                           std::function<void()> showPreferences);
+
+    // The desktop file's action names.
+    static QStringList actions();
+
+public Q_SLOTS:
+    void Activate(const QVariantMap& platformData);
+    void Open(const QStringList& uris, const QVariantMap& platformData);
+    void ActivateAction(const QString& actionName, const QVariantList& parameter,
+                        const QVariantMap& platformData);
+
+private:
+    MRApp& app;
+    MRTimer& timer;
+    std::function<void()> showPreferences;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+// Base of the preferences panes: reports contentView when built and the pane's page view
+// the first time it is shown.
+class MRPreferViewController : public QWidget
+{
+    Q_OBJECT
+public:
+    MRPreferViewController(const QString& className, QWidget* parent = nullptr);
+
+    QString className() const { return name; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    virtual void viewDidAppear();
+
+private:
+    QString name;
+    bool appeared = false;
+};

@@ -1,0 +1,221 @@
+#include "preferences/PreferencesGeneralViewController.h"
+
+#include "diagnostics/Log.h"
+#include "preferences/PreferenceScrollView.h"
+#include "preferences/PreferenceSpinBox.h"
+#include "preferences/PreferencesWhiteBgView.h"
+#include "settings/Preferences.h"
+#include "widgets/Localizable.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+QLabel* rowLabel(const char* key, QWidget* parent)
+{
+    auto* label = new QLabel(Localizable::text(key), parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+} // namespace
+
+PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& preferences,
+                                                                   LoginItems& loginItems, QWidget* parent)
+    : MRPreferViewController(QStringLiteral("PreferencesGeneralViewController"), parent),
+      preferences(preferences), model(preferences, loginItems)
+{
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 20);
+    outer->setSpacing(12);
+    auto* scrollView = new PreferenceScrollView(this);
+    auto* content = new QWidget(scrollView);
+    auto* root = new QVBoxLayout(content);
+    root->setContentsMargins(20, 20, 20, 0);
+    root->setSpacing(16);
+
+    // Widgets are made in reading order, each with its final parent: that is the Tab order.
+    timerBgView = new PreferencesWhiteBgView(content);
+    auto* grid = new QGridLayout(timerBgView);
+    grid->setContentsMargins(16, 14, 16, 14);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(10);
+    grid->setColumnStretch(1, 1);
+    struct Row
+    {
+        const char* title;
+        const QString& key;
+    };
+    const Row rows[] = {{"Pomodoro", DurationKey::pomodoro},
+                        {"Short break", DurationKey::shortBreak},
+                        {"Long break", DurationKey::longBreak}};
+    LengthRow made[3];
+    for (int i = 0; i < 3; ++i) {
+        QLabel* title = rowLabel(rows[i].title, timerBgView);
+        grid->addWidget(title, i, 0);
+        made[i] = makeLengthRow(rows[i].key);
+        title->setBuddy(made[i].slider);
+        grid->addWidget(made[i].slider, i, 1);
+        grid->addWidget(made[i].stepper, i, 2);
+        grid->addWidget(made[i].mins, i, 3);
+    }
+    pomodoroSlider = made[0].slider;
+    pomodoroMins = made[0].mins;
+    pomodoroStepper = made[0].stepper;
+    pomodoroValueTextField = pomodoroStepper->field();
+    shortBreakSlider = made[1].slider;
+    shortBreakMins = made[1].mins;
+    shortBreakStepper = made[1].stepper;
+    shortBreakValueTextField = shortBreakStepper->field();
+    longBreakSlider = made[2].slider;
+    longBreakMins = made[2].mins;
+    longBreakStepper = made[2].stepper;
+    longBreakValueTextField = longBreakStepper->field();
+
+    autoLongBreakPrefix = rowLabel("Take a long break after", timerBgView);
+    autoLongBreakStepper = new PreferenceSpinBox(timerBgView);
+    autoLongBreakStepper->setRange(0, PreferencesGeneralViewModel::countMaximum);
+    autoLongBreakStepper->setAccessibleName(Localizable::text("Take a long break after"));
+    autoLongBreakValueTextField = autoLongBreakStepper->field();
+    autoLongBreakPrefix->setBuddy(autoLongBreakStepper);
+    autoLongBreakPostfix = rowLabel("short breaks", timerBgView);
+    grid->addWidget(autoLongBreakPrefix, 3, 0, 1, 2);
+    grid->addWidget(autoLongBreakStepper, 3, 2);
+    grid->addWidget(autoLongBreakPostfix, 3, 3);
+    root->addWidget(timerBgView);
+
+    auto* switches = new PreferencesWhiteBgView(content);
+    switches->enableHoverState = false;
+    auto* column = new QVBoxLayout(switches);
+    column->setContentsMargins(16, 14, 16, 14);
+    column->setSpacing(8);
+    soundEffectButton = makeCheckBox("Play a sound when a break ends", PreferKey::SoundEffect, switches);
+    countdownButton =
+        makeCheckBox("Show the countdown on the tray icon", PreferKey::CountDownOnMenubarEnabled, switches);
+    countDownPieButton =
+        new QCheckBox(Localizable::text("Show the progress as a pie on the tray icon"), switches);
+    autoStartPomodoroButton =
+        makeCheckBox("Start a Pomodoro when Mirelo starts", PreferKey::AutoStartPomodoroEnabled, switches);
+    autoLaunchButton = new QCheckBox(Localizable::text("Launch Mirelo at login"), switches);
+    stopBreakOptionsButton =
+        new QCheckBox(Localizable::text("Offer options when a break is stopped"), switches);
+    noCancellationOption = new QCheckBox(Localizable::text("No cancellation during the break"), switches);
+    for (QCheckBox* box : {soundEffectButton, countdownButton, countDownPieButton, autoStartPomodoroButton,
+                           autoLaunchButton, stopBreakOptionsButton, noCancellationOption})
+        column->addWidget(box);
+    root->addWidget(switches);
+    root->addStretch(1);
+    scrollView->setWidget(content);
+    outer->addWidget(scrollView, 1);
+
+    restoreDefaultsButton = new QPushButton(Localizable::text("Restore defaults"), this);
+    restoreDefaultsButton->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(20, 0, 20, 0);
+    buttons->addStretch(1);
+    buttons->addWidget(restoreDefaultsButton);
+    outer->addLayout(buttons);
+    connect(restoreDefaultsButton, &QPushButton::clicked, this, [this] { onRestoreDefaultClicked(); });
+
+    disposeBag += preferences.observe(keyText(PreferKey::LaunchAtLogin), [this](const QJsonValue&) {
+        autoLaunchButton->setChecked(this->preferences.boolValue(PreferKey::LaunchAtLogin));
+    });
+    connect(autoLaunchButton, &QCheckBox::clicked, this, [this](bool on) {
+        // A refused change leaves the box showing what is stored, not the click.
+        if (!model.changeLaunchAtLogin(on))
+            autoLaunchButton->setChecked(this->preferences.boolValue(PreferKey::LaunchAtLogin));
+    });
+
+    auto showBreakOptions = [this](const QJsonValue&) {
+        const bool noCancellation = this->preferences.boolValue(PreferKey::noCancellationDuringTheBreak);
+        stopBreakOptionsButton->setChecked(this->preferences.boolValue(PreferKey::showBreakOptions));
+        noCancellationOption->setChecked(noCancellation);
+        stopBreakOptionsButton->setEnabled(!noCancellation);
+        LOG_DEBUG(QStringLiteral("self.stopBreakOptionsButton.isEnabled: ") +
+                  (stopBreakOptionsButton->isEnabled() ? QStringLiteral("true") : QStringLiteral("false")));
+    };
+    disposeBag += preferences.observe(keyText(PreferKey::showBreakOptions), showBreakOptions);
+    disposeBag += preferences.observe(keyText(PreferKey::noCancellationDuringTheBreak), showBreakOptions);
+    connect(stopBreakOptionsButton, &QCheckBox::clicked, this,
+            [this](bool on) { model.showBreakOptionsClicked(on); });
+    connect(noCancellationOption, &QCheckBox::clicked, this,
+            [this](bool on) { model.noCancellationClicked(on); });
+
+    disposeBag +=
+        preferences.observe(keyText(PreferKey::CountDownPieOnMenuBarEnabled), [this](const QJsonValue&) {
+            countDownPieButton->setChecked(
+                this->preferences.boolValue(PreferKey::CountDownPieOnMenuBarEnabled));
+        });
+    connect(countDownPieButton, &QCheckBox::clicked, this,
+            [this](bool on) { model.countDownPieClicked(on); });
+
+    disposeBag += preferences.observe(DurationKey::countToLongBreak, [this](const QJsonValue&) {
+        autoLongBreakStepper->display(this->preferences.intValue(DurationKey::countToLongBreak));
+    });
+    connect(autoLongBreakStepper, &PreferenceSpinBox::stepped, this,
+            [this](int count) { model.countStepperChanged(count); });
+    connect(autoLongBreakStepper, &PreferenceSpinBox::typed, this,
+            [this](const QString& text) { model.countTyped(text); });
+}
+
+PreferencesGeneralViewController::~PreferencesGeneralViewController() = default;
+
+PreferencesGeneralViewController::LengthRow
+PreferencesGeneralViewController::makeLengthRow(const QString& key)
+{
+    LengthRow row;
+    row.slider = new QSlider(Qt::Horizontal, timerBgView);
+    row.slider->setRange(0, PreferencesGeneralViewModel::sliderMaximum);
+    row.slider->setPageStep(5);
+    row.slider->setMinimumWidth(200);
+    row.stepper = new PreferenceSpinBox(timerBgView);
+    row.stepper->setRange(0, PreferencesGeneralViewModel::stepperMaximum);
+    row.stepper->setMinimumWidth(row.stepper->fontMetrics().horizontalAdvance(QStringLiteral("86400")) + 48);
+    row.mins = new QLabel(Localizable::text("pref-mins"), timerBgView);
+
+    disposeBag += preferences.observe(key, [this, key, row](const QJsonValue&) {
+        const int minutes = PreferencesGeneralViewModel::minutes(preferences.intValue(key));
+        {
+            // Showing the stored value is not a move of the slider.
+            const QSignalBlocker blocker(row.slider);
+            row.slider->setValue(std::clamp(minutes, 0, PreferencesGeneralViewModel::sliderMaximum));
+        }
+        row.stepper->display(minutes);
+        row.mins->setText(Localizable::text("pref-mins"));
+    });
+    connect(row.slider, &QSlider::valueChanged, this,
+            [this, key](int minutes) { model.sliderMoved(key, minutes); });
+    connect(row.stepper, &PreferenceSpinBox::stepped, this,
+            [this, key](int minutes) { model.stepperChanged(key, minutes); });
+    connect(row.stepper, &PreferenceSpinBox::typed, this,
+            [this, key](const QString& text) { model.valueTyped(key, text); });
+    return row;
+}
+
+QCheckBox* PreferencesGeneralViewController::makeCheckBox(const char* title, PreferKey key, QWidget* parent)
+{
+    auto* box = new QCheckBox(Localizable::text(title), parent);
+    disposeBag += preferences.observe(
+        keyText(key), [this, box, key](const QJsonValue&) { box->setChecked(preferences.boolValue(key)); });
+    connect(box, &QCheckBox::clicked, this, [this, key](bool on) { model.checkBoxClicked(key, on); });
+    return box;
+}
+
+void PreferencesGeneralViewController::viewDidAppear()
+{
+    MRPreferViewController::viewDidAppear();
+    if (QWidget* focused = focusWidget(); focused && isAncestorOf(focused))
+        focused->clearFocus();
+}
+
+void PreferencesGeneralViewController::onRestoreDefaultClicked()
+{
+    model.restoreDefaults();
+}

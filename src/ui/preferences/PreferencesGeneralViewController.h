@@ -1,0 +1,72 @@
+#pragma once
+
+#include "preferences/MRPreferViewController.h"
+#include "preferences/PreferencesGeneralViewModel.h"
+#include "reactive/DisposeBag.h"
+
+class LoginItems;
+class Preferences;
+class PreferenceSpinBox;
+class PreferencesWhiteBgView;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+
+// The General pane: the three lengths, the long-break count, the switches and "Restore
+// defaults". Every control writes the store at once and shows it through an observation, so
+// a change made elsewhere shows here immediately.
+class PreferencesGeneralViewController : public MRPreferViewController
+{
+    Q_OBJECT
+public:
+    PreferencesGeneralViewController(Preferences& preferences, LoginItems& loginItems,
+                                     QWidget* parent = nullptr);
+    ~PreferencesGeneralViewController() override;
+
+    PreferencesWhiteBgView* timerBgView = nullptr;
+    QSlider* pomodoroSlider = nullptr;
+    QLabel* pomodoroMins = nullptr;
+    QLineEdit* pomodoroValueTextField = nullptr;
+    PreferenceSpinBox* pomodoroStepper = nullptr;
+    QSlider* shortBreakSlider = nullptr;
+    QLabel* shortBreakMins = nullptr;
+    QLineEdit* shortBreakValueTextField = nullptr;
+    PreferenceSpinBox* shortBreakStepper = nullptr;
+    QSlider* longBreakSlider = nullptr;
+    QLabel* longBreakMins = nullptr;
+    QLineEdit* longBreakValueTextField = nullptr;
+    PreferenceSpinBox* longBreakStepper = nullptr;
+    QLabel* autoLongBreakPrefix = nullptr;
+    QLabel* autoLongBreakPostfix = nullptr;
+    PreferenceSpinBox* autoLongBreakStepper = nullptr;
+    QLineEdit* autoLongBreakValueTextField = nullptr;
+    QPushButton* restoreDefaultsButton = nullptr;
+    QCheckBox* soundEffectButton = nullptr;
+    QCheckBox* countdownButton = nullptr;
+    // One box shows and writes the pie switch.
+    QCheckBox* countDownPieButton = nullptr;
+    QCheckBox* autoStartPomodoroButton = nullptr;
+    QCheckBox* autoLaunchButton = nullptr;
+    QCheckBox* stopBreakOptionsButton = nullptr;
+    QCheckBox* noCancellationOption = nullptr;
+
+protected:
+    void viewDidAppear() override;
+
+private:
+    struct LengthRow
+    {
+        QSlider* slider;
+        QLabel* mins;
+        PreferenceSpinBox* stepper;
+    };
+    LengthRow makeLengthRow(const QString& key);
+    QCheckBox* makeCheckBox(const char* title, PreferKey key, QWidget* parent);
+    void onRestoreDefaultClicked();
+
+    Preferences& preferences;
+    PreferencesGeneralViewModel model;
+    DisposeBag disposeBag;
+};

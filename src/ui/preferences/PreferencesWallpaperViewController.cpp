@@ -1,0 +1,188 @@
+#include "preferences/PreferencesWallpaperViewController.h"
+
+#include "diagnostics/Log.h"
+#include "diagnostics/UsageTracker.h"
+#include "preferences/WallpaperPreviewView.h"
+#include "widgets/LoadingIndicator.h"
+#include "widgets/Localizable.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+QLabel* heading(const char* key, QWidget* parent)
+{
+    auto* label = new QLabel(Localizable::text(key), parent);
+    label->setTextFormat(Qt::PlainText);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+} // namespace
+
+PreferencesWallpaperViewController::PreferencesWallpaperViewController(
+    PreferencesWallpaperViewModel::Dependencies dependencies, QWidget* parent)
+    : MRPreferViewController(QStringLiteral("PreferencesWallpaperViewController"), parent),
+      model(std::move(dependencies))
+{
+    auto* root = new QGridLayout(this);
+    root->setContentsMargins(20, 20, 20, 20);
+    root->setHorizontalSpacing(20);
+    root->setVerticalSpacing(8);
+
+    // Background: the three sources beside the preview.
+    root->addWidget(heading("Break background", this), 0, 0, 1, 2);
+    auto* sources = new QVBoxLayout;
+    desktopButton = new QRadioButton(Localizable::text("Desktop picture"), this);
+    unsplashButton = new QRadioButton(Localizable::text("Photo of the day"), this);
+    screenshotButton = new QRadioButton(Localizable::text("Blurred screen"), this);
+    backgroundGroup = new QButtonGroup(this);
+    for (QRadioButton* button : {desktopButton, unsplashButton, screenshotButton}) {
+        backgroundGroup->addButton(button);
+        sources->addWidget(button);
+    }
+    sources->addStretch(1);
+    root->addLayout(sources, 1, 0);
+    imageView = new WallpaperPreviewView(this);
+    loadingIndicator = imageView->loadingIndicator;
+    titleLabel = imageView->titleLabel;
+    timeLabel = imageView->timeLabel;
+    root->addWidget(imageView, 1, 1);
+
+    switch (model.option.value()) {
+    case WallpaperOption::desktop:
+        desktopButton->setChecked(true);
+        break;
+    case WallpaperOption::unsplash:
+        unsplashButton->setChecked(true);
+        break;
+    case WallpaperOption::screen:
+        screenshotButton->setChecked(true);
+        break;
+    case WallpaperOption::custom:
+        // No button stands for it: the group must allow none to be on.
+        break;
+    }
+    connect(backgroundGroup, &QButtonGroup::buttonClicked, this,
+            [this](QAbstractButton* button) { wallpaperOptionAction(button); });
+    loadingIndicator->startAnimation();
+    disposeBag += model.wallpaperImage.subscribe(
+        [this](const std::optional<QImage>& image) { imageView->setImage(image); });
+
+    // Quotes.
+    root->addWidget(heading("Quotes", this), 2, 0, 1, 2);
+    auto* kinds = new QVBoxLayout;
+    quotesNoneButton = new QRadioButton(Localizable::text("No quotes"), this);
+    quotesDesignButton = new QRadioButton(Localizable::text("Quotes on design"), this);
+    quotesVelmoroButton = new QRadioButton(Localizable::text("Built-in collection"), this);
+    quotesVelmoroDivider = new QFrame(this);
+    quotesVelmoroDivider->setFrameShape(QFrame::HLine);
+    quotesVelmoroDivider->setFrameShadow(QFrame::Sunken);
+    quotesCustomButton = new QRadioButton(Localizable::text("My own quotes"), this);
+    quotesGroup = new QButtonGroup(this);
+    for (QRadioButton* button : {quotesNoneButton, quotesDesignButton, quotesVelmoroButton})
+        quotesGroup->addButton(button);
+    quotesGroup->addButton(quotesCustomButton);
+    kinds->addWidget(quotesNoneButton);
+    kinds->addWidget(quotesDesignButton);
+    kinds->addWidget(quotesVelmoroButton);
+    kinds->addWidget(quotesVelmoroDivider);
+    kinds->addWidget(quotesCustomButton);
+    kinds->addStretch(1);
+    root->addLayout(kinds, 3, 0);
+    quotesCustomTextView = new QPlainTextEdit(this);
+    quotesCustomTextView->setTabChangesFocus(true);
+    quotesCustomTextView->setPlaceholderText(Localizable::text("One quote per line"));
+    quotesCustomTextView->setAccessibleName(Localizable::text("My own quotes"));
+    quotesCustomTextView->setMinimumHeight(120);
+    root->addWidget(quotesCustomTextView, 3, 1);
+    root->setColumnStretch(1, 1);
+    root->setRowStretch(3, 1);
+
+    switch (model.quotesType()) {
+    case PreferQuotesType::disabled:
+        quotesNoneButton->setChecked(true);
+        break;
+    case PreferQuotesType::quotesDesign:
+        quotesDesignButton->setChecked(true);
+        break;
+    case PreferQuotesType::velmoro:
+        quotesVelmoroButton->setChecked(true);
+        break;
+    case PreferQuotesType::custom:
+        quotesCustomButton->setChecked(true);
+        break;
+    }
+    connect(quotesGroup, &QButtonGroup::buttonClicked, this,
+            [this](QAbstractButton* button) { quotesRadioButtonSelected(button); });
+    connect(quotesCustomTextView, &QPlainTextEdit::textChanged, this, [this] {
+        if (!refreshing)
+            model.customQuotesEdited(quotesCustomTextView->toPlainText());
+    });
+    refreshCustomQuotes();
+}
+
+PreferencesWallpaperViewController::~PreferencesWallpaperViewController() = default;
+
+void PreferencesWallpaperViewController::wallpaperOptionAction(QAbstractButton* sender)
+{
+    WallpaperOption choice;
+    if (sender == desktopButton)
+        choice = WallpaperOption::desktop;
+    else if (sender == unsplashButton)
+        choice = WallpaperOption::unsplash;
+    else if (sender == screenshotButton)
+        choice = WallpaperOption::screen;
+    else {
+        LOG_ERROR(QStringLiteral("Unknown option!"));
+        return;
+    }
+    model.chooseWallpaper(choice);
+}
+
+void PreferencesWallpaperViewController::quotesRadioButtonSelected(QAbstractButton* sender)
+{
+    PreferQuotesType type;
+    if (sender == quotesNoneButton)
+        type = PreferQuotesType::disabled;
+    else if (sender == quotesDesignButton)
+        type = PreferQuotesType::quotesDesign;
+    else if (sender == quotesVelmoroButton)
+        type = PreferQuotesType::velmoro;
+    else if (sender == quotesCustomButton)
+        type = PreferQuotesType::custom;
+    else {
+        LOG_ERROR(QStringLiteral("Unknown type!"));
+        track(MREvent::quotesOptionUpdate, {{QStringLiteral("option"), QStringLiteral("unknown")}});
+        return;
+    }
+    model.chooseQuotesType(type);
+    refreshCustomQuotes();
+}
+
+void PreferencesWallpaperViewController::viewDidAppear()
+{
+    MRPreferViewController::viewDidAppear();
+    // Custom quotes chosen: the box is what the user came to edit.
+    if (model.customQuotesEditable())
+        quotesCustomTextView->setFocus(Qt::OtherFocusReason);
+}
+
+void PreferencesWallpaperViewController::refreshCustomQuotes()
+{
+    refreshing = true;
+    quotesCustomTextView->setPlainText(model.customQuotesString());
+    refreshing = false;
+    const bool editable = model.customQuotesEditable();
+    quotesCustomTextView->setReadOnly(!editable);
+    quotesCustomTextView->setTextInteractionFlags(
+        editable ? Qt::TextEditorInteraction : Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    if (editable && window()->isVisible())
+        quotesCustomTextView->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "preferences/PreferencesWallpaperViewModel.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class LoginItems;
+class MRPreferViewController;
+class Preferences;
+class QTabBar;
+class QVBoxLayout;
+
+enum class PreferTab
+{
+    general = 0,
+    wallpaper = 1,
+    advanced = 2,
+    about = 3
+};
+
+// The preferences window: a bar of tabs over the current pane. Each visit of a tab builds its
+// pane anew. Only General can be resized; the others fit their pane. One window per process,
+// kept hidden between showings.
+class PreferencesWindowController : public QWidget
+{
+    Q_OBJECT
+public:
+    struct Services
+    {
+        Preferences* preferences = nullptr;
+        LoginItems* loginItems = nullptr;
+        PreferencesWallpaperViewModel::Dependencies wallpaper;
+    };
+
+    static const std::vector<PreferTab>& allTabs();
+    static QString title(PreferTab tab);
+    static QIcon icon(PreferTab tab);
+
+    // tabs must not be empty.
+    PreferencesWindowController(std::vector<PreferTab> tabs, Services services, QWidget* parent = nullptr);
+    ~PreferencesWindowController() override;
+
+    // A tab of the bar was chosen: its tag is the tab's raw value.
+    void changeTab(int tag);
+    void changeTab(int index, bool animate);
+
+    // Shows the window in front, centred on the screen under the pointer.
+    void showWindow();
+
+    QTabBar* toolbar() const { return tabBar; }
+    MRPreferViewController* contentViewController() const { return content; }
+    int currentTab() const { return current; }
+    const std::vector<PreferTab>& tabs() const { return tabList; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    MRPreferViewController* makeContent(PreferTab tab);
+    void applyWindowStyle(PreferTab tab);
+
+    std::vector<PreferTab> tabList;
+    Services services;
+    QTabBar* tabBar = nullptr;
+    QVBoxLayout* contentLayout = nullptr;
+    MRPreferViewController* content = nullptr;
+    // The pane, or the scroll view around it.
+    QWidget* holder = nullptr;
+    int current = -1;
+};

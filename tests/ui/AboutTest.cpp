@@ -1,0 +1,76 @@
+#include "LogCapture.h"
+#include "RecordingUsageTracker.h"
+#include "TestEnvironment.h"
+#include "about/AboutViewController.h"
+#include "about/AcknowledgementsViewController.h"
+#include "diagnostics/Log.h"
+#include "preferences/PreferenceScrollView.h"
+#include "widgets/DesktopPalette.h"
+
+#include <QApplication>
+#include <QWheelEvent>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+class AboutTest : public TestEnvironment
+{};
+
+TEST_F(AboutTest, ShowsTheBuildOpensItsLinksAndListsEveryLibraryWithItsLicence)
+{
+    auto tracker = RecordingUsageTracker::install();
+    QList<QUrl> opened;
+    AboutViewController about(nullptr, [&](const QUrl& url) {
+        opened << url;
+        return true;
+    });
+    const Log::BuildInfo build = Log::buildInfo();
+    EXPECT_TRUE(
+        about.versionLabel->text().contains(build.shortVersion + QStringLiteral(" (") + build.buildNumber));
+
+    Q_EMIT about.authorLink->linkActivated(AboutViewController::authorUrl.toString());
+    Q_EMIT about.homepageLink->linkActivated(AboutViewController::homepageUrl.toString());
+    EXPECT_EQ(opened, (QList<QUrl>{AboutViewController::authorUrl, AboutViewController::homepageUrl}));
+    EXPECT_TRUE(tracker->names().contains(QStringLiteral("clickAuthorLink")));
+    EXPECT_TRUE(tracker->names().contains(QStringLiteral("clickHomepageLink")));
+
+    about.acknowledgementsButton->click();
+    ASSERT_NE(about.acknowledgements(), nullptr);
+    QTreeWidget* list = about.acknowledgements()->list;
+    ASSERT_GE(list->topLevelItemCount(), 6);
+    QStringList names;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        names << list->topLevelItem(i)->text(0);
+        EXPECT_FALSE(list->topLevelItem(i)->text(1).isEmpty()) << names.last().toStdString();
+    }
+    for (const char* linked : {"Qt", "SQLite", "SQLiteCpp", "spdlog", "QuaZip", "libcanberra"})
+        EXPECT_TRUE(names.contains(QLatin1String(linked))) << linked;
+    EXPECT_TRUE(AcknowledgementsViewController::libraries("{\"not\": \"a list\"}").isEmpty());
+}
+
+TEST_F(AboutTest, DarkDesktopsGetADarkPaletteAndSidewaysScrollsReachTheParent)
+{
+    const bool desktopIsDark = DesktopPalette::isDark(QApplication::palette());
+    EXPECT_EQ(DesktopPalette::forAppearance(desktopIsDark), QApplication::palette());
+    const QPalette other = DesktopPalette::forAppearance(!desktopIsDark);
+    EXPECT_EQ(DesktopPalette::isDark(other), !desktopIsDark);
+    EXPECT_NE(other.color(QPalette::Base), other.color(QPalette::Window));
+
+    struct Counting : QWidget
+    {
+        int wheels = 0;
+        void wheelEvent(QWheelEvent*) override { ++wheels; }
+    } parent;
+    auto* view = new PreferenceScrollView(&parent);
+    view->setWidget(new QWidget);
+    auto wheel = [&](QPoint delta) {
+        QWheelEvent event(QPointF(5, 5), QPointF(5, 5), {}, delta, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(view->viewport(), &event);
+    };
+    wheel(QPoint(0, -120));
+    EXPECT_EQ(parent.wheels, 0);
+    wheel(QPoint(-120, 0));
+    EXPECT_EQ(parent.wheels, 1);
+}

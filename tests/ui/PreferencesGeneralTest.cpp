@@ -1,0 +1,164 @@
+#include "PreferencesFixture.h"
+#include "preferences/PreferenceSpinBox.h"
+#include "preferences/PreferencesGeneralViewController.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabBar>
+#include <QTest>
+#include <QWidget>
+
+class PreferencesGeneralTest : public PreferencesFixture
+{
+protected:
+    PreferencesGeneralViewController& general()
+    {
+        if (!window)
+            open();
+        return pane<PreferencesGeneralViewController>();
+    }
+    // Replaces the field's text as a user would and ends the editing with Return.
+    static void type(PreferenceSpinBox* stepper, const QString& text)
+    {
+        stepper->field()->selectAll();
+        QTest::keyClicks(stepper, text);
+        QTest::keyClick(stepper, Qt::Key_Return);
+    }
+};
+
+TEST_F(PreferencesGeneralTest, LengthRowsShowMinutesAndStoreSeconds)
+{
+    prefs->setValue(DurationKey::shortBreak, 330);
+    auto& pane = general();
+    EXPECT_EQ(pane.shortBreakSlider->value(), 5);
+    EXPECT_EQ(pane.shortBreakValueTextField->text(), QStringLiteral("5"));
+    EXPECT_EQ(pane.shortBreakStepper->value(), 5);
+    EXPECT_EQ(pane.pomodoroMins->text(), QStringLiteral("minutes"));
+
+    pane.pomodoroSlider->setValue(50);
+    EXPECT_EQ(prefs->intValue(DurationKey::pomodoro), 3000);
+    EXPECT_EQ(pane.pomodoroValueTextField->text(), QStringLiteral("50"));
+    EXPECT_EQ(pane.pomodoroStepper->value(), 50);
+
+    pane.pomodoroStepper->stepBy(1);
+    EXPECT_EQ(prefs->intValue(DurationKey::pomodoro), 3060);
+    EXPECT_TRUE(reported(QStringLiteral("stepperAction"), QStringLiteral("key"), DurationKey::pomodoro));
+
+    // Typed lengths go past the slider's end, but never past the stepper's.
+    type(pane.longBreakStepper, QStringLiteral("200"));
+    EXPECT_EQ(prefs->intValue(DurationKey::longBreak), 12000);
+    EXPECT_EQ(pane.longBreakValueTextField->text(), QStringLiteral("200"));
+    EXPECT_EQ(pane.longBreakSlider->value(), 120);
+    EXPECT_TRUE(
+        reported(QStringLiteral("valueTextFieldAction"), QStringLiteral("key"), DurationKey::longBreak));
+    type(pane.longBreakStepper, QStringLiteral("99999999"));
+    EXPECT_EQ(prefs->intValue(DurationKey::longBreak), 86400 * 60);
+    type(pane.longBreakStepper, QStringLiteral("abc"));
+    EXPECT_EQ(prefs->intValue(DurationKey::longBreak), 0);
+    EXPECT_EQ(pane.longBreakValueTextField->text(), QStringLiteral("0"));
+
+    // The count: the stepper stops at 10, the field takes any number.
+    pane.autoLongBreakStepper->display(10);
+    pane.autoLongBreakStepper->stepBy(1);
+    EXPECT_EQ(prefs->intValue(DurationKey::countToLongBreak), 10);
+    type(pane.autoLongBreakStepper, QStringLiteral("25"));
+    EXPECT_EQ(prefs->intValue(DurationKey::countToLongBreak), 25);
+    EXPECT_EQ(pane.autoLongBreakValueTextField->text(), QStringLiteral("25"));
+
+    pane.restoreDefaultsButton->click();
+    EXPECT_EQ(prefs->intValue(DurationKey::pomodoro), 1500);
+    EXPECT_EQ(pane.pomodoroValueTextField->text(), QStringLiteral("25"));
+    EXPECT_EQ(pane.longBreakSlider->value(), 15);
+}
+
+TEST_F(PreferencesGeneralTest, SwitchesShowWritesMadeElsewhereAtOnce)
+{
+    auto& pane = general();
+    // Tab walks the controls top to bottom.
+    const QList<QWidget*> order{pane.pomodoroSlider,   pane.pomodoroStepper,      pane.shortBreakSlider,
+                                pane.longBreakStepper, pane.autoLongBreakStepper, pane.soundEffectButton,
+                                pane.autoLaunchButton, pane.noCancellationOption, pane.restoreDefaultsButton};
+    QList<QWidget*> chain;
+    for (QWidget* w = window->toolbar()->nextInFocusChain(); w != window->toolbar();
+         w = w->nextInFocusChain())
+        chain << w;
+    for (int i = 0; i < order.size(); ++i) {
+        EXPECT_GE(chain.indexOf(order[i]), 0) << i;
+        if (i > 0)
+            EXPECT_LT(chain.indexOf(order[i - 1]), chain.indexOf(order[i])) << i;
+    }
+
+    EXPECT_TRUE(pane.countdownButton->isChecked());
+    // What a D-Bus command or another pane writes shows without reopening the window.
+    prefs->setValue(PreferKey::CountDownOnMenubarEnabled, false);
+    EXPECT_FALSE(pane.countdownButton->isChecked());
+
+    pane.soundEffectButton->click();
+    EXPECT_FALSE(prefs->boolValue(PreferKey::SoundEffect));
+    EXPECT_TRUE(
+        reported(QStringLiteral("prefCheckBoxTapped"), QStringLiteral("key"), QStringLiteral("SoundEffect")));
+
+    // No cancellation greys the options box out but keeps showing its value.
+    ASSERT_TRUE(pane.stopBreakOptionsButton->isChecked());
+    pane.noCancellationOption->click();
+    EXPECT_TRUE(prefs->boolValue(PreferKey::noCancellationDuringTheBreak));
+    EXPECT_FALSE(pane.stopBreakOptionsButton->isEnabled());
+    EXPECT_TRUE(pane.stopBreakOptionsButton->isChecked());
+
+    // One box for the pie: it writes the switch and follows it.
+    ASSERT_TRUE(pane.countDownPieButton->isChecked());
+    pane.countDownPieButton->click();
+    EXPECT_FALSE(prefs->boolValue(PreferKey::CountDownPieOnMenuBarEnabled));
+    EXPECT_TRUE(
+        reported(QStringLiteral("tapCountDownPieButton"), QStringLiteral("isOn"), QStringLiteral("false")));
+    prefs->setValue(PreferKey::CountDownPieOnMenuBarEnabled, true);
+    EXPECT_TRUE(pane.countDownPieButton->isChecked());
+}
+
+TEST_F(PreferencesGeneralTest, LaunchAtLoginShowsOnlyWhatTheDesktopAccepted)
+{
+    auto& pane = general();
+    ASSERT_TRUE(pane.autoLaunchButton->isChecked());
+    pane.autoLaunchButton->click();
+    EXPECT_FALSE(prefs->boolValue(PreferKey::LaunchAtLogin));
+    EXPECT_EQ(count(QStringLiteral("launchAtLoginDisabled")), 1);
+
+    loginItems.accept = false;
+    pane.autoLaunchButton->click();
+    EXPECT_FALSE(pane.autoLaunchButton->isChecked());
+    EXPECT_FALSE(prefs->boolValue(PreferKey::LaunchAtLogin));
+    EXPECT_EQ(count(QStringLiteral("setLaunchAtLoginFailed")), 1);
+    EXPECT_TRUE(log().containsAt(Log::Level::error, QStringLiteral("Set launch at login result: false")));
+}
+
+TEST_F(PreferencesGeneralTest, TabsBuildTheirPaneOnceAndOnlyGeneralResizes)
+{
+    auto& w = open();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("General"));
+    ASSERT_EQ(w.toolbar()->count(), 4);
+    EXPECT_EQ(w.toolbar()->tabText(3), QStringLiteral("About"));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FALSE(w.toolbar()->tabIcon(i).isNull());
+    EXPECT_GT(w.maximumWidth(), w.minimumWidth());
+    EXPECT_EQ(count(QStringLiteral("Mirelo.PreferencesGeneralViewController")), 1);
+    const QPoint topLeft = w.pos();
+
+    const QPoint wallpaperTab = w.toolbar()->tabRect(1).center();
+    QTest::mouseClick(w.toolbar(), Qt::LeftButton, {}, wallpaperTab);
+    QTest::mouseClick(w.toolbar(), Qt::LeftButton, {}, wallpaperTab);
+    w.changeTab(int(PreferTab::wallpaper));
+    w.changeTab(7);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Wallpaper"));
+    EXPECT_EQ(count(QStringLiteral("Mirelo.PreferencesWallpaperViewController")), 1);
+    EXPECT_EQ(count(QStringLiteral("contentView")), 2);
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    EXPECT_EQ(w.pos(), topLeft);
+
+    // Keyboard: Ctrl+PgDown walks on to the next tab.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(w.currentTab(), int(PreferTab::advanced));
+}
