@@ -10,6 +10,7 @@
 #include <QDBusConnectionInterface>
 
 #include <cstdio>
+#include <malloc.h>
 
 int main(int argc, char* argv[])
 {
@@ -22,6 +23,11 @@ int main(int argc, char* argv[])
         QTextStream out(stdout), err(stderr);
         return CommandLineClient::run(arguments, QDBusConnection::sessionBus(), out, err);
     }
+
+    // Break pictures are screen-sized and come and go with every break. With a fixed threshold
+    // each one is mapped on its own and handed back when freed; glibc's sliding threshold would
+    // keep them in the heap for the rest of the run once the first was freed.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirelo"));
