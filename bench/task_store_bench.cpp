@@ -1,5 +1,6 @@
-// Today's query on a large database: shouldTakeALongBreak() runs after every Pomodoro, on the
-// main thread, against a file that only grows.
+// Queries on a large database, all on the main thread against a file that only grows:
+// shouldTakeALongBreak() after every Pomodoro; a day's page of the statistics window and its
+// seven-day chart each time the window shows or the user moves to another day.
 #include "records/TaskService.h"
 #include "settings/PreferKey.h"
 #include "settings/Preferences.h"
@@ -73,17 +74,43 @@ struct LargeStore
     std::unique_ptr<TaskService> tasks;
 };
 
-void ShouldTakeALongBreakOnTenYears(benchmark::State& state)
+LargeStore& largeStore()
 {
     static LargeStore store;
+    return store;
+}
+
+void ShouldTakeALongBreakOnTenYears(benchmark::State& state)
+{
+    LargeStore& store = largeStore();
     if (store.tasks->fetchTodayTasks(false).empty())
         state.SkipWithError("no rows today");
     for (auto _ : state)
         benchmark::DoNotOptimize(store.tasks->shouldTakeALongBreak());
 }
 
+void StatisticsDayPageOnTenYears(benchmark::State& state)
+{
+    LargeStore& store = largeStore();
+    const QDate day = store.clock.now().date().addDays(-400);
+    if (store.tasks->fetchTasks(day, false).empty())
+        state.SkipWithError("no rows that day");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.tasks->fetchTasks(day, false));
+}
+
+void StatisticsSevenDayChartOnTenYears(benchmark::State& state)
+{
+    LargeStore& store = largeStore();
+    const QDate day = store.clock.now().date().addDays(-400);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.tasks->focusedSecondsPerDay(day, 7));
+}
+
 } // namespace
 
 BENCHMARK(ShouldTakeALongBreakOnTenYears)->Unit(benchmark::kMillisecond);
+BENCHMARK(StatisticsDayPageOnTenYears)->Unit(benchmark::kMillisecond);
+BENCHMARK(StatisticsSevenDayChartOnTenYears)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -20,6 +20,7 @@
 #include "linux/PortalAppearance.h"
 #include "linux/XdgAutostartLoginItems.h"
 #include "preferences/PreferencesWindowController.h"
+#include "statistics/StatWindowController.h"
 #include "records/TaskService.h"
 #include "settings/DataFolder.h"
 #include "settings/Preferences.h"
@@ -59,6 +60,7 @@ AppDelegate::~AppDelegate()
     dbusObject.reset();
     preferencesWindow.reset();
     aboutWindow.reset();
+    statisticsWindow.reset();
     statusItem.reset();
     mrApp.reset();
     breakWindows.reset();
@@ -168,11 +170,11 @@ void AppDelegate::enterMainApp()
     breakWindows->attach(*mrApp);
     statusItem = std::make_unique<MRStatusItem>(*mrApp, *timer, *preferences);
     StatusMenuCommands commands;
-    commands.showStatistics = [] {
-        LOG_INFO(QStringLiteral("showStatistics"));
-        track(MREvent::ShowStatistics);
-    };
     QPointer<AppDelegate> self(this);
+    commands.showStatistics = [self] {
+        if (self)
+            self->showStatistics();
+    };
     commands.showPreferences = [self] {
         if (self)
             self->showPreferences();
@@ -279,10 +281,16 @@ void AppDelegate::exportDBusInterface()
     dbusObject = std::make_unique<QObject>();
     new TimerDBusAdaptor(dbusObject.get(), *mrApp, *timer, sessionBus);
     QPointer<AppDelegate> weak(this);
-    new ApplicationDBusAdaptor(dbusObject.get(), *mrApp, *timer, [weak] {
-        if (weak)
-            weak->showPreferences();
-    });
+    new ApplicationDBusAdaptor(
+        dbusObject.get(), *mrApp, *timer,
+        [weak] {
+            if (weak)
+                weak->showPreferences();
+        },
+        [weak] {
+            if (weak)
+                weak->showStatistics();
+        });
     if (!sessionBus.registerObject(QLatin1String(TimerDBusAdaptor::objectPath), dbusObject.get()))
         LOG_ERROR(QStringLiteral("Can't export ") + QLatin1String(TimerDBusAdaptor::objectPath));
 }
@@ -305,6 +313,15 @@ void AppDelegate::appleInterfaceThemeChanged(bool dark)
             weak->images->setDarkAppearance(weak->darkMode);
         weak->applyAppearanceToWindows();
     });
+}
+
+void AppDelegate::showStatistics()
+{
+    LOG_INFO(QStringLiteral("showStatistics"));
+    track(MREvent::ShowStatistics);
+    if (!statisticsWindow)
+        statisticsWindow = std::make_unique<StatWindowController>(*tasks, *preferences, *clock);
+    statisticsWindow->showWindow();
 }
 
 void AppDelegate::showPreferences()

@@ -9,6 +9,7 @@
 #include <memory>
 
 class AboutWindowController;
+class StatWindowController;
 class AppcastUpdater;
 class CanberraEventSound;
 class FprintdBiometrics;
@@ -59,6 +60,7 @@ public:
 
     // The menu's Preferences… and About: one window each, created on first use.
     void showPreferences();
+    void showStatistics();
     void showAbout();
 
 private:
@@ -102,6 +104,7 @@ private:
     std::unique_ptr<QObject> dbusObject;
     std::unique_ptr<PreferencesWindowController> preferencesWindow;
     std::unique_ptr<AboutWindowController> aboutWindow;
+    std::unique_ptr<StatWindowController> statisticsWindow;
     bool hasCrashedInLastSession = false;
     bool darkMode = false;
 };

@@ -4,14 +4,16 @@
 #include "diagnostics/Log.h"
 
 ApplicationDBusAdaptor::ApplicationDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer,
-                                               std::function<void()> showPreferences)
-    : QDBusAbstractAdaptor(exported), app(app), timer(timer), showPreferences(std::move(showPreferences))
+                                               std::function<void()> showPreferences,
+                                               std::function<void()> showStatistics)
+    : QDBusAbstractAdaptor(exported), app(app), timer(timer), showPreferences(std::move(showPreferences)),
+      showStatistics(std::move(showStatistics))
 {}
 
 QStringList ApplicationDBusAdaptor::actions()
 {
     return {QStringLiteral("pomodoro"), QStringLiteral("short-break"), QStringLiteral("long-break"),
-            QStringLiteral("stop"), QStringLiteral("preferences")};
+            QStringLiteral("stop"),     QStringLiteral("preferences"), QStringLiteral("statistics")};
 }
 
 void ApplicationDBusAdaptor::Activate(const QVariantMap&)
@@ -31,6 +33,8 @@ void ApplicationDBusAdaptor::ActivateAction(const QString& actionName, const QVa
     LOG_INFO(QStringLiteral("ActivateAction: ") + actionName);
     if (actionName == QLatin1String("preferences"))
         showPreferences();
+    else if (actionName == QLatin1String("statistics"))
+        showStatistics();
     else if (actionName == QLatin1String("pomodoro"))
         MRPomodoroCommand(app, timer).performDefaultImplementation();
     else if (actionName == QLatin1String("short-break"))

@@ -21,7 +21,7 @@ public:
     static constexpr const char* interfaceName = "org.freedesktop.Application";
 
     ApplicationDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer,
-                           std::function<void()> showPreferences);
+                           std::function<void()> showPreferences, std::function<void()> showStatistics);
 
     // The desktop file's action names.
     static QStringList actions();
@@ -36,4 +36,5 @@ private:
     MRApp& app;
     MRTimer& timer;
     std::function<void()> showPreferences;
+    std::function<void()> showStatistics;
 };

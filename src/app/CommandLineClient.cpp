@@ -13,19 +13,21 @@ namespace CommandLineClient {
 namespace {
 const QStringList subcommands{QStringLiteral("pomodoro"),   QStringLiteral("short-break"),
                               QStringLiteral("long-break"), QStringLiteral("stop"),
-                              QStringLiteral("status"),     QStringLiteral("preferences")};
+                              QStringLiteral("status"),     QStringLiteral("preferences"),
+                              QStringLiteral("statistics")};
 
 QString usage()
 {
     return QStringLiteral(
-        "Usage: mirelo [pomodoro | short-break | long-break | stop | status | preferences]\n"
+        "Usage: mirelo [pomodoro | short-break | long-break | stop | status | preferences | statistics]\n"
         "Without a command, starts Mirelo in the tray.\n"
         "  pomodoro     start a Pomodoro\n"
         "  short-break  start a short break\n"
         "  long-break   start a long break\n"
         "  stop         stop the running timer\n"
         "  status       print \"<state> <mm:ss>\"\n"
-        "  preferences  open the preferences window\n");
+        "  preferences  open the preferences window\n"
+        "  statistics   open the statistics window\n");
 }
 
 QVariant property(QDBusConnection& bus, const QString& name, QString* error)
@@ -92,7 +94,7 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
         return 0;
     }
 
-    if (command == QLatin1String("preferences")) {
+    if (command == QLatin1String("preferences") || command == QLatin1String("statistics")) {
         QDBusMessage call = QDBusMessage::createMethodCall(
             QLatin1String(TimerDBusAdaptor::serviceName), QLatin1String(TimerDBusAdaptor::objectPath),
             QLatin1String(ApplicationDBusAdaptor::interfaceName), QStringLiteral("ActivateAction"));

@@ -236,7 +236,7 @@ TEST_F(BreakIntegrityTest, QuoteMarkupNamingLocalFilesNeverStopsTheProgram)
         R"({"content":{"rendered":"<style>@import url(\"file:///dev/zero\");</style><p>Breathe.</p>"}},)"
         R"({"content":{"rendered":"<p>Look away.<img src=\"/dev/zero\"><img src=\"qrc:/images/default-image.jpg\"></p>"}}])";
     server.route(QStringLiteral("/wp-json/wp/v2/posts/"), LoopbackHttpServer::Response::json(posts));
-    launch(2, {{QStringLiteral("QuotesType"), 1}, {QStringLiteral("QuotesBaseURL"), server.baseUrl()}});
+    launch(4, {{QStringLiteral("QuotesType"), 1}, {QStringLiteral("QuotesBaseURL"), server.baseUrl()}});
     ASSERT_TRUE(server.waitForRequests(QStringLiteral("/wp-json/wp/v2/posts/"), 1, 10000));
     for (int round = 1; round <= 3; ++round) {
         SCOPED_TRACE(round);

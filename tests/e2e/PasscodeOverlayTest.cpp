@@ -118,7 +118,7 @@ protected:
 
 TEST_F(PasscodeOverlayTest, TheBreakEndLocksAndOnlyTheTypedCharactersOpenIt)
 {
-    launch(3);
+    launch(5);
     startBreak();
     ASSERT_TRUE(waitForLock(1));
     EXPECT_TRUE(world.status().startsWith(QStringLiteral("idle ")));
@@ -224,7 +224,7 @@ TEST_F(PasscodeOverlayTest, AStopAsksFirstAndAFingerprintOrTheKeysEndTheBreakOnc
 
 TEST_F(PasscodeOverlayTest, NextWithinTheGracePeriodLeavesNoLockBehind)
 {
-    launch(2, {{QStringLiteral("PasscodeTimeOut"), 10}, {QStringLiteral("longBreakKey"), 60}});
+    launch(4, {{QStringLiteral("PasscodeTimeOut"), 10}, {QStringLiteral("longBreakKey"), 60}});
     startBreak();
     ASSERT_TRUE(world.waitForStatusPrefix(QStringLiteral("idle "), 8000));
     QThread::msleep(300);

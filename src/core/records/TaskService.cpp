@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+#include <limits>
+
 namespace {
 
 constexpr int pomodoroType = 1;
@@ -124,19 +126,58 @@ std::optional<qint64> TaskService::write(const WTask& task, bool update, bool& b
 
 std::vector<WTask> TaskService::fetchTodayTasks(bool pomodoroOnly)
 {
-    saveUnsavedTasks();
     // The user's calendar day, taken afresh each call so a running program crosses midnight.
-    // The date's own bounds, not 00:00 and 23:59:59: where daylight saving starts at midnight
-    // 00:00 does not exist, and where it ends at midnight the day's last hour comes twice.
-    const QDate today = clock.now().toLocalTime().date();
-    const QDateTime startOfToday = today.startOfDay(Qt::LocalTime);
-    // The last whole second before tomorrow: a row ending in its final fraction is not today's.
-    const QDateTime endOfToday = today.addDays(1).startOfDay(Qt::LocalTime).addSecs(-1);
-    Condition where = Column(QStringLiteral("start")) >= secondsSince1970(startOfToday) &&
-                      Column(QStringLiteral("end")) <= secondsSince1970(endOfToday);
+    return fetchTasks(clock.now().toLocalTime().date(), pomodoroOnly);
+}
+
+namespace {
+
+// The date's own bounds, not 00:00 and 23:59:59: where daylight saving starts at midnight
+// 00:00 does not exist, and where it ends at midnight the day's last hour comes twice. The
+// end is the last whole second before the next day: a row ending in its final fraction is not
+// the day's.
+Condition dayCondition(const QDate& first, const QDate& last)
+{
+    const QDateTime start = first.startOfDay(Qt::LocalTime);
+    const QDateTime end = last.addDays(1).startOfDay(Qt::LocalTime).addSecs(-1);
+    return Column(QStringLiteral("start")) >= secondsSince1970(start) &&
+           Column(QStringLiteral("end")) <= secondsSince1970(end);
+}
+
+} // namespace
+
+std::vector<WTask> TaskService::fetchTasks(const QDate& day, bool pomodoroOnly)
+{
+    saveUnsavedTasks();
+    Condition where = dayCondition(day, day);
     if (pomodoroOnly)
         where = where && Column(QStringLiteral("type")) == qint64{pomodoroType};
     return Tasks::find(*db, WTask::allColumns(), where, {Column(QStringLiteral("start")).asc()});
+}
+
+std::vector<qint64> TaskService::focusedSecondsPerDay(const QDate& lastDay, int days)
+{
+    saveUnsavedTasks();
+    std::vector<qint64> totals(std::size_t(std::max(0, days)), 0);
+    if (days <= 0)
+        return totals;
+    const QDate first = lastDay.addDays(1 - days);
+    const Condition where = dayCondition(first, lastDay) && Column(QStringLiteral("type")) == qint64{pomodoroType};
+    for (const WTask& task : Tasks::find(*db, WTask::allColumns(), where, {})) {
+        const qint64 index = first.daysTo(task.start.toLocalTime().date());
+        if (index >= 0 && index < days)
+            totals[std::size_t(index)] += task.duration();
+    }
+    return totals;
+}
+
+std::vector<WTask> TaskService::allTasks()
+{
+    saveUnsavedTasks();
+    // Any comparison with a missing end is false: rows still running stay out.
+    return Tasks::find(*db, WTask::allColumns(),
+                       Column(QStringLiteral("end")) >= std::numeric_limits<qint64>::min(),
+                       {Column(QStringLiteral("start")).asc()});
 }
 
 std::optional<WTask> TaskService::lastPomodoroTask()

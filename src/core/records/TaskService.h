@@ -2,6 +2,7 @@
 
 #include "records/WTask.h"
 
+#include <QDate>
 #include <QString>
 
 #include <chrono>
@@ -49,6 +50,13 @@ public:
     bool hasUnsavedTasks() const { return !unsaved.empty(); }
     // Today's finished rows ordered by start ascending (only type 1 when pomodoroOnly).
     std::vector<WTask> fetchTodayTasks(bool pomodoroOnly);
+    // The same for any calendar day of the user's time zone.
+    std::vector<WTask> fetchTasks(const QDate& day, bool pomodoroOnly);
+    // Seconds of Pomodoros per day for the days days ending with lastDay, earliest first; a
+    // Pomodoro counts on the day it started.
+    std::vector<qint64> focusedSecondsPerDay(const QDate& lastDay, int days);
+    // Every finished row, ordered by start.
+    std::vector<WTask> allTasks();
     // The type-1 row with the latest end, of any day.
     std::optional<WTask> lastPomodoroTask();
     // True when the short breaks recorded today after the last long break number at least

@@ -1,0 +1,51 @@
+#include "records/TaskExport.h"
+
+#include <QSaveFile>
+
+namespace TaskExport {
+
+QString typeName(int type)
+{
+    switch (type) {
+    case 1:
+        return QStringLiteral("pomodoro");
+    case 2:
+        return QStringLiteral("shortBreak");
+    case 3:
+        return QStringLiteral("longBreak");
+    default:
+        return QStringLiteral("unknown");
+    }
+}
+
+QByteArray csv(const std::vector<WTask>& tasks)
+{
+    QByteArray out = "id,type,start,end,seconds\r\n";
+    for (const WTask& task : tasks) {
+        const auto iso = [](const QDateTime& at) { return at.toLocalTime().toString(Qt::ISODate).toUtf8(); };
+        out += QByteArray::number(task.taskID.value_or(0)) + ',' + typeName(task.type).toUtf8() + ',' +
+               iso(task.start) + ',' + (task.end ? iso(*task.end) : QByteArray()) + ',' +
+               QByteArray::number(task.duration()) + "\r\n";
+    }
+    return out;
+}
+
+bool writeCsv(const QString& path, const std::vector<WTask>& tasks, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray data = csv(tasks);
+    if (file.write(data) != data.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+} // namespace TaskExport

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "records/WTask.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// Every record as comma-separated values, for a spreadsheet or another program: id, type
+// name, start and end in ISO 8601 with the offset of the user's time zone, seconds.
+namespace TaskExport {
+
+QString typeName(int type);
+QByteArray csv(const std::vector<WTask>& tasks);
+// Writes the file whole or not at all (write aside, then rename); false with the reason.
+bool writeCsv(const QString& path, const std::vector<WTask>& tasks, QString* error);
+
+} // namespace TaskExport

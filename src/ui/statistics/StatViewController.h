@@ -1,0 +1,77 @@
+#pragma once
+
+#include "records/WTask.h"
+
+#include <QDate>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class Clock;
+class FocusChart;
+class Preferences;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QToolButton;
+class TaskService;
+
+// One row: "💻 09:30" and "25 mins".
+class StatTableCellView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit StatTableCellView(QWidget* parent = nullptr);
+    QLabel* titleLabel = nullptr;
+    QLabel* detailLabel = nullptr;
+};
+
+// The statistics: a day's recorded intervals (today's unless the user went back), their
+// count and total, the filter between Pomodoros and everything, the focused minutes of the
+// seven days ending with the shown one, and the export of every record. It never writes a
+// record.
+class StatViewController : public QWidget
+{
+    Q_OBJECT
+public:
+    StatViewController(TaskService& tasks, Preferences& preferences, const Clock& clock,
+                       QWidget* parent = nullptr);
+
+    QLabel* dateLable = nullptr;
+    QLabel* countLabel = nullptr;
+    QLabel* totalsLabel = nullptr;
+    QLabel* placeholderLabel = nullptr;
+    QToolButton* filterButton = nullptr;
+    QToolButton* previousDayButton = nullptr;
+    QToolButton* nextDayButton = nullptr;
+    QPushButton* exportButton = nullptr;
+    QListWidget* tableView = nullptr;
+    FocusChart* chart = nullptr;
+    std::vector<WTask> tasksToday;
+
+    // Asks where the export goes; empty when the user cancels. A save dialog by default.
+    std::function<QString()> chooseExportPath;
+
+    void reloadTasks();
+    void onFilterButtonClicked();
+    void showDay(const QDate& day);
+    QDate shownDay() const;
+    void exportRecords();
+    // Whether the rows show the pictures or the plain symbols.
+    static bool colourEmojiAvailable();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void updateFilterButton();
+    QDate today() const;
+
+    TaskService& tasks;
+    Preferences& preferences;
+    const Clock& clock;
+    // None while today is shown: today is taken afresh at each reload, so a window left open
+    // across midnight shows the new day.
+    std::optional<QDate> pinnedDay;
+};

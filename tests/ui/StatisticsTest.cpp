@@ -1,0 +1,169 @@
+#include "FakeClock.h"
+#include "FakeLoginItems.h"
+#include "LogCapture.h"
+#include "RecordingUsageTracker.h"
+#include "TestEnvironment.h"
+#include "records/StatRow.h"
+#include "records/TaskService.h"
+#include "settings/DataFolder.h"
+#include "settings/Preferences.h"
+#include "settings/UserDefaults.h"
+#include "statistics/FocusChart.h"
+#include "statistics/StatViewController.h"
+#include "statistics/StatWindowController.h"
+#include "widgets/Localizable.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+// The statistics window on the real task store, at a fake time.
+class StatisticsTest : public TestEnvironment
+{
+protected:
+    void SetUp() override
+    {
+        TestEnvironment::SetUp();
+        tracker = RecordingUsageTracker::install();
+        prefs = std::make_unique<Preferences>(Preferences::defaultFilePath());
+        UserDefaults::setupUserDefaultsValues(*prefs, loginItems);
+        tasks = std::make_unique<TaskService>(*prefs, clock, DataFolder::databasePath());
+    }
+    void record(int type, const QDateTime& start, qint64 seconds)
+    {
+        WTask task;
+        task.type = type;
+        task.start = start;
+        task.end = start.addSecs(seconds);
+        ASSERT_TRUE(tasks->insert(task));
+    }
+    StatViewController& view()
+    {
+        if (!window)
+            window = std::make_unique<StatWindowController>(*tasks, *prefs, clock);
+        return *window->contentViewController();
+    }
+    QStringList rows()
+    {
+        QStringList shown;
+        for (int i = 0; i < view().tableView->count(); ++i) {
+            auto* cell =
+                static_cast<StatTableCellView*>(view().tableView->itemWidget(view().tableView->item(i)));
+            shown << cell->titleLabel->text() + QLatin1Char('|') + cell->detailLabel->text();
+        }
+        return shown;
+    }
+    QDateTime at(int day, int hour, int minute) const
+    {
+        return QDateTime(QDate(2026, 12, day), QTime(hour, minute), Qt::LocalTime);
+    }
+
+    FakeClock clock{QDateTime(QDate(2026, 12, 6), QTime(18, 0), Qt::LocalTime)};
+    FakeLoginItems loginItems;
+    std::shared_ptr<RecordingUsageTracker> tracker;
+    std::unique_ptr<Preferences> prefs;
+    std::unique_ptr<TaskService> tasks;
+    std::unique_ptr<StatWindowController> window;
+};
+
+TEST_F(StatisticsTest, ADayOfRecordsListedFilteredCountedAndCrossingMidnight)
+{
+    // Nothing yet: the placeholder and a count of 0.
+    window = std::make_unique<StatWindowController>(*tasks, *prefs, clock);
+    window->showWindow();
+    EXPECT_TRUE(view().tableView->isHidden());
+    EXPECT_FALSE(view().placeholderLabel->isHidden());
+    EXPECT_EQ(view().placeholderLabel->text(), Localizable::text("No timer yet"));
+    EXPECT_EQ(view().countLabel->text(), QStringLiteral("0"));
+    EXPECT_EQ(view().dateLable->text(), QStringLiteral("Dec 6, 2026"));
+
+    record(1, at(5, 14, 0), 1500);
+    record(1, at(5, 23, 59), 1500); // over midnight: on neither day's page
+    record(1, at(6, 9, 30), 1500);
+    record(2, at(6, 10, 0), 59);
+    record(3, at(6, 10, 5), 60);
+    record(1, at(6, 11, 0), 119);
+    // Shown again: the new rows are there; the default filter lists Pomodoros only.
+    window->close();
+    window->showWindow();
+    const QString work =
+        StatViewController::colourEmojiAvailable() ? QStringLiteral("💻") : QStringLiteral("W");
+    EXPECT_EQ(rows(),
+              (QStringList{work + QStringLiteral(" 09:30|25 mins"), work + QStringLiteral(" 11:00|1 mins")}));
+    EXPECT_EQ(view().countLabel->text(), QStringLiteral("2"));
+    EXPECT_EQ(view().totalsLabel->text(), QStringLiteral("26 min focused · 2 Pomodoros · 2 breaks"));
+
+    view().filterButton->click();
+    EXPECT_EQ(prefs->intValue(PreferKey::statsFilterOption), 0);
+    EXPECT_EQ(rows().size(), 4);
+    EXPECT_TRUE(rows()[1].endsWith(QStringLiteral("|59s")));
+    EXPECT_TRUE(rows()[2].endsWith(QStringLiteral("|1 mins")));
+    view().filterButton->click();
+    EXPECT_EQ(prefs->intValue(PreferKey::statsFilterOption), 1);
+
+    // The seven days end today; a Pomodoro counts on the day it started.
+    const std::vector<qint64> week = view().chart->days();
+    ASSERT_EQ(week.size(), 7u);
+    EXPECT_EQ(week[6], 1500 + 119);
+    EXPECT_EQ(week[5], 1500 + 1500);
+
+    // Back one day, then across midnight with the window open: it follows the new today.
+    view().previousDayButton->click();
+    EXPECT_EQ(view().dateLable->text(), QStringLiteral("Dec 5, 2026"));
+    EXPECT_EQ(rows(), QStringList{work + QStringLiteral(" 14:00|25 mins")});
+    EXPECT_TRUE(view().nextDayButton->isEnabled());
+    view().nextDayButton->click();
+    EXPECT_FALSE(view().nextDayButton->isEnabled());
+    clock.advanceSeconds(8 * 3600);
+    window->showWindow();
+    EXPECT_EQ(view().dateLable->text(), QStringLiteral("Dec 7, 2026"));
+    EXPECT_EQ(view().countLabel->text(), QStringLiteral("0"));
+    int pageViews = 0;
+    for (const auto& event : tracker->all())
+        pageViews += event.name == QStringLiteral("contentView");
+    EXPECT_EQ(pageViews, 2); // each appearance, not each request while open
+}
+
+TEST_F(StatisticsTest, RowTextsAreFixedAndNeverFormatStrings)
+{
+    WTask task;
+    task.start = at(6, 7, 5);
+    for (int type : {0, 4})
+        EXPECT_EQ(StatRow::title((task.type = type, task)), QStringLiteral("❓ 07:05"));
+    EXPECT_EQ(StatRow::title((task.type = 3, task), false), QStringLiteral("B 07:05"));
+    EXPECT_EQ(StatRow::detail(1500), QStringLiteral("25 mins"));
+    EXPECT_EQ(StatRow::detail(0), QStringLiteral("0s"));
+    EXPECT_EQ(StatRow::total(7500), QStringLiteral("2 h 05 min"));
+}
+
+TEST_F(StatisticsTest, ExportWritesEveryRecordAndParsesBack)
+{
+    record(1, at(4, 9, 0), 1500);
+    record(2, at(6, 9, 25), 300);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("records.csv"));
+    view().chooseExportPath = [&] { return path; };
+    view().exportButton->click();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines[0].trimmed(), QByteArray("id,type,start,end,seconds"));
+    const QList<QByteArray> first = lines[1].trimmed().split(',');
+    ASSERT_EQ(first.size(), 5);
+    EXPECT_EQ(first[1], QByteArray("pomodoro"));
+    EXPECT_EQ(QDateTime::fromString(QString::fromUtf8(first[2]), Qt::ISODate), at(4, 9, 0));
+    EXPECT_EQ(first[4], QByteArray("1500"));
+    EXPECT_EQ(lines[2].trimmed().split(',')[1], QByteArray("shortBreak"));
+
+    // A folder that cannot be written: nothing written, the old file left whole, said so.
+    view().chooseExportPath = [&] { return dir.filePath(QStringLiteral("missing/records.csv")); };
+    view().exportButton->click();
+    EXPECT_TRUE(log().anyStartsWith(QStringLiteral("Failed to export the records.")));
+    // Cancelled: nothing happens.
+    view().chooseExportPath = [] { return QString(); };
+    view().exportButton->click();
+}
