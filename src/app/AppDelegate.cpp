@@ -20,6 +20,7 @@
 #include "linux/PortalAppearance.h"
 #include "linux/XdgAutostartLoginItems.h"
 #include "preferences/PreferencesWindowController.h"
+#include "news/NewsWindowController.h"
 #include "statistics/StatWindowController.h"
 #include "records/TaskService.h"
 #include "settings/DataFolder.h"
@@ -61,6 +62,7 @@ AppDelegate::~AppDelegate()
     preferencesWindow.reset();
     aboutWindow.reset();
     statisticsWindow.reset();
+    newsWindow.reset();
     statusItem.reset();
     mrApp.reset();
     breakWindows.reset();
@@ -268,8 +270,17 @@ void AppDelegate::announceMissingTray()
 
 void AppDelegate::checkNews()
 {
-    // The news window is not built yet: an unread item is only logged ("Has unread news.").
-    news->checkNews([](const News& item) { LOG_INFO(QStringLiteral("Unread news: ") + item.title); });
+    QPointer<AppDelegate> weak(this);
+    news->checkNews([weak](const News& item) {
+        if (!weak)
+            return;
+        if (!weak->newsWindow)
+            weak->newsWindow = std::make_unique<NewsWindowController>(*weak->network, [weak](const News& shown) {
+                if (weak)
+                    weak->news->markAsRead(shown);
+            });
+        weak->newsWindow->showWindow(item);
+    });
 }
 
 void AppDelegate::exportDBusInterface()

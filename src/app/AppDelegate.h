@@ -10,6 +10,7 @@
 
 class AboutWindowController;
 class StatWindowController;
+class NewsWindowController;
 class AppcastUpdater;
 class CanberraEventSound;
 class FprintdBiometrics;
@@ -105,6 +106,7 @@ private:
     std::unique_ptr<PreferencesWindowController> preferencesWindow;
     std::unique_ptr<AboutWindowController> aboutWindow;
     std::unique_ptr<StatWindowController> statisticsWindow;
+    std::unique_ptr<NewsWindowController> newsWindow;
     bool hasCrashedInLastSession = false;
     bool darkMode = false;
 };

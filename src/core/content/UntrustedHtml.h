@@ -5,7 +5,8 @@
 
 // A text document for markup that comes from elsewhere. A plain QTextDocument loads the style
 // sheets (<link>, @import) and images (<img>) that the markup names, from local paths and qrc:
-// resources too; one naming /dev/zero never returns. This one loads nothing at all.
+// resources too; one naming /dev/zero never returns. This one loads nothing at all: images are
+// blank unless added to it with addResource().
 class InertTextDocument : public QTextDocument
 {
 public:
