@@ -1,0 +1,58 @@
+#include "LoopbackHttpServer.h"
+#include "MireloProcess.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+// The statistics and news windows in the real program.
+class WindowsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!world.ready())
+            GTEST_SKIP() << "Xvfb or dbus-daemon is not available";
+    }
+    bool windowNamed(const QString& name)
+    {
+        return PrivateBus::waitFor(
+            [&] {
+                QString ids;
+                world.runX11(QStringLiteral("xdotool"),
+                             {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                              QStringLiteral("--name"), name},
+                             &ids);
+                return !ids.trimmed().isEmpty();
+            },
+            10000);
+    }
+
+    MireloWorld world{MireloWorld::Options{.windowManager = true}};
+};
+
+TEST_F(WindowsTest, AnUnreadAnnouncementOpensAtStartAndStatisticsOpensOnRequest)
+{
+    LoopbackHttpServer server;
+    server.route(QStringLiteral("/latestnews.json"),
+                 LoopbackHttpServer::Response::json(
+                     QStringLiteral(R"({"news":[{"id":8,"title":"Mirelo news","url":"%1/news/8"}]})")
+                         .arg(server.baseUrl())
+                         .toUtf8()));
+    server.route(QStringLiteral("/news/8"), LoopbackHttpServer::Response::text(
+                                                "<h1>New</h1><p>Breaks on every monitor.</p>", "text/html"));
+    world.writePreferences(
+        {{QStringLiteral("LaunchAtLogin"), false}, {QStringLiteral("NewsBaseURL"), server.baseUrl()}});
+    ASSERT_TRUE(world.launch());
+    EXPECT_TRUE(windowNamed(QStringLiteral("^Mirelo news$")));
+    EXPECT_TRUE(server.waitForRequests(QStringLiteral("/news/8"), 1, 5000));
+    EXPECT_TRUE(PrivateBus::waitFor(
+        [&] { return world.logText().contains(QStringLiteral("Webview loaded successfully.")); }, 5000));
+    // Marked read as it opened.
+    QFile conf(world.dataRoot() + QStringLiteral("/Data/news.conf"));
+    ASSERT_TRUE(conf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(conf.readAll().contains("\"lastReadID\": 8")) << world.dataRoot().toStdString();
+
+    ASSERT_EQ(world.client({QStringLiteral("statistics")}), 0);
+    EXPECT_TRUE(windowNamed(QStringLiteral("^Statistics$")));
+}
