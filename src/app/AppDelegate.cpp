@@ -16,6 +16,8 @@
 #include "linux/DBusNotificationCenter.h"
 #include "linux/DesktopImageSource.h"
 #include "linux/FprintdBiometrics.h"
+#include "x11/X11IdleMonitor.h"
+#include "cycle/AwayDetector.h"
 #include "linux/LogindSleepMonitor.h"
 #include "linux/PortalAppearance.h"
 #include "linux/XdgAutostartLoginItems.h"
@@ -171,6 +173,9 @@ void AppDelegate::enterMainApp()
     // The overlay's handlers and the short-break shortcut's stop go through the controller.
     breakWindows->attach(*mrApp);
     statusItem = std::make_unique<MRStatusItem>(*mrApp, *timer, *preferences);
+    idleMonitor = X11IdleMonitor::create();
+    awayDetector = std::make_unique<AwayDetector>(*mrApp, idleMonitor.get(), *preferences, *scheduler, *clock,
+                                                  *notifications);
     StatusMenuCommands commands;
     QPointer<AppDelegate> self(this);
     commands.showStatistics = [self] {

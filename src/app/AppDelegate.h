@@ -14,6 +14,8 @@ class NewsWindowController;
 class AppcastUpdater;
 class CanberraEventSound;
 class FprintdBiometrics;
+class X11IdleMonitor;
+class AwayDetector;
 class CrashReporter;
 class DBusNotificationCenter;
 class DesktopImageSource;
@@ -102,6 +104,9 @@ private:
     std::unique_ptr<DesktopImageSource> images;
     std::unique_ptr<MRApp> mrApp;
     std::unique_ptr<MRStatusItem> statusItem;
+    std::unique_ptr<X11IdleMonitor> idleMonitor;
+    // Subscribed to the controller's state: goes before it.
+    std::unique_ptr<AwayDetector> awayDetector;
     std::unique_ptr<QObject> dbusObject;
     std::unique_ptr<PreferencesWindowController> preferencesWindow;
     std::unique_ptr<AboutWindowController> aboutWindow;

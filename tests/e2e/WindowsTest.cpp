@@ -2,6 +2,7 @@
 #include "MireloProcess.h"
 
 #include <QFile>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -55,4 +56,22 @@ TEST_F(WindowsTest, AnUnreadAnnouncementOpensAtStartAndStatisticsOpensOnRequest)
 
     ASSERT_EQ(world.client({QStringLiteral("statistics")}), 0);
     EXPECT_TRUE(windowNamed(QStringLiteral("^Statistics$")));
+}
+
+TEST_F(WindowsTest, AUserAwayForTheThresholdFindsThePomodoroStoppedAndNothingRecorded)
+{
+    world.writePreferences({{QStringLiteral("LaunchAtLogin"), false}, {QStringLiteral("AwayThreshold"), 6}});
+    ASSERT_TRUE(world.launch());
+    ASSERT_EQ(world.client({QStringLiteral("pomodoro")}), 0);
+    // No input at all: the first check after ten seconds finds the user gone.
+    EXPECT_TRUE(world.waitForStatusPrefix(QStringLiteral("idle "), 20000));
+    EXPECT_TRUE(PrivateBus::waitFor(
+        [&] { return world.notificationCount(QStringLiteral("Welcome back — you were away 1 min")) == 1; },
+        5000));
+    EXPECT_TRUE(world.tasks().isEmpty());
+    // Coming back starts nothing by itself.
+    world.runX11(QStringLiteral("xdotool"),
+                 {QStringLiteral("mousemove"), QStringLiteral("100"), QStringLiteral("100")});
+    QThread::msleep(1500);
+    EXPECT_TRUE(world.status().startsWith(QStringLiteral("idle ")));
 }

@@ -87,8 +87,9 @@ TEST_F(PreferencesGeneralTest, SwitchesShowWritesMadeElsewhereAtOnce)
         chain << w;
     for (int i = 0; i < order.size(); ++i) {
         EXPECT_GE(chain.indexOf(order[i]), 0) << i;
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LT(chain.indexOf(order[i - 1]), chain.indexOf(order[i])) << i;
+        }
     }
 
     EXPECT_TRUE(pane.countdownButton->isChecked());

@@ -41,6 +41,13 @@ inline const QString longBreak = QStringLiteral("longBreakKey");
 inline const QString countToLongBreak = QStringLiteral("countToLongBreak");
 } // namespace DurationKey
 
+// Away detection: whether a Pomodoro stops when its user has gone, and after how many seconds
+// without input (the short break's length when unset).
+namespace AwayKey {
+inline const QString enabled = QStringLiteral("AwayDetectionEnabled");
+inline const QString threshold = QStringLiteral("AwayThreshold");
+} // namespace AwayKey
+
 // Hidden keys holding the base addresses of the web endpoints (no trailing "/").
 namespace EndpointKey {
 inline const QString unsplash = QStringLiteral("UnsplashBaseURL");

@@ -107,8 +107,17 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     stopBreakOptionsButton =
         new QCheckBox(Localizable::text("Offer options when a break is stopped"), switches);
     noCancellationOption = new QCheckBox(Localizable::text("No cancellation during the break"), switches);
+    awayDetectionButton = new QCheckBox(Localizable::text("Stop a Pomodoro when I am away"), switches);
+    awayDetectionButton->setToolTip(
+        Localizable::text("No input for as long as a short break, or the screen locked that long, stops the "
+                          "Pomodoro; nothing is recorded for the time away."));
+    disposeBag += preferences.observe(AwayKey::enabled, [this](const QJsonValue&) {
+        awayDetectionButton->setChecked(this->preferences.boolValue(AwayKey::enabled));
+    });
+    connect(awayDetectionButton, &QCheckBox::clicked, this,
+            [this](bool on) { this->preferences.setValue(AwayKey::enabled, on); });
     for (QCheckBox* box : {soundEffectButton, countdownButton, countDownPieButton, autoStartPomodoroButton,
-                           autoLaunchButton, stopBreakOptionsButton, noCancellationOption})
+                           autoLaunchButton, stopBreakOptionsButton, noCancellationOption, awayDetectionButton})
         column->addWidget(box);
     root->addWidget(switches);
     root->addStretch(1);

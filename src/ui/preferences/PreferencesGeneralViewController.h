@@ -51,6 +51,7 @@ public:
     QCheckBox* autoLaunchButton = nullptr;
     QCheckBox* stopBreakOptionsButton = nullptr;
     QCheckBox* noCancellationOption = nullptr;
+    QCheckBox* awayDetectionButton = nullptr;
 
 protected:
     void viewDidAppear() override;

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "reactive/DisposeBag.h"
+#include "timer/Scheduler.h"
+
+#include <QDateTime>
+#include <QObject>
+
+#include <optional>
+
+class Clock;
+class IdleMonitor;
+class MRApp;
+class NotificationCenter;
+class Preferences;
+
+// A Pomodoro does not count time its user was not there: while one runs, the idle time is
+// read every ten seconds (never while no Pomodoro runs), and once the user has been away for
+// the threshold — no input, or the screen locked that long — the Pomodoro stops as from the
+// menu (nothing is recorded) and a notification says so. Breaks are left alone: a break that
+// began while the user was out waits for them.
+class AwayDetector : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr std::chrono::seconds checkInterval{10};
+
+    // monitor may be null: the feature is then off, said once in the log.
+    AwayDetector(MRApp& app, IdleMonitor* monitor, Preferences& preferences, Scheduler& scheduler,
+                 const Clock& clock, NotificationCenter& notifications, QObject* parent = nullptr);
+    ~AwayDetector() override;
+
+    bool isEnabled() const;
+    qint64 threshold() const;
+
+private:
+    void stateChanged();
+    void scheduleCheck();
+    void check();
+    void lockedChanged(bool locked);
+    void userAway(qint64 awaySeconds);
+    void userReturned();
+
+    MRApp& app;
+    IdleMonitor* monitor;
+    Preferences& preferences;
+    Scheduler& scheduler;
+    const Clock& clock;
+    NotificationCenter& notifications;
+    Scheduler::Token pending = 0;
+    std::optional<QDateTime> lockedSince;
+    // Set when a Pomodoro was stopped because the user was away: when they went.
+    std::optional<QDateTime> awaySince;
+    quint64 generation = 0;
+    DisposeBag disposeBag;
+};
