@@ -12,6 +12,10 @@ class AboutWindowController;
 class AppcastUpdater;
 class CanberraEventSound;
 class FprintdBiometrics;
+class FreedesktopWorkspace;
+class XdgLauncherActions;
+class GlobalShortcuts;
+class ShortcutBinder;
 class CrashReporter;
 class DBusNotificationCenter;
 class DesktopImageSource;
@@ -64,6 +68,8 @@ public:
 private:
     void enterMainApp();
     void announceMissingTray();
+    // Binds the two stored shortcuts to their actions.
+    void registerShortcuts();
     void checkNews();
     void exportDBusInterface();
     void appleInterfaceThemeChanged(bool dark);
@@ -78,6 +84,8 @@ private:
     std::unique_ptr<SystemClock> clock;
     std::unique_ptr<QtScheduler> scheduler;
     std::unique_ptr<XdgAutostartLoginItems> loginItems;
+    std::unique_ptr<FreedesktopWorkspace> workspace;
+    std::unique_ptr<XdgLauncherActions> launcherActions;
     std::unique_ptr<VersionRecord> versionRecord;
     std::unique_ptr<PortalAppearance> appearance;
     std::unique_ptr<LogindSleepMonitor> sleepMonitor;
@@ -98,6 +106,8 @@ private:
     std::unique_ptr<QtBreakWindows> breakWindows;
     std::unique_ptr<DesktopImageSource> images;
     std::unique_ptr<MRApp> mrApp;
+    std::unique_ptr<GlobalShortcuts> globalShortcuts;
+    std::unique_ptr<ShortcutBinder> shortcutBinder;
     std::unique_ptr<MRStatusItem> statusItem;
     std::unique_ptr<QObject> dbusObject;
     std::unique_ptr<PreferencesWindowController> preferencesWindow;
