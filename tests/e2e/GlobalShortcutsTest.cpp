@@ -1,5 +1,6 @@
 #include "MireloProcess.h"
 
+#include <QFile>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -110,5 +111,38 @@ TEST_F(GlobalShortcutsTest, ACombinationAnotherProgramHoldsIsReported)
         5000));
     EXPECT_FALSE(world.logText().contains(QStringLiteral("StartPomodoroShortcut is not bound")));
     ASSERT_TRUE(world.key(QStringLiteral("ctrl+alt+p")));
+    EXPECT_TRUE(waitForState("working "));
+}
+
+TEST_F(GlobalShortcutsTest, ACombinationRecordedInThePaneWorksAtOnce)
+{
+    world.writePreferences({{"StartPomodoroShortcut", "Ctrl+Alt+P"},
+                            {"ShortBreakShortcut", "Ctrl+Alt+B"},
+                            {"LaunchAtLogin", false}});
+    ASSERT_TRUE(world.launch());
+    ASSERT_EQ(world.client({QStringLiteral("preferences")}), 0);
+    ASSERT_TRUE(PrivateBus::waitFor(
+        [&] { return !world.visibleWindows(QStringLiteral("^General$")).isEmpty(); }, 8000));
+    world.key(QStringLiteral("ctrl+Next"));
+    world.key(QStringLiteral("ctrl+Next"));
+    ASSERT_TRUE(PrivateBus::waitFor(
+        [&] { return !world.visibleWindows(QStringLiteral("^Advanced$")).isEmpty(); }, 5000));
+    // From the tab bar: the lock switch, then (the lock's other controls being off) the recorder.
+    world.key(QStringLiteral("Tab"));
+    world.key(QStringLiteral("Tab"));
+
+    // The recorder has the keyboard: the short break's combination reaches it (and is refused)
+    // instead of starting a break.
+    world.key(QStringLiteral("ctrl+alt+b"));
+    QThread::msleep(500);
+    EXPECT_TRUE(world.status().startsWith(QStringLiteral("idle ")));
+    world.key(QStringLiteral("ctrl+alt+o"));
+    ASSERT_TRUE(PrivateBus::waitFor(
+        [&] {
+            QFile file(world.configHome() + QStringLiteral("/org.mirelo.Mirelo/preferences.json"));
+            return file.open(QIODevice::ReadOnly) && file.readAll().contains("Ctrl+Alt+O");
+        },
+        5000));
+    ASSERT_TRUE(world.key(QStringLiteral("ctrl+alt+o")));
     EXPECT_TRUE(waitForState("working "));
 }

@@ -46,8 +46,11 @@ void ShortcutRecorder::commit(const QKeySequence& combination)
 {
     const QString refusal = binder ? binder->record(key, combination) : QString();
     showStored();
-    if (!refusal.isEmpty())
+    if (!refusal.isEmpty()) {
+        // Still recording: the next combination may do.
         showProblem(refusal);
+        return;
+    }
     clearFocus();
 }
 
