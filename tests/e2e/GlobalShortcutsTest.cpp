@@ -1,5 +1,6 @@
 #include "MireloProcess.h"
 
+#include <QDBusMessage>
 #include <QFile>
 #include <QThread>
 
@@ -94,6 +95,12 @@ TEST_F(GlobalShortcutsTest, StoredShortcutsRunTheirActionsOnceAndAHeldOneIsRepor
     ASSERT_TRUE(gdbus.waitForFinished(5000));
     EXPECT_EQ(gdbus.exitCode(), 0) << gdbus.readAllStandardError().toStdString();
     EXPECT_TRUE(waitForState("working "));
+    // It opens no files.
+    QDBusMessage open = QDBusMessage::createMethodCall(
+        QStringLiteral("org.mirelo.Mirelo"), QStringLiteral("/org/mirelo/Mirelo"),
+        QStringLiteral("org.freedesktop.Application"), QStringLiteral("Open"));
+    open << QStringList{QStringLiteral("file:///etc/hosts")} << QVariantMap();
+    EXPECT_EQ(world.bus.connection().call(open, QDBus::Block, 5000).type(), QDBusMessage::ErrorMessage);
 }
 
 TEST_F(GlobalShortcutsTest, ACombinationAnotherProgramHoldsIsReported)
