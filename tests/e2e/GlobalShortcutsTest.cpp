@@ -153,3 +153,18 @@ TEST_F(GlobalShortcutsTest, ACombinationRecordedInThePaneWorksAtOnce)
     ASSERT_TRUE(world.key(QStringLiteral("ctrl+alt+o")));
     EXPECT_TRUE(waitForState("working "));
 }
+
+TEST_F(GlobalShortcutsTest, WithNoCancellationTheShortBreakShortcutCannotEndABreak)
+{
+    world.writePreferences({{"ShortBreakShortcut", "Ctrl+Alt+B"},
+                            {"noCancellationDuringTheBreak", true},
+                            {"shortBreakKey", 120},
+                            {"LaunchAtLogin", false}});
+    ASSERT_TRUE(world.launch());
+    ASSERT_TRUE(world.key(QStringLiteral("ctrl+alt+b")));
+    ASSERT_TRUE(waitForState("shortBreak "));
+    QThread::msleep(500);
+    ASSERT_TRUE(world.key(QStringLiteral("ctrl+alt+b")));
+    QThread::msleep(1000);
+    EXPECT_TRUE(world.status().startsWith(QStringLiteral("shortBreak ")));
+}
