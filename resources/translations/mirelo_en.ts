@@ -247,5 +247,93 @@
         <source>Home page</source>
         <translation>Home page</translation>
     </message>
+    <message>
+        <source>Passcode lock</source>
+        <translation>Passcode lock</translation>
+    </message>
+    <message>
+        <source>Ask for a passcode to end a break early</source>
+        <translation>Ask for a passcode to end a break early</translation>
+    </message>
+    <message>
+        <source>Change passcode…</source>
+        <translation>Change passcode…</translation>
+    </message>
+    <message>
+        <source>Ask for it</source>
+        <translation>Ask for it</translation>
+    </message>
+    <message>
+        <source>at once</source>
+        <translation>at once</translation>
+    </message>
+    <message>
+        <source>after 5 seconds</source>
+        <translation>after 5 seconds</translation>
+    </message>
+    <message>
+        <source>after 10 seconds</source>
+        <translation>after 10 seconds</translation>
+    </message>
+    <message>
+        <source>after 1 minute</source>
+        <translation>after 1 minute</translation>
+    </message>
+    <message>
+        <source>Unlock with a fingerprint</source>
+        <translation>Unlock with a fingerprint</translation>
+    </message>
+    <message>
+        <source>Global shortcuts</source>
+        <translation>Global shortcuts</translation>
+    </message>
+    <message>
+        <source>Start a Pomodoro</source>
+        <translation>Start a Pomodoro</translation>
+    </message>
+    <message>
+        <source>Click a field and press the combination; Backspace clears it, Escape keeps the old one.</source>
+        <translation>Click a field and press the combination; Backspace clears it, Escape keeps the old one.</translation>
+    </message>
+    <message>
+        <source>Logs and launchers</source>
+        <translation>Logs and launchers</translation>
+    </message>
+    <message>
+        <source>Reveal logs in the file manager</source>
+        <translation>Reveal logs in the file manager</translation>
+    </message>
+    <message>
+        <source>Add actions to the launcher</source>
+        <translation>Add actions to the launcher</translation>
+    </message>
+    <message>
+        <source>Launcher integration page</source>
+        <translation>Launcher integration page</translation>
+    </message>
+    <message>
+        <source>Added to your launcher</source>
+        <translation>Added to your launcher</translation>
+    </message>
+    <message>
+        <source>Add Ctrl, Alt or Super: a key alone would be taken from every program.</source>
+        <translation>Add Ctrl, Alt or Super: a key alone would be taken from every program.</translation>
+    </message>
+    <message>
+        <source>The other shortcut already uses this combination.</source>
+        <translation>The other shortcut already uses this combination.</translation>
+    </message>
+    <message>
+        <source>Another program already uses this combination.</source>
+        <translation>Another program already uses this combination.</translation>
+    </message>
+    <message>
+        <source>The X server refused this combination.</source>
+        <translation>The X server refused this combination.</translation>
+    </message>
+    <message>
+        <source>This keyboard has no such key.</source>
+        <translation>This keyboard has no such key.</translation>
+    </message>
 </context>
 </TS>

@@ -18,9 +18,11 @@
 #include "linux/FprintdBiometrics.h"
 #include "x11/X11IdleMonitor.h"
 #include "cycle/AwayDetector.h"
+#include "linux/FreedesktopWorkspace.h"
 #include "linux/LogindSleepMonitor.h"
 #include "linux/PortalAppearance.h"
 #include "linux/XdgAutostartLoginItems.h"
+#include "linux/XdgLauncherActions.h"
 #include "preferences/PreferencesWindowController.h"
 #include "news/NewsWindowController.h"
 #include "statistics/StatWindowController.h"
@@ -29,6 +31,7 @@
 #include "settings/Preferences.h"
 #include "settings/UserDefaults.h"
 #include "settings/VersionRecord.h"
+#include "shortcuts/ShortcutBinder.h"
 #include "statusitem/FeedbackMail.h"
 #include "statusitem/MRStatusItem.h"
 #include "timer/Clock.h"
@@ -38,6 +41,7 @@
 #include "update/AppcastUpdater.h"
 #include "widgets/DesktopPalette.h"
 #include "x11/X11WindowHints.h"
+#include "x11/XcbGlobalShortcuts.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -55,7 +59,8 @@ QString themeName(bool dark)
 }
 } // namespace
 
-AppDelegate::AppDelegate(QDBusConnection bus, QObject* parent) : QObject(parent), sessionBus(std::move(bus)) {}
+AppDelegate::AppDelegate(QDBusConnection bus, QObject* parent) : QObject(parent), sessionBus(std::move(bus))
+{}
 
 AppDelegate::~AppDelegate()
 {
@@ -89,6 +94,8 @@ void AppDelegate::applicationDidFinishLaunching()
             [this](bool dark) { appleInterfaceThemeChanged(dark); });
 
     loginItems = std::make_unique<XdgAutostartLoginItems>();
+    workspace = std::make_unique<FreedesktopWorkspace>(sessionBus);
+    launcherActions = std::make_unique<XdgLauncherActions>();
     versionRecord = std::make_unique<VersionRecord>(*preferences, QStringLiteral(MIRELO_BUILD_NUMBER));
     QPointer<AppDelegate> weak(this);
     versionRecord->upgradeIfNeeded([weak] {
@@ -140,7 +147,9 @@ void AppDelegate::enterMainApp()
     biometrics = std::make_unique<FprintdBiometrics>();
     overlay.biometrics = biometrics.get();
     overlay.content.nextQuote = [this] { return quotes->nextQuote(); };
-    overlay.content.fetchQuotesFromQuotesDesignIfNeed = [this] { quotes->fetchQuotesFromQuotesDesignIfNeed(); };
+    overlay.content.fetchQuotesFromQuotesDesignIfNeed = [this] {
+        quotes->fetchQuotesFromQuotesDesignIfNeed();
+    };
     overlay.content.refreshWallpapersIfDue = [this] { wallpapers->checkUpdateIfNeeded(); };
     overlay.content.photoAuthor = [this](const QString& hash) { return wallpapers->author(hash); };
     breakWindows = std::make_unique<QtBreakWindows>(std::move(overlay));
@@ -172,6 +181,7 @@ void AppDelegate::enterMainApp()
 
     // The overlay's handlers and the short-break shortcut's stop go through the controller.
     breakWindows->attach(*mrApp);
+    registerShortcuts();
     statusItem = std::make_unique<MRStatusItem>(*mrApp, *timer, *preferences);
     idleMonitor = X11IdleMonitor::create();
     awayDetector = std::make_unique<AwayDetector>(*mrApp, idleMonitor.get(), *preferences, *scheduler, *clock,
@@ -196,8 +206,8 @@ void AppDelegate::enterMainApp()
     commands.sendFeedback = [] {
         track(MREvent::SendFeedback);
         const Log::BuildInfo build = Log::buildInfo();
-        const QUrl url = FeedbackMail::link(
-            FeedbackMail::body(FeedbackMail::collect(), build.shortVersion, build.buildNumber, build.releaseStage));
+        const QUrl url = FeedbackMail::link(FeedbackMail::body(FeedbackMail::collect(), build.shortVersion,
+                                                               build.buildNumber, build.releaseStage));
         if (!url.isValid()) {
             LOG_ERROR(QStringLiteral("Mail link url init failed."));
             return;
@@ -213,7 +223,8 @@ void AppDelegate::enterMainApp()
             LOG_ERROR(QStringLiteral("App Store Url nil!"));
             return;
         }
-        if (!QDesktopServices::openUrl(url) && !QDesktopServices::openUrl(QUrl(QStringLiteral("https://mirelo.org"))))
+        if (!QDesktopServices::openUrl(url) &&
+            !QDesktopServices::openUrl(QUrl(QStringLiteral("https://mirelo.org"))))
             LOG_ERROR(QStringLiteral("Can't open app store url"));
     };
     commands.showAbout = [self] {
@@ -340,6 +351,25 @@ void AppDelegate::showStatistics()
     statisticsWindow->showWindow();
 }
 
+void AppDelegate::registerShortcuts()
+{
+    if (!globalShortcuts) {
+        globalShortcuts.reset(XcbGlobalShortcuts::create());
+        if (!globalShortcuts)
+            LOG_WARNING(
+                QStringLiteral("Global shortcuts are not available on this desktop; the shortcuts are kept "
+                               "but do nothing."));
+    }
+    if (!shortcutBinder) {
+        shortcutBinder = std::make_unique<ShortcutBinder>(*preferences, globalShortcuts.get());
+        connect(shortcutBinder.get(), &ShortcutBinder::startPomodoroPressed, mrApp.get(),
+                &MRApp::startPomodoroShortcutTriggered);
+        connect(shortcutBinder.get(), &ShortcutBinder::shortBreakPressed, mrApp.get(),
+                &MRApp::shortBreakShortcutTriggered);
+    }
+    shortcutBinder->registerShortcuts();
+}
+
 void AppDelegate::showPreferences()
 {
     LOG_INFO(QStringLiteral("showPreferences"));
@@ -348,6 +378,10 @@ void AppDelegate::showPreferences()
         PreferencesWindowController::Services services;
         services.preferences = preferences;
         services.loginItems = loginItems.get();
+        services.advanced.preferences = preferences;
+        services.advanced.shortcuts = shortcutBinder.get();
+        services.advanced.workspace = workspace.get();
+        services.advanced.launcher = launcherActions.get();
         services.wallpaper.preferences = preferences;
         services.wallpaper.scheduler = scheduler.get();
         services.wallpaper.quotes = quotes.get();

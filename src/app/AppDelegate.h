@@ -16,6 +16,10 @@ class CanberraEventSound;
 class FprintdBiometrics;
 class X11IdleMonitor;
 class AwayDetector;
+class FreedesktopWorkspace;
+class XdgLauncherActions;
+class GlobalShortcuts;
+class ShortcutBinder;
 class CrashReporter;
 class DBusNotificationCenter;
 class DesktopImageSource;
@@ -69,6 +73,8 @@ public:
 private:
     void enterMainApp();
     void announceMissingTray();
+    // Binds the two stored shortcuts to their actions.
+    void registerShortcuts();
     void checkNews();
     void exportDBusInterface();
     void appleInterfaceThemeChanged(bool dark);
@@ -83,6 +89,8 @@ private:
     std::unique_ptr<SystemClock> clock;
     std::unique_ptr<QtScheduler> scheduler;
     std::unique_ptr<XdgAutostartLoginItems> loginItems;
+    std::unique_ptr<FreedesktopWorkspace> workspace;
+    std::unique_ptr<XdgLauncherActions> launcherActions;
     std::unique_ptr<VersionRecord> versionRecord;
     std::unique_ptr<PortalAppearance> appearance;
     std::unique_ptr<LogindSleepMonitor> sleepMonitor;
@@ -103,6 +111,8 @@ private:
     std::unique_ptr<QtBreakWindows> breakWindows;
     std::unique_ptr<DesktopImageSource> images;
     std::unique_ptr<MRApp> mrApp;
+    std::unique_ptr<GlobalShortcuts> globalShortcuts;
+    std::unique_ptr<ShortcutBinder> shortcutBinder;
     std::unique_ptr<MRStatusItem> statusItem;
     std::unique_ptr<X11IdleMonitor> idleMonitor;
     // Subscribed to the controller's state: goes before it.

@@ -3,6 +3,8 @@
 #include "automation/MRASCommands.h"
 #include "diagnostics/Log.h"
 
+#include <QDBusConnection>
+
 ApplicationDBusAdaptor::ApplicationDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer,
                                                std::function<void()> showPreferences,
                                                std::function<void()> showStatistics)
@@ -22,9 +24,11 @@ void ApplicationDBusAdaptor::Activate(const QVariantMap&)
     showPreferences();
 }
 
-void ApplicationDBusAdaptor::Open(const QStringList&, const QVariantMap&)
+void ApplicationDBusAdaptor::Open(const QStringList&, const QVariantMap&, const QDBusMessage& message)
 {
-    showPreferences();
+    message.setDelayedReply(true);
+    QDBusConnection::sessionBus().send(
+        message.createErrorReply(QDBusError::NotSupported, QStringLiteral("Mirelo opens no files.")));
 }
 
 void ApplicationDBusAdaptor::ActivateAction(const QString& actionName, const QVariantList&,

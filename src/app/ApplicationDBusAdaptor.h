@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusAbstractAdaptor>
+#include <QDBusMessage>
 #include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
@@ -28,7 +29,8 @@ public:
 
 public Q_SLOTS:
     void Activate(const QVariantMap& platformData);
-    void Open(const QStringList& uris, const QVariantMap& platformData);
+    // Mirelo opens no files: refused with an error reply.
+    void Open(const QStringList& uris, const QVariantMap& platformData, const QDBusMessage& message);
     void ActivateAction(const QString& actionName, const QVariantList& parameter,
                         const QVariantMap& platformData);
 

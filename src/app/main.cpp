@@ -1,4 +1,5 @@
 #include "AppDelegate.h"
+#include "ApplicationDBusAdaptor.h"
 #include "BuildConfig.h"
 #include "CommandLineClient.h"
 #include "TimerDBusAdaptor.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
 
 #include <cstdio>
 #include <malloc.h>
@@ -48,6 +50,12 @@ int main(int argc, char* argv[])
                                                             QDBusConnectionInterface::DontAllowReplacement);
         if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) {
             std::fputs("Mirelo is already running.\n", stdout);
+            // Started again from a launcher: the running one shows itself, as a window program would.
+            QDBusMessage activate = QDBusMessage::createMethodCall(
+                QLatin1String(TimerDBusAdaptor::serviceName), QLatin1String(TimerDBusAdaptor::objectPath),
+                QLatin1String(ApplicationDBusAdaptor::interfaceName), QStringLiteral("Activate"));
+            activate << QVariantMap();
+            bus.call(activate, QDBus::Block, 2000);
             return 0;
         }
     } else {
@@ -56,11 +64,12 @@ int main(int argc, char* argv[])
 
     AppDelegate delegate(bus);
     UnixSignalWatcher signalWatcher;
-    QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &delegate, [&delegate](int signal) {
-        LOG_INFO(QStringLiteral("Received signal %1, quitting.").arg(signal));
-        // A signal has nobody to answer a question: no confirmation, even during a break.
-        delegate.terminateNow();
-    });
+    QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &delegate,
+                     [&delegate](int signal) {
+                         LOG_INFO(QStringLiteral("Received signal %1, quitting.").arg(signal));
+                         // A signal has nobody to answer a question: no confirmation, even during a break.
+                         delegate.terminateNow();
+                     });
     delegate.applicationDidFinishLaunching();
     return QApplication::exec();
 }

@@ -16,8 +16,9 @@ class PropertyRecorder : public QObject
 public:
     explicit PropertyRecorder(QDBusConnection bus)
     {
-        bus.connect(QString(), QStringLiteral("/org/mirelo/Mirelo"), QStringLiteral("org.freedesktop.DBus.Properties"),
-                    QStringLiteral("PropertiesChanged"), this, SLOT(changed(QString, QVariantMap, QStringList)));
+        bus.connect(QString(), QStringLiteral("/org/mirelo/Mirelo"),
+                    QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"),
+                    this, SLOT(changed(QString, QVariantMap, QStringList)));
     }
     QStringList states;
     QList<int> remaining;
@@ -61,7 +62,8 @@ TEST_F(ApplicationTest, PomodoroRunsIntoAShortBreakAndStopsAreRecordedAsTheyShou
     EXPECT_EQ(rows[0].first, 1);
     EXPECT_NEAR(rows[0].second, 3, 1);
     // Three seconds is under a minute: the warning went out, once.
-    EXPECT_TRUE(PrivateBus::waitFor([&] { return world.notificationCount(QStringLiteral("Last Minute!")) >= 1; }));
+    EXPECT_TRUE(
+        PrivateBus::waitFor([&] { return world.notificationCount(QStringLiteral("Last Minute!")) >= 1; }));
     EXPECT_EQ(world.notificationCount(QStringLiteral("Last Minute!")), 1);
 
     ASSERT_EQ(world.client({QStringLiteral("stop")}), 0);
@@ -99,6 +101,9 @@ TEST_F(ApplicationTest, SecondInstanceLeavesTheFirstAloneAndAutoStartBeginsAPomo
     EXPECT_EQ(world.client({}, &out), 0);
     EXPECT_EQ(out.trimmed(), QStringLiteral("Mirelo is already running."));
     EXPECT_TRUE(world.status().startsWith(QStringLiteral("working ")));
+    // A launcher clicked again brings up the running one's window.
+    EXPECT_TRUE(PrivateBus::waitFor(
+        [&] { return !world.visibleWindows(QStringLiteral("^General$")).isEmpty(); }, 5000));
 }
 
 TEST_F(ApplicationTest, CrashLeavesAReportThatTheNextStartFinds)
@@ -115,7 +120,9 @@ TEST_F(ApplicationTest, CrashLeavesAReportThatTheNextStartFinds)
     ASSERT_TRUE(world.launch());
     EXPECT_TRUE(world.logText().contains(QStringLiteral("hasCrashedInLastSession: true")));
     EXPECT_TRUE(QDir(crashes).entryList({QStringLiteral("*.crash")}).isEmpty());
-    EXPECT_EQ(QDir(world.dataRoot() + QStringLiteral("/data/logs")).entryList({QStringLiteral("*.log.zip")}).size(), 1);
+    EXPECT_EQ(
+        QDir(world.dataRoot() + QStringLiteral("/data/logs")).entryList({QStringLiteral("*.log.zip")}).size(),
+        1);
 }
 
 TEST_F(ApplicationTest, QtOptionsStartTheApplicationWhichWithoutATraySaysHowToReachIt)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CycleFakes.h"
+#include "FakeGlobalShortcuts.h"
 #include "FakeLoginItems.h"
 #include "LogCapture.h"
 #include "ManualScheduler.h"
@@ -10,6 +11,7 @@
 #include "preferences/PreferencesWindowController.h"
 #include "settings/Preferences.h"
 #include "settings/UserDefaults.h"
+#include "shortcuts/ShortcutBinder.h"
 #include "widgets/Localizable.h"
 
 #include <QApplication>
@@ -28,12 +30,14 @@ protected:
         prefs = std::make_unique<Preferences>(Preferences::defaultFilePath());
         UserDefaults::setupUserDefaultsValues(*prefs, loginItems);
         quotes = std::make_unique<QuoteService>(*prefs);
+        binder = std::make_unique<ShortcutBinder>(*prefs, &globalShortcuts);
     }
 
     void TearDown() override
     {
         window.reset();
         quotes.reset();
+        binder.reset();
         TestEnvironment::TearDown();
     }
 
@@ -42,6 +46,8 @@ protected:
         PreferencesWindowController::Services s;
         s.preferences = prefs.get();
         s.loginItems = &loginItems;
+        s.advanced.preferences = prefs.get();
+        s.advanced.shortcuts = binder.get();
         s.wallpaper.preferences = prefs.get();
         s.wallpaper.scheduler = &scheduler;
         s.wallpaper.quotes = quotes.get();
@@ -89,5 +95,7 @@ protected:
     std::shared_ptr<RecordingUsageTracker> tracker;
     std::unique_ptr<Preferences> prefs;
     std::unique_ptr<QuoteService> quotes;
+    FakeGlobalShortcuts globalShortcuts;
+    std::unique_ptr<ShortcutBinder> binder;
     std::unique_ptr<PreferencesWindowController> window;
 };

@@ -1,12 +1,10 @@
 #include "linux/XdgAutostartLoginItems.h"
 
 #include "diagnostics/Log.h"
+#include "linux/DesktopEntry.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 XdgAutostartLoginItems::XdgAutostartLoginItems(QString executable) : executable(std::move(executable)) {}
@@ -29,29 +27,19 @@ bool XdgAutostartLoginItems::setEnabled(bool enabled)
         return false;
     }
 
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        LOG_ERROR(QStringLiteral("Can't create the autostart folder for ") + path);
-        return false;
-    }
-    QString command = executable.isEmpty() ? QCoreApplication::applicationFilePath() : executable;
-    if (command.isEmpty())
-        command = QStringLiteral("mirelo");
-    // Desktop-entry Exec quoting: wrap in double quotes and escape the reserved characters.
-    QString quoted = command;
-    for (const char* reserved : {"\\", "\"", "`", "$"})
-        quoted.replace(QLatin1String(reserved), QLatin1Char('\\') + QLatin1String(reserved));
+    const QString command = executable.isEmpty() ? DesktopEntry::runningProgram() : executable;
     const QString entry = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
                                          "Name=Mirelo\n"
                                          "Comment=Focus timer\n"
-                                         "Exec=\"%1\"\n"
+                                         "Exec=%1\n"
                                          "Icon=org.mirelo.Mirelo\n"
                                          "Terminal=false\n"
                                          "X-GNOME-Autostart-enabled=true\n")
-                              .arg(quoted);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(entry.toUtf8()) < 0 || !file.commit()) {
-        LOG_ERROR(QStringLiteral("Can't write the autostart entry ") + path + QStringLiteral(": ") + file.errorString());
+                              .arg(DesktopEntry::execArgument(command));
+    QString error;
+    if (!DesktopEntry::writeIfChanged(path, entry.toUtf8(), &error)) {
+        LOG_ERROR(QStringLiteral("Can't write the autostart entry ") + path + QStringLiteral(": ") + error);
         return false;
     }
     return true;

@@ -1,7 +1,206 @@
 #include "preferences/PreferencesAdvancedViewController.h"
 
-PreferencesAdvancedViewController::PreferencesAdvancedViewController(QWidget* parent)
-    : MRPreferViewController(QStringLiteral("PreferencesAdvancedViewController"), parent)
+#include "passcode/SetPasscodeViewController.h"
+#include "preferences/PreferencesWhiteBgView.h"
+#include "preferences/ShortcutRecorder.h"
+#include "settings/Preferences.h"
+#include "widgets/Localizable.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QLabel* heading(const char* key, QWidget* parent)
 {
-    setMinimumSize(480, 240);
+    auto* label = new QLabel(Localizable::text(key), parent);
+    label->setTextFormat(Qt::PlainText);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+PreferencesWhiteBgView* panel(QWidget* parent)
+{
+    auto* view = new PreferencesWhiteBgView(parent);
+    view->enableHoverState = false;
+    return view;
+}
+} // namespace
+
+PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencies dependencies,
+                                                                     QWidget* parent)
+    : MRPreferViewController(QStringLiteral("PreferencesAdvancedViewController"), parent),
+      dependencies(dependencies),
+      model(*dependencies.preferences, dependencies.workspace, dependencies.launcher)
+{
+    Preferences& preferences = *dependencies.preferences;
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(20, 20, 20, 20);
+    root->setSpacing(8);
+
+    // Widgets are made in reading order, each with its final parent: that is the Tab order.
+    root->addWidget(heading("Passcode lock", this));
+    auto* lock = panel(this);
+    auto* lockGrid = new QGridLayout(lock);
+    lockGrid->setContentsMargins(16, 14, 16, 14);
+    lockGrid->setHorizontalSpacing(12);
+    lockGrid->setVerticalSpacing(10);
+    lockGrid->setColumnStretch(2, 1);
+    requirePasscodeButton = new QCheckBox(Localizable::text("Ask for a passcode to end a break early"), lock);
+    changePasscodeButton = new QPushButton(Localizable::text("Change passcode…"), lock);
+    changePasscodeButton->setAutoDefault(false);
+    auto* delayLabel = new QLabel(Localizable::text("Ask for it"), lock);
+    delayLabel->setTextFormat(Qt::PlainText);
+    timeSelection = new QComboBox(lock);
+    for (const char* title : {"at once", "after 5 seconds", "after 10 seconds", "after 1 minute"})
+        timeSelection->addItem(Localizable::text(title));
+    delayLabel->setBuddy(timeSelection);
+    touchIDButton = new QCheckBox(Localizable::text("Unlock with a fingerprint"), lock);
+    lockGrid->addWidget(requirePasscodeButton, 0, 0, 1, 2);
+    lockGrid->addWidget(changePasscodeButton, 0, 3);
+    lockGrid->addWidget(delayLabel, 1, 0);
+    lockGrid->addWidget(timeSelection, 1, 1);
+    lockGrid->addWidget(touchIDButton, 2, 0, 1, 4);
+    root->addWidget(lock);
+
+    root->addSpacing(8);
+    root->addWidget(heading("Global shortcuts", this));
+    auto* keys = panel(this);
+    auto* keyGrid = new QGridLayout(keys);
+    keyGrid->setContentsMargins(16, 14, 16, 14);
+    keyGrid->setHorizontalSpacing(12);
+    keyGrid->setVerticalSpacing(6);
+    keyGrid->setColumnStretch(1, 1);
+    struct Row
+    {
+        const char* title;
+        PreferKey key;
+        ShortcutRecorder** field;
+    };
+    const Row rows[] = {{"Start a Pomodoro", PreferKey::StartPomodoroShortcut, &startTimerSCView},
+                        {"Short break", PreferKey::ShortBreakShortcut, &shortBreakSCView}};
+    int line = 0;
+    for (const Row& row : rows) {
+        auto* title = new QLabel(Localizable::text(row.title), keys);
+        title->setTextFormat(Qt::PlainText);
+        auto* recorder = new ShortcutRecorder(row.key, dependencies.shortcuts, keys);
+        recorder->setAccessibleName(Localizable::text(row.title));
+        recorder->setMinimumWidth(180);
+        title->setBuddy(recorder);
+        keyGrid->addWidget(title, line, 0);
+        keyGrid->addWidget(recorder, line++, 1);
+        keyGrid->addWidget(recorder->problemLabel(), line++, 1);
+        *row.field = recorder;
+    }
+    auto* hint = new QLabel(
+        Localizable::text(
+            "Click a field and press the combination; Backspace clears it, Escape keeps the old one."),
+        keys);
+    hint->setTextFormat(Qt::PlainText);
+    hint->setWordWrap(true);
+    hint->setEnabled(false);
+    keyGrid->addWidget(hint, line, 0, 1, 2);
+    root->addWidget(keys);
+
+    root->addSpacing(8);
+    root->addWidget(heading("Logs and launchers", this));
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    revealLogButton = new QPushButton(Localizable::text("Reveal logs in the file manager"), this);
+    workflowButton = new QPushButton(Localizable::text("Add actions to the launcher"), this);
+    raycastButton = new QPushButton(Localizable::text("Launcher integration page"), this);
+    for (QPushButton* button : {revealLogButton, workflowButton, raycastButton}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    root->addLayout(buttons);
+    launcherResult = new QLabel(this);
+    launcherResult->setTextFormat(Qt::PlainText);
+    launcherResult->setWordWrap(true);
+    launcherResult->hide();
+    root->addWidget(launcherResult);
+    root->addStretch(1);
+    connect(revealLogButton, &QPushButton::clicked, this, [this] { onRevealLogClicked(); });
+    connect(workflowButton, &QPushButton::clicked, this, [this] { onAlfredWorkflowClicked(); });
+    connect(raycastButton, &QPushButton::clicked, this, [this] { onRaycastClicked(); });
+
+    connect(changePasscodeButton, &QPushButton::clicked, this, [this] { passcodeButtonClicked(); });
+
+    timeSelection->setCurrentIndex(model.storedTimeSelectionIndex());
+    // Only a pick by the user writes: a stored value outside the items stays until then.
+    connect(timeSelection, &QComboBox::activated, this, [this](int index) { model.timeSelected(index); });
+
+    const bool enabled = preferences.boolValue(PreferKey::PasscodeEnabled);
+    requirePasscodeButton->setChecked(enabled);
+    changePasscodeButton->setEnabled(enabled);
+    timeSelection->setEnabled(enabled);
+    connect(requirePasscodeButton, &QCheckBox::clicked, this, [this](bool on) { passcodeSwitch(on); });
+    // The current state runs the switch too; with no window yet no dialog can open.
+    passcodeSwitch(enabled);
+
+    touchIDButton->setChecked(preferences.boolValue(PreferKey::TouchIDEnabled));
+    connect(touchIDButton, &QCheckBox::toggled, this, [this](bool on) { model.touchIDSwitch(on); });
+    model.touchIDSwitch(touchIDButton->isChecked());
+    // Off with the lock, but keeping its value for when the lock comes back.
+    disposeBag += preferences.observe(keyText(PreferKey::PasscodeEnabled), [this](const QJsonValue&) {
+        touchIDButton->setEnabled(this->dependencies.preferences->boolValue(PreferKey::PasscodeEnabled));
+    });
+}
+
+PreferencesAdvancedViewController::~PreferencesAdvancedViewController()
+{
+    // A dialog outliving its pane must not run the pane's cancel rule.
+    if (passcodeWC)
+        passcodeWC->didCancelBlock = nullptr;
+}
+
+void PreferencesAdvancedViewController::passcodeSwitch(bool on)
+{
+    changePasscodeButton->setEnabled(on);
+    timeSelection->setEnabled(on);
+    if (model.passcodeSwitch(on))
+        passcodeButtonClicked();
+}
+
+void PreferencesAdvancedViewController::passcodeButtonClicked()
+{
+    QWidget* shownIn = window();
+    if (shownIn == this || !shownIn->isVisible() || passcodeWC)
+        return;
+    auto* dialog = new SetPasscodeViewController(*dependencies.preferences, shownIn);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    QPointer<PreferencesAdvancedViewController> pane(this);
+    dialog->didCancelBlock = [pane] {
+        if (pane && pane->model.passcodeDialogCancelled()) {
+            pane->requirePasscodeButton->setChecked(false);
+            pane->changePasscodeButton->setEnabled(false);
+            pane->timeSelection->setEnabled(false);
+        }
+    };
+    passcodeWC = dialog;
+    dialog->open();
+}
+
+void PreferencesAdvancedViewController::onRevealLogClicked()
+{
+    model.onRevealLogClicked();
+}
+
+void PreferencesAdvancedViewController::onAlfredWorkflowClicked()
+{
+    launcherResult->setText(Localizable::text(model.onAlfredWorkflowClicked().toUtf8().constData()));
+    launcherResult->show();
+}
+
+void PreferencesAdvancedViewController::onRaycastClicked()
+{
+    model.onRaycastClicked();
 }

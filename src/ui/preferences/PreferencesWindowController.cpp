@@ -129,7 +129,7 @@ MRPreferViewController* PreferencesWindowController::makeContent(PreferTab tab)
     case PreferTab::wallpaper:
         return new PreferencesWallpaperViewController(services.wallpaper);
     case PreferTab::advanced:
-        return new PreferencesAdvancedViewController;
+        return new PreferencesAdvancedViewController(services.advanced);
     case PreferTab::about:
         return new AboutViewController;
     }

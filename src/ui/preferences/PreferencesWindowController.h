@@ -1,5 +1,6 @@
 #pragma once
 
+#include "preferences/PreferencesAdvancedViewController.h"
 #include "preferences/PreferencesWallpaperViewModel.h"
 
 #include <QWidget>
@@ -32,6 +33,7 @@ public:
         Preferences* preferences = nullptr;
         LoginItems* loginItems = nullptr;
         PreferencesWallpaperViewModel::Dependencies wallpaper;
+        PreferencesAdvancedViewController::Dependencies advanced;
     };
 
     static const std::vector<PreferTab>& allTabs();

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+// The desktop's file manager and browser.
+class Workspace
+{
+public:
+    virtual ~Workspace() = default;
+    // Shows the file selected in the file manager (its folder where none can select it).
+    virtual void revealFile(const QString& path) = 0;
+    // False when nothing could open the address.
+    virtual bool openUrl(const QUrl& url) = 0;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+// Key combinations that reach the program whatever window has the keyboard.
+class GlobalShortcuts : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Replaces every binding with these combinations (an empty one binds nothing). Answers, per
+    // combination, why it could not be bound, or an empty text when it was.
+    virtual QStringList bind(const QList<QKeySequence>& combinations) = 0;
+
+    // While suspended the combinations are released, so they reach the focused window.
+    virtual void setSuspended(bool suspended) = 0;
+
+Q_SIGNALS:
+    // The combination at this index of the last bind() was pressed; a held key reports once.
+    void activated(int index);
+};

@@ -1,0 +1,103 @@
+#include "shortcuts/ShortcutBinder.h"
+
+#include "diagnostics/Log.h"
+#include "settings/Preferences.h"
+#include "shortcuts/GlobalShortcuts.h"
+
+namespace {
+constexpr PreferKey keys[2] = {PreferKey::StartPomodoroShortcut, PreferKey::ShortBreakShortcut};
+
+int slot(PreferKey key)
+{
+    return key == PreferKey::ShortBreakShortcut ? 1 : 0;
+}
+
+// Only the first chord counts: a global shortcut is one press.
+QKeySequence firstChord(const QKeySequence& combination)
+{
+    return combination.isEmpty() ? QKeySequence() : QKeySequence(combination[0]);
+}
+} // namespace
+
+ShortcutBinder::ShortcutBinder(Preferences& preferences, GlobalShortcuts* shortcuts, QObject* parent)
+    : QObject(parent), store(preferences), shortcuts(shortcuts)
+{
+    if (shortcuts) {
+        connect(shortcuts, &GlobalShortcuts::activated, this, [this](int index) {
+            if (index == 0)
+                Q_EMIT startPomodoroPressed();
+            else if (index == 1)
+                Q_EMIT shortBreakPressed();
+        });
+    }
+}
+
+QKeySequence ShortcutBinder::storedShortcut(const Preferences& preferences, PreferKey key)
+{
+    const QString text = preferences.stringValue(key).value_or(QString());
+    return firstChord(QKeySequence::fromString(text, QKeySequence::PortableText));
+}
+
+QString ShortcutBinder::refusal(const QKeySequence& combination)
+{
+    if (combination.isEmpty())
+        return {};
+    const QKeyCombination chord = combination[0];
+    const Qt::KeyboardModifiers held = chord.keyboardModifiers();
+    if (held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return {};
+    if (chord.key() >= Qt::Key_F1 && chord.key() <= Qt::Key_F12)
+        return {};
+    return QStringLiteral("Add Ctrl, Alt or Super: a key alone would be taken from every program.");
+}
+
+void ShortcutBinder::registerShortcuts()
+{
+    QList<QKeySequence> combinations;
+    QString refused[2];
+    for (int i = 0; i < 2; ++i) {
+        QKeySequence combination = storedShortcut(store, keys[i]);
+        // A hand-edited store could hold what the recorder refuses: it is not bound either.
+        refused[i] = refusal(combination);
+        if (i == 1 && !combination.isEmpty() && combination == combinations[0])
+            refused[i] = QStringLiteral("The other shortcut already uses this combination.");
+        combinations.append(refused[i].isEmpty() ? combination : QKeySequence());
+    }
+    QStringList failures;
+    if (shortcuts)
+        failures = shortcuts->bind(combinations);
+    for (int i = 0; i < 2; ++i) {
+        problems[i] = !refused[i].isEmpty() ? refused[i] : failures.value(i);
+        if (!problems[i].isEmpty())
+            LOG_WARNING(keyText(keys[i]) + QStringLiteral(" is not bound: ") + problems[i]);
+    }
+    Q_EMIT problemsChanged();
+}
+
+QString ShortcutBinder::record(PreferKey key, const QKeySequence& combination)
+{
+    const QKeySequence chord = firstChord(combination);
+    if (QString why = refusal(chord); !why.isEmpty())
+        return why;
+    const PreferKey other = keys[1 - slot(key)];
+    if (!chord.isEmpty() && chord == storedShortcut(store, other))
+        return QStringLiteral("The other shortcut already uses this combination.");
+    if (chord.isEmpty())
+        store.removeValue(keyText(key));
+    else
+        store.setValue(key, chord.toString(QKeySequence::PortableText));
+    store.synchronize();
+    registerShortcuts();
+    return {};
+}
+
+QString ShortcutBinder::problem(PreferKey key) const
+{
+    return problems[slot(key)];
+}
+
+void ShortcutBinder::setRecording(bool recording)
+{
+    if (shortcuts)
+        shortcuts->setSuspended(recording);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "settings/PreferKey.h"
+
+#include <QKeySequence>
+#include <QObject>
+#include <QString>
+
+class GlobalShortcuts;
+class Preferences;
+
+// The two stored shortcuts and their binding: what the recorders may store, the binding after
+// every change, and why a combination does not work (refused here or held by another program).
+class ShortcutBinder : public QObject
+{
+    Q_OBJECT
+public:
+    // shortcuts may be null where the desktop offers none: everything is stored, nothing bound.
+    ShortcutBinder(Preferences& preferences, GlobalShortcuts* shortcuts, QObject* parent = nullptr);
+
+    static QKeySequence storedShortcut(const Preferences& preferences, PreferKey key);
+    const Preferences& preferences() const { return store; }
+
+    // Binds both stored shortcuts again.
+    void registerShortcuts();
+
+    // A combination recorded for StartPomodoroShortcut or ShortBreakShortcut: stored and bound
+    // unless refused; answers the refusal, empty when stored. An empty combination clears.
+    QString record(PreferKey key, const QKeySequence& combination);
+
+    // Why the stored shortcut of key does not work, empty when it does (or there is none).
+    QString problem(PreferKey key) const;
+
+    // A recorder has the keyboard: its combinations must reach it instead of firing.
+    void setRecording(bool recording);
+
+Q_SIGNALS:
+    void startPomodoroPressed();
+    void shortBreakPressed();
+    void problemsChanged();
+
+private:
+    static QString refusal(const QKeySequence& combination);
+
+    Preferences& store;
+    GlobalShortcuts* shortcuts;
+    QString problems[2];
+};

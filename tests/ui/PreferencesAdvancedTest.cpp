@@ -1,0 +1,176 @@
+#include "PreferencesFixture.h"
+#include "passcode/SetPasscodeViewController.h"
+#include "preferences/PreferencesAdvancedViewController.h"
+#include "preferences/ShortcutRecorder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+class PreferencesAdvancedTest : public PreferencesFixture
+{
+protected:
+    PreferencesAdvancedViewController& advanced()
+    {
+        if (!window)
+            open();
+        window->changeTab(int(PreferTab::advanced));
+        return pane<PreferencesAdvancedViewController>();
+    }
+    // Picks an item as a user does, through the pop-up's list.
+    static void pick(QComboBox* box, int index)
+    {
+        box->setCurrentIndex(index);
+        Q_EMIT box->activated(index);
+    }
+};
+
+TEST_F(PreferencesAdvancedTest, DelayShowsUnknownValuesAsAtOnceAndKeepsThemUntilPicked)
+{
+    prefs->setValue(PreferKey::PasscodeTimeOut, 30);
+    prefs->setValue(PreferKey::PasscodeEnabled, true);
+    auto& pane = advanced();
+    EXPECT_EQ(pane.timeSelection->currentIndex(), 0);
+    EXPECT_EQ(pane.timeSelection->count(), 4);
+    EXPECT_EQ(prefs->intValue(PreferKey::PasscodeTimeOut), 30);
+
+    pick(pane.timeSelection, 3);
+    EXPECT_EQ(prefs->intValue(PreferKey::PasscodeTimeOut), 60);
+    pick(pane.timeSelection, 1);
+    EXPECT_EQ(prefs->intValue(PreferKey::PasscodeTimeOut), 5);
+    // Flushed: a fresh store reads it from the file.
+    EXPECT_EQ(Preferences(prefs->filePath()).intValue(PreferKey::PasscodeTimeOut), 5);
+
+    window->changeTab(int(PreferTab::general));
+    EXPECT_EQ(advanced().timeSelection->currentIndex(), 1);
+}
+
+TEST_F(PreferencesAdvancedTest, FirstPasscodeCancelledLeavesTheLockOff)
+{
+    auto& pane = advanced();
+    // Building the pane runs the switch with the stored state once.
+    EXPECT_EQ(count(QStringLiteral("DisabledPasscode")), 1);
+    EXPECT_FALSE(pane.changePasscodeButton->isEnabled());
+    EXPECT_FALSE(pane.timeSelection->isEnabled());
+    EXPECT_FALSE(pane.touchIDButton->isEnabled());
+    EXPECT_TRUE(pane.touchIDButton->isChecked());
+    EXPECT_EQ(pane.passcodeWC, nullptr);
+
+    pane.requirePasscodeButton->click();
+    EXPECT_EQ(count(QStringLiteral("EnabledPasscode")), 1);
+    EXPECT_TRUE(prefs->boolValue(PreferKey::PasscodeEnabled));
+    ASSERT_NE(pane.passcodeWC, nullptr);
+    EXPECT_TRUE(pane.passcodeWC->isVisible());
+    EXPECT_EQ(pane.passcodeWC->parentWidget(), window.get());
+    EXPECT_TRUE(pane.touchIDButton->isEnabled());
+
+    QTest::keyClick(pane.passcodeWC, Qt::Key_Escape);
+    EXPECT_FALSE(pane.requirePasscodeButton->isChecked());
+    EXPECT_FALSE(prefs->boolValue(PreferKey::PasscodeEnabled));
+    EXPECT_EQ(count(QStringLiteral("DisabledPasscode")), 2);
+    EXPECT_FALSE(pane.changePasscodeButton->isEnabled());
+    EXPECT_FALSE(pane.touchIDButton->isEnabled());
+
+    // Confirming a passcode keeps the lock on.
+    pane.requirePasscodeButton->click();
+    ASSERT_NE(pane.passcodeWC, nullptr);
+    QTest::keyClicks(pane.passcodeWC->passcodeLabel, QStringLiteral("ab12"));
+    QTest::keyClicks(pane.passcodeWC->verifyLabel, QStringLiteral("ab12"));
+    pane.passcodeWC->confirmButton->click();
+    QApplication::processEvents();
+    EXPECT_EQ(pane.passcodeWC, nullptr);
+    EXPECT_TRUE(prefs->boolValue(PreferKey::PasscodeEnabled));
+    EXPECT_TRUE(UserDefaults::passcodeForBreakviewUnlocking(*prefs).has_value());
+}
+
+TEST_F(PreferencesAdvancedTest, StoredPasscodeOpensNothingAndFingerprintKeepsItsValue)
+{
+    UserDefaults::storePasscode(*prefs, QStringLiteral("ab12"));
+    auto& pane = advanced();
+    pane.requirePasscodeButton->click();
+    EXPECT_EQ(pane.passcodeWC, nullptr);
+    EXPECT_TRUE(pane.changePasscodeButton->isEnabled());
+    EXPECT_TRUE(pane.timeSelection->isEnabled());
+
+    pane.touchIDButton->click();
+    EXPECT_FALSE(prefs->boolValue(PreferKey::TouchIDEnabled));
+    pane.requirePasscodeButton->click();
+    EXPECT_FALSE(pane.touchIDButton->isEnabled());
+    EXPECT_FALSE(pane.touchIDButton->isChecked());
+    EXPECT_FALSE(prefs->boolValue(PreferKey::TouchIDEnabled));
+
+    // "Change passcode…" opens the dialog on demand; cancelling it keeps the lock.
+    pane.requirePasscodeButton->click();
+    pane.changePasscodeButton->click();
+    ASSERT_NE(pane.passcodeWC, nullptr);
+    pane.passcodeWC->cancelButton->click();
+    EXPECT_TRUE(pane.requirePasscodeButton->isChecked());
+    EXPECT_TRUE(prefs->boolValue(PreferKey::PasscodeEnabled));
+}
+
+TEST_F(PreferencesAdvancedTest, RecordersStoreTheFirstChordAndSayWhyOneIsRefused)
+{
+    auto& pane = advanced();
+    ShortcutRecorder* start = pane.startTimerSCView;
+    ShortcutRecorder* shortBreak = pane.shortBreakSCView;
+    auto stored = [this](PreferKey key) { return prefs->stringValue(key).value_or(QString()); };
+
+    // While a recorder has the keyboard the bound combinations are released to it.
+    QApplication::setActiveWindow(window.get());
+    start->setFocus();
+    ASSERT_TRUE(start->hasFocus());
+    EXPECT_TRUE(globalShortcuts.suspended);
+    QTest::keyClick(start, Qt::Key_P, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(stored(PreferKey::StartPomodoroShortcut), QStringLiteral("Ctrl+Alt+P"));
+    EXPECT_EQ(start->keySequence(), QKeySequence(QStringLiteral("Ctrl+Alt+P")));
+    EXPECT_FALSE(start->hasFocus());
+    EXPECT_FALSE(globalShortcuts.suspended);
+    // Bound at once, without a restart, and a press runs the action.
+    ASSERT_EQ(globalShortcuts.bound.size(), 2);
+    EXPECT_EQ(globalShortcuts.bound[0], QKeySequence(QStringLiteral("Ctrl+Alt+P")));
+    QSignalSpy pressed(binder.get(), &ShortcutBinder::startPomodoroPressed);
+    globalShortcuts.press(0);
+    EXPECT_EQ(pressed.count(), 1);
+
+    // A key alone would be taken from every program; F1–F12 are the exception.
+    QTest::keyClick(shortBreak, Qt::Key_S);
+    EXPECT_TRUE(stored(PreferKey::ShortBreakShortcut).isEmpty());
+    EXPECT_TRUE(shortBreak->keySequence().isEmpty());
+    EXPECT_FALSE(shortBreak->problemLabel()->isHidden());
+    EXPECT_TRUE(shortBreak->problemLabel()->text().contains(QStringLiteral("Ctrl, Alt or Super")));
+    QTest::keyClick(shortBreak, Qt::Key_S, Qt::ShiftModifier);
+    EXPECT_TRUE(stored(PreferKey::ShortBreakShortcut).isEmpty());
+    QTest::keyClick(shortBreak, Qt::Key_F5);
+    EXPECT_EQ(stored(PreferKey::ShortBreakShortcut), QStringLiteral("F5"));
+    EXPECT_TRUE(shortBreak->problemLabel()->isHidden());
+
+    // Both actions on one combination is refused.
+    QTest::keyClick(shortBreak, Qt::Key_P, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(stored(PreferKey::ShortBreakShortcut), QStringLiteral("F5"));
+    EXPECT_TRUE(shortBreak->problemLabel()->text().contains(QStringLiteral("other shortcut")));
+
+    // Escape keeps what is stored, Backspace clears it.
+    QTest::keyClick(shortBreak, Qt::Key_Escape);
+    EXPECT_EQ(stored(PreferKey::ShortBreakShortcut), QStringLiteral("F5"));
+    EXPECT_EQ(shortBreak->keySequence(), QKeySequence(Qt::Key_F5));
+    QTest::keyClick(shortBreak, Qt::Key_Backspace);
+    EXPECT_FALSE(prefs->hasPersistedValue(keyText(PreferKey::ShortBreakShortcut)));
+    EXPECT_TRUE(shortBreak->keySequence().isEmpty());
+    EXPECT_TRUE(globalShortcuts.bound[1].isEmpty());
+
+    // A combination another program holds is reported beside its recorder.
+    globalShortcuts.taken = {QKeySequence(QStringLiteral("Ctrl+Alt+B"))};
+    QTest::keyClick(shortBreak, Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(stored(PreferKey::ShortBreakShortcut), QStringLiteral("Ctrl+Alt+B"));
+    EXPECT_EQ(shortBreak->problemLabel()->text(),
+              QStringLiteral("Another program already uses this combination."));
+    EXPECT_TRUE(start->problemLabel()->isHidden());
+
+    // A pane built later shows the same problem.
+    window->changeTab(int(PreferTab::general));
+    EXPECT_FALSE(advanced().shortBreakSCView->problemLabel()->isHidden());
+}
