@@ -17,6 +17,7 @@
 #include "linux/DesktopImageSource.h"
 #include "linux/FprintdBiometrics.h"
 #include "x11/X11IdleMonitor.h"
+#include "linux/DBusIdleMonitor.h"
 #include "cycle/AwayDetector.h"
 #include "linux/FreedesktopWorkspace.h"
 #include "linux/LogindSleepMonitor.h"
@@ -183,7 +184,14 @@ void AppDelegate::enterMainApp()
     breakWindows->attach(*mrApp);
     registerShortcuts();
     statusItem = std::make_unique<MRStatusItem>(*mrApp, *timer, *preferences);
-    idleMonitor = X11IdleMonitor::create();
+    // The desktop's own idle time and lock where it offers them, else the X server's idle time.
+    x11Idle = X11IdleMonitor::create();
+    DBusIdleMonitor::Fallback fromX11;
+    if (x11Idle)
+        fromX11 = [idle = x11Idle.get()](std::function<void(std::optional<qint64>)> done) {
+            idle->idleSeconds(std::move(done));
+        };
+    idleMonitor = DBusIdleMonitor::create(sessionBus, std::move(fromX11), x11Idle ? x11Idle->backendName() : QString());
     awayDetector = std::make_unique<AwayDetector>(*mrApp, idleMonitor.get(), *preferences, *scheduler, *clock,
                                                   *notifications);
     StatusMenuCommands commands;

@@ -15,6 +15,7 @@ class AppcastUpdater;
 class CanberraEventSound;
 class FprintdBiometrics;
 class X11IdleMonitor;
+class DBusIdleMonitor;
 class AwayDetector;
 class FreedesktopWorkspace;
 class XdgLauncherActions;
@@ -114,7 +115,8 @@ private:
     std::unique_ptr<GlobalShortcuts> globalShortcuts;
     std::unique_ptr<ShortcutBinder> shortcutBinder;
     std::unique_ptr<MRStatusItem> statusItem;
-    std::unique_ptr<X11IdleMonitor> idleMonitor;
+    std::unique_ptr<X11IdleMonitor> x11Idle;
+    std::unique_ptr<DBusIdleMonitor> idleMonitor;
     // Subscribed to the controller's state: goes before it.
     std::unique_ptr<AwayDetector> awayDetector;
     std::unique_ptr<QObject> dbusObject;

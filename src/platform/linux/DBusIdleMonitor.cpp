@@ -1,0 +1,93 @@
+#include "linux/DBusIdleMonitor.h"
+
+#include "diagnostics/Log.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+
+namespace {
+
+const QString mutter = QStringLiteral("org.gnome.Mutter.IdleMonitor");
+const QString freedesktop = QStringLiteral("org.freedesktop.ScreenSaver");
+const QString gnome = QStringLiteral("org.gnome.ScreenSaver");
+
+} // namespace
+
+DBusIdleMonitor::DBusIdleMonitor(QDBusConnection connection, Fallback fallback, QString fallbackName)
+    : bus(std::move(connection)), fallback(std::move(fallback)), fallbackName(std::move(fallbackName))
+{
+    // Whichever screen saver the desktop runs says when the screen locks and unlocks.
+    bus.connect(gnome, QStringLiteral("/org/gnome/ScreenSaver"), gnome, QStringLiteral("ActiveChanged"), this,
+                SLOT(activeChanged(bool)));
+    for (const char* path : {"/org/freedesktop/ScreenSaver", "/ScreenSaver"})
+        bus.connect(freedesktop, QLatin1String(path), freedesktop, QStringLiteral("ActiveChanged"), this,
+                    SLOT(activeChanged(bool)));
+}
+
+std::unique_ptr<DBusIdleMonitor> DBusIdleMonitor::create(QDBusConnection bus, Fallback fallback,
+                                                         QString fallbackName)
+{
+    std::unique_ptr<DBusIdleMonitor> monitor(
+        new DBusIdleMonitor(std::move(bus), std::move(fallback), std::move(fallbackName)));
+    if (!monitor->hasService(mutter) && !monitor->hasService(freedesktop) && !monitor->fallback)
+        return nullptr;
+    return monitor;
+}
+
+bool DBusIdleMonitor::hasService(const QString& name) const
+{
+    return bus.isConnected() && bus.interface() && bus.interface()->isServiceRegistered(name).value();
+}
+
+QString DBusIdleMonitor::backendName() const
+{
+    if (hasService(mutter))
+        return mutter;
+    if (hasService(freedesktop))
+        return freedesktop;
+    return fallbackName;
+}
+
+void DBusIdleMonitor::idleSeconds(std::function<void(std::optional<qint64>)> done)
+{
+    QDBusMessage call;
+    bool milliseconds = false;
+    if (hasService(mutter)) {
+        call = QDBusMessage::createMethodCall(mutter, QStringLiteral("/org/gnome/Mutter/IdleMonitor/Core"),
+                                              mutter, QStringLiteral("GetIdletime"));
+        milliseconds = true;
+    } else if (hasService(freedesktop)) {
+        call = QDBusMessage::createMethodCall(freedesktop, QStringLiteral("/org/freedesktop/ScreenSaver"),
+                                              freedesktop, QStringLiteral("GetSessionIdleTime"));
+    } else if (fallback) {
+        fallback(std::move(done));
+        return;
+    } else {
+        done(std::nullopt);
+        return;
+    }
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 2000), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, watcher, milliseconds, done = std::move(done)]() mutable {
+                watcher->deleteLater();
+                const QDBusMessage reply = watcher->reply();
+                if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+                    // The service is there but will not say: the X server may.
+                    if (fallback)
+                        fallback(std::move(done));
+                    else
+                        done(std::nullopt);
+                    return;
+                }
+                const qint64 value = reply.arguments().first().toLongLong();
+                done(milliseconds ? value / 1000 : value);
+            });
+}
+
+void DBusIdleMonitor::activeChanged(bool active)
+{
+    LOG_INFO(active ? QStringLiteral("The screen locked.") : QStringLiteral("The screen unlocked."));
+    Q_EMIT lockedChanged(active);
+}
