@@ -5,16 +5,23 @@ include(GNUInstallDirs)
 set(MIRELO_MAINTAINER "Mirelo developers <dev@mirelo.org>")
 set(MIRELO_SUMMARY "Focus timer with enforced breaks")
 
-# Debian wants a copyright file and a compressed changelog whose newest entry is this version.
+# Debian compresses documentation without a time stamp, at the highest level.
+function(mirelo_gzip input output)
+    add_custom_command(OUTPUT ${output} COMMAND gzip -n -9 -c ${input} > ${output} DEPENDS ${input} VERBATIM)
+endfunction()
+
+# Debian wants a copyright file and a changelog whose newest entry is this version.
 execute_process(COMMAND date -u -R -d ${MIRELO_RELEASE_DATE} OUTPUT_VARIABLE MIRELO_CHANGELOG_DATE
                 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in ${PROJECT_BINARY_DIR}/debian/changelog.Debian @ONLY)
-add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz
-                   COMMAND gzip -n -9 -f -k ${PROJECT_BINARY_DIR}/debian/changelog.Debian
-                   DEPENDS ${PROJECT_BINARY_DIR}/debian/changelog.Debian VERBATIM)
-add_custom_target(mirelo_changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz)
+configure_file(${PROJECT_SOURCE_DIR}/docs/mirelo.1 ${PROJECT_BINARY_DIR}/debian/mirelo.1 @ONLY)
+mirelo_gzip(${PROJECT_BINARY_DIR}/debian/changelog.Debian ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz)
+mirelo_gzip(${PROJECT_BINARY_DIR}/debian/mirelo.1 ${PROJECT_BINARY_DIR}/debian/mirelo.1.gz)
+add_custom_target(mirelo_docs ALL DEPENDS ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz
+                                          ${PROJECT_BINARY_DIR}/debian/mirelo.1.gz)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/mirelo)
+install(FILES ${PROJECT_BINARY_DIR}/debian/mirelo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mirelo)
