@@ -1,7 +1,9 @@
 #include "preferences/MRPreferViewController.h"
 
 #include "diagnostics/UsageTracker.h"
+#include "widgets/Localizable.h"
 
+#include <QLabel>
 #include <QShowEvent>
 
 MRPreferViewController::MRPreferViewController(const QString& className, QWidget* parent)
@@ -24,4 +26,14 @@ void MRPreferViewController::showEvent(QShowEvent* event)
 void MRPreferViewController::viewDidAppear()
 {
     trackQualifiedClassName(name);
+}
+
+QLabel* MRPreferViewController::heading(const char* key, QWidget* parent)
+{
+    auto* label = new QLabel(Localizable::text(key), parent);
+    label->setTextFormat(Qt::PlainText);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
 }

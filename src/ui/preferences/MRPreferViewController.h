@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 // Base of the preferences panes: reports contentView when built and the pane's page view
 // the first time it is shown.
 class MRPreferViewController : public QWidget
@@ -11,6 +13,8 @@ public:
     MRPreferViewController(const QString& className, QWidget* parent = nullptr);
 
     QString className() const { return name; }
+    // A section heading of a pane: bold, plain text from the "Localizable" table.
+    static QLabel* heading(const char* key, QWidget* parent);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -15,16 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel* heading(const char* key, QWidget* parent)
-{
-    auto* label = new QLabel(Localizable::text(key), parent);
-    label->setTextFormat(Qt::PlainText);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-
 PreferencesWhiteBgView* panel(QWidget* parent)
 {
     auto* view = new PreferencesWhiteBgView(parent);

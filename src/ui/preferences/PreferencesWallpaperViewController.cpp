@@ -14,18 +14,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-QLabel* heading(const char* key, QWidget* parent)
-{
-    auto* label = new QLabel(Localizable::text(key), parent);
-    label->setTextFormat(Qt::PlainText);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-} // namespace
-
 PreferencesWallpaperViewController::PreferencesWallpaperViewController(
     PreferencesWallpaperViewModel::Dependencies dependencies, QWidget* parent)
     : MRPreferViewController(QStringLiteral("PreferencesWallpaperViewController"), parent),

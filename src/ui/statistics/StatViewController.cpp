@@ -24,6 +24,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 QLabel* plainLabel(QWidget* parent)
@@ -188,7 +191,11 @@ void StatViewController::reloadTasks()
     dateLable->setText(
         QLocale(QLocale::English, QLocale::UnitedStates).toString(day, QStringLiteral("MMM d, yyyy")));
     nextDayButton->setEnabled(day < today());
-    tasksToday = tasks.fetchTasks(day, pomodoroOnly);
+    // One query for the day: the totals count every kind, the list may show Pomodoros only.
+    const std::vector<WTask> dayTasks = tasks.fetchTasks(day, false);
+    tasksToday.clear();
+    std::copy_if(dayTasks.begin(), dayTasks.end(), std::back_inserter(tasksToday),
+                 [pomodoroOnly](const WTask& task) { return !pomodoroOnly || task.type == 1; });
 
     tableView->clear();
     const bool emoji = colourEmojiAvailable();
@@ -205,11 +212,10 @@ void StatViewController::reloadTasks()
     tableView->setHidden(count <= 0);
     placeholderLabel->setHidden(count > 0);
 
-    // The day's totals always cover every kind, whatever the list shows.
     qint64 focused = 0;
     int pomodoros = 0;
     int breaks = 0;
-    for (const WTask& task : pomodoroOnly ? tasks.fetchTasks(day, false) : tasksToday) {
+    for (const WTask& task : dayTasks) {
         if (task.type == 1) {
             focused += task.duration();
             ++pomodoros;

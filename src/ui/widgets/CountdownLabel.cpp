@@ -42,14 +42,19 @@ void CountdownLabel::setTextColor(const QColor& value)
 
 int CountdownLabel::cellWidth(QChar c) const
 {
-    const QFontMetrics metrics(font());
-    if (c.isDigit()) {
+    // Measured once per font: the cells are asked for on every tick.
+    if (widths.isEmpty()) {
+        const QFontMetrics metrics(font());
         int widest = 0;
         for (char d = '0'; d <= '9'; ++d)
             widest = std::max(widest, metrics.horizontalAdvance(QLatin1Char(d)));
-        return widest;
+        widths.insert(QLatin1Char('0'), widest);
     }
-    return metrics.horizontalAdvance(c);
+    const QChar key = c.isDigit() ? QLatin1Char('0') : c;
+    auto found = widths.constFind(key);
+    if (found == widths.constEnd())
+        found = widths.insert(key, QFontMetrics(font()).horizontalAdvance(c));
+    return *found;
 }
 
 int CountdownLabel::textWidth() const
@@ -122,6 +127,7 @@ void CountdownLabel::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange) {
         glyphs.clear();
+        widths.clear();
         updateGeometry();
     }
     QWidget::changeEvent(event);

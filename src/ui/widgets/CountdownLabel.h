@@ -39,5 +39,7 @@ private:
     QString content;
     QColor color = Qt::white;
     QHash<QChar, QImage> glyphs;
+    // Cell widths by character, every digit under '0'.
+    mutable QHash<QChar, int> widths;
     qreal glyphRatio = 0;
 };
