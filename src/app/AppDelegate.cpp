@@ -8,31 +8,31 @@
 #include "content/NewsService.h"
 #include "content/QuoteService.h"
 #include "content/WallpaperService.h"
+#include "cycle/AwayDetector.h"
 #include "cycle/MRApp.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
 #include "linux/CanberraEventSound.h"
 #include "linux/CrashReporter.h"
+#include "linux/DBusIdleMonitor.h"
 #include "linux/DBusNotificationCenter.h"
 #include "linux/DesktopImageSource.h"
 #include "linux/FprintdBiometrics.h"
-#include "x11/X11IdleMonitor.h"
-#include "linux/DBusIdleMonitor.h"
-#include "cycle/AwayDetector.h"
 #include "linux/FreedesktopWorkspace.h"
+#include "linux/LogindIdleMonitor.h"
 #include "linux/LogindSleepMonitor.h"
 #include "linux/PortalAppearance.h"
 #include "linux/XdgAutostartLoginItems.h"
 #include "linux/XdgLauncherActions.h"
-#include "preferences/PreferencesWindowController.h"
 #include "news/NewsWindowController.h"
-#include "statistics/StatWindowController.h"
+#include "preferences/PreferencesWindowController.h"
 #include "records/TaskService.h"
 #include "settings/DataFolder.h"
 #include "settings/Preferences.h"
 #include "settings/UserDefaults.h"
 #include "settings/VersionRecord.h"
 #include "shortcuts/ShortcutBinder.h"
+#include "statistics/StatWindowController.h"
 #include "statusitem/FeedbackMail.h"
 #include "statusitem/MRStatusItem.h"
 #include "timer/Clock.h"
@@ -41,6 +41,7 @@
 #include "timer/ThreadPoolExecutor.h"
 #include "update/AppcastUpdater.h"
 #include "widgets/DesktopPalette.h"
+#include "x11/X11IdleMonitor.h"
 #include "x11/X11WindowHints.h"
 #include "x11/XcbGlobalShortcuts.h"
 
@@ -184,14 +185,21 @@ void AppDelegate::enterMainApp()
     breakWindows->attach(*mrApp);
     registerShortcuts();
     statusItem = std::make_unique<MRStatusItem>(*mrApp, *timer, *preferences);
-    // The desktop's own idle time and lock where it offers them, else the X server's idle time.
+    // The desktop's own idle time and lock where it offers them, else the X server's idle time,
+    // else logind's idle hint. logind's lock signals count whichever source tells the time.
     x11Idle = X11IdleMonitor::create();
-    DBusIdleMonitor::Fallback fromX11;
-    if (x11Idle)
-        fromX11 = [idle = x11Idle.get()](std::function<void(std::optional<qint64>)> done) {
-            idle->idleSeconds(std::move(done));
+    logindIdle = LogindIdleMonitor::create(QDBusConnection::systemBus());
+    IdleMonitor* fallbackIdle = x11Idle ? static_cast<IdleMonitor*>(x11Idle.get()) : logindIdle.get();
+    DBusIdleMonitor::Fallback fallback;
+    if (fallbackIdle)
+        fallback = [fallbackIdle](std::function<void(std::optional<qint64>)> done) {
+            fallbackIdle->idleSeconds(std::move(done));
         };
-    idleMonitor = DBusIdleMonitor::create(sessionBus, std::move(fromX11), x11Idle ? x11Idle->backendName() : QString());
+    idleMonitor = DBusIdleMonitor::create(sessionBus, std::move(fallback),
+                                          fallbackIdle ? fallbackIdle->backendName() : QString());
+    if (idleMonitor && logindIdle)
+        connect(logindIdle.get(), &IdleMonitor::lockedChanged, idleMonitor.get(),
+                &IdleMonitor::lockedChanged);
     awayDetector = std::make_unique<AwayDetector>(*mrApp, idleMonitor.get(), *preferences, *scheduler, *clock,
                                                   *notifications);
     StatusMenuCommands commands;
@@ -299,10 +307,11 @@ void AppDelegate::checkNews()
         if (!weak)
             return;
         if (!weak->newsWindow)
-            weak->newsWindow = std::make_unique<NewsWindowController>(*weak->network, [weak](const News& shown) {
-                if (weak)
-                    weak->news->markAsRead(shown);
-            });
+            weak->newsWindow =
+                std::make_unique<NewsWindowController>(*weak->network, [weak](const News& shown) {
+                    if (weak)
+                        weak->news->markAsRead(shown);
+                });
         weak->newsWindow->showWindow(item);
     });
 }

@@ -24,6 +24,7 @@ class ShortcutBinder;
 class CrashReporter;
 class DBusNotificationCenter;
 class DesktopImageSource;
+class LogindIdleMonitor;
 class LogindSleepMonitor;
 class MRApp;
 class NewsService;
@@ -116,6 +117,7 @@ private:
     std::unique_ptr<ShortcutBinder> shortcutBinder;
     std::unique_ptr<MRStatusItem> statusItem;
     std::unique_ptr<X11IdleMonitor> x11Idle;
+    std::unique_ptr<LogindIdleMonitor> logindIdle;
     std::unique_ptr<DBusIdleMonitor> idleMonitor;
     // Subscribed to the controller's state: goes before it.
     std::unique_ptr<AwayDetector> awayDetector;

@@ -1,20 +1,25 @@
 #include "cycle/AwayDetector.h"
 #include "CycleFixture.h"
+#include "RecordingUsageTracker.h"
 #include "timer/IdleMonitor.h"
 
 namespace {
 
-// The desktop's idle time as the test sets it; counts the questions.
+// The desktop's idle time as the test sets it — a fixed answer, or the time since the last
+// input on the test's clock; counts the questions.
 class FakeIdleMonitor final : public IdleMonitor
 {
 public:
+    explicit FakeIdleMonitor(const Clock& clock) : clock(clock) {}
     qint64 idle = 0;
+    std::optional<QDateTime> lastInput;
     int asked = 0;
     void idleSeconds(std::function<void(std::optional<qint64>)> done) override
     {
         ++asked;
-        done(idle);
+        done(lastInput ? lastInput->secsTo(clock.now()) : idle);
     }
+    const Clock& clock;
     QString backendName() const override { return QStringLiteral("a test"); }
     void lock(bool locked) { Q_EMIT lockedChanged(locked); }
 };
@@ -30,12 +35,13 @@ protected:
             away = std::make_unique<AwayDetector>(app(), &idle, *prefs, scheduler, clock, notifications);
         return *away;
     }
-    FakeIdleMonitor idle;
+    FakeIdleMonitor idle{clock};
     std::unique_ptr<AwayDetector> away;
 };
 
-TEST_F(AwayDetectorTest, AwayForTheThresholdStopsThePomodoroAndRecordsNothing)
+TEST_F(AwayDetectorTest, AwayForTheThresholdStopsThePomodoroAndTheFirstInputBringsTheNotice)
 {
+    auto tracker = RecordingUsageTracker::install();
     EXPECT_EQ(detector().threshold(), 300); // the short break's length
     app().startPomodoro();
     idle.idle = 290;
@@ -43,29 +49,64 @@ TEST_F(AwayDetectorTest, AwayForTheThresholdStopsThePomodoroAndRecordsNothing)
     EXPECT_EQ(app().state.value(), MRAppState::working);
     EXPECT_EQ(idle.asked, 1);
 
-    idle.idle = 300;
+    idle.lastInput = clock.now().addSecs(-300 + 10);
     advanceSeconds(10);
     EXPECT_EQ(app().state.value(), MRAppState::idle);
     EXPECT_TRUE(today().empty());
-    EXPECT_EQ(notifications.posted, QStringList{QStringLiteral("Welcome back — you were away 5 min")});
     EXPECT_TRUE(log().anyStartsWith(QStringLiteral("userAway: ")));
+    EXPECT_TRUE(tracker->names().contains(QStringLiteral("userAway")));
+    // Still away: nothing to say yet, the user is not there to read it.
+    advanceSeconds(600);
+    EXPECT_TRUE(notifications.posted.isEmpty());
+    EXPECT_EQ(idle.asked, 2 + 60);
 
+    // The first input: away from 300 s before the stop until 3 s before this reading.
+    idle.lastInput = clock.now().addSecs(10 - 3);
+    advanceSeconds(10);
+    EXPECT_EQ(notifications.posted, QStringList{QStringLiteral("Welcome back — you were away 15 min")});
+    EXPECT_TRUE(tracker->names().contains(QStringLiteral("userReturned")));
+    EXPECT_EQ(app().state.value(), MRAppState::idle); // coming back starts nothing by itself
     // Nothing is asked while no Pomodoro runs.
     advanceSeconds(600);
-    EXPECT_EQ(idle.asked, 2);
+    EXPECT_EQ(idle.asked, 2 + 61);
 
-    // Just under the threshold never stops; the next Pomodoro runs on into its break.
+    // The notification's button starts a Pomodoro, but never over a break.
+    ASSERT_EQ(notifications.actions.size(), 1);
+    app().shortBreak();
+    notifications.actions[0].invoke();
+    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    app().stopBreak();
+    notifications.actions[0].invoke();
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+
+    // Just under the threshold never stops; the Pomodoro runs on into its break.
+    idle.lastInput.reset();
     idle.idle = 299;
-    app().startPomodoro();
+    const int askedBefore = idle.asked;
     advanceSeconds(25 * 60);
     EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
-    const int askedInThePomodoro = idle.asked;
-    EXPECT_EQ(askedInThePomodoro, 2 + 25 * 6);
-    // Away during the break changes nothing.
+    EXPECT_EQ(idle.asked, askedBefore + 25 * 6);
+    // Away during the break changes nothing and asks nothing.
     idle.idle = 10000;
     advanceSeconds(60);
     EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
-    EXPECT_EQ(idle.asked, askedInThePomodoro);
+    EXPECT_EQ(idle.asked, askedBefore + 25 * 6);
+}
+
+TEST_F(AwayDetectorTest, BackAndAlreadyWorkingGetsNoNotice)
+{
+    detector();
+    app().startPomodoro();
+    idle.idle = 400;
+    advanceSeconds(10);
+    ASSERT_EQ(app().state.value(), MRAppState::idle);
+    // Back before the next reading, and straight to work from the menu.
+    app().startPomodoro();
+    EXPECT_TRUE(log().anyStartsWith(QStringLiteral("userReturned: ")));
+    idle.idle = 0;
+    advanceSeconds(60);
+    EXPECT_TRUE(notifications.posted.isEmpty());
+    EXPECT_EQ(app().state.value(), MRAppState::working);
 }
 
 TEST_F(AwayDetectorTest, ALockedScreenCountsAsAwayAndTheUnlockSaysForHowLong)

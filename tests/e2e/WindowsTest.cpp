@@ -63,15 +63,36 @@ TEST_F(WindowsTest, AUserAwayForTheThresholdFindsThePomodoroStoppedAndNothingRec
     world.writePreferences({{QStringLiteral("LaunchAtLogin"), false}, {QStringLiteral("AwayThreshold"), 6}});
     ASSERT_TRUE(world.launch());
     ASSERT_EQ(world.client({QStringLiteral("pomodoro")}), 0);
+    const QString welcome = QStringLiteral("Welcome back — you were away 1 min");
     // No input at all: the first check after ten seconds finds the user gone.
     EXPECT_TRUE(world.waitForStatusPrefix(QStringLiteral("idle "), 20000));
-    EXPECT_TRUE(PrivateBus::waitFor(
-        [&] { return world.notificationCount(QStringLiteral("Welcome back — you were away 1 min")) == 1; },
-        5000));
     EXPECT_TRUE(world.tasks().isEmpty());
-    // Coming back starts nothing by itself.
+    // Nobody is there to read a notification yet.
+    QThread::msleep(3000);
+    EXPECT_EQ(world.notificationCount(welcome), 0);
+
+    // Coming back brings the notification but starts nothing by itself.
     world.runX11(QStringLiteral("xdotool"),
                  {QStringLiteral("mousemove"), QStringLiteral("100"), QStringLiteral("100")});
-    QThread::msleep(1500);
+    EXPECT_TRUE(PrivateBus::waitFor([&] { return world.notificationCount(welcome) == 1; }, 15000));
     EXPECT_TRUE(world.status().startsWith(QStringLiteral("idle ")));
+    EXPECT_TRUE(world.logText().contains(QStringLiteral("userReturned: away 1 min")));
+
+    // Its button starts a new Pomodoro. The mock server numbers notifications from 1 in order.
+    const auto notifies =
+        world.bus.callArguments(QStringLiteral("org.freedesktop.Notifications"),
+                                QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("Notify"));
+    uint id = 0;
+    for (int i = 0; i < notifies.size(); ++i) {
+        if (notifies[i].value(3).toString() == welcome) {
+            id = uint(i + 1);
+            EXPECT_EQ(notifies[i].value(5).toStringList().value(1), QStringLiteral("Start a Pomodoro"));
+        }
+    }
+    ASSERT_NE(id, 0u);
+    ASSERT_TRUE(world.bus.emitSignal(
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"),
+        QStringLiteral("us"), {id, QStringLiteral("mirelo-action")}));
+    EXPECT_TRUE(world.waitForStatusPrefix(QStringLiteral("working "), 5000));
 }

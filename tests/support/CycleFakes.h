@@ -103,9 +103,16 @@ public:
 class FakeNotificationCenter final : public NotificationCenter
 {
 public:
-    QStringList posted; // titles
+    QStringList posted;                // titles
+    QList<NotificationAction> actions; // of the notifications that have one
     int clears = 0;
     void postNotification(const QString& title, const QString&) override { posted << title; }
+    void postNotificationWithAction(const QString& title, const QString& content,
+                                    NotificationAction action) override
+    {
+        postNotification(title, content);
+        actions << std::move(action);
+    }
     void clearAllNotification() override { ++clears; }
 };
 

@@ -2,6 +2,7 @@
 
 #include "cycle/MRApp.h"
 #include "diagnostics/Log.h"
+#include "diagnostics/UsageTracker.h"
 #include "settings/PreferKey.h"
 #include "settings/Preferences.h"
 #include "timer/Clock.h"
@@ -45,7 +46,11 @@ void AwayDetector::stateChanged()
     scheduler.cancel(pending);
     pending = 0;
     ++generation;
-    if (app.state.value() == MRAppState::working && isEnabled())
+    const MRAppState state = app.state.value();
+    // Back and already at it: a notification about the stopped Pomodoro would only be noise.
+    if (awaySince && state != MRAppState::idle)
+        userReturned(clock.now(), false);
+    if ((state == MRAppState::working && isEnabled()) || (awaySince && !lockedSince))
         scheduleCheck();
 }
 
@@ -53,10 +58,13 @@ void AwayDetector::scheduleCheck()
 {
     QPointer<AwayDetector> weak(this);
     pending = scheduler.schedule(checkInterval, [weak] {
-        if (weak) {
-            weak->pending = 0;
+        if (!weak)
+            return;
+        weak->pending = 0;
+        if (weak->awaySince)
+            weak->checkForReturn();
+        else
             weak->check();
-        }
     });
 }
 
@@ -80,37 +88,67 @@ void AwayDetector::check()
     });
 }
 
+// Without a lock to say when the user is back, the first input after the stop does.
+void AwayDetector::checkForReturn()
+{
+    if (!awaySince || lockedSince)
+        return;
+    QPointer<AwayDetector> weak(this);
+    const quint64 askedFor = generation;
+    monitor->idleSeconds([weak, askedFor](std::optional<qint64> idle) {
+        if (!weak || weak->generation != askedFor || !weak->awaySince || weak->lockedSince)
+            return;
+        const QDateTime now = weak->clock.now();
+        if (idle && *idle < weak->stoppedAt.secsTo(now))
+            weak->userReturned(now.addSecs(-*idle), true);
+        else
+            weak->scheduleCheck();
+    });
+}
+
 void AwayDetector::lockedChanged(bool locked)
 {
     if (locked) {
-        lockedSince = clock.now();
+        // Two sources (the screen saver and logind) may both say so: the first one counts.
+        if (!lockedSince)
+            lockedSince = clock.now();
         return;
     }
     lockedSince.reset();
     if (awaySince)
-        userReturned();
+        userReturned(clock.now(), true);
 }
 
 void AwayDetector::userAway(qint64 awaySeconds)
 {
     awaySince = clock.now().addSecs(-awaySeconds);
     LOG_INFO(QStringLiteral("userAway: %1 s without input; the Pomodoro stops.").arg(awaySeconds));
+    track(MREvent::userAway, {{QStringLiteral("seconds"), QString::number(awaySeconds)}});
+    stoppedAt = clock.now();
+    // A locked screen says when the user is back; otherwise their first input does, read from
+    // the state change this stop makes.
     app.stopPomodoro();
-    // On the screen when the user comes back (notification servers keep it until seen); a
-    // locked screen says when that is and gets the full time at the unlock.
-    if (!lockedSince)
-        userReturned();
 }
 
-void AwayDetector::userReturned()
+void AwayDetector::userReturned(const QDateTime& at, bool tell)
 {
     if (!awaySince)
         return;
-    const qint64 minutes = std::max<qint64>(1, awaySince->secsTo(clock.now()) / 60);
+    const qint64 minutes = std::max<qint64>(1, awaySince->secsTo(at) / 60);
     awaySince.reset();
+    scheduler.cancel(pending);
+    pending = 0;
     LOG_INFO(QStringLiteral("userReturned: away %1 min").arg(minutes));
-    notifications.postNotification(
+    track(MREvent::userReturned, {{QStringLiteral("minutes"), QString::number(minutes)}});
+    if (!tell)
+        return;
+    QPointer<AwayDetector> weak(this);
+    notifications.postNotificationWithAction(
         QStringLiteral("Welcome back — you were away %1 min").arg(minutes),
-        QStringLiteral("The Pomodoro stopped while you were away; nothing was recorded. "
-                       "Start a new one when you are ready."));
+        QStringLiteral("The Pomodoro stopped while you were away; nothing was recorded."),
+        NotificationAction{QStringLiteral("Start a Pomodoro"), [weak] {
+                               // Only from where the user left off: never over a break or a running Pomodoro.
+                               if (weak && weak->app.state.value() == MRAppState::idle)
+                                   weak->app.startPomodoro();
+                           }});
 }

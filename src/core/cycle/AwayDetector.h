@@ -15,10 +15,12 @@ class NotificationCenter;
 class Preferences;
 
 // A Pomodoro does not count time its user was not there: while one runs, the idle time is
-// read every ten seconds (never while no Pomodoro runs), and once the user has been away for
-// the threshold — no input, or the screen locked that long — the Pomodoro stops as from the
-// menu (nothing is recorded) and a notification says so. Breaks are left alone: a break that
-// began while the user was out waits for them.
+// read every ten seconds, and once the user has been away for the threshold — no input, or the
+// screen locked that long — the Pomodoro stops as from the menu (nothing is recorded). When
+// they are back (the unlock, or the first input the ten-second reading sees) a notification
+// says for how long, with a button that starts a new Pomodoro. Otherwise nothing is read while
+// no Pomodoro runs. Breaks are left alone: a break that began while the user was out waits
+// for them.
 class AwayDetector : public QObject
 {
     Q_OBJECT
@@ -37,9 +39,10 @@ private:
     void stateChanged();
     void scheduleCheck();
     void check();
+    void checkForReturn();
     void lockedChanged(bool locked);
     void userAway(qint64 awaySeconds);
-    void userReturned();
+    void userReturned(const QDateTime& at, bool tell);
 
     MRApp& app;
     IdleMonitor* monitor;
@@ -49,8 +52,10 @@ private:
     NotificationCenter& notifications;
     Scheduler::Token pending = 0;
     std::optional<QDateTime> lockedSince;
-    // Set when a Pomodoro was stopped because the user was away: when they went.
+    // Set when a Pomodoro was stopped because the user was away: when they went, and when
+    // the Pomodoro stopped.
     std::optional<QDateTime> awaySince;
+    QDateTime stoppedAt;
     quint64 generation = 0;
     DisposeBag disposeBag;
 };

@@ -91,6 +91,8 @@ constexpr std::array<EventEntry, MREventCount> entries{{
     MR_EVENT(breakPopoverClose),
     MR_EVENT(failedToOpenDB),
     MR_EVENT(failedToSaveTask),
+    MR_EVENT(userAway),
+    MR_EVENT(userReturned),
 }};
 #undef MR_EVENT
 

@@ -6,7 +6,8 @@
 
 // The usage-event vocabulary. Names are the case names exactly as declared, misspellings
 // included, because existing reports are keyed by them.
-enum class MREvent {
+enum class MREvent
+{
     AppLaunched,
     SetPomodoro,
     SetShortBreak,
@@ -88,9 +89,11 @@ enum class MREvent {
     breakPopoverClose,
     failedToOpenDB,
     failedToSaveTask,
+    userAway,
+    userReturned,
 };
 
-inline constexpr int MREventCount = 81;
+inline constexpr int MREventCount = 83;
 
 // Every case in declaration order.
 const std::array<MREvent, MREventCount>& allEvents();
