@@ -122,7 +122,9 @@ void AwayDetector::lockedChanged(bool locked)
 void AwayDetector::userAway(qint64 awaySeconds)
 {
     awaySince = clock.now().addSecs(-awaySeconds);
-    LOG_INFO(QStringLiteral("userAway: %1 s without input; the Pomodoro stops.").arg(awaySeconds));
+    LOG_INFO((lockedSince ? QStringLiteral("userAway: %1 s away, the screen locked; the Pomodoro stops.")
+                          : QStringLiteral("userAway: %1 s without input; the Pomodoro stops."))
+                 .arg(awaySeconds));
     track(MREvent::userAway, {{QStringLiteral("seconds"), QString::number(awaySeconds)}});
     stoppedAt = clock.now();
     // A locked screen says when the user is back; otherwise their first input does, read from
