@@ -2,6 +2,7 @@
 
 #include "diagnostics/Log.h"
 #include "linux/DesktopWallpaperSettings.h"
+#include "linux/PortalScreenshot.h"
 #include "timer/WorkExecutor.h"
 
 #include <QGuiApplication>
@@ -100,16 +101,53 @@ void DesktopImageSource::desktopPicture(std::function<void(std::optional<QImage>
             else
                 LOG_ERROR(QStringLiteral("Can't decode the desktop picture ") + *file);
             // No wallpaper setting gave a picture: what the main screen shows stands in.
-            QScreen* main = QGuiApplication::primaryScreen();
-            const QPixmap capture = main ? main->grabWindow(0) : QPixmap();
-            if (!weak || capture.isNull()) {
-                LOG_ERROR(QStringLiteral("Create window image failed!"));
+            if (weak)
+                weak->captureMainScreen(size, std::move(done));
+            else
                 done(std::nullopt);
-                return;
-            }
-            LOG_INFO(QStringLiteral("got desktop picture."));
-            done(capture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         });
+}
+
+void DesktopImageSource::captureMainScreen(const QSize& size, std::function<void(std::optional<QImage>)> done)
+{
+    QScreen* main = QGuiApplication::primaryScreen();
+    const QPixmap capture = main ? main->grabWindow(0) : QPixmap();
+    if (!capture.isNull()) {
+        LOG_INFO(QStringLiteral("got desktop picture."));
+        done(capture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        return;
+    }
+    if (!main || !portal) {
+        LOG_ERROR(QStringLiteral("Create window image failed!"));
+        done(std::nullopt);
+        return;
+    }
+    const QRect desktopArea = main->virtualGeometry();
+    const QRect mainArea = main->geometry();
+    portal->take([desktopArea, mainArea, size, done = std::move(done)](std::optional<QImage> desktop) {
+        if (!desktop) {
+            LOG_ERROR(QStringLiteral("Create window image failed!"));
+            done(std::nullopt);
+            return;
+        }
+        LOG_INFO(QStringLiteral("got desktop picture."));
+        done(screenPart(*desktop, desktopArea, mainArea)
+                 .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    });
+}
+
+QImage DesktopImageSource::screenPart(const QImage& desktop, const QRect& desktopArea, const QRect& screen)
+{
+    if (desktop.isNull() || desktopArea.isEmpty() || screen.isEmpty())
+        return desktop;
+    const double scale = double(desktop.width()) / desktopArea.width();
+    if (std::abs(desktop.height() - desktopArea.height() * scale) > 2.0)
+        return desktop;
+    const QRect part(int(std::lround((screen.x() - desktopArea.x()) * scale)),
+                     int(std::lround((screen.y() - desktopArea.y()) * scale)),
+                     int(std::lround(screen.width() * scale)), int(std::lround(screen.height() * scale)));
+    const QRect inside = part.intersected(desktop.rect());
+    return inside.isEmpty() ? desktop : desktop.copy(inside);
 }
 
 std::optional<QImage> DesktopImageSource::takeScreenshot(const BreakScreen& screen)

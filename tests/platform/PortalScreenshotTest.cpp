@@ -1,0 +1,131 @@
+#include "linux/PortalScreenshot.h"
+#include "LogCapture.h"
+#include "PrivateBus.h"
+#include "TestEnvironment.h"
+#include "linux/DesktopImageSource.h"
+#include "timer/WorkExecutor.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+// Runs the work at once, on the calling thread.
+struct InlineExecutor final : WorkExecutor
+{
+    void run(std::function<void()> work, std::function<void()> done) override
+    {
+        work();
+        done();
+    }
+};
+} // namespace
+
+// The screenshot portal as a mock on a private bus; every way it can fail ends in no picture,
+// answered once, within the time limit.
+class PortalScreenshotTest : public TestEnvironment
+{
+protected:
+    void SetUp() override
+    {
+        TestEnvironment::SetUp();
+        bus = std::make_unique<PrivateBus>();
+        if (!bus->isRunning())
+            GTEST_SKIP() << "dbus-daemon is not available";
+        screenshots = std::make_unique<PortalScreenshot>(bus->connection(), executor);
+        screenshots->setTimeout(1500ms);
+    }
+    bool portal(const QString& parameters)
+    {
+        bus->stopMocks();
+        return bus->startTemplate(QStringLiteral(MIRELO_DBUSMOCK_DIR "/screenshot_portal.py"),
+                                  QStringLiteral("org.freedesktop.portal.Desktop"), false, parameters);
+    }
+    // The answer, and how many times it came.
+    std::pair<std::optional<QImage>, int> take()
+    {
+        std::optional<QImage> image;
+        int answers = 0;
+        screenshots->take([&](std::optional<QImage> picture) {
+            image = std::move(picture);
+            ++answers;
+        });
+        PrivateBus::waitFor([&] { return answers > 0; }, 5000);
+        // A late second answer would show here.
+        PrivateBus::waitFor([] { return false; }, 200);
+        return {image, answers};
+    }
+
+    InlineExecutor executor;
+    std::unique_ptr<PrivateBus> bus;
+    std::unique_ptr<PortalScreenshot> screenshots;
+};
+
+TEST_F(PortalScreenshotTest, APictureComesBackNonInteractivelyAndEveryFailureGivesNone)
+{
+    // No portal on the bus: none at once.
+    auto [none, count] = take();
+    EXPECT_FALSE(none);
+    EXPECT_EQ(count, 1);
+
+    // The picture the portal names (the mock refuses interactive requests).
+    const QString file = tempHome() + QStringLiteral("/desktop.png");
+    QImage desktop(320, 108, QImage::Format_RGB32);
+    desktop.fill(Qt::darkCyan);
+    ASSERT_TRUE(desktop.save(file));
+    ASSERT_TRUE(portal(QStringLiteral(R"({"uri": "%1"})").arg(QUrl::fromLocalFile(file).toString())));
+    auto [picture, answers] = take();
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->size(), QSize(320, 108));
+    EXPECT_EQ(answers, 1);
+    // Two requests in a row each get their own answer.
+    EXPECT_TRUE(take().first);
+
+    // A file that is not there.
+    ASSERT_TRUE(portal(QStringLiteral(R"({"uri": "file:///nonexistent/shot.png"})")));
+    EXPECT_EQ(take(), std::make_pair(std::optional<QImage>(), 1));
+    EXPECT_TRUE(log().anyContains(QStringLiteral("Can't read the portal's screenshot")));
+
+    // Cancelled or refused by the user or the desktop.
+    ASSERT_TRUE(portal(QStringLiteral(R"({"response": 2})")));
+    EXPECT_EQ(take(), std::make_pair(std::optional<QImage>(), 1));
+    EXPECT_TRUE(log().anyContains(QStringLiteral("gave no picture (response 2)")));
+
+    // The call itself fails.
+    ASSERT_TRUE(portal(QStringLiteral(R"({"error": "org.freedesktop.portal.Error.NotAllowed"})")));
+    EXPECT_EQ(take(), std::make_pair(std::optional<QImage>(), 1));
+    EXPECT_TRUE(log().anyContains(QStringLiteral("org.freedesktop.portal.Error.NotAllowed")));
+
+    // No answer ever: none after the time limit, and only then.
+    ASSERT_TRUE(portal(QStringLiteral(R"({"silent": true})")));
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_EQ(take(), std::make_pair(std::optional<QImage>(), 1));
+    EXPECT_GE(waited.elapsed(), 1500);
+    EXPECT_TRUE(log().anyContains(QStringLiteral("did not answer")));
+}
+
+TEST(DesktopImageSourceTest, ThePortalsPictureOfTheDesktopIsCutToTheMainScreen)
+{
+    // Two screens side by side, pictured at twice their size: the left one is cut out.
+    QImage desktop(6400, 2160, QImage::Format_RGB32);
+    desktop.fill(Qt::blue);
+    desktop.setPixelColor(0, 0, Qt::red);
+    desktop.setPixelColor(3840, 0, Qt::green);
+    const QRect area(0, 0, 3200, 1080);
+    QImage left = DesktopImageSource::screenPart(desktop, area, QRect(0, 0, 1920, 1080));
+    EXPECT_EQ(left.size(), QSize(3840, 2160));
+    EXPECT_EQ(left.pixelColor(0, 0), QColor(Qt::red));
+    QImage right = DesktopImageSource::screenPart(desktop, area, QRect(1920, 0, 1280, 1024));
+    EXPECT_EQ(right.size(), QSize(2560, 2048));
+    EXPECT_EQ(right.pixelColor(0, 0), QColor(Qt::green));
+    // A picture of one output only (another shape than the desktop) is used whole.
+    QImage one(1920, 1080, QImage::Format_RGB32);
+    EXPECT_EQ(DesktopImageSource::screenPart(one, area, QRect(1920, 0, 1280, 1024)).size(),
+              QSize(1920, 1080));
+}
