@@ -22,7 +22,7 @@ BorderlessWindow::BorderlessWindow(WindowHints* hints, bool acceptsFocus, QWidge
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
-    if (acceptsFocus) {
+    if (acceptsFocus && (!hints || hints->canReclaimKeyboard())) {
         // Another program that took the keyboard loses it again after a short moment, long
         // enough that two programs fighting for it do not spin.
         reclaim = new QTimer(this);
