@@ -131,3 +131,73 @@ TEST_F(WaylandTest, EveryOutputIsCoveredTheKeysActAndNothingStaysBehind)
     EXPECT_FALSE(log.contains(QStringLiteral("taking the keyboard back")));
     EXPECT_EQ(world.notificationCount(QStringLiteral("Mirelo is running without a tray icon")), 1);
 }
+
+TEST_F(WaylandTest, TheTrayAndTheScreenshotPortalAreUsedWhereTheDesktopOffersThem)
+{
+    ASSERT_TRUE(world.bus.startTemplate(QStringLiteral(MIRELO_DBUSMOCK_DIR "/status_notifier_watcher.py"),
+                                        QStringLiteral("org.kde.StatusNotifierWatcher"), false));
+    launch(60);
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    const QString watcherPath = QStringLiteral("/StatusNotifierWatcher");
+    ASSERT_TRUE(PrivateBus::waitFor(
+        [&] {
+            return !world.bus
+                        .callArguments(watcher, watcherPath, QStringLiteral("RegisterStatusNotifierItem"))
+                        .isEmpty();
+        },
+        10000));
+    const QString item =
+        world.bus.callArguments(watcher, watcherPath, QStringLiteral("RegisterStatusNotifierItem"))
+            .first()
+            .value(0)
+            .toString();
+    ASSERT_FALSE(item.isEmpty());
+
+    // The item names its menu; the menu lists the timer commands (com.canonical.dbusmenu).
+    auto gdbus = [&](const QString& path, const QStringList& method) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QStringLiteral("gdbus"),
+                      QStringList{QStringLiteral("call"), QStringLiteral("--address"), world.bus.address(),
+                                  QStringLiteral("--dest"), item, QStringLiteral("--object-path"), path,
+                                  QStringLiteral("--method")} +
+                          method);
+        process.waitForFinished(10000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    const QString menu = gdbus(QStringLiteral("/StatusNotifierItem"),
+                               {QStringLiteral("org.freedesktop.DBus.Properties.Get"),
+                                QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Menu")})
+                             .section(QLatin1Char('\''), 1, 1);
+    ASSERT_TRUE(menu.startsWith(QLatin1Char('/'))) << qPrintable(menu);
+    const QString layout =
+        gdbus(menu, {QStringLiteral("com.canonical.dbusmenu.GetLayout"), QStringLiteral("--"),
+                     QStringLiteral("0"), QStringLiteral("-1"), QStringLiteral("[]")});
+    EXPECT_TRUE(layout.contains(QStringLiteral("Start Pomodoro"))) << qPrintable(layout.left(400));
+    EXPECT_TRUE(layout.contains(QStringLiteral("Quit")));
+    EXPECT_EQ(world.notificationCount(QStringLiteral("Mirelo is running without a tray icon")), 0);
+
+    // No wallpaper setting: the break's picture is the portal's picture of the desktop, of which
+    // the main output's part (red) is shown, not the other's (blue).
+    QImage desktop(3200, 1080, QImage::Format_RGB32);
+    desktop.fill(Qt::blue);
+    for (int y = 0; y < desktop.height(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(desktop.scanLine(y)), 1920, qRgb(255, 0, 0));
+    const QString file = world.configHome() + QStringLiteral("/desktop.png");
+    ASSERT_TRUE(desktop.save(file));
+    ASSERT_TRUE(world.bus.startTemplate(QStringLiteral(MIRELO_DBUSMOCK_DIR "/screenshot_portal.py"),
+                                        QStringLiteral("org.freedesktop.portal.Desktop"), false,
+                                        QStringLiteral(R"({"uri": "file://%1"})").arg(file)));
+    ASSERT_EQ(world.client({QStringLiteral("short-break")}), 0);
+    ASSERT_TRUE(waitForWindows(2));
+    EXPECT_TRUE(world.logText().contains(QStringLiteral("Got a screenshot from the portal")));
+    PrivateBus::waitFor([] { return false; }, 1200); // past the fade-in
+    // Near its right edge too: the picture was cut, not squeezed.
+    const QImage shown = world.screenshot(QStringLiteral("HEADLESS-1"));
+    for (const QPoint at : {QPoint(40, 540), QPoint(1880, 540)}) {
+        const QColor colour = shown.pixelColor(at);
+        EXPECT_GT(colour.red(), colour.blue() + 20) << at.x() << ": " << qPrintable(colour.name());
+    }
+    ASSERT_EQ(world.client({QStringLiteral("stop")}), 0);
+    EXPECT_TRUE(waitForWindows(0));
+}
