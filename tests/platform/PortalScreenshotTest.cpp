@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -108,6 +110,48 @@ TEST_F(PortalScreenshotTest, APictureComesBackNonInteractivelyAndEveryFailureGiv
     EXPECT_EQ(take(), std::make_pair(std::optional<QImage>(), 1));
     EXPECT_GE(waited.elapsed(), 1500);
     EXPECT_TRUE(log().anyContains(QStringLiteral("did not answer")));
+}
+
+TEST_F(PortalScreenshotTest, OnePictureOfTheDesktopServesTheBreaksScreensAndItsDesktopPicture)
+{
+    // The desktop pictured at twice its size: the left half red, the right half blue.
+    const QRect area = QGuiApplication::primaryScreen()->virtualGeometry();
+    QImage desktop(area.size() * 2, QImage::Format_RGB32);
+    desktop.fill(Qt::blue);
+    for (int y = 0; y < desktop.height(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(desktop.scanLine(y)), area.width(), qRgb(255, 0, 0));
+    const QString file = tempHome() + QStringLiteral("/desktop.png");
+    ASSERT_TRUE(desktop.save(file));
+    ASSERT_TRUE(portal(QStringLiteral(R"({"uri": "%1"})").arg(QUrl::fromLocalFile(file).toString())));
+
+    DesktopImageSource images(executor);
+    images.setPortal(screenshots.get());
+    images.setWallpaperLookup([](const QString&, const QSize&) { return std::optional<QString>(); });
+    const BreakScreen left{QStringLiteral("L"), QRect(area.topLeft(), QSize(area.width() / 2, area.height())),
+                           1.0, true};
+    const BreakScreen right{QStringLiteral("R"), left.frame.translated(area.width() / 2, 0), 1.0, false};
+    // Nothing taken yet: no capture to give.
+    EXPECT_FALSE(images.takeScreenshot(left));
+    bool ready = false;
+    images.prepareScreenshots([&] { ready = true; });
+    ASSERT_TRUE(PrivateBus::waitFor([&] { return ready; }, 5000));
+    const auto leftShot = images.takeScreenshot(left);
+    const auto rightShot = images.takeScreenshot(right);
+    ASSERT_TRUE(leftShot && rightShot);
+    EXPECT_EQ(leftShot->size(), QSize(area.width(), area.height() * 2));
+    EXPECT_EQ(leftShot->pixelColor(leftShot->width() - 1, 0), QColor(Qt::red));
+    EXPECT_EQ(rightShot->pixelColor(0, 0), QColor(Qt::blue));
+
+    // No wallpaper setting: the desktop picture is the main screen's part of the same picture.
+    std::optional<QImage> picture;
+    bool answered = false;
+    images.desktopPicture([&](std::optional<QImage> image) {
+        picture = std::move(image);
+        answered = true;
+    });
+    ASSERT_TRUE(PrivateBus::waitFor([&] { return answered; }, 5000));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(log().count(QStringLiteral("Got a screenshot from the portal: ") + file), 1);
 }
 
 TEST(DesktopImageSourceTest, ThePortalsPictureOfTheDesktopIsCutToTheMainScreen)

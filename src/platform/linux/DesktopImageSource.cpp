@@ -111,29 +111,62 @@ void DesktopImageSource::desktopPicture(std::function<void(std::optional<QImage>
 void DesktopImageSource::captureMainScreen(const QSize& size, std::function<void(std::optional<QImage>)> done)
 {
     QScreen* main = QGuiApplication::primaryScreen();
-    const QPixmap capture = main ? main->grabWindow(0) : QPixmap();
-    if (!capture.isNull()) {
-        LOG_INFO(QStringLiteral("got desktop picture."));
-        done(capture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        return;
-    }
-    if (!main || !portal) {
-        LOG_ERROR(QStringLiteral("Create window image failed!"));
-        done(std::nullopt);
-        return;
-    }
-    const QRect desktopArea = main->virtualGeometry();
-    const QRect mainArea = main->geometry();
-    portal->take([desktopArea, mainArea, size, done = std::move(done)](std::optional<QImage> desktop) {
-        if (!desktop) {
+    if (!portal) {
+        const QPixmap capture = main ? main->grabWindow(0) : QPixmap();
+        if (capture.isNull()) {
             LOG_ERROR(QStringLiteral("Create window image failed!"));
             done(std::nullopt);
             return;
         }
         LOG_INFO(QStringLiteral("got desktop picture."));
-        done(screenPart(*desktop, desktopArea, mainArea)
+        done(capture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        return;
+    }
+    const QRect mainArea = main ? main->geometry() : QRect();
+    QPointer<DesktopImageSource> weak(this);
+    captureDesktop([weak, mainArea, size, done = std::move(done)] {
+        if (!weak || weak->desktopCapture.isNull()) {
+            LOG_ERROR(QStringLiteral("Create window image failed!"));
+            done(std::nullopt);
+            return;
+        }
+        LOG_INFO(QStringLiteral("got desktop picture."));
+        done(screenPart(weak->desktopCapture, weak->desktopCaptureArea, mainArea)
                  .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     });
+}
+
+bool DesktopImageSource::captureIsFresh() const
+{
+    // One picture serves the break that asked for it, not a later one.
+    return !desktopCapture.isNull() && desktopCaptureAge.isValid() && desktopCaptureAge.elapsed() < 10000;
+}
+
+void DesktopImageSource::captureDesktop(std::function<void()> ready)
+{
+    if (captureIsFresh()) {
+        ready();
+        return;
+    }
+    QPointer<DesktopImageSource> weak(this);
+    portal->take([weak, ready = std::move(ready)](std::optional<QImage> desktop) {
+        if (weak) {
+            const QScreen* main = QGuiApplication::primaryScreen();
+            weak->desktopCapture = desktop.value_or(QImage());
+            weak->desktopCaptureArea = main ? main->virtualGeometry() : QRect();
+            weak->desktopCaptureAge.start();
+        }
+        ready();
+    });
+}
+
+void DesktopImageSource::prepareScreenshots(std::function<void()> ready)
+{
+    if (!portal) {
+        ready();
+        return;
+    }
+    captureDesktop(std::move(ready));
 }
 
 QImage DesktopImageSource::screenPart(const QImage& desktop, const QRect& desktopArea, const QRect& screen)
@@ -152,6 +185,11 @@ QImage DesktopImageSource::screenPart(const QImage& desktop, const QRect& deskto
 
 std::optional<QImage> DesktopImageSource::takeScreenshot(const BreakScreen& screen)
 {
+    if (portal) {
+        if (!captureIsFresh())
+            return std::nullopt;
+        return screenPart(desktopCapture, desktopCaptureArea, screen.frame);
+    }
     QScreen* display = screenOf(screen);
     if (!display)
         return std::nullopt;
