@@ -44,7 +44,13 @@ void BorderlessWindow::showOn(QScreen* screen)
         windowHandle()->setScreen(screen);
         setGeometry(screen->geometry());
     }
-    showFullScreen();
+    if (acceptsFocus) {
+        showFullScreen();
+    } else {
+        // showFullScreen() would also ask to activate a window that takes no focus.
+        setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)) | Qt::WindowFullScreen);
+        show();
+    }
     if (screen && geometry() != screen->geometry())
         setGeometry(screen->geometry());
 }
