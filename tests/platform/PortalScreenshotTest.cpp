@@ -152,6 +152,24 @@ TEST_F(PortalScreenshotTest, OnePictureOfTheDesktopServesTheBreaksScreensAndItsD
     ASSERT_TRUE(PrivateBus::waitFor([&] { return answered; }, 5000));
     ASSERT_TRUE(picture);
     EXPECT_EQ(log().count(QStringLiteral("Got a screenshot from the portal: ") + file), 1);
+
+    // A portal that does not answer is waited for once per break, not once per picture.
+    ASSERT_TRUE(portal(QStringLiteral(R"({"silent": true})")));
+    DesktopImageSource quiet(executor);
+    quiet.setPortal(screenshots.get());
+    quiet.setWallpaperLookup([](const QString&, const QSize&) { return std::optional<QString>(); });
+    ready = false;
+    quiet.prepareScreenshots([&] { ready = true; });
+    ASSERT_TRUE(PrivateBus::waitFor([&] { return ready; }, 5000));
+    EXPECT_FALSE(quiet.takeScreenshot(left));
+    answered = false;
+    quiet.desktopPicture([&](std::optional<QImage> image) {
+        picture = std::move(image);
+        answered = true;
+    });
+    EXPECT_TRUE(answered);
+    EXPECT_FALSE(picture);
+    EXPECT_EQ(log().count(QStringLiteral("The screenshot portal did not answer in 1500 ms.")), 1);
 }
 
 TEST(DesktopImageSourceTest, ThePortalsPictureOfTheDesktopIsCutToTheMainScreen)

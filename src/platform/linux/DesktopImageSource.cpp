@@ -138,8 +138,9 @@ void DesktopImageSource::captureMainScreen(const QSize& size, std::function<void
 
 bool DesktopImageSource::captureIsFresh() const
 {
-    // One picture serves the break that asked for it, not a later one.
-    return !desktopCapture.isNull() && desktopCaptureAge.isValid() && desktopCaptureAge.elapsed() < 10000;
+    // One answer, a picture or none, serves the break that asked for it, not a later one: a
+    // portal that did not answer is not waited for twice.
+    return desktopCaptureAge.isValid() && desktopCaptureAge.elapsed() < 10000;
 }
 
 void DesktopImageSource::captureDesktop(std::function<void()> ready)
@@ -186,7 +187,7 @@ QImage DesktopImageSource::screenPart(const QImage& desktop, const QRect& deskto
 std::optional<QImage> DesktopImageSource::takeScreenshot(const BreakScreen& screen)
 {
     if (portal) {
-        if (!captureIsFresh())
+        if (!captureIsFresh() || desktopCapture.isNull())
             return std::nullopt;
         return screenPart(desktopCapture, desktopCaptureArea, screen.frame);
     }
