@@ -22,6 +22,7 @@
 #include "linux/LogindIdleMonitor.h"
 #include "linux/LogindSleepMonitor.h"
 #include "linux/PortalAppearance.h"
+#include "linux/PortalScreenshot.h"
 #include "linux/XdgAutostartLoginItems.h"
 #include "linux/XdgLauncherActions.h"
 #include "news/NewsWindowController.h"
@@ -41,6 +42,7 @@
 #include "timer/ThreadPoolExecutor.h"
 #include "update/AppcastUpdater.h"
 #include "widgets/DesktopPalette.h"
+#include "wayland/WaylandWindowHints.h"
 #include "x11/X11IdleMonitor.h"
 #include "x11/X11WindowHints.h"
 #include "x11/XcbGlobalShortcuts.h"
@@ -134,10 +136,20 @@ void AppDelegate::enterMainApp()
     imageExecutor = std::make_unique<ThreadPoolExecutor>();
     images = std::make_unique<DesktopImageSource>(*imageExecutor);
     images->setDarkAppearance(darkMode);
+    const bool onWayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (onWayland) {
+        screenshots = std::make_unique<PortalScreenshot>(sessionBus, *imageExecutor);
+        images->setPortal(screenshots.get());
+    }
 
     // The main break window and its content exist from here to the end of the run; they are
     // attached to the controller as soon as it exists.
-    windowHints = std::make_unique<X11WindowHints>();
+    if (onWayland) {
+        WaylandWindowHints::logLimits();
+        windowHints = std::make_unique<WaylandWindowHints>();
+    } else {
+        windowHints = std::make_unique<X11WindowHints>();
+    }
     eventSound = std::make_unique<CanberraEventSound>();
     QtBreakWindows::Services overlay;
     overlay.preferences = preferences;

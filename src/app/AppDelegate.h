@@ -25,6 +25,7 @@ class CrashReporter;
 class DBusNotificationCenter;
 class DesktopImageSource;
 class LogindIdleMonitor;
+class PortalScreenshot;
 class LogindSleepMonitor;
 class MRApp;
 class NewsService;
@@ -43,7 +44,7 @@ class ThreadPoolExecutor;
 class TimerDBusAdaptor;
 class VersionRecord;
 class WallpaperService;
-class X11WindowHints;
+class WindowHints;
 class XdgAutostartLoginItems;
 
 // Creates and wires everything, in the start-up order: logging, crash reports, appearance,
@@ -106,11 +107,12 @@ private:
     std::unique_ptr<NewsService> news;
     std::unique_ptr<AppcastUpdater> updater;
     std::unique_ptr<ThreadPoolExecutor> imageExecutor;
-    std::unique_ptr<X11WindowHints> windowHints;
+    std::unique_ptr<WindowHints> windowHints;
     std::unique_ptr<CanberraEventSound> eventSound;
     // Outlives the break windows, whose lock lets go of the reader when it goes.
     std::unique_ptr<FprintdBiometrics> biometrics;
     std::unique_ptr<QtBreakWindows> breakWindows;
+    std::unique_ptr<PortalScreenshot> screenshots;
     std::unique_ptr<DesktopImageSource> images;
     std::unique_ptr<MRApp> mrApp;
     std::unique_ptr<GlobalShortcuts> globalShortcuts;

@@ -75,6 +75,33 @@ TEST_F(BreakPicturesTest, ScreenCapturesAreTakenBeforeTheWorkLeavesTheMainThread
     EXPECT_EQ(windows.shown[0].imageSize, QSize(640, 400));
 }
 
+TEST_F(BreakPicturesTest, ScreenCapturesWaitUntilTheyCanBeTakenAndAStoppedBreakTakesNone)
+{
+    // A portal answers later: nothing is captured or shown until it has.
+    prefs->setValue(PreferKey::Wallpaper, 3);
+    wallpapers.files = {QStringLiteral("h1")};
+    images.screenshot = QImage(640, 400, QImage::Format_RGB32);
+    images.holdPreparation = true;
+    app().shortBreak();
+    scheduler.runDue();
+    ASSERT_TRUE(images.preparing);
+    EXPECT_EQ(images.desktopCalls + images.screenshotCalls, 0);
+    std::exchange(images.preparing, nullptr)();
+    EXPECT_EQ(images.screenshotCalls, 2);
+    executor.finishAll();
+    ASSERT_EQ(windows.shown.size(), 2u);
+
+    // The answer comes after the break was stopped: nothing more happens.
+    app().shortBreak();
+    scheduler.runDue();
+    app().stopBreak();
+    const int calls = images.desktopCalls + images.screenshotCalls;
+    std::exchange(images.preparing, nullptr)();
+    executor.finishAll();
+    EXPECT_EQ(images.desktopCalls + images.screenshotCalls, calls);
+    EXPECT_FALSE(windows.mainVisible);
+}
+
 TEST(ThreadPoolExecutorTest, WorkRunsAwayFromTheMainThreadAndDoneBackOnIt)
 {
     QThreadPool pool;

@@ -5,6 +5,8 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QDirIterator>
+#include <QJsonArray>
 #include <QJsonDocument>
 
 #include <SQLiteCpp/SQLiteCpp.h>
@@ -12,13 +14,22 @@
 #include <cmath>
 #include <csignal>
 
+#include <grp.h>
+#include <pwd.h>
+#include <unistd.h>
+
 MireloWorld::MireloWorld() : MireloWorld(Options{}) {}
 
-MireloWorld::MireloWorld(Options options)
+MireloWorld::MireloWorld(Options options) : bus(options.wayland), wayland(options.wayland)
 {
     for (const char* sub : {"/config", "/data", "/tmp", "/runtime"})
         QDir().mkpath(home.path() + QLatin1String(sub));
     QFile::setPermissions(home.path() + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (wayland) {
+        startCompositor(options.twoMonitors);
+        bus.startTemplate(QStringLiteral("notification_daemon"), QStringLiteral("org.freedesktop.Notifications"), false);
+        return;
+    }
     xvfb = std::make_unique<QProcess>();
     // -noreset: monitors set with xrandr would go with the server reset after the last client.
     xvfb->start(QStringLiteral("Xvfb"),
@@ -91,14 +102,116 @@ MireloWorld::~MireloWorld()
         trayHost->terminate();
         trayHost->waitForFinished(3000);
     }
-    if (xvfb) {
     if (windowManager) {
         windowManager->terminate();
         windowManager->waitForFinished(3000);
     }
-        xvfb->terminate();
-        xvfb->waitForFinished(3000);
+    for (QProcess* server : {xvfb.get(), compositor.get()}) {
+        if (!server)
+            continue;
+        server->terminate();
+        if (!server->waitForFinished(3000))
+            server->kill();
+        server->waitForFinished(1000);
     }
+}
+
+void MireloWorld::startCompositor(bool twoOutputs)
+{
+    // sway will not run as root: the world belongs to an unprivileged user then.
+    if (::geteuid() == 0) {
+        if (const passwd* user = ::getpwnam("nobody")) {
+            userId = user->pw_uid;
+            groupId = user->pw_gid;
+        }
+    } else {
+        userId = ::geteuid();
+        groupId = ::getegid();
+    }
+    QFile config(home.filePath(QStringLiteral("sway.conf")));
+    if (config.open(QIODevice::WriteOnly))
+        config.write("output HEADLESS-1 resolution 1920x1080 position 0 0\n"
+                     "output HEADLESS-2 resolution 1280x1024 position 1920 0\n"
+                     "output HEADLESS-3 resolution 1024x768 position 3200 0\n");
+    config.close();
+    giveFoldersToUser();
+
+    compositor = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "XDG_CURRENT_DESKTOP"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
+    env.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
+    env.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path() + QStringLiteral("/runtime"));
+    env.insert(QStringLiteral("HOME"), home.path());
+    compositor->setProcessEnvironment(env);
+    compositor->setWorkingDirectory(home.path());
+    compositor->setStandardOutputFile(home.filePath(QStringLiteral("sway.log")));
+    compositor->setStandardErrorFile(home.filePath(QStringLiteral("sway.log")), QIODevice::Append);
+    runAsUser(*compositor);
+    compositor->start(QStringLiteral("sway"), {QStringLiteral("-c"), config.fileName()});
+    if (!compositor->waitForStarted(5000))
+        return;
+    // Ready once both of its sockets are there: the display for clients and the IPC.
+    const QDir runtime(home.path() + QStringLiteral("/runtime"));
+    PrivateBus::waitFor(
+        [&] {
+            if (compositor->state() == QProcess::NotRunning)
+                return true;
+            const QStringList ipc = runtime.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System);
+            const QStringList displays = runtime.entryList({QStringLiteral("wayland-*")}, QDir::System);
+            for (const QString& name : displays) {
+                if (!name.endsWith(QLatin1String(".lock")) && !ipc.isEmpty()) {
+                    swaySocket = runtime.filePath(ipc.first());
+                    displayName = name;
+                    return true;
+                }
+            }
+            return false;
+        },
+        10000);
+    if (compositor->state() == QProcess::NotRunning) {
+        displayName.clear();
+        return;
+    }
+    if (twoOutputs) {
+        swaymsg({QStringLiteral("create_output")});
+        PrivateBus::waitFor(
+            [&] {
+                QString outputs;
+                swaymsg({QStringLiteral("-t"), QStringLiteral("get_outputs")}, &outputs);
+                return outputs.contains(QLatin1String("HEADLESS-2"));
+            },
+            5000);
+    }
+}
+
+void MireloWorld::giveFoldersToUser() const
+{
+    if (::geteuid() != 0 || userId == 0)
+        return;
+    auto give = [this](const QString& path) {
+        if (::lchown(QFile::encodeName(path).constData(), userId, groupId) != 0)
+            qWarning("chown %s failed", qPrintable(path));
+    };
+    give(home.path());
+    QDirIterator it(home.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        give(it.next());
+}
+
+void MireloWorld::runAsUser(QProcess& process) const
+{
+    if (!wayland || ::geteuid() != 0 || userId == 0)
+        return;
+    const uid_t uid = userId;
+    const gid_t gid = groupId;
+    process.setChildProcessModifier([uid, gid] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+            ::_exit(126);
+    });
 }
 
 void MireloWorld::writePreferences(const QJsonObject& values)
@@ -119,8 +232,18 @@ void MireloWorld::writePreferences(const QJsonObject& values)
 QProcessEnvironment MireloWorld::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), displayName);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    if (wayland) {
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
+        env.insert(QStringLiteral("WAYLAND_DISPLAY"), displayName);
+        env.insert(QStringLiteral("SWAYSOCK"), swaySocket);
+        env.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        env.insert(QStringLiteral("HOME"), home.path());
+    } else {
+        env.insert(QStringLiteral("DISPLAY"), displayName);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    }
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
     // No system bus here: logind is not reachable, which the program must survive.
     env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"),
@@ -136,7 +259,9 @@ QProcessEnvironment MireloWorld::environment() const
 
 bool MireloWorld::launch(const QStringList& arguments)
 {
+    giveFoldersToUser();
     app = std::make_unique<QProcess>();
+    runAsUser(*app);
     app->setProcessEnvironment(environment());
     app->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     app->setStandardOutputFile(home.path() + QStringLiteral("/stdout.txt"));
@@ -153,6 +278,7 @@ bool MireloWorld::launch(const QStringList& arguments)
 int MireloWorld::client(const QStringList& args, QString* out, QString* err) const
 {
     QProcess process;
+    runAsUser(process);
     process.setProcessEnvironment(environment());
     process.start(QStringLiteral(MIRELO_BINARY), args);
     if (!process.waitForFinished(20000)) {
@@ -230,10 +356,20 @@ int MireloWorld::notificationCount(const QString& title)
 
 int MireloWorld::runX11(const QString& program, const QStringList& args, QString* out) const
 {
+    return runInSession(program, args, out);
+}
+
+int MireloWorld::runInSession(const QString& program, const QStringList& args, QString* out) const
+{
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), displayName);
-    process.setProcessEnvironment(env);
+    if (wayland) {
+        runAsUser(process);
+        process.setProcessEnvironment(environment());
+    } else {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), displayName);
+        process.setProcessEnvironment(env);
+    }
     process.start(program, args);
     if (!process.waitForFinished(5000)) {
         process.kill();
@@ -306,7 +442,64 @@ QPoint MireloWorld::trayIconCentre() const
 
 bool MireloWorld::key(const QString& keysym) const
 {
+    // On Wayland through a virtual keyboard: the key goes to the window the compositor focused.
+    // The virtual keyboard is new each time: the pause lets the program bind it first.
+    if (wayland)
+        return runInSession(QStringLiteral("wtype"),
+                            {QStringLiteral("-s"), QStringLiteral("600"), QStringLiteral("-k"), keysym,
+                             QStringLiteral("-s"), QStringLiteral("100")}) == 0;
     return runX11(QStringLiteral("xdotool"), {QStringLiteral("key"), keysym}) == 0;
+}
+
+int MireloWorld::swaymsg(const QStringList& args, QString* out) const
+{
+    return runInSession(QStringLiteral("swaymsg"), args, out);
+}
+
+namespace {
+void collectSwayWindows(const QJsonObject& node, QString output, const QString& title,
+                        QList<MireloWorld::SwayWindow>& found)
+{
+    if (node.value(QLatin1String("type")).toString() == QLatin1String("output"))
+        output = node.value(QLatin1String("name")).toString();
+    if (node.contains(QLatin1String("pid")) && node.value(QLatin1String("name")).toString() == title) {
+        const QJsonObject rect = node.value(QLatin1String("rect")).toObject();
+        found.append(
+            {output,
+             QRect(rect.value(QLatin1String("x")).toInt(), rect.value(QLatin1String("y")).toInt(),
+                   rect.value(QLatin1String("width")).toInt(), rect.value(QLatin1String("height")).toInt()),
+             node.value(QLatin1String("fullscreen_mode")).toInt(),
+             node.value(QLatin1String("focused")).toBool()});
+    }
+    for (const char* children : {"nodes", "floating_nodes"}) {
+        for (const QJsonValue child : node.value(QLatin1String(children)).toArray())
+            collectSwayWindows(child.toObject(), output, title, found);
+    }
+}
+} // namespace
+
+QList<MireloWorld::SwayWindow> MireloWorld::swayWindows(const QString& title) const
+{
+    QString tree;
+    QList<SwayWindow> found;
+    if (swaymsg({QStringLiteral("-t"), QStringLiteral("get_tree")}, &tree) == 0)
+        collectSwayWindows(QJsonDocument::fromJson(tree.toUtf8()).object(), QString(), title, found);
+    return found;
+}
+
+QImage MireloWorld::screenshot(const QString& output) const
+{
+    const QString path = home.filePath(QStringLiteral("tmp/grim-") + output + QStringLiteral(".png"));
+    QFile::remove(path);
+    if (runInSession(QStringLiteral("grim"), {QStringLiteral("-o"), output, path}) != 0)
+        return {};
+    QImage image(path);
+    // Kept for a look by hand when asked to.
+    static int taken = 0;
+    if (const QString keep = qEnvironmentVariable("MIRELO_E2E_SCREENSHOTS");
+        !keep.isEmpty() && !image.isNull())
+        image.save(QStringLiteral("%1/%2-%3.png").arg(keep).arg(++taken).arg(output));
+    return image;
 }
 
 bool MireloWorld::click(const QPoint& point) const

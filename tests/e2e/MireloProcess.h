@@ -2,6 +2,7 @@
 
 #include "PrivateBus.h"
 
+#include <QImage>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRect>
@@ -9,8 +10,8 @@
 
 #include <memory>
 
-// One end-to-end world: an Xvfb display, a private session bus with a notification server,
-// fresh XDG folders and the real mirelo binary started inside them.
+// One end-to-end world: an Xvfb display (or a headless sway), a private session bus with a
+// notification server, fresh XDG folders and the real mirelo binary started inside them.
 class MireloWorld
 {
 public:
@@ -24,6 +25,19 @@ public:
         bool systemBus = false;
         // trayer, an XEmbed tray at the top right corner, so the tray icon and its menu show.
         bool tray = false;
+        // A Wayland session instead of X11: a headless sway with the output HEADLESS-1
+        // (1920×1080 at 0,0) and, with twoMonitors, HEADLESS-2 (1280×1024 at 1920,0). sway
+        // refuses to run as root, so then sway and mirelo run as an unprivileged user (nobody).
+        bool wayland = false;
+    };
+
+    // A window in sway's tree.
+    struct SwayWindow
+    {
+        QString output;
+        QRect rect;
+        int fullscreenMode = 0; // 0 none, 1 on its output, 2 global
+        bool focused = false;
     };
 
     MireloWorld();
@@ -63,12 +77,32 @@ public:
     QPoint trayIconCentre() const;
     int runX11(const QString& program, const QStringList& args, QString* out = nullptr) const;
 
+    // Wayland helpers (Options::wayland): swaymsg, grim.
+    bool isWayland() const { return wayland; }
+    // The program's mapped windows with that title, from `swaymsg -t get_tree`.
+    QList<SwayWindow> swayWindows(const QString& title = QStringLiteral("Mirelo")) const;
+    int swaymsg(const QStringList& args, QString* out = nullptr) const;
+    // A PNG of one output; a null image when grim failed.
+    QImage screenshot(const QString& output) const;
+
     PrivateBus bus;
     // The system bus of Options::systemBus.
     std::unique_ptr<PrivateBus> system;
 
 private:
+    // Runs program in this world's session, as the world's user (the test's own on X11).
+    int runInSession(const QString& program, const QStringList& args, QString* out = nullptr) const;
+    void startCompositor(bool twoOutputs);
+    // Hands the world's folders to the user its programs run as.
+    void giveFoldersToUser() const;
+    void runAsUser(QProcess& process) const;
+
     QTemporaryDir home;
+    bool wayland = false;
+    uint userId = 0;
+    uint groupId = 0;
+    std::unique_ptr<QProcess> compositor;
+    QString swaySocket;
     std::unique_ptr<QProcess> xvfb;
     std::unique_ptr<QProcess> windowManager;
     std::unique_ptr<QProcess> trayHost;

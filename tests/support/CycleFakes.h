@@ -98,6 +98,16 @@ public:
         ++screenshotCalls;
         return screenshot;
     }
+    // Held until the test runs it, when holdPreparation is set.
+    bool holdPreparation = false;
+    std::function<void()> preparing;
+    void prepareScreenshots(std::function<void()> ready) override
+    {
+        if (holdPreparation)
+            preparing = std::move(ready);
+        else
+            ready();
+    }
 };
 
 class FakeNotificationCenter final : public NotificationCenter

@@ -6,15 +6,29 @@
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QProcessEnvironment>
 #include <QThread>
 #include <QUuid>
 
-PrivateBus::PrivateBus()
+PrivateBus::PrivateBus(bool othersMayConnect)
 {
     daemon = std::make_unique<QProcess>();
     daemon->setProgram(QStringLiteral("dbus-daemon"));
-    daemon->setArguments({QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+    QString config = QStringLiteral("--session");
+    if (othersMayConnect) {
+        // The session bus's own rules, plus connections from every user.
+        QFile file(configDir.filePath(QStringLiteral("bus.conf")));
+        if (file.open(QIODevice::WriteOnly))
+            file.write("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
+                       " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+                       "<busconfig>\n"
+                       "  <include>/usr/share/dbus-1/session.conf</include>\n"
+                       "  <policy context=\"default\"><allow user=\"*\"/></policy>\n"
+                       "</busconfig>\n");
+        config = QStringLiteral("--config-file=") + file.fileName();
+    }
+    daemon->setArguments({config, QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
     daemon->start();
     if (!daemon->waitForStarted(5000))
         return;

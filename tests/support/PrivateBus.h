@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 #include <QVariantList>
 
 #include <memory>
@@ -13,7 +14,9 @@
 class PrivateBus
 {
 public:
-    PrivateBus();
+    // othersMayConnect: programs of other users may connect too (a program under test that
+    // runs unprivileged); otherwise only this user's, as on a desktop.
+    explicit PrivateBus(bool othersMayConnect = false);
     ~PrivateBus();
     PrivateBus(const PrivateBus&) = delete;
     PrivateBus& operator=(const PrivateBus&) = delete;
@@ -34,13 +37,15 @@ public:
                     const QString& name, const QString& signature, const QVariantList& args);
     // Method names of the calls the mock received, in order.
     QStringList calledMethods(const QString& service, const QString& objectPath);
-    QList<QVariantList> callArguments(const QString& service, const QString& objectPath, const QString& method);
+    QList<QVariantList> callArguments(const QString& service, const QString& objectPath,
+                                      const QString& method);
     bool stopMocks();
 
     // Runs the event loop until predicate is true or timeoutMs of real time passed.
     static bool waitFor(const std::function<bool()>& predicate, int timeoutMs = 5000);
 
 private:
+    QTemporaryDir configDir;
     std::unique_ptr<QProcess> daemon;
     std::vector<std::unique_ptr<QProcess>> mocks;
     QString busAddress;

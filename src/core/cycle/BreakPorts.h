@@ -70,4 +70,7 @@ public:
     // done runs on the main thread, with none when no picture can be had.
     virtual void desktopPicture(std::function<void(std::optional<QImage>)> done) = 0;
     virtual std::optional<QImage> takeScreenshot(const BreakScreen& screen) = 0;
+    // Gets what takeScreenshot() needs where a capture comes asynchronously (a desktop portal);
+    // ready runs on the main thread, also when nothing could be had.
+    virtual void prepareScreenshots(std::function<void()> ready) { ready(); }
 };

@@ -194,18 +194,26 @@ void MRApp::startBreak(int duration, int taskType)
         deps.scheduler->schedule(0ms, [weak, stillCurrent, option, duration] {
             if (!stillCurrent())
                 return;
-            weak->deps.images->desktopPicture(
-                [weak, stillCurrent, option, duration](std::optional<QImage> picture) {
-                    if (!stillCurrent())
-                        return;
-                    if (!picture || picture->isNull()) {
-                        LOG_ERROR(QStringLiteral("Get desktop picture failed."));
-                        // A break always shows: with the default image when nothing better is there.
-                        weak->showWindows(option, weak->defaultImage(), breakBlurRadius, duration, QString());
-                        return;
-                    }
-                    weak->showWindows(option, *picture, breakBlurRadius, duration, QString());
-                });
+            auto withDesktopPicture = [weak, stillCurrent, option, duration] {
+                if (!stillCurrent())
+                    return;
+                weak->deps.images->desktopPicture(
+                    [weak, stillCurrent, option, duration](std::optional<QImage> picture) {
+                        if (!stillCurrent())
+                            return;
+                        if (!picture || picture->isNull()) {
+                            LOG_ERROR(QStringLiteral("Get desktop picture failed."));
+                            // A break always shows: with the default image when nothing better is there.
+                            weak->showWindows(option, weak->defaultImage(), breakBlurRadius, duration, QString());
+                            return;
+                        }
+                        weak->showWindows(option, *picture, breakBlurRadius, duration, QString());
+                    });
+            };
+            if (option == WallpaperOption::screen)
+                weak->deps.images->prepareScreenshots(withDesktopPicture);
+            else
+                withDesktopPicture();
         });
     } else if (const auto hash = deps.wallpapers->nextRandomHash(); !hash) {
         LOG_ERROR(QStringLiteral("Get wallpaper image failed. Will use default image instead."));

@@ -11,4 +11,7 @@ public:
     virtual ~WindowHints() = default;
     // nativeWindowId: the toolkit's native window id of a created window that is not mapped now.
     virtual void prepareOverlayWindow(quintptr nativeWindowId) = 0;
+    // Whether a break window may ask for the keyboard again after another program took it.
+    // Where the compositor alone decides, asking again only repeats a refused request.
+    virtual bool canReclaimKeyboard() const { return true; }
 };

@@ -2,6 +2,7 @@
 
 #include "diagnostics/Log.h"
 #include "linux/DesktopWallpaperSettings.h"
+#include "linux/PortalScreenshot.h"
 #include "timer/WorkExecutor.h"
 
 #include <QGuiApplication>
@@ -100,20 +101,96 @@ void DesktopImageSource::desktopPicture(std::function<void(std::optional<QImage>
             else
                 LOG_ERROR(QStringLiteral("Can't decode the desktop picture ") + *file);
             // No wallpaper setting gave a picture: what the main screen shows stands in.
-            QScreen* main = QGuiApplication::primaryScreen();
-            const QPixmap capture = main ? main->grabWindow(0) : QPixmap();
-            if (!weak || capture.isNull()) {
-                LOG_ERROR(QStringLiteral("Create window image failed!"));
+            if (weak)
+                weak->captureMainScreen(size, std::move(done));
+            else
                 done(std::nullopt);
-                return;
-            }
-            LOG_INFO(QStringLiteral("got desktop picture."));
-            done(capture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         });
+}
+
+void DesktopImageSource::captureMainScreen(const QSize& size, std::function<void(std::optional<QImage>)> done)
+{
+    QScreen* main = QGuiApplication::primaryScreen();
+    if (!portal) {
+        const QPixmap capture = main ? main->grabWindow(0) : QPixmap();
+        if (capture.isNull()) {
+            LOG_ERROR(QStringLiteral("Create window image failed!"));
+            done(std::nullopt);
+            return;
+        }
+        LOG_INFO(QStringLiteral("got desktop picture."));
+        done(capture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        return;
+    }
+    const QRect mainArea = main ? main->geometry() : QRect();
+    QPointer<DesktopImageSource> weak(this);
+    captureDesktop([weak, mainArea, size, done = std::move(done)] {
+        if (!weak || weak->desktopCapture.isNull()) {
+            LOG_ERROR(QStringLiteral("Create window image failed!"));
+            done(std::nullopt);
+            return;
+        }
+        LOG_INFO(QStringLiteral("got desktop picture."));
+        done(screenPart(weak->desktopCapture, weak->desktopCaptureArea, mainArea)
+                 .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    });
+}
+
+bool DesktopImageSource::captureIsFresh() const
+{
+    // One answer, a picture or none, serves the break that asked for it, not a later one: a
+    // portal that did not answer is not waited for twice.
+    return desktopCaptureAge.isValid() && desktopCaptureAge.elapsed() < 10000;
+}
+
+void DesktopImageSource::captureDesktop(std::function<void()> ready)
+{
+    if (captureIsFresh()) {
+        ready();
+        return;
+    }
+    QPointer<DesktopImageSource> weak(this);
+    portal->take([weak, ready = std::move(ready)](std::optional<QImage> desktop) {
+        if (weak) {
+            const QScreen* main = QGuiApplication::primaryScreen();
+            weak->desktopCapture = desktop.value_or(QImage());
+            weak->desktopCaptureArea = main ? main->virtualGeometry() : QRect();
+            weak->desktopCaptureAge.start();
+        }
+        ready();
+    });
+}
+
+void DesktopImageSource::prepareScreenshots(std::function<void()> ready)
+{
+    if (!portal) {
+        ready();
+        return;
+    }
+    captureDesktop(std::move(ready));
+}
+
+QImage DesktopImageSource::screenPart(const QImage& desktop, const QRect& desktopArea, const QRect& screen)
+{
+    if (desktop.isNull() || desktopArea.isEmpty() || screen.isEmpty())
+        return desktop;
+    const double scale = double(desktop.width()) / desktopArea.width();
+    if (std::abs(desktop.height() - desktopArea.height() * scale) > 2.0)
+        return desktop;
+    const QRect part(int(std::lround((screen.x() - desktopArea.x()) * scale)),
+                     int(std::lround((screen.y() - desktopArea.y()) * scale)),
+                     int(std::lround(screen.width() * scale)), int(std::lround(screen.height() * scale)));
+    const QRect inside = part.intersected(desktop.rect());
+    return inside.isEmpty() ? desktop : desktop.copy(inside);
 }
 
 std::optional<QImage> DesktopImageSource::takeScreenshot(const BreakScreen& screen)
 {
+    if (portal) {
+        if (!captureIsFresh() || desktopCapture.isNull())
+            return std::nullopt;
+        return screenPart(desktopCapture, desktopCaptureArea, screen.frame);
+    }
     QScreen* display = screenOf(screen);
     if (!display)
         return std::nullopt;

@@ -22,7 +22,7 @@ BorderlessWindow::BorderlessWindow(WindowHints* hints, bool acceptsFocus, QWidge
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
-    if (acceptsFocus) {
+    if (acceptsFocus && (!hints || hints->canReclaimKeyboard())) {
         // Another program that took the keyboard loses it again after a short moment, long
         // enough that two programs fighting for it do not spin.
         reclaim = new QTimer(this);
@@ -44,7 +44,13 @@ void BorderlessWindow::showOn(QScreen* screen)
         windowHandle()->setScreen(screen);
         setGeometry(screen->geometry());
     }
-    showFullScreen();
+    if (acceptsFocus) {
+        showFullScreen();
+    } else {
+        // showFullScreen() would also ask to activate a window that takes no focus.
+        setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)) | Qt::WindowFullScreen);
+        show();
+    }
     if (screen && geometry() != screen->geometry())
         setGeometry(screen->geometry());
 }

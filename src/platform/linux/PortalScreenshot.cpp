@@ -1,0 +1,159 @@
+#include "linux/PortalScreenshot.h"
+
+#include "diagnostics/Log.h"
+#include "timer/WorkExecutor.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
+} // namespace
+
+PortalScreenshot::PortalScreenshot(QDBusConnection bus, WorkExecutor& executor, QObject* parent)
+    : QObject(parent), bus(std::move(bus)), executor(executor)
+{}
+
+PortalScreenshot::~PortalScreenshot()
+{
+    for (const auto& [path, request] : requests) {
+        unwatch(path);
+        if (!request.handle.isEmpty())
+            unwatch(request.handle);
+    }
+}
+
+void PortalScreenshot::watch(const QString& path)
+{
+    bus.connect(portalService, path, requestInterface, QStringLiteral("Response"), this,
+                SLOT(response(uint, QVariantMap, QDBusMessage)));
+}
+
+void PortalScreenshot::unwatch(const QString& path)
+{
+    bus.disconnect(portalService, path, requestInterface, QStringLiteral("Response"), this,
+                   SLOT(response(uint, QVariantMap, QDBusMessage)));
+}
+
+void PortalScreenshot::take(std::function<void(std::optional<QImage>)> done)
+{
+    if (!bus.isConnected() || !bus.interface() ||
+        !bus.interface()->isServiceRegistered(portalService).value()) {
+        LOG_INFO(QStringLiteral("No screenshot portal on the session bus."));
+        done(std::nullopt);
+        return;
+    }
+    // The portal names the request object after our connection and a token of ours; watching it
+    // before the call means a quick answer cannot be missed.
+    const QString token = QStringLiteral("mirelo%1").arg(++counter);
+    QString sender = bus.baseService().mid(1);
+    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+    const QString path = portalPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
+
+    Request& request = requests[path];
+    request.done = std::move(done);
+    request.timer = new QTimer(this);
+    request.timer->setSingleShot(true);
+    connect(request.timer, &QTimer::timeout, this, [this, path] {
+        LOG_ERROR(QStringLiteral("The screenshot portal did not answer in %1 ms.").arg(timeout.count()));
+        finish(path, std::nullopt);
+    });
+    request.timer->start(timeout);
+    watch(path);
+
+    QDBusMessage call = QDBusMessage::createMethodCall(portalService, portalPath,
+                                                       QStringLiteral("org.freedesktop.portal.Screenshot"),
+                                                       QStringLiteral("Screenshot"));
+    call << QString()
+         << QVariantMap{{QStringLiteral("handle_token"), token}, {QStringLiteral("interactive"), false}};
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, int(timeout.count())), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, path](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        const QDBusPendingReply<QDBusObjectPath> reply = *call;
+        auto found = requests.find(path);
+        if (found == requests.end())
+            return;
+        if (reply.isError()) {
+            LOG_ERROR(QStringLiteral("Screenshot portal failed: ") + reply.error().name() +
+                      QStringLiteral(": ") + reply.error().message());
+            finish(path, std::nullopt);
+            return;
+        }
+        // Older portals may name another request object than the one the token asked for.
+        const QString handle = reply.value().path();
+        if (handle != path) {
+            found->second.handle = handle;
+            watch(handle);
+        }
+    });
+}
+
+void PortalScreenshot::response(uint code, const QVariantMap& results, const QDBusMessage& message)
+{
+    QString path = message.path();
+    if (!requests.count(path)) {
+        const auto byHandle = std::find_if(requests.begin(), requests.end(),
+                                           [&](const auto& entry) { return entry.second.handle == path; });
+        if (byHandle == requests.end())
+            return;
+        path = byHandle->first;
+    }
+    if (code != 0) {
+        // 1: the user cancelled; 2: refused or failed.
+        LOG_ERROR(QStringLiteral("The screenshot portal gave no picture (response %1).").arg(code));
+        finish(path, std::nullopt);
+        return;
+    }
+    const QUrl uri(results.value(QStringLiteral("uri")).toString());
+    if (!uri.isLocalFile()) {
+        LOG_ERROR(QStringLiteral("The screenshot portal answered no local file: ") + uri.toString());
+        finish(path, std::nullopt);
+        return;
+    }
+    requests[path].timer->stop();
+    load(path, uri.toLocalFile());
+}
+
+void PortalScreenshot::load(const QString& path, const QString& file)
+{
+    auto image = std::make_shared<QImage>();
+    QPointer<PortalScreenshot> weak(this);
+    executor.run([image, file] { image->load(file); },
+                 [weak, image, file, path] {
+                     if (!weak)
+                         return;
+                     if (image->isNull()) {
+                         LOG_ERROR(QStringLiteral("Can't read the portal's screenshot ") + file);
+                         weak->finish(path, std::nullopt);
+                         return;
+                     }
+                     LOG_INFO(QStringLiteral("Got a screenshot from the portal: ") + file);
+                     weak->finish(path, *image);
+                 });
+}
+
+void PortalScreenshot::finish(const QString& path, std::optional<QImage> image)
+{
+    auto found = requests.find(path);
+    if (found == requests.end())
+        return;
+    Request request = std::move(found->second);
+    requests.erase(found);
+    unwatch(path);
+    if (!request.handle.isEmpty())
+        unwatch(request.handle);
+    if (request.timer)
+        request.timer->deleteLater();
+    if (request.done)
+        request.done(std::move(image));
+}

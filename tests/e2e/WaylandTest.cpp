@@ -1,0 +1,208 @@
+#include "MireloProcess.h"
+
+#include <QDBusConnection>
+
+#include <gtest/gtest.h>
+
+// The real program in a Wayland session: a headless sway with two outputs.
+class WaylandTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!world.ready())
+            GTEST_SKIP() << "sway (headless) or dbus-daemon could not start";
+    }
+    void launch(int breakSeconds)
+    {
+        world.writePreferences(
+            {{QStringLiteral("shortBreakKey"), breakSeconds}, {QStringLiteral("LaunchAtLogin"), false}});
+        ASSERT_TRUE(world.launch());
+    }
+    bool waitForWindows(int count, int timeoutMs = 10000)
+    {
+        return PrivateBus::waitFor([&] { return world.swayWindows().size() == count; }, timeoutMs);
+    }
+    const MireloWorld::SwayWindow* windowOn(const QList<MireloWorld::SwayWindow>& windows,
+                                            const QString& output)
+    {
+        for (const auto& window : windows) {
+            if (window.output == output)
+                return &window;
+        }
+        return nullptr;
+    }
+
+    MireloWorld world{[] {
+        MireloWorld::Options options;
+        options.wayland = true;
+        options.twoMonitors = true;
+        return options;
+    }()};
+};
+
+namespace {
+// Where two pictures differ, as one rectangle (null when they are the same).
+QRect changedArea(const QImage& a, const QImage& b)
+{
+    QRect changed;
+    if (a.size() != b.size())
+        return QRect(QPoint(0, 0), a.size());
+    const QImage left = a.convertToFormat(QImage::Format_RGB32);
+    const QImage right = b.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < left.height(); ++y) {
+        const auto* l = reinterpret_cast<const QRgb*>(left.constScanLine(y));
+        const auto* r = reinterpret_cast<const QRgb*>(right.constScanLine(y));
+        for (int x = 0; x < left.width(); ++x) {
+            if (l[x] != r[x])
+                changed |= QRect(x, y, 1, 1);
+        }
+    }
+    return changed;
+}
+} // namespace
+
+TEST_F(WaylandTest, EveryOutputIsCoveredTheKeysActAndNothingStaysBehind)
+{
+    launch(12);
+    ASSERT_EQ(world.client({QStringLiteral("short-break")}), 0);
+    // No wallpaper setting, no capture, no portal: the break shows with the built-in picture.
+    ASSERT_TRUE(waitForWindows(2)) << "windows: " << world.swayWindows().size();
+    auto windows = world.swayWindows();
+    const auto* main = windowOn(windows, QStringLiteral("HEADLESS-1"));
+    const auto* other = windowOn(windows, QStringLiteral("HEADLESS-2"));
+    ASSERT_TRUE(main && other);
+    EXPECT_EQ(main->rect, QRect(0, 0, 1920, 1080));
+    EXPECT_EQ(other->rect, QRect(1920, 0, 1280, 1024));
+    EXPECT_EQ(main->fullscreenMode, 1);
+    EXPECT_EQ(other->fullscreenMode, 1);
+    EXPECT_TRUE(main->focused);
+    EXPECT_FALSE(other->focused);
+    EXPECT_TRUE(world.logText().contains(QStringLiteral("Get desktop picture failed.")));
+
+    // The countdown shows and ticks: one second later only a small area in the middle changed
+    // (asked again while the fade-in may still be running on a busy machine).
+    QRect ticked;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        PrivateBus::waitFor([] { return false; }, 800);
+        const QImage before = world.screenshot(QStringLiteral("HEADLESS-1"));
+        PrivateBus::waitFor([] { return false; }, 1100);
+        const QImage after = world.screenshot(QStringLiteral("HEADLESS-1"));
+        ASSERT_EQ(before.size(), QSize(1920, 1080));
+        ticked = changedArea(before, after);
+        if (!ticked.isNull() && ticked.width() * ticked.height() < 1920 * 1080 / 20)
+            break;
+    }
+    EXPECT_FALSE(ticked.isNull());
+    EXPECT_LT(ticked.width() * ticked.height(), 1920 * 1080 / 20)
+        << ticked.x() << "," << ticked.y() << " " << ticked.width() << "x" << ticked.height();
+    EXPECT_GT(ticked.center().x(), 1920 / 4);
+    EXPECT_LT(ticked.center().x(), 1920 * 3 / 4);
+
+    // Keys during the countdown do nothing.
+    ASSERT_TRUE(world.key(QStringLiteral("Escape")));
+    EXPECT_TRUE(world.status().startsWith(QStringLiteral("shortBreak ")));
+
+    // Back to work: Escape is Stop, which opens its options over the overlay; Return is Next.
+    ASSERT_TRUE(world.waitForStatusPrefix(QStringLiteral("idle "), 15000));
+    EXPECT_EQ(world.swayWindows().size(), 2);
+    ASSERT_TRUE(world.key(QStringLiteral("Escape")));
+    EXPECT_TRUE(PrivateBus::waitFor(
+        [&] { return world.logText().contains(QStringLiteral("popoverWillShow")); }, 5000));
+    EXPECT_TRUE(world.status().startsWith(QStringLiteral("idle ")));
+    ASSERT_TRUE(world.key(QStringLiteral("Return")));
+    EXPECT_TRUE(world.waitForStatusPrefix(QStringLiteral("working "), 5000));
+    EXPECT_TRUE(waitForWindows(0));
+
+    // A second break; an output plugged in during it is covered at once; stopping removes
+    // every window.
+    ASSERT_EQ(world.client({QStringLiteral("stop")}), 0);
+    ASSERT_EQ(world.client({QStringLiteral("short-break")}), 0);
+    ASSERT_TRUE(waitForWindows(2));
+    ASSERT_EQ(world.swaymsg({QStringLiteral("create_output")}), 0);
+    ASSERT_TRUE(waitForWindows(3));
+    windows = world.swayWindows();
+    const auto* added = windowOn(windows, QStringLiteral("HEADLESS-3"));
+    ASSERT_TRUE(added);
+    EXPECT_EQ(added->rect, QRect(3200, 0, 1024, 768));
+    EXPECT_EQ(added->fullscreenMode, 1);
+    EXPECT_TRUE(windowOn(windows, QStringLiteral("HEADLESS-1"))->focused);
+    ASSERT_EQ(world.client({QStringLiteral("stop")}), 0);
+    EXPECT_TRUE(waitForWindows(0));
+
+    // What Wayland refuses is said once, however many breaks; no tray here is said once too.
+    const QString log = world.logText();
+    EXPECT_EQ(log.count(QStringLiteral("Wayland session: breaks show one full-screen window per output")), 1);
+    EXPECT_FALSE(log.contains(QStringLiteral("taking the keyboard back")));
+    EXPECT_EQ(world.notificationCount(QStringLiteral("Mirelo is running without a tray icon")), 1);
+}
+
+TEST_F(WaylandTest, TheTrayAndTheScreenshotPortalAreUsedWhereTheDesktopOffersThem)
+{
+    ASSERT_TRUE(world.bus.startTemplate(QStringLiteral(MIRELO_DBUSMOCK_DIR "/status_notifier_watcher.py"),
+                                        QStringLiteral("org.kde.StatusNotifierWatcher"), false));
+    launch(60);
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    const QString watcherPath = QStringLiteral("/StatusNotifierWatcher");
+    ASSERT_TRUE(PrivateBus::waitFor(
+        [&] {
+            return !world.bus
+                        .callArguments(watcher, watcherPath, QStringLiteral("RegisterStatusNotifierItem"))
+                        .isEmpty();
+        },
+        10000));
+    const QString item =
+        world.bus.callArguments(watcher, watcherPath, QStringLiteral("RegisterStatusNotifierItem"))
+            .first()
+            .value(0)
+            .toString();
+    ASSERT_FALSE(item.isEmpty());
+
+    // The item names its menu; the menu lists the timer commands (com.canonical.dbusmenu).
+    auto gdbus = [&](const QString& path, const QStringList& method) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QStringLiteral("gdbus"),
+                      QStringList{QStringLiteral("call"), QStringLiteral("--address"), world.bus.address(),
+                                  QStringLiteral("--dest"), item, QStringLiteral("--object-path"), path,
+                                  QStringLiteral("--method")} +
+                          method);
+        process.waitForFinished(10000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    const QString menu = gdbus(QStringLiteral("/StatusNotifierItem"),
+                               {QStringLiteral("org.freedesktop.DBus.Properties.Get"),
+                                QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Menu")})
+                             .section(QLatin1Char('\''), 1, 1);
+    ASSERT_TRUE(menu.startsWith(QLatin1Char('/'))) << qPrintable(menu);
+    const QString layout =
+        gdbus(menu, {QStringLiteral("com.canonical.dbusmenu.GetLayout"), QStringLiteral("--"),
+                     QStringLiteral("0"), QStringLiteral("-1"), QStringLiteral("[]")});
+    EXPECT_TRUE(layout.contains(QStringLiteral("Start Pomodoro"))) << qPrintable(layout.left(400));
+    EXPECT_TRUE(layout.contains(QStringLiteral("Quit")));
+    EXPECT_EQ(world.notificationCount(QStringLiteral("Mirelo is running without a tray icon")), 0);
+
+    // No wallpaper setting: the break's picture is the portal's picture of the desktop, of which
+    // the main output's part (red) is shown, not the other's (blue).
+    QImage desktop(3200, 1080, QImage::Format_RGB32);
+    desktop.fill(Qt::blue);
+    for (int y = 0; y < desktop.height(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(desktop.scanLine(y)), 1920, qRgb(255, 0, 0));
+    const QString file = world.configHome() + QStringLiteral("/desktop.png");
+    ASSERT_TRUE(desktop.save(file));
+    ASSERT_TRUE(world.bus.startTemplate(QStringLiteral(MIRELO_DBUSMOCK_DIR "/screenshot_portal.py"),
+                                        QStringLiteral("org.freedesktop.portal.Desktop"), false,
+                                        QStringLiteral(R"({"uri": "file://%1"})").arg(file)));
+    ASSERT_EQ(world.client({QStringLiteral("short-break")}), 0);
+    ASSERT_TRUE(waitForWindows(2));
+    EXPECT_TRUE(world.logText().contains(QStringLiteral("Got a screenshot from the portal")));
+    PrivateBus::waitFor([] { return false; }, 1200); // past the fade-in
+    // Near its right edge too: the picture was cut, not squeezed.
+    const QImage shown = world.screenshot(QStringLiteral("HEADLESS-1"));
+    for (const QPoint at : {QPoint(40, 540), QPoint(1880, 540)}) {
+        const QColor colour = shown.pixelColor(at);
+        EXPECT_GT(colour.red(), colour.blue() + 20) << at.x() << ": " << qPrintable(colour.name());
+    }
+    ASSERT_EQ(world.client({QStringLiteral("stop")}), 0);
+    EXPECT_TRUE(waitForWindows(0));
+}
