@@ -4,8 +4,8 @@
 #include <QDate>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QDirIterator>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -24,10 +24,12 @@ MireloWorld::MireloWorld(Options options) : bus(options.wayland), wayland(option
 {
     for (const char* sub : {"/config", "/data", "/tmp", "/runtime"})
         QDir().mkpath(home.path() + QLatin1String(sub));
-    QFile::setPermissions(home.path() + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(home.path() + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (wayland) {
         startCompositor(options.twoMonitors);
-        bus.startTemplate(QStringLiteral("notification_daemon"), QStringLiteral("org.freedesktop.Notifications"), false);
+        bus.startTemplate(QStringLiteral("notification_daemon"),
+                          QStringLiteral("org.freedesktop.Notifications"), false);
         return;
     }
     xvfb = std::make_unique<QProcess>();
@@ -80,12 +82,14 @@ MireloWorld::MireloWorld(Options options) : bus(options.wayland), wayland(option
                          QStringLiteral("false")});
         PrivateBus::waitFor(
             [&] {
-                return runX11(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                          QStringLiteral("--class"), QStringLiteral("trayer")}) == 0;
+                return runX11(QStringLiteral("xdotool"),
+                              {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                               QStringLiteral("--class"), QStringLiteral("trayer")}) == 0;
             },
             5000);
     }
-    bus.startTemplate(QStringLiteral("notification_daemon"), QStringLiteral("org.freedesktop.Notifications"), false);
+    bus.startTemplate(QStringLiteral("notification_daemon"), QStringLiteral("org.freedesktop.Notifications"),
+                      false);
     if (options.systemBus)
         system = std::make_unique<PrivateBus>();
 }
@@ -134,6 +138,13 @@ void MireloWorld::startCompositor(bool twoOutputs)
                      "output HEADLESS-2 resolution 1280x1024 position 1920 0\n"
                      "output HEADLESS-3 resolution 1024x768 position 3200 0\n");
     config.close();
+    // The build folder may sit where that user cannot go (a checkout under /root): the world
+    // gets its own copy of the program.
+    if (userId != ::geteuid()) {
+        const QString reachable = home.filePath(QStringLiteral("mirelo"));
+        if (QFile::copy(QStringLiteral(MIRELO_BINARY), reachable))
+            binary = reachable;
+    }
     giveFoldersToUser();
 
     compositor = std::make_unique<QProcess>();
@@ -219,7 +230,8 @@ void MireloWorld::writePreferences(const QJsonObject& values)
     QJsonObject all = values;
     // Every web endpoint points at a closed loopback port: the program's requests fail at
     // once and nothing leaves the machine.
-    for (const char* key : {"UnsplashBaseURL", "QuotesBaseURL", "NewsBaseURL", "UpdateBaseURL", "APNBaseURL"}) {
+    for (const char* key :
+         {"UnsplashBaseURL", "QuotesBaseURL", "NewsBaseURL", "UpdateBaseURL", "APNBaseURL"}) {
         if (!all.contains(QLatin1String(key)))
             all.insert(QLatin1String(key), QStringLiteral("http://127.0.0.1:9"));
     }
@@ -247,7 +259,8 @@ QProcessEnvironment MireloWorld::environment() const
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
     // No system bus here: logind is not reachable, which the program must survive.
     env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"),
-               system ? system->address() : QStringLiteral("unix:path=") + home.path() + QStringLiteral("/no-system-bus"));
+               system ? system->address()
+                      : QStringLiteral("unix:path=") + home.path() + QStringLiteral("/no-system-bus"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome());
     env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path() + QStringLiteral("/runtime"));
@@ -265,13 +278,15 @@ bool MireloWorld::launch(const QStringList& arguments)
     app->setProcessEnvironment(environment());
     app->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     app->setStandardOutputFile(home.path() + QStringLiteral("/stdout.txt"));
-    app->start(QStringLiteral(MIRELO_BINARY), arguments);
+    app->start(binary, arguments);
     if (!app->waitForStarted(5000))
         return false;
     QDBusConnection connection = bus.connection();
     return PrivateBus::waitFor(
-        [&] { return connection.interface()->isServiceRegistered(QStringLiteral("org.mirelo.Mirelo")).value() &&
-                     status().size() > 0; },
+        [&] {
+            return connection.interface()->isServiceRegistered(QStringLiteral("org.mirelo.Mirelo")).value() &&
+                   status().size() > 0;
+        },
         20000);
 }
 
@@ -280,7 +295,7 @@ int MireloWorld::client(const QStringList& args, QString* out, QString* err) con
     QProcess process;
     runAsUser(process);
     process.setProcessEnvironment(environment());
-    process.start(QStringLiteral(MIRELO_BINARY), args);
+    process.start(binary, args);
     if (!process.waitForFinished(20000)) {
         process.kill();
         return -1;
@@ -335,8 +350,8 @@ QList<QPair<int, qint64>> MireloWorld::tasks() const
 
 QString MireloWorld::logText() const
 {
-    QFile file(dataRoot() + QStringLiteral("/data/logs/") + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")) +
-               QStringLiteral(".log"));
+    QFile file(dataRoot() + QStringLiteral("/data/logs/") +
+               QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".log"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
@@ -346,8 +361,8 @@ int MireloWorld::notificationCount(const QString& title)
 {
     int count = 0;
     for (const QVariantList& args :
-         bus.callArguments(QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
-                           QStringLiteral("Notify"))) {
+         bus.callArguments(QStringLiteral("org.freedesktop.Notifications"),
+                           QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("Notify"))) {
         if (args.value(3).toString() == title)
             ++count;
     }
@@ -428,7 +443,8 @@ QPoint MireloWorld::trayIconCentre() const
     // The tray is as wide as its icons ask, at the top right: with one icon, its centre.
     QString ids;
     runX11(QStringLiteral("xdotool"),
-           {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--class"), QStringLiteral("trayer")},
+           {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--class"),
+            QStringLiteral("trayer")},
            &ids);
     for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         QString info;

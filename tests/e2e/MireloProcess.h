@@ -103,6 +103,8 @@ private:
     uint groupId = 0;
     std::unique_ptr<QProcess> compositor;
     QString swaySocket;
+    // The program as the world's user can reach it (see startCompositor).
+    QString binary = QStringLiteral(MIRELO_BINARY);
     std::unique_ptr<QProcess> xvfb;
     std::unique_ptr<QProcess> windowManager;
     std::unique_ptr<QProcess> trayHost;
