@@ -1,5 +1,6 @@
 #include "MireloProcess.h"
 
+#include <QFile>
 #include <QDBusConnection>
 
 #include <gtest/gtest.h>
@@ -196,6 +197,7 @@ TEST_F(WaylandTest, TheTrayAndTheScreenshotPortalAreUsedWhereTheDesktopOffersThe
     ASSERT_EQ(world.client({QStringLiteral("short-break")}), 0);
     ASSERT_TRUE(waitForWindows(2));
     EXPECT_TRUE(world.logText().contains(QStringLiteral("Got a screenshot from the portal")));
+    EXPECT_FALSE(QFile::exists(file)); // no capture left in the user's pictures
     PrivateBus::waitFor([] { return false; }, 1200); // past the fade-in
     // Near its right edge too: the picture was cut, not squeezed.
     const QImage shown = world.screenshot(QStringLiteral("HEADLESS-1"));

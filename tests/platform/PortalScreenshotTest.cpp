@@ -85,7 +85,10 @@ TEST_F(PortalScreenshotTest, APictureComesBackNonInteractivelyAndEveryFailureGiv
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->size(), QSize(320, 108));
     EXPECT_EQ(answers, 1);
+    // Read, the capture leaves no file behind in the user's pictures.
+    EXPECT_FALSE(QFile::exists(file));
     // Two requests in a row each get their own answer.
+    ASSERT_TRUE(desktop.save(file));
     EXPECT_TRUE(take().first);
 
     // A file that is not there.

@@ -7,6 +7,8 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
@@ -128,18 +130,25 @@ void PortalScreenshot::load(const QString& path, const QString& file)
 {
     auto image = std::make_shared<QImage>();
     QPointer<PortalScreenshot> weak(this);
-    executor.run([image, file] { image->load(file); },
-                 [weak, image, file, path] {
-                     if (!weak)
-                         return;
-                     if (image->isNull()) {
-                         LOG_ERROR(QStringLiteral("Can't read the portal's screenshot ") + file);
-                         weak->finish(path, std::nullopt);
-                         return;
-                     }
-                     LOG_INFO(QStringLiteral("Got a screenshot from the portal: ") + file);
-                     weak->finish(path, *image);
-                 });
+    executor.run(
+        [image, file] {
+            image->load(file);
+            // The portal saves every capture in the user's pictures: one per break would pile up.
+            const QFileInfo info(file);
+            if (!image->isNull() && info.isFile() && !info.isSymLink())
+                QFile::remove(file);
+        },
+        [weak, image, file, path] {
+            if (!weak)
+                return;
+            if (image->isNull()) {
+                LOG_ERROR(QStringLiteral("Can't read the portal's screenshot ") + file);
+                weak->finish(path, std::nullopt);
+                return;
+            }
+            LOG_INFO(QStringLiteral("Got a screenshot from the portal: ") + file);
+            weak->finish(path, *image);
+        });
 }
 
 void PortalScreenshot::finish(const QString& path, std::optional<QImage> image)
