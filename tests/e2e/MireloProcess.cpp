@@ -136,7 +136,13 @@ void MireloWorld::startCompositor(bool twoOutputs)
     if (config.open(QIODevice::WriteOnly))
         config.write("output HEADLESS-1 resolution 1920x1080 position 0 0\n"
                      "output HEADLESS-2 resolution 1280x1024 position 1920 0\n"
-                     "output HEADLESS-3 resolution 1024x768 position 3200 0\n");
+                     "output HEADLESS-3 resolution 1024x768 position 3200 0\n"
+                     // A desktop shortcut that leads elsewhere. sway names the first workspaces
+                     // after its bindings in order: the numbered ones come first.
+                     "bindsym Mod4+1 workspace 1\n"
+                     "bindsym Mod4+2 workspace 2\n"
+                     "bindsym Mod4+3 workspace 3\n"
+                     "bindsym Mod4+x workspace elsewhere\n");
     config.close();
     // The build folder may sit where that user cannot go (a checkout under /root): the world
     // gets its own copy of the program.
@@ -470,6 +476,27 @@ bool MireloWorld::key(const QString& keysym) const
 int MireloWorld::swaymsg(const QStringList& args, QString* out) const
 {
     return runInSession(QStringLiteral("swaymsg"), args, out);
+}
+
+QString MireloWorld::focusedWorkspace() const
+{
+    QString out;
+    swaymsg({QStringLiteral("-t"), QStringLiteral("get_workspaces")}, &out);
+    for (const QJsonValue workspace : QJsonDocument::fromJson(out.toUtf8()).array()) {
+        if (workspace.toObject().value(QLatin1String("focused")).toBool())
+            return workspace.toObject().value(QLatin1String("name")).toString();
+    }
+    return {};
+}
+
+bool MireloWorld::superKey(const QString& keysym) const
+{
+    if (wayland)
+        return runInSession(QStringLiteral("wtype"),
+                            {QStringLiteral("-s"), QStringLiteral("600"), QStringLiteral("-M"),
+                             QStringLiteral("logo"), QStringLiteral("-k"), keysym, QStringLiteral("-m"),
+                             QStringLiteral("logo"), QStringLiteral("-s"), QStringLiteral("100")}) == 0;
+    return runX11(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("super+") + keysym}) == 0;
 }
 
 namespace {

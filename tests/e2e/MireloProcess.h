@@ -82,6 +82,10 @@ public:
     // The program's mapped windows with that title, from `swaymsg -t get_tree`.
     QList<SwayWindow> swayWindows(const QString& title = QStringLiteral("Mirelo")) const;
     int swaymsg(const QStringList& args, QString* out = nullptr) const;
+    // The name of the workspace the compositor has focused.
+    QString focusedWorkspace() const;
+    // keysym with the Super (logo) key held: a desktop shortcut.
+    bool superKey(const QString& keysym) const;
     // A PNG of one output; a null image when grim failed.
     QImage screenshot(const QString& output) const;
 

@@ -1,7 +1,7 @@
 #include "MireloProcess.h"
 
-#include <QFile>
 #include <QDBusConnection>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -100,6 +100,13 @@ TEST_F(WaylandTest, EveryOutputIsCoveredTheKeysActAndNothingStaysBehind)
     EXPECT_GT(ticked.center().x(), 1920 / 4);
     EXPECT_LT(ticked.center().x(), 1920 * 3 / 4);
 
+    // The compositor's own shortcuts stay away from the break: Super+X would switch the
+    // workspace away from it (and does once the break is over, below).
+    const QString workspace = world.focusedWorkspace();
+    ASSERT_TRUE(world.superKey(QStringLiteral("x")));
+    EXPECT_EQ(world.focusedWorkspace(), workspace);
+    EXPECT_TRUE(windowOn(world.swayWindows(), QStringLiteral("HEADLESS-1"))->focused);
+
     // Keys during the countdown do nothing.
     ASSERT_TRUE(world.key(QStringLiteral("Escape")));
     EXPECT_TRUE(world.status().startsWith(QStringLiteral("shortBreak ")));
@@ -135,6 +142,11 @@ TEST_F(WaylandTest, EveryOutputIsCoveredTheKeysActAndNothingStaysBehind)
     const QString log = world.logText();
     EXPECT_EQ(log.count(QStringLiteral("Wayland session: breaks show one full-screen window per output")), 1);
     EXPECT_FALSE(log.contains(QStringLiteral("taking the keyboard back")));
+    EXPECT_EQ(log.count(QStringLiteral("The compositor keeps its shortcuts from the break window")), 1);
+    // Without a break the shortcut is the desktop's again.
+    ASSERT_TRUE(world.superKey(QStringLiteral("x")));
+    EXPECT_TRUE(
+        PrivateBus::waitFor([&] { return world.focusedWorkspace() == QStringLiteral("elsewhere"); }, 3000));
     EXPECT_EQ(world.notificationCount(QStringLiteral("Mirelo is running without a tray icon")), 1);
 }
 
@@ -197,7 +209,7 @@ TEST_F(WaylandTest, TheTrayAndTheScreenshotPortalAreUsedWhereTheDesktopOffersThe
     ASSERT_EQ(world.client({QStringLiteral("short-break")}), 0);
     ASSERT_TRUE(waitForWindows(2));
     EXPECT_TRUE(world.logText().contains(QStringLiteral("Got a screenshot from the portal")));
-    EXPECT_FALSE(QFile::exists(file)); // no capture left in the user's pictures
+    EXPECT_FALSE(QFile::exists(file));               // no capture left in the user's pictures
     PrivateBus::waitFor([] { return false; }, 1200); // past the fade-in
     // Near its right edge too: the picture was cut, not squeezed.
     const QImage shown = world.screenshot(QStringLiteral("HEADLESS-1"));

@@ -68,9 +68,15 @@ bool BorderlessWindow::event(QEvent* event)
         if (reclaim && isVisible())
             reclaim->start(100);
         break;
+    case QEvent::Show:
+        if (acceptsFocus && hints)
+            hints->holdDesktopShortcuts(windowHandle(), true);
+        break;
     case QEvent::Hide:
         if (reclaim)
             reclaim->stop();
+        if (acceptsFocus && hints)
+            hints->holdDesktopShortcuts(windowHandle(), false);
         break;
     default:
         break;
