@@ -41,8 +41,9 @@
 #include "timer/QtScheduler.h"
 #include "timer/ThreadPoolExecutor.h"
 #include "update/AppcastUpdater.h"
-#include "widgets/DesktopPalette.h"
+#include "wayland/WaylandIdleMonitor.h"
 #include "wayland/WaylandWindowHints.h"
+#include "widgets/DesktopPalette.h"
 #include "x11/X11IdleMonitor.h"
 #include "x11/X11WindowHints.h"
 #include "x11/XcbGlobalShortcuts.h"
@@ -198,10 +199,14 @@ void AppDelegate::enterMainApp()
     registerShortcuts();
     statusItem = std::make_unique<MRStatusItem>(*mrApp, *timer, *preferences);
     // The desktop's own idle time and lock where it offers them, else the X server's idle time,
-    // else logind's idle hint. logind's lock signals count whichever source tells the time.
+    // else the Wayland compositor's, else logind's idle hint. logind's lock signals count whichever source
+    // tells the time.
     x11Idle = X11IdleMonitor::create();
     logindIdle = LogindIdleMonitor::create(QDBusConnection::systemBus());
-    IdleMonitor* fallbackIdle = x11Idle ? static_cast<IdleMonitor*>(x11Idle.get()) : logindIdle.get();
+    waylandIdle = WaylandIdleMonitor::create();
+    IdleMonitor* fallbackIdle = x11Idle       ? static_cast<IdleMonitor*>(x11Idle.get())
+                                : waylandIdle ? static_cast<IdleMonitor*>(waylandIdle.get())
+                                              : logindIdle.get();
     DBusIdleMonitor::Fallback fallback;
     if (fallbackIdle)
         fallback = [fallbackIdle](std::function<void(std::optional<qint64>)> done) {

@@ -25,6 +25,7 @@ class CrashReporter;
 class DBusNotificationCenter;
 class DesktopImageSource;
 class LogindIdleMonitor;
+class WaylandIdleMonitor;
 class PortalScreenshot;
 class LogindSleepMonitor;
 class MRApp;
@@ -120,6 +121,7 @@ private:
     std::unique_ptr<MRStatusItem> statusItem;
     std::unique_ptr<X11IdleMonitor> x11Idle;
     std::unique_ptr<LogindIdleMonitor> logindIdle;
+    std::unique_ptr<WaylandIdleMonitor> waylandIdle;
     std::unique_ptr<DBusIdleMonitor> idleMonitor;
     // Subscribed to the controller's state: goes before it.
     std::unique_ptr<AwayDetector> awayDetector;

@@ -220,3 +220,21 @@ TEST_F(WaylandTest, TheTrayAndTheScreenshotPortalAreUsedWhereTheDesktopOffersThe
     ASSERT_EQ(world.client({QStringLiteral("stop")}), 0);
     EXPECT_TRUE(waitForWindows(0));
 }
+
+TEST_F(WaylandTest, TheCompositorsIdleTimeStopsAPomodoroAndTheFirstKeyBringsTheNotice)
+{
+    world.writePreferences({{QStringLiteral("LaunchAtLogin"), false}, {QStringLiteral("AwayThreshold"), 6}});
+    ASSERT_TRUE(world.launch());
+    EXPECT_TRUE(world.logText().contains(
+        QStringLiteral("Away detection reads the idle time from the compositor (KDE idle)")));
+    ASSERT_EQ(world.client({QStringLiteral("pomodoro")}), 0);
+    // No input: the compositor says "idle" after five seconds, the check after ten reads it.
+    EXPECT_TRUE(world.waitForStatusPrefix(QStringLiteral("idle "), 25000));
+    EXPECT_TRUE(world.tasks().isEmpty());
+    const QString welcome = QStringLiteral("Welcome back — you were away 1 min");
+    EXPECT_EQ(world.notificationCount(welcome), 0);
+    // A key is input like any other: the next check sees the user back.
+    ASSERT_TRUE(world.key(QStringLiteral("Shift_L")));
+    EXPECT_TRUE(PrivateBus::waitFor([&] { return world.notificationCount(welcome) == 1; }, 15000));
+    EXPECT_TRUE(world.status().startsWith(QStringLiteral("idle ")));
+}
