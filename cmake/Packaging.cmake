@@ -44,7 +44,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://mirelo.org)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded by name through libcanberra, so the binary's libraries do not reveal it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS sound-theme-freedesktop)
+# The sound theme is loaded by name through libcanberra, so the binary's libraries do not reveal
+# it. The Wayland window handles come through Qt's private platform interface, which holds only
+# for the Qt release it was built against.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "sound-theme-freedesktop, qt6-base-abi (= ${Qt6_VERSION})")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
