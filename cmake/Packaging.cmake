@@ -48,5 +48,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # it. The Wayland window handles come through Qt's private platform interface, which holds only
 # for the Qt release it was built against.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "sound-theme-freedesktop, qt6-base-abi (= ${Qt6_VERSION})")
+# Qt's Wayland platform: without it a Wayland session runs Mirelo through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
