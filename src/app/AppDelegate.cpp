@@ -214,6 +214,8 @@ void AppDelegate::enterMainApp()
         };
     idleMonitor = DBusIdleMonitor::create(sessionBus, std::move(fallback),
                                           fallbackIdle ? fallbackIdle->backendName() : QString());
+    if (idleMonitor)
+        idleMonitor->setFallbackMonitor(fallbackIdle);
     if (idleMonitor && logindIdle)
         connect(logindIdle.get(), &IdleMonitor::lockedChanged, idleMonitor.get(),
                 &IdleMonitor::lockedChanged);

@@ -21,6 +21,8 @@ public:
     }
     const Clock& clock;
     QString backendName() const override { return QStringLiteral("a test"); }
+    void setWatching(bool on) override { watching = on; }
+    bool watching = false;
     void lock(bool locked) { Q_EMIT lockedChanged(locked); }
 };
 
@@ -43,7 +45,9 @@ TEST_F(AwayDetectorTest, AwayForTheThresholdStopsThePomodoroAndTheFirstInputBrin
 {
     auto tracker = RecordingUsageTracker::install();
     EXPECT_EQ(detector().threshold(), 300); // the short break's length
+    EXPECT_FALSE(idle.watching);
     app().startPomodoro();
+    EXPECT_TRUE(idle.watching);
     idle.idle = 290;
     advanceSeconds(10);
     EXPECT_EQ(app().state.value(), MRAppState::working);
@@ -59,6 +63,7 @@ TEST_F(AwayDetectorTest, AwayForTheThresholdStopsThePomodoroAndTheFirstInputBrin
     advanceSeconds(600);
     EXPECT_TRUE(notifications.posted.isEmpty());
     EXPECT_EQ(idle.asked, 2 + 60);
+    EXPECT_TRUE(idle.watching); // until the user is back
 
     // The first input: away from 300 s before the stop until 3 s before this reading.
     idle.lastInput = clock.now().addSecs(10 - 3);
@@ -66,6 +71,7 @@ TEST_F(AwayDetectorTest, AwayForTheThresholdStopsThePomodoroAndTheFirstInputBrin
     EXPECT_EQ(notifications.posted, QStringList{QStringLiteral("Welcome back — you were away 15 min")});
     EXPECT_TRUE(tracker->names().contains(QStringLiteral("userReturned")));
     EXPECT_EQ(app().state.value(), MRAppState::idle); // coming back starts nothing by itself
+    EXPECT_FALSE(idle.watching);
     // Nothing is asked while no Pomodoro runs.
     advanceSeconds(600);
     EXPECT_EQ(idle.asked, 2 + 61);
@@ -91,6 +97,7 @@ TEST_F(AwayDetectorTest, AwayForTheThresholdStopsThePomodoroAndTheFirstInputBrin
     advanceSeconds(60);
     EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
     EXPECT_EQ(idle.asked, askedBefore + 25 * 6);
+    EXPECT_FALSE(idle.watching);
 }
 
 TEST_F(AwayDetectorTest, BackAndAlreadyWorkingGetsNoNotice)

@@ -52,6 +52,17 @@ void AwayDetector::stateChanged()
         userReturned(clock.now(), false);
     if ((state == MRAppState::working && isEnabled()) || (awaySince && !lockedSince))
         scheduleCheck();
+    updateWatching();
+}
+
+void AwayDetector::updateWatching()
+{
+    const bool watch =
+        (app.state.value() == MRAppState::working && isEnabled()) || (awaySince && !lockedSince);
+    if (watch == watching)
+        return;
+    watching = watch;
+    monitor->setWatching(watch);
 }
 
 void AwayDetector::scheduleCheck()
@@ -112,6 +123,7 @@ void AwayDetector::lockedChanged(bool locked)
         // Two sources (the screen saver and logind) may both say so: the first one counts.
         if (!lockedSince)
             lockedSince = clock.now();
+        updateWatching();
         return;
     }
     lockedSince.reset();
@@ -140,6 +152,7 @@ void AwayDetector::userReturned(const QDateTime& at, bool tell)
     awaySince.reset();
     scheduler.cancel(pending);
     pending = 0;
+    updateWatching();
     LOG_INFO(QStringLiteral("userReturned: away %1 min").arg(minutes));
     track(MREvent::userReturned, {{QStringLiteral("minutes"), QString::number(minutes)}});
     if (!tell)

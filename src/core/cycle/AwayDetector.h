@@ -43,6 +43,9 @@ private:
     void lockedChanged(bool locked);
     void userAway(qint64 awaySeconds);
     void userReturned(const QDateTime& at, bool tell);
+    // Tells the monitor whether the idle time will be asked for: a Pomodoro runs, or the user
+    // it stopped for is not back yet.
+    void updateWatching();
 
     MRApp& app;
     IdleMonitor* monitor;
@@ -57,5 +60,6 @@ private:
     std::optional<QDateTime> awaySince;
     QDateTime stoppedAt;
     quint64 generation = 0;
+    bool watching = false;
     DisposeBag disposeBag;
 };

@@ -19,6 +19,10 @@ public:
     virtual void idleSeconds(std::function<void(std::optional<qint64>)> done) = 0;
     // For the log: where the idle time comes from.
     virtual QString backendName() const = 0;
+    // Whether the idle time will be asked for from now on. A source that is told when input
+    // stops and starts (rather than asked) listens only while watching, so that nothing wakes
+    // the program while no Pomodoro runs.
+    virtual void setWatching(bool watching) { Q_UNUSED(watching); }
 
 Q_SIGNALS:
     void lockedChanged(bool locked);

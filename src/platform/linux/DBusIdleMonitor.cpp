@@ -86,6 +86,12 @@ void DBusIdleMonitor::idleSeconds(std::function<void(std::optional<qint64>)> don
             });
 }
 
+void DBusIdleMonitor::setWatching(bool watching)
+{
+    if (fallbackMonitor)
+        fallbackMonitor->setWatching(watching);
+}
+
 void DBusIdleMonitor::activeChanged(bool active)
 {
     LOG_INFO(active ? QStringLiteral("The screen locked.") : QStringLiteral("The screen unlocked."));

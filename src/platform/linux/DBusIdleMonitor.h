@@ -22,6 +22,9 @@ public:
 
     void idleSeconds(std::function<void(std::optional<qint64>)> done) override;
     QString backendName() const override;
+    void setWatching(bool watching) override;
+    // The monitor behind the fallback, told when to watch.
+    void setFallbackMonitor(IdleMonitor* monitor) { fallbackMonitor = monitor; }
 
 private Q_SLOTS:
     void activeChanged(bool active);
@@ -33,4 +36,5 @@ private:
     QDBusConnection bus;
     Fallback fallback;
     QString fallbackName;
+    IdleMonitor* fallbackMonitor = nullptr;
 };

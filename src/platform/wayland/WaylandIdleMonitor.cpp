@@ -17,25 +17,58 @@ std::unique_ptr<WaylandIdleMonitor> WaylandIdleMonitor::create()
         return nullptr;
     std::unique_ptr<WaylandIdleMonitor> monitor(new WaylandIdleMonitor);
     monitor->seat = static_cast<wl_seat*>(registry->bind(&wl_seat_interface, 1));
-    const auto timeout = uint32_t(notifyAfter.count());
-    if (ext) {
-        static const ext_idle_notification_v1_listener listener = {&WaylandIdleMonitor::onIdled,
-                                                                   &WaylandIdleMonitor::onExtResumed};
+    if (ext)
         monitor->notifier =
             static_cast<ext_idle_notifier_v1*>(registry->bind(&ext_idle_notifier_v1_interface, 1));
-        monitor->notification =
-            ext_idle_notifier_v1_get_idle_notification(monitor->notifier, timeout, monitor->seat);
-        ext_idle_notification_v1_add_listener(monitor->notification, &listener, monitor.get());
-    } else {
-        static const org_kde_kwin_idle_timeout_listener listener = {&WaylandIdleMonitor::onIdle,
-                                                                    &WaylandIdleMonitor::onResumed};
+    else
         monitor->kdeIdle = static_cast<org_kde_kwin_idle*>(registry->bind(&org_kde_kwin_idle_interface, 1));
-        monitor->kdeTimeout = org_kde_kwin_idle_get_idle_timeout(monitor->kdeIdle, monitor->seat, timeout);
-        org_kde_kwin_idle_timeout_add_listener(monitor->kdeTimeout, &listener, monitor.get());
-    }
     registry->flush();
     monitor->registry = std::move(registry);
     return monitor;
+}
+
+void WaylandIdleMonitor::setWatching(bool watching)
+{
+    if (watching)
+        listen();
+    else
+        stopListening();
+}
+
+void WaylandIdleMonitor::listen()
+{
+    if (notification || kdeTimeout)
+        return;
+    // Until the compositor says otherwise, the user is here.
+    idleSince.reset();
+    const auto timeout = uint32_t(notifyAfter.count());
+    if (notifier) {
+        static const ext_idle_notification_v1_listener listener = {&WaylandIdleMonitor::onIdled,
+                                                                   &WaylandIdleMonitor::onExtResumed};
+        notification = ext_idle_notifier_v1_get_idle_notification(notifier, timeout, seat);
+        ext_idle_notification_v1_add_listener(notification, &listener, this);
+    } else {
+        static const org_kde_kwin_idle_timeout_listener listener = {&WaylandIdleMonitor::onIdle,
+                                                                    &WaylandIdleMonitor::onResumed};
+        kdeTimeout = org_kde_kwin_idle_get_idle_timeout(kdeIdle, seat, timeout);
+        org_kde_kwin_idle_timeout_add_listener(kdeTimeout, &listener, this);
+    }
+    registry->flush();
+}
+
+void WaylandIdleMonitor::stopListening()
+{
+    if (notification)
+        ext_idle_notification_v1_destroy(notification);
+    if (kdeTimeout)
+        org_kde_kwin_idle_timeout_release(kdeTimeout);
+    if (notification || kdeTimeout)
+        registry->flush();
+    notification = nullptr;
+    kdeTimeout = nullptr;
+    idleSince.reset();
+    // Events still queued for the objects just destroyed are dropped here.
+    registry->dispatchPending();
 }
 
 WaylandIdleMonitor::~WaylandIdleMonitor()
@@ -60,6 +93,8 @@ QString WaylandIdleMonitor::backendName() const
 
 void WaylandIdleMonitor::idleSeconds(std::function<void(std::optional<qint64>)> done)
 {
+    // Asked without being watched (a first question): listening starts now.
+    listen();
     // What the compositor said since the last question, in order.
     registry->dispatchPending();
     if (!idleSince) {

@@ -13,10 +13,11 @@ struct org_kde_kwin_idle_timeout;
 struct wl_seat;
 
 // The idle time where the compositor itself says when input stops and starts again: the
-// ext-idle-notify protocol, or KDE's older idle protocol (wlroots compositors before it). The
-// compositor tells "idle" once no input came for a few seconds and "resumed" at the next
-// input; the events wait on our queue until the idle time is asked for, so nothing wakes
-// for them in between and the answer may be late by up to the asking interval.
+// ext-idle-notify protocol, or KDE's older idle protocol (wlroots compositors before it). While
+// watched, the compositor tells "idle" once no input came for a few seconds and "resumed" at
+// the next input; the events wait on our queue until the idle time is asked for, and the
+// answer may be late by up to the asking interval. Not watched, nothing is asked of the
+// compositor and nothing comes from it.
 class WaylandIdleMonitor final : public IdleMonitor
 {
     Q_OBJECT
@@ -30,9 +31,12 @@ public:
 
     void idleSeconds(std::function<void(std::optional<qint64>)> done) override;
     QString backendName() const override;
+    void setWatching(bool watching) override;
 
 private:
     WaylandIdleMonitor() = default;
+    void listen();
+    void stopListening();
     void becameIdle();
     void resumed();
     static void onIdle(void* data, org_kde_kwin_idle_timeout*);
