@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -91,10 +93,22 @@ TEST_F(PortalScreenshotTest, APictureComesBackNonInteractivelyAndEveryFailureGiv
     ASSERT_TRUE(desktop.save(file));
     EXPECT_TRUE(take().first);
 
-    // A file that is not there.
+    // A file that is not there, and a device that never ends.
     ASSERT_TRUE(portal(QStringLiteral(R"({"uri": "file:///nonexistent/shot.png"})")));
     EXPECT_EQ(take(), std::make_pair(std::optional<QImage>(), 1));
+    ASSERT_TRUE(portal(QStringLiteral(R"({"uri": "file:///dev/zero"})")));
+    EXPECT_EQ(take(), std::make_pair(std::optional<QImage>(), 1));
+    EXPECT_EQ(log().count(QStringLiteral("The screenshot portal's answer is not a picture file: /dev/zero")),
+              1);
+    // A file that is no picture.
+    const QString text = tempHome() + QStringLiteral("/shot.png");
+    QFile note(text);
+    ASSERT_TRUE(note.open(QIODevice::WriteOnly) && note.write("not a picture") > 0);
+    note.close();
+    ASSERT_TRUE(portal(QStringLiteral(R"({"uri": "%1"})").arg(QUrl::fromLocalFile(text).toString())));
+    EXPECT_EQ(take(), std::make_pair(std::optional<QImage>(), 1));
     EXPECT_TRUE(log().anyContains(QStringLiteral("Can't read the portal's screenshot")));
+    EXPECT_TRUE(QFile::exists(text)); // only what was read as a picture is deleted
 
     // Cancelled or refused by the user or the desktop.
     ASSERT_TRUE(portal(QStringLiteral(R"({"response": 2})")));

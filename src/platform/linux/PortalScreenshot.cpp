@@ -20,6 +20,8 @@ namespace {
 const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
+// A screenshot of several 8K screens as an uncompressed picture stays well below this.
+constexpr qint64 maxFileSize = qint64(512) * 1024 * 1024;
 } // namespace
 
 PortalScreenshot::PortalScreenshot(QDBusConnection bus, WorkExecutor& executor, QObject* parent)
@@ -122,8 +124,15 @@ void PortalScreenshot::response(uint code, const QVariantMap& results, const QDB
         finish(path, std::nullopt);
         return;
     }
-    requests[path].timer->stop();
-    load(path, uri.toLocalFile());
+    // Only a picture file of a sensible size: a device (/dev/zero) or a pipe would never end,
+    // and a break must not wait on it. The time limit keeps running while the file is read.
+    const QFileInfo file(uri.toLocalFile());
+    if (!file.isFile() || file.size() > maxFileSize) {
+        LOG_ERROR(QStringLiteral("The screenshot portal's answer is not a picture file: ") + file.filePath());
+        finish(path, std::nullopt);
+        return;
+    }
+    load(path, file.filePath());
 }
 
 void PortalScreenshot::load(const QString& path, const QString& file)
