@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString writePicture(const QString& path, const QSize& size, QColor colour)
@@ -203,6 +205,10 @@ TEST_F(DesktopPictureTest, PictureIsDecodedToCoverTheMainScreenAwayFromTheMainTh
     EXPECT_EQ(QColor(decoded->pixel(100, 50)), QColor(Qt::blue));
     EXPECT_FALSE(
         DesktopImageSource::decodeCovering(folder() + QStringLiteral("/missing.jpg"), QSize(10, 10)));
+    // A pipe nobody writes to, set as the wallpaper: no picture, at once.
+    const QString pipe = folder() + QStringLiteral("/wallpaper-pipe.jpg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(DesktopImageSource::decodeCovering(pipe, QSize(10, 10)));
 
     ManualExecutor executor;
     DesktopImageSource source(executor);

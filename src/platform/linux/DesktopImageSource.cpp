@@ -5,6 +5,7 @@
 #include "linux/PortalScreenshot.h"
 #include "timer/WorkExecutor.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
@@ -39,6 +40,9 @@ DesktopImageSource::~DesktopImageSource() = default;
 
 std::optional<QImage> DesktopImageSource::decodeCovering(const QString& path, const QSize& size)
 {
+    // A pipe or a device set as the wallpaper would hold the break back for ever.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize original = reader.size();
