@@ -132,8 +132,15 @@ TEST_F(BreakIntegrityTest, EveryBreakKeepsItsHintsAndTheWindowManagerCannotEndIt
         if (round == 1) {
             // Alt+F4 and a minimise request, on the main window and on the other monitor's.
             ASSERT_TRUE(PrivateBus::waitFor([&] { return focusedWindow() == leftMonitor; }, 5000));
-            ASSERT_TRUE(world.key(QStringLiteral("alt+F4")));
-            QThread::msleep(500);
+            // openbox may still be settling its own idea of the focus on a busy machine and drop
+            // the first press: pressed again until the close request reaches the window.
+            auto closeRefused = [&] {
+                return world.logText().contains(QStringLiteral("Break window: close request refused."));
+            };
+            for (int press = 0; press < 3 && !closeRefused(); ++press) {
+                ASSERT_TRUE(world.key(QStringLiteral("alt+F4")));
+                PrivateBus::waitFor(closeRefused, 700);
+            }
             EXPECT_TRUE(mainWindowShown());
             for (const QRect& monitor : {leftMonitor, rightMonitor}) {
                 world.runX11(QStringLiteral("xdotool"),
@@ -143,11 +150,7 @@ TEST_F(BreakIntegrityTest, EveryBreakKeepsItsHintsAndTheWindowManagerCannotEndIt
                     PrivateBus::waitFor([&] { return world.visibleWindows().contains(monitor); }, 2000))
                     << monitor.x();
             }
-            EXPECT_TRUE(PrivateBus::waitFor(
-                [&] {
-                    return world.logText().contains(QStringLiteral("Break window: close request refused."));
-                },
-                5000));
+            EXPECT_TRUE(PrivateBus::waitFor(closeRefused, 5000));
         }
         // Back to work: no focus chain takes the keys from the screen; Return is Next.
         ASSERT_TRUE(world.waitForStatusPrefix(QStringLiteral("idle "), 8000));
