@@ -199,23 +199,15 @@ void AppDelegate::enterMainApp()
     registerShortcuts();
     statusItem = std::make_unique<MRStatusItem>(*mrApp, *timer, *preferences);
     // The desktop's own idle time and lock where it offers them, else the X server's idle time,
-    // else the Wayland compositor's, else logind's idle hint. logind's lock signals count whichever source
-    // tells the time.
+    // else the Wayland compositor's, else logind's idle hint. logind's lock signals count whichever
+    // source tells the time.
     x11Idle = X11IdleMonitor::create();
     logindIdle = LogindIdleMonitor::create(QDBusConnection::systemBus());
     waylandIdle = WaylandIdleMonitor::create();
     IdleMonitor* fallbackIdle = x11Idle       ? static_cast<IdleMonitor*>(x11Idle.get())
                                 : waylandIdle ? static_cast<IdleMonitor*>(waylandIdle.get())
                                               : logindIdle.get();
-    DBusIdleMonitor::Fallback fallback;
-    if (fallbackIdle)
-        fallback = [fallbackIdle](std::function<void(std::optional<qint64>)> done) {
-            fallbackIdle->idleSeconds(std::move(done));
-        };
-    idleMonitor = DBusIdleMonitor::create(sessionBus, std::move(fallback),
-                                          fallbackIdle ? fallbackIdle->backendName() : QString());
-    if (idleMonitor)
-        idleMonitor->setFallbackMonitor(fallbackIdle);
+    idleMonitor = DBusIdleMonitor::create(sessionBus, fallbackIdle);
     if (idleMonitor && logindIdle)
         connect(logindIdle.get(), &IdleMonitor::lockedChanged, idleMonitor.get(),
                 &IdleMonitor::lockedChanged);

@@ -5,12 +5,9 @@
 #include "PrivateBus.h"
 #include "TestEnvironment.h"
 #include "linux/DBusNotificationCenter.h"
-#include "linux/LogindIdleMonitor.h"
 #include "linux/LogindSleepMonitor.h"
 #include "timer/MRTimer.h"
 
-#include <QDBusMessage>
-#include <QDateTime>
 #include <QSignalSpy>
 
 namespace {
@@ -150,61 +147,4 @@ TEST_F(DBusServicesTest, ANotificationsButtonRunsItsActionOnceAndOnlyForItsOwnId
     ASSERT_TRUE(invoke(id, QStringLiteral("mirelo-action")));
     PrivateBus::waitFor([&] { return invoked > 1; }, 1000);
     EXPECT_EQ(invoked, 1);
-}
-
-TEST_F(DBusServicesTest, LogindIdleHintAndLockReachTheIdleMonitor)
-{
-    // Without logind there is nothing to read.
-    EXPECT_EQ(LogindIdleMonitor::create(bus->connection(), QStringLiteral("c1")), nullptr);
-
-    ASSERT_TRUE(bus->startTemplate(QStringLiteral("logind"), logindService, true));
-    auto mock = [&](const QString& path, const QString& method, const QVariantList& args) {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            logindService, path, QStringLiteral("org.freedesktop.DBus.Mock"), method);
-        call.setArguments(args);
-        return bus->connection().call(call, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
-    };
-    ASSERT_TRUE(mock(logindPath, QStringLiteral("AddSession"),
-                     {QStringLiteral("c1"), QStringLiteral("seat0"), 1000u, QStringLiteral("user"), true}));
-    auto monitor = LogindIdleMonitor::create(bus->connection(), QStringLiteral("c1"));
-    ASSERT_NE(monitor, nullptr);
-    QSignalSpy found(monitor.get(), &LogindIdleMonitor::sessionFound);
-    ASSERT_TRUE(found.wait(5000));
-    const QString session = QStringLiteral("/org/freedesktop/login1/session/c1");
-    EXPECT_EQ(monitor->sessionPath(), session);
-
-    auto ask = [&] {
-        std::optional<std::optional<qint64>> answer;
-        monitor->idleSeconds([&](std::optional<qint64> seconds) { answer = seconds; });
-        PrivateBus::waitFor([&] { return answer.has_value(); }, 5000);
-        return answer.value_or(std::nullopt);
-    };
-    EXPECT_EQ(ask(), 0); // not idle
-    auto setHints = [&](const QVariantMap& hints) {
-        return mock(session, QStringLiteral("UpdateProperties"),
-                    {QStringLiteral("org.freedesktop.login1.Session"), hints});
-    };
-    const qint64 since = (QDateTime::currentMSecsSinceEpoch() - 90'000) * 1000;
-    ASSERT_TRUE(setHints({{QStringLiteral("IdleHint"), true},
-                          {QStringLiteral("IdleSinceHint"), QVariant::fromValue<quint64>(since)}}));
-    const auto idle = ask();
-    ASSERT_TRUE(idle.has_value());
-    EXPECT_GE(*idle, 90);
-    EXPECT_LE(*idle, 95);
-    // A hint from the future (a clock set back) says nothing rather than something wrong.
-    ASSERT_TRUE(
-        setHints({{QStringLiteral("IdleSinceHint"),
-                   QVariant::fromValue<quint64>((QDateTime::currentMSecsSinceEpoch() + 60'000) * 1000)}}));
-    EXPECT_EQ(ask(), std::nullopt);
-
-    // The Lock request and the LockedHint that follows are one lock.
-    QSignalSpy locks(monitor.get(), &IdleMonitor::lockedChanged);
-    ASSERT_TRUE(bus->emitSignal(logindService, session, QStringLiteral("org.freedesktop.login1.Session"),
-                                QStringLiteral("Lock"), QString(), {}));
-    ASSERT_TRUE(setHints({{QStringLiteral("LockedHint"), true}}));
-    ASSERT_TRUE(setHints({{QStringLiteral("LockedHint"), false}}));
-    ASSERT_TRUE(PrivateBus::waitFor([&] { return locks.count() == 2; }));
-    EXPECT_TRUE(locks.at(0).at(0).toBool());
-    EXPECT_FALSE(locks.at(1).at(0).toBool());
-    EXPECT_TRUE(log().contains(QStringLiteral("The session locked.")));
 }

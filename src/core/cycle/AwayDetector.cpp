@@ -57,12 +57,8 @@ void AwayDetector::stateChanged()
 
 void AwayDetector::updateWatching()
 {
-    const bool watch =
-        (app.state.value() == MRAppState::working && isEnabled()) || (awaySince && !lockedSince);
-    if (watch == watching)
-        return;
-    watching = watch;
-    monitor->setWatching(watch);
+    monitor->setWatching((app.state.value() == MRAppState::working && isEnabled()) ||
+                         (awaySince && !lockedSince));
 }
 
 void AwayDetector::scheduleCheck()

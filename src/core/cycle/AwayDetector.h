@@ -60,6 +60,5 @@ private:
     std::optional<QDateTime> awaySince;
     QDateTime stoppedAt;
     quint64 generation = 0;
-    bool watching = false;
     DisposeBag disposeBag;
 };

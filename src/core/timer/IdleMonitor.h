@@ -21,7 +21,7 @@ public:
     virtual QString backendName() const = 0;
     // Whether the idle time will be asked for from now on. A source that is told when input
     // stops and starts (rather than asked) listens only while watching, so that nothing wakes
-    // the program while no Pomodoro runs.
+    // the program while no Pomodoro runs. Told the same twice, nothing changes.
     virtual void setWatching(bool watching) { Q_UNUSED(watching); }
 
 Q_SIGNALS:

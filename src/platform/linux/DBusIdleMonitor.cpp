@@ -15,8 +15,8 @@ const QString gnome = QStringLiteral("org.gnome.ScreenSaver");
 
 } // namespace
 
-DBusIdleMonitor::DBusIdleMonitor(QDBusConnection connection, Fallback fallback, QString fallbackName)
-    : bus(std::move(connection)), fallback(std::move(fallback)), fallbackName(std::move(fallbackName))
+DBusIdleMonitor::DBusIdleMonitor(QDBusConnection connection, IdleMonitor* fallback)
+    : bus(std::move(connection)), fallback(fallback)
 {
     // Whichever screen saver the desktop runs says when the screen locks and unlocks.
     bus.connect(gnome, QStringLiteral("/org/gnome/ScreenSaver"), gnome, QStringLiteral("ActiveChanged"), this,
@@ -26,11 +26,9 @@ DBusIdleMonitor::DBusIdleMonitor(QDBusConnection connection, Fallback fallback, 
                     SLOT(activeChanged(bool)));
 }
 
-std::unique_ptr<DBusIdleMonitor> DBusIdleMonitor::create(QDBusConnection bus, Fallback fallback,
-                                                         QString fallbackName)
+std::unique_ptr<DBusIdleMonitor> DBusIdleMonitor::create(QDBusConnection bus, IdleMonitor* fallback)
 {
-    std::unique_ptr<DBusIdleMonitor> monitor(
-        new DBusIdleMonitor(std::move(bus), std::move(fallback), std::move(fallbackName)));
+    std::unique_ptr<DBusIdleMonitor> monitor(new DBusIdleMonitor(std::move(bus), fallback));
     if (!monitor->hasService(mutter) && !monitor->hasService(freedesktop) && !monitor->fallback)
         return nullptr;
     return monitor;
@@ -47,7 +45,7 @@ QString DBusIdleMonitor::backendName() const
         return mutter;
     if (hasService(freedesktop))
         return freedesktop;
-    return fallbackName;
+    return fallback ? fallback->backendName() : QString();
 }
 
 void DBusIdleMonitor::idleSeconds(std::function<void(std::optional<qint64>)> done)
@@ -62,7 +60,7 @@ void DBusIdleMonitor::idleSeconds(std::function<void(std::optional<qint64>)> don
         call = QDBusMessage::createMethodCall(freedesktop, QStringLiteral("/org/freedesktop/ScreenSaver"),
                                               freedesktop, QStringLiteral("GetSessionIdleTime"));
     } else if (fallback) {
-        fallback(std::move(done));
+        fallback->idleSeconds(std::move(done));
         return;
     } else {
         done(std::nullopt);
@@ -76,7 +74,7 @@ void DBusIdleMonitor::idleSeconds(std::function<void(std::optional<qint64>)> don
                 if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
                     // The service is there but will not say: the X server may.
                     if (fallback)
-                        fallback(std::move(done));
+                        fallback->idleSeconds(std::move(done));
                     else
                         done(std::nullopt);
                     return;
@@ -88,8 +86,8 @@ void DBusIdleMonitor::idleSeconds(std::function<void(std::optional<qint64>)> don
 
 void DBusIdleMonitor::setWatching(bool watching)
 {
-    if (fallbackMonitor)
-        fallbackMonitor->setWatching(watching);
+    if (fallback)
+        fallback->setWatching(watching);
 }
 
 void DBusIdleMonitor::activeChanged(bool active)

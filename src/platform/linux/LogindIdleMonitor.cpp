@@ -1,12 +1,12 @@
 #include "linux/LogindIdleMonitor.h"
 
 #include "diagnostics/Log.h"
+#include "linux/DBusVariant.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
-#include <QDBusVariant>
 #include <QDateTime>
 #include <QPointer>
 
@@ -15,13 +15,6 @@ namespace {
 const QString logind = QStringLiteral("org.freedesktop.login1");
 const QString sessionInterface = QStringLiteral("org.freedesktop.login1.Session");
 const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-
-QVariant unwrapped(QVariant value)
-{
-    while (value.canConvert<QDBusVariant>() && value.userType() == qMetaTypeId<QDBusVariant>())
-        value = value.value<QDBusVariant>().variant();
-    return value;
-}
 
 } // namespace
 
@@ -85,13 +78,13 @@ void LogindIdleMonitor::idleSeconds(std::function<void(std::optional<qint64>)> d
             return;
         }
         const QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().first());
-        if (!unwrapped(properties.value(QStringLiteral("IdleHint"))).toBool()) {
+        if (!unwrapDBusVariant(properties.value(QStringLiteral("IdleHint"))).toBool()) {
             done(0);
             return;
         }
         // Microseconds of the wall clock; zero or a time ahead of ours says nothing.
         const qint64 sinceMs =
-            unwrapped(properties.value(QStringLiteral("IdleSinceHint"))).toULongLong() / 1000;
+            unwrapDBusVariant(properties.value(QStringLiteral("IdleSinceHint"))).toULongLong() / 1000;
         const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
         if (sinceMs <= 0 || sinceMs > nowMs) {
             done(std::nullopt);
@@ -107,7 +100,7 @@ void LogindIdleMonitor::onPropertiesChanged(const QString& interface, const QVar
     Q_UNUSED(invalidated);
     const auto hint = changed.constFind(QStringLiteral("LockedHint"));
     if (interface == sessionInterface && hint != changed.constEnd())
-        setLocked(unwrapped(*hint).toBool());
+        setLocked(unwrapDBusVariant(*hint).toBool());
 }
 
 void LogindIdleMonitor::onLock()

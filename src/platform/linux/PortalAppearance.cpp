@@ -1,6 +1,7 @@
 #include "linux/PortalAppearance.h"
 
 #include "diagnostics/Log.h"
+#include "linux/DBusVariant.h"
 
 #include <QDBusArgument>
 #include <QDBusMessage>
@@ -28,17 +29,7 @@ PortalAppearance::PortalAppearance(QDBusConnection connection, QObject* parent)
 
 std::optional<bool> PortalAppearance::darkFromColorScheme(const QVariant& value)
 {
-    QVariant v = value;
-    for (int depth = 0; depth < 8; ++depth) {
-        if (v.canConvert<QDBusVariant>() && v.userType() == qMetaTypeId<QDBusVariant>())
-            v = v.value<QDBusVariant>().variant();
-        else if (v.userType() == qMetaTypeId<QDBusArgument>()) {
-            QDBusVariant inner;
-            v.value<QDBusArgument>() >> inner;
-            v = inner.variant();
-        } else
-            break;
-    }
+    const QVariant v = unwrapDBusVariant(value);
     bool ok = false;
     const uint scheme = v.toUInt(&ok);
     if (!ok || scheme > 2)
@@ -72,7 +63,8 @@ void PortalAppearance::refresh()
     });
 }
 
-void PortalAppearance::onSettingChanged(const QString& nameSpace, const QString& key, const QDBusVariant& value)
+void PortalAppearance::onSettingChanged(const QString& nameSpace, const QString& key,
+                                        const QDBusVariant& value)
 {
     if (nameSpace != appearanceNamespace || key != colorScheme)
         return;
