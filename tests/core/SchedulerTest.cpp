@@ -49,3 +49,15 @@ TEST(QtScheduler, RunsOnceOnTheEventLoopAndHonoursCancel)
     EXPECT_EQ(cancelledRan, 0);
     EXPECT_EQ(scheduler.pendingCount(), 0u);
 }
+
+TEST(QtScheduler, ADelayLongerThanATimerHoldsStillWaitsInsteadOfBeingRefused)
+{
+    QtScheduler scheduler;
+    // 2,147,484 s is the first whole second past what an int of milliseconds holds.
+    const auto beyond = scheduler.schedule(std::chrono::seconds(2'147'484), [] {});
+    const auto longest = scheduler.schedule(QtScheduler::maximumDelay, [] {});
+    const auto negative = scheduler.schedule(-5ms, [] {});
+    EXPECT_TRUE(scheduler.isPending(beyond));
+    EXPECT_TRUE(scheduler.isPending(longest));
+    EXPECT_TRUE(scheduler.isPending(negative));
+}

@@ -1,5 +1,7 @@
 #include "timer/QtScheduler.h"
 
+#include <algorithm>
+
 QtScheduler::QtScheduler(QObject* parent) : QObject(parent) {}
 
 QtScheduler::~QtScheduler()
@@ -23,7 +25,9 @@ Scheduler::Token QtScheduler::schedule(std::chrono::milliseconds delay, std::fun
         fn();
     });
     timers.emplace(token, timer);
-    timer->start(delay);
+    // QTimer holds an int of milliseconds (24.8 days) and refuses a negative one: a longer delay
+    // (a hand-edited preference) would otherwise never fire.
+    timer->start(std::clamp(delay, std::chrono::milliseconds(0), maximumDelay));
     return token;
 }
 

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <limits>
 #include <unordered_map>
 
 // Real one-shot timers on the thread that owns this object (the main thread).
@@ -20,6 +21,15 @@ public:
     void cancel(Token token) override;
 
     std::size_t pendingCount() const { return timers.size(); }
+    // The call is waiting on a running timer (not refused, not run, not cancelled).
+    bool isPending(Token token) const
+    {
+        const auto it = timers.find(token);
+        return it != timers.end() && it->second->isActive();
+    }
+
+    // The longest delay a timer can hold; longer ones wait this long.
+    static constexpr std::chrono::milliseconds maximumDelay{std::numeric_limits<int>::max()};
 
 private:
     Token nextToken = 1;
