@@ -3,6 +3,7 @@
 #include "shortcuts/GlobalShortcuts.h"
 
 // Records what is bound; combinations listed in taken are refused as held by another program.
+// As on X11, nothing is grabbed while suspended, so no refusal can be known then.
 class FakeGlobalShortcuts final : public GlobalShortcuts
 {
 public:
@@ -12,13 +13,14 @@ public:
         ++binds;
         QStringList problems;
         for (const QKeySequence& combination : combinations)
-            problems.append(!combination.isEmpty() && taken.contains(combination)
+            problems.append(!suspended && !combination.isEmpty() && taken.contains(combination)
                                 ? QStringLiteral("Another program already uses this combination.")
                                 : QString());
         return problems;
     }
     void setSuspended(bool suspend) override { suspended = suspend; }
     void press(int index) { Q_EMIT activated(index); }
+    void changeKeyboard() { Q_EMIT keyboardChanged(); }
 
     QList<QKeySequence> bound;
     QList<QKeySequence> taken;

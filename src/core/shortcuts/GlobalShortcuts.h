@@ -23,4 +23,6 @@ public:
 Q_SIGNALS:
     // The combination at this index of the last bind() was pressed; a held key reports once.
     void activated(int index);
+    // The keyboard's map changed (another layout, another keyboard): the keys must be bound again.
+    void keyboardChanged();
 };

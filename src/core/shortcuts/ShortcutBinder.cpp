@@ -29,6 +29,7 @@ ShortcutBinder::ShortcutBinder(Preferences& preferences, GlobalShortcuts* shortc
             else if (index == 1)
                 Q_EMIT shortBreakPressed();
         });
+        connect(shortcuts, &GlobalShortcuts::keyboardChanged, this, [this] { registerShortcuts(); });
     }
 }
 
@@ -38,15 +39,30 @@ QKeySequence ShortcutBinder::storedShortcut(const Preferences& preferences, Pref
     return firstChord(QKeySequence::fromString(text, QKeySequence::PortableText));
 }
 
-QString ShortcutBinder::refusal(const QKeySequence& combination)
+QString ShortcutBinder::refusedCombination(const QKeySequence& combination)
 {
     if (combination.isEmpty())
         return {};
     const QKeyCombination chord = combination[0];
     const Qt::KeyboardModifiers held = chord.keyboardModifiers();
+    switch (chord.key()) {
+    // The keys that move between fields, tabs and buttons, and answer dialogs, in every program.
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QStringLiteral("This key moves around or answers windows in every program: choose another.");
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (held & Qt::ControlModifier)
+            return QStringLiteral(
+                "This key moves around or answers windows in every program: choose another.");
+        break;
+    default:
+        break;
+    }
     if (held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return {};
-    if (chord.key() >= Qt::Key_F1 && chord.key() <= Qt::Key_F12)
         return {};
     return QStringLiteral("Add Ctrl, Alt or Super: a key alone would be taken from every program.");
 }
@@ -58,7 +74,7 @@ void ShortcutBinder::registerShortcuts()
     for (int i = 0; i < 2; ++i) {
         QKeySequence combination = storedShortcut(store, keys[i]);
         // A hand-edited store could hold what the recorder refuses: it is not bound either.
-        refused[i] = refusal(combination);
+        refused[i] = refusedCombination(combination);
         if (i == 1 && !combination.isEmpty() && combination == combinations[0])
             refused[i] = QStringLiteral("The other shortcut already uses this combination.");
         combinations.append(refused[i].isEmpty() ? combination : QKeySequence());
@@ -74,14 +90,22 @@ void ShortcutBinder::registerShortcuts()
     Q_EMIT problemsChanged();
 }
 
-QString ShortcutBinder::record(PreferKey key, const QKeySequence& combination)
+QString ShortcutBinder::refusal(PreferKey key, const QKeySequence& combination) const
 {
     const QKeySequence chord = firstChord(combination);
-    if (QString why = refusal(chord); !why.isEmpty())
+    if (QString why = refusedCombination(chord); !why.isEmpty())
         return why;
     const PreferKey other = keys[1 - slot(key)];
     if (!chord.isEmpty() && chord == storedShortcut(store, other))
         return QStringLiteral("The other shortcut already uses this combination.");
+    return {};
+}
+
+QString ShortcutBinder::record(PreferKey key, const QKeySequence& combination)
+{
+    if (QString why = refusal(key, combination); !why.isEmpty())
+        return why;
+    const QKeySequence chord = firstChord(combination);
     if (chord.isEmpty())
         store.removeValue(keyText(key));
     else
@@ -98,6 +122,10 @@ QString ShortcutBinder::problem(PreferKey key) const
 
 void ShortcutBinder::setRecording(bool recording)
 {
-    if (shortcuts)
-        shortcuts->setSuspended(recording);
+    if (!shortcuts)
+        return;
+    shortcuts->setSuspended(recording);
+    // Bindings made while suspended could not tell whether another program holds a combination.
+    if (!recording)
+        registerShortcuts();
 }

@@ -27,11 +27,14 @@ public:
     // A combination recorded for StartPomodoroShortcut or ShortBreakShortcut: stored and bound
     // unless refused; answers the refusal, empty when stored. An empty combination clears.
     QString record(PreferKey key, const QKeySequence& combination);
+    // Why record() would refuse this combination for key, empty when it would store it.
+    QString refusal(PreferKey key, const QKeySequence& combination) const;
 
     // Why the stored shortcut of key does not work, empty when it does (or there is none).
     QString problem(PreferKey key) const;
 
-    // A recorder has the keyboard: its combinations must reach it instead of firing.
+    // A recorder is recording: its combinations must reach it instead of firing. When it stops
+    // everything is bound again and what does not work is reported.
     void setRecording(bool recording);
 
 Q_SIGNALS:
@@ -40,7 +43,7 @@ Q_SIGNALS:
     void problemsChanged();
 
 private:
-    static QString refusal(const QKeySequence& combination);
+    static QString refusedCombination(const QKeySequence& combination);
 
     Preferences& store;
     GlobalShortcuts* shortcuts;

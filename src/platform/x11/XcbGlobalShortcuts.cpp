@@ -35,8 +35,29 @@ struct FreeDeleter
 
 } // namespace
 
-std::uint32_t XcbGlobalShortcuts::keysym(int qtKey)
+std::uint32_t XcbGlobalShortcuts::keysym(QKeyCombination chord)
 {
+    const int qtKey = int(chord.key());
+    if (chord.keyboardModifiers() & Qt::KeypadModifier) {
+        if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+            return 0xffb0 + std::uint32_t(qtKey - Qt::Key_0);
+        switch (qtKey) {
+        case Qt::Key_Asterisk:
+            return 0xffaa;
+        case Qt::Key_Plus:
+            return 0xffab;
+        case Qt::Key_Minus:
+            return 0xffad;
+        case Qt::Key_Period:
+            return 0xffae;
+        case Qt::Key_Slash:
+            return 0xffaf;
+        case Qt::Key_Enter:
+            return 0xff8d;
+        default:
+            break;
+        }
+    }
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         return std::uint32_t('a' + (qtKey - Qt::Key_A));
     // Latin-1 printable keys share their code with the keysym.
@@ -109,7 +130,16 @@ XcbGlobalShortcuts* XcbGlobalShortcuts::create(QObject* parent)
 XcbGlobalShortcuts::XcbGlobalShortcuts(xcb_connection_t* connection, std::uint32_t root, QObject* parent)
     : GlobalShortcuts(parent), connection(connection), root(root), symbols(xcb_key_symbols_alloc(connection))
 {
+    xkbFirstEvent = queryXkbFirstEvent();
     QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+std::uint8_t XcbGlobalShortcuts::queryXkbFirstEvent()
+{
+    static const char name[] = "XKEYBOARD";
+    std::unique_ptr<xcb_query_extension_reply_t, FreeDeleter> reply(xcb_query_extension_reply(
+        connection, xcb_query_extension(connection, sizeof name - 1, name), nullptr));
+    return reply && reply->present ? reply->first_event : 0;
 }
 
 XcbGlobalShortcuts::~XcbGlobalShortcuts()
@@ -159,7 +189,7 @@ QStringList XcbGlobalShortcuts::grabAll()
         if (bound[index].isEmpty())
             continue;
         const QKeyCombination chord = bound[index][0];
-        const std::uint32_t sym = keysym(int(chord.key()));
+        const std::uint32_t sym = keysym(chord);
         std::unique_ptr<std::uint8_t, FreeDeleter> codes(sym ? xcb_key_symbols_get_keycode(symbols, sym)
                                                              : nullptr);
         if (!codes || *codes == XCB_NO_SYMBOL) {
@@ -241,13 +271,42 @@ void XcbGlobalShortcuts::setSuspended(bool suspend)
 
 bool XcbGlobalShortcuts::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
 {
-    if (eventType != "xcb_generic_event_t" || grabs.empty())
+    if (eventType != "xcb_generic_event_t")
         return false;
     auto* event = static_cast<xcb_generic_event_t*>(message);
     const std::uint8_t type = event->response_type & ~0x80;
-    if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
+    // A new layout or keyboard moves keys to other keycodes: the old grabs would catch other keys.
+    // XKB sends its own map events (byte 1 is their kind: 0 new keyboard, 1 map) to clients that,
+    // as Qt does, asked for them, and the core MappingNotify to the others.
+    const bool xkbMapChanged =
+        xkbFirstEvent && type == xkbFirstEvent && (event->pad0 == 0 || event->pad0 == 1);
+    if (type == XCB_MAPPING_NOTIFY || xkbMapChanged) {
+        if (!rebindQueued) {
+            rebindQueued = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    rebindQueued = false;
+                    LOG_INFO(QStringLiteral("The keyboard map changed: binding the global shortcuts again"));
+                    Q_EMIT keyboardChanged();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+    if ((type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE) || grabs.empty())
         return false;
     auto* key = reinterpret_cast<xcb_key_press_event_t*>(event);
+    // Only the passive grabs on the root window are shortcuts. A key sent to one of our windows
+    // (the break overlay holding the keyboard) is that window's key, whatever it matches.
+    if (key->event != root) {
+        if (type == XCB_KEY_RELEASE) {
+            lastReleaseTime = key->time;
+            lastReleaseKeycode = key->detail;
+            held = -1;
+        }
+        return false;
+    }
     for (const Grab& grab : grabs) {
         if (grab.keycode != key->detail || grab.modifiers != (key->state & 0xff))
             continue;

@@ -25,8 +25,8 @@ public:
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
-    // The X keysym of a Qt key, 0 when there is none.
-    static std::uint32_t keysym(int qtKey);
+    // The X keysym of a Qt key, 0 when there is none; keypad keys have keysyms of their own.
+    static std::uint32_t keysym(QKeyCombination chord);
 
 private:
     XcbGlobalShortcuts(xcb_connection_t* connection, std::uint32_t root, QObject* parent);
@@ -41,6 +41,8 @@ private:
     QStringList grabAll();
     void ungrabAll();
     std::uint16_t numLockMask();
+    // XKB's first event code, 0 without the extension: its map events say the keyboard changed.
+    std::uint8_t queryXkbFirstEvent();
 
     xcb_connection_t* connection;
     std::uint32_t root;
@@ -52,4 +54,6 @@ private:
     int held = -1;
     std::uint32_t lastReleaseTime = 0;
     std::uint8_t lastReleaseKeycode = 0;
+    std::uint8_t xkbFirstEvent = 0;
+    bool rebindQueued = false;
 };

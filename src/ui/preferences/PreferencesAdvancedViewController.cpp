@@ -42,7 +42,9 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
     lockGrid->setHorizontalSpacing(12);
     lockGrid->setVerticalSpacing(10);
     lockGrid->setColumnStretch(2, 1);
-    requirePasscodeButton = new QCheckBox(Localizable::text("Ask for a passcode to end a break early"), lock);
+    // The end of every break locks too, not only Stop: the label says both.
+    requirePasscodeButton =
+        new QCheckBox(Localizable::text("Ask for a passcode to end a break early and at its end"), lock);
     changePasscodeButton = new QPushButton(Localizable::text("Change passcode…"), lock);
     changePasscodeButton->setAutoDefault(false);
     auto* delayLabel = new QLabel(Localizable::text("Ask for it"), lock);
@@ -81,17 +83,16 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
         title->setTextFormat(Qt::PlainText);
         auto* recorder = new ShortcutRecorder(row.key, dependencies.shortcuts, keys);
         recorder->setAccessibleName(Localizable::text(row.title));
-        recorder->setMinimumWidth(180);
+        recorder->setMinimumWidth(220);
         title->setBuddy(recorder);
         keyGrid->addWidget(title, line, 0);
         keyGrid->addWidget(recorder, line++, 1);
         keyGrid->addWidget(recorder->problemLabel(), line++, 1);
         *row.field = recorder;
     }
-    auto* hint = new QLabel(
-        Localizable::text(
-            "Click a field and press the combination; Backspace clears it, Escape keeps the old one."),
-        keys);
+    auto* hint = new QLabel(Localizable::text("Choose a field (click, Space or Return), then press the "
+                                              "combination; Backspace clears it, Escape keeps the old one."),
+                            keys);
     hint->setTextFormat(Qt::PlainText);
     hint->setWordWrap(true);
     hint->setEnabled(false);

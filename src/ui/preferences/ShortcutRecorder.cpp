@@ -7,9 +7,34 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-ShortcutRecorder::ShortcutRecorder(PreferKey key, ShortcutBinder* binder, QWidget* parent)
-    : QKeySequenceEdit(parent), key(key), binder(binder)
+namespace {
+bool isModifierKey(int key)
 {
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_unknown:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+ShortcutRecorder::ShortcutRecorder(PreferKey key, ShortcutBinder* binder, QWidget* parent)
+    : QPushButton(parent), key(key), binder(binder)
+{
+    setAutoDefault(false);
     problem = new QLabel(parent);
     problem->setTextFormat(Qt::PlainText);
     problem->setWordWrap(true);
@@ -22,6 +47,7 @@ ShortcutRecorder::ShortcutRecorder(PreferKey key, ShortcutBinder* binder, QWidge
         connect(binder, &ShortcutBinder::problemsChanged, this,
                 [this] { showProblem(this->binder->problem(this->key)); });
     }
+    connect(this, &QPushButton::clicked, this, [this] { startRecording(); });
 }
 
 ShortcutRecorder::~ShortcutRecorder()
@@ -32,8 +58,12 @@ ShortcutRecorder::~ShortcutRecorder()
 
 void ShortcutRecorder::showStored()
 {
-    const QSignalBlocker blocker(this);
-    setKeySequence(binder ? ShortcutBinder::storedShortcut(binder->preferences(), key) : QKeySequence());
+    shown = binder ? ShortcutBinder::storedShortcut(binder->preferences(), key) : QKeySequence();
+    // An ampersand in a combination is a key, not a mnemonic.
+    setText(shown.isEmpty()
+                ? Localizable::text("None — choose to record")
+                : shown.toString(QKeySequence::NativeText).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    setAccessibleDescription(text());
 }
 
 void ShortcutRecorder::showProblem(const QString& text)
@@ -42,61 +72,84 @@ void ShortcutRecorder::showProblem(const QString& text)
     problem->setVisible(!text.isEmpty());
 }
 
+void ShortcutRecorder::startRecording()
+{
+    if (recording)
+        return;
+    recording = true;
+    setFocus(Qt::OtherFocusReason);
+    shown = QKeySequence();
+    setText(Localizable::text("Press a shortcut… (Escape cancels)"));
+    setAccessibleDescription(text());
+    if (binder)
+        binder->setRecording(true);
+}
+
+void ShortcutRecorder::stopRecording()
+{
+    if (!recording)
+        return;
+    recording = false;
+    // Bound again here, so a combination another program holds is named at once.
+    if (binder)
+        binder->setRecording(false);
+    showStored();
+}
+
 void ShortcutRecorder::commit(const QKeySequence& combination)
 {
-    const QString refusal = binder ? binder->record(key, combination) : QString();
-    showStored();
-    if (!refusal.isEmpty()) {
-        // Still recording: the next combination may do.
-        showProblem(refusal);
-        return;
+    if (binder) {
+        if (const QString refusal = binder->refusal(key, combination); !refusal.isEmpty()) {
+            // Still recording: the next combination may do.
+            showProblem(refusal);
+            return;
+        }
     }
-    clearFocus();
+    stopRecording();
+    if (binder)
+        binder->record(key, combination);
+    showStored();
+}
+
+bool ShortcutRecorder::event(QEvent* event)
+{
+    // While recording every key is ours, also those the window would take as its shortcuts.
+    if (recording && event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    return QPushButton::event(event);
 }
 
 void ShortcutRecorder::keyPressEvent(QKeyEvent* event)
 {
-    if (event->modifiers() == Qt::NoModifier) {
-        switch (event->key()) {
-        case Qt::Key_Escape:
-            showStored();
-            clearFocus();
+    const Qt::KeyboardModifiers held =
+        event->modifiers() &
+        (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::KeypadModifier);
+    const int pressed = event->key();
+    if (!recording) {
+        if ((pressed == Qt::Key_Return || pressed == Qt::Key_Enter) && held == Qt::NoModifier) {
+            startRecording();
             return;
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-            commit(QKeySequence());
-            return;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            // Tab still walks the pane.
-            QWidget::keyPressEvent(event);
-            return;
-        default:
-            break;
         }
+        QPushButton::keyPressEvent(event);
+        return;
     }
-    QKeySequenceEdit::keyPressEvent(event);
-    // Qt 6.4 waits for up to four chords: the first one ends the recording.
-    const QKeySequence typed = keySequence();
-    if (!typed.isEmpty())
-        commit(QKeySequence(typed[0]));
-}
-
-void ShortcutRecorder::focusInEvent(QFocusEvent* event)
-{
-    QKeySequenceEdit::focusInEvent(event);
-    if (!recording && binder) {
-        recording = true;
-        binder->setRecording(true);
+    if (held == Qt::NoModifier && pressed == Qt::Key_Escape) {
+        stopRecording();
+        return;
     }
+    if (held == Qt::NoModifier && (pressed == Qt::Key_Backspace || pressed == Qt::Key_Delete)) {
+        commit(QKeySequence());
+        return;
+    }
+    if (isModifierKey(pressed) || event->isAutoRepeat())
+        return;
+    commit(QKeySequence(QKeyCombination(held, Qt::Key(pressed))));
 }
 
 void ShortcutRecorder::focusOutEvent(QFocusEvent* event)
 {
-    QKeySequenceEdit::focusOutEvent(event);
-    showStored();
-    if (recording && binder) {
-        recording = false;
-        binder->setRecording(false);
-    }
+    QPushButton::focusOutEvent(event);
+    stopRecording();
 }

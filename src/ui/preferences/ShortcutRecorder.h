@@ -2,16 +2,18 @@
 
 #include "settings/PreferKey.h"
 
-#include <QKeySequenceEdit>
+#include <QKeySequence>
 #include <QPointer>
+#include <QPushButton>
 
 class QLabel;
 class ShortcutBinder;
 
-// Records one global shortcut under its preference key: the first chord typed is kept, Escape
-// cancels, Backspace or Delete clear. While it has the keyboard the bound shortcuts are
-// suspended, so pressing one records it instead of running it.
-class ShortcutRecorder : public QKeySequenceEdit
+// Records one global shortcut under its preference key. It shows the stored combination and
+// records only once asked to (a click, Space or Return): focus alone never records, so Tab and
+// the keys that switch panes pass through it. While recording the bound shortcuts are suspended,
+// so pressing one records it instead of running it; Escape cancels, Backspace or Delete clear.
+class ShortcutRecorder : public QPushButton
 {
     Q_OBJECT
 public:
@@ -20,10 +22,16 @@ public:
 
     // Where the recorder says why a combination was refused or does not work.
     QLabel* problemLabel() const { return problem; }
+    // The combination shown: the stored one, or none while recording.
+    QKeySequence keySequence() const { return shown; }
+    bool isRecording() const { return recording; }
+
+    void startRecording();
+    void stopRecording();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
@@ -34,5 +42,6 @@ private:
     PreferKey key;
     QPointer<ShortcutBinder> binder;
     QLabel* problem = nullptr;
+    QKeySequence shown;
     bool recording = false;
 };
