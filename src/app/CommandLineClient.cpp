@@ -32,10 +32,9 @@ QString usage()
 
 QVariant property(QDBusConnection& bus, const QString& name, QString* error)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(TimerDBusAdaptor::serviceName),
-                                                       QLatin1String(TimerDBusAdaptor::objectPath),
-                                                       QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                       QStringLiteral("Get"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QLatin1String(TimerDBusAdaptor::serviceName), QLatin1String(TimerDBusAdaptor::objectPath),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     call << QLatin1String(TimerDBusAdaptor::interfaceName) << name;
     const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
@@ -63,7 +62,8 @@ bool isClientInvocation(const QStringList& arguments)
 int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTextStream& err)
 {
     const QString command = arguments.value(1);
-    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
+        command == QLatin1String("help")) {
         out << usage();
         return 0;
     }
@@ -107,17 +107,20 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
         return 0;
     }
 
-    static const QHash<QString, QString> methods{{QStringLiteral("pomodoro"), QStringLiteral("Pomodoro")},
-                                                 {QStringLiteral("short-break"), QStringLiteral("ShortBreak")},
-                                                 {QStringLiteral("long-break"), QStringLiteral("LongBreak")},
-                                                 {QStringLiteral("stop"), QStringLiteral("StopTimer")}};
-    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(TimerDBusAdaptor::serviceName),
-                                                       QLatin1String(TimerDBusAdaptor::objectPath),
-                                                       QLatin1String(TimerDBusAdaptor::interfaceName),
-                                                       methods.value(command));
+    static const QHash<QString, QString> methods{
+        {QStringLiteral("pomodoro"), QStringLiteral("Pomodoro")},
+        {QStringLiteral("short-break"), QStringLiteral("ShortBreak")},
+        {QStringLiteral("long-break"), QStringLiteral("LongBreak")},
+        {QStringLiteral("stop"), QStringLiteral("StopTimer")}};
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QLatin1String(TimerDBusAdaptor::serviceName), QLatin1String(TimerDBusAdaptor::objectPath),
+        QLatin1String(TimerDBusAdaptor::interfaceName), methods.value(command));
     const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
     if (reply.type() != QDBusMessage::ReplyMessage) {
-        err << "mirelo: " << command << " failed: " << reply.errorMessage() << "\n";
+        if (reply.errorName() == QLatin1String(TimerDBusAdaptor::refusedError))
+            err << "mirelo: " << command << " refused: " << reply.errorMessage() << "\n";
+        else
+            err << "mirelo: " << command << " failed: " << reply.errorMessage() << "\n";
         return 1;
     }
     return 0;

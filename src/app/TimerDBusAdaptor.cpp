@@ -25,31 +25,41 @@ int TimerDBusAdaptor::remainingSeconds() const
     return timer.currentTime.value();
 }
 
-void TimerDBusAdaptor::Pomodoro()
+void TimerDBusAdaptor::perform(MRASCommand&& command, const QDBusMessage& message)
 {
-    MRPomodoroCommand(app, timer).performDefaultImplementation();
+    command.performDefaultImplementation();
+    if (command.refusalReason().isEmpty())
+        return;
+    message.setDelayedReply(true);
+    bus.send(message.createErrorReply(QLatin1String(refusedError), command.refusalReason()));
 }
 
-void TimerDBusAdaptor::ShortBreak()
+void TimerDBusAdaptor::Pomodoro(const QDBusMessage& message)
 {
-    MRShortBreakCommand(app, timer).performDefaultImplementation();
+    perform(MRPomodoroCommand(app, timer), message);
 }
 
-void TimerDBusAdaptor::LongBreak()
+void TimerDBusAdaptor::ShortBreak(const QDBusMessage& message)
 {
-    MRLongBreakCommand(app, timer).performDefaultImplementation();
+    perform(MRShortBreakCommand(app, timer), message);
 }
 
-void TimerDBusAdaptor::StopTimer()
+void TimerDBusAdaptor::LongBreak(const QDBusMessage& message)
 {
-    MRStopTimerCommand(app, timer).performDefaultImplementation();
+    perform(MRLongBreakCommand(app, timer), message);
+}
+
+void TimerDBusAdaptor::StopTimer(const QDBusMessage& message)
+{
+    perform(MRStopTimerCommand(app, timer), message);
 }
 
 void TimerDBusAdaptor::propertyChanged(const QString& name, const QVariant& value)
 {
     if (!bus.isConnected())
         return;
-    QDBusMessage signal = QDBusMessage::createSignal(QLatin1String(objectPath), QStringLiteral("org.freedesktop.DBus.Properties"),
+    QDBusMessage signal = QDBusMessage::createSignal(QLatin1String(objectPath),
+                                                     QStringLiteral("org.freedesktop.DBus.Properties"),
                                                      QStringLiteral("PropertiesChanged"));
     signal << QLatin1String(interfaceName) << QVariantMap{{name, value}} << QStringList();
     bus.send(signal);

@@ -4,8 +4,10 @@
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
+#include <QDBusMessage>
 
 class MRApp;
+class MRASCommand;
 class MRTimer;
 
 // org.mirelo.Mirelo.Timer on /org/mirelo/Mirelo: the four scripting commands and the
@@ -27,14 +29,19 @@ public:
     QString state() const;
     int remainingSeconds() const;
 
+    // The error a refused command answers with; its message says why.
+    static constexpr const char* refusedError = "org.mirelo.Mirelo.Error.Refused";
+
 public Q_SLOTS:
-    void Pomodoro();
-    void ShortBreak();
-    void LongBreak();
-    void StopTimer();
+    void Pomodoro(const QDBusMessage& message);
+    void ShortBreak(const QDBusMessage& message);
+    void LongBreak(const QDBusMessage& message);
+    void StopTimer(const QDBusMessage& message);
 
 private:
     void propertyChanged(const QString& name, const QVariant& value);
+    // Runs the command; a refusal goes back to the caller as an error on our own connection.
+    void perform(MRASCommand&& command, const QDBusMessage& message);
 
     MRApp& app;
     MRTimer& timer;

@@ -4,11 +4,12 @@
 class ScriptCommandsTest : public CycleFixture
 {
 protected:
-    template <typename Command>
-    void run()
+    // Answers why the command was refused, empty when it acted.
+    template <typename Command> QString run()
     {
         Command command(app(), *timer);
         command.performDefaultImplementation();
+        return command.refusalReason();
     }
 };
 
@@ -46,8 +47,9 @@ TEST_F(ScriptCommandsTest, StartsAreRefusedWhileATimerRuns)
     run<MRLongBreakCommand>();
     EXPECT_EQ(app().state.value(), MRAppState::longBreak);
     tracker = RecordingUsageTracker::install();
-    run<MRPomodoroCommand>();
-    run<MRShortBreakCommand>();
+    // Refused with a reason the caller is told (the command line prints it and exits 1).
+    EXPECT_TRUE(run<MRPomodoroCommand>().contains(QStringLiteral("A timer is running")));
+    EXPECT_FALSE(run<MRShortBreakCommand>().isEmpty());
     EXPECT_EQ(app().state.value(), MRAppState::longBreak);
     EXPECT_EQ(log().count(QStringLiteral("Timer is running, won't respond to this action.")), 2);
     // Every command, refused or not, reports itself first.
@@ -56,15 +58,44 @@ TEST_F(ScriptCommandsTest, StartsAreRefusedWhileATimerRuns)
     EXPECT_TRUE(log().contains(QStringLiteral("Perform command: Mirelo.MRShortBreakCommand")));
 }
 
-TEST_F(ScriptCommandsTest, BackToWorkScreenAcceptsStartsButNotStop)
+TEST_F(ScriptCommandsTest, BackToWorkScreenAcceptsStartsAndStopClosesIt)
 {
+    prefs->setValue(PreferKey::PasscodeEnabled, true);
     run<MRShortBreakCommand>();
     advanceSeconds(300); // break over, back-to-work windows up, timer stopped
     EXPECT_EQ(app().state.value(), MRAppState::idle);
-    run<MRStopTimerCommand>();
-    EXPECT_TRUE(log().contains(QStringLiteral("Timer is not running, won't respond to this action.")));
-    EXPECT_TRUE(windows.mainVisible);
+    ASSERT_TRUE(windows.mainVisible);
+    // Stop is the session owner's way out, also of a locked screen; nothing more is recorded.
+    EXPECT_TRUE(run<MRStopTimerCommand>().isEmpty());
+    EXPECT_FALSE(windows.mainVisible);
+    EXPECT_EQ(todayTypes(), std::vector<int>{2});
+    EXPECT_TRUE(app().shouldShowStartPomodoroReminder());
+    EXPECT_EQ(run<MRStopTimerCommand>(), QStringLiteral("No timer is running."));
+
+    run<MRShortBreakCommand>();
+    advanceSeconds(300);
     run<MRPomodoroCommand>();
     EXPECT_EQ(app().state.value(), MRAppState::working);
     EXPECT_FALSE(windows.mainVisible);
+    EXPECT_FALSE(app().backToWorkShowing.value());
+}
+
+TEST_F(ScriptCommandsTest, WhileTheMachineSleepsTheCommandsSeeTheStateTheyReport)
+{
+    EXPECT_TRUE(run<MRPomodoroCommand>().isEmpty());
+    advanceSeconds(10);
+    sleepMonitor.sleep();
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+    // Between "will sleep" and "did wake" the Pomodoro is still running: starts are refused and
+    // a stop stops it for good.
+    EXPECT_FALSE(run<MRShortBreakCommand>().isEmpty());
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_TRUE(run<MRStopTimerCommand>().isEmpty());
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    sleepMonitor.wake();
+    advanceSeconds(5);
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_FALSE(timer->isRunning());
+    EXPECT_TRUE(today().empty());
+    EXPECT_EQ(run<MRStopTimerCommand>(), QStringLiteral("No timer is running."));
 }

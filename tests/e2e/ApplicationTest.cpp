@@ -57,6 +57,11 @@ TEST_F(ApplicationTest, PomodoroRunsIntoAShortBreakAndStopsAreRecordedAsTheyShou
     EXPECT_TRUE(world.status().startsWith(QStringLiteral("working 00:0")));
     // The Pomodoro ends on its own and the break follows without being asked.
     ASSERT_TRUE(world.waitForStatusPrefix(QStringLiteral("shortBreak "), 8000));
+    // A start while a timer runs is refused, and the caller is told so.
+    QString out, err;
+    EXPECT_EQ(world.client({QStringLiteral("pomodoro")}, &out, &err), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("pomodoro refused: A timer is running"))) << err.toStdString();
+    EXPECT_TRUE(world.status().startsWith(QStringLiteral("shortBreak ")));
     auto rows = world.tasks();
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0].first, 1);
@@ -80,6 +85,8 @@ TEST_F(ApplicationTest, PomodoroRunsIntoAShortBreakAndStopsAreRecordedAsTheyShou
     ASSERT_EQ(world.client({QStringLiteral("pomodoro")}), 0);
     ASSERT_EQ(world.client({QStringLiteral("stop")}), 0);
     EXPECT_EQ(world.tasks().size(), 2);
+    EXPECT_EQ(world.client({QStringLiteral("stop")}, &out, &err), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("No timer is running."))) << err.toStdString();
 
     const QString log = world.logText();
     EXPECT_TRUE(log.contains(QStringLiteral("Logger setuped!")));

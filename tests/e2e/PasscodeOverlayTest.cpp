@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QDBusMessage>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QThread>
@@ -118,10 +119,16 @@ protected:
 
 TEST_F(PasscodeOverlayTest, TheBreakEndLocksAndOnlyTheTypedCharactersOpenIt)
 {
-    launch(5);
+    launch(5, {{"StartPomodoroShortcut", "Ctrl+Alt+P"}, {"ShortBreakShortcut", "Ctrl+Alt+B"}});
     startBreak();
     ASSERT_TRUE(waitForLock(1));
     EXPECT_TRUE(world.status().startsWith(QStringLiteral("idle ")));
+    // The global shortcuts do what the locked screen's keys do: nothing.
+    ASSERT_TRUE(world.key(QStringLiteral("ctrl+alt+p")));
+    ASSERT_TRUE(world.key(QStringLiteral("ctrl+alt+b")));
+    QThread::msleep(500);
+    EXPECT_TRUE(world.status().startsWith(QStringLiteral("idle ")));
+    EXPECT_TRUE(world.visibleWindows().contains(leftMonitor));
     world.runX11(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
                                             world.dataRoot() + QStringLiteral("/../locked.png")});
     // Return and Escape do nothing while locked: the lock stays, so do the windows.
@@ -149,6 +156,12 @@ TEST_F(PasscodeOverlayTest, TheBreakEndLocksAndOnlyTheTypedCharactersOpenIt)
     ASSERT_TRUE(world.key(QStringLiteral("Return")));
     EXPECT_TRUE(world.waitForStatusPrefix(QStringLiteral("working "), 5000));
     world.runX11(QStringLiteral("setxkbmap"), {QStringLiteral("us")});
+    // The presses at the lock left no key held, and the new layout is bound: the shortcut's
+    // next press acts.
+    ASSERT_EQ(world.client({QStringLiteral("stop")}), 0);
+    QThread::msleep(300);
+    ASSERT_TRUE(world.key(QStringLiteral("ctrl+alt+p")));
+    EXPECT_TRUE(world.waitForStatusPrefix(QStringLiteral("working "), 5000));
 }
 
 TEST_F(PasscodeOverlayTest, AStopAsksFirstAndAFingerprintOrTheKeysEndTheBreakOnce)
@@ -236,4 +249,27 @@ TEST_F(PasscodeOverlayTest, NextWithinTheGracePeriodLeavesNoLockBehind)
     QThread::msleep(11000);
     EXPECT_TRUE(world.status().startsWith(QStringLiteral("longBreak ")));
     EXPECT_EQ(lockCount(), 0);
+}
+
+TEST_F(PasscodeOverlayTest, TheSessionOwnerLeavesALockedBackToWorkScreenWithStop)
+{
+    launch(3);
+    startBreak();
+    ASSERT_TRUE(waitForLock(1));
+    ASSERT_TRUE(world.status().startsWith(QStringLiteral("idle ")));
+    const auto recorded = world.tasks();
+    // The timer is idle, yet stop is the way out of the locked screen; nothing more is recorded.
+    QString out, err;
+    ASSERT_EQ(world.client({QStringLiteral("stop")}, &out, &err), 0) << err.toStdString();
+    EXPECT_TRUE(PrivateBus::waitFor([&] { return world.visibleWindows().isEmpty(); }, 5000));
+    EXPECT_EQ(world.tasks(), recorded);
+    EXPECT_EQ(world.client({QStringLiteral("stop")}, &out, &err), 1);
+    // The same through D-Bus.
+    startBreak();
+    ASSERT_TRUE(waitForLock(2));
+    const QDBusMessage stop = QDBusMessage::createMethodCall(
+        QStringLiteral("org.mirelo.Mirelo"), QStringLiteral("/org/mirelo/Mirelo"),
+        QStringLiteral("org.mirelo.Mirelo.Timer"), QStringLiteral("StopTimer"));
+    EXPECT_EQ(world.bus.connection().call(stop, QDBus::Block, 5000).type(), QDBusMessage::ReplyMessage);
+    EXPECT_TRUE(PrivateBus::waitFor([&] { return world.visibleWindows().isEmpty(); }, 5000));
 }

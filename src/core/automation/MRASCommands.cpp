@@ -5,15 +5,20 @@
 #include "diagnostics/UsageTracker.h"
 #include "timer/MRTimer.h"
 
-namespace {
-void refuseWhileRunning()
+bool MRASCommand::timerRunning() const
 {
-    LOG_INFO(QStringLiteral("Timer is running, won't respond to this action."));
+    return timer.isRunning() || timer.timerPausedBySleepEvent();
 }
-} // namespace
+
+void MRASCommand::refuse(const QString& logLine, const QString& reason)
+{
+    LOG_INFO(logLine);
+    refusal = reason;
+}
 
 void MRASCommand::performDefaultImplementation()
 {
+    refusal.clear();
     track(MREvent::WorkflowInvoked);
     LOG_INFO(QStringLiteral("Perform command: ") + className());
 }
@@ -22,8 +27,14 @@ void MRStopTimerCommand::performDefaultImplementation()
 {
     MRASCommand::performDefaultImplementation();
     track(MREvent::WorkflowStop);
-    if (!timer.isRunning()) {
-        LOG_INFO(QStringLiteral("Timer is not running, won't respond to this action."));
+    if (!timerRunning()) {
+        // A break that ran out may still show its back-to-work screen, locked or not.
+        if (app.closeBackToWorkScreen()) {
+            LOG_INFO(QStringLiteral("Timer stopped."));
+            return;
+        }
+        refuse(QStringLiteral("Timer is not running, won't respond to this action."),
+               QStringLiteral("No timer is running."));
         return;
     }
     LOG_INFO(QStringLiteral("Will stop current timer."));
@@ -48,8 +59,9 @@ void MRPomodoroCommand::performDefaultImplementation()
 {
     MRASCommand::performDefaultImplementation();
     track(MREvent::WorkflowPomodoro);
-    if (timer.isRunning()) {
-        refuseWhileRunning();
+    if (timerRunning()) {
+        refuse(QStringLiteral("Timer is running, won't respond to this action."),
+               QStringLiteral("A timer is running; stop it first with \"mirelo stop\"."));
         return;
     }
     LOG_INFO(QStringLiteral("Will start a Pomodoro timer."));
@@ -60,8 +72,9 @@ void MRShortBreakCommand::performDefaultImplementation()
 {
     MRASCommand::performDefaultImplementation();
     track(MREvent::WorkflowShortBreak);
-    if (timer.isRunning()) {
-        refuseWhileRunning();
+    if (timerRunning()) {
+        refuse(QStringLiteral("Timer is running, won't respond to this action."),
+               QStringLiteral("A timer is running; stop it first with \"mirelo stop\"."));
         return;
     }
     app.shortBreak();
@@ -71,8 +84,9 @@ void MRLongBreakCommand::performDefaultImplementation()
 {
     MRASCommand::performDefaultImplementation();
     track(MREvent::WorkflowLongBreak);
-    if (timer.isRunning()) {
-        refuseWhileRunning();
+    if (timerRunning()) {
+        refuse(QStringLiteral("Timer is running, won't respond to this action."),
+               QStringLiteral("A timer is running; stop it first with \"mirelo stop\"."));
         return;
     }
     app.longBreak();

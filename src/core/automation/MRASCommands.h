@@ -6,7 +6,8 @@ class MRApp;
 class MRTimer;
 
 // The scripting commands. They only call into the cycle controller and refuse to start
-// anything while a timer runs; none returns a result.
+// anything while a timer runs (also while it stands still for sleep); a refused command says why
+// in refusalReason(), which D-Bus and the command line pass on to the caller.
 class MRASCommand
 {
 public:
@@ -17,9 +18,17 @@ public:
     virtual void performDefaultImplementation();
     virtual QString className() const { return QStringLiteral("Mirelo.MRASCommand"); }
 
+    // Why the last performDefaultImplementation() did nothing; empty when it acted.
+    const QString& refusalReason() const { return refusal; }
+
 protected:
+    // The countdown runs, or stands still while the machine sleeps: the state is not idle.
+    bool timerRunning() const;
+    void refuse(const QString& logLine, const QString& reason);
+
     MRApp& app;
     MRTimer& timer;
+    QString refusal;
 };
 
 class MRStopTimerCommand final : public MRASCommand

@@ -117,6 +117,18 @@ void MRApp::hideBreakWindows()
     ++breakGeneration;
     deps.breakWindows->hideAll();
     setShouldShowPostpone(false);
+    if (backToWorkShowing.value())
+        backToWorkShowing.accept(false);
+}
+
+bool MRApp::closeBackToWorkScreen()
+{
+    if (!backToWorkShowing.value() || state.value() != MRAppState::idle)
+        return false;
+    LOG_INFO(QStringLiteral("Close the back-to-work screen"));
+    setShouldShowStartPomodoroReminder(true);
+    hideBreakWindows();
+    return true;
 }
 
 void MRApp::startPomodoro()
@@ -197,18 +209,18 @@ void MRApp::startBreak(int duration, int taskType)
             auto withDesktopPicture = [weak, stillCurrent, option, duration] {
                 if (!stillCurrent())
                     return;
-                weak->deps.images->desktopPicture(
-                    [weak, stillCurrent, option, duration](std::optional<QImage> picture) {
-                        if (!stillCurrent())
-                            return;
-                        if (!picture || picture->isNull()) {
-                            LOG_ERROR(QStringLiteral("Get desktop picture failed."));
-                            // A break always shows: with the default image when nothing better is there.
-                            weak->showWindows(option, weak->defaultImage(), breakBlurRadius, duration, QString());
-                            return;
-                        }
-                        weak->showWindows(option, *picture, breakBlurRadius, duration, QString());
-                    });
+                weak->deps.images->desktopPicture([weak, stillCurrent, option,
+                                                   duration](std::optional<QImage> picture) {
+                    if (!stillCurrent())
+                        return;
+                    if (!picture || picture->isNull()) {
+                        LOG_ERROR(QStringLiteral("Get desktop picture failed."));
+                        // A break always shows: with the default image when nothing better is there.
+                        weak->showWindows(option, weak->defaultImage(), breakBlurRadius, duration, QString());
+                        return;
+                    }
+                    weak->showWindows(option, *picture, breakBlurRadius, duration, QString());
+                });
             };
             if (option == WallpaperOption::screen)
                 weak->deps.images->prepareScreenshots(withDesktopPicture);
@@ -381,6 +393,7 @@ void MRApp::breakCompleted()
     ++breakGeneration;
     deps.breakWindows->breakDidEnd();
     state.accept(MRAppState::idle);
+    backToWorkShowing.accept(true);
     finishCurrentTask();
 }
 

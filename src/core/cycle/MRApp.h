@@ -63,6 +63,8 @@ public:
 
     BehaviorRelay<MRAppState> state{MRAppState::idle};
     BehaviorRelay<bool> isDarkMode{false};
+    // A break ended and its back-to-work screen is still up.
+    BehaviorRelay<bool> backToWorkShowing{false};
 
     // Commands.
     void startPomodoro();
@@ -73,6 +75,10 @@ public:
     void postponePomodoro(int seconds);
     // A stop request from the break overlay, after its own guards.
     void handleStopRequest(StopTimerEvent event);
+    // Closes the back-to-work screen of a break that ended, also a locked one: the session
+    // owner's way out through the tray, the command line and D-Bus. Nothing more is recorded
+    // (the break was when it ended). False when no such screen is up.
+    bool closeBackToWorkScreen();
 
     // The two global-shortcut actions.
     void startPomodoroShortcutTriggered();

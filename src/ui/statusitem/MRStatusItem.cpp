@@ -53,25 +53,35 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands, bool betaStage)
                 (target.data()->*method)();
         };
     };
-    pomodoroItem = addItem(menu, localized("Start Pomodoro"), QKeySequence(QStringLiteral("Ctrl+S")), on(&MRApp::startPomodoro));
-    shortBreakItem = addItem(menu, localized("Short Break"), QKeySequence(QStringLiteral("Ctrl+B")), on(&MRApp::shortBreak));
-    longBreakItem = addItem(menu, localized("Long Break"), QKeySequence(QStringLiteral("Ctrl+Shift+B")), on(&MRApp::longBreak));
-    stopPomodoroItem = addItem(menu, model.stopPomodoroItemTitle.value(), QKeySequence(QStringLiteral("Ctrl+S")),
-                               on(&MRApp::stopPomodoro));
-    stopShortBreakItem =
-        addItem(menu, localized("Stop Short Break"), QKeySequence(QStringLiteral("Ctrl+B")), on(&MRApp::stopBreak));
-    stopLongBreakItem =
-        addItem(menu, localized("Stop Long Break"), QKeySequence(QStringLiteral("Ctrl+Shift+B")), on(&MRApp::stopBreak));
+    pomodoroItem = addItem(menu, localized("Start Pomodoro"), QKeySequence(QStringLiteral("Ctrl+S")),
+                           on(&MRApp::startPomodoro));
+    shortBreakItem = addItem(menu, localized("Short Break"), QKeySequence(QStringLiteral("Ctrl+B")),
+                             on(&MRApp::shortBreak));
+    longBreakItem = addItem(menu, localized("Long Break"), QKeySequence(QStringLiteral("Ctrl+Shift+B")),
+                            on(&MRApp::longBreak));
+    stopPomodoroItem = addItem(menu, model.stopPomodoroItemTitle.value(),
+                               QKeySequence(QStringLiteral("Ctrl+S")), on(&MRApp::stopPomodoro));
+    stopShortBreakItem = addItem(menu, localized("Stop Short Break"), QKeySequence(QStringLiteral("Ctrl+B")),
+                                 on(&MRApp::stopBreak));
+    stopLongBreakItem = addItem(menu, localized("Stop Long Break"),
+                                QKeySequence(QStringLiteral("Ctrl+Shift+B")), on(&MRApp::stopBreak));
+    // A break that ran out may still cover the screens (locked, when the passcode is on).
+    closeBreakScreenItem = addItem(menu, localized("Close the Break Screen"), {}, [target] {
+        if (target)
+            target->closeBackToWorkScreen();
+    });
     menu.addSeparator();
     addItem(menu, localized("Statistics…"), QKeySequence(QStringLiteral("Ctrl+T")), commands.showStatistics);
-    addItem(menu, localized("Preferences…"), QKeySequence(QStringLiteral("Ctrl+,")), commands.showPreferences);
+    addItem(menu, localized("Preferences…"), QKeySequence(QStringLiteral("Ctrl+,")),
+            commands.showPreferences);
     menu.addSeparator();
     addItem(menu, localized("Check for Updates…"), {}, commands.checkForUpdates);
     menu.addSeparator();
     menu.addSeparator();
     addItem(menu, localized("Send suggestion…"), {}, commands.sendFeedback);
     addItem(menu, localized("Rate us on the App Store…"), {}, commands.rateUs);
-    addItem(menu, betaStage ? localized("About Mirelo Beta") : localized("About Mirelo"), {}, commands.showAbout);
+    addItem(menu, betaStage ? localized("About Mirelo Beta") : localized("About Mirelo"), {},
+            commands.showAbout);
     menu.addSeparator();
     addItem(menu, localized("Quit"), QKeySequence(QStringLiteral("Ctrl+Q")), commands.terminate);
 
@@ -85,8 +95,10 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands, bool betaStage)
         statusItem->setIcon(QIcon(QPixmap::fromImage(image)));
     });
     disposeBag += model.statusItemTitle.subscribe([this](const QString&) { updateToolTip(); });
-    disposeBag += model.statusItemAttrTitle.subscribe([this](const std::optional<QString>&) { updateToolTip(); });
-    disposeBag += model.stopPomodoroItemTitle.subscribe([this](const QString& title) { stopPomodoroItem->setText(title); });
+    disposeBag +=
+        model.statusItemAttrTitle.subscribe([this](const std::optional<QString>&) { updateToolTip(); });
+    disposeBag += model.stopPomodoroItemTitle.subscribe(
+        [this](const QString& title) { stopPomodoroItem->setText(title); });
     disposeBag += app.state.subscribe([this](MRAppState state) {
         pomodoroItem->setVisible(state == MRAppState::idle);
         shortBreakItem->setVisible(state == MRAppState::idle);
@@ -94,13 +106,18 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands, bool betaStage)
         stopPomodoroItem->setVisible(state == MRAppState::working);
         stopShortBreakItem->setVisible(state == MRAppState::shortBreak);
         stopLongBreakItem->setVisible(state == MRAppState::longBreak);
+        closeBreakScreenItem->setVisible(state == MRAppState::idle && this->app.backToWorkShowing.value());
+    });
+    disposeBag += app.backToWorkShowing.subscribe([this](bool showing) {
+        closeBreakScreenItem->setVisible(showing && app.state.value() == MRAppState::idle);
     });
     statusItem->setContextMenu(&menu);
     // A left click opens the same menu, as a menu-bar item would.
-    connect(statusItem.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
-            menuWidget->popup(QCursor::pos());
-    });
+    connect(statusItem.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger)
+                    menuWidget->popup(QCursor::pos());
+            });
     statusItem->show();
 }
 

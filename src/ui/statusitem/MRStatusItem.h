@@ -46,6 +46,7 @@ public:
     QAction* stopPomodoroItem = nullptr;
     QAction* stopShortBreakItem = nullptr;
     QAction* stopLongBreakItem = nullptr;
+    QAction* closeBreakScreenItem = nullptr;
 
     // The tooltip: the countdown when shown, else the application's name.
     QString toolTip() const;
