@@ -59,6 +59,16 @@ TEST_F(PreferencesViewModelTest, TypedNumbersAreReadLikeAFieldAndNeverOverflow)
     EXPECT_EQ(prefs->intValue(DurationKey::countToLongBreak), std::numeric_limits<int>::min());
     model.countStepperChanged(11);
     EXPECT_EQ(prefs->intValue(DurationKey::countToLongBreak), 10);
+
+    // No length of zero minutes: Home on a slider, 0 or a negative number typed.
+    model.sliderMoved(DurationKey::pomodoro, 0);
+    EXPECT_EQ(prefs->intValue(DurationKey::pomodoro), 60);
+    model.valueTyped(DurationKey::shortBreak, QStringLiteral("0"));
+    EXPECT_EQ(prefs->intValue(DurationKey::shortBreak), 60);
+    model.valueTyped(DurationKey::longBreak, QStringLiteral("-5"));
+    EXPECT_EQ(prefs->intValue(DurationKey::longBreak), 60);
+    model.stepperChanged(DurationKey::pomodoro, 2);
+    EXPECT_EQ(prefs->intValue(DurationKey::pomodoro), 120);
 }
 
 TEST_F(PreferencesViewModelTest, FailedPreviewsAreLoggedAndLeaveTheSpinner)

@@ -56,9 +56,11 @@ TEST_F(PreferencesGeneralTest, LengthRowsShowMinutesAndStoreSeconds)
         reported(QStringLiteral("valueTextFieldAction"), QStringLiteral("key"), DurationKey::longBreak));
     type(pane.longBreakStepper, QStringLiteral("99999999"));
     EXPECT_EQ(prefs->intValue(DurationKey::longBreak), 86400 * 60);
+    // Nothing a length can be read from, or zero, is the shortest length: one minute.
     type(pane.longBreakStepper, QStringLiteral("abc"));
-    EXPECT_EQ(prefs->intValue(DurationKey::longBreak), 0);
-    EXPECT_EQ(pane.longBreakValueTextField->text(), QStringLiteral("0"));
+    EXPECT_EQ(prefs->intValue(DurationKey::longBreak), 60);
+    EXPECT_EQ(pane.longBreakValueTextField->text(), QStringLiteral("1"));
+    EXPECT_EQ(pane.longBreakSlider->minimum(), 1);
 
     // The count: the stepper stops at 10, the field takes any number.
     pane.autoLongBreakStepper->display(10);

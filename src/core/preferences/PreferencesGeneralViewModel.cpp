@@ -40,7 +40,7 @@ int PreferencesGeneralViewModel::leadingInteger(const QString& text, int minimum
 
 void PreferencesGeneralViewModel::writeLength(const QString& key, int minutes)
 {
-    preferences.setValue(key, std::clamp(minutes, 0, stepperMaximum) * 60);
+    preferences.setValue(key, std::clamp(minutes, lengthMinimum, stepperMaximum) * 60);
 }
 
 void PreferencesGeneralViewModel::sliderMoved(const QString& key, int minutes)
@@ -57,7 +57,7 @@ void PreferencesGeneralViewModel::stepperChanged(const QString& key, int minutes
 void PreferencesGeneralViewModel::valueTyped(const QString& key, const QString& text)
 {
     track(MREvent::valueTextFieldAction, {{QStringLiteral("key"), key}});
-    writeLength(key, leadingInteger(text, 0, stepperMaximum));
+    writeLength(key, leadingInteger(text, lengthMinimum, stepperMaximum));
 }
 
 void PreferencesGeneralViewModel::countStepperChanged(int count)

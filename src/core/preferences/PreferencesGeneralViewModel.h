@@ -13,6 +13,8 @@ class Preferences;
 class PreferencesGeneralViewModel
 {
 public:
+    // No interval of zero minutes: it would end as it starts.
+    static constexpr int lengthMinimum = 1;
     static constexpr int sliderMaximum = 120;
     static constexpr int stepperMaximum = 86400;
     static constexpr int countMaximum = 10;

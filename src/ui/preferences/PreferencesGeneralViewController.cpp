@@ -116,8 +116,9 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     });
     connect(awayDetectionButton, &QCheckBox::clicked, this,
             [this](bool on) { this->preferences.setValue(AwayKey::enabled, on); });
-    for (QCheckBox* box : {soundEffectButton, countdownButton, countDownPieButton, autoStartPomodoroButton,
-                           autoLaunchButton, stopBreakOptionsButton, noCancellationOption, awayDetectionButton})
+    for (QCheckBox* box :
+         {soundEffectButton, countdownButton, countDownPieButton, autoStartPomodoroButton, autoLaunchButton,
+          stopBreakOptionsButton, noCancellationOption, awayDetectionButton})
         column->addWidget(box);
     root->addWidget(switches);
     root->addStretch(1);
@@ -181,11 +182,13 @@ PreferencesGeneralViewController::makeLengthRow(const QString& key)
 {
     LengthRow row;
     row.slider = new QSlider(Qt::Horizontal, timerBgView);
-    row.slider->setRange(0, PreferencesGeneralViewModel::sliderMaximum);
+    row.slider->setRange(PreferencesGeneralViewModel::lengthMinimum,
+                         PreferencesGeneralViewModel::sliderMaximum);
     row.slider->setPageStep(5);
     row.slider->setMinimumWidth(200);
     row.stepper = new PreferenceSpinBox(timerBgView);
-    row.stepper->setRange(0, PreferencesGeneralViewModel::stepperMaximum);
+    row.stepper->setRange(PreferencesGeneralViewModel::lengthMinimum,
+                          PreferencesGeneralViewModel::stepperMaximum);
     row.stepper->setMinimumWidth(row.stepper->fontMetrics().horizontalAdvance(QStringLiteral("86400")) + 48);
     row.mins = new QLabel(Localizable::text("pref-mins"), timerBgView);
 
