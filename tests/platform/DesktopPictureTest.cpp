@@ -225,3 +225,37 @@ TEST_F(DesktopPictureTest, PictureIsDecodedToCoverTheMainScreenAwayFromTheMainTh
     ASSERT_TRUE(delivered);
     EXPECT_EQ(delivered->size(), QGuiApplication::primaryScreen()->geometry().size());
 }
+
+TEST_F(DesktopPictureTest, AHundredBreaksLeaveNoDescriptorThreadOrProcessBehind)
+{
+    // The real lookup on a desktop that is none of the three: GNOME's schema through GIO (its
+    // picture is not installed here), no Plasma file, and xfconf-query, which is not installed.
+    qputenv("GSETTINGS_BACKEND", "memory");
+    qputenv("XDG_CURRENT_DESKTOP", "XFCE");
+    EXPECT_FALSE(DesktopWallpaperSettings::runInstalledProgram(QStringLiteral("mirelo-no-such-tool"), {}));
+    auto entries = [](const char* folder) {
+        return QDir(QString::fromLatin1(folder))
+            .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+            .size();
+    };
+    ManualExecutor executor;
+    DesktopImageSource source(executor);
+    int answered = 0;
+    auto oneBreak = [&] {
+        source.desktopPicture([&](std::optional<QImage>) { ++answered; });
+        executor.finishAll();
+    };
+    // The first lookup may set up what lasts for the program's life (GIO's schema source).
+    oneBreak();
+    const auto descriptors = entries("/proc/self/fd");
+    const auto threads = entries("/proc/self/task");
+    for (int i = 0; i < 100; ++i)
+        oneBreak();
+    EXPECT_EQ(answered, 101);
+    EXPECT_EQ(entries("/proc/self/fd"), descriptors);
+    EXPECT_EQ(entries("/proc/self/task"), threads);
+    // No child process started, let alone left running.
+    QFile children(QStringLiteral("/proc/self/task/%1/children").arg(QCoreApplication::applicationPid()));
+    ASSERT_TRUE(children.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(children.readAll().trimmed().isEmpty());
+}

@@ -7,17 +7,41 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QXmlStreamReader>
 
+// GLib's headers name struct members after Qt's keywords; those are off in this project.
+#include <gio/gio.h>
+
 #include <map>
+#include <mutex>
 
 namespace {
 
-std::optional<QString> runCommand(const QString& program, const QStringList& arguments)
+// Which programs are installed, looked up once: a start that fails still costs a descriptor or
+// two on some Qt versions, at every break.
+QString installedProgram(const QString& program)
 {
+    static std::mutex lock;
+    static std::map<QString, QString> found;
+    const std::lock_guard<std::mutex> guard(lock);
+    auto it = found.find(program);
+    if (it == found.end())
+        it = found.emplace(program, QStandardPaths::findExecutable(program)).first;
+    return it->second;
+}
+
+} // namespace
+
+std::optional<QString> DesktopWallpaperSettings::runInstalledProgram(const QString& program,
+                                                                     const QStringList& arguments)
+{
+    const QString path = installedProgram(program);
+    if (path.isEmpty())
+        return std::nullopt;
     QProcess process;
-    process.start(program, arguments);
+    process.start(path, arguments);
     // A settings tool that hangs must not hold up the break.
     if (!process.waitForStarted(1000))
         return std::nullopt;
@@ -30,6 +54,32 @@ std::optional<QString> runCommand(const QString& program, const QStringList& arg
         return std::nullopt;
     return QString::fromUtf8(process.readAllStandardOutput());
 }
+
+std::optional<QString> DesktopWallpaperSettings::readGSettings(const QString& schemaId, const QString& key)
+{
+    GSettingsSchemaSource* source = g_settings_schema_source_get_default();
+    if (!source)
+        return std::nullopt;
+    // Looked up first: g_settings_new() aborts the program on a schema that is not installed.
+    GSettingsSchema* schema = g_settings_schema_source_lookup(source, schemaId.toUtf8().constData(), TRUE);
+    if (!schema)
+        return std::nullopt;
+    std::optional<QString> value;
+    const QByteArray keyName = key.toUtf8();
+    if (g_settings_schema_has_key(schema, keyName.constData())) {
+        GSettings* settings = g_settings_new_full(schema, nullptr, nullptr);
+        GVariant* variant = g_settings_get_value(settings, keyName.constData());
+        if (variant && g_variant_is_of_type(variant, G_VARIANT_TYPE_STRING))
+            value = QString::fromUtf8(g_variant_get_string(variant, nullptr));
+        if (variant)
+            g_variant_unref(variant);
+        g_object_unref(settings);
+    }
+    g_settings_schema_unref(schema);
+    return value;
+}
+
+namespace {
 
 QString readText(const QString& path)
 {
@@ -55,9 +105,24 @@ DesktopWallpaperSettings::Environment::current(const QString& monitorName, const
     return environment;
 }
 
-DesktopWallpaperSettings::DesktopWallpaperSettings(Environment environment, CommandRunner runner)
-    : env(std::move(environment)), run(runner ? std::move(runner) : CommandRunner(runCommand))
-{}
+DesktopWallpaperSettings::DesktopWallpaperSettings(Environment environment, CommandRunner runner,
+                                                   GSettingsReader reader)
+    : env(std::move(environment)), gsettings(std::move(reader))
+{
+    if (!gsettings && runner) {
+        // Through the gsettings tool on the given runner, as it prints its values.
+        gsettings = [runner](const QString& schema, const QString& key) -> std::optional<QString> {
+            const auto schemas = runner(QStringLiteral("gsettings"), {QStringLiteral("list-schemas")});
+            if (!schemas || !schemas->split(QLatin1Char('\n')).contains(schema))
+                return std::nullopt;
+            const auto out = runner(QStringLiteral("gsettings"), {QStringLiteral("get"), schema, key});
+            return out ? parseGVariantString(*out) : std::nullopt;
+        };
+    }
+    if (!gsettings)
+        gsettings = readGSettings;
+    run = runner ? std::move(runner) : CommandRunner(runInstalledProgram);
+}
 
 std::optional<QString> DesktopWallpaperSettings::wallpaperFile() const
 {
@@ -98,15 +163,8 @@ std::optional<QString> DesktopWallpaperSettings::existingPicture(const std::opti
 std::optional<QString> DesktopWallpaperSettings::gnomeWallpaper() const
 {
     const QString schema = QStringLiteral("org.gnome.desktop.background");
-    // Looked up first: a missing schema is an answer here, not a crash.
-    const auto schemas = run(QStringLiteral("gsettings"), {QStringLiteral("list-schemas")});
-    if (!schemas || !schemas->split(QLatin1Char('\n')).contains(schema))
-        return std::nullopt;
     auto get = [&](const QString& key) -> std::optional<QString> {
-        const auto out = run(QStringLiteral("gsettings"), {QStringLiteral("get"), schema, key});
-        if (!out)
-            return std::nullopt;
-        const auto text = parseGVariantString(*out);
+        const auto text = gsettings(schema, key);
         return text ? localPath(*text) : std::nullopt;
     };
     if (env.darkAppearance) {

@@ -28,7 +28,19 @@ public:
         static Environment current(const QString& monitorName, const QSize& screenSize, bool dark);
     };
 
-    DesktopWallpaperSettings(Environment environment, CommandRunner runner = {});
+    // The text value of a GSettings key, none when its schema or key does not exist.
+    using GSettingsReader = std::function<std::optional<QString>(const QString& schema, const QString& key)>;
+
+    // Without a runner, programs are looked up once and never started when missing; without a
+    // reader, GNOME's settings are read through GIO in this process (with a runner only, through
+    // the gsettings tool on that runner, as tests answer it).
+    DesktopWallpaperSettings(Environment environment, CommandRunner runner = {},
+                             GSettingsReader gsettings = {});
+
+    // GNOME's settings through GIO: no child process, and a missing schema is an answer.
+    static std::optional<QString> readGSettings(const QString& schema, const QString& key);
+    // Runs an installed program; a program that is not installed (looked up once) is never started.
+    static std::optional<QString> runInstalledProgram(const QString& program, const QStringList& arguments);
 
     // The wallpaper file of the running desktop first, then of the others; none when no
     // setting names an existing file.
@@ -59,4 +71,5 @@ private:
 
     Environment env;
     CommandRunner run;
+    GSettingsReader gsettings;
 };
