@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPainter>
 #include <QUrlQuery>
 
 class StatusItemTest : public CycleFixture
@@ -27,8 +28,14 @@ protected:
         }
         return titles;
     }
-    static bool isFullPie(const QImage& icon) { return icon == StatusIcons::pieIcon(1.0, StatusIcons::iconColor(false)); }
-    static bool isPlain(const QImage& icon) { return icon == StatusIcons::plainIcon(StatusIcons::iconColor(false)); }
+    static bool isReminder(const QImage& icon)
+    {
+        return icon == StatusIcons::reminderIcon(StatusIcons::iconColor(false));
+    }
+    static bool isPlain(const QImage& icon)
+    {
+        return icon == StatusIcons::plainIcon(StatusIcons::iconColor(false));
+    }
 
     std::unique_ptr<MRStatusItem> item;
 };
@@ -47,6 +54,16 @@ TEST_F(StatusItemTest, MenuShowsOnlyTheItemsOfTheState)
     EXPECT_EQ(item->stopLongBreakItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+B")));
     item->stopLongBreakItem->trigger();
     EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_FALSE(item->closeBreakScreenItem->isVisible());
+
+    // A break that ran out leaves its screen up: the menu can close it.
+    app().shortBreak();
+    advanceSeconds(300);
+    ASSERT_TRUE(windows.mainVisible);
+    ASSERT_TRUE(item->closeBreakScreenItem->isVisible());
+    item->closeBreakScreenItem->trigger();
+    EXPECT_FALSE(windows.mainVisible);
+    EXPECT_FALSE(item->closeBreakScreenItem->isVisible());
 }
 
 TEST_F(StatusItemTest, CountdownGoesToTheTitleAndThreeDigitMinutesAreKept)
@@ -73,8 +90,9 @@ TEST_F(StatusItemTest, SwitchingTheCountdownOffMovesItIntoTheStopItem)
     EXPECT_EQ(item->stopPomodoroItem->text(), QStringLiteral("Stop Pomodoro 24:59"));
 }
 
-TEST_F(StatusItemTest, PieFillsWhileWorkingAndTheReminderShowsAFullPie)
+TEST_F(StatusItemTest, PieFillsWhileWorkingAndTheReminderShowsAPlayMark)
 {
+    prefs->setValue(PreferKey::CountDownOnMenubarEnabled, false);
     model();
     app().startPomodoro();
     advanceSeconds(750);
@@ -86,12 +104,12 @@ TEST_F(StatusItemTest, PieFillsWhileWorkingAndTheReminderShowsAFullPie)
     advanceSeconds(10);
     EXPECT_TRUE(isPlain(model().iconImage.value())); // breaks show the plain icon
     app().stopBreak();
-    EXPECT_TRUE(isFullPie(model().iconImage.value())); // the reminder to start the next Pomodoro
+    EXPECT_TRUE(isReminder(model().iconImage.value())); // the reminder to start the next Pomodoro
     app().shortBreak();
     advanceSeconds(1);
-    EXPECT_TRUE(isFullPie(model().iconImage.value())); // still reminding during a menu break
+    EXPECT_TRUE(isReminder(model().iconImage.value())); // still reminding during a menu break
     app().startPomodoro();
-    EXPECT_FALSE(isFullPie(model().iconImage.value()));
+    EXPECT_FALSE(isReminder(model().iconImage.value()));
 
     prefs->setValue(PreferKey::CountDownPieOnMenuBarEnabled, false);
     EXPECT_TRUE(isPlain(model().iconImage.value()));
@@ -103,6 +121,58 @@ TEST_F(StatusItemTest, IconFollowsTheDarkPanel)
     app().isDarkMode.accept(true);
     EXPECT_EQ(model().iconImage.value(), StatusIcons::plainIcon(StatusIcons::iconColor(true)));
     EXPECT_NE(StatusIcons::iconColor(true), StatusIcons::iconColor(false));
+}
+
+TEST_F(StatusItemTest, TheCountdownGoesIntoTheIconOnceAMinute)
+{
+    model();
+    app().startPomodoro();
+    const QColor ink = StatusIcons::iconColor(false);
+    EXPECT_EQ(model().iconImage.value(), StatusIcons::minutesIcon(25, 0.0, ink));
+    QList<qint64> icons;
+    auto watch = model().iconImage.subscribe([&](const QImage& icon) { icons << icon.cacheKey(); });
+    icons.clear();
+    advanceSeconds(2); // 24:58 shows 25 minutes and a pie step of none yet: nothing is redrawn
+    EXPECT_TRUE(icons.isEmpty());
+    advanceSeconds(60);
+    EXPECT_EQ(model().iconImage.value(),
+              StatusIcons::minutesIcon(24, std::lround(62.0 / 1500 * 120) / 120.0, ink));
+    EXPECT_NE(StatusIcons::minutesIcon(24, 0.0, ink), StatusIcons::minutesIcon(23, 0.0, ink));
+    app().stopPomodoro();
+    EXPECT_EQ(model().iconImage.value(), StatusIcons::plainIcon(ink));
+}
+
+TEST(PieIconTest, EveryIconReadsOnDarkAndLightPanelsAndNoneIsASolidDisc)
+{
+    // Enough pixels far from the panel's own colour, whichever colour the icon was drawn for.
+    auto legiblePixels = [](const QImage& icon, QColor panel) {
+        QImage shown(icon.size(), QImage::Format_RGB32);
+        shown.fill(panel);
+        QPainter(&shown).drawImage(0, 0, icon);
+        int count = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                count += std::abs(qGray(shown.pixel(x, y)) - qGray(panel.rgb())) > 110;
+        return count;
+    };
+    for (bool darkMode : {false, true}) {
+        const QColor ink = StatusIcons::iconColor(darkMode);
+        const QList<QImage> icons{StatusIcons::plainIcon(ink, 1.0), StatusIcons::pieIcon(0.5, ink, 1.0),
+                                  StatusIcons::reminderIcon(ink, 1.0),
+                                  StatusIcons::minutesIcon(25, 0.3, ink, 1.0)};
+        for (const QImage& icon : icons) {
+            for (QColor panel :
+                 {QColor(0x20, 0x20, 0x20), QColor(0x2e, 0x34, 0x40), QColor(0xf0, 0xf0, 0xf0)})
+                EXPECT_GE(legiblePixels(icon, panel), 40) << darkMode << " on " << panel.name().toStdString();
+        }
+        // The reminder after a stopped break is a ring with a mark, not a filled record button.
+        const QImage reminder = StatusIcons::reminderIcon(ink, 1.0);
+        int covered = 0;
+        for (int y = 4; y < 16; ++y)
+            for (int x = 4; x < 16; ++x)
+                covered += qAlpha(reminder.pixel(x, y)) > 128;
+        EXPECT_LT(covered, 144 / 2);
+    }
 }
 
 TEST(PieIconTest, SectorGrowsClockwiseFromTwelve)
@@ -120,13 +190,16 @@ TEST(FeedbackMailTest, BodyAndLinkAreCompleteAndEncoded)
 {
     FeedbackMail::MachineFacts facts{QStringLiteral("ThinkPad & Co"), QString(), QStringLiteral("1920x1080"),
                                      QStringLiteral("User Platform: Debian 12 build (Unknown)")};
-    const QString body = FeedbackMail::body(facts, QStringLiteral("1.2.3"), QStringLiteral("42"), QStringLiteral("Beta"));
-    EXPECT_TRUE(body.startsWith(QStringLiteral("\n\n----\nVersion: 1.2.3 (42)\nStage: Beta\nModel: ThinkPad & Co\n")));
+    const QString body =
+        FeedbackMail::body(facts, QStringLiteral("1.2.3"), QStringLiteral("42"), QStringLiteral("Beta"));
+    EXPECT_TRUE(body.startsWith(
+        QStringLiteral("\n\n----\nVersion: 1.2.3 (42)\nStage: Beta\nModel: ThinkPad & Co\n")));
     EXPECT_TRUE(body.contains(QStringLiteral("Size: Unknown\n")));
     EXPECT_TRUE(body.endsWith(QStringLiteral("\n----")));
     const QUrl url = FeedbackMail::link(body);
     EXPECT_EQ(url.scheme(), QStringLiteral("mailto"));
     const QUrlQuery query(url);
-    EXPECT_EQ(query.queryItemValue(QStringLiteral("Subject"), QUrl::FullyDecoded), QStringLiteral("Mirelo Feedback"));
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("Subject"), QUrl::FullyDecoded),
+              QStringLiteral("Mirelo Feedback"));
     EXPECT_EQ(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), body);
 }

@@ -1,8 +1,10 @@
 #include "statusitem/MRPieView.h"
 
+#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 void MRPieView::draw(QPainter& painter, const QRectF& bounds, const QColor& color) const
@@ -34,13 +36,22 @@ QImage canvas(qreal dpr)
     image.fill(Qt::transparent);
     return image;
 }
-// A faint outline in the opposite tone keeps the glyph legible when the panel's colour does
-// not match the desktop's light or dark preference.
+// An outline in the opposite tone keeps the glyph legible whatever the panel's colour: an XEmbed
+// icon cannot know it, and GNOME's dark top bar shows under a light theme.
 QColor haloColor(const QColor& color)
 {
     QColor halo = color.lightness() > 127 ? QColor(0, 0, 0) : QColor(255, 255, 255);
-    halo.setAlpha(90);
+    halo.setAlpha(235);
     return halo;
+}
+
+void drawRing(QPainter& p, const QColor& color)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(haloColor(color), 3.6));
+    p.drawEllipse(QRectF(1.75, 1.75, 16.5, 16.5));
+    p.setPen(QPen(color, 1.5));
+    p.drawEllipse(QRectF(1.75, 1.75, 16.5, 16.5));
 }
 
 void drawPlainGlyph(QPainter& p, const QColor& color, qreal width)
@@ -68,8 +79,57 @@ QImage plainIcon(const QColor& color, qreal dpr)
     QImage image = canvas(dpr);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    drawPlainGlyph(p, haloColor(color), 3.2);
+    drawPlainGlyph(p, haloColor(color), 3.6);
     drawPlainGlyph(p, color, 1.6);
+    return image;
+}
+
+QImage reminderIcon(const QColor& color, qreal dpr)
+{
+    QImage image = canvas(dpr);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawRing(p, color);
+    // "Start the next one": a play mark in the ring, not a filled disc that reads as recording.
+    QPainterPath play;
+    play.moveTo(8, 6);
+    play.lineTo(14.5, 10);
+    play.lineTo(8, 14);
+    play.closeSubpath();
+    p.setPen(QPen(haloColor(color), 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(color);
+    p.drawPath(play);
+    return image;
+}
+
+QImage minutesIcon(int minutes, double progress, const QColor& color, qreal dpr)
+{
+    QImage image = canvas(dpr);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawRing(p, color);
+    if (progress > 0) {
+        // The time gone, as a thicker arc over the ring from twelve o'clock.
+        QPen arc(color, 3.0);
+        arc.setCapStyle(Qt::FlatCap);
+        p.setPen(arc);
+        p.drawArc(QRectF(1.75, 1.75, 16.5, 16.5), 90 * 16,
+                  -static_cast<int>(std::lround(360.0 * 16 * std::min(progress, 1.0))));
+    }
+    const QString text = QString::number(std::clamp(minutes, 0, 999));
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(text.size() < 3 ? 11 : 8);
+    QPainterPath digits;
+    digits.addText(0, 0, font, text);
+    const QRectF box = digits.boundingRect();
+    digits.translate(10 - box.center().x(), 10 - box.center().y());
+    p.setPen(QPen(haloColor(color), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(digits);
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawPath(digits);
     return image;
 }
 
@@ -78,11 +138,7 @@ QImage pieIcon(double progress, const QColor& color, qreal dpr)
     QImage image = canvas(dpr);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(haloColor(color), 3.0));
-    p.drawEllipse(QRectF(1.75, 1.75, 16.5, 16.5));
-    p.setPen(QPen(color, 1.5));
-    p.drawEllipse(QRectF(1.75, 1.75, 16.5, 16.5));
+    drawRing(p, color);
     // The pie is drawn at 60×60 and scaled into (3, 3, 14, 14), like the original artwork.
     p.save();
     p.translate(3, 3);

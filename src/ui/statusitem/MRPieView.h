@@ -21,6 +21,11 @@ namespace StatusIcons {
 QImage plainIcon(const QColor& color, qreal devicePixelRatio = 2.0);
 // A 20×20 point pie icon: a ring with the progress sector inside.
 QImage pieIcon(double progress, const QColor& color, qreal devicePixelRatio = 2.0);
-// White for dark panels, near-black for light ones.
+// After a stopped break, until the next Pomodoro: a ring with a play mark.
+QImage reminderIcon(const QColor& color, qreal devicePixelRatio = 2.0);
+// The minutes left in the ring (where a tray shows no text beside its icon), with the time gone
+// as an arc over the ring when progress is positive.
+QImage minutesIcon(int minutes, double progress, const QColor& color, qreal devicePixelRatio = 2.0);
+// White for dark panels, near-black for light ones; every icon has an outline of the other.
 QColor iconColor(bool darkMode);
 } // namespace StatusIcons

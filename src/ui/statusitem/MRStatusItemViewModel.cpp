@@ -2,6 +2,7 @@
 
 #include "cycle/MRApp.h"
 #include "diagnostics/Log.h"
+#include "settings/IntervalLength.h"
 #include "settings/Preferences.h"
 #include "statusitem/MRPieView.h"
 #include "timer/MRTimer.h"
@@ -22,27 +23,30 @@ MRStatusItemViewModel::MRStatusItemViewModel(MRApp& app, MRTimer& timer, Prefere
     : iconImage(StatusIcons::plainIcon(StatusIcons::iconColor(app.isDarkMode.value()))),
       stopPomodoroItemTitle(localized("Stop Pomodoro")), app(app), timer(timer), preferences(preferences)
 {
-    disposeBag += preferences.observe(keyText(PreferKey::CountDownOnMenubarEnabled), [this](const QJsonValue& v) {
-        if (!v.isBool())
-            return;
-        showCountDownOnMenu.accept(v.toBool());
-        if (!this->timer.isRunning())
-            return;
-        if (v.toBool()) {
-            stopPomodoroItemTitle.accept(localized("Stop Pomodoro"));
-        } else {
-            statusItemTitle.accept(QString());
-            statusItemAttrTitle.accept(std::nullopt);
-        }
-    });
-    disposeBag += preferences.observe(keyText(PreferKey::CountDownPieOnMenuBarEnabled), [this](const QJsonValue& v) {
-        if (!v.isBool())
-            return;
-        if (!this->timer.isRunning())
-            statusItemTitle.accept(QString());
-        if (!v.toBool())
+    disposeBag +=
+        preferences.observe(keyText(PreferKey::CountDownOnMenubarEnabled), [this](const QJsonValue& v) {
+            if (!v.isBool())
+                return;
+            showCountDownOnMenu.accept(v.toBool());
             updateStatusItemPie();
-    });
+            if (!this->timer.isRunning())
+                return;
+            if (v.toBool()) {
+                stopPomodoroItemTitle.accept(localized("Stop Pomodoro"));
+            } else {
+                statusItemTitle.accept(QString());
+                statusItemAttrTitle.accept(std::nullopt);
+            }
+        });
+    disposeBag +=
+        preferences.observe(keyText(PreferKey::CountDownPieOnMenuBarEnabled), [this](const QJsonValue& v) {
+            if (!v.isBool())
+                return;
+            if (!this->timer.isRunning())
+                statusItemTitle.accept(QString());
+            if (!v.toBool())
+                updateStatusItemPie();
+        });
     disposeBag += timer.currentTime.subscribe([this](int seconds) { onCurrentTime(seconds); });
     // The icon follows the panel's appearance.
     disposeBag += app.isDarkMode.subscribe([this](bool) { iconImage.accept(statusIcon()); });
@@ -60,8 +64,7 @@ QString MRStatusItemViewModel::countdownText(int seconds)
 
 void MRStatusItemViewModel::onCurrentTime(int seconds)
 {
-    if (preferences.boolValue(PreferKey::CountDownPieOnMenuBarEnabled))
-        updateStatusItemPie();
+    updateStatusItemPie();
     if (showCountDownOnMenu.value().value_or(false)) {
         if (seconds == 0) {
             statusItemTitle.accept(QString());
@@ -72,7 +75,8 @@ void MRStatusItemViewModel::onCurrentTime(int seconds)
         }
     } else {
         stopPomodoroItemTitle.accept(seconds == 0 ? localized("Stop Pomodoro")
-                                                  : localized("Stop Pomodoro") + QLatin1Char(' ') + countdownText(seconds));
+                                                  : localized("Stop Pomodoro") + QLatin1Char(' ') +
+                                                        countdownText(seconds));
     }
 }
 
@@ -82,11 +86,11 @@ int MRStatusItemViewModel::durationForState() const
     case MRAppState::idle:
         return 0;
     case MRAppState::shortBreak:
-        return preferences.intValue(DurationKey::shortBreak);
+        return intervalSeconds(preferences, DurationKey::shortBreak);
     case MRAppState::longBreak:
-        return preferences.intValue(DurationKey::longBreak);
+        return intervalSeconds(preferences, DurationKey::longBreak);
     case MRAppState::working:
-        return preferences.intValue(DurationKey::pomodoro);
+        return intervalSeconds(preferences, DurationKey::pomodoro);
     }
     return 0;
 }
@@ -106,27 +110,51 @@ void MRStatusItemViewModel::updateStatusItemPie()
 {
     progress = pieProgress();
     LOG_DEBUG(QStringLiteral("updateStatusItemPie: ") + QString::number(progress));
-    iconImage.accept(statusIcon());
+    // Handed on only when it changed: the tray redraws (or, on D-Bus, sends) every icon it gets.
+    const QImage icon = statusIcon();
+    if (icon.cacheKey() != iconImage.value().cacheKey())
+        iconImage.accept(icon);
 }
 
 QImage MRStatusItemViewModel::statusIcon() const
 {
     const bool dark = darkMode();
-    // Pie steps of 3 degrees are finer than the icon's pixels; -1 stands for the plain glyph.
-    int step = -1;
-    if (preferences.boolValue(PreferKey::CountDownPieOnMenuBarEnabled)) {
-        if (app.shouldShowStartPomodoroReminder())
-            step = pieSteps;
-        else if (app.state.value() == MRAppState::working)
-            step = static_cast<int>(std::lround(std::clamp(progress, 0.0f, 1.0f) * pieSteps));
+    const bool pie = preferences.boolValue(PreferKey::CountDownPieOnMenuBarEnabled);
+    const int remaining = timer.currentTime.value();
+    // Pie steps of 3 degrees are finer than the icon's pixels.
+    const int step = static_cast<int>(std::lround(std::clamp(progress, 0.0f, 1.0f) * pieSteps));
+    IconKey key;
+    if (showCountDownOnMenu.value().value_or(false) && app.state.value() != MRAppState::idle &&
+        remaining > 0) {
+        // No tray shows text beside an icon: the minutes left go into the icon itself, redrawn
+        // once a minute (and with the pie every few seconds).
+        key = {IconKind::minutes, (remaining + 59) / 60,
+               pie && app.state.value() == MRAppState::working ? step : 0};
+    } else if (pie && app.shouldShowStartPomodoroReminder()) {
+        key = {IconKind::reminder, 0, 0};
+    } else if (pie && app.state.value() == MRAppState::working) {
+        key = {IconKind::pie, 0, step};
     }
     // Painting goes through the raster engine's thread pool: draw only when the icon changes,
     // not on every tick.
-    if (iconCache.isNull() || iconCache.step != step || iconCache.dark != dark) {
+    if (iconCache.image.isNull() || !(iconCache.key == key) || iconCache.dark != dark) {
         const QColor color = StatusIcons::iconColor(dark);
-        iconCache.image = step < 0 ? StatusIcons::plainIcon(color)
-                                   : StatusIcons::pieIcon(static_cast<double>(step) / pieSteps, color);
-        iconCache.step = step;
+        const double share = double(key.step) / pieSteps;
+        switch (key.kind) {
+        case IconKind::plain:
+            iconCache.image = StatusIcons::plainIcon(color);
+            break;
+        case IconKind::pie:
+            iconCache.image = StatusIcons::pieIcon(share, color);
+            break;
+        case IconKind::reminder:
+            iconCache.image = StatusIcons::reminderIcon(color);
+            break;
+        case IconKind::minutes:
+            iconCache.image = StatusIcons::minutesIcon(key.minutes, share, color);
+            break;
+        }
+        iconCache.key = key;
         iconCache.dark = dark;
     }
     return iconCache.image;

@@ -38,12 +38,25 @@ private:
     bool darkMode() const;
 
     static constexpr int pieSteps = 120;
+    enum class IconKind
+    {
+        plain,
+        pie,
+        reminder,
+        minutes
+    };
+    struct IconKey
+    {
+        IconKind kind = IconKind::plain;
+        int minutes = 0;
+        int step = 0;
+        bool operator==(const IconKey&) const = default;
+    };
     struct IconCache
     {
         QImage image;
-        int step = -2;
+        IconKey key;
         bool dark = false;
-        bool isNull() const { return image.isNull(); }
     };
     mutable IconCache iconCache;
 
