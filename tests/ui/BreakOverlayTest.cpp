@@ -292,6 +292,12 @@ TEST_F(BreakOverlayTest, OptionsAfterAPomodoroRunTheChoiceBeforeTheyClose)
 
     view().stopTimerButton->click();
     ASSERT_NE(content().openPopover(), nullptr);
+    // The countdown stays in sight while the options are open, and Cancel reads like a choice.
+    QWidget* bubble = content().openPopover()->popover();
+    const QRect countdown(view().timeLabel->mapToGlobal(QPoint(0, 0)), view().timeLabel->size());
+    EXPECT_FALSE(QRect(bubble->mapToGlobal(QPoint(0, 0)), bubble->size()).intersects(countdown));
+    EXPECT_EQ(popoverButton(PopoverButton::cancel)->titleColor(),
+              popoverButton(PopoverButton::stop)->titleColor());
     QLButton* skip = popoverButton(PopoverButton::skip);
     QLButton* postpone = popoverButton(PopoverButton::postpone);
     QLButton* stop = popoverButton(PopoverButton::stop);
@@ -300,9 +306,9 @@ TEST_F(BreakOverlayTest, OptionsAfterAPomodoroRunTheChoiceBeforeTheyClose)
     EXPECT_LT(postpone->geometry().top(), stop->geometry().top());
     EXPECT_EQ(stop->text(), Localizable::text("Popover-Stop"));
     EXPECT_EQ(skip->text(), Localizable::text("Popover-Pomodoro"));
-    // Above the Stop button.
+    // Below the Stop button, where it covers nothing of the countdown.
     const QRect stopButton(view().stopTimerButton->mapToGlobal(QPoint(0, 0)), view().stopTimerButton->size());
-    EXPECT_LE(content().openPopover()->popover()->geometry().bottom(), stopButton.top());
+    EXPECT_GE(content().openPopover()->popover()->geometry().top(), stopButton.bottom());
 
     bool openDuringReaction = false;
     QPointer<QWidget> popup = content().openPopover()->popover();

@@ -28,10 +28,14 @@ BreakViewPopoverViewController::BreakViewPopoverViewController(bool darkMode, bo
     titleLabel->setTextFormat(Qt::PlainText);
     titleLabel->setAlignment(Qt::AlignCenter);
     titleLabel->setWordWrap(true);
-    QFont titleFont = OverlayFonts::regular(px(14));
-    titleFont.setWeight(QFont::DemiBold);
+    // A heading, not a row: smaller, bold, and apart from the choices below it.
+    QFont titleFont = OverlayFonts::regular(px(12));
+    titleFont.setWeight(QFont::Bold);
+    titleFont.setCapitalization(QFont::AllUppercase);
+    titleFont.setLetterSpacing(QFont::PercentageSpacing, 104);
     titleLabel->setFont(titleFont);
-    titleLabel->setContentsMargins(px(16), 0, px(16), px(12));
+    titleLabel->setContentsMargins(px(16), 0, px(16), px(10));
+    titleLabel->setAccessibleName(Localizable::text("Take a Break to Stay Focused"));
     QPalette palette = titleLabel->palette();
     palette.setColor(QPalette::WindowText, titleColor(darkMode));
     titleLabel->setPalette(palette);
@@ -66,7 +70,8 @@ BreakViewPopoverViewController::BreakViewPopoverViewController(bool darkMode, bo
     column->addWidget(stopButton);
     column->addSpacing(px(8));
     cancelButton->setSeparatorColor(Qt::transparent);
-    cancelButton->setTitleColor(darkMode ? QColor(0x99, 0x99, 0x99) : QColor(0x77, 0x77, 0x77));
+    // Cancel is a choice like the others, not a disabled one.
+    cancelButton->setTitleColor(text);
     column->addWidget(cancelButton);
     root->setFixedWidth(px(360));
     root->adjustSize();

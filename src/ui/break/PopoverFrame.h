@@ -7,8 +7,8 @@
 
 class QPainterPath;
 
-// The popup window of a popover: a bubble with an arrow pointing down at its anchor, drawn over
-// a softened copy of what lies behind it (so it needs no compositor).
+// The popup window of a popover: a bubble with an arrow pointing at its anchor, drawn over a
+// softened copy of what lies behind it (so it needs no compositor).
 class PopoverFrame : public QWidget
 {
     Q_OBJECT
@@ -18,9 +18,20 @@ public:
     std::function<void()> willShow;
     std::function<void()> willClose;
 
-    // Places the bubble above anchor's top edge, inside the anchor's screen, and shows it.
+    // Which side of the bubble points at the anchor.
+    enum class Edge
+    {
+        top,
+        left,
+        bottom
+    };
+
+    // Places the bubble below the anchor, inside the anchor's screen, so that what is above the
+    // anchor (the break's countdown) stays visible; beside it, or above it, when there is no
+    // room below. Then shows it.
     void popUp(QWidget* anchor);
     int arrowHeight() const { return arrow; }
+    Edge arrowEdge() const { return edge; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,6 +40,8 @@ protected:
 
 private:
     QPainterPath bubble() const;
+    // The bubble without its arrow.
+    QRectF bodyRect() const;
 
     QWidget* owner;
     QWidget* content;
@@ -36,6 +49,8 @@ private:
     QImage behind;
     QImage softened;
     int arrow = 10;
-    int arrowX = 0;
+    // Along the edge the arrow is on: x for top and bottom, y for left.
+    int arrowAt = 0;
+    Edge edge = Edge::bottom;
     bool closing = false;
 };
