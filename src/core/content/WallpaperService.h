@@ -2,6 +2,8 @@
 
 #include "content/HttpFetch.h"
 #include "content/WallPaper.h"
+#include "content/WallpaperCache.h"
+#include "content/WallpaperImageDecoder.h"
 #include "cycle/BreakPorts.h"
 
 #include <QImage>
@@ -29,7 +31,8 @@ class WallpaperService : public QObject, public WallpaperProvider
 {
     Q_OBJECT
 public:
-    static constexpr const char* clientId = "7d3e9a1c5b8f2046e1a9c7d3b5f80e2a4c6e8a0b2d4f6a8c0e2b4d6f8a1c3e5b";
+    static constexpr const char* clientId =
+        "7d3e9a1c5b8f2046e1a9c7d3b5f80e2a4c6e8a0b2d4f6a8c0e2b4d6f8a1c3e5b";
     static constexpr qint64 updateInterval = 86401; // one day and one second
     static constexpr qint64 retryInterval = 3600;   // seconds between passes that retry failures
 
@@ -89,10 +92,6 @@ private:
     // On the disk thread.
     void finishDownload(const HttpResult& result, const QString& hash, const QString& path, quint64 pass);
     void endPass(quint64 pass, int failures);
-    // Once photos of the pass's list are on disk, removes every other entry of the cache
-    // folder (links themselves, never what they point at), then the oldest photos while the
-    // cache is over its size; returns the photos removed for space.
-    QStringList clearOldImages(const QString& folder, const QStringList& wanted);
     // Main thread.
     void passFinished(quint64 pass, int failures, const QStringList& evicted);
     void loadImage(const QString& folder, const QString& hash, QSize target,
@@ -120,15 +119,8 @@ private:
     QStringList inFlight;
     int passFailures = 0;
     QStringList passHashes; // the photos the running pass keeps
-    std::mutex bagMutex; // randomHashList: main thread and, in the fallback, the disk thread
-    QStringList randomHashList;
+    WallpaperCache cache;
 
     // Last member: its thread is joined first on destruction (and explicitly in the destructor).
     std::unique_ptr<SerialQueue> diskQueue;
 };
-
-namespace WallpaperImageDecoder {
-// The image at path, EXIF orientation applied; a JPEG is decoded at 1/8, 1/4 or 1/2 of its
-// size when that still covers target. None when it cannot be decoded.
-std::optional<QImage> decode(const QString& path, const QSize& target);
-} // namespace WallpaperImageDecoder

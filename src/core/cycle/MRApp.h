@@ -1,7 +1,9 @@
 #pragma once
 
+#include "cycle/BreakPictures.h"
 #include "cycle/BreakPorts.h"
 #include "cycle/MRAppState.h"
+#include "cycle/TaskRecorder.h"
 #include "reactive/BehaviorRelay.h"
 #include "records/WTask.h"
 #include "settings/PreferKey.h"
@@ -20,7 +22,6 @@ class NotificationCenter;
 class Preferences;
 class Scheduler;
 class TaskService;
-struct TaskWrite;
 class WorkExecutor;
 
 // Everything the cycle controller works with; app/ wires the real ones, tests the fakes.
@@ -45,15 +46,15 @@ struct MRAppDependencies
 };
 
 // The application controller: the only writer of the application state. It runs the Pomodoro
-// cycle, records every finished interval and shows each break on every screen.
+// cycle and its postponements; the break's pictures and the records are its helpers' jobs.
 class MRApp : public QObject
 {
     Q_OBJECT
 public:
     static constexpr int postponeSeconds = 60;
-    static constexpr double breakBlurRadius = 10.0;
+    static constexpr double breakBlurRadius = BreakPictures::breakBlurRadius;
     // How often tasks kept while the database was busy are tried again.
-    static constexpr std::chrono::seconds unsavedTaskRetry{60};
+    static constexpr std::chrono::seconds unsavedTaskRetry = TaskRecorder::unsavedTaskRetry;
 
     explicit MRApp(MRAppDependencies dependencies, QObject* parent = nullptr);
     ~MRApp() override;
@@ -94,17 +95,12 @@ public:
     bool notificationSent() const { return lastMinuteNotificationSent; }
     const std::optional<WTask>& currentTask() const { return task; }
 
-    // The break's background source: desktop when the wallpaper cache is empty, else the
-    // "Wallpaper" preference with anything outside 0...3 read as desktop.
+    // The break's pictures, prepared by BreakPictures (see there).
     WallpaperOption wallpaperOptionForBreak();
-
     void showWindows(WallpaperOption option, const QImage& wallpaperImage, double blurRadius,
                      int timeInterval, const QString& wallpaperHash);
     QImage prepareWallpaperImage(const QImage& image, WallpaperOption option, const BreakScreen& screen,
                                  double blurRadius);
-    // The part of prepareWallpaperImage that needs no display: safe on any thread.
-    static QImage resizedAndBlurred(const QImage& image, WallpaperOption option, const BreakScreen& screen,
-                                    double blurRadius);
 
 Q_SIGNALS:
     // The short-break shortcut during a break: the overlay treats it like its Stop button.
@@ -120,16 +116,11 @@ private:
     // Both return the stored record with its taskID, or none when it was not written (yet).
     std::optional<WTask> finishCurrentTask();
     std::optional<WTask> updatingPostponeTask();
-    std::optional<WTask> storedTask(const TaskWrite& written);
-    void retryUnsavedTasksLater();
     void hideBreakWindows();
     void setShouldShowPostpone(bool value);
     void setShouldShowStartPomodoroReminder(bool value);
     WTask newTask(int type) const;
     void stopTimer();
-    void presentWindows(const std::vector<BreakScreen>& screens, const std::vector<QImage>& images,
-                        const QString& wallpaperHash);
-    QImage defaultImage() const;
 
     MRAppDependencies deps;
     bool startPomodoroReminder = false;
@@ -138,11 +129,7 @@ private:
     std::optional<WTask> task;
     // The Pomodoro row this cycle wrote, while its break runs: the one a postponement lengthens.
     std::optional<WTask> recordedPomodoro;
-    bool retryScheduled = false;
-    // Bumped whenever break windows are hidden, a new break starts or a break's countdown ends,
-    // so a picture that arrives late never shows windows for a break that is already over.
-    quint64 breakGeneration = 0;
+    BreakPictures pictures;
+    TaskRecorder recorder;
     DisposeBag disposeBag;
 };
-
-QString wallpaperOptionName(WallpaperOption option);

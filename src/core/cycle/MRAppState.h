@@ -4,7 +4,13 @@
 
 #include <optional>
 
-enum class MRAppState { idle = 0, working = 1, shortBreak = 2, longBreak = 3 };
+enum class MRAppState
+{
+    idle = 0,
+    working = 1,
+    shortBreak = 2,
+    longBreak = 3
+};
 
 // None for a raw value outside 0...3.
 std::optional<MRAppState> appStateFromRawValue(int rawValue);
@@ -12,4 +18,9 @@ std::optional<MRAppState> appStateFromRawValue(int rawValue);
 QString appStateName(MRAppState state);
 
 // How a stop request from the break overlay continues.
-enum class StopTimerEvent { newPomodoro = 0, postponePomodoro = 1, noNewPomodoro = 2 };
+enum class StopTimerEvent
+{
+    newPomodoro = 0,
+    postponePomodoro = 1,
+    noNewPomodoro = 2
+};

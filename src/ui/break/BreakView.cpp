@@ -159,8 +159,8 @@ void BreakView::resizeEvent(QResizeEvent* event)
 void BreakView::keyPressEvent(QKeyEvent* event)
 {
     event->accept();
-    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier |
-                                              Qt::KeypadModifier));
+    const bool plain = !(event->modifiers() &
+                         (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::KeypadModifier));
     if (didPressKeyBlock)
         didPressKeyBlock(event->key(), plain ? event->text() : QString());
 }
@@ -174,4 +174,24 @@ bool BreakView::focusNextPrevChild(bool)
 {
     // The view keeps the keyboard: Tab is a key like any other here.
     return false;
+}
+
+QSize BreakView::coverAbove(QWidget* anchor) const
+{
+    const double s = scaleFor(size());
+    const int margin = int(std::lround(16 * s));
+    const int anchorTop = anchor->mapTo(this, QPoint(0, 0)).y();
+    int top = anchorTop;
+    int width = 0;
+    for (QWidget* label : {static_cast<QWidget*>(titleLabel), static_cast<QWidget*>(timeLabel)}) {
+        if (!label->isVisibleTo(this))
+            continue;
+        const QRect area(label->mapTo(this, QPoint(0, 0)), label->size());
+        top = std::min(top, area.top());
+    }
+    if (titleLabel->isVisibleTo(this))
+        width = titleLabel->fontMetrics().horizontalAdvance(titleLabel->text());
+    if (timeLabel->isVisibleTo(this))
+        width = std::max(width, timeLabel->textWidth());
+    return QSize(width + 2 * margin, std::max(0, anchorTop - top));
 }

@@ -45,6 +45,8 @@ public:
     void setQuoteShowing(bool showing);
     // Lays the content out again, after its texts or rows changed.
     void layoutContent();
+    // What a popover at the anchor hides whole: the title and the countdown above it.
+    QSize coverAbove(QWidget* anchor) const;
     // The text scale for this size: 1 at 1440×900.
     static double scaleFor(const QSize& size);
 

@@ -1,5 +1,7 @@
 #include "break/BreakViewController.h"
 
+#include "break/BreakKeys.h"
+#include "break/BreakQuoteLayout.h"
 #include "break/BreakView.h"
 #include "break/BreakViewPopover.h"
 #include "break/PasscodeLock.h"
@@ -7,7 +9,6 @@
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
 #include "settings/Preferences.h"
-#include "settings/UserDefaults.h"
 #include "timer/Clock.h"
 #include "timer/EventSound.h"
 #include "widgets/ChromeService.h"
@@ -15,14 +16,9 @@
 #include "widgets/Localizable.h"
 #include "widgets/MRImageView.h"
 #include "widgets/MRView.h"
-#include "widgets/OverlayFonts.h"
 #include "widgets/QLButton.h"
-#include "widgets/QLTextField.h"
 
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 
 #include <cmath>
@@ -46,19 +42,29 @@ BreakViewController::BreakViewController(BreakViewEnvironment environment, QObje
     root = new BreakView;
     model =
         std::make_unique<BreakViewModel>(*env.state, *env.remainingSeconds, *env.preferences, env.content);
+    std::unique_ptr<BreakLock> passcodeLock;
     if (env.scheduler)
-        passcodeLock = std::make_unique<PasscodeLock>(*this, *env.preferences, *env.scheduler, env.biometrics);
+        passcodeLock =
+            std::make_unique<PasscodeLock>(*this, *env.preferences, *env.scheduler, env.biometrics);
+    lockRouter = std::make_unique<BreakLockRouter>(*env.preferences, std::move(passcodeLock));
+    quoteLayout = std::make_unique<BreakQuoteLayout>(*root, *model, *env.preferences,
+                                                     backToWorkButtonContainerIsHidden);
     bindViews();
 }
 
 BreakViewController::~BreakViewController()
 {
-    passcodeLock.reset();
-    quoteBinding.dispose();
+    lockRouter.reset();
+    quoteLayout.reset();
     disposeBag.clear();
     // The root view belongs to the window once placed in one.
     if (root && !root->parent())
         delete root;
+}
+
+QLTextField* BreakViewController::quoteTextView() const
+{
+    return quoteLayout->field();
 }
 
 BreakViewPopover* BreakViewController::openPopover() const
@@ -71,7 +77,8 @@ void BreakViewController::bindViews()
     disposeBag += model->showingTouchID.subscribe([this](bool showing) {
         root->fingerprintImgView->setHidden(!showing);
         root->passcodeView->imagesContainer->setHidden(showing);
-        root->passcodeView->titleLabel->setText(Localizable::text(showing ? "Unlock with Touch ID" : "Passcode"));
+        root->passcodeView->titleLabel->setText(
+            Localizable::text(showing ? "Unlock with Touch ID" : "Passcode"));
     });
     disposeBag +=
         model->timeString.subscribe([this](const QString& text) { root->timeLabel->setText(text); });
@@ -83,10 +90,7 @@ void BreakViewController::bindViews()
         model->titleString.subscribe([this](const QString& text) { root->titleLabel->setText(text); });
     disposeBag += model->quoteString.subscribe([this](const std::optional<QString>& quote) {
         if (!quote) {
-            if (quoteField)
-                delete quoteField.data();
-            quoteBinding.dispose();
-            root->setQuoteShowing(false);
+            quoteLayout->remove();
             return;
         }
         // Never inside the notification: the layout runs from the event loop.
@@ -94,7 +98,7 @@ void BreakViewController::bindViews()
     });
     applyButtonStyles();
 
-    connect(root, &BreakView::frameChanged, this, [this] { relayoutQuote(); });
+    connect(root, &BreakView::frameChanged, this, [this] { quoteLayout->relayout(); });
     QPointer<BreakViewController> weak(this);
     root->didPressKeyBlock = [weak](int key, const QString& text) {
         if (weak)
@@ -137,8 +141,7 @@ void BreakViewController::prepareBreak(const QImage& image, const std::optional<
     if (env.content.refreshWallpapersIfDue)
         env.content.refreshWallpapersIfDue();
     // A lock still waiting from the last break never comes over this one.
-    if (passcodeLock)
-        passcodeLock->cancel();
+    lockRouter->cancel();
     didUnlock = false;
     ++breakSerial;
     dismissing = false;
@@ -188,8 +191,8 @@ void BreakViewController::breakDidEnd()
     }
     if (BreakContent::quotesEnabled(*env.preferences)) {
         root->titleLabel->show();
-        if (quoteField)
-            quoteField->hide();
+        if (QLTextField* quote = quoteLayout->field())
+            quote->hide();
         root->setQuoteShowing(false);
     }
     root->countDownButtonContainer->hide();
@@ -201,20 +204,12 @@ void BreakViewController::breakDidEnd()
 
 void BreakViewController::showPasscodeIfNeeded()
 {
-    if (didUnlock) {
-        LOG_INFO(QStringLiteral("did unlock"));
-        return;
-    }
-    const std::optional<QString> passcode = UserDefaults::passcodeForBreakviewUnlocking(*env.preferences);
-    if (!passcode || !passcodeLock)
-        return;
-    passcodeLock->showPasscodeWindow(*passcode, env.preferences->intValue(PreferKey::PasscodeTimeOut), {});
+    lockRouter->lockBreakEnd(didUnlock);
 }
 
 void BreakViewController::breakWindowHidden()
 {
-    if (passcodeLock)
-        passcodeLock->cancel();
+    lockRouter->cancel();
     root->passcodeView->hide();
 }
 
@@ -237,7 +232,7 @@ void BreakViewController::clickedStopTimerButton()
                               ? static_cast<QWidget*>(root->stopTimerButton)
                               : root->backToWorkButtonContainer;
         popover =
-            new BreakViewPopover(root->window(), env.isDarkMode->value(), postpone, popoverCover(anchor));
+            new BreakViewPopover(root->window(), env.isDarkMode->value(), postpone, root->coverAbove(anchor));
         track(MREvent::breakPopoverShow);
         QPointer<BreakViewController> weak(this);
         popover->popoverDidClickButton = [weak](PopoverButton button) {
@@ -251,27 +246,6 @@ void BreakViewController::clickedStopTimerButton()
         stopTimerOrShowPasscode(StopTimerEvent::noNewPomodoro);
         return;
     }
-}
-
-QSize BreakViewController::popoverCover(QWidget* anchor) const
-{
-    // The title and the countdown above the anchor: the popover hides them whole.
-    const double s = BreakView::scaleFor(root->size());
-    const int margin = int(std::lround(16 * s));
-    const int anchorTop = anchor->mapTo(root, QPoint(0, 0)).y();
-    int top = anchorTop;
-    int width = 0;
-    for (QWidget* label : {static_cast<QWidget*>(root->titleLabel), static_cast<QWidget*>(root->timeLabel)}) {
-        if (!label->isVisibleTo(root))
-            continue;
-        const QRect area(label->mapTo(root, QPoint(0, 0)), label->size());
-        top = std::min(top, area.top());
-    }
-    if (root->titleLabel->isVisibleTo(root))
-        width = root->titleLabel->fontMetrics().horizontalAdvance(root->titleLabel->text());
-    if (root->timeLabel->isVisibleTo(root))
-        width = std::max(width, root->timeLabel->textWidth());
-    return QSize(width + 2 * margin, std::max(0, anchorTop - top));
 }
 
 void BreakViewController::stopBreakShortcutTriggered()
@@ -290,16 +264,8 @@ void BreakViewController::handlePopoverButton(PopoverButton button)
 
 void BreakViewController::stopTimerOrShowPasscode(StopTimerEvent event)
 {
-    const std::optional<QString> passcode = UserDefaults::passcodeForBreakviewUnlocking(*env.preferences);
-    if (!passcode || didUnlock || !passcodeLock) {
-        runStopHandler(event);
-        return;
-    }
-    // The lock's delay ("PasscodeTimeOut") only gives time at the break's end; a stop request
-    // during the countdown asks for the passcode at once, so that Stop always does something.
-    LOG_INFO(QStringLiteral("Will show passcode instead."));
     QPointer<BreakViewController> weak(this);
-    passcodeLock->showPasscodeWindow(*passcode, 0, [weak, event] {
+    lockRouter->requestStop(didUnlock, [weak, event] {
         if (weak)
             weak->runStopHandler(event);
     });
@@ -353,20 +319,19 @@ void BreakViewController::dismissAnimated(std::function<void()> completion)
 
 void BreakViewController::keyPressed(int key, const QString& text)
 {
-    if (!root->isVisible() || dismissing)
-        return;
-    if (passcodeViewVisible()) {
-        if (passcodeLock)
-            passcodeLock->gotKey(key, text);
-        return;
-    }
-    // The countdown ignores every key: only the back-to-work screen answers.
-    if (root->backToWorkButtonContainer->isHidden())
-        return;
-    if (key == Qt::Key_Escape)
+    switch (BreakKeys::route(key, *root, dismissing)) {
+    case BreakKeys::Route::lock:
+        lockRouter->gotKey(key, text);
+        break;
+    case BreakKeys::Route::stop:
         clickedStopTimerButton();
-    else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        break;
+    case BreakKeys::Route::next:
         clickedNextTimerButton();
+        break;
+    case BreakKeys::Route::ignored:
+        break;
+    }
 }
 
 bool BreakViewController::passcodeViewVisible() const
@@ -374,55 +339,7 @@ bool BreakViewController::passcodeViewVisible() const
     return !root->passcodeView->isHidden();
 }
 
-void BreakViewController::relayoutQuote()
-{
-    // The back-to-work screen has no quote: a resize must not bring it back over the title.
-    if (!backToWorkButtonContainerIsHidden.value())
-        return;
-    const std::optional<QString>& quote = model->quoteString.value();
-    if (quote && BreakContent::quotesEnabled(*env.preferences))
-        setQuote(*quote);
-}
-
 void BreakViewController::setQuote(const QString& quote)
 {
-    if (quoteField)
-        delete quoteField.data();
-    quoteBinding.dispose();
-
-    auto* field = new QLTextField(root);
-    quoteField = field;
-    field->setTextColor(Qt::white);
-    field->setMaximumNumberOfLines(20);
-    field->setIgnoreMouseEvents(true);
-    quoteBinding = model->quoteHidden.subscribe([this, field](bool hidden) {
-        // Never over "Back to work!", whatever the quote source becomes meanwhile.
-        const bool showing = !hidden && backToWorkButtonContainerIsHidden.value();
-        field->setHidden(!showing);
-        root->setQuoteShowing(showing);
-    });
-    field->setFont(OverlayFonts::light(44));
-    // Above the wallpaper and mask, below the lock.
-    field->stackUnder(root->passcodeView);
-
-    const double W = root->width(), H = root->height();
-    double estimate = 0;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        field->setText(quote);
-        estimate = field->heightForText(0.8 * screen->geometry().width());
-        field->setText(QString());
-    }
-    const int x = int(std::floor(0.1 * W));
-    const int width = int(std::floor(0.8 * W));
-    // The layout of the quote is described from the bottom edge up; Qt counts from the top.
-    const double firstHeight = std::max(0.0, std::min(0.5 * H - 30, estimate));
-    field->setGeometry(x, int(std::lround(H - (0.5 * H + 20) - firstHeight)), width,
-                       int(std::lround(firstHeight)));
-    field->setText(quote);
-
-    const double maxH = std::max(0.0, 0.5 * H - 50);
-    const double h = field->renderHeight(maxH);
-    const double bottom = maxH + (maxH - h) * 0.5 + 10;
-    field->setGeometry(x, int(std::lround(H - bottom - h)), width, int(std::ceil(h)));
-    ChromeService::move(field, QPoint(0, 20), QPoint(0, 0), 0.6);
+    quoteLayout->show(quote);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "break/BreakContent.h"
+#include "break/BreakLockRouter.h"
 #include "break/BreakViewModel.h"
 #include "break/BreakViewPopover.h"
 #include "cycle/BreakOptions.h"
@@ -18,6 +19,7 @@
 #include <optional>
 
 class Biometrics;
+class BreakQuoteLayout;
 class BreakView;
 class Scheduler;
 class Clock;
@@ -41,21 +43,6 @@ struct BreakViewEnvironment
     Biometrics* biometrics = nullptr;
 };
 
-// The passcode lock: asked before a stop request runs and at a break's end.
-class BreakLock
-{
-public:
-    virtual ~BreakLock() = default;
-    // Shows the lock after delaySeconds (at once below 1); completion runs once, after an
-    // unlock of that lock.
-    virtual void showPasscodeWindow(const QString& passcode, int delaySeconds, std::function<void()> completion) = 0;
-    // A key while the lock is up: the key and the text it typed (see BreakView).
-    virtual void gotKey(int key, const QString& text) = 0;
-    // The break's window went away or a new break is prepared: a delayed lock never comes, a
-    // fingerprint check stops and the keyboard is let go.
-    virtual void cancel() = 0;
-};
-
 // The content of the break window, one for the whole run: the wallpaper, the countdown, the
 // title or quote and the Stop, Close and Next buttons. It never changes the timer itself; it
 // reports the user's choices through the three handlers.
@@ -68,7 +55,7 @@ public:
 
     BreakView* view() const { return root; }
     BreakViewModel& viewModel() { return *model; }
-    QLTextField* quoteTextView() const { return quoteField; }
+    QLTextField* quoteTextView() const;
     BreakViewPopover* openPopover() const;
 
     BehaviorRelay<bool> backToWorkButtonContainerIsHidden{true};
@@ -78,7 +65,7 @@ public:
     bool didUnlock = false;
     qint64 startedTime = 0;
 
-    BreakLock* lock() const { return passcodeLock.get(); }
+    BreakLock* lock() const { return lockRouter->lock(); }
 
     // Each break, right after the window is shown.
     void prepareBreak(const QImage& image, const std::optional<QString>& wallpaperHash);
@@ -103,19 +90,16 @@ public:
 private:
     void bindViews();
     void applyButtonStyles();
-    void relayoutQuote();
     void dismissAnimated(std::function<void()> completion);
     void runStopHandler(StopTimerEvent event);
     bool passcodeViewVisible() const;
-    QSize popoverCover(QWidget* anchor) const;
 
     BreakViewEnvironment env;
     BreakView* root = nullptr;
     std::unique_ptr<BreakViewModel> model;
-    QPointer<QLTextField> quoteField;
-    Subscription quoteBinding;
+    std::unique_ptr<BreakQuoteLayout> quoteLayout;
     QPointer<BreakViewPopover> popover;
-    std::unique_ptr<BreakLock> passcodeLock;
+    std::unique_ptr<BreakLockRouter> lockRouter;
     // Counts breaks, so that a dismissal ending after a new break began leaves it alone.
     quint64 breakSerial = 0;
     bool dismissing = false;

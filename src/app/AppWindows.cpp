@@ -1,0 +1,84 @@
+#include "AppWindows.h"
+
+#include "about/AboutWindowController.h"
+#include "content/NewsService.h"
+#include "diagnostics/Log.h"
+#include "diagnostics/UsageTracker.h"
+#include "news/NewsWindowController.h"
+#include "statistics/StatWindowController.h"
+#include "widgets/DesktopPalette.h"
+
+AppWindows::AppWindows(Services services, bool darkMode) : services(std::move(services)), darkMode(darkMode)
+{}
+
+AppWindows::~AppWindows()
+{
+    preferencesWindow.reset();
+    aboutWindow.reset();
+    statisticsWindow.reset();
+    newsWindow.reset();
+}
+
+void AppWindows::showStatistics()
+{
+    LOG_INFO(QStringLiteral("showStatistics"));
+    track(MREvent::ShowStatistics);
+    if (!statisticsWindow)
+        statisticsWindow = std::make_unique<StatWindowController>(
+            *services.tasks, *services.preferences.preferences, *services.clock);
+    statisticsWindow->showWindow();
+}
+
+void AppWindows::showPreferences()
+{
+    LOG_INFO(QStringLiteral("showPreferences"));
+    track(MREvent::ShowPreferences);
+    if (!preferencesWindow) {
+        preferencesWindow = std::make_unique<PreferencesWindowController>(
+            PreferencesWindowController::allTabs(), services.preferences);
+        applyAppearanceToWindows();
+    }
+    preferencesWindow->showWindow();
+}
+
+void AppWindows::showAbout()
+{
+    LOG_INFO(QStringLiteral("showAbout"));
+    track(MREvent::ShowAbout);
+    if (!aboutWindow) {
+        aboutWindow = std::make_unique<AboutWindowController>();
+        applyAppearanceToWindows();
+    }
+    aboutWindow->showWindow();
+}
+
+void AppWindows::showNews(const News& item, std::function<void(const News&)> markAsRead)
+{
+    if (!newsWindow)
+        newsWindow = std::make_unique<NewsWindowController>(*services.network, std::move(markAsRead));
+    newsWindow->showWindow(item);
+}
+
+void AppWindows::closeAuxiliaryWindows()
+{
+    if (preferencesWindow && preferencesWindow->isVisible())
+        preferencesWindow->close();
+    if (aboutWindow && aboutWindow->isVisible())
+        aboutWindow->close();
+}
+
+void AppWindows::setDarkMode(bool dark)
+{
+    darkMode = dark;
+    applyAppearanceToWindows();
+}
+
+void AppWindows::applyAppearanceToWindows()
+{
+    const QPalette palette = DesktopPalette::forAppearance(darkMode);
+    for (QWidget* window :
+         {static_cast<QWidget*>(preferencesWindow.get()), static_cast<QWidget*>(aboutWindow.get())}) {
+        if (window)
+            window->setPalette(palette);
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <memory>
+
+class Clock;
+class ContentServices;
+class MRTimer;
+class PlatformBackends;
+class Preferences;
+class QtBreakWindows;
+class Scheduler;
+
+// The break windows with what their overlay reads: the countdown, the sound, the window hints
+// and the fingerprint reader of the session, and the quotes and photo credits of the content.
+class BreakWindowsWiring
+{
+public:
+    // The services must outlive the windows.
+    static std::unique_ptr<QtBreakWindows> create(Preferences& preferences, const Clock& clock,
+                                                  MRTimer& timer, Scheduler& scheduler,
+                                                  PlatformBackends& platform, ContentServices& content);
+};

@@ -1,0 +1,36 @@
+#include "CycleServices.h"
+
+#include "cycle/AwayDetector.h"
+#include "shortcuts/ShortcutBinder.h"
+
+CycleServices::CycleServices(MRAppDependencies dependencies, bool darkMode) : deps(dependencies)
+{
+    mrApp = std::make_unique<MRApp>(std::move(dependencies));
+    mrApp->isDarkMode.accept(darkMode);
+}
+
+CycleServices::~CycleServices()
+{
+    awayDetector.reset();
+    binder.reset();
+    mrApp.reset();
+}
+
+void CycleServices::registerShortcuts(GlobalShortcuts* shortcuts)
+{
+    if (!binder) {
+        binder = std::make_unique<ShortcutBinder>(*deps.preferences, shortcuts);
+        QObject::connect(binder.get(), &ShortcutBinder::startPomodoroPressed, mrApp.get(),
+                         &MRApp::startPomodoroShortcutTriggered);
+        QObject::connect(binder.get(), &ShortcutBinder::shortBreakPressed, mrApp.get(),
+                         &MRApp::shortBreakShortcutTriggered);
+    }
+    binder->registerShortcuts();
+}
+
+void CycleServices::startAwayDetection(IdleMonitor* idle, Scheduler& scheduler,
+                                       NotificationCenter& notifications)
+{
+    awayDetector = std::make_unique<AwayDetector>(*mrApp, idle, *deps.preferences, scheduler, *deps.clock,
+                                                  notifications);
+}

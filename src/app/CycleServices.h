@@ -1,0 +1,34 @@
+#pragma once
+
+#include "cycle/MRApp.h"
+
+#include <memory>
+
+class AwayDetector;
+class GlobalShortcuts;
+class IdleMonitor;
+class ShortcutBinder;
+
+// The Pomodoro cycle: the controller, the global shortcuts that drive it and the away
+// detection that stops it while nobody is there.
+class CycleServices
+{
+public:
+    CycleServices(MRAppDependencies dependencies, bool darkMode);
+    ~CycleServices();
+
+    MRApp& app() const { return *mrApp; }
+    // None before registerShortcuts().
+    ShortcutBinder* shortcutBinder() const { return binder.get(); }
+
+    // Binds the two stored shortcuts to their actions.
+    void registerShortcuts(GlobalShortcuts* shortcuts);
+    void startAwayDetection(IdleMonitor* idle, Scheduler& scheduler, NotificationCenter& notifications);
+
+private:
+    MRAppDependencies deps;
+    std::unique_ptr<MRApp> mrApp;
+    std::unique_ptr<ShortcutBinder> binder;
+    // Subscribed to the controller's state: goes before it.
+    std::unique_ptr<AwayDetector> awayDetector;
+};

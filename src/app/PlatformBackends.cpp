@@ -1,0 +1,73 @@
+#include "PlatformBackends.h"
+
+#include "diagnostics/Log.h"
+#include "linux/CanberraEventSound.h"
+#include "linux/DBusIdleMonitor.h"
+#include "linux/DesktopImageSource.h"
+#include "linux/FprintdBiometrics.h"
+#include "linux/LogindIdleMonitor.h"
+#include "linux/PortalScreenshot.h"
+#include "timer/ThreadPoolExecutor.h"
+#include "wayland/WaylandIdleMonitor.h"
+#include "wayland/WaylandWindowHints.h"
+#include "x11/X11IdleMonitor.h"
+#include "x11/X11WindowHints.h"
+#include "x11/XcbGlobalShortcuts.h"
+
+#include <QGuiApplication>
+
+PlatformBackends::PlatformBackends(QDBusConnection bus, bool darkMode) : sessionBus(std::move(bus))
+{
+    executor = std::make_unique<ThreadPoolExecutor>();
+    imageSource = std::make_unique<DesktopImageSource>(*executor);
+    imageSource->setDarkAppearance(darkMode);
+    const bool onWayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (onWayland) {
+        screenshots = std::make_unique<PortalScreenshot>(sessionBus, *executor);
+        imageSource->setPortal(screenshots.get());
+    }
+    if (onWayland) {
+        WaylandWindowHints::logLimits();
+        hints = std::make_unique<WaylandWindowHints>();
+    } else {
+        hints = std::make_unique<X11WindowHints>();
+    }
+    sound = std::make_unique<CanberraEventSound>();
+    fingerprint = std::make_unique<FprintdBiometrics>();
+}
+
+PlatformBackends::~PlatformBackends() = default;
+
+IdleMonitor* PlatformBackends::idleMonitor()
+{
+    if (idleTried)
+        return dbusIdle.get();
+    idleTried = true;
+    // The desktop's own idle time and lock where it offers them, else the X server's idle time,
+    // else the Wayland compositor's, else logind's idle hint. logind's lock signals count whichever
+    // source tells the time.
+    x11Idle = X11IdleMonitor::create();
+    logindIdle = LogindIdleMonitor::create(QDBusConnection::systemBus());
+    waylandIdle = WaylandIdleMonitor::create();
+    IdleMonitor* fallbackIdle = x11Idle       ? static_cast<IdleMonitor*>(x11Idle.get())
+                                : waylandIdle ? static_cast<IdleMonitor*>(waylandIdle.get())
+                                              : logindIdle.get();
+    dbusIdle = DBusIdleMonitor::create(sessionBus, fallbackIdle);
+    if (dbusIdle && logindIdle)
+        QObject::connect(logindIdle.get(), &IdleMonitor::lockedChanged, dbusIdle.get(),
+                         &IdleMonitor::lockedChanged);
+    return dbusIdle.get();
+}
+
+GlobalShortcuts* PlatformBackends::globalShortcuts()
+{
+    if (!shortcutsTried) {
+        shortcutsTried = true;
+        shortcuts.reset(XcbGlobalShortcuts::create());
+        if (!shortcuts)
+            LOG_WARNING(
+                QStringLiteral("Global shortcuts are not available on this desktop; the shortcuts are kept "
+                               "but do nothing."));
+    }
+    return shortcuts.get();
+}

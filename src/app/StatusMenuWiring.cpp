@@ -1,0 +1,73 @@
+#include "StatusMenuWiring.h"
+
+#include "AppDelegate.h"
+#include "diagnostics/Log.h"
+#include "diagnostics/UsageTracker.h"
+#include "statusitem/FeedbackMail.h"
+#include "update/AppcastUpdater.h"
+
+#include <QDesktopServices>
+#include <QPointer>
+#include <QUrl>
+
+StatusMenuCommands StatusMenuWiring::commands(AppDelegate& delegate, AppcastUpdater& updater)
+{
+    StatusMenuCommands commands;
+    QPointer<AppDelegate> self(&delegate);
+    QPointer<AppcastUpdater> appcast(&updater);
+    commands.showStatistics = [self] {
+        if (self)
+            self->showStatistics();
+    };
+    commands.showPreferences = [self] {
+        if (self)
+            self->showPreferences();
+    };
+    commands.checkForUpdates = [self, appcast] {
+        track(MREvent::checkForUpdatesManualy);
+        if (self && appcast)
+            appcast->checkForUpdates();
+        else
+            LOG_ERROR(QStringLiteral("Failed to get AppDelegate"));
+    };
+    commands.sendFeedback = [] { sendFeedback(); };
+    commands.rateUs = [] { rateUs(); };
+    commands.showAbout = [self] {
+        if (self)
+            self->showAbout();
+    };
+    commands.terminate = [self] {
+        track(MREvent::Terminate);
+        if (self)
+            self->terminate();
+    };
+    return commands;
+}
+
+void StatusMenuWiring::sendFeedback()
+{
+    track(MREvent::SendFeedback);
+    const Log::BuildInfo build = Log::buildInfo();
+    const QUrl url = FeedbackMail::link(FeedbackMail::body(FeedbackMail::collect(), build.shortVersion,
+                                                           build.buildNumber, build.releaseStage));
+    if (!url.isValid()) {
+        LOG_ERROR(QStringLiteral("Mail link url init failed."));
+        return;
+    }
+    if (!QDesktopServices::openUrl(url))
+        LOG_ERROR(QStringLiteral("Can't send feed bak email."));
+}
+
+void StatusMenuWiring::rateUs()
+{
+    track(MREvent::RateUs);
+    // No "//": QUrl would lower-case the id as a host name.
+    const QUrl url(QStringLiteral("appstream:org.mirelo.Mirelo"));
+    if (!url.isValid()) {
+        LOG_ERROR(QStringLiteral("App Store Url nil!"));
+        return;
+    }
+    if (!QDesktopServices::openUrl(url) &&
+        !QDesktopServices::openUrl(QUrl(QStringLiteral("https://mirelo.org"))))
+        LOG_ERROR(QStringLiteral("Can't open app store url"));
+}

@@ -1,0 +1,58 @@
+#include "cycle/TaskRecorder.h"
+
+#include "diagnostics/Log.h"
+#include "diagnostics/UsageTracker.h"
+#include "records/TaskService.h"
+#include "timer/Clock.h"
+#include "timer/Scheduler.h"
+
+#include <QPointer>
+
+TaskRecorder::TaskRecorder(TaskService& tasks, const Clock& clock, Scheduler& scheduler, QObject* parent)
+    : QObject(parent), tasks(tasks), clock(clock), scheduler(scheduler)
+{}
+
+std::optional<WTask> TaskRecorder::insert(WTask task)
+{
+    return write(std::move(task), &TaskService::insert, QStringLiteral("Saved new task to db."),
+                 QStringLiteral("Failed to save new task."));
+}
+
+std::optional<WTask> TaskRecorder::updateOrInsert(WTask task)
+{
+    return write(std::move(task), &TaskService::updateOrInsert, QStringLiteral("Update postpone task to db."),
+                 QStringLiteral("Failed to update postpone task."));
+}
+
+std::optional<WTask> TaskRecorder::write(WTask task, TaskWrite (TaskService::*operation)(const WTask&),
+                                         const QString& savedText, const QString& failedText)
+{
+    task.end = clock.now();
+    const TaskWrite written = (tasks.*operation)(task);
+    if (written) {
+        LOG_INFO(savedText);
+    } else if (written.kept) {
+        retryUnsavedTasksLater();
+    } else {
+        LOG_ERROR(failedText);
+        track(MREvent::failedToSaveTask);
+    }
+    if (!written)
+        return std::nullopt;
+    task.taskID = written.taskID;
+    return task;
+}
+void TaskRecorder::retryUnsavedTasksLater()
+{
+    if (retryScheduled)
+        return;
+    retryScheduled = true;
+    QPointer<TaskRecorder> weak(this);
+    scheduler.schedule(unsavedTaskRetry, [weak] {
+        if (!weak)
+            return;
+        weak->retryScheduled = false;
+        if (!weak->tasks.saveUnsavedTasks())
+            weak->retryUnsavedTasksLater();
+    });
+}
