@@ -2,7 +2,13 @@
 
 #include <QSignalSpy>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sched.h>
 #include <sqlite3.h>
+#include <sys/mount.h>
 
 class MRAppTest : public CycleFixture
 {};
@@ -384,4 +390,51 @@ TEST(MRAppStateTest, RawValuesAboveThreeGiveNoState)
     EXPECT_EQ(appStateFromRawValue(-1), std::nullopt);
     EXPECT_EQ(appStateFromRawValue(2), MRAppState::shortBreak);
     EXPECT_EQ(appStateName(MRAppState::longBreak), QStringLiteral("longBreak"));
+}
+
+TEST_F(MRAppTest, AFullDiskKeepsTheRecordsTellsOnceAndWritesThemInOrderWhenSpaceComesBack)
+{
+    // A small file system of this test's own over the data folder, seen by this process only.
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        GTEST_SKIP() << "a mount namespace needs root";
+    const QString data = QFileInfo(*DataFolder::databasePath()).absolutePath();
+    ASSERT_TRUE(QDir().mkpath(data));
+    ASSERT_EQ(::mount("tmpfs", QFile::encodeName(data).constData(), "tmpfs", 0, "size=256k"), 0);
+    app();
+    // Filled to the last block once the database is there.
+    QFile filler(data + QStringLiteral("/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    filler.close();
+
+    app().startPomodoro();
+    advanceSeconds(1500);
+    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    EXPECT_TRUE(tasks->hasUnsavedTasks());
+    EXPECT_TRUE(log().containsAt(Log::Level::warning,
+                                 QStringLiteral("The disk is full; the task is kept and saved later.")));
+    advanceSeconds(300 + 120); // the break ends too, and retries fail while the disk stays full
+    EXPECT_EQ(notifications.posted.count(QStringLiteral("Mirelo cannot save")), 1);
+    EXPECT_FALSE(tracker->names().contains(QStringLiteral("failedToSaveTask")));
+
+    ASSERT_TRUE(filler.remove());
+    advanceSeconds(60);
+    EXPECT_FALSE(tasks->hasUnsavedTasks());
+    // Read through a connection of its own, not through the store under test.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(DataFolder::databasePath()->toUtf8().constData(), &other, SQLITE_OPEN_READONLY,
+                              nullptr),
+              SQLITE_OK);
+    sqlite3_stmt* rows = nullptr;
+    ASSERT_EQ(
+        sqlite3_prepare_v2(other, "SELECT type, end - start FROM WTask ORDER BY start", -1, &rows, nullptr),
+        SQLITE_OK);
+    std::vector<std::pair<int, qint64>> written;
+    while (sqlite3_step(rows) == SQLITE_ROW)
+        written.emplace_back(sqlite3_column_int(rows, 0), sqlite3_column_int64(rows, 1));
+    sqlite3_finalize(rows);
+    sqlite3_close(other);
+    EXPECT_EQ(written, (std::vector<std::pair<int, qint64>>{{1, 1500}, {2, 300}}));
 }

@@ -27,7 +27,7 @@ MRApp::MRApp(MRAppDependencies dependencies, QObject* parent)
     : QObject(parent), deps(std::move(dependencies)),
       pictures(BreakPicturesDependencies{deps.preferences, deps.scheduler, deps.breakWindows, deps.wallpapers,
                                          deps.images, deps.imageExecutor, deps.defaultImage}),
-      recorder(*deps.tasks, *deps.clock, *deps.scheduler)
+      recorder(*deps.tasks, *deps.clock, *deps.scheduler, deps.notifications)
 {
     Q_ASSERT(deps.preferences && deps.clock && deps.scheduler && deps.timer && deps.tasks &&
              deps.notifications && deps.breakWindows && deps.wallpapers && deps.images);

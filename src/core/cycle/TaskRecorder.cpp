@@ -4,12 +4,15 @@
 #include "diagnostics/UsageTracker.h"
 #include "records/TaskService.h"
 #include "timer/Clock.h"
+#include "timer/NotificationCenter.h"
 #include "timer/Scheduler.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
-TaskRecorder::TaskRecorder(TaskService& tasks, const Clock& clock, Scheduler& scheduler, QObject* parent)
-    : QObject(parent), tasks(tasks), clock(clock), scheduler(scheduler)
+TaskRecorder::TaskRecorder(TaskService& tasks, const Clock& clock, Scheduler& scheduler,
+                           NotificationCenter* notifications, QObject* parent)
+    : QObject(parent), tasks(tasks), clock(clock), scheduler(scheduler), notifications(notifications)
 {}
 
 std::optional<WTask> TaskRecorder::insert(WTask task)
@@ -32,6 +35,14 @@ std::optional<WTask> TaskRecorder::write(WTask task, TaskWrite (TaskService::*op
     if (written) {
         LOG_INFO(savedText);
     } else if (written.kept) {
+        if (written.diskFull && !toldDiskFull && notifications) {
+            // The log is on the same disk: a notification is the one way the user hears of it.
+            toldDiskFull = true;
+            notifications->postNotification(
+                QCoreApplication::translate("Localizable", "Mirelo cannot save"),
+                QCoreApplication::translate(
+                    "Localizable", "The disk is full: Mirelo keeps today's records until it can save them"));
+        }
         retryUnsavedTasksLater();
     } else {
         LOG_ERROR(failedText);
@@ -54,5 +65,7 @@ void TaskRecorder::retryUnsavedTasksLater()
         weak->retryScheduled = false;
         if (!weak->tasks.saveUnsavedTasks())
             weak->retryUnsavedTasksLater();
+        else
+            weak->toldDiskFull = false;
     });
 }

@@ -8,12 +8,14 @@
 #include <optional>
 
 class Clock;
+class NotificationCenter;
 class Scheduler;
 class TaskService;
 struct TaskWrite;
 
-// Writes the cycle's finished intervals to the records; those the database kept while it was
-// busy are tried again later, until they are written.
+// Writes the cycle's finished intervals to the records; those the database could not take for a
+// while (busy, a full disk) are kept and tried again later, until they are written. A full disk
+// is told to the user once, until the kept records are written.
 class TaskRecorder : public QObject
 {
     Q_OBJECT
@@ -21,7 +23,8 @@ public:
     // How often tasks kept while the database was busy are tried again.
     static constexpr std::chrono::seconds unsavedTaskRetry{60};
 
-    TaskRecorder(TaskService& tasks, const Clock& clock, Scheduler& scheduler, QObject* parent = nullptr);
+    TaskRecorder(TaskService& tasks, const Clock& clock, Scheduler& scheduler,
+                 NotificationCenter* notifications = nullptr, QObject* parent = nullptr);
 
     // Both end the task now and return the stored record with its taskID, or none when it was
     // not written (yet).
@@ -37,5 +40,7 @@ private:
     TaskService& tasks;
     const Clock& clock;
     Scheduler& scheduler;
+    NotificationCenter* notifications;
     bool retryScheduled = false;
+    bool toldDiskFull = false;
 };

@@ -88,13 +88,11 @@ DBValue columnValue(const SQLite::Column& column)
     }
 }
 
-bool isBusy(const std::exception& e)
+// SQLite's primary result code of a failed statement; SQLITE_ERROR for any other exception.
+int failureCode(const std::exception& e)
 {
     const auto* sqliteError = dynamic_cast<const SQLite::Exception*>(&e);
-    if (!sqliteError)
-        return false;
-    const int code = sqliteError->getErrorCode() & 0xff;
-    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+    return sqliteError ? sqliteError->getErrorCode() & 0xff : SQLITE_ERROR;
 }
 
 PFError notOpen()
@@ -206,7 +204,7 @@ void MainDB::createTable(const QString& table, const std::vector<ColumnDef>& col
 
 DBResult<std::vector<DBRow>> MainDB::query(const QString& sql, const std::vector<DBValue>& bindings)
 {
-    busy = false;
+    lastFailure = SQLITE_OK;
     if (!database)
         return DBResult<std::vector<DBRow>>::failure(notOpen());
     try {
@@ -223,14 +221,14 @@ DBResult<std::vector<DBRow>> MainDB::query(const QString& sql, const std::vector
         }
         return {std::move(rows), {}};
     } catch (const std::exception& e) {
-        busy = isBusy(e);
+        lastFailure = failureCode(e);
         return DBResult<std::vector<DBRow>>::failure(PFError::db(QString::fromUtf8(e.what())));
     }
 }
 
 DBResult<int> MainDB::execute(const QString& sql, const std::vector<DBValue>& bindings)
 {
-    busy = false;
+    lastFailure = SQLITE_OK;
     if (!database)
         return DBResult<int>::failure(notOpen());
     try {
@@ -238,7 +236,29 @@ DBResult<int> MainDB::execute(const QString& sql, const std::vector<DBValue>& bi
         bindAll(statement, bindings);
         return {statement.exec(), {}};
     } catch (const std::exception& e) {
-        busy = isBusy(e);
+        lastFailure = failureCode(e);
         return DBResult<int>::failure(PFError::db(QString::fromUtf8(e.what())));
+    }
+}
+
+bool MainDB::lastFailureWasFullDisk() const
+{
+    return lastFailure == SQLITE_FULL;
+}
+
+bool MainDB::lastFailureCanPass() const
+{
+    switch (lastFailure) {
+    // Another connection's lock, a full disk, an I/O error of the moment (a disk that went away,
+    // a journal that could not be made), a file system that is read-only for a while.
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_FULL:
+    case SQLITE_IOERR:
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+        return true;
+    default:
+        return false;
     }
 }

@@ -63,8 +63,11 @@ public:
     DBResult<std::vector<DBRow>> query(const QString& sql, const std::vector<DBValue>& bindings);
     // Runs a statement that writes; the number of rows it changed.
     DBResult<int> execute(const QString& sql, const std::vector<DBValue>& bindings);
-    // Whether the last statement failed because another connection held a lock.
-    bool lastStatementWasBusy() const { return busy; }
+    // Whether the last statement failed for a reason that can pass: another connection's lock,
+    // a full disk, a passing I/O error or read-only file system. The write is worth trying again.
+    bool lastFailureCanPass() const;
+    // Whether the last statement failed for want of disk space.
+    bool lastFailureWasFullDisk() const;
     // The key the last successful INSERT gave its row.
     qint64 lastInsertRowID() const;
 
@@ -82,5 +85,6 @@ private:
     std::chrono::milliseconds busyTimeout;
     std::unique_ptr<SQLite::Database> database;
     bool ready = false;
-    bool busy = false;
+    // SQLite's primary result code of the last failed statement, 0 after a success.
+    int lastFailure = 0;
 };

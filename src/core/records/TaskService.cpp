@@ -50,7 +50,8 @@ TaskService::TaskService(Preferences& preferences, const Clock& clock, std::opti
     // Every query picks days by their start: with ten years of rows a scan of the whole table
     // would cost milliseconds on the main thread at each break and statistics page. The table
     // itself stays as it is; a reader without the index sees the same rows.
-    const auto index = db->execute(QStringLiteral(R"(CREATE INDEX IF NOT EXISTS "WTask_start" ON "WTask"("start"))"), {});
+    const auto index =
+        db->execute(QStringLiteral(R"(CREATE INDEX IF NOT EXISTS "WTask_start" ON "WTask"("start"))"), {});
     if (!index.value)
         LOG_WARNING(QStringLiteral("No index on the start of tasks; queries scan the table."));
 }
@@ -84,13 +85,16 @@ TaskWrite TaskService::store(const WTask& task, bool update)
         bool busy = false;
         if (const auto key = write(task, update, busy))
             return {key};
-        // Only a lock held by another program is worth waiting for; anything else fails again.
+        // Only what can pass (a lock held elsewhere, a full disk) is worth waiting for; anything
+        // else fails again.
         if (!busy)
             return {};
     }
-    LOG_WARNING(QStringLiteral("The database is busy; the task is kept and saved later."));
+    const bool diskFull = db->lastFailureWasFullDisk();
+    LOG_WARNING(diskFull ? QStringLiteral("The disk is full; the task is kept and saved later.")
+                         : QStringLiteral("The database is busy; the task is kept and saved later."));
     unsaved.push_back({task, update});
-    return {std::nullopt, true};
+    return {std::nullopt, true, diskFull};
 }
 
 bool TaskService::saveUnsavedTasks()
@@ -114,18 +118,18 @@ std::optional<qint64> TaskService::write(const WTask& task, bool update, bool& b
     if (update && task.taskID) {
         const Condition byKey = Column(QStringLiteral("taskID")) == *task.taskID;
         const bool exists = Tasks::findOne(*db, {QStringLiteral("taskID")}, byKey).has_value();
-        busy = db->lastStatementWasBusy();
+        busy = db->lastFailureCanPass();
         if (busy)
             return std::nullopt;
         if (exists) {
             const bool updated = Tasks::update(*db, task, WTask::allColumns(), byKey);
-            busy = db->lastStatementWasBusy();
+            busy = db->lastFailureCanPass();
             return updated ? task.taskID : std::nullopt;
         }
     }
     // A key that no longer exists is inserted as it is, so the caller's record keeps its identity.
     const bool inserted = Tasks::insert(*db, task, WTask::allColumns());
-    busy = db->lastStatementWasBusy();
+    busy = db->lastFailureCanPass();
     if (!inserted)
         return std::nullopt;
     return db->lastInsertRowID();
@@ -169,7 +173,8 @@ std::vector<qint64> TaskService::focusedSecondsPerDay(const QDate& lastDay, int 
     if (days <= 0)
         return totals;
     const QDate first = lastDay.addDays(1 - days);
-    const Condition where = dayCondition(first, lastDay) && Column(QStringLiteral("type")) == qint64{pomodoroType};
+    const Condition where =
+        dayCondition(first, lastDay) && Column(QStringLiteral("type")) == qint64{pomodoroType};
     for (const WTask& task : Tasks::find(*db, WTask::allColumns(), where, {})) {
         const qint64 index = first.daysTo(task.start.toLocalTime().date());
         if (index >= 0 && index < days)

@@ -14,12 +14,15 @@ class Clock;
 class MainDB;
 class Preferences;
 
-// What became of a write: the row's taskID once written; kept when the database was busy
-// (another program held a lock) and the task waits in memory for the next chance.
+// What became of a write: the row's taskID once written; kept when the database could not take
+// it for a while (another program held a lock, the disk was full) and the task waits in memory
+// for the next chance.
 struct TaskWrite
 {
     std::optional<qint64> taskID;
     bool kept = false;
+    // Kept because the disk was full: the user should hear of it.
+    bool diskFull = false;
 
     explicit operator bool() const { return taskID.has_value(); }
 };
