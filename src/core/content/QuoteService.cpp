@@ -87,6 +87,16 @@ std::optional<QString> QuoteService::nextQuote()
     if (type == PreferQuotesType::quotesDesign) {
         LOG_INFO(QStringLiteral("Quotes count == 0, will fetch new quotes."));
         fetchQuotesFromQuotesDesignIfNeed();
+        // Offline, or before the first answer: a built-in quote rather than none.
+        if (builtInQuotes.isEmpty())
+            builtInQuotes = shuffled(QuoteCoding::decodeLenient(
+                customQuotesJSONString(QString::fromLatin1(velmoroResource)).toUtf8()));
+        if (!builtInQuotes.isEmpty()) {
+            LOG_INFO(QStringLiteral("Using a built-in quote until the remote ones arrive."));
+            const Quote& quote = builtInQuotes.at(builtInPosition++ % builtInQuotes.size());
+            if (quote.content)
+                return quote.content->rendered;
+        }
     } else if (type == PreferQuotesType::custom) {
         LOG_INFO(QStringLiteral("Quotes count == 0, reload from file."));
         loadCustomQuotes();

@@ -66,4 +66,7 @@ private:
     QList<Quote> quoteList;
     bool requesting = false;
     int position = 0;
+    // Served while the remote quotes cannot be had.
+    QList<Quote> builtInQuotes;
+    int builtInPosition = 0;
 };
