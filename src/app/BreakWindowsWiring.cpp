@@ -27,7 +27,8 @@ std::unique_ptr<QtBreakWindows> BreakWindowsWiring::create(Preferences& preferen
     overlay.content.fetchQuotesFromQuotesDesignIfNeed = [quotes] {
         quotes->fetchQuotesFromQuotesDesignIfNeed();
     };
-    overlay.content.refreshWallpapersIfDue = [wallpapers] { wallpapers->checkUpdateIfNeeded(); };
+    ContentServices* services = &content;
+    overlay.content.refreshWallpapersIfDue = [services] { services->refreshPhotosIfChosen(); };
     overlay.content.photoAuthor = [wallpapers](const QString& hash) { return wallpapers->author(hash); };
     return std::make_unique<QtBreakWindows>(std::move(overlay));
 }

@@ -3,6 +3,7 @@
 #include "content/NewsService.h"
 #include "content/QuoteService.h"
 #include "content/WallpaperService.h"
+#include "settings/Preferences.h"
 #include "update/AppcastUpdater.h"
 
 #include <QGuiApplication>
@@ -30,8 +31,13 @@ ContentServices::ContentServices(Preferences& preferences, const Clock& clock, S
     WallpaperService* wallpapers = wallpaperService.get();
     QObject::connect(qApp, &QGuiApplication::screenAdded, wallpapers,
                      [wallpapers, largestScreen] { wallpapers->setMaximumImageSize(largestScreen()); });
-    wallpaperService->checkUpdateIfNeeded();
     quoteService = std::make_unique<QuoteService>(preferences, manager.get());
+}
+
+void ContentServices::refreshPhotosIfChosen()
+{
+    if (preferences.intValue(PreferKey::Wallpaper) == int(WallpaperOption::unsplash))
+        wallpaperService->checkUpdateIfNeeded();
 }
 
 ContentServices::~ContentServices() = default;
@@ -39,6 +45,9 @@ ContentServices::~ContentServices() = default;
 void ContentServices::setup()
 {
     quoteService->setup();
+    // Delivers the stored choice at once, then every change.
+    disposeBag += preferences.observe(keyText(PreferKey::Wallpaper),
+                                      [this](const QJsonValue&) { refreshPhotosIfChosen(); });
 }
 
 void ContentServices::startNews()

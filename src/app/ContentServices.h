@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reactive/DisposeBag.h"
+
 #include <memory>
 
 class AppcastUpdater;
@@ -30,6 +32,9 @@ public:
 
     // Once the stored defaults are in place.
     void setup();
+    // Photos are fetched only while they are the chosen break picture: at start, when chosen,
+    // and before a break when the daily refresh is due.
+    void refreshPhotosIfChosen();
     void startNews();
 
 private:
@@ -40,4 +45,5 @@ private:
     std::unique_ptr<QuoteService> quoteService;
     std::unique_ptr<NewsService> newsService;
     std::unique_ptr<AppcastUpdater> appcast;
+    DisposeBag disposeBag;
 };

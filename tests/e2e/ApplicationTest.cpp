@@ -1,3 +1,4 @@
+#include "LoopbackHttpServer.h"
 #include "MireloProcess.h"
 
 #include <QDir>
@@ -161,6 +162,27 @@ TEST_F(ApplicationTest, QtOptionsStartTheApplicationWhichWithoutATraySaysHowToRe
     EXPECT_EQ(out.trimmed(), QStringLiteral("Mirelo is already running."));
     EXPECT_EQ(world.client({QStringLiteral("--version")}, &out), 0);
     EXPECT_TRUE(out.startsWith(QStringLiteral("Mirelo ")));
+}
+
+TEST_F(ApplicationTest, OnlyTheChosenPictureAndQuoteSourcesAreFetched)
+{
+    LoopbackHttpServer server;
+    // The desktop's picture and the built-in quotes need no server: nothing is asked of the photo
+    // or quote servers, at start or at a break.
+    world.writePreferences({{"Wallpaper", 0},
+                            {"QuotesType", 2},
+                            {"shortBreakKey", 2},
+                            {"LaunchAtLogin", false},
+                            {"UnsplashBaseURL", server.baseUrl()},
+                            {"QuotesBaseURL", server.baseUrl()}});
+    ASSERT_TRUE(world.launch());
+    ASSERT_EQ(world.client({QStringLiteral("short-break")}), 0);
+    ASSERT_TRUE(world.waitForStatusPrefix(QStringLiteral("idle "), 8000));
+    server.waitForRequests(QStringLiteral("/photos/"), 1, 1500);
+    QStringList asked;
+    for (const auto& request : server.requests())
+        asked << request.path();
+    EXPECT_TRUE(asked.isEmpty()) << asked.join(QLatin1Char(' ')).toStdString();
 }
 
 TEST_F(ApplicationTest, ClientWithoutARunningInstanceSaysSo)
