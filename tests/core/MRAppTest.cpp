@@ -384,6 +384,28 @@ TEST_F(MRAppTest, UnwritableDatabaseKeepsTheCycleRunning)
     EXPECT_EQ(readFile(dbPath), before);
 }
 
+TEST_F(MRAppTest, StoredLengthsOfZeroOrLessRunAsAMinuteAndShortOnesAsStored)
+{
+    prefs->setValue(DurationKey::pomodoro, 0);
+    prefs->setValue(DurationKey::shortBreak, -30);
+    app().startPomodoro();
+    advanceSeconds(59);
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+    advanceSeconds(1);
+    ASSERT_EQ(app().state.value(), MRAppState::shortBreak);
+    ASSERT_EQ(todayTypes(), std::vector<int>{1});
+    EXPECT_EQ(today()[0].duration(), 60);
+    advanceSeconds(60);
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(today()[1].duration(), 60);
+    // What is stored stays as it is; a few seconds run as a few seconds.
+    EXPECT_EQ(prefs->intValue(DurationKey::pomodoro), 0);
+    prefs->setValue(DurationKey::longBreak, 3);
+    app().longBreak();
+    advanceSeconds(3);
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+}
+
 TEST(MRAppStateTest, RawValuesAboveThreeGiveNoState)
 {
     EXPECT_EQ(appStateFromRawValue(4), std::nullopt);

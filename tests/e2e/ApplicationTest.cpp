@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -164,13 +165,14 @@ TEST_F(ApplicationTest, QtOptionsStartTheApplicationWhichWithoutATraySaysHowToRe
     EXPECT_TRUE(out.startsWith(QStringLiteral("Mirelo ")));
 }
 
-TEST_F(ApplicationTest, OnlyTheChosenPictureAndQuoteSourcesAreFetched)
+TEST_F(ApplicationTest, OnlyTheChosenSourcesAreFetchedAndAZeroLengthPomodoroRunsAMinute)
 {
     LoopbackHttpServer server;
     // The desktop's picture and the built-in quotes need no server: nothing is asked of the photo
     // or quote servers, at start or at a break.
     world.writePreferences({{"Wallpaper", 0},
                             {"QuotesType", 2},
+                            {"pomodoroKey", 0},
                             {"shortBreakKey", 2},
                             {"LaunchAtLogin", false},
                             {"UnsplashBaseURL", server.baseUrl()},
@@ -183,6 +185,12 @@ TEST_F(ApplicationTest, OnlyTheChosenPictureAndQuoteSourcesAreFetched)
     for (const auto& request : server.requests())
         asked << request.path();
     EXPECT_TRUE(asked.isEmpty()) << asked.join(QLatin1Char(' ')).toStdString();
+
+    // A stored length of 0 runs as a minute instead of jumping into a break.
+    ASSERT_EQ(world.client({QStringLiteral("pomodoro")}), 0);
+    QThread::msleep(1500);
+    const QString status = world.status();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("working 00:5"))) << status.toStdString();
 }
 
 TEST_F(ApplicationTest, ClientWithoutARunningInstanceSaysSo)

@@ -3,6 +3,7 @@
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
 #include "records/TaskService.h"
+#include "settings/IntervalLength.h"
 #include "settings/Preferences.h"
 #include "settings/UserDefaults.h"
 #include "timer/Clock.h"
@@ -116,7 +117,7 @@ void MRApp::startPomodoro()
     deps.notifications->clearAllNotification();
     lastMinuteNotificationSent = false;
     hideBreakWindows();
-    const int duration = deps.preferences->intValue(DurationKey::pomodoro);
+    const int duration = intervalSeconds(*deps.preferences, DurationKey::pomodoro);
     task = newTask(1);
     recordedPomodoro.reset();
     state.accept(MRAppState::working);
@@ -143,7 +144,7 @@ void MRApp::shortBreak()
     track(MREvent::startShortBreak);
     recordedPomodoro.reset(); // a break of its own, not the one after a Pomodoro
     state.accept(MRAppState::shortBreak);
-    startBreak(deps.preferences->intValue(DurationKey::shortBreak), 2);
+    startBreak(intervalSeconds(*deps.preferences, DurationKey::shortBreak), 2);
 }
 
 void MRApp::longBreak()
@@ -152,7 +153,7 @@ void MRApp::longBreak()
     track(MREvent::startLongBreak);
     recordedPomodoro.reset();
     state.accept(MRAppState::longBreak);
-    startBreak(deps.preferences->intValue(DurationKey::longBreak), 3);
+    startBreak(intervalSeconds(*deps.preferences, DurationKey::longBreak), 3);
 }
 
 WallpaperOption MRApp::wallpaperOptionForBreak()
@@ -211,13 +212,13 @@ void MRApp::continueWithBreakAfterPomodoro()
         LOG_INFO(QStringLiteral("shortBreak"));
         track(MREvent::startShortBreak);
         state.accept(MRAppState::shortBreak);
-        startBreak(deps.preferences->intValue(DurationKey::shortBreak), 2);
+        startBreak(intervalSeconds(*deps.preferences, DurationKey::shortBreak), 2);
     } else {
         track(MREvent::autoLongBreak);
         LOG_INFO(QStringLiteral("longBreak"));
         track(MREvent::startLongBreak);
         state.accept(MRAppState::longBreak);
-        startBreak(deps.preferences->intValue(DurationKey::longBreak), 3);
+        startBreak(intervalSeconds(*deps.preferences, DurationKey::longBreak), 3);
     }
 }
 
