@@ -251,6 +251,37 @@ TEST_F(PasscodeOverlayTest, NextWithinTheGracePeriodLeavesNoLockBehind)
     EXPECT_EQ(lockCount(), 0);
 }
 
+TEST_F(PasscodeOverlayTest, EscapeLeavesTheStopLockForTheCountdownAndAWrongCodeIsSaidInWords)
+{
+    launch(60, {{QStringLiteral("QuotesType"), 0}});
+    startBreak();
+    BreakView view;
+    view.resize(leftMonitor.size());
+    view.titleLabel->setText(QStringLiteral("Take a break"));
+    view.timeLabel->setText(QStringLiteral("01:00"));
+    view.layoutContent();
+    view.show();
+    QApplication::processEvents();
+    const QPoint stop = view.stopTimerButton->mapTo(&view, view.stopTimerButton->rect().center());
+    ASSERT_TRUE(world.click(stop));
+    ASSERT_TRUE(waitForLock(1));
+    ASSERT_TRUE(type(QStringLiteral("zzzz")));
+    EXPECT_TRUE(dotsAre(red));
+    if (const QString shots = qEnvironmentVariable("MIRELO_SCREENSHOT_DIR"); !shots.isEmpty())
+        world.runX11(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
+                                                shots + QStringLiteral("/passcode-wrong.png")});
+    ASSERT_TRUE(world.key(QStringLiteral("Escape")));
+    EXPECT_TRUE(PrivateBus::waitFor(
+        [&] { return world.logText().contains(QStringLiteral("Passcode left: back to the countdown")); },
+        3000));
+    EXPECT_TRUE(world.status().startsWith(QStringLiteral("shortBreak ")));
+    EXPECT_TRUE(world.visibleWindows().contains(leftMonitor));
+    // Stop asks again.
+    ASSERT_TRUE(world.click(stop));
+    EXPECT_TRUE(waitForLock(2));
+    EXPECT_TRUE(world.status().startsWith(QStringLiteral("shortBreak ")));
+}
+
 TEST_F(PasscodeOverlayTest, TheSessionOwnerLeavesALockedBackToWorkScreenWithStop)
 {
     launch(3);

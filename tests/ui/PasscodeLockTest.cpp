@@ -79,9 +79,14 @@ TEST_F(PasscodeLockTest, TheBreakEndLocksUntilTheRightCharactersAreTyped)
     EXPECT_TRUE(entry().typedString.isEmpty());
     type(QStringLiteral("ab1"));
     EXPECT_EQ(dots(), (std::vector<Look>{Look::typed, Look::typed, Look::typed, Look::empty}));
+    EXPECT_TRUE(entry().messageLabel->text().isEmpty());
+    // The end of a break cannot be left for a countdown: no Cancel there.
+    EXPECT_TRUE(entry().cancelButton->isHidden());
     type(QStringLiteral("3"));
     EXPECT_EQ(dots(), std::vector<Look>(4, Look::warning));
     EXPECT_EQ(count(QStringLiteral("PasscodeNotMatched")), 1);
+    // Said in words too, for those who cannot tell red from white or cannot see it.
+    EXPECT_EQ(entry().messageLabel->text(), Localizable::text("Wrong passcode. Type it again."));
     // The next key starts over with itself; Backspace then just clears.
     type(QStringLiteral("x"));
     EXPECT_EQ(entry().typedString, QStringLiteral("x"));
@@ -126,6 +131,40 @@ TEST_F(PasscodeLockTest, AStopDuringTheCountdownAsksAtOnceAndAnUnlockLastsTheBre
     ASSERT_TRUE(locked());
     type(QStringLiteral("7Q7Q"));
     EXPECT_EQ(app->state.value(), MRAppState::idle);
+}
+
+TEST_F(PasscodeLockTest, AStopLockCanBeLeftForTheCountdownWhichStaysInSight)
+{
+    lockWith(QStringLiteral("7q7q"));
+    start();
+    shortBreakShown();
+    advanceSeconds(4);
+    view().stopTimerButton->click();
+    ASSERT_TRUE(locked());
+    // The time left stays in sight, and Cancel leads back to it.
+    EXPECT_FALSE(entry().timeLeftLabel->isHidden());
+    EXPECT_TRUE(entry().timeLeftLabel->text().contains(QStringLiteral("04:56")));
+    ASSERT_FALSE(entry().cancelButton->isHidden());
+    type(QStringLiteral("7q"));
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(locked());
+    EXPECT_FALSE(view().containerView->isHidden());
+    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    EXPECT_FALSE(content().didUnlock);
+    EXPECT_TRUE(mainWindow().isVisible());
+
+    // Still locked for the next request; the button does what Escape did.
+    view().stopTimerButton->click();
+    ASSERT_TRUE(locked());
+    EXPECT_TRUE(entry().typedString.isEmpty());
+    entry().cancelButton->click();
+    EXPECT_FALSE(locked());
+    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    // The break ends locked, as before.
+    advanceSeconds(300);
+    settle();
+    EXPECT_TRUE(locked());
+    EXPECT_TRUE(entry().cancelButton->isHidden());
 }
 
 TEST_F(PasscodeLockTest, AGracePeriodLockNeverComesOverADismissedOrANewBreak)

@@ -80,8 +80,10 @@ void BreakViewController::bindViews()
         root->passcodeView->titleLabel->setText(
             Localizable::text(showing ? "Unlock with Touch ID" : "Passcode"));
     });
-    disposeBag +=
-        model->timeString.subscribe([this](const QString& text) { root->timeLabel->setText(text); });
+    disposeBag += model->timeString.subscribe([this](const QString& text) {
+        root->timeLabel->setText(text);
+        root->passcodeView->setTimeLeft(text);
+    });
     disposeBag += model->titleLabelHidden.subscribe([this](bool hidden) {
         root->titleLabel->setHidden(hidden);
         root->layoutContent();

@@ -8,6 +8,7 @@
 #include "settings/DataFolder.h"
 #include "settings/Preferences.h"
 #include "widgets/Localizable.h"
+#include "widgets/QLButton.h"
 #include "widgets/QLTextField.h"
 
 #include <QApplication>
@@ -80,6 +81,10 @@ void PasscodeLock::lockStep(const QString& passcode, std::function<void()> compl
     root->passcodeView->raise();
     grabKeyboard(true);
     lockCompletion = std::make_shared<std::function<void()>>(std::move(completion));
+    root->passcodeView->setDismissable(dismissable());
+    QObject::disconnect(cancelConnection);
+    cancelConnection =
+        connect(root->passcodeView->cancelButton, &QLButton::clicked, this, [this] { dismiss(); });
     showTouchIDIfNeeded();
 
     QPointer<PasscodeLock> weak(this);
@@ -171,6 +176,21 @@ void PasscodeLock::showTouchIDIfNeeded()
 
 void PasscodeLock::unlock()
 {
+    hidePasscode();
+    controller.didUnlock = true;
+}
+
+void PasscodeLock::dismiss()
+{
+    if (!isLocked() || !dismissable())
+        return;
+    LOG_INFO(QStringLiteral("Passcode left: back to the countdown"));
+    lockCompletion.reset();
+    hidePasscode();
+}
+
+void PasscodeLock::hidePasscode()
+{
     // This lock is over: an answer still on its way for it is dropped.
     ++generation;
     if (biometrics)
@@ -185,13 +205,17 @@ void PasscodeLock::unlock()
         quote->show();
     root->passcodeView->hide();
     grabKeyboard(false);
-    controller.didUnlock = true;
 }
 
 void PasscodeLock::gotKey(int key, const QString& text)
 {
-    if (isLocked())
-        controller.view()->passcodeView->gotKey(key, text);
+    if (!isLocked())
+        return;
+    if (key == Qt::Key_Escape) {
+        dismiss();
+        return;
+    }
+    controller.view()->passcodeView->gotKey(key, text);
 }
 
 void PasscodeLock::cancel()

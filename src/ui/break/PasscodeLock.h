@@ -31,6 +31,9 @@ public:
     void showTouchIDIfNeeded();
     void unlock();
     bool isLocked() const;
+    // Leaves a lock that guards a stop request (Cancel, Escape): back to the countdown, still
+    // locked for the next request. The lock at a break's end cannot be left this way.
+    void dismiss();
 
 private:
     void lockStep(const QString& passcode, std::function<void()> completion);
@@ -38,6 +41,9 @@ private:
     // Runs the completion of one lock once, whichever unlock comes first.
     void unlockAndComplete(std::function<void()>* completion);
     void grabKeyboard(bool grab);
+    // Shows the break's content again in place of the passcode entry.
+    void hidePasscode();
+    bool dismissable() const { return lockCompletion && *lockCompletion; }
 
     BreakViewController& controller;
     Preferences& preferences;
@@ -47,4 +53,5 @@ private:
     // Counts the locks shown and the cancels, so that a late answer of an earlier one is dropped.
     quint64 generation = 0;
     std::shared_ptr<std::function<void()>> lockCompletion;
+    QMetaObject::Connection cancelConnection;
 };

@@ -1,7 +1,9 @@
 #include "break/PasscodeView.h"
 
 #include "break/BreakView.h"
+#include "widgets/Localizable.h"
 #include "widgets/OverlayFonts.h"
+#include "widgets/QLButton.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -89,8 +91,32 @@ PasscodeView::PasscodeView(QWidget* parent) : QWidget(parent)
     fingerprintImgView->setAttribute(Qt::WA_TransparentForMouseEvents);
     fingerprintImgView->hide();
 
+    for (QLabel** label : {&messageLabel, &timeLeftLabel}) {
+        *label = new QLabel(this);
+        (*label)->setTextFormat(Qt::PlainText);
+        (*label)->setAlignment(Qt::AlignCenter);
+        (*label)->setAttribute(Qt::WA_TransparentForMouseEvents);
+        (*label)->setPalette(white);
+    }
+    timeLeftLabel->hide();
+    cancelButton = new QLButton(this);
+    cancelButton->setText(Localizable::text("Cancel"));
+    cancelButton->setTitleColor(Qt::white);
+    cancelButton->hide();
+
     reset();
     layoutContent();
+}
+
+void PasscodeView::setDismissable(bool dismissable)
+{
+    cancelButton->setVisible(dismissable);
+    timeLeftLabel->setVisible(dismissable);
+}
+
+void PasscodeView::setTimeLeft(const QString& time)
+{
+    timeLeftLabel->setText(Localizable::text("%1 left in this break").arg(time));
 }
 
 QChar PasscodeView::passcodeCharacter(const QString& text)
@@ -124,6 +150,7 @@ void PasscodeView::reset()
 {
     typedString.clear();
     showedWarning = false;
+    messageLabel->clear();
     imageViews.clear();
     for (QObject* child : imagesContainer->children()) {
         if (auto* dot = qobject_cast<PasscodeDot*>(child)) {
@@ -145,6 +172,7 @@ void PasscodeView::showWarning()
     showedWarning = true;
     for (PasscodeDot* dot : imageViews)
         dot->setLook(PasscodeDot::Look::warning);
+    messageLabel->setText(Localizable::text("Wrong passcode. Type it again."));
 }
 
 void PasscodeView::layoutContent()
@@ -167,6 +195,17 @@ void PasscodeView::layoutContent()
     const int below = top + titleHeight + spacing;
     imagesContainer->setGeometry((width() - rowWidth) / 2, below + (picture - dot) / 2, rowWidth, dot);
     fingerprintImgView->setGeometry((width() - picture) / 2, below, picture, picture);
+    const int line = QFontMetrics(OverlayFonts::regular(int(std::lround(16 * s)))).height();
+    int next = below + picture + int(std::lround(18 * s));
+    for (QLabel* label : {messageLabel, timeLeftLabel}) {
+        label->setFont(OverlayFonts::regular(int(std::lround(16 * s))));
+        label->setGeometry(0, next, width(), line);
+        next += line + int(std::lround(6 * s));
+    }
+    const QSize button(int(std::lround(136 * s)), int(std::lround(42 * s)));
+    cancelButton->setFont(OverlayFonts::regular(int(std::lround(16 * s))));
+    cancelButton->setGeometry((width() - button.width()) / 2, next + int(std::lround(12 * s)), button.width(),
+                              button.height());
     const QIcon fingerprint(QStringLiteral(":/break/fingerprint.svg"));
     fingerprintImgView->setPixmap(fingerprint.pixmap(QSize(picture, picture), devicePixelRatioF()));
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QLabel;
+class QLButton;
 
 enum class PasscodeViewError
 {
@@ -37,7 +38,8 @@ private:
 };
 
 // The passcode entry of the break overlay: a title, four dots and, while a fingerprint check
-// runs, the fingerprint picture in their place. It collects what is typed and says when four
+// runs, the fingerprint picture in their place; below them why a code was refused, and while the
+// break still counts down, its time left and Cancel. It collects what is typed and says when four
 // characters are there; checking them is the lock's.
 class PasscodeView : public QWidget
 {
@@ -50,6 +52,10 @@ public:
     QLabel* titleLabel = nullptr;
     QWidget* imagesContainer = nullptr;
     QLabel* fingerprintImgView = nullptr;
+    // Says in words what the red dots say: the code was wrong.
+    QLabel* messageLabel = nullptr;
+    QLabel* timeLeftLabel = nullptr;
+    QLButton* cancelButton = nullptr;
     std::function<void(PasscodeViewError)> didFailedBlock;
     std::function<void(const QString&)> didFinishedBlock;
     std::vector<PasscodeDot*> imageViews;
@@ -64,6 +70,11 @@ public:
     void reset();
     void updateImages();
     void showWarning();
+    // A lock in front of Stop can be left for the countdown (Cancel, Escape); the one at a
+    // break's end cannot.
+    void setDismissable(bool dismissable);
+    // The break's countdown, shown while the lock can be left.
+    void setTimeLeft(const QString& time);
     // Lays the title, dots and picture out for the view's size.
     void layoutContent();
     // The character a typed text gives the passcode, none for anything else.
