@@ -231,6 +231,51 @@ TEST_F(BreakIntegrityTest, MonitorsComeAndGoDuringABreak)
     EXPECT_TRUE(waitForWindows(0));
 }
 
+TEST_F(BreakIntegrityTest, AMonitorThatGoesAtAnyMomentLeavesTheQuoteOnTheOverlay)
+{
+    // The built-in quotes: white text in the upper half of the main monitor.
+    launch(60, {{QStringLiteral("QuotesType"), 2}});
+    auto quotePixels = [&] {
+        const QString shot = world.dataRoot() + QStringLiteral("/../quote.png");
+        world.runX11(QStringLiteral("import"),
+                     {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
+                      QStringLiteral("1536x400+192+100"), shot});
+        const QImage image(shot);
+        int bright = 0;
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2)
+                bright += qGray(image.pixel(x, y)) > 200;
+        return bright;
+    };
+    // During the fade-in, while the quote slides in, and once everything has settled.
+    for (int delayMs : {150, 700, 2000}) {
+        SCOPED_TRACE(delayMs);
+        startBreak();
+        QThread::msleep(delayMs);
+        world.runX11(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("R")});
+        ASSERT_TRUE(waitForWindows(1));
+        EXPECT_TRUE(PrivateBus::waitFor([&] { return quotePixels() > 40; }, 4000)) << quotePixels();
+        // Then the main one: the overlay moves to what is left, quote and all.
+        world.runX11(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("L")});
+        EXPECT_TRUE(
+            PrivateBus::waitFor([&] { return world.visibleWindows().value(0).width() > 1920; }, 4000));
+        EXPECT_TRUE(PrivateBus::waitFor([&] { return quotePixels() > 40; }, 4000)) << quotePixels();
+        if (const QString shots = qEnvironmentVariable("MIRELO_SCREENSHOT_DIR"); !shots.isEmpty())
+            world.runX11(QStringLiteral("import"),
+                         {QStringLiteral("-window"), QStringLiteral("root"),
+                          shots + QStringLiteral("/monitor-gone-%1.png").arg(delayMs)});
+        ASSERT_EQ(world.client({QStringLiteral("stop")}), 0);
+        ASSERT_TRUE(waitForWindows(0));
+        world.runX11(QStringLiteral("xrandr"),
+                     {QStringLiteral("--setmonitor"), QStringLiteral("L"),
+                      QStringLiteral("1920/508x1080/286+0+0"), QStringLiteral("screen")});
+        world.runX11(QStringLiteral("xrandr"),
+                     {QStringLiteral("--setmonitor"), QStringLiteral("R"),
+                      QStringLiteral("1280/338x1024/270+1920+0"), QStringLiteral("none")});
+        QThread::msleep(500);
+    }
+}
+
 TEST_F(BreakIntegrityTest, QuoteMarkupNamingLocalFilesNeverStopsTheProgram)
 {
     LoopbackHttpServer server;
