@@ -123,3 +123,26 @@ TEST(ThreadPoolExecutorTest, WorkRunsAwayFromTheMainThreadAndDoneBackOnIt)
     QCoreApplication::processEvents();
     EXPECT_FALSE(delivered);
 }
+
+TEST_F(BreakPicturesTest, ACaptureOfTheMainScreenIsNeverAnotherMonitorsPicture)
+{
+    // No wallpaper setting: the desktop picture is a capture of the main screen's windows.
+    images.picture->setText(QLatin1String(ImageSource::capturedKey), QStringLiteral("1"));
+    app().shortBreak();
+    scheduler.runDue();
+    executor.finishAll();
+    ASSERT_EQ(windows.shown.size(), 2u);
+    EXPECT_EQ(windows.shown[0].imageSize, QSize(800, 600));
+    // Without a capture of its own, the other monitor shows the built-in picture.
+    EXPECT_EQ(windows.shown[1].imageSize, QSize(64, 48));
+
+    app().stopBreak();
+    windows.shown.clear();
+    images.screenshot = QImage(320, 256, QImage::Format_RGB32);
+    app().shortBreak();
+    scheduler.runDue();
+    executor.finishAll();
+    ASSERT_EQ(windows.shown.size(), 2u);
+    EXPECT_EQ(windows.shown[0].imageSize, QSize(800, 600));
+    EXPECT_EQ(windows.shown[1].imageSize, QSize(320, 256));
+}

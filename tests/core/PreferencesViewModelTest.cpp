@@ -75,16 +75,33 @@ TEST_F(PreferencesViewModelTest, FailedPreviewsAreLoggedAndLeaveTheSpinner)
 {
     auto model = wallpaperModel();
     scheduler.advance(100);
-    // An empty photo cache.
+    // An empty photo cache: said in words, so the spinner does not spin for ever.
     EXPECT_TRUE(log().containsAt(Log::Level::error, QStringLiteral("error: MRError.unknown")));
     EXPECT_FALSE(model->wallpaperImage.value());
+    EXPECT_TRUE(model->previewMessage.value().contains(QStringLiteral("photo could not be loaded")));
 
     images.picture.reset();
     model->chooseWallpaper(WallpaperOption::desktop);
     scheduler.advance(100);
     EXPECT_TRUE(log().containsAt(Log::Level::error, QStringLiteral("Get desktop picture failed.")));
+    EXPECT_TRUE(model->previewMessage.value().contains(QStringLiteral("built-in picture")));
+
+    // A capture would show this very window: the preview says what a break will show instead.
+    images.picture = QImage(800, 600, QImage::Format_RGB32);
+    images.picture->setText(QLatin1String(ImageSource::capturedKey), QStringLiteral("1"));
+    model->chooseWallpaper(WallpaperOption::unsplash);
+    model->chooseWallpaper(WallpaperOption::desktop);
+    scheduler.advance(100);
+    EXPECT_FALSE(model->wallpaperImage.value());
+    EXPECT_TRUE(model->previewMessage.value().contains(QStringLiteral("No desktop picture is set")));
+    images.screenshot = QImage(800, 600, QImage::Format_RGB32);
+    model->chooseWallpaper(WallpaperOption::screen);
+    scheduler.advance(100);
+    EXPECT_FALSE(model->wallpaperImage.value());
+    EXPECT_FALSE(model->previewMessage.value().isEmpty());
 
     screens.screenList.clear();
+    model->chooseWallpaper(WallpaperOption::unsplash);
     model->chooseWallpaper(WallpaperOption::screen);
     scheduler.advance(100);
     EXPECT_TRUE(log().containsAt(Log::Level::error, QStringLiteral("Failed to take screenshot")));

@@ -116,10 +116,20 @@ void BreakPictures::showWindows(WallpaperOption option, const QImage& wallpaperI
         LOG_ERROR(QStringLiteral("Can't find any screen"));
         return;
     }
+    // A capture of the main screen shows its windows: on another monitor it would be a ghost of
+    // them. Those monitors get a capture of their own, or the built-in picture.
+    const bool mainCapture = option == WallpaperOption::desktop && ImageSource::isCapture(wallpaperImage);
+    auto sourceFor = [&](const BreakScreen& screen) {
+        if (!mainCapture || screen.isMain)
+            return wallpaperImage;
+        if (auto shot = deps.images->takeScreenshot(screen); shot && !shot->isNull())
+            return *shot;
+        return defaultImage();
+    };
     if (!deps.imageExecutor) {
         std::vector<QImage> images;
         for (const BreakScreen& screen : screens)
-            images.push_back(prepareWallpaperImage(wallpaperImage, option, screen, blurRadius));
+            images.push_back(prepareWallpaperImage(sourceFor(screen), option, screen, blurRadius));
         presentWindows(screens, images, wallpaperHash);
         return;
     }
@@ -135,7 +145,7 @@ void BreakPictures::showWindows(WallpaperOption option, const QImage& wallpaperI
     const quint64 current = generation;
     QPointer<BreakPictures> weak(this);
     for (std::size_t i = 0; i < screens.size(); ++i) {
-        QImage source = wallpaperImage;
+        QImage source = sourceFor(screens[i]);
         // A screen capture needs the display: it is taken here, the rest runs on the worker.
         if (option == WallpaperOption::screen) {
             if (auto shot = deps.images->takeScreenshot(screens[i]); shot && !shot->isNull())

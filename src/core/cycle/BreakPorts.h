@@ -66,6 +66,14 @@ public:
 class ImageSource
 {
 public:
+    // A desktop picture that is a capture of the main screen (no wallpaper setting was found)
+    // carries this text key: it shows the main screen's windows and belongs to that screen only.
+    static constexpr const char* capturedKey = "MireloCapturedScreen";
+    static bool isCapture(const QImage& picture)
+    {
+        return !picture.text(QLatin1String(capturedKey)).isEmpty();
+    }
+
     virtual ~ImageSource() = default;
     // done runs on the main thread, with none when no picture can be had.
     virtual void desktopPicture(std::function<void(std::optional<QImage>)> done) = 0;

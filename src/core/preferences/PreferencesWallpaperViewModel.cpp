@@ -7,6 +7,8 @@
 #include "imaging/ImageOperations.h"
 #include "settings/Preferences.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QString unknownError = QStringLiteral("error: MRError.unknown");
 } // namespace
@@ -57,10 +59,23 @@ void PreferencesWallpaperViewModel::optionObserved(WallpaperOption value)
     });
 }
 
+namespace {
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("Localizable", text);
+}
+
+QString photoMissing()
+{
+    return translated("The photo could not be loaded. Choose another picture, or try again when online.");
+}
+} // namespace
+
 void PreferencesWallpaperViewModel::updateWallpaperImage(WallpaperOption newOption)
 {
     const quint64 tag = ++requestTag;
     wallpaperImage.accept(std::nullopt);
+    previewMessage.accept(QString());
     std::weak_ptr<PreferencesWallpaperViewModel*> weak = alive;
     // The view model the answer is for, while it is alive and still wants this answer.
     auto current = [weak, tag]() -> PreferencesWallpaperViewModel* {
@@ -75,6 +90,7 @@ void PreferencesWallpaperViewModel::updateWallpaperImage(WallpaperOption newOpti
             deps.randomWallpaperURLHash ? deps.randomWallpaperURLHash() : std::nullopt;
         if (!hash || !deps.wallpapers) {
             LOG_ERROR(unknownError);
+            previewMessage.accept(photoMissing());
             return;
         }
         deps.wallpapers->wallpaperImage(*hash, [current](std::optional<QImage> image) {
@@ -83,6 +99,7 @@ void PreferencesWallpaperViewModel::updateWallpaperImage(WallpaperOption newOpti
                 return;
             if (!image) {
                 LOG_ERROR(unknownError);
+                self->previewMessage.accept(photoMissing());
                 return;
             }
             self->wallpaperImage.accept(std::move(image));
@@ -102,10 +119,12 @@ void PreferencesWallpaperViewModel::updateWallpaperImage(WallpaperOption newOpti
             main && deps.images ? deps.images->takeScreenshot(*main) : std::nullopt;
         if (!capture || capture->isNull()) {
             LOG_ERROR(QStringLiteral("Failed to take screenshot"));
+            previewMessage.accept(
+                translated("The screen could not be captured: breaks will show the built-in picture."));
             return;
         }
-        wallpaperImage.accept(
-            ImageOperations::gaussianBlur(*capture, previewBlurRadius, main->scaleFactor > 1.0));
+        // A capture now would show this window itself: the preview says what a break will show.
+        previewMessage.accept(translated("Breaks show a blurred picture of what each screen shows."));
         return;
     }
     case WallpaperOption::custom:
@@ -122,6 +141,13 @@ void PreferencesWallpaperViewModel::updateWallpaperImage(WallpaperOption newOpti
                 return;
             if (!image || image->isNull()) {
                 LOG_ERROR(QStringLiteral("Get desktop picture failed."));
+                self->previewMessage.accept(
+                    translated("No desktop picture was found: breaks will show the built-in picture."));
+                return;
+            }
+            if (ImageSource::isCapture(*image)) {
+                self->previewMessage.accept(translated(
+                    "No desktop picture is set: breaks show a blurred picture of the screen instead."));
                 return;
             }
             self->wallpaperImage.accept(std::move(image));

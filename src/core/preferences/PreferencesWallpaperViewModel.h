@@ -48,6 +48,8 @@ public:
     static WallpaperOption storedOption(const Preferences& preferences);
 
     BehaviorRelay<std::optional<QImage>> wallpaperImage{std::nullopt};
+    // Said in place of a picture that cannot be shown: empty while one loads or shows.
+    BehaviorRelay<QString> previewMessage{QString()};
     BehaviorRelay<WallpaperOption> option;
 
     // Rebuilds the preview. Only the latest request may fill it: earlier answers that

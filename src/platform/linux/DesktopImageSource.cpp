@@ -123,7 +123,9 @@ void DesktopImageSource::captureMainScreen(const QSize& size, std::function<void
             return;
         }
         LOG_INFO(QStringLiteral("got desktop picture."));
-        done(capture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        QImage picture = capture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture.setText(QLatin1String(capturedKey), QStringLiteral("1"));
+        done(picture);
         return;
     }
     const QRect mainArea = main ? main->geometry() : QRect();
@@ -135,8 +137,10 @@ void DesktopImageSource::captureMainScreen(const QSize& size, std::function<void
             return;
         }
         LOG_INFO(QStringLiteral("got desktop picture."));
-        done(screenPart(weak->desktopCapture, weak->desktopCaptureArea, mainArea)
-                 .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        QImage picture = screenPart(weak->desktopCapture, weak->desktopCaptureArea, mainArea)
+                             .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture.setText(QLatin1String(capturedKey), QStringLiteral("1"));
+        done(picture);
     });
 }
 

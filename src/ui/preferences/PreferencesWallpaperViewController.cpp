@@ -62,6 +62,8 @@ PreferencesWallpaperViewController::PreferencesWallpaperViewController(
     loadingIndicator->startAnimation();
     disposeBag += model.wallpaperImage.subscribe(
         [this](const std::optional<QImage>& image) { imageView->setImage(image); });
+    disposeBag +=
+        model.previewMessage.subscribe([this](const QString& message) { imageView->setMessage(message); });
 
     // Quotes.
     root->addWidget(heading("Quotes", this), 2, 0, 1, 2);

@@ -31,6 +31,13 @@ WallpaperPreviewView::WallpaperPreviewView(QWidget* parent) : QWidget(parent)
     timeLabel->setFont(time);
     column->addWidget(titleLabel);
     column->addWidget(timeLabel);
+    messageLabel = new QLabel(this);
+    messageLabel->setTextFormat(Qt::PlainText);
+    messageLabel->setAlignment(Qt::AlignCenter);
+    messageLabel->setWordWrap(true);
+    messageLabel->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    messageLabel->hide();
+    column->addWidget(messageLabel);
     column->addStretch(1);
     loadingIndicator = new LoadingIndicator(this);
     loadingIndicator->resize(loadingIndicator->sizeHint());
@@ -41,8 +48,15 @@ void WallpaperPreviewView::setImage(const std::optional<QImage>& image)
 {
     source = image ? *image : QImage();
     cropped = QPixmap();
-    loadingIndicator->setHidden(hasImage());
+    loadingIndicator->setHidden(hasImage() || !messageLabel->isHidden());
     update();
+}
+
+void WallpaperPreviewView::setMessage(const QString& message)
+{
+    messageLabel->setText(message);
+    messageLabel->setHidden(message.isEmpty());
+    loadingIndicator->setHidden(hasImage() || !message.isEmpty());
 }
 
 void WallpaperPreviewView::resizeEvent(QResizeEvent* event)

@@ -18,6 +18,8 @@ public:
     explicit WallpaperPreviewView(QWidget* parent = nullptr);
 
     void setImage(const std::optional<QImage>& image);
+    // Words in place of a picture that cannot be shown (the spinner stops); empty clears them.
+    void setMessage(const QString& message);
     bool hasImage() const { return !source.isNull(); }
 
     QSize sizeHint() const override { return {360, 203}; }
@@ -27,6 +29,7 @@ public:
     LoadingIndicator* loadingIndicator = nullptr;
     QLabel* titleLabel = nullptr;
     QLabel* timeLabel = nullptr;
+    QLabel* messageLabel = nullptr;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
