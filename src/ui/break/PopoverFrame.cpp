@@ -41,7 +41,8 @@ void PopoverFrame::popUp(QWidget* anchor)
         topLeft = QPoint(anchorRect.center().x() - width() / 2, anchorRect.bottom() + 2);
         break;
     case Edge::left:
-        topLeft = QPoint(anchorRect.right() + 2, anchorRect.center().y() - height() / 2);
+        // Hanging from the anchor's middle, not centred on it: above the anchor is the countdown.
+        topLeft = QPoint(anchorRect.right() + 2, anchorRect.center().y() - 2 * arrow);
         break;
     case Edge::bottom:
         topLeft = QPoint(anchorRect.center().x() - width() / 2, anchorRect.top() - height() - 2);

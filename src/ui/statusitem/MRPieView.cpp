@@ -119,7 +119,7 @@ QImage minutesIcon(int minutes, double progress, const QColor& color, qreal dpr)
     const QString text = QString::number(std::clamp(minutes, 0, 999));
     QFont font;
     font.setBold(true);
-    font.setPixelSize(text.size() < 3 ? 11 : 8);
+    font.setPixelSize(text.size() < 3 ? 10 : 7);
     QPainterPath digits;
     digits.addText(0, 0, font, text);
     const QRectF box = digits.boundingRect();
