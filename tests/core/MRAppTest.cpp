@@ -261,10 +261,9 @@ TEST_F(MRAppTest, HighDensityScreenGetsAHalvedImageBlurredOverItsWholeExtent)
     app().shortBreak();
     scheduler.runDue();
     ASSERT_EQ(windows.shown.size(), 1u);
-    // Half size, then grown by the blur's reach on every side.
-    EXPECT_GT(windows.shown[0].imageSize.width(), 500);
-    EXPECT_GT(windows.shown[0].imageSize.height(), 400);
-    EXPECT_LT(windows.shown[0].imageSize.width(), 1000);
+    // Half size, then grown by the blur's reach (three times its radius) on every side.
+    const int reach = 3 * int(MRApp::breakBlurRadius);
+    EXPECT_EQ(windows.shown[0].imageSize, QSize(500 + 2 * reach, 400 + 2 * reach));
 }
 
 TEST_F(MRAppTest, FailedPhotoFallsBackToTheDefaultImage)
@@ -282,14 +281,13 @@ TEST_F(MRAppTest, FailedPhotoFallsBackToTheDefaultImage)
 
 TEST_F(MRAppTest, NoHashOrNoPictureStillShowsTheBreakWithTheDefaultImage)
 {
-    const QSize defaultSize(64, 48);
     wallpapers.files = {QStringLiteral("gone")}; // emptied between the check and the pick
     prefs->setValue(PreferKey::Wallpaper, 1);
     app().shortBreak();
     scheduler.runDue();
     ASSERT_EQ(windows.shown.size(), 1u);
     EXPECT_TRUE(windows.shown[0].main);
-    EXPECT_GE(windows.shown[0].imageSize.width(), defaultSize.width());
+    EXPECT_EQ(windows.shown[0].imageSize, QSize(1920, 1080)) << "the default image, stretched like a photo";
     EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
     EXPECT_TRUE(timer->isRunning());
 
@@ -300,6 +298,7 @@ TEST_F(MRAppTest, NoHashOrNoPictureStillShowsTheBreakWithTheDefaultImage)
     app().longBreak();
     scheduler.runDue();
     ASSERT_EQ(windows.shown.size(), 1u);
+    EXPECT_EQ(windows.shown[0].imageSize, QSize(64, 48)) << "the default image as it is";
     EXPECT_TRUE(windows.mainVisible);
     EXPECT_TRUE(log().containsAt(Log::Level::error, QStringLiteral("Get desktop picture failed.")));
     EXPECT_EQ(app().state.value(), MRAppState::longBreak);
