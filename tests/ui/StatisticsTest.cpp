@@ -14,6 +14,7 @@
 #include "widgets/Localizable.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -151,6 +152,7 @@ TEST_F(StatisticsTest, ExportWritesEveryRecordAndParsesBack)
     const QString path = dir.filePath(QStringLiteral("records.csv"));
     view().chooseExportPath = [&] { return path; };
     view().exportButton->click();
+    EXPECT_EQ(view().exportButton->toolTip(), Localizable::text("Saved to ") + path);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
@@ -182,7 +184,13 @@ TEST_F(StatisticsTest, ExportWritesEveryRecordAndParsesBack)
     view().chooseExportPath = [&] { return dir.filePath(QStringLiteral("missing/records.csv")); };
     view().exportButton->click();
     EXPECT_TRUE(log().anyStartsWith(QStringLiteral("Failed to export the records.")));
+    EXPECT_TRUE(view().exportButton->toolTip().startsWith(Localizable::text("Could not save: ")));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
     // Cancelled: nothing happens.
+    const QString said = view().exportButton->toolTip();
+    const int logged = log().lines().size();
     view().chooseExportPath = [] { return QString(); };
     view().exportButton->click();
+    EXPECT_EQ(view().exportButton->toolTip(), said);
+    EXPECT_EQ(log().lines().size(), logged);
 }
