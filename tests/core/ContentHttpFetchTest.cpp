@@ -88,14 +88,18 @@ TEST_F(ContentHttpFetchTest, BodiesAreCappedAtTheDefaultSizes)
     LoopbackHttpServer::Response endless;
     endless.mode = LoopbackHttpServer::Response::Mode::endless;
     server->route(QStringLiteral("/endless"), endless);
-    LoopbackHttpServer::Response announced = LoopbackHttpServer::Response::json("[]");
-    announced.body = QByteArray(ContentLimits{}.list.maxBytes + 1, ' ');
-    server->route(QStringLiteral("/big"), announced);
+    // A body of exactly the cap is whole; one byte more is refused.
+    const QByteArray full(ContentLimits{}.list.maxBytes, ' ');
+    server->route(QStringLiteral("/full"), LoopbackHttpServer::Response::json(full));
+    server->route(QStringLiteral("/big"), LoopbackHttpServer::Response::json(full + ' '));
 
     const HttpResult list = fetch(server->url(QStringLiteral("/endless")));
     EXPECT_EQ(list.outcome, HttpResult::Outcome::tooLarge);
     EXPECT_EQ(list.error, QStringLiteral("response body exceeds 4194304 bytes"));
     EXPECT_TRUE(list.body.isEmpty());
+    const HttpResult atTheCap = fetch(server->url(QStringLiteral("/full")));
+    EXPECT_TRUE(atTheCap.succeeded()) << atTheCap.error.toStdString();
+    EXPECT_EQ(atTheCap.body, full);
     EXPECT_EQ(fetch(server->url(QStringLiteral("/big"))).outcome, HttpResult::Outcome::tooLarge);
 
     const HttpResult image = fetch(server->url(QStringLiteral("/endless")), ContentLimits{}.image);
@@ -146,15 +150,19 @@ TEST_F(ContentHttpFetchTest, SilentAndDrippingServersTimeOut)
 TEST_F(ContentHttpFetchTest, BytesStillBufferedAtTheEndAreReadAndCapped)
 {
     BufferingNetwork buffering;
-    std::optional<HttpResult> small, large;
+    std::optional<HttpResult> small, full, large;
     const QUrl url(QStringLiteral("http://127.0.0.1:9/list"));
     const HttpLimits limits{16, std::chrono::milliseconds(1000), std::chrono::milliseconds(2000)};
     buffering.body = "[1,2,3]";
     HttpFetch::get(buffering, url, limits, &context, [&small](const HttpResult& r) { small = r; });
+    buffering.body = QByteArray(16, 'x');
+    HttpFetch::get(buffering, url, limits, &context, [&full](const HttpResult& r) { full = r; });
     buffering.body = QByteArray(17, 'x');
     HttpFetch::get(buffering, url, limits, &context, [&large](const HttpResult& r) { large = r; });
-    ASSERT_TRUE(waitUntil([&] { return small && large; }));
+    ASSERT_TRUE(waitUntil([&] { return small && full && large; }));
     EXPECT_TRUE(small->succeeded());
     EXPECT_EQ(small->body, QByteArray("[1,2,3]"));
+    EXPECT_TRUE(full->succeeded());
+    EXPECT_EQ(full->body, QByteArray(16, 'x'));
     EXPECT_EQ(large->outcome, HttpResult::Outcome::tooLarge);
 }

@@ -48,8 +48,9 @@ TEST_F(ScriptCommandsTest, StartsAreRefusedWhileATimerRuns)
     EXPECT_EQ(app().state.value(), MRAppState::longBreak);
     tracker = RecordingUsageTracker::install();
     // Refused with a reason the caller is told (the command line prints it and exits 1).
-    EXPECT_TRUE(run<MRPomodoroCommand>().contains(QStringLiteral("A timer is running")));
-    EXPECT_FALSE(run<MRShortBreakCommand>().isEmpty());
+    const QString running = QStringLiteral("A timer is running; stop it first with \"mirelo stop\".");
+    EXPECT_EQ(run<MRPomodoroCommand>(), running);
+    EXPECT_EQ(run<MRShortBreakCommand>(), running);
     EXPECT_EQ(app().state.value(), MRAppState::longBreak);
     EXPECT_EQ(log().count(QStringLiteral("Timer is running, won't respond to this action.")), 2);
     // Every command, refused or not, reports itself first.
@@ -88,7 +89,8 @@ TEST_F(ScriptCommandsTest, WhileTheMachineSleepsTheCommandsSeeTheStateTheyReport
     EXPECT_EQ(app().state.value(), MRAppState::working);
     // Between "will sleep" and "did wake" the Pomodoro is still running: starts are refused and
     // a stop stops it for good.
-    EXPECT_FALSE(run<MRShortBreakCommand>().isEmpty());
+    EXPECT_EQ(run<MRShortBreakCommand>(),
+              QStringLiteral("A timer is running; stop it first with \"mirelo stop\"."));
     EXPECT_EQ(app().state.value(), MRAppState::working);
     EXPECT_TRUE(run<MRStopTimerCommand>().isEmpty());
     EXPECT_EQ(app().state.value(), MRAppState::idle);

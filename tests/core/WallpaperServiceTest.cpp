@@ -1,4 +1,5 @@
 #include "ContentTestSupport.h"
+#include "content/WallpaperCache.h"
 #include "content/WallpaperService.h"
 #include "settings/DataFolder.h"
 
@@ -318,10 +319,31 @@ TEST_F(WallpaperServiceTest, OldPhotosStayUntilTheNewListsAreOnDiskAndFailuresAr
     EXPECT_FALSE(QFileInfo(wallpaperFolder() + QStringLiteral("link")).isSymLink());
     EXPECT_EQ(readFile(elsewhere + QStringLiteral("/keep.txt")), QByteArray("not ours"));
     EXPECT_TRUE(QDir(tempHome()).isEmpty());
-    EXPECT_TRUE(log().anyStartsWith(QStringLiteral("The photo cache was over ")));
+    EXPECT_TRUE(
+        log().contains(QStringLiteral("The photo cache was over %1 bytes: removed the 10 oldest photos.")
+                           .arg(limits.photoCacheBytes)));
     service().downloadImagesIfNeeded();
     ASSERT_TRUE(waitForPass());
     EXPECT_EQ(server->requests().size(), 61u);
+}
+
+TEST_F(WallpaperServiceTest, OverItsSizeTheCacheDropsItsOldestPhotosFirst)
+{
+    // Names in another order than their ages, so that neither order stands in for the other.
+    const QStringList oldestFirst{QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("d"),
+                                  QStringLiteral("b")};
+    for (int i = 0; i < oldestFirst.size(); ++i) {
+        cache(oldestFirst[i], QByteArray(100, 'x'));
+        QFile file(wallpaperFolder() + oldestFirst[i]);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(clock.now().addSecs(60 * (i - 4)), QFileDevice::FileModificationTime));
+    }
+    // At exactly its size nothing goes; over it, the oldest go until the rest fill it exactly.
+    EXPECT_TRUE(WallpaperCache(400).clearOldImages(wallpaperFolder(), oldestFirst).isEmpty());
+    EXPECT_EQ(cached().size(), 4);
+    EXPECT_EQ(WallpaperCache(200).clearOldImages(wallpaperFolder(), oldestFirst),
+              (QStringList{QStringLiteral("c"), QStringLiteral("a")}));
+    EXPECT_EQ(cached(), (QStringList{QStringLiteral("b"), QStringLiteral("d")}));
 }
 
 TEST_F(WallpaperServiceTest, AListArrivingDuringAPassIsStampedOnceItsOwnPassHasRun)

@@ -71,7 +71,11 @@ TEST_F(FprintdBiometricsTest, AMatchAfterRetriesUnlocksAndTheReaderIsReleased)
     ASSERT_TRUE(PrivateBus::waitFor([&] { return finished.has_value(); }, 5000));
     EXPECT_TRUE(finished->first);
     EXPECT_TRUE(PrivateBus::waitFor([&] { return deviceCalls().endsWith(QStringLiteral("Release")); }, 5000));
-    EXPECT_TRUE(deviceCalls().contains(QStringLiteral("VerifyStop")));
+    // Each check is stopped before the next and before the device is released.
+    EXPECT_EQ(deviceCalls(), (QStringList{QStringLiteral("ListEnrolledFingers"), QStringLiteral("Claim"),
+                                          QStringLiteral("VerifyStart"), QStringLiteral("VerifyStop"),
+                                          QStringLiteral("VerifyStart"), QStringLiteral("VerifyStop"),
+                                          QStringLiteral("Release")}));
 
     // A failure status ends the check and still releases.
     evaluate(biometrics);
@@ -91,6 +95,9 @@ TEST_F(FprintdBiometricsTest, ACancelReleasesAndNothingAnswersAfterIt)
     ASSERT_TRUE(began && began->first);
     biometrics.invalidate();
     EXPECT_TRUE(PrivateBus::waitFor([&] { return deviceCalls().endsWith(QStringLiteral("Release")); }, 5000));
+    EXPECT_EQ(deviceCalls(), (QStringList{QStringLiteral("ListEnrolledFingers"), QStringLiteral("Claim"),
+                                          QStringLiteral("VerifyStart"), QStringLiteral("VerifyStop"),
+                                          QStringLiteral("Release")}));
     ASSERT_TRUE(status(QStringLiteral("verify-match"), true));
     PrivateBus::waitFor([] { return false; }, 300);
     EXPECT_FALSE(finished.has_value());

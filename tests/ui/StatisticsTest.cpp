@@ -14,6 +14,7 @@
 #include "widgets/Localizable.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -137,6 +138,10 @@ TEST_F(StatisticsTest, RowTextsAreFixedAndNeverFormatStrings)
     EXPECT_EQ(StatRow::detail(1500), QStringLiteral("25 mins"));
     EXPECT_EQ(StatRow::detail(0), QStringLiteral("0s"));
     EXPECT_EQ(StatRow::total(7500), QStringLiteral("2 h 05 min"));
+    // Hours begin at exactly one hour.
+    EXPECT_EQ(StatRow::total(3599), QStringLiteral("59 min"));
+    EXPECT_EQ(StatRow::total(3600), QStringLiteral("1 h 00 min"));
+    EXPECT_EQ(StatRow::total(3601), QStringLiteral("1 h 00 min"));
 }
 
 TEST_F(StatisticsTest, ExportWritesEveryRecordAndParsesBack)
@@ -147,23 +152,45 @@ TEST_F(StatisticsTest, ExportWritesEveryRecordAndParsesBack)
     const QString path = dir.filePath(QStringLiteral("records.csv"));
     view().chooseExportPath = [&] { return path; };
     view().exportButton->click();
+    EXPECT_EQ(view().exportButton->toolTip(), Localizable::text("Saved to ") + path);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
-    ASSERT_GE(lines.size(), 3);
-    EXPECT_EQ(lines[0].trimmed(), QByteArray("id,type,start,end,seconds"));
-    const QList<QByteArray> first = lines[1].trimmed().split(',');
-    ASSERT_EQ(first.size(), 5);
-    EXPECT_EQ(first[1], QByteArray("pomodoro"));
-    EXPECT_EQ(QDateTime::fromString(QString::fromUtf8(first[2]), Qt::ISODate), at(4, 9, 0));
-    EXPECT_EQ(first[4], QByteArray("1500"));
-    EXPECT_EQ(lines[2].trimmed().split(',')[1], QByteArray("shortBreak"));
+    ASSERT_EQ(lines.size(), 4); // the header, one line per record, and the last line break
+    EXPECT_EQ(lines[0], QByteArray("id,type,start,end,seconds\r"));
+    EXPECT_TRUE(lines[3].isEmpty());
+    // Every column read back is the record's own.
+    const auto when = [](const QByteArray& text) {
+        return QDateTime::fromString(QString::fromUtf8(text), Qt::ISODate);
+    };
+    const struct
+    {
+        QByteArray id, type;
+        QDateTime start, end;
+        QByteArray seconds;
+    } expected[] = {{"1", "pomodoro", at(4, 9, 0), at(4, 9, 25), "1500"},
+                    {"2", "shortBreak", at(6, 9, 25), at(6, 9, 30), "300"}};
+    for (int i = 0; i < 2; ++i) {
+        const QList<QByteArray> fields = lines[i + 1].trimmed().split(',');
+        ASSERT_EQ(fields.size(), 5) << i;
+        EXPECT_EQ(fields[0], expected[i].id) << i;
+        EXPECT_EQ(fields[1], expected[i].type) << i;
+        EXPECT_EQ(when(fields[2]), expected[i].start) << i;
+        EXPECT_EQ(when(fields[3]), expected[i].end) << i;
+        EXPECT_EQ(fields[4], expected[i].seconds) << i;
+    }
 
     // A folder that cannot be written: nothing written, the old file left whole, said so.
     view().chooseExportPath = [&] { return dir.filePath(QStringLiteral("missing/records.csv")); };
     view().exportButton->click();
     EXPECT_TRUE(log().anyStartsWith(QStringLiteral("Failed to export the records.")));
+    EXPECT_TRUE(view().exportButton->toolTip().startsWith(Localizable::text("Could not save: ")));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
     // Cancelled: nothing happens.
+    const QString said = view().exportButton->toolTip();
+    const int logged = log().lines().size();
     view().chooseExportPath = [] { return QString(); };
     view().exportButton->click();
+    EXPECT_EQ(view().exportButton->toolTip(), said);
+    EXPECT_EQ(log().lines().size(), logged);
 }
