@@ -2,9 +2,10 @@
 # Start-up time, wake-ups and memory of the running program, under Xvfb with an XEmbed tray.
 #   bench/app_footprint.sh [path/to/mirelo] [runs]
 # Prints: the median time from exec to the tray icon being shown; context switches per second
-# of all the process's threads while idle and while counting down (60 s each); PSS after start;
-# then, on two monitors, the context switches, CPU time and PSS during a break.
-#   PHASES=break bench/app_footprint.sh …   measures the break only
+# of all the process's threads, and per thread, while idle with and without a tray and while
+# counting down; PSS after start; then the context switches, CPU time and PSS during a break on
+# one and on two monitors. Each phase lasts WINDOW seconds (60 by default).
+#   PHASES=break bench/app_footprint.sh …   measures the breaks only
 set -euo pipefail
 bin=${1:-build/release/src/app/mirelo}
 runs=${2:-15}
@@ -12,6 +13,7 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 
 phases=${PHASES:-all}
+window=${WINDOW:-60}
 # Two monitors side by side (1920×1080 and 1280×1024), as a break meets them.
 Xvfb :77 -screen 0 3200x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 sleep 1
@@ -19,8 +21,12 @@ export DISPLAY=:77
 xrandr --setmonitor L 1920/508x1080/286+0+0 screen >/dev/null
 xrandr --setmonitor R 1280/338x1024/270+1920+0 none >/dev/null
 eval "$(dbus-launch --sh-syntax)"
-trayer --edge top --align right --widthtype request --height 28 >/dev/null 2>&1 &
-sleep 1
+startTray() {
+    trayer --edge top --align right --widthtype request --height 28 >/dev/null 2>&1 &
+    tray=$!
+    sleep 1
+}
+startTray
 
 prepare() {
     rm -rf "$work/home"; mkdir -p "$work/home/config/org.mirelo.Mirelo" "$work/home/data"
@@ -34,15 +40,18 @@ logfile() { echo "$work/home/data/org.mirelo.Mirelo/data/logs/$(date +%F).log"; 
 snapshot() {
     for f in /proc/$1/task/*/status; do
         tid=$(basename "$(dirname "$f")")
-        echo "$tid $(awk '/^voluntary_ctxt_switches/ {v=$2} /^nonvoluntary_ctxt_switches/ {n=$2} END {print v, n}' "$f")"
+        name=$(tr ' ' '_' < "$(dirname "$f")/comm")
+        echo "$tid $(awk '/^voluntary_ctxt_switches/ {v=$2} /^nonvoluntary_ctxt_switches/ {n=$2} END {print v, n}' "$f") $name"
     done
 }
 # Voluntary switches are the process's own wake-ups; involuntary ones (preemption) depend on
 # what else the machine runs, so both are shown.
 rate() { # before-file after-file seconds
     awk -v secs="$3" 'NR == FNR {v[$1] = $2; n[$1] = $3; next}
-        {vol += $2 - ($1 in v ? v[$1] : 0); inv += $3 - ($1 in n ? n[$1] : 0)}
-        END {printf "%.2f voluntary + %.2f involuntary", vol / secs, inv / secs}' "$1" "$2"
+        {d = $2 - ($1 in v ? v[$1] : 0); vol += d; inv += $3 - ($1 in n ? n[$1] : 0); per[$4] += d}
+        END {printf "%.2f voluntary + %.2f involuntary [voluntary per thread:", vol / secs, inv / secs
+             for (t in per) if (per[t] > 0) printf " %s %.2f", t, per[t] / secs
+             printf " ]"}' "$1" "$2"
 }
 
 # CPU seconds (user + system) the process has used so far.
@@ -73,25 +82,42 @@ pid=$!
 sleep 3
 pss=$(awk '/^Pss:/ {print $2}' /proc/$pid/smaps_rollup)
 echo "PSS after start: $((pss / 1024)) MB ($pss kB)"
-snapshot $pid > "$work/a"; sleep 60; snapshot $pid > "$work/b"
-echo "idle: $(rate "$work/a" "$work/b" 60) context switches/s ($(wc -l < "$work/b") threads)"
+snapshot $pid > "$work/a"; sleep "$window"; snapshot $pid > "$work/b"
+echo "idle with a tray: $(rate "$work/a" "$work/b" "$window") context switches/s ($(wc -l < "$work/b") threads)"
 "$bin" pomodoro
 sleep 1
-snapshot $pid > "$work/a"; sleep 60; snapshot $pid > "$work/b"
-echo "counting down: $(rate "$work/a" "$work/b" 60) context switches/s ($(wc -l < "$work/b") threads)"
+snapshot $pid > "$work/a"; sleep "$window"; snapshot $pid > "$work/b"
+echo "counting down: $(rate "$work/a" "$work/b" "$window") context switches/s ($(wc -l < "$work/b") threads)"
 kill $pid; wait $pid 2>/dev/null || true
-fi
 
-# A break on both monitors: the countdown repaints every second over the blurred picture.
+# No tray (stock GNOME): the program waits for one to appear.
+kill $tray; wait $tray 2>/dev/null || true
 prepare
 "$bin" >/dev/null 2>&1 &
 pid=$!
 sleep 3
-"$bin" short-break
-sleep 5
-snapshot $pid > "$work/a"; cpu_a=$(cputime $pid); sleep 60; snapshot $pid > "$work/b"; cpu_b=$(cputime $pid)
-echo "during a break: $(rate "$work/a" "$work/b" 60) context switches/s ($(wc -l < "$work/b") threads), $(echo "$cpu_b - $cpu_a" | bc) CPU s/min"
-pss=$(awk '/^Pss:/ {print $2}' /proc/$pid/smaps_rollup)
-echo "PSS during a break: $((pss / 1024)) MB ($pss kB)"
+snapshot $pid > "$work/a"; sleep "$window"; snapshot $pid > "$work/b"
+echo "idle without a tray: $(rate "$work/a" "$work/b" "$window") context switches/s ($(wc -l < "$work/b") threads)"
 kill $pid; wait $pid 2>/dev/null || true
+startTray
+fi
+
+# A break on one monitor, then on both: the countdown repaints every second over the blurred
+# picture.
+for monitors in 1 2; do
+    [ "$monitors" = 1 ] && xrandr --delmonitor R >/dev/null
+    prepare
+    "$bin" >/dev/null 2>&1 &
+    pid=$!
+    sleep 3
+    "$bin" short-break
+    sleep 5
+    snapshot $pid > "$work/a"; cpu_a=$(cputime $pid); sleep "$window"; snapshot $pid > "$work/b"; cpu_b=$(cputime $pid)
+    echo "during a break on $monitors monitor(s): $(rate "$work/a" "$work/b" "$window") context switches/s ($(wc -l < "$work/b") threads), $(echo "($cpu_b - $cpu_a) * 60 / $window" | bc -l | cut -c1-5) CPU s/min"
+    pss=$(awk '/^Pss:/ {print $2}' /proc/$pid/smaps_rollup)
+    rss=$(awk '/^VmRSS:/ {print $2}' /proc/$pid/status)
+    echo "PSS during a break on $monitors monitor(s): $((pss / 1024)) MB, RSS $((rss / 1024)) MB"
+    kill $pid; wait $pid 2>/dev/null || true
+    [ "$monitors" = 1 ] && xrandr --setmonitor R 1280/338x1024/270+1920+0 none >/dev/null
+done
 kill "$DBUS_SESSION_BUS_PID" 2>/dev/null || true

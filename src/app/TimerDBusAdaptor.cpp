@@ -7,22 +7,25 @@
 #include <QDBusMessage>
 
 TimerDBusAdaptor::TimerDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer, QDBusConnection bus)
-    : QDBusAbstractAdaptor(exported), app(app), timer(timer), bus(std::move(bus))
+    : QDBusAbstractAdaptor(exported), app(app), timer(timer), bus(std::move(bus)),
+      properties(new TimerProperties(app, timer, this))
 {
-    disposeBag += app.state.subscribe(
-        [this](MRAppState s) { propertyChanged(QStringLiteral("State"), appStateName(s)); });
-    disposeBag += timer.currentTime.subscribe(
-        [this](int seconds) { propertyChanged(QStringLiteral("RemainingSeconds"), seconds); });
+    connect(properties, &TimerProperties::changed, this, &TimerDBusAdaptor::propertiesChanged);
 }
 
 QString TimerDBusAdaptor::state() const
 {
-    return appStateName(app.state.value());
+    return properties->state();
 }
 
 int TimerDBusAdaptor::remainingSeconds() const
 {
-    return timer.currentTime.value();
+    return properties->remainingSeconds();
+}
+
+qint64 TimerDBusAdaptor::deadline() const
+{
+    return properties->deadline();
 }
 
 void TimerDBusAdaptor::perform(MRASCommand&& command, const QDBusMessage& message)
@@ -54,13 +57,13 @@ void TimerDBusAdaptor::StopTimer(const QDBusMessage& message)
     perform(MRStopTimerCommand(app, timer), message);
 }
 
-void TimerDBusAdaptor::propertyChanged(const QString& name, const QVariant& value)
+void TimerDBusAdaptor::propertiesChanged(const QVariantMap& changes)
 {
     if (!bus.isConnected())
         return;
     QDBusMessage signal = QDBusMessage::createSignal(QLatin1String(objectPath),
                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
                                                      QStringLiteral("PropertiesChanged"));
-    signal << QLatin1String(interfaceName) << QVariantMap{{name, value}} << QStringList();
+    signal << QLatin1String(interfaceName) << changes << QStringList();
     bus.send(signal);
 }

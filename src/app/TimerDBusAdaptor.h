@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reactive/DisposeBag.h"
+#include "automation/TimerProperties.h"
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
@@ -10,14 +10,16 @@ class MRApp;
 class MRASCommand;
 class MRTimer;
 
-// org.mirelo.Mirelo.Timer on /org/mirelo/Mirelo: the four scripting commands and the
-// State and RemainingSeconds properties, with PropertiesChanged as they change.
+// org.mirelo.Mirelo.Timer on /org/mirelo/Mirelo: the four scripting commands and the State,
+// RemainingSeconds and Deadline properties, with PropertiesChanged on changes of state and jumps
+// of the countdown (not on every second: clients count down from Deadline).
 class TimerDBusAdaptor : public QDBusAbstractAdaptor
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mirelo.Mirelo.Timer")
     Q_PROPERTY(QString State READ state)
     Q_PROPERTY(int RemainingSeconds READ remainingSeconds)
+    Q_PROPERTY(qint64 Deadline READ deadline)
 
 public:
     static constexpr const char* serviceName = "org.mirelo.Mirelo";
@@ -28,6 +30,7 @@ public:
 
     QString state() const;
     int remainingSeconds() const;
+    qint64 deadline() const;
 
     // The error a refused command answers with; its message says why.
     static constexpr const char* refusedError = "org.mirelo.Mirelo.Error.Refused";
@@ -39,12 +42,12 @@ public Q_SLOTS:
     void StopTimer(const QDBusMessage& message);
 
 private:
-    void propertyChanged(const QString& name, const QVariant& value);
+    void propertiesChanged(const QVariantMap& properties);
     // Runs the command; a refusal goes back to the caller as an error on our own connection.
     void perform(MRASCommand&& command, const QDBusMessage& message);
 
     MRApp& app;
     MRTimer& timer;
     QDBusConnection bus;
-    DisposeBag disposeBag;
+    TimerProperties* properties;
 };

@@ -24,6 +24,7 @@ public:
     }
     QStringList states;
     QList<int> remaining;
+    QList<qint64> deadlines;
 
 public Q_SLOTS:
     void changed(const QString& interface, const QVariantMap& values, const QStringList&)
@@ -34,6 +35,8 @@ public Q_SLOTS:
             states << values.value(QStringLiteral("State")).toString();
         if (values.contains(QStringLiteral("RemainingSeconds")))
             remaining << values.value(QStringLiteral("RemainingSeconds")).toInt();
+        if (values.contains(QStringLiteral("Deadline")))
+            deadlines << values.value(QStringLiteral("Deadline")).toLongLong();
     }
 };
 
@@ -75,10 +78,15 @@ TEST_F(ApplicationTest, PomodoroRunsIntoAShortBreakAndStopsAreRecordedAsTheyShou
 
     ASSERT_EQ(world.client({QStringLiteral("stop")}), 0);
     EXPECT_EQ(world.status(), QStringLiteral("idle 00:00"));
-    // Watchers of the bus saw every state and the countdown.
+    // Watchers of the bus saw every state and each start's length and deadline, not every second.
     EXPECT_TRUE(PrivateBus::waitFor([&] { return recorder.states.size() >= 3; }));
     EXPECT_EQ(recorder.states.mid(0, 3), (QStringList{"working", "shortBreak", "idle"}));
-    EXPECT_TRUE(recorder.remaining.contains(2));
+    EXPECT_TRUE(recorder.remaining.contains(3));
+    EXPECT_TRUE(recorder.remaining.contains(120));
+    EXPECT_FALSE(recorder.remaining.contains(2));
+    ASSERT_GE(recorder.deadlines.size(), 3);
+    EXPECT_NEAR(double(recorder.deadlines[1] - recorder.deadlines[0]), 120e6, 2e6);
+    EXPECT_EQ(recorder.deadlines.last(), 0);
     rows = world.tasks();
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows[1].first, 2);

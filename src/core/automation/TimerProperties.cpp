@@ -1,0 +1,72 @@
+#include "automation/TimerProperties.h"
+
+#include "cycle/MRApp.h"
+#include "timer/MRTimer.h"
+
+#include <QTimer>
+
+TimerProperties::TimerProperties(MRApp& app, MRTimer& timer, QObject* parent)
+    : QObject(parent), app(app), timer(timer), lastSeconds(timer.currentTime.value())
+{
+    disposeBag += app.state.subscribe([this](MRAppState) {
+        queue({{QStringLiteral("State"), state()},
+               {QStringLiteral("RemainingSeconds"), remainingSeconds()},
+               {QStringLiteral("Deadline"), deadline()}});
+    });
+    disposeBag += timer.currentTime.subscribe([this](int seconds) { countdownMoved(seconds); });
+    // What the subscriptions delivered at once describes the start, not a change.
+    pending.clear();
+    flushQueued = false;
+}
+
+QString TimerProperties::state() const
+{
+    return appStateName(app.state.value());
+}
+
+int TimerProperties::remainingSeconds() const
+{
+    return timer.currentTime.value();
+}
+
+qint64 TimerProperties::deadline() const
+{
+    if (!timer.isRunning() && !timer.timerPausedBySleepEvent())
+        return 0;
+    return (timer.startedTime() + timer.totalTime()) * 1'000'000;
+}
+
+void TimerProperties::countdownMoved(int seconds)
+{
+    const bool tick = seconds == lastSeconds - 1 && seconds > 0;
+    lastSeconds = seconds;
+    if (tick)
+        return;
+    queue({{QStringLiteral("RemainingSeconds"), seconds}, {QStringLiteral("Deadline"), deadline()}});
+}
+
+void TimerProperties::queue(const QVariantMap& properties)
+{
+    pending.insert(properties);
+    if (flushQueued)
+        return;
+    flushQueued = true;
+    // A start moves the state and the countdown several times in one go: one signal says it all.
+    QTimer::singleShot(0, this, [this] {
+        if (!flushQueued)
+            return;
+        flushQueued = false;
+        QVariantMap changes;
+        changes.swap(pending);
+        // The values as they are now, not as they were when first queued.
+        for (auto it = changes.begin(); it != changes.end(); ++it) {
+            if (it.key() == QLatin1String("State"))
+                it.value() = state();
+            else if (it.key() == QLatin1String("RemainingSeconds"))
+                it.value() = remainingSeconds();
+            else if (it.key() == QLatin1String("Deadline"))
+                it.value() = deadline();
+        }
+        Q_EMIT changed(changes);
+    });
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "cycle/MRAppState.h"
+#include "reactive/DisposeBag.h"
+
+#include <QObject>
+#include <QVariantMap>
+
+class MRApp;
+class MRTimer;
+
+// What other programs see of the timer: its state, the seconds left and the deadline. As for a
+// player's position, a value that moves every second is not signalled (a client counts down
+// from Deadline by itself); a change of state and a jump of the countdown (a start, a stop, a
+// postponement, a wake) are, once per turn of the event loop.
+class TimerProperties : public QObject
+{
+    Q_OBJECT
+public:
+    TimerProperties(MRApp& app, MRTimer& timer, QObject* parent = nullptr);
+
+    QString state() const;
+    int remainingSeconds() const;
+    // When the countdown reaches zero on the wall clock, in microseconds since 1970; 0 when no
+    // timer counts.
+    qint64 deadline() const;
+
+Q_SIGNALS:
+    // The properties that changed, by their D-Bus names.
+    void changed(const QVariantMap& properties);
+
+private:
+    void countdownMoved(int seconds);
+    void queue(const QVariantMap& properties);
+
+    MRApp& app;
+    MRTimer& timer;
+    int lastSeconds = 0;
+    QVariantMap pending;
+    bool flushQueued = false;
+    DisposeBag disposeBag;
+};
