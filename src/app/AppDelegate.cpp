@@ -33,8 +33,10 @@
 #include "timer/MRTimer.h"
 #include "timer/QtScheduler.h"
 #include "timer/ThreadPoolExecutor.h"
+#include "x11/XcbTrayManagerWatcher.h"
 
 #include <QApplication>
+#include <QDBusServiceWatcher>
 #include <QGuiApplication>
 #include <QTimer>
 
@@ -166,6 +168,7 @@ void AppDelegate::enterMainApp()
     LOG_INFO(QStringLiteral("Status item shown."));
     if (!statusItem->watchForTray())
         announceMissingTray();
+    watchForTrays();
 
     exportDBusInterface();
 
@@ -192,6 +195,20 @@ void AppDelegate::enterMainApp()
         if (weakSelf)
             weakSelf->checkNews();
     });
+}
+
+void AppDelegate::watchForTrays()
+{
+    // Told by the desktop, not looked for on a timer: an idle program without a tray never wakes.
+    auto appeared = [this] {
+        if (statusItem)
+            statusItem->trayMayHaveAppeared();
+    };
+    if (XcbTrayManagerWatcher* xembed = XcbTrayManagerWatcher::create(this))
+        connect(xembed, &XcbTrayManagerWatcher::trayAppeared, this, appeared);
+    auto* watcher = new QDBusServiceWatcher(QStringLiteral("org.kde.StatusNotifierWatcher"), sessionBus,
+                                            QDBusServiceWatcher::WatchForRegistration, this);
+    connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, appeared);
 }
 
 void AppDelegate::announceMissingTray()

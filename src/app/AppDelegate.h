@@ -57,6 +57,7 @@ public:
 private:
     void enterMainApp();
     void announceMissingTray();
+    void watchForTrays();
     void checkNews();
     void exportDBusInterface();
     void appleInterfaceThemeChanged(bool dark);

@@ -10,7 +10,6 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QSystemTrayIcon>
-#include <QTimer>
 
 namespace {
 QString localized(const char* key)
@@ -130,23 +129,19 @@ QString MRStatusItem::toolTip() const
     return QStringLiteral("Mirelo");
 }
 
-bool MRStatusItem::watchForTray(std::chrono::milliseconds interval)
+bool MRStatusItem::watchForTray()
 {
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        return true;
-    if (!trayWatch) {
-        trayWatch = new QTimer(this);
-        connect(trayWatch, &QTimer::timeout, this, [this] {
-            if (!QSystemTrayIcon::isSystemTrayAvailable())
-                return;
-            trayWatch->stop();
-            LOG_INFO(QStringLiteral("A system tray appeared: showing the icon."));
-            statusItem->hide();
-            statusItem->show();
-        });
-    }
-    trayWatch->start(interval);
-    return false;
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void MRStatusItem::trayMayHaveAppeared()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    LOG_INFO(QStringLiteral("A system tray appeared: showing the icon."));
+    // Shown again, so that the icon docks into the new tray.
+    statusItem->hide();
+    statusItem->show();
 }
 
 void MRStatusItem::updateToolTip()

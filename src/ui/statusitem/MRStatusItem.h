@@ -12,7 +12,6 @@
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
-class QTimer;
 
 // The commands the menu reaches besides the timer's own.
 struct StatusMenuCommands
@@ -51,9 +50,11 @@ public:
     // The tooltip: the countdown when shown, else the application's name.
     QString toolTip() const;
 
-    // False when no tray is there to show the icon. Qt does not notice a tray that appears
-    // later, so until one does, this looks now and then and shows the icon then.
-    bool watchForTray(std::chrono::milliseconds interval = std::chrono::seconds(5));
+    // False when no tray is there to show the icon.
+    bool watchForTray();
+    // A tray may have appeared (an XEmbed tray took its selection, a StatusNotifierItem watcher
+    // took its name): Qt does not notice by itself, so the icon is shown again where there is one.
+    void trayMayHaveAppeared();
 
 private:
     void updateToolTip();
@@ -64,5 +65,4 @@ private:
     std::unique_ptr<QMenu> menuWidget;
     std::unique_ptr<QSystemTrayIcon> statusItem;
     DisposeBag disposeBag;
-    QTimer* trayWatch = nullptr;
 };
