@@ -28,13 +28,13 @@ protected:
         }
         return titles;
     }
-    static bool isReminder(const QImage& icon)
+    bool isReminder(const QImage& icon)
     {
-        return icon == StatusIcons::reminderIcon(StatusIcons::iconColor(false));
+        return icon == StatusIcons::reminderIcon(StatusIcons::iconColor(false), model().iconScale);
     }
-    static bool isPlain(const QImage& icon)
+    bool isPlain(const QImage& icon)
     {
-        return icon == StatusIcons::plainIcon(StatusIcons::iconColor(false));
+        return icon == StatusIcons::plainIcon(StatusIcons::iconColor(false), model().iconScale);
     }
 
     std::unique_ptr<MRStatusItem> item;
@@ -97,7 +97,8 @@ TEST_F(StatusItemTest, PieFillsWhileWorkingAndTheReminderShowsAPlayMark)
     app().startPomodoro();
     advanceSeconds(750);
     EXPECT_FLOAT_EQ(model().progress, 0.5f);
-    EXPECT_EQ(model().iconImage.value(), StatusIcons::pieIcon(0.5, StatusIcons::iconColor(false)));
+    EXPECT_EQ(model().iconImage.value(),
+              StatusIcons::pieIcon(0.5, StatusIcons::iconColor(false), model().iconScale));
 
     app().stopPomodoro(); // 0 while working was drawn full, then idle
     app().shortBreak();
@@ -119,7 +120,8 @@ TEST_F(StatusItemTest, IconFollowsTheDarkPanel)
 {
     model();
     app().isDarkMode.accept(true);
-    EXPECT_EQ(model().iconImage.value(), StatusIcons::plainIcon(StatusIcons::iconColor(true)));
+    EXPECT_EQ(model().iconImage.value(),
+              StatusIcons::plainIcon(StatusIcons::iconColor(true), model().iconScale));
     EXPECT_NE(StatusIcons::iconColor(true), StatusIcons::iconColor(false));
 }
 
@@ -128,7 +130,7 @@ TEST_F(StatusItemTest, TheCountdownGoesIntoTheIconOnceAMinute)
     model();
     app().startPomodoro();
     const QColor ink = StatusIcons::iconColor(false);
-    EXPECT_EQ(model().iconImage.value(), StatusIcons::minutesIcon(25, 0.0, ink));
+    EXPECT_EQ(model().iconImage.value(), StatusIcons::minutesIcon(25, 0.0, ink, model().iconScale));
     QList<qint64> icons;
     auto watch = model().iconImage.subscribe([&](const QImage& icon) { icons << icon.cacheKey(); });
     icons.clear();
@@ -136,10 +138,10 @@ TEST_F(StatusItemTest, TheCountdownGoesIntoTheIconOnceAMinute)
     EXPECT_TRUE(icons.isEmpty());
     advanceSeconds(60);
     EXPECT_EQ(model().iconImage.value(),
-              StatusIcons::minutesIcon(24, std::lround(62.0 / 1500 * 120) / 120.0, ink));
+              StatusIcons::minutesIcon(24, std::lround(62.0 / 1500 * 60) / 60.0, ink, model().iconScale));
     EXPECT_NE(StatusIcons::minutesIcon(24, 0.0, ink), StatusIcons::minutesIcon(23, 0.0, ink));
     app().stopPomodoro();
-    EXPECT_EQ(model().iconImage.value(), StatusIcons::plainIcon(ink));
+    EXPECT_EQ(model().iconImage.value(), StatusIcons::plainIcon(ink, model().iconScale));
 }
 
 TEST(PieIconTest, EveryIconReadsOnDarkAndLightPanelsAndNoneIsASolidDisc)

@@ -40,7 +40,8 @@ QString body(const MachineFacts& facts, const QString& shortVersion, const QStri
              const QString& releaseStage)
 {
     QStringList lines{QString(), QString(), QStringLiteral("----")};
-    lines << QStringLiteral("Version: ") + shortVersion + QStringLiteral(" (") + buildNumber + QLatin1Char(')');
+    lines << QStringLiteral("Version: ") + shortVersion + QStringLiteral(" (") + buildNumber +
+                 QLatin1Char(')');
     lines << QStringLiteral("Stage: ") + unknownIfEmpty(releaseStage);
     lines << QStringLiteral("Model: ") + unknownIfEmpty(facts.model);
     lines << QStringLiteral("Size: ") + unknownIfEmpty(facts.size);

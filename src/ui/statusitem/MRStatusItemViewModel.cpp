@@ -8,11 +8,23 @@
 #include "timer/MRTimer.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
+// The icon is drawn at the screens' own density: twice the pixels on a screen of single density
+// cost four times the painting (and the raster engine's helper threads) for nothing seen.
+qreal trayIconScale()
+{
+    qreal scale = 1.0;
+    for (const QScreen* screen : QGuiApplication::screens())
+        scale = std::max(scale, screen->devicePixelRatio());
+    return std::ceil(scale);
+}
+
 QString localized(const char* key)
 {
     return QCoreApplication::translate("Localizable", key);
@@ -20,7 +32,8 @@ QString localized(const char* key)
 } // namespace
 
 MRStatusItemViewModel::MRStatusItemViewModel(MRApp& app, MRTimer& timer, Preferences& preferences)
-    : iconImage(StatusIcons::plainIcon(StatusIcons::iconColor(app.isDarkMode.value()))),
+    : iconScale(trayIconScale()),
+      iconImage(StatusIcons::plainIcon(StatusIcons::iconColor(app.isDarkMode.value()), iconScale)),
       stopPomodoroItemTitle(localized("Stop Pomodoro")), app(app), timer(timer), preferences(preferences)
 {
     disposeBag +=
@@ -121,7 +134,6 @@ QImage MRStatusItemViewModel::statusIcon() const
     const bool dark = darkMode();
     const bool pie = preferences.boolValue(PreferKey::CountDownPieOnMenuBarEnabled);
     const int remaining = timer.currentTime.value();
-    // Pie steps of 3 degrees are finer than the icon's pixels.
     const int step = static_cast<int>(std::lround(std::clamp(progress, 0.0f, 1.0f) * pieSteps));
     IconKey key;
     if (showCountDownOnMenu.value().value_or(false) && app.state.value() != MRAppState::idle &&
@@ -142,16 +154,16 @@ QImage MRStatusItemViewModel::statusIcon() const
         const double share = double(key.step) / pieSteps;
         switch (key.kind) {
         case IconKind::plain:
-            iconCache.image = StatusIcons::plainIcon(color);
+            iconCache.image = StatusIcons::plainIcon(color, iconScale);
             break;
         case IconKind::pie:
-            iconCache.image = StatusIcons::pieIcon(share, color);
+            iconCache.image = StatusIcons::pieIcon(share, color, iconScale);
             break;
         case IconKind::reminder:
-            iconCache.image = StatusIcons::reminderIcon(color);
+            iconCache.image = StatusIcons::reminderIcon(color, iconScale);
             break;
         case IconKind::minutes:
-            iconCache.image = StatusIcons::minutesIcon(key.minutes, share, color);
+            iconCache.image = StatusIcons::minutesIcon(key.minutes, share, color, iconScale);
             break;
         }
         iconCache.key = key;

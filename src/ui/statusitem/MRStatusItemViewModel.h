@@ -18,6 +18,8 @@ class MRStatusItemViewModel
 public:
     MRStatusItemViewModel(MRApp& app, MRTimer& timer, Preferences& preferences);
 
+    // The icons' device pixel ratio: the densest screen's, rounded up.
+    const qreal iconScale;
     BehaviorRelay<QImage> iconImage;
     BehaviorRelay<QString> statusItemTitle{QString()};
     BehaviorRelay<std::optional<QString>> statusItemAttrTitle{std::nullopt};
@@ -37,7 +39,8 @@ private:
     void onCurrentTime(int seconds);
     bool darkMode() const;
 
-    static constexpr int pieSteps = 120;
+    // A 20-point pie has about 40 pixels of rim: a step of 6 degrees moves it less than a pixel.
+    static constexpr int pieSteps = 60;
     enum class IconKind
     {
         plain,
