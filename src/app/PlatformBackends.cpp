@@ -43,16 +43,14 @@ IdleMonitor* PlatformBackends::idleMonitor()
     if (idleTried)
         return dbusIdle.get();
     idleTried = true;
-    // The desktop's own idle time and lock where it offers them, else the X server's idle time,
-    // else the Wayland compositor's, else logind's idle hint. logind's lock signals count whichever
-    // source tells the time.
+    // The X server's idle time first where there is one (exact, unlike some desktops' D-Bus
+    // answer), then the desktop's own, else the Wayland compositor's, else logind's idle hint.
+    // The desktop's screen saver and logind both tell the lock.
     x11Idle = X11IdleMonitor::create();
     logindIdle = LogindIdleMonitor::create(QDBusConnection::systemBus());
     waylandIdle = WaylandIdleMonitor::create();
-    IdleMonitor* fallbackIdle = x11Idle       ? static_cast<IdleMonitor*>(x11Idle.get())
-                                : waylandIdle ? static_cast<IdleMonitor*>(waylandIdle.get())
-                                              : logindIdle.get();
-    dbusIdle = DBusIdleMonitor::create(sessionBus, fallbackIdle);
+    IdleMonitor* fallbackIdle = waylandIdle ? static_cast<IdleMonitor*>(waylandIdle.get()) : logindIdle.get();
+    dbusIdle = DBusIdleMonitor::create(sessionBus, fallbackIdle, x11Idle.get());
     if (dbusIdle && logindIdle)
         QObject::connect(logindIdle.get(), &IdleMonitor::lockedChanged, dbusIdle.get(),
                          &IdleMonitor::lockedChanged);

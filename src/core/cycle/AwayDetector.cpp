@@ -9,6 +9,7 @@
 #include "timer/IdleMonitor.h"
 #include "timer/NotificationCenter.h"
 
+#include <QJsonValue>
 #include <QPointer>
 
 AwayDetector::AwayDetector(MRApp& app, IdleMonitor* monitor, Preferences& preferences, Scheduler& scheduler,
@@ -23,6 +24,12 @@ AwayDetector::AwayDetector(MRApp& app, IdleMonitor* monitor, Preferences& prefer
     LOG_INFO(QStringLiteral("Away detection reads the idle time from ") + monitor->backendName());
     connect(monitor, &IdleMonitor::lockedChanged, this, &AwayDetector::lockedChanged);
     disposeBag += app.state.subscribe([this](MRAppState) { stateChanged(); });
+    // The switch takes effect at once, also in the middle of a Pomodoro.
+    disposeBag += preferences.observe(AwayKey::enabled, [this](const QJsonValue&) {
+        if (!isEnabled())
+            awaySince.reset();
+        stateChanged();
+    });
 }
 
 AwayDetector::~AwayDetector()
@@ -37,8 +44,9 @@ bool AwayDetector::isEnabled() const
 
 qint64 AwayDetector::threshold() const
 {
+    // A stored value stands as it is, also one shorter than the preferences window offers.
     const qint64 stored = preferences.intValue(AwayKey::threshold);
-    return stored > 0 ? stored : std::max<qint64>(1, preferences.intValue(DurationKey::shortBreak));
+    return stored > 0 ? stored : defaultThreshold;
 }
 
 void AwayDetector::stateChanged()
@@ -50,15 +58,24 @@ void AwayDetector::stateChanged()
     // Back and already at it: a notification about the stopped Pomodoro would only be noise.
     if (awaySince && state != MRAppState::idle)
         userReturned(clock.now(), false);
-    if ((state == MRAppState::working && isEnabled()) || (awaySince && !lockedSince))
+    if ((state == MRAppState::working && isEnabled()) || awaySince)
         scheduleCheck();
     updateWatching();
 }
 
 void AwayDetector::updateWatching()
 {
-    monitor->setWatching((app.state.value() == MRAppState::working && isEnabled()) ||
-                         (awaySince && !lockedSince));
+    monitor->setWatching((app.state.value() == MRAppState::working && isEnabled()) || awaySince);
+}
+
+void AwayDetector::inputSeen(qint64 idleSeconds)
+{
+    if (!lockedSince || idleSeconds >= lockedSince->secsTo(clock.now()))
+        return;
+    LOG_INFO(QStringLiteral("Input after the lock: the screen counts as unlocked."));
+    lockedSince.reset();
+    if (awaySince)
+        userReturned(clock.now().addSecs(-idleSeconds), true);
 }
 
 void AwayDetector::scheduleCheck()
@@ -86,6 +103,8 @@ void AwayDetector::check()
         if (!weak || weak->generation != askedFor || weak->app.state.value() != MRAppState::working)
             return;
         qint64 away = idle.value_or(0);
+        if (idle)
+            weak->inputSeen(*idle);
         if (weak->lockedSince)
             away = std::max(away, weak->lockedSince->secsTo(weak->clock.now()));
         if (away >= weak->threshold())
@@ -95,16 +114,25 @@ void AwayDetector::check()
     });
 }
 
-// Without a lock to say when the user is back, the first input after the stop does.
+// Without an unlock to say when the user is back, the first input after the stop (and after
+// any lock) does.
 void AwayDetector::checkForReturn()
 {
-    if (!awaySince || lockedSince)
+    if (!awaySince)
         return;
     QPointer<AwayDetector> weak(this);
     const quint64 askedFor = generation;
     monitor->idleSeconds([weak, askedFor](std::optional<qint64> idle) {
-        if (!weak || weak->generation != askedFor || !weak->awaySince || weak->lockedSince)
+        if (!weak || weak->generation != askedFor || !weak->awaySince)
             return;
+        if (idle)
+            weak->inputSeen(*idle); // returns them when it counts as the unlock
+        if (!weak->awaySince)
+            return;
+        if (weak->lockedSince) {
+            weak->scheduleCheck();
+            return;
+        }
         const QDateTime now = weak->clock.now();
         if (idle && *idle < weak->stoppedAt.secsTo(now))
             weak->userReturned(now.addSecs(-*idle), true);

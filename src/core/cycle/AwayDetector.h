@@ -15,9 +15,11 @@ class NotificationCenter;
 class Preferences;
 
 // A Pomodoro does not count time its user was not there: while one runs, the idle time is
-// read every ten seconds, and once the user has been away for the threshold — no input, or the
-// screen locked that long — the Pomodoro stops as from the menu (nothing is recorded). When
-// they are back (the unlock, or the first input the ten-second reading sees) a notification
+// read every ten seconds, and once the user has been away for the threshold (its own
+// preference, ten minutes by default) — no input, or the screen locked that long — the Pomodoro
+// stops as from the menu (nothing is recorded). Input after a lock is the user back, whether or
+// not an unlock was reported: some lockers never say. When they are back (the unlock, or the
+// first input the ten-second reading sees) a notification
 // says for how long, with a button that starts a new Pomodoro. Otherwise nothing is read while
 // no Pomodoro runs. Breaks are left alone: a break that began while the user was out waits
 // for them.
@@ -26,6 +28,7 @@ class AwayDetector : public QObject
     Q_OBJECT
 public:
     static constexpr std::chrono::seconds checkInterval{10};
+    static constexpr qint64 defaultThreshold = 600;
 
     // monitor may be null: the feature is then off, said once in the log.
     AwayDetector(MRApp& app, IdleMonitor* monitor, Preferences& preferences, Scheduler& scheduler,
@@ -41,6 +44,8 @@ private:
     void check();
     void checkForReturn();
     void lockedChanged(bool locked);
+    // Input more recent than the lock: the screen is unlocked, said or not.
+    void inputSeen(qint64 idleSeconds);
     void userAway(qint64 awaySeconds);
     void userReturned(const QDateTime& at, bool tell);
     // Tells the monitor whether the idle time will be asked for: a Pomodoro runs, or the user

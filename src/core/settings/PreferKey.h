@@ -42,7 +42,7 @@ inline const QString countToLongBreak = QStringLiteral("countToLongBreak");
 } // namespace DurationKey
 
 // Away detection: whether a Pomodoro stops when its user has gone, and after how many seconds
-// without input (the short break's length when unset).
+// without input (600 by default).
 namespace AwayKey {
 inline const QString enabled = QStringLiteral("AwayDetectionEnabled");
 inline const QString threshold = QStringLiteral("AwayThreshold");

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 
 // The General pane: the three lengths, the long-break count, the switches and "Restore
 // defaults". Every control writes the store at once and shows it through an observation, so
@@ -52,6 +53,8 @@ public:
     QCheckBox* stopBreakOptionsButton = nullptr;
     QCheckBox* noCancellationOption = nullptr;
     QCheckBox* awayDetectionButton = nullptr;
+    // The away threshold in minutes (2 to 60), beside the check box.
+    QSpinBox* awayThresholdField = nullptr;
 
 protected:
     void viewDidAppear() override;
