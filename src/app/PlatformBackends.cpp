@@ -7,6 +7,7 @@
 #include "linux/FprintdBiometrics.h"
 #include "linux/LogindIdleMonitor.h"
 #include "linux/PortalScreenshot.h"
+#include "presence/PresenceSources.h"
 #include "timer/ThreadPoolExecutor.h"
 #include "wayland/WaylandIdleMonitor.h"
 #include "wayland/WaylandWindowHints.h"
@@ -55,6 +56,15 @@ IdleMonitor* PlatformBackends::idleMonitor()
         QObject::connect(logindIdle.get(), &IdleMonitor::lockedChanged, dbusIdle.get(),
                          &IdleMonitor::lockedChanged);
     return dbusIdle.get();
+}
+
+Presence* PlatformBackends::presence()
+{
+    if (presenceTried)
+        return presenceSources && !presenceSources->isEmpty() ? presenceSources.get() : nullptr;
+    presenceTried = true;
+    presenceSources = std::make_unique<PresenceSources>();
+    return presenceSources->isEmpty() ? nullptr : presenceSources.get();
 }
 
 GlobalShortcuts* PlatformBackends::globalShortcuts()

@@ -13,6 +13,23 @@ TimerDBusAdaptor::TimerDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer
         [this](MRAppState s) { propertyChanged(QStringLiteral("State"), appStateName(s)); });
     disposeBag += timer.currentTime.subscribe(
         [this](int seconds) { propertyChanged(QStringLiteral("RemainingSeconds"), seconds); });
+    disposeBag += app.breakHold().heldBy.subscribe([this](const QString& by) {
+        if (!by.isEmpty() && by == announcedHeldBy)
+            return;
+        announcedHeldBy = by;
+        propertyChanged(QStringLiteral("Held"), !by.isEmpty());
+        propertyChanged(QStringLiteral("HeldBy"), by);
+    });
+}
+
+bool TimerDBusAdaptor::held() const
+{
+    return app.isBreakHeld();
+}
+
+QString TimerDBusAdaptor::heldBy() const
+{
+    return app.breakHold().heldBy.value();
 }
 
 QString TimerDBusAdaptor::state() const

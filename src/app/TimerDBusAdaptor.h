@@ -18,6 +18,8 @@ class TimerDBusAdaptor : public QDBusAbstractAdaptor
     Q_CLASSINFO("D-Bus Interface", "org.mirelo.Mirelo.Timer")
     Q_PROPERTY(QString State READ state)
     Q_PROPERTY(int RemainingSeconds READ remainingSeconds)
+    Q_PROPERTY(bool Held READ held)
+    Q_PROPERTY(QString HeldBy READ heldBy)
 
 public:
     static constexpr const char* serviceName = "org.mirelo.Mirelo";
@@ -28,6 +30,9 @@ public:
 
     QString state() const;
     int remainingSeconds() const;
+    // The break after a Pomodoro waits for a call or a share to end, and what holds it.
+    bool held() const;
+    QString heldBy() const;
 
     // The error a refused command answers with; its message says why.
     static constexpr const char* refusedError = "org.mirelo.Mirelo.Error.Refused";
@@ -46,5 +51,6 @@ private:
     MRApp& app;
     MRTimer& timer;
     QDBusConnection bus;
+    QString announcedHeldBy;
     DisposeBag disposeBag;
 };

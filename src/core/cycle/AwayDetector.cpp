@@ -3,6 +3,7 @@
 #include "cycle/MRApp.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
+#include "presence/Presence.h"
 #include "settings/PreferKey.h"
 #include "settings/Preferences.h"
 #include "timer/Clock.h"
@@ -13,9 +14,10 @@
 #include <QPointer>
 
 AwayDetector::AwayDetector(MRApp& app, IdleMonitor* monitor, Preferences& preferences, Scheduler& scheduler,
-                           const Clock& clock, NotificationCenter& notifications, QObject* parent)
+                           const Clock& clock, NotificationCenter& notifications, Presence* presence,
+                           QObject* parent)
     : QObject(parent), app(app), monitor(monitor), preferences(preferences), scheduler(scheduler),
-      clock(clock), notifications(notifications)
+      clock(clock), notifications(notifications), presence(presence)
 {
     if (!monitor) {
         LOG_INFO(QStringLiteral("Away detection is off: this desktop tells no idle time."));
@@ -108,9 +110,31 @@ void AwayDetector::check()
         if (weak->lockedSince)
             away = std::max(away, weak->lockedSince->secsTo(weak->clock.now()));
         if (away >= weak->threshold())
-            weak->userAway(away);
+            weak->awayUnlessBusy(away);
         else
             weak->scheduleCheck();
+    });
+}
+
+void AwayDetector::awayUnlessBusy(qint64 awaySeconds)
+{
+    if (!presence) {
+        userAway(awaySeconds);
+        return;
+    }
+    QPointer<AwayDetector> weak(this);
+    const quint64 askedFor = generation;
+    presence->activeSources([weak, askedFor, awaySeconds](const QStringList& active) {
+        if (!weak || weak->generation != askedFor || weak->app.state.value() != MRAppState::working)
+            return;
+        if (active.isEmpty()) {
+            weak->userAway(awaySeconds);
+            return;
+        }
+        LOG_INFO(QStringLiteral("No input for %1 s, but not away: %2")
+                     .arg(awaySeconds)
+                     .arg(active.join(QStringLiteral(", "))));
+        weak->scheduleCheck();
     });
 }
 

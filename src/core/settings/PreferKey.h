@@ -48,6 +48,13 @@ inline const QString enabled = QStringLiteral("AwayDetectionEnabled");
 inline const QString threshold = QStringLiteral("AwayThreshold");
 } // namespace AwayKey
 
+// Holding a break while the user is busy (a call, a share, full-screen work): whether, and for
+// how many seconds at most (1800 by default).
+namespace HoldKey {
+inline const QString enabled = QStringLiteral("HoldBreaksWhenBusy");
+inline const QString maximum = QStringLiteral("HoldBreaksAtMost");
+} // namespace HoldKey
+
 // Hidden keys holding the base addresses of the web endpoints (no trailing "/").
 namespace EndpointKey {
 inline const QString unsplash = QStringLiteral("UnsplashBaseURL");

@@ -139,6 +139,39 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     awayRow->addWidget(awayThresholdField);
     awayRow->addStretch(1);
     column->addLayout(awayRow);
+
+    holdBreaksButton = new QCheckBox(
+        Localizable::text("Hold breaks during calls, presentations and full-screen work"), switches);
+    holdBreaksButton->setToolTip(Localizable::text(
+        "While the microphone, the camera or a screen share is in use, Do Not Disturb is on or "
+        "a full-screen window has the focus, the break waits and starts when they end."));
+    holdMaximumField = new QSpinBox(switches);
+    holdMaximumField->setRange(1, 240);
+    holdMaximumField->setSuffix(QLatin1Char(' ') + Localizable::text("pref-mins"));
+    holdMaximumField->setAccessibleName(Localizable::text("Hold at most"));
+    auto* holdMaximumLabel = new QLabel(Localizable::text("Hold at most"), switches);
+    holdMaximumLabel->setBuddy(holdMaximumField);
+    disposeBag += preferences.observe(HoldKey::enabled, [this](const QJsonValue&) {
+        const bool on = this->preferences.boolValue(HoldKey::enabled);
+        holdBreaksButton->setChecked(on);
+        holdMaximumField->setEnabled(on);
+    });
+    disposeBag += preferences.observe(HoldKey::maximum, [this](const QJsonValue&) {
+        const QSignalBlocker blocker(holdMaximumField);
+        holdMaximumField->setValue(
+            std::clamp((this->preferences.intValue(HoldKey::maximum) + 30) / 60, 1, 240));
+    });
+    connect(holdBreaksButton, &QCheckBox::clicked, this,
+            [this](bool on) { this->preferences.setValue(HoldKey::enabled, on); });
+    connect(holdMaximumField, &QSpinBox::valueChanged, this,
+            [this](int minutes) { this->preferences.setValue(HoldKey::maximum, minutes * 60); });
+    column->addWidget(holdBreaksButton);
+    auto* holdRow = new QHBoxLayout;
+    holdRow->setContentsMargins(24, 0, 0, 0);
+    holdRow->addWidget(holdMaximumLabel);
+    holdRow->addWidget(holdMaximumField);
+    holdRow->addStretch(1);
+    column->addLayout(holdRow);
     root->addWidget(switches);
     root->addStretch(1);
     scrollView->setWidget(content);

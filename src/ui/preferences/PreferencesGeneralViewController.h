@@ -55,6 +55,9 @@ public:
     QCheckBox* awayDetectionButton = nullptr;
     // The away threshold in minutes (2 to 60), beside the check box.
     QSpinBox* awayThresholdField = nullptr;
+    // Holding the break during calls and full-screen work, and for how many minutes at most.
+    QCheckBox* holdBreaksButton = nullptr;
+    QSpinBox* holdMaximumField = nullptr;
 
 protected:
     void viewDidAppear() override;
