@@ -3,14 +3,17 @@
 #include "diagnostics/Log.h"
 #include "linux/CanberraEventSound.h"
 #include "linux/DBusIdleMonitor.h"
+#include "linux/DBusPresence.h"
 #include "linux/DesktopImageSource.h"
 #include "linux/FprintdBiometrics.h"
 #include "linux/LogindIdleMonitor.h"
+#include "linux/PipeWirePresence.h"
 #include "linux/PortalScreenshot.h"
 #include "presence/PresenceSources.h"
 #include "timer/ThreadPoolExecutor.h"
 #include "wayland/WaylandIdleMonitor.h"
 #include "wayland/WaylandWindowHints.h"
+#include "x11/X11FullscreenPresence.h"
 #include "x11/X11IdleMonitor.h"
 #include "x11/X11WindowHints.h"
 #include "x11/XcbGlobalShortcuts.h"
@@ -63,7 +66,12 @@ Presence* PlatformBackends::presence()
     if (presenceTried)
         return presenceSources && !presenceSources->isEmpty() ? presenceSources.get() : nullptr;
     presenceTried = true;
+    // Each source is optional; what this desktop cannot tell is simply not asked.
     presenceSources = std::make_unique<PresenceSources>();
+    presenceSources->add(PipeWirePresence::create());
+    presenceSources->add(DBusPresence::doNotDisturb(sessionBus));
+    presenceSources->add(DBusPresence::idleInhibitor(sessionBus));
+    presenceSources->add(X11FullscreenPresence::create());
     return presenceSources->isEmpty() ? nullptr : presenceSources.get();
 }
 
