@@ -127,6 +127,7 @@ void AppDelegate::enterMainApp()
     deps.loginItems = loginItems.get();
     deps.defaultImage = [] { return QImage(QStringLiteral(":/images/default-image.jpg")); };
     deps.imageExecutor = &platform->imageExecutor();
+    deps.presence = platform->presence();
     QPointer<AppDelegate> owner(this);
     deps.closeAuxiliaryWindows = [owner] {
         if (owner && owner->windows)
@@ -139,7 +140,7 @@ void AppDelegate::enterMainApp()
     breakWindows->attach(mrApp);
     cycle->registerShortcuts(platform->globalShortcuts());
     statusItem = std::make_unique<MRStatusItem>(mrApp, *timer, *preferences);
-    cycle->startAwayDetection(platform->idleMonitor(), *scheduler, *notifications);
+    cycle->startAwayDetection(platform->idleMonitor(), *scheduler, *notifications, platform->presence());
 
     AppWindows::Services services;
     services.preferences.preferences = preferences;

@@ -25,7 +25,7 @@ QString usage()
         "  short-break  start a short break\n"
         "  long-break   start a long break\n"
         "  stop         stop the running timer\n"
-        "  status       print \"<state> <mm:ss>\"\n"
+        "  status       print \"<state> <mm:ss>\" (state \"held\" while a break waits for a call)\n"
         "  preferences  open the preferences window\n"
         "  statistics   open the statistics window\n");
 }
@@ -90,7 +90,10 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
             return 1;
         }
         const int seconds = remaining.toInt();
-        out << state.toString() << ' ' << QString::asprintf("%02d:%02d", seconds / 60, seconds % 60) << "\n";
+        // A break waiting for a call to end: the Pomodoro is over, its break not yet begun.
+        const bool held = property(bus, QStringLiteral("Held"), &error).toBool();
+        out << (held ? QStringLiteral("held") : state.toString()) << ' '
+            << QString::asprintf("%02d:%02d", seconds / 60, seconds % 60) << "\n";
         return 0;
     }
 

@@ -29,8 +29,8 @@ void CycleServices::registerShortcuts(GlobalShortcuts* shortcuts)
 }
 
 void CycleServices::startAwayDetection(IdleMonitor* idle, Scheduler& scheduler,
-                                       NotificationCenter& notifications)
+                                       NotificationCenter& notifications, Presence* presence)
 {
     awayDetector = std::make_unique<AwayDetector>(*mrApp, idle, *deps.preferences, scheduler, *deps.clock,
-                                                  notifications);
+                                                  notifications, presence);
 }

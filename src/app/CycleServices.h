@@ -7,6 +7,7 @@
 class AwayDetector;
 class GlobalShortcuts;
 class IdleMonitor;
+class Presence;
 class ShortcutBinder;
 
 // The Pomodoro cycle: the controller, the global shortcuts that drive it and the away
@@ -23,7 +24,8 @@ public:
 
     // Binds the two stored shortcuts to their actions.
     void registerShortcuts(GlobalShortcuts* shortcuts);
-    void startAwayDetection(IdleMonitor* idle, Scheduler& scheduler, NotificationCenter& notifications);
+    void startAwayDetection(IdleMonitor* idle, Scheduler& scheduler, NotificationCenter& notifications,
+                            Presence* presence = nullptr);
 
 private:
     MRAppDependencies deps;

@@ -3,13 +3,17 @@
 #include "diagnostics/Log.h"
 #include "linux/CanberraEventSound.h"
 #include "linux/DBusIdleMonitor.h"
+#include "linux/DBusPresence.h"
 #include "linux/DesktopImageSource.h"
 #include "linux/FprintdBiometrics.h"
 #include "linux/LogindIdleMonitor.h"
+#include "linux/PipeWirePresence.h"
 #include "linux/PortalScreenshot.h"
+#include "presence/PresenceSources.h"
 #include "timer/ThreadPoolExecutor.h"
 #include "wayland/WaylandIdleMonitor.h"
 #include "wayland/WaylandWindowHints.h"
+#include "x11/X11FullscreenPresence.h"
 #include "x11/X11IdleMonitor.h"
 #include "x11/X11WindowHints.h"
 #include "x11/XcbGlobalShortcuts.h"
@@ -43,20 +47,32 @@ IdleMonitor* PlatformBackends::idleMonitor()
     if (idleTried)
         return dbusIdle.get();
     idleTried = true;
-    // The desktop's own idle time and lock where it offers them, else the X server's idle time,
-    // else the Wayland compositor's, else logind's idle hint. logind's lock signals count whichever
-    // source tells the time.
+    // The X server's idle time first where there is one (exact, unlike some desktops' D-Bus
+    // answer), then the desktop's own, else the Wayland compositor's, else logind's idle hint.
+    // The desktop's screen saver and logind both tell the lock.
     x11Idle = X11IdleMonitor::create();
     logindIdle = LogindIdleMonitor::create(QDBusConnection::systemBus());
     waylandIdle = WaylandIdleMonitor::create();
-    IdleMonitor* fallbackIdle = x11Idle       ? static_cast<IdleMonitor*>(x11Idle.get())
-                                : waylandIdle ? static_cast<IdleMonitor*>(waylandIdle.get())
-                                              : logindIdle.get();
-    dbusIdle = DBusIdleMonitor::create(sessionBus, fallbackIdle);
+    IdleMonitor* fallbackIdle = waylandIdle ? static_cast<IdleMonitor*>(waylandIdle.get()) : logindIdle.get();
+    dbusIdle = DBusIdleMonitor::create(sessionBus, fallbackIdle, x11Idle.get());
     if (dbusIdle && logindIdle)
         QObject::connect(logindIdle.get(), &IdleMonitor::lockedChanged, dbusIdle.get(),
                          &IdleMonitor::lockedChanged);
     return dbusIdle.get();
+}
+
+Presence* PlatformBackends::presence()
+{
+    if (presenceTried)
+        return presenceSources && !presenceSources->isEmpty() ? presenceSources.get() : nullptr;
+    presenceTried = true;
+    // Each source is optional; what this desktop cannot tell is simply not asked.
+    presenceSources = std::make_unique<PresenceSources>();
+    presenceSources->add(PipeWirePresence::create());
+    presenceSources->add(DBusPresence::doNotDisturb(sessionBus));
+    presenceSources->add(DBusPresence::idleInhibitor(sessionBus));
+    presenceSources->add(X11FullscreenPresence::create());
+    return presenceSources->isEmpty() ? nullptr : presenceSources.get();
 }
 
 GlobalShortcuts* PlatformBackends::globalShortcuts()

@@ -12,6 +12,8 @@ class GlobalShortcuts;
 class IdleMonitor;
 class LogindIdleMonitor;
 class PortalScreenshot;
+class Presence;
+class PresenceSources;
 class ThreadPoolExecutor;
 class WaylandIdleMonitor;
 class WindowHints;
@@ -33,6 +35,9 @@ public:
 
     // The desktop's idle time and lock; none where no source answers.
     IdleMonitor* idleMonitor();
+    // What shows the user busy at the screen (calls, shares, full-screen work); none where no
+    // source can be read.
+    Presence* presence();
     // The global shortcuts of the X server; none on a desktop that has none for us.
     GlobalShortcuts* globalShortcuts();
 
@@ -52,4 +57,6 @@ private:
     std::unique_ptr<WaylandIdleMonitor> waylandIdle;
     std::unique_ptr<DBusIdleMonitor> dbusIdle;
     bool idleTried = false;
+    std::unique_ptr<PresenceSources> presenceSources;
+    bool presenceTried = false;
 };

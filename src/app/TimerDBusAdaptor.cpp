@@ -11,6 +11,22 @@ TimerDBusAdaptor::TimerDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer
       properties(new TimerProperties(app, timer, this))
 {
     connect(properties, &TimerProperties::changed, this, &TimerDBusAdaptor::propertiesChanged);
+    disposeBag += app.breakHold().heldBy.subscribe([this](const QString& by) {
+        if (!by.isEmpty() && by == announcedHeldBy)
+            return;
+        announcedHeldBy = by;
+        propertiesChanged({{QStringLiteral("Held"), !by.isEmpty()}, {QStringLiteral("HeldBy"), by}});
+    });
+}
+
+bool TimerDBusAdaptor::held() const
+{
+    return app.isBreakHeld();
+}
+
+QString TimerDBusAdaptor::heldBy() const
+{
+    return app.breakHold().heldBy.value();
 }
 
 QString TimerDBusAdaptor::state() const

@@ -20,6 +20,8 @@ class TimerDBusAdaptor : public QDBusAbstractAdaptor
     Q_PROPERTY(QString State READ state)
     Q_PROPERTY(int RemainingSeconds READ remainingSeconds)
     Q_PROPERTY(qint64 Deadline READ deadline)
+    Q_PROPERTY(bool Held READ held)
+    Q_PROPERTY(QString HeldBy READ heldBy)
 
 public:
     static constexpr const char* serviceName = "org.mirelo.Mirelo";
@@ -31,6 +33,9 @@ public:
     QString state() const;
     int remainingSeconds() const;
     qint64 deadline() const;
+    // The break after a Pomodoro waits for a call or a share to end, and what holds it.
+    bool held() const;
+    QString heldBy() const;
 
     // The error a refused command answers with; its message says why.
     static constexpr const char* refusedError = "org.mirelo.Mirelo.Error.Refused";
@@ -50,4 +55,6 @@ private:
     MRTimer& timer;
     QDBusConnection bus;
     TimerProperties* properties;
+    QString announcedHeldBy;
+    DisposeBag disposeBag;
 };

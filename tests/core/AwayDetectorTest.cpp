@@ -44,7 +44,8 @@ protected:
 TEST_F(AwayDetectorTest, AwayForTheThresholdStopsThePomodoroAndTheFirstInputBringsTheNotice)
 {
     auto tracker = RecordingUsageTracker::install();
-    EXPECT_EQ(detector().threshold(), 300); // the short break's length
+    EXPECT_EQ(detector().threshold(), 600);
+    prefs->setValue(AwayKey::threshold, 300);
     EXPECT_FALSE(idle.watching);
     app().startPomodoro();
     EXPECT_TRUE(idle.watching);
@@ -102,6 +103,7 @@ TEST_F(AwayDetectorTest, AwayForTheThresholdStopsThePomodoroAndTheFirstInputBrin
 
 TEST_F(AwayDetectorTest, BackAndAlreadyWorkingGetsNoNotice)
 {
+    prefs->setValue(AwayKey::threshold, 300);
     detector();
     app().startPomodoro();
     idle.idle = 400;
@@ -122,6 +124,7 @@ TEST_F(AwayDetectorTest, ALockedScreenCountsAsAwayAndTheUnlockSaysForHowLong)
     detector();
     app().startPomodoro();
     idle.lock(true);
+    idle.lastInput = clock.now(); // no input while locked
     advanceSeconds(130);
     EXPECT_EQ(app().state.value(), MRAppState::idle);
     EXPECT_TRUE(notifications.posted.isEmpty()); // said when they are back
@@ -142,4 +145,66 @@ TEST_F(AwayDetectorTest, ALockedScreenCountsAsAwayAndTheUnlockSaysForHowLong)
     advanceSeconds(600);
     EXPECT_EQ(app().state.value(), MRAppState::working);
     EXPECT_EQ(idle.asked, asked);
+}
+
+TEST_F(AwayDetectorTest, InputAfterALockNeverReportedUnlockedIsTheReturn)
+{
+    prefs->setValue(AwayKey::threshold, 120);
+    detector();
+    // A locker that never reports the unlock: an hour later the user is at it again.
+    idle.lock(true);
+    advanceSeconds(3600);
+    idle.idle = 0;
+    app().startPomodoro();
+    advanceSeconds(60);
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_TRUE(log().anyStartsWith(QStringLiteral("Input after the lock")));
+
+    // Locked during a Pomodoro: it stops; the first input after the lock brings the notice.
+    idle.lock(true);
+    idle.lastInput = clock.now();
+    advanceSeconds(130);
+    ASSERT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_TRUE(idle.watching);
+    advanceSeconds(20 * 60);
+    EXPECT_TRUE(notifications.posted.isEmpty());
+    idle.lastInput = clock.now().addSecs(5);
+    advanceSeconds(10);
+    EXPECT_EQ(notifications.posted, QStringList{QStringLiteral("Welcome back — you were away 22 min")});
+    EXPECT_FALSE(idle.watching);
+    // And the next Pomodoro runs on.
+    idle.lastInput.reset();
+    app().startPomodoro();
+    advanceSeconds(60);
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+}
+
+TEST_F(AwayDetectorTest, TheSwitchTakesEffectMidPomodoroAndTheThresholdIsNotTheShortBreak)
+{
+    prefs->setValue(DurationKey::shortBreak, 60);
+    prefs->setValue(AwayKey::enabled, false);
+    detector();
+    app().startPomodoro();
+    EXPECT_FALSE(idle.watching);
+    idle.idle = 90; // a minute and a half of reading
+    prefs->setValue(AwayKey::enabled, true);
+    EXPECT_TRUE(idle.watching);
+    advanceSeconds(30);
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_EQ(idle.asked, 3);
+
+    // Turned off: nothing more is asked and the source stops listening.
+    prefs->setValue(AwayKey::enabled, false);
+    EXPECT_FALSE(idle.watching);
+    idle.idle = 100000;
+    advanceSeconds(60);
+    EXPECT_EQ(idle.asked, 3);
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+
+    // A stored threshold of a few seconds is used as it stands.
+    prefs->setValue(AwayKey::threshold, 5);
+    prefs->setValue(AwayKey::enabled, true);
+    idle.idle = 6;
+    advanceSeconds(10);
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
 }

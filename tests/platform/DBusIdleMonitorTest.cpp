@@ -76,6 +76,30 @@ TEST_F(DBusIdleMonitorTest, TheDesktopsIdleTimeComesFirstThenTheFallbackAndLocks
     EXPECT_TRUE(locks.first().first().toBool());
 }
 
+TEST_F(DBusIdleMonitorTest, TheXServerComesFirstAndKdeAnswersMilliseconds)
+{
+    ASSERT_TRUE(bus->startTemplate(QStringLiteral(MIRELO_DBUSMOCK_DIR "/freedesktop_screensaver.py"),
+                                   QStringLiteral("org.freedesktop.ScreenSaver"), false,
+                                   QStringLiteral("{\"idletime\": 300}")));
+    CountingIdleMonitor xServer;
+    auto monitor = DBusIdleMonitor::create(bus->connection(), nullptr, &xServer);
+    ASSERT_NE(monitor, nullptr);
+    EXPECT_EQ(ask(*monitor), 7);
+    EXPECT_EQ(monitor->backendName(), QStringLiteral("the X server"));
+
+    auto desktopOnly = DBusIdleMonitor::create(bus->connection(), nullptr);
+    const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP");
+    qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+    EXPECT_EQ(ask(*desktopOnly), 300);
+    // KDE's screen locker counts 300 ms, not five minutes.
+    qputenv("XDG_CURRENT_DESKTOP", "KDE");
+    EXPECT_EQ(ask(*desktopOnly), 0);
+    if (desktop.isEmpty())
+        qunsetenv("XDG_CURRENT_DESKTOP");
+    else
+        qputenv("XDG_CURRENT_DESKTOP", desktop);
+}
+
 TEST_F(DBusIdleMonitorTest, LogindIdleHintAndLockReachTheIdleMonitor)
 {
     const QString logindService = QStringLiteral("org.freedesktop.login1");

@@ -48,6 +48,7 @@ protected:
             deps.loginItems = &loginItems;
             deps.defaultImage = [] { return QImage(64, 48, QImage::Format_RGB32); };
             deps.closeAuxiliaryWindows = [this] { ++auxiliaryCloses; };
+            deps.presence = presence;
             instance = std::make_unique<MRApp>(deps);
             instance->lastMinuteWarning();
         }
@@ -80,5 +81,7 @@ protected:
     // Set before app() to prepare the break pictures through it instead of in place.
     WorkExecutor* imageExecutor = nullptr;
     int auxiliaryCloses = 0;
+    // Set before app() to let calls and shares hold the break.
+    Presence* presence = nullptr;
 };
 

@@ -3,18 +3,21 @@
 #include "cycle/MRApp.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
+#include "presence/Presence.h"
 #include "settings/PreferKey.h"
 #include "settings/Preferences.h"
 #include "timer/Clock.h"
 #include "timer/IdleMonitor.h"
 #include "timer/NotificationCenter.h"
 
+#include <QJsonValue>
 #include <QPointer>
 
 AwayDetector::AwayDetector(MRApp& app, IdleMonitor* monitor, Preferences& preferences, Scheduler& scheduler,
-                           const Clock& clock, NotificationCenter& notifications, QObject* parent)
+                           const Clock& clock, NotificationCenter& notifications, Presence* presence,
+                           QObject* parent)
     : QObject(parent), app(app), monitor(monitor), preferences(preferences), scheduler(scheduler),
-      clock(clock), notifications(notifications)
+      clock(clock), notifications(notifications), presence(presence)
 {
     if (!monitor) {
         LOG_INFO(QStringLiteral("Away detection is off: this desktop tells no idle time."));
@@ -23,6 +26,12 @@ AwayDetector::AwayDetector(MRApp& app, IdleMonitor* monitor, Preferences& prefer
     LOG_INFO(QStringLiteral("Away detection reads the idle time from ") + monitor->backendName());
     connect(monitor, &IdleMonitor::lockedChanged, this, &AwayDetector::lockedChanged);
     disposeBag += app.state.subscribe([this](MRAppState) { stateChanged(); });
+    // The switch takes effect at once, also in the middle of a Pomodoro.
+    disposeBag += preferences.observe(AwayKey::enabled, [this](const QJsonValue&) {
+        if (!isEnabled())
+            awaySince.reset();
+        stateChanged();
+    });
 }
 
 AwayDetector::~AwayDetector()
@@ -37,8 +46,9 @@ bool AwayDetector::isEnabled() const
 
 qint64 AwayDetector::threshold() const
 {
+    // A stored value stands as it is, also one shorter than the preferences window offers.
     const qint64 stored = preferences.intValue(AwayKey::threshold);
-    return stored > 0 ? stored : std::max<qint64>(1, preferences.intValue(DurationKey::shortBreak));
+    return stored > 0 ? stored : defaultThreshold;
 }
 
 void AwayDetector::stateChanged()
@@ -50,15 +60,24 @@ void AwayDetector::stateChanged()
     // Back and already at it: a notification about the stopped Pomodoro would only be noise.
     if (awaySince && state != MRAppState::idle)
         userReturned(clock.now(), false);
-    if ((state == MRAppState::working && isEnabled()) || (awaySince && !lockedSince))
+    if ((state == MRAppState::working && isEnabled()) || awaySince)
         scheduleCheck();
     updateWatching();
 }
 
 void AwayDetector::updateWatching()
 {
-    monitor->setWatching((app.state.value() == MRAppState::working && isEnabled()) ||
-                         (awaySince && !lockedSince));
+    monitor->setWatching((app.state.value() == MRAppState::working && isEnabled()) || awaySince);
+}
+
+void AwayDetector::inputSeen(qint64 idleSeconds)
+{
+    if (!lockedSince || idleSeconds >= lockedSince->secsTo(clock.now()))
+        return;
+    LOG_INFO(QStringLiteral("Input after the lock: the screen counts as unlocked."));
+    lockedSince.reset();
+    if (awaySince)
+        userReturned(clock.now().addSecs(-idleSeconds), true);
 }
 
 void AwayDetector::scheduleCheck()
@@ -86,25 +105,58 @@ void AwayDetector::check()
         if (!weak || weak->generation != askedFor || weak->app.state.value() != MRAppState::working)
             return;
         qint64 away = idle.value_or(0);
+        if (idle)
+            weak->inputSeen(*idle);
         if (weak->lockedSince)
             away = std::max(away, weak->lockedSince->secsTo(weak->clock.now()));
         if (away >= weak->threshold())
-            weak->userAway(away);
+            weak->awayUnlessBusy(away);
         else
             weak->scheduleCheck();
     });
 }
 
-// Without a lock to say when the user is back, the first input after the stop does.
+void AwayDetector::awayUnlessBusy(qint64 awaySeconds)
+{
+    if (!presence) {
+        userAway(awaySeconds);
+        return;
+    }
+    QPointer<AwayDetector> weak(this);
+    const quint64 askedFor = generation;
+    presence->activeSources([weak, askedFor, awaySeconds](const QStringList& active) {
+        if (!weak || weak->generation != askedFor || weak->app.state.value() != MRAppState::working)
+            return;
+        if (active.isEmpty()) {
+            weak->userAway(awaySeconds);
+            return;
+        }
+        LOG_INFO(QStringLiteral("No input for %1 s, but not away: %2")
+                     .arg(awaySeconds)
+                     .arg(active.join(QStringLiteral(", "))));
+        weak->scheduleCheck();
+    });
+}
+
+// Without an unlock to say when the user is back, the first input after the stop (and after
+// any lock) does.
 void AwayDetector::checkForReturn()
 {
-    if (!awaySince || lockedSince)
+    if (!awaySince)
         return;
     QPointer<AwayDetector> weak(this);
     const quint64 askedFor = generation;
     monitor->idleSeconds([weak, askedFor](std::optional<qint64> idle) {
-        if (!weak || weak->generation != askedFor || !weak->awaySince || weak->lockedSince)
+        if (!weak || weak->generation != askedFor || !weak->awaySince)
             return;
+        if (idle)
+            weak->inputSeen(*idle); // returns them when it counts as the unlock
+        if (!weak->awaySince)
+            return;
+        if (weak->lockedSince) {
+            weak->scheduleCheck();
+            return;
+        }
         const QDateTime now = weak->clock.now();
         if (idle && *idle < weak->stoppedAt.secsTo(now))
             weak->userReturned(now.addSecs(-*idle), true);

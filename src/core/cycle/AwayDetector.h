@@ -13,23 +13,29 @@ class IdleMonitor;
 class MRApp;
 class NotificationCenter;
 class Preferences;
+class Presence;
 
 // A Pomodoro does not count time its user was not there: while one runs, the idle time is
-// read every ten seconds, and once the user has been away for the threshold — no input, or the
-// screen locked that long — the Pomodoro stops as from the menu (nothing is recorded). When
-// they are back (the unlock, or the first input the ten-second reading sees) a notification
+// read every ten seconds, and once the user has been away for the threshold (its own
+// preference, ten minutes by default) — no input, or the screen locked that long — the Pomodoro
+// stops as from the menu (nothing is recorded). Input after a lock is the user back, whether or
+// not an unlock was reported: some lockers never say. When they are back (the unlock, or the
+// first input the ten-second reading sees) a notification
 // says for how long, with a button that starts a new Pomodoro. Otherwise nothing is read while
 // no Pomodoro runs. Breaks are left alone: a break that began while the user was out waits
-// for them.
+// for them. A presence source that is active (a call, a share, a film, full-screen work) is the
+// user there, however long they touch nothing.
 class AwayDetector : public QObject
 {
     Q_OBJECT
 public:
     static constexpr std::chrono::seconds checkInterval{10};
+    static constexpr qint64 defaultThreshold = 600;
 
-    // monitor may be null: the feature is then off, said once in the log.
+    // monitor may be null: the feature is then off, said once in the log. presence may be null.
     AwayDetector(MRApp& app, IdleMonitor* monitor, Preferences& preferences, Scheduler& scheduler,
-                 const Clock& clock, NotificationCenter& notifications, QObject* parent = nullptr);
+                 const Clock& clock, NotificationCenter& notifications, Presence* presence = nullptr,
+                 QObject* parent = nullptr);
     ~AwayDetector() override;
 
     bool isEnabled() const;
@@ -41,6 +47,10 @@ private:
     void check();
     void checkForReturn();
     void lockedChanged(bool locked);
+    // Input more recent than the lock: the screen is unlocked, said or not.
+    void inputSeen(qint64 idleSeconds);
+    // Away by the idle time: stops the Pomodoro unless a presence source says otherwise.
+    void awayUnlessBusy(qint64 awaySeconds);
     void userAway(qint64 awaySeconds);
     void userReturned(const QDateTime& at, bool tell);
     // Tells the monitor whether the idle time will be asked for: a Pomodoro runs, or the user
@@ -53,6 +63,7 @@ private:
     Scheduler& scheduler;
     const Clock& clock;
     NotificationCenter& notifications;
+    Presence* presence;
     Scheduler::Token pending = 0;
     std::optional<QDateTime> lockedSince;
     // Set when a Pomodoro was stopped because the user was away: when they went, and when

@@ -28,7 +28,8 @@ MRApp::MRApp(MRAppDependencies dependencies, QObject* parent)
     : QObject(parent), deps(std::move(dependencies)),
       pictures(BreakPicturesDependencies{deps.preferences, deps.scheduler, deps.breakWindows, deps.wallpapers,
                                          deps.images, deps.imageExecutor, deps.defaultImage}),
-      recorder(*deps.tasks, *deps.clock, *deps.scheduler, deps.notifications)
+      recorder(*deps.tasks, *deps.clock, *deps.scheduler, deps.notifications),
+      hold(*deps.preferences, *deps.scheduler, *deps.clock, *deps.notifications, deps.presence)
 {
     Q_ASSERT(deps.preferences && deps.clock && deps.scheduler && deps.timer && deps.tasks &&
              deps.notifications && deps.breakWindows && deps.wallpapers && deps.images);
@@ -114,6 +115,7 @@ void MRApp::startPomodoro()
     setShouldShowStartPomodoroReminder(false);
     LOG_INFO(QStringLiteral("startPomodoro"));
     track(MREvent::startPomodoro);
+    hold.cancel(QStringLiteral("a new Pomodoro"));
     deps.notifications->clearAllNotification();
     lastMinuteNotificationSent = false;
     hideBreakWindows();
@@ -131,6 +133,7 @@ void MRApp::startPomodoro()
 void MRApp::stopPomodoro()
 {
     track(MREvent::stopPomodoro);
+    hold.cancel(QStringLiteral("stopped"));
     state.accept(MRAppState::idle);
     task.reset();
     recordedPomodoro.reset();
@@ -142,6 +145,7 @@ void MRApp::shortBreak()
 {
     LOG_INFO(QStringLiteral("shortBreak"));
     track(MREvent::startShortBreak);
+    hold.cancel(QStringLiteral("a short break from the menu"));
     recordedPomodoro.reset(); // a break of its own, not the one after a Pomodoro
     state.accept(MRAppState::shortBreak);
     startBreak(intervalSeconds(*deps.preferences, DurationKey::shortBreak), 2);
@@ -151,6 +155,7 @@ void MRApp::longBreak()
 {
     LOG_INFO(QStringLiteral("longBreak"));
     track(MREvent::startLongBreak);
+    hold.cancel(QStringLiteral("a long break from the menu"));
     recordedPomodoro.reset();
     state.accept(MRAppState::longBreak);
     startBreak(intervalSeconds(*deps.preferences, DurationKey::longBreak), 3);
@@ -208,18 +213,24 @@ void MRApp::continueWithBreakAfterPomodoro()
     LOG_INFO(QStringLiteral("shouldTakeALongBreak: ") + boolText(takeLongBreak));
     setShouldShowPostpone(true);
     LOG_INFO(QStringLiteral("shouldShowPostpone changed to true: ") + boolText(postponeAllowed));
-    if (!takeLongBreak) {
-        LOG_INFO(QStringLiteral("shortBreak"));
-        track(MREvent::startShortBreak);
-        state.accept(MRAppState::shortBreak);
-        startBreak(intervalSeconds(*deps.preferences, DurationKey::shortBreak), 2);
-    } else {
-        track(MREvent::autoLongBreak);
-        LOG_INFO(QStringLiteral("longBreak"));
-        track(MREvent::startLongBreak);
-        state.accept(MRAppState::longBreak);
-        startBreak(intervalSeconds(*deps.preferences, DurationKey::longBreak), 3);
-    }
+    // The kind of break is chosen now: holding it changes neither the count nor the choice.
+    QPointer<MRApp> weak(this);
+    hold.beforeBreak([weak, takeLongBreak] {
+        if (!weak)
+            return;
+        if (!takeLongBreak) {
+            LOG_INFO(QStringLiteral("shortBreak"));
+            track(MREvent::startShortBreak);
+            weak->state.accept(MRAppState::shortBreak);
+            weak->startBreak(intervalSeconds(*weak->deps.preferences, DurationKey::shortBreak), 2);
+        } else {
+            track(MREvent::autoLongBreak);
+            LOG_INFO(QStringLiteral("longBreak"));
+            track(MREvent::startLongBreak);
+            weak->state.accept(MRAppState::longBreak);
+            weak->startBreak(intervalSeconds(*weak->deps.preferences, DurationKey::longBreak), 3);
+        }
+    });
 }
 
 void MRApp::breakCompleted()
@@ -268,6 +279,7 @@ void MRApp::postponePomodoro(int seconds)
     setShouldShowStartPomodoroReminder(false);
     LOG_INFO(QStringLiteral("postponePomodoro"));
     track(MREvent::postponePomodoro);
+    hold.cancel(QStringLiteral("postponed"));
     deps.notifications->clearAllNotification();
     lastMinuteNotificationSent = false;
     hideBreakWindows();

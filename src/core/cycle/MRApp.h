@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cycle/BreakHold.h"
 #include "cycle/BreakPictures.h"
 #include "cycle/BreakPorts.h"
 #include "cycle/MRAppState.h"
@@ -20,6 +21,7 @@ class LoginItems;
 class MRTimer;
 class NotificationCenter;
 class Preferences;
+class Presence;
 class Scheduler;
 class TaskService;
 class WorkExecutor;
@@ -43,6 +45,8 @@ struct MRAppDependencies
     std::function<QImage()> defaultImage;
     // Closes the About and preferences windows when a break starts (optional).
     std::function<void()> closeAuxiliaryWindows;
+    // Calls, shares and full-screen work that hold the break after a Pomodoro (optional).
+    Presence* presence = nullptr;
 };
 
 // The application controller: the only writer of the application state. It runs the Pomodoro
@@ -90,6 +94,11 @@ public:
 
     bool launchAtLogin(bool enabled);
 
+    // The break after a Pomodoro, held while the user is busy (see BreakHold). The state stays
+    // working while it is.
+    BreakHold& breakHold() { return hold; }
+    bool isBreakHeld() const { return hold.isHeld(); }
+
     bool shouldShowStartPomodoroReminder() const { return startPomodoroReminder; }
     bool shouldShowPostpone() const { return postponeAllowed; }
     bool notificationSent() const { return lastMinuteNotificationSent; }
@@ -131,5 +140,6 @@ private:
     std::optional<WTask> recordedPomodoro;
     BreakPictures pictures;
     TaskRecorder recorder;
+    BreakHold hold;
     DisposeBag disposeBag;
 };

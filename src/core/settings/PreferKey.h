@@ -42,11 +42,18 @@ inline const QString countToLongBreak = QStringLiteral("countToLongBreak");
 } // namespace DurationKey
 
 // Away detection: whether a Pomodoro stops when its user has gone, and after how many seconds
-// without input (the short break's length when unset).
+// without input (600 by default).
 namespace AwayKey {
 inline const QString enabled = QStringLiteral("AwayDetectionEnabled");
 inline const QString threshold = QStringLiteral("AwayThreshold");
 } // namespace AwayKey
+
+// Holding a break while the user is busy (a call, a share, full-screen work): whether, and for
+// how many seconds at most (1800 by default).
+namespace HoldKey {
+inline const QString enabled = QStringLiteral("HoldBreaksWhenBusy");
+inline const QString maximum = QStringLiteral("HoldBreaksAtMost");
+} // namespace HoldKey
 
 // Hidden keys holding the base addresses of the web endpoints (no trailing "/").
 namespace EndpointKey {

@@ -35,6 +35,9 @@ void setupUserDefaultsValues(Preferences& preferences, LoginItems& loginItems)
     preferences.registerDefault(keyText(PreferKey::showBreakOptions), true);
     preferences.registerDefault(keyText(PreferKey::statsFilterOption), 1);
     preferences.registerDefault(AwayKey::enabled, true);
+    preferences.registerDefault(AwayKey::threshold, 600);
+    preferences.registerDefault(HoldKey::enabled, true);
+    preferences.registerDefault(HoldKey::maximum, 1800);
     preferences.registerDefault(keyText(PreferKey::Wallpaper), 1);
     preferences.registerDefault(keyText(PreferKey::TouchIDEnabled), true);
     preferences.registerDefault(keyText(PreferKey::PasscodeEnabled), false);

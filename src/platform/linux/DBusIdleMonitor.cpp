@@ -6,17 +6,19 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QPointer>
 
 namespace {
 
 const QString mutter = QStringLiteral("org.gnome.Mutter.IdleMonitor");
 const QString freedesktop = QStringLiteral("org.freedesktop.ScreenSaver");
 const QString gnome = QStringLiteral("org.gnome.ScreenSaver");
+const QString kde = QStringLiteral("org.kde.screensaver");
 
 } // namespace
 
-DBusIdleMonitor::DBusIdleMonitor(QDBusConnection connection, IdleMonitor* fallback)
-    : bus(std::move(connection)), fallback(fallback)
+DBusIdleMonitor::DBusIdleMonitor(QDBusConnection connection, IdleMonitor* fallback, IdleMonitor* first)
+    : bus(std::move(connection)), fallback(fallback), first(first)
 {
     // Whichever screen saver the desktop runs says when the screen locks and unlocks.
     bus.connect(gnome, QStringLiteral("/org/gnome/ScreenSaver"), gnome, QStringLiteral("ActiveChanged"), this,
@@ -26,10 +28,12 @@ DBusIdleMonitor::DBusIdleMonitor(QDBusConnection connection, IdleMonitor* fallba
                     SLOT(activeChanged(bool)));
 }
 
-std::unique_ptr<DBusIdleMonitor> DBusIdleMonitor::create(QDBusConnection bus, IdleMonitor* fallback)
+std::unique_ptr<DBusIdleMonitor> DBusIdleMonitor::create(QDBusConnection bus, IdleMonitor* fallback,
+                                                         IdleMonitor* first)
 {
-    std::unique_ptr<DBusIdleMonitor> monitor(new DBusIdleMonitor(std::move(bus), fallback));
-    if (!monitor->hasService(mutter) && !monitor->hasService(freedesktop) && !monitor->fallback)
+    std::unique_ptr<DBusIdleMonitor> monitor(new DBusIdleMonitor(std::move(bus), fallback, first));
+    if (!monitor->hasService(mutter) && !monitor->hasService(freedesktop) && !monitor->fallback &&
+        !monitor->first)
         return nullptr;
     return monitor;
 }
@@ -39,8 +43,20 @@ bool DBusIdleMonitor::hasService(const QString& name) const
     return bus.isConnected() && bus.interface() && bus.interface()->isServiceRegistered(name).value();
 }
 
+bool DBusIdleMonitor::screenSaverCountsMilliseconds() const
+{
+    if (qEnvironmentVariable("XDG_CURRENT_DESKTOP").contains(QLatin1String("KDE"), Qt::CaseInsensitive))
+        return true;
+    if (!hasService(kde))
+        return false;
+    const auto owner = bus.interface()->serviceOwner(freedesktop);
+    return owner.isValid() && owner.value() == bus.interface()->serviceOwner(kde).value();
+}
+
 QString DBusIdleMonitor::backendName() const
 {
+    if (first)
+        return first->backendName();
     if (hasService(mutter))
         return mutter;
     if (hasService(freedesktop))
@@ -49,6 +65,21 @@ QString DBusIdleMonitor::backendName() const
 }
 
 void DBusIdleMonitor::idleSeconds(std::function<void(std::optional<qint64>)> done)
+{
+    if (!first) {
+        askDesktop(std::move(done));
+        return;
+    }
+    QPointer<DBusIdleMonitor> weak(this);
+    first->idleSeconds([weak, done = std::move(done)](std::optional<qint64> seconds) mutable {
+        if (seconds || !weak)
+            done(seconds);
+        else
+            weak->askDesktop(std::move(done));
+    });
+}
+
+void DBusIdleMonitor::askDesktop(std::function<void(std::optional<qint64>)> done)
 {
     QDBusMessage call;
     bool milliseconds = false;
@@ -59,6 +90,7 @@ void DBusIdleMonitor::idleSeconds(std::function<void(std::optional<qint64>)> don
     } else if (hasService(freedesktop)) {
         call = QDBusMessage::createMethodCall(freedesktop, QStringLiteral("/org/freedesktop/ScreenSaver"),
                                               freedesktop, QStringLiteral("GetSessionIdleTime"));
+        milliseconds = screenSaverCountsMilliseconds();
     } else if (fallback) {
         fallback->idleSeconds(std::move(done));
         return;
@@ -86,6 +118,8 @@ void DBusIdleMonitor::idleSeconds(std::function<void(std::optional<qint64>)> don
 
 void DBusIdleMonitor::setWatching(bool watching)
 {
+    if (first)
+        first->setWatching(watching);
     if (fallback)
         fallback->setWatching(watching);
 }

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -108,18 +109,69 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
         new QCheckBox(Localizable::text("Offer options when a break is stopped"), switches);
     noCancellationOption = new QCheckBox(Localizable::text("No cancellation during the break"), switches);
     awayDetectionButton = new QCheckBox(Localizable::text("Stop a Pomodoro when I am away"), switches);
-    awayDetectionButton->setToolTip(
-        Localizable::text("No input for as long as a short break, or the screen locked that long, stops the "
-                          "Pomodoro; nothing is recorded for the time away."));
+    awayDetectionButton->setToolTip(Localizable::text(
+        "No input for this long, or the screen locked that long, stops the Pomodoro; nothing "
+        "is recorded for the time away."));
+    awayThresholdField = new QSpinBox(switches);
+    awayThresholdField->setRange(2, 60);
+    awayThresholdField->setSuffix(QLatin1Char(' ') + Localizable::text("pref-mins"));
+    awayThresholdField->setAccessibleName(Localizable::text("Away after"));
     disposeBag += preferences.observe(AwayKey::enabled, [this](const QJsonValue&) {
-        awayDetectionButton->setChecked(this->preferences.boolValue(AwayKey::enabled));
+        const bool on = this->preferences.boolValue(AwayKey::enabled);
+        awayDetectionButton->setChecked(on);
+        awayThresholdField->setEnabled(on);
+    });
+    disposeBag += preferences.observe(AwayKey::threshold, [this](const QJsonValue&) {
+        // Shown in whole minutes; a stored value outside the range stays as it is until edited.
+        const QSignalBlocker blocker(awayThresholdField);
+        awayThresholdField->setValue(
+            std::clamp((this->preferences.intValue(AwayKey::threshold) + 30) / 60, 2, 60));
     });
     connect(awayDetectionButton, &QCheckBox::clicked, this,
             [this](bool on) { this->preferences.setValue(AwayKey::enabled, on); });
-    for (QCheckBox* box :
-         {soundEffectButton, countdownButton, countDownPieButton, autoStartPomodoroButton, autoLaunchButton,
-          stopBreakOptionsButton, noCancellationOption, awayDetectionButton})
+    connect(awayThresholdField, &QSpinBox::valueChanged, this,
+            [this](int minutes) { this->preferences.setValue(AwayKey::threshold, minutes * 60); });
+    for (QCheckBox* box : {soundEffectButton, countdownButton, countDownPieButton, autoStartPomodoroButton,
+                           autoLaunchButton, stopBreakOptionsButton, noCancellationOption})
         column->addWidget(box);
+    auto* awayRow = new QHBoxLayout;
+    awayRow->addWidget(awayDetectionButton);
+    awayRow->addWidget(awayThresholdField);
+    awayRow->addStretch(1);
+    column->addLayout(awayRow);
+
+    holdBreaksButton = new QCheckBox(
+        Localizable::text("Hold breaks during calls, presentations and full-screen work"), switches);
+    holdBreaksButton->setToolTip(Localizable::text(
+        "While the microphone, the camera or a screen share is in use, Do Not Disturb is on or "
+        "a full-screen window has the focus, the break waits and starts when they end."));
+    holdMaximumField = new QSpinBox(switches);
+    holdMaximumField->setRange(1, 240);
+    holdMaximumField->setSuffix(QLatin1Char(' ') + Localizable::text("pref-mins"));
+    holdMaximumField->setAccessibleName(Localizable::text("Hold at most"));
+    auto* holdMaximumLabel = new QLabel(Localizable::text("Hold at most"), switches);
+    holdMaximumLabel->setBuddy(holdMaximumField);
+    disposeBag += preferences.observe(HoldKey::enabled, [this](const QJsonValue&) {
+        const bool on = this->preferences.boolValue(HoldKey::enabled);
+        holdBreaksButton->setChecked(on);
+        holdMaximumField->setEnabled(on);
+    });
+    disposeBag += preferences.observe(HoldKey::maximum, [this](const QJsonValue&) {
+        const QSignalBlocker blocker(holdMaximumField);
+        holdMaximumField->setValue(
+            std::clamp((this->preferences.intValue(HoldKey::maximum) + 30) / 60, 1, 240));
+    });
+    connect(holdBreaksButton, &QCheckBox::clicked, this,
+            [this](bool on) { this->preferences.setValue(HoldKey::enabled, on); });
+    connect(holdMaximumField, &QSpinBox::valueChanged, this,
+            [this](int minutes) { this->preferences.setValue(HoldKey::maximum, minutes * 60); });
+    column->addWidget(holdBreaksButton);
+    auto* holdRow = new QHBoxLayout;
+    holdRow->setContentsMargins(24, 0, 0, 0);
+    holdRow->addWidget(holdMaximumLabel);
+    holdRow->addWidget(holdMaximumField);
+    holdRow->addStretch(1);
+    column->addLayout(holdRow);
     root->addWidget(switches);
     root->addStretch(1);
     scrollView->setWidget(content);

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 
 // The General pane: the three lengths, the long-break count, the switches and "Restore
 // defaults". Every control writes the store at once and shows it through an observation, so
@@ -52,6 +53,11 @@ public:
     QCheckBox* stopBreakOptionsButton = nullptr;
     QCheckBox* noCancellationOption = nullptr;
     QCheckBox* awayDetectionButton = nullptr;
+    // The away threshold in minutes (2 to 60), beside the check box.
+    QSpinBox* awayThresholdField = nullptr;
+    // Holding the break during calls and full-screen work, and for how many minutes at most.
+    QCheckBox* holdBreaksButton = nullptr;
+    QSpinBox* holdMaximumField = nullptr;
 
 protected:
     void viewDidAppear() override;

@@ -94,6 +94,7 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands, bool betaStage)
         statusItem->setIcon(QIcon(QPixmap::fromImage(image)));
     });
     disposeBag += model.statusItemTitle.subscribe([this](const QString&) { updateToolTip(); });
+    disposeBag += app.breakHold().heldBy.subscribe([this](const QString&) { updateToolTip(); });
     disposeBag +=
         model.statusItemAttrTitle.subscribe([this](const std::optional<QString>&) { updateToolTip(); });
     disposeBag += model.stopPomodoroItemTitle.subscribe(
@@ -122,6 +123,8 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands, bool betaStage)
 
 QString MRStatusItem::toolTip() const
 {
+    if (app.isBreakHeld())
+        return localized("Break held: %1").arg(app.breakHold().heldBy.value());
     if (const auto& attributed = model.statusItemAttrTitle.value(); attributed && !attributed->isEmpty())
         return QStringLiteral("Mirelo ") + *attributed;
     if (!model.statusItemTitle.value().isEmpty())

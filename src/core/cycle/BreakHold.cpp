@@ -1,0 +1,175 @@
+#include "cycle/BreakHold.h"
+
+#include "diagnostics/Log.h"
+#include "presence/Presence.h"
+#include "settings/PreferKey.h"
+#include "settings/Preferences.h"
+#include "timer/Clock.h"
+#include "timer/NotificationCenter.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+namespace {
+QString localized(const char* text)
+{
+    return QCoreApplication::translate("Localizable", text);
+}
+} // namespace
+
+BreakHold::BreakHold(Preferences& preferences, Scheduler& scheduler, const Clock& clock,
+                     NotificationCenter& notifications, Presence* presence, QObject* parent)
+    : QObject(parent), preferences(preferences), scheduler(scheduler), clock(clock),
+      notifications(notifications), presence(presence)
+{
+    if (presence)
+        LOG_INFO(QStringLiteral("Breaks are held while one of these is active: ") + presence->backendName());
+}
+
+BreakHold::~BreakHold()
+{
+    if (isHeld())
+        LOG_INFO(QStringLiteral("Quit while a break was held ") + heldFor());
+    // Only the timers: whoever watches heldBy may be gone already.
+    for (Scheduler::Token token : {pollToken, warningToken, maximumToken})
+        scheduler.cancel(token);
+}
+
+bool BreakHold::holdingAllowed() const
+{
+    return presence && preferences.boolValue(HoldKey::enabled);
+}
+
+void BreakHold::beforeBreak(std::function<void()> start)
+{
+    reset();
+    if (!holdingAllowed()) {
+        start();
+        return;
+    }
+    pendingStart = std::move(start);
+    QPointer<BreakHold> weak(this);
+    const quint64 askedFor = generation;
+    presence->activeSources([weak, askedFor](const QStringList& active) {
+        if (!weak || weak->generation != askedFor || !weak->pendingStart)
+            return;
+        if (active.isEmpty())
+            weak->release(QString());
+        else
+            weak->hold(active);
+    });
+}
+
+void BreakHold::hold(const QStringList& active)
+{
+    heldSince = clock.now();
+    seen = active;
+    quietAnswers = 0;
+    const QString by = active.join(QStringLiteral(", "));
+    LOG_INFO(QStringLiteral("Break held: ") + by);
+    heldBy.accept(by);
+    notifications.postNotification(localized("Break when your call ends"),
+                                   localized("Break held: %1").arg(by));
+
+    QPointer<BreakHold> weak(this);
+    const qint64 maximum = std::max(0, preferences.intValue(HoldKey::maximum));
+    maximumToken = scheduler.schedule(std::chrono::seconds(maximum), [weak] {
+        if (weak) {
+            weak->maximumToken = 0;
+            weak->release(QStringLiteral("held as long as allowed"));
+        }
+    });
+    // Said ahead, so the break does not land in the middle of a sentence unannounced.
+    warningToken =
+        scheduler.schedule(std::chrono::seconds(std::max<qint64>(0, maximum - warningSeconds)), [weak] {
+            if (!weak)
+                return;
+            weak->warningToken = 0;
+            weak->notifications.postNotification(localized("Break in one minute"),
+                                                 localized("The break was held as long as allowed."));
+        });
+    pollToken = scheduler.schedule(pollInterval, [weak] {
+        if (weak)
+            weak->poll();
+    });
+}
+
+void BreakHold::poll()
+{
+    pollToken = 0;
+    if (!isHeld())
+        return;
+    if (!holdingAllowed()) {
+        release(QStringLiteral("holding turned off"));
+        return;
+    }
+    QPointer<BreakHold> weak(this);
+    const quint64 askedFor = generation;
+    presence->activeSources([weak, askedFor](const QStringList& active) {
+        if (weak && weak->generation == askedFor && weak->isHeld())
+            weak->answered(active);
+    });
+}
+
+void BreakHold::answered(const QStringList& active)
+{
+    if (active.isEmpty()) {
+        if (++quietAnswers >= quietAnswersToRelease) {
+            release(QStringLiteral("nothing holds it any more"));
+            return;
+        }
+    } else {
+        quietAnswers = 0;
+        for (const QString& text : active)
+            if (!seen.contains(text))
+                seen << text;
+        const QString by = active.join(QStringLiteral(", "));
+        if (by != heldBy.value()) {
+            LOG_INFO(QStringLiteral("Break still held: ") + by);
+            heldBy.accept(by);
+        }
+    }
+    QPointer<BreakHold> weak(this);
+    pollToken = scheduler.schedule(pollInterval, [weak] {
+        if (weak)
+            weak->poll();
+    });
+}
+
+QString BreakHold::heldFor() const
+{
+    return QStringLiteral("for %1 s by %2")
+        .arg(heldSince.secsTo(clock.now()))
+        .arg(seen.join(QStringLiteral(", ")));
+}
+
+void BreakHold::release(const QString& why)
+{
+    if (isHeld())
+        LOG_INFO(QStringLiteral("Break released (%1) after being held %2").arg(why, heldFor()));
+    auto start = std::exchange(pendingStart, nullptr);
+    reset();
+    if (start)
+        start();
+}
+
+void BreakHold::cancel(const QString& why)
+{
+    if (isHeld())
+        LOG_INFO(QStringLiteral("Held break dropped (%1) after being held %2").arg(why, heldFor()));
+    reset();
+}
+
+void BreakHold::reset()
+{
+    ++generation;
+    pendingStart = nullptr;
+    for (Scheduler::Token* token : {&pollToken, &warningToken, &maximumToken}) {
+        scheduler.cancel(*token);
+        *token = 0;
+    }
+    seen.clear();
+    quietAnswers = 0;
+    if (isHeld())
+        heldBy.accept(QString());
+}

@@ -1,0 +1,173 @@
+#include "CycleFixture.h"
+#include "FakePresence.h"
+#include "cycle/AwayDetector.h"
+#include "timer/IdleMonitor.h"
+
+namespace {
+const QString microphone = QStringLiteral("microphone in use");
+const QString camera = QStringLiteral("camera in use");
+
+class FixedIdleMonitor final : public IdleMonitor
+{
+public:
+    qint64 idle = 0;
+    void idleSeconds(std::function<void(std::optional<qint64>)> done) override { done(idle); }
+    QString backendName() const override { return QStringLiteral("a test"); }
+};
+} // namespace
+
+// The break after a Pomodoro waits while a call, a share or full-screen work goes on.
+class BreakHoldTest : public CycleFixture
+{
+protected:
+    void SetUp() override
+    {
+        CycleFixture::SetUp();
+        presence = &busy;
+        prefs->setValue(DurationKey::pomodoro, 60);
+        prefs->setValue(DurationKey::shortBreak, 60);
+        prefs->setValue(DurationKey::longBreak, 60);
+    }
+    // Seconds until the state leaves working, at most limit.
+    int secondsUntilTheBreak(int limit)
+    {
+        for (int s = 1; s <= limit; ++s) {
+            advanceSeconds(1);
+            if (app().state.value() != MRAppState::working)
+                return s;
+        }
+        return limit + 1;
+    }
+    FakePresence busy;
+};
+
+TEST_F(BreakHoldTest, HeldThroughOverlappingAndFlappingSourcesThenStartedOnceAllAreQuiet)
+{
+    busy.active = {microphone};
+    app().startPomodoro();
+    advanceSeconds(60);
+    // The Pomodoro is recorded; its break waits, with one notification.
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_TRUE(app().isBreakHeld());
+    EXPECT_EQ(app().breakHold().heldBy.value(), microphone);
+    EXPECT_EQ(todayTypes(), std::vector<int>{1});
+    EXPECT_TRUE(windows.shown.empty());
+    EXPECT_EQ(notifications.posted.count(QStringLiteral("Break when your call ends")), 1);
+    EXPECT_TRUE(log().anyStartsWith(QStringLiteral("Break held: microphone in use")));
+
+    // The camera joins, then the microphone leaves: still held, by what is active.
+    busy.active = {microphone, camera};
+    advanceSeconds(60);
+    EXPECT_EQ(app().breakHold().heldBy.value(), QStringLiteral("microphone in use, camera in use"));
+    busy.active = {camera};
+    advanceSeconds(60);
+    EXPECT_EQ(app().breakHold().heldBy.value(), camera);
+    // A source that drops out for one answer does not start the break.
+    busy.active.clear();
+    advanceSeconds(2);
+    busy.active = {camera};
+    advanceSeconds(10);
+    EXPECT_TRUE(app().isBreakHeld());
+    EXPECT_EQ(notifications.posted.count(QStringLiteral("Break when your call ends")), 1);
+
+    // All quiet: the break is up within five seconds, and the log says what held it how long.
+    busy.active.clear();
+    EXPECT_LE(secondsUntilTheBreak(10), 5);
+    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    EXPECT_FALSE(app().isBreakHeld());
+    EXPECT_EQ(windows.shown.size(), 1u);
+    EXPECT_TRUE(
+        log().contains(QStringLiteral("Break released (nothing holds it any more) after being held for "
+                                      "136 s by microphone in use, camera in use")));
+    const int asked = busy.asked;
+    advanceSeconds(60);
+    EXPECT_EQ(todayTypes(), (std::vector<int>{1, 2}));
+    // Nothing is asked once the break runs or while idle.
+    advanceSeconds(600);
+    EXPECT_EQ(busy.asked, asked);
+}
+
+TEST_F(BreakHoldTest, TheLongestHoldStartsTheBreakAfterAWarningAndTheLongBreakCountStands)
+{
+    prefs->setValue(HoldKey::maximum, 600);
+    prefs->setValue(DurationKey::countToLongBreak, 2);
+    busy.active = {microphone};
+    std::vector<int> expected;
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        app().startPomodoro();
+        advanceSeconds(60 + 539);
+        EXPECT_EQ(notifications.posted.count(QStringLiteral("Break in one minute")), cycle);
+        advanceSeconds(1);
+        EXPECT_EQ(notifications.posted.count(QStringLiteral("Break in one minute")), cycle + 1);
+        EXPECT_TRUE(app().isBreakHeld());
+        advanceSeconds(60);
+        EXPECT_FALSE(app().isBreakHeld());
+        EXPECT_NE(app().state.value(), MRAppState::working);
+        EXPECT_TRUE(log().anyStartsWith(QStringLiteral("Break released (held as long as allowed)")));
+        advanceSeconds(60);
+        expected.push_back(1);
+        expected.push_back(cycle < 2 ? 2 : 3); // as without holding: the third break is long
+        EXPECT_EQ(todayTypes(), expected);
+    }
+}
+
+TEST_F(BreakHoldTest, StopOrAnotherIntervalDropsTheHeldBreakAndQuittingLosesNothing)
+{
+    busy.active = {microphone};
+    app().startPomodoro();
+    advanceSeconds(60);
+    ASSERT_TRUE(app().isBreakHeld());
+    app().stopPomodoro();
+    EXPECT_FALSE(app().isBreakHeld());
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    busy.active.clear();
+    advanceSeconds(3600);
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_TRUE(windows.shown.empty());
+    EXPECT_EQ(todayTypes(), std::vector<int>{1}); // the Pomodoro stays, once
+
+    // A short break from the menu while held is that break, not two.
+    busy.active = {microphone};
+    app().startPomodoro();
+    advanceSeconds(60);
+    app().shortBreak();
+    busy.active.clear();
+    advanceSeconds(60);
+    EXPECT_EQ(todayTypes(), (std::vector<int>{1, 1, 2}));
+
+    // Holding off: the break starts at once whatever is active.
+    prefs->setValue(HoldKey::enabled, false);
+    busy.active = {microphone};
+    app().startPomodoro();
+    advanceSeconds(60);
+    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+
+    // Quitting while held leaves the records as they were and nothing runs afterwards.
+    prefs->setValue(HoldKey::enabled, true);
+    app().startPomodoro();
+    advanceSeconds(60);
+    ASSERT_TRUE(app().isBreakHeld());
+    instance.reset();
+    EXPECT_TRUE(
+        log().anyStartsWith(QStringLiteral("Quit while a break was held for 0 s by microphone in use")));
+    busy.active.clear();
+    advanceSeconds(3600);
+    EXPECT_EQ(todayTypes(), (std::vector<int>{1, 1, 2, 1, 1}));
+}
+
+TEST_F(BreakHoldTest, AwayDetectionTakesACallAsPresence)
+{
+    prefs->setValue(AwayKey::threshold, 120);
+    prefs->setValue(DurationKey::pomodoro, 1500);
+    FixedIdleMonitor idle;
+    AwayDetector detector(app(), &idle, *prefs, scheduler, clock, notifications, &busy);
+    busy.active = {camera};
+    app().startPomodoro();
+    idle.idle = 100000;
+    advanceSeconds(600);
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_TRUE(log().anyStartsWith(QStringLiteral("No input for ")));
+    busy.active.clear();
+    advanceSeconds(10);
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+}
