@@ -67,6 +67,19 @@ protected:
         QThread::msleep(900);
     }
     int lockCount() { return world.logText().count(QStringLiteral("Usage event: ShowPasscode ")); }
+    // Where Stop is on the main monitor, from the overlay's own layout: the title, the count and
+    // Stop, without a quote.
+    static QPoint stopButtonCentre()
+    {
+        BreakView view;
+        view.resize(leftMonitor.size());
+        view.titleLabel->setText(QStringLiteral("Take a break"));
+        view.timeLabel->setText(QStringLiteral("01:00"));
+        view.layoutContent();
+        view.show();
+        QApplication::processEvents();
+        return view.stopTimerButton->mapTo(&view, view.stopTimerButton->rect().center());
+    }
     bool waitForLock(int count, int timeoutMs = 8000)
     {
         return PrivateBus::waitFor([&] { return lockCount() >= count; }, timeoutMs);
@@ -170,16 +183,8 @@ TEST_F(PasscodeOverlayTest, AStopAsksFirstAndAFingerprintOrTheKeysEndTheBreakOnc
         world.system->startTemplate(QStringLiteral(MIRELO_DBUSMOCK_DIR "/fprintd.py"), fprintd, true));
     launch(60, {{QStringLiteral("TouchIDEnabled"), true}, {QStringLiteral("QuotesType"), 0}});
     startBreak();
-    // The overlay's Stop asks first (the tray's and D-Bus's stop do not). Where it is, from
-    // the overlay's own layout: the title, the count and Stop.
-    BreakView view;
-    view.resize(leftMonitor.size());
-    view.titleLabel->setText(QStringLiteral("Take a break"));
-    view.timeLabel->setText(QStringLiteral("01:00"));
-    view.layoutContent();
-    view.show();
-    QApplication::processEvents();
-    const QPoint stop = view.stopTimerButton->mapTo(&view, view.stopTimerButton->rect().center());
+    // The overlay's Stop asks first (the tray's and D-Bus's stop do not).
+    const QPoint stop = stopButtonCentre();
     ASSERT_TRUE(world.click(stop));
     ASSERT_TRUE(waitForLock(1));
     EXPECT_TRUE(world.status().startsWith(QStringLiteral("shortBreak ")));
@@ -255,14 +260,7 @@ TEST_F(PasscodeOverlayTest, EscapeLeavesTheStopLockForTheCountdownAndAWrongCodeI
 {
     launch(60, {{QStringLiteral("QuotesType"), 0}});
     startBreak();
-    BreakView view;
-    view.resize(leftMonitor.size());
-    view.titleLabel->setText(QStringLiteral("Take a break"));
-    view.timeLabel->setText(QStringLiteral("01:00"));
-    view.layoutContent();
-    view.show();
-    QApplication::processEvents();
-    const QPoint stop = view.stopTimerButton->mapTo(&view, view.stopTimerButton->rect().center());
+    const QPoint stop = stopButtonCentre();
     ASSERT_TRUE(world.click(stop));
     ASSERT_TRUE(waitForLock(1));
     ASSERT_TRUE(type(QStringLiteral("zzzz")));
