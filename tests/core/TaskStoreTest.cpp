@@ -4,6 +4,7 @@
 #include "RecordingUsageTracker.h"
 #include "TestEnvironment.h"
 #include "records/MainDB.h"
+#include "records/TaskExport.h"
 #include "records/TaskService.h"
 #include "records/WTask.h"
 #include "settings/DataFolder.h"
@@ -130,6 +131,7 @@ protected:
         EXPECT_FALSE(tasks.updateOrInsert(kept));
         EXPECT_TRUE(tasks.fetchTodayTasks(false).empty());
         EXPECT_FALSE(tasks.lastPomodoroTask());
+        EXPECT_FALSE(tasks.readAllTasks()); // an export writes nothing
         EXPECT_FALSE(tasks.shouldTakeALongBreak());
         const auto events = tracker->all();
         ASSERT_EQ(events.size(), 1u);
@@ -269,6 +271,36 @@ TEST_F(TaskStoreTest, DaysWhoseMidnightIsADaylightSavingChangeStillHaveAToday)
     ASSERT_TRUE(tasks.insert(interval(2, at(springForward, QTime(1, 0)), at(springForward, QTime(1, 5)))));
     clock.set(at(springForward, QTime(10, 0)));
     EXPECT_EQ(startTimes(tasks.fetchTodayTasks(false)), std::vector<QTime>{QTime(1, 0)});
+}
+
+TEST_F(TaskStoreTest, AnExportTellsTheRepeatedHourApartAndABusyStoreExportsNothing)
+{
+    qputenv("TZ", "America/New_York");
+    tzset();
+    TaskService& tasks = open();
+    // 05:10 and 06:10 UTC on 2023-11-05 are both 01:10 in New York: before and after the change.
+    const QDateTime first(QDate(2023, 11, 5), QTime(5, 10), Qt::UTC);
+    ASSERT_TRUE(tasks.insert(interval(1, first, first.addSecs(1500))));
+    ASSERT_TRUE(tasks.insert(interval(1, first.addSecs(3600), first.addSecs(3600 + 1500))));
+    auto records = tasks.readAllTasks();
+    ASSERT_TRUE(records);
+    const QList<QByteArray> lines = TaskExport::csv(*records).split('\n');
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[1].contains(",2023-11-05T01:10:00-04:00,2023-11-05T01:35:00-04:00,1500"))
+        << lines[1].constData();
+    EXPECT_TRUE(lines[2].contains(",2023-11-05T01:10:00-05:00,2023-11-05T01:35:00-05:00,1500"))
+        << lines[2].constData();
+
+    // Another program holds the file: nothing to export, rather than a file of no records.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(dbFile.toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_FALSE(tasks.readAllTasks());
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    records = tasks.readAllTasks();
+    ASSERT_TRUE(records);
+    EXPECT_EQ(records->size(), 2u);
 }
 
 TEST_F(TaskStoreTest, UpdateOrInsertLengthensTheLatestPomodoroInPlace)

@@ -144,6 +144,24 @@ TEST_F(StatisticsTest, RowTextsAreFixedAndNeverFormatStrings)
     EXPECT_EQ(StatRow::total(3601), QStringLiteral("1 h 00 min"));
 }
 
+TEST_F(StatisticsTest, RecordsThatCannotBeReadAreNotExportedOverAFile)
+{
+    // A store whose database could not be opened reads as no records: a header alone must not
+    // replace what the chosen file held.
+    tasks = std::make_unique<TaskService>(*prefs, clock, std::nullopt);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("records.csv"));
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("last week's export\n");
+    earlier.close();
+    view().chooseExportPath = [&] { return path; };
+    view().exportButton->click();
+    EXPECT_TRUE(view().exportButton->toolTip().startsWith(Localizable::text("Could not save: ")));
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), QByteArray("last week's export\n"));
+}
+
 TEST_F(StatisticsTest, ExportWritesEveryRecordAndParsesBack)
 {
     record(1, at(4, 9, 0), 1500);

@@ -66,6 +66,8 @@ public:
     // Whether the last statement failed for a reason that can pass: another connection's lock,
     // a full disk, a passing I/O error or read-only file system. The write is worth trying again.
     bool lastFailureCanPass() const;
+    // Whether the last statement failed, for any reason.
+    bool lastStatementFailed() const { return lastFailure != 0; }
     // Whether the last statement failed for want of disk space.
     bool lastFailureWasFullDisk() const;
     // The key the last successful INSERT gave its row.

@@ -22,7 +22,12 @@ QByteArray csv(const std::vector<WTask>& tasks)
 {
     QByteArray out = "id,type,start,end,seconds\r\n";
     for (const WTask& task : tasks) {
-        const auto iso = [](const QDateTime& at) { return at.toLocalTime().toString(Qt::ISODate).toUtf8(); };
+        // With the offset, so that the hour a clock change repeats is told apart and the file means
+        // the same in another time zone.
+        const auto iso = [](const QDateTime& at) {
+            const QDateTime local = at.toLocalTime();
+            return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate).toUtf8();
+        };
         out += QByteArray::number(task.taskID.value_or(0)) + ',' + typeName(task.type).toUtf8() + ',' +
                iso(task.start) + ',' + (task.end ? iso(*task.end) : QByteArray()) + ',' +
                QByteArray::number(task.duration()) + "\r\n";

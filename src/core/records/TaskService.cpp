@@ -192,6 +192,16 @@ std::vector<WTask> TaskService::allTasks()
                        {Column(QStringLiteral("start")).asc()});
 }
 
+std::optional<std::vector<WTask>> TaskService::readAllTasks()
+{
+    if (!db->initilaized())
+        return std::nullopt;
+    std::vector<WTask> tasks = allTasks();
+    if (db->lastStatementFailed())
+        return std::nullopt;
+    return tasks;
+}
+
 std::optional<WTask> TaskService::lastPomodoroTask()
 {
     saveUnsavedTasks();

@@ -60,6 +60,9 @@ public:
     std::vector<qint64> focusedSecondsPerDay(const QDate& lastDay, int days);
     // Every finished row, ordered by start.
     std::vector<WTask> allTasks();
+    // The same, or none when the records cannot be read (the database could not be opened, or
+    // another program holds it): an export must not stand an empty file in for the records.
+    std::optional<std::vector<WTask>> readAllTasks();
     // The type-1 row with the latest end, of any day.
     std::optional<WTask> lastPomodoroTask();
     // True when the short breaks recorded today after the last long break number at least

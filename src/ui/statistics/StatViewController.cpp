@@ -244,7 +244,16 @@ void StatViewController::exportRecords()
     if (path.isEmpty())
         return;
     QString error;
-    if (TaskExport::writeCsv(path, tasks.allTasks(), &error)) {
+    const std::optional<std::vector<WTask>> records = tasks.readAllTasks();
+    if (!records) {
+        // Nothing is written over the chosen file: a header alone would look like no records.
+        LOG_ERROR(QStringLiteral("Failed to export the records. Error: the records cannot be read"));
+        exportButton->setToolTip(
+            Localizable::text("Could not save: ") +
+            Localizable::text("the records cannot be read now (the database is in use or damaged)"));
+        return;
+    }
+    if (TaskExport::writeCsv(path, *records, &error)) {
         LOG_INFO(QStringLiteral("Exported the records."));
         exportButton->setToolTip(Localizable::text("Saved to ") + path);
     } else {
