@@ -250,7 +250,7 @@ void AppDelegate::exportDBusInterface()
     new TimerDBusAdaptor(dbusObject.get(), cycle->app(), *timer, sessionBus);
     QPointer<AppDelegate> weak(this);
     new ApplicationDBusAdaptor(
-        dbusObject.get(), cycle->app(), *timer,
+        dbusObject.get(), cycle->app(), *timer, sessionBus,
         [weak] {
             if (weak)
                 weak->showPreferences();

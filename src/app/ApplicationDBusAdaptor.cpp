@@ -6,10 +6,10 @@
 #include <QDBusConnection>
 
 ApplicationDBusAdaptor::ApplicationDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer,
-                                               std::function<void()> showPreferences,
+                                               QDBusConnection bus, std::function<void()> showPreferences,
                                                std::function<void()> showStatistics)
-    : QDBusAbstractAdaptor(exported), app(app), timer(timer), showPreferences(std::move(showPreferences)),
-      showStatistics(std::move(showStatistics))
+    : QDBusAbstractAdaptor(exported), app(app), timer(timer), bus(std::move(bus)),
+      showPreferences(std::move(showPreferences)), showStatistics(std::move(showStatistics))
 {}
 
 QStringList ApplicationDBusAdaptor::actions()
@@ -27,12 +27,11 @@ void ApplicationDBusAdaptor::Activate(const QVariantMap&)
 void ApplicationDBusAdaptor::Open(const QStringList&, const QVariantMap&, const QDBusMessage& message)
 {
     message.setDelayedReply(true);
-    QDBusConnection::sessionBus().send(
-        message.createErrorReply(QDBusError::NotSupported, QStringLiteral("Mirelo opens no files.")));
+    bus.send(message.createErrorReply(QDBusError::NotSupported, QStringLiteral("Mirelo opens no files.")));
 }
 
 void ApplicationDBusAdaptor::ActivateAction(const QString& actionName, const QVariantList&,
-                                            const QVariantMap&)
+                                            const QVariantMap&, const QDBusMessage& message)
 {
     LOG_INFO(QStringLiteral("ActivateAction: ") + actionName);
     if (actionName == QLatin1String("preferences"))
@@ -47,6 +46,10 @@ void ApplicationDBusAdaptor::ActivateAction(const QString& actionName, const QVa
         MRLongBreakCommand(app, timer).performDefaultImplementation();
     else if (actionName == QLatin1String("stop"))
         MRStopTimerCommand(app, timer).performDefaultImplementation();
-    else
+    else {
         LOG_WARNING(QStringLiteral("No such action: ") + actionName);
+        message.setDelayedReply(true);
+        bus.send(message.createErrorReply(QDBusError::InvalidArgs,
+                                          QStringLiteral("No such action: ") + actionName));
+    }
 }

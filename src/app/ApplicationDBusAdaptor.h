@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusAbstractAdaptor>
+#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QStringList>
 #include <QVariantList>
@@ -21,7 +22,8 @@ class ApplicationDBusAdaptor : public QDBusAbstractAdaptor
 public:
     static constexpr const char* interfaceName = "org.freedesktop.Application";
 
-    ApplicationDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer,
+    // bus: the connection the object is exported on, which answers the calls it receives.
+    ApplicationDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer, QDBusConnection bus,
                            std::function<void()> showPreferences, std::function<void()> showStatistics);
 
     // The desktop file's action names.
@@ -31,12 +33,14 @@ public Q_SLOTS:
     void Activate(const QVariantMap& platformData);
     // Mirelo opens no files: refused with an error reply.
     void Open(const QStringList& uris, const QVariantMap& platformData, const QDBusMessage& message);
+    // An unknown action is refused with an error reply, not answered as done.
     void ActivateAction(const QString& actionName, const QVariantList& parameter,
-                        const QVariantMap& platformData);
+                        const QVariantMap& platformData, const QDBusMessage& message);
 
 private:
     MRApp& app;
     MRTimer& timer;
+    QDBusConnection bus;
     std::function<void()> showPreferences;
     std::function<void()> showStatistics;
 };

@@ -176,7 +176,7 @@ TEST_F(ApplicationTest, QtOptionsStartTheApplicationWhichWithoutATraySaysHowToRe
         tray.waitForFinished(3000);
         QThread::msleep(300);
     }
-    EXPECT_TRUE(world.logText().count(QStringLiteral("A system tray appeared")) >= 2);
+    EXPECT_TRUE(world.logText().contains(QStringLiteral("A system tray appeared")));
 
     QString out;
     EXPECT_EQ(world.client({QStringLiteral("-platform"), QStringLiteral("offscreen")}, &out), 0);

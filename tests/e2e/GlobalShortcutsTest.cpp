@@ -101,6 +101,14 @@ TEST_F(GlobalShortcutsTest, StoredShortcutsRunTheirActionsOnceAndAHeldOneIsRepor
         QStringLiteral("org.freedesktop.Application"), QStringLiteral("Open"));
     open << QStringList{QStringLiteral("file:///etc/hosts")} << QVariantMap();
     EXPECT_EQ(world.bus.connection().call(open, QDBus::Block, 5000).type(), QDBusMessage::ErrorMessage);
+    // An action it does not have is refused, not answered as done.
+    QDBusMessage unknown = QDBusMessage::createMethodCall(
+        QStringLiteral("org.mirelo.Mirelo"), QStringLiteral("/org/mirelo/Mirelo"),
+        QStringLiteral("org.freedesktop.Application"), QStringLiteral("ActivateAction"));
+    unknown << QStringLiteral("format-disk") << QVariantList() << QVariantMap();
+    const QDBusMessage refused = world.bus.connection().call(unknown, QDBus::Block, 5000);
+    EXPECT_EQ(refused.type(), QDBusMessage::ErrorMessage);
+    EXPECT_EQ(refused.errorName(), QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
 }
 
 TEST_F(GlobalShortcutsTest, ACombinationAnotherProgramHoldsIsReported)

@@ -51,7 +51,9 @@ TEST_F(StatusItemTest, MenuShowsOnlyTheItemsOfTheState)
     app().stopPomodoro();
     app().longBreak();
     EXPECT_EQ(visibleItems().first(), QStringLiteral("Stop Long Break"));
-    EXPECT_EQ(item->stopLongBreakItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+B")));
+    // Keys that act nowhere else are not shown as if they did.
+    for (QAction* action : item->menu()->actions())
+        EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
     item->stopLongBreakItem->trigger();
     EXPECT_EQ(app().state.value(), MRAppState::idle);
     EXPECT_FALSE(item->closeBreakScreenItem->isVisible());

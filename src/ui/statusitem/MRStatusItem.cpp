@@ -45,6 +45,8 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands, bool betaStage)
 {
     QMenu& menu = *menuWidget;
     menu.clear();
+    // No key is shown beside an item: none of them is bound outside this menu, and the global
+    // shortcuts live in the Advanced pane.
     QPointer<MRApp> target(&app);
     auto on = [target](void (MRApp::*method)()) {
         return [target, method] {
@@ -52,27 +54,20 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands, bool betaStage)
                 (target.data()->*method)();
         };
     };
-    pomodoroItem = addItem(menu, localized("Start Pomodoro"), QKeySequence(QStringLiteral("Ctrl+S")),
-                           on(&MRApp::startPomodoro));
-    shortBreakItem = addItem(menu, localized("Short Break"), QKeySequence(QStringLiteral("Ctrl+B")),
-                             on(&MRApp::shortBreak));
-    longBreakItem = addItem(menu, localized("Long Break"), QKeySequence(QStringLiteral("Ctrl+Shift+B")),
-                            on(&MRApp::longBreak));
-    stopPomodoroItem = addItem(menu, model.stopPomodoroItemTitle.value(),
-                               QKeySequence(QStringLiteral("Ctrl+S")), on(&MRApp::stopPomodoro));
-    stopShortBreakItem = addItem(menu, localized("Stop Short Break"), QKeySequence(QStringLiteral("Ctrl+B")),
-                                 on(&MRApp::stopBreak));
-    stopLongBreakItem = addItem(menu, localized("Stop Long Break"),
-                                QKeySequence(QStringLiteral("Ctrl+Shift+B")), on(&MRApp::stopBreak));
+    pomodoroItem = addItem(menu, localized("Start Pomodoro"), {}, on(&MRApp::startPomodoro));
+    shortBreakItem = addItem(menu, localized("Short Break"), {}, on(&MRApp::shortBreak));
+    longBreakItem = addItem(menu, localized("Long Break"), {}, on(&MRApp::longBreak));
+    stopPomodoroItem = addItem(menu, model.stopPomodoroItemTitle.value(), {}, on(&MRApp::stopPomodoro));
+    stopShortBreakItem = addItem(menu, localized("Stop Short Break"), {}, on(&MRApp::stopBreak));
+    stopLongBreakItem = addItem(menu, localized("Stop Long Break"), {}, on(&MRApp::stopBreak));
     // A break that ran out may still cover the screens (locked, when the passcode is on).
     closeBreakScreenItem = addItem(menu, localized("Close the Break Screen"), {}, [target] {
         if (target)
             target->closeBackToWorkScreen();
     });
     menu.addSeparator();
-    addItem(menu, localized("Statistics…"), QKeySequence(QStringLiteral("Ctrl+T")), commands.showStatistics);
-    addItem(menu, localized("Preferences…"), QKeySequence(QStringLiteral("Ctrl+,")),
-            commands.showPreferences);
+    addItem(menu, localized("Statistics…"), {}, commands.showStatistics);
+    addItem(menu, localized("Preferences…"), {}, commands.showPreferences);
     menu.addSeparator();
     addItem(menu, localized("Check for Updates…"), {}, commands.checkForUpdates);
     menu.addSeparator();
@@ -82,7 +77,7 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands, bool betaStage)
     addItem(menu, betaStage ? localized("About Mirelo Beta") : localized("About Mirelo"), {},
             commands.showAbout);
     menu.addSeparator();
-    addItem(menu, localized("Quit"), QKeySequence(QStringLiteral("Ctrl+Q")), commands.terminate);
+    addItem(menu, localized("Quit"), {}, commands.terminate);
 
     disposeBag.clear();
     disposeBag += model.iconImage.subscribe([this](const QImage& image) {
