@@ -43,6 +43,13 @@ TEST_F(SetPasscodeTest, ConfirmStoresOnlyFourMatchingTypableCharacters)
     EXPECT_EQ(dialog->warningLabel->text(), Localizable::text("Passcode should be 4 characters"));
     EXPECT_TRUE(dialog->warningLabel->isVisible());
     EXPECT_TRUE(stored().isEmpty());
+    // Each empty field is named for what it lacks.
+    fill(QString(), QString());
+    dialog->confirmButton->click();
+    EXPECT_EQ(dialog->warningLabel->text(), Localizable::text("Type a passcode of 4 letters or digits"));
+    fill(QStringLiteral("ab12"), QString());
+    dialog->confirmButton->click();
+    EXPECT_EQ(dialog->warningLabel->text(), Localizable::text("Type the passcode again under Verify"));
 
     // Typing again hides the warning; two different passcodes are named as such.
     fill(QStringLiteral("ab12"), QStringLiteral("ab13"));

@@ -33,6 +33,10 @@ SetPasscodeViewController::SetPasscodeViewController(Preferences& preferences, Q
     : QDialog(parent), preferences(preferences)
 {
     setWindowTitle(Localizable::text("Set Passcode"));
+    // A small question, not a window to keep: no minimise or maximise.
+    setWindowFlags(
+        (windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) &
+        ~(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowMinMaxButtonsHint));
     passcodeLabel = secureField(this);
     verifyLabel = secureField(this);
     warningLabel = new QLabel(this);
@@ -91,8 +95,13 @@ void SetPasscodeViewController::didClickConfirm()
             return;
         }
         warningLabel->setText(Localizable::text("Passcodes do not match"));
-    } else {
+    } else if (passcode.isEmpty()) {
+        warningLabel->setText(Localizable::text("Type a passcode of 4 letters or digits"));
+    } else if (passcode.toUtf8().size() != passcodeLength) {
         warningLabel->setText(Localizable::text("Passcode should be 4 characters"));
+    } else {
+        // The passcode is whole: only the second field lacks.
+        warningLabel->setText(Localizable::text("Type the passcode again under Verify"));
     }
     warningLabel->show();
 }
