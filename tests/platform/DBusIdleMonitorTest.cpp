@@ -1,6 +1,7 @@
 #include "linux/DBusIdleMonitor.h"
 #include "LogCapture.h"
 #include "PrivateBus.h"
+#include "PrivateBusTest.h"
 #include "TestEnvironment.h"
 #include "linux/LogindIdleMonitor.h"
 
@@ -26,16 +27,9 @@ public:
 } // namespace
 
 // The session's idle time and lock from mock desktop services on a private bus.
-class DBusIdleMonitorTest : public TestEnvironment
+class DBusIdleMonitorTest : public PrivateBusTest
 {
 protected:
-    void SetUp() override
-    {
-        TestEnvironment::SetUp();
-        bus = std::make_unique<PrivateBus>();
-        if (!bus->isRunning())
-            GTEST_SKIP() << "dbus-daemon is not available";
-    }
     std::optional<qint64> ask(IdleMonitor& monitor)
     {
         std::optional<std::optional<qint64>> answer;
@@ -43,7 +37,6 @@ protected:
         PrivateBus::waitFor([&] { return answer.has_value(); }, 5000);
         return answer.value_or(std::nullopt);
     }
-    std::unique_ptr<PrivateBus> bus;
 };
 
 TEST_F(DBusIdleMonitorTest, TheDesktopsIdleTimeComesFirstThenTheFallbackAndLocksAreSignalled)

@@ -1,6 +1,7 @@
 #include "linux/FprintdBiometrics.h"
 #include "LogCapture.h"
 #include "PrivateBus.h"
+#include "PrivateBusTest.h"
 #include "TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -12,16 +13,9 @@ const QString deviceInterface = QStringLiteral("net.reactivated.Fprint.Device");
 } // namespace
 
 // fprintd's protocol against a mock daemon that speaks its interface on a private bus.
-class FprintdBiometricsTest : public TestEnvironment
+class FprintdBiometricsTest : public PrivateBusTest
 {
 protected:
-    void SetUp() override
-    {
-        TestEnvironment::SetUp();
-        bus = std::make_unique<PrivateBus>();
-        if (!bus->isRunning())
-            GTEST_SKIP() << "dbus-daemon is not available";
-    }
     bool startDaemon(const QString& parameters = QString())
     {
         const QString mock = QStringLiteral(MIRELO_DBUSMOCK_DIR "/fprintd.py");
@@ -45,7 +39,6 @@ protected:
     }
     QStringList deviceCalls() { return bus->calledMethods(fprintd, devicePath); }
 
-    std::unique_ptr<PrivateBus> bus;
     std::optional<std::pair<bool, QString>> began;
     std::optional<std::pair<bool, QString>> finished;
 };

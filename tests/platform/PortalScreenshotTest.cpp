@@ -1,6 +1,7 @@
 #include "linux/PortalScreenshot.h"
 #include "LogCapture.h"
 #include "PrivateBus.h"
+#include "PrivateBusTest.h"
 #include "TestEnvironment.h"
 #include "linux/DesktopImageSource.h"
 #include "timer/WorkExecutor.h"
@@ -32,15 +33,14 @@ struct InlineExecutor final : WorkExecutor
 
 // The screenshot portal as a mock on a private bus; every way it can fail ends in no picture,
 // answered once, within the time limit.
-class PortalScreenshotTest : public TestEnvironment
+class PortalScreenshotTest : public PrivateBusTest
 {
 protected:
     void SetUp() override
     {
-        TestEnvironment::SetUp();
-        bus = std::make_unique<PrivateBus>();
-        if (!bus->isRunning())
-            GTEST_SKIP() << "dbus-daemon is not available";
+        PrivateBusTest::SetUp();
+        if (IsSkipped())
+            return;
         screenshots = std::make_unique<PortalScreenshot>(bus->connection(), executor);
         screenshots->setTimeout(1500ms);
     }
@@ -66,7 +66,6 @@ protected:
     }
 
     InlineExecutor executor;
-    std::unique_ptr<PrivateBus> bus;
     std::unique_ptr<PortalScreenshot> screenshots;
 };
 

@@ -2,6 +2,7 @@
 #include "LogCapture.h"
 #include "PipeWireGraph.h"
 #include "PrivateBus.h"
+#include "PrivateBusTest.h"
 #include "TestEnvironment.h"
 #include "linux/DBusPresence.h"
 #include "linux/PipeWirePresence.h"
@@ -27,18 +28,8 @@ bool answers(Presence& presence, const QStringList& expected)
 }
 } // namespace
 
-class PresenceSourcesTest : public TestEnvironment
-{
-protected:
-    void SetUp() override
-    {
-        TestEnvironment::SetUp();
-        bus = std::make_unique<PrivateBus>();
-        if (!bus->isRunning())
-            GTEST_SKIP() << "dbus-daemon is not available";
-    }
-    std::unique_ptr<PrivateBus> bus;
-};
+class PresenceSourcesTest : public PrivateBusTest
+{};
 
 // A real PipeWire graph: a recorder of the virtual microphone is a call; a recorder of a
 // speaker's monitor is not; the stream closed, nothing is.
