@@ -18,6 +18,7 @@
 #include "linux/CrashReporter.h"
 #include "linux/DBusNotificationCenter.h"
 #include "linux/DesktopImageSource.h"
+#include "linux/FprintdBiometrics.h"
 #include "linux/FreedesktopWorkspace.h"
 #include "linux/LogindSleepMonitor.h"
 #include "linux/PortalAppearance.h"
@@ -73,6 +74,7 @@ void AppDelegate::applicationDidFinishLaunching()
     Log::setupLogger(*preferences);
     if (!preferences->loadProblem().isEmpty())
         LOG_ERROR(preferences->loadProblem());
+    preferences->watchForOutsideEdits();
     LOG_INFO(QStringLiteral("applicationDidFinishLaunching"));
 
     // Crash and usage reporting (local): the handlers go in before anything else can fail.
@@ -149,6 +151,7 @@ void AppDelegate::enterMainApp()
     services.preferences.advanced.shortcuts = cycle->shortcutBinder();
     services.preferences.advanced.workspace = workspace.get();
     services.preferences.advanced.launcher = launcherActions.get();
+    services.preferences.advanced.biometrics = &platform->biometrics();
     services.preferences.wallpaper.preferences = preferences;
     services.preferences.wallpaper.scheduler = scheduler.get();
     services.preferences.wallpaper.quotes = &content->quotes();

@@ -31,6 +31,13 @@ ShortcutBinder::ShortcutBinder(Preferences& preferences, GlobalShortcuts* shortc
         });
         connect(shortcuts, &GlobalShortcuts::keyboardChanged, this, [this] { registerShortcuts(); });
     }
+    // A shortcut written elsewhere (a hand edit, Restore defaults) binds as a recorded one does.
+    for (PreferKey key : keys) {
+        disposeBag += store.observe(keyText(key), [this](const QJsonValue&) {
+            if (bound)
+                registerShortcuts();
+        });
+    }
 }
 
 QKeySequence ShortcutBinder::storedShortcut(const Preferences& preferences, PreferKey key)
@@ -69,6 +76,7 @@ QString ShortcutBinder::refusedCombination(const QKeySequence& combination)
 
 void ShortcutBinder::registerShortcuts()
 {
+    bound = true;
     QList<QKeySequence> combinations;
     QString refused[2];
     for (int i = 0; i < 2; ++i) {
@@ -106,12 +114,15 @@ QString ShortcutBinder::record(PreferKey key, const QKeySequence& combination)
     if (QString why = refusal(key, combination); !why.isEmpty())
         return why;
     const QKeySequence chord = firstChord(combination);
+    const bool unchanged = chord == storedShortcut(store, key);
     if (chord.isEmpty())
         store.removeValue(keyText(key));
     else
         store.setValue(key, chord.toString(QKeySequence::PortableText));
-    store.synchronize();
-    registerShortcuts();
+    // A change was bound by the observation; the first recording, or the same one again (a
+    // retry after the desktop refused it), binds here.
+    if (!bound || unchanged)
+        registerShortcuts();
     return {};
 }
 

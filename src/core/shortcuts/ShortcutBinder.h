@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reactive/DisposeBag.h"
 #include "settings/PreferKey.h"
 
 #include <QKeySequence>
@@ -48,4 +49,7 @@ private:
     Preferences& store;
     GlobalShortcuts* shortcuts;
     QString problems[2];
+    // Set once the shortcuts were first bound: from then on a stored change binds at once.
+    bool bound = false;
+    DisposeBag disposeBag;
 };

@@ -177,14 +177,12 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     scrollView->setWidget(content);
     outer->addWidget(scrollView, 1);
 
-    restoreDefaultsButton = new QPushButton(Localizable::text("Restore defaults"), this);
-    restoreDefaultsButton->setAutoDefault(false);
+    restoreDefaultsButton = makeRestoreDefaultsButton(preferences, UserDefaults::PreferencesPane::general);
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(20, 0, 20, 0);
     buttons->addStretch(1);
     buttons->addWidget(restoreDefaultsButton);
     outer->addLayout(buttons);
-    connect(restoreDefaultsButton, &QPushButton::clicked, this, [this] { onRestoreDefaultClicked(); });
 
     disposeBag += preferences.observe(keyText(PreferKey::LaunchAtLogin), [this](const QJsonValue&) {
         autoLaunchButton->setChecked(this->preferences.boolValue(PreferKey::LaunchAtLogin));
@@ -241,7 +239,6 @@ PreferencesGeneralViewController::makeLengthRow(const QString& key)
     row.stepper = new PreferenceSpinBox(timerBgView);
     row.stepper->setRange(PreferencesGeneralViewModel::lengthMinimum,
                           PreferencesGeneralViewModel::stepperMaximum);
-    row.stepper->setMinimumWidth(row.stepper->fontMetrics().horizontalAdvance(QStringLiteral("86400")) + 48);
     row.mins = new QLabel(Localizable::text("pref-mins"), timerBgView);
 
     disposeBag += preferences.observe(key, [this, key, row](const QJsonValue&) {
@@ -277,9 +274,4 @@ void PreferencesGeneralViewController::viewDidAppear()
     MRPreferViewController::viewDidAppear();
     if (QWidget* focused = focusWidget(); focused && isAncestorOf(focused))
         focused->clearFocus();
-}
-
-void PreferencesGeneralViewController::onRestoreDefaultClicked()
-{
-    model.restoreDefaults();
 }
