@@ -336,4 +336,28 @@
         <translation>This keyboard has no such key.</translation>
     </message>
 </context>
+<context>
+    <name>StatViewController</name>
+    <message numerus="yes">
+        <source>%n Pomodoros</source>
+        <translation>
+            <numerusform>%n Pomodoro</numerusform>
+            <numerusform>%n Pomodoros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n intervals</source>
+        <translation>
+            <numerusform>%n interval</numerusform>
+            <numerusform>%n intervals</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n breaks</source>
+        <translation>
+            <numerusform>%n break</numerusform>
+            <numerusform>%n breaks</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -167,8 +167,7 @@ void AppDelegate::enterMainApp()
     services.network = &content->network();
     windows = std::make_unique<AppWindows>(std::move(services), darkMode);
 
-    statusItem->setupMenu(StatusMenuWiring::commands(*this, content->updater()),
-                          Log::buildInfo().releaseStage == QLatin1String("Beta"));
+    statusItem->setupMenu(StatusMenuWiring::commands(*this, content->updater()));
     LOG_INFO(QStringLiteral("Status item shown."));
     if (!statusItem->watchForTray())
         announceMissingTray();

@@ -8,6 +8,7 @@
 #include "widgets/Localizable.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 
@@ -36,6 +37,9 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationDomain(QStringLiteral("mirelo.org"));
     QApplication::setDesktopFileName(QStringLiteral(MIRELO_BUNDLE_IDENTIFIER));
     QApplication::setApplicationVersion(QStringLiteral(MIRELO_SHORT_VERSION));
+    // Every window, the news and statistics too, carries the program's icon on the taskbar.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(MIRELO_BUNDLE_IDENTIFIER),
+                                                 QIcon(QStringLiteral(":/about/org.mirelo.Mirelo.svg"))));
     // A tray application: closing a window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     // The "Localizable" texts, before anything is shown.

@@ -1,5 +1,7 @@
 #include "passcode/SetPasscodeViewController.h"
 
+#include "diagnostics/UsageTracker.h"
+
 #include "settings/UserDefaults.h"
 #include "widgets/Localizable.h"
 
@@ -10,6 +12,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -109,4 +113,11 @@ void SetPasscodeViewController::didClickConfirm()
 void SetPasscodeViewController::didClickCancel()
 {
     reject();
+}
+
+void SetPasscodeViewController::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!std::exchange(appeared, true))
+        trackQualifiedClassName(QStringLiteral("SetPasscodeViewController"));
 }

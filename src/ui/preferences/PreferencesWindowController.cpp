@@ -192,7 +192,7 @@ void PreferencesWindowController::applyWindowStyle(PreferTab tab)
     // On a small or highly scaled screen the pane scrolls instead of running off it.
     QSize natural = sizeHint().expandedTo(minimumSizeHint());
     // One width for every pane, wide enough for the widest in English at any font size.
-    paneWidth = std::max({paneWidth, natural.width(), fontMetrics().averageCharWidth() * 100});
+    paneWidth = std::max({paneWidth, natural.width(), fontMetrics().averageCharWidth() * 108});
     natural.setWidth(paneWidth);
     QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
     const QSize room = shown ? shown->availableGeometry().size() - QSize(16, 48) : natural;

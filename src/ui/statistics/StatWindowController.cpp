@@ -12,7 +12,8 @@ StatWindowController::StatWindowController(TaskService& tasks, Preferences& pref
                                            QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(Localizable::text("Statistics"));
+    // The taskbar shows the title alone: it names the program too.
+    setWindowTitle(tr("Mirelo Statistics"));
     setObjectName(QStringLiteral("StatWindowController"));
     content = new StatViewController(tasks, preferences, clock, this);
     auto* layout = new QVBoxLayout(this);
