@@ -64,7 +64,14 @@ SetPasscodeViewController::SetPasscodeViewController(Preferences& preferences, Q
     confirmButton = buttons->addButton(Localizable::text("Confirm"), QDialogButtonBox::AcceptRole);
     confirmButton->setDefault(true);
 
+    // Room around and between the rows, and a width the hint reads well at.
+    hint->setMinimumWidth(hint->fontMetrics().averageCharWidth() * 44);
+    warningLabel->setWordWrap(true);
+    form->setVerticalSpacing(10);
+    form->setHorizontalSpacing(12);
     auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(24, 20, 24, 16);
+    column->setSpacing(14);
     column->addWidget(hint);
     column->addLayout(form);
     column->addWidget(warningLabel);

@@ -124,7 +124,8 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
     launcherResult = new QLabel(this);
     launcherResult->setTextFormat(Qt::PlainText);
     launcherResult->setWordWrap(true);
-    launcherResult->hide();
+    // Room kept for the answer: the pane does not grow, clip or scroll when it comes.
+    launcherResult->setMinimumHeight(launcherResult->fontMetrics().lineSpacing() * 2);
     root->addWidget(launcherResult);
     root->addStretch(1);
     restoreDefaultsButton = makeRestoreDefaultsButton(preferences, UserDefaults::PreferencesPane::advanced);
@@ -237,7 +238,6 @@ void PreferencesAdvancedViewController::onRevealLogClicked()
 void PreferencesAdvancedViewController::onAlfredWorkflowClicked()
 {
     launcherResult->setText(Localizable::text(model.onAlfredWorkflowClicked().toUtf8().constData()));
-    launcherResult->show();
 }
 
 void PreferencesAdvancedViewController::onRaycastClicked()
