@@ -360,4 +360,35 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>Accessibility</name>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>%n second left</numerusform>
+            <numerusform>%n seconds left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes left</source>
+        <translation>
+            <numerusform>%n minute left</numerusform>
+            <numerusform>%n minutes left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n second</numerusform>
+            <numerusform>%n seconds</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

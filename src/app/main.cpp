@@ -5,6 +5,7 @@
 #include "TimerDBusAdaptor.h"
 #include "UnixSignalWatcher.h"
 #include "diagnostics/Log.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Localizable.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ int main(int argc, char* argv[])
     // Every window, the news and statistics too, carries the program's icon on the taskbar.
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(MIRELO_BUNDLE_IDENTIFIER),
                                                  QIcon(QStringLiteral(":/about/org.mirelo.Mirelo.svg"))));
+    Accessibility::install();
     // A tray application: closing a window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     // The "Localizable" texts, before anything is shown.

@@ -54,6 +54,7 @@ AboutViewController::AboutViewController(QWidget* parent, std::function<bool(con
 
     auto* iconLabel = new QLabel(this);
     const int side = 96;
+    iconLabel->setAccessibleName(tr("Mirelo icon"));
     iconLabel->setPixmap(QIcon(QStringLiteral(":/about/org.mirelo.Mirelo.svg"))
                              .pixmap(QSize(side, side), devicePixelRatioF()));
     iconLabel->setAlignment(Qt::AlignCenter);

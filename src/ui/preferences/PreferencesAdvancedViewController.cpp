@@ -56,6 +56,8 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
     for (const char* title : {"at once", "after 5 seconds", "after 10 seconds", "after 1 minute"})
         timeSelection->addItem(Localizable::text(title));
     delayLabel->setBuddy(timeSelection);
+    // Named by its label, not by the value it shows.
+    timeSelection->setAccessibleName(delayLabel->text());
     touchIDButton = new QCheckBox(Localizable::text("Unlock with a fingerprint"), lock);
     lockGrid->addWidget(requirePasscodeButton, 0, 0, 1, 2);
     lockGrid->addWidget(changePasscodeButton, 0, 3);

@@ -63,6 +63,8 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
         grid->addWidget(title, i, 0);
         made[i] = makeLengthRow(rows[i].key);
         title->setBuddy(made[i].slider);
+        // The field is read on its own: its name carries the row and the unit.
+        made[i].stepper->setAccessibleName(tr("%1, in minutes").arg(title->text()));
         grid->addWidget(made[i].slider, i, 1);
         grid->addWidget(made[i].stepper, i, 2);
         grid->addWidget(made[i].mins, i, 3);
