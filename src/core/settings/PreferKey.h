@@ -55,6 +55,11 @@ inline const QString enabled = QStringLiteral("HoldBreaksWhenBusy");
 inline const QString maximum = QStringLiteral("HoldBreaksAtMost");
 } // namespace HoldKey
 
+// Pausing a Pomodoro: after how many seconds a pause stops it (3600 by default).
+namespace PauseKey {
+inline const QString stopAfter = QStringLiteral("StopPausedPomodoroAfter");
+} // namespace PauseKey
+
 // Hidden keys holding the base addresses of the web endpoints (no trailing "/").
 namespace EndpointKey {
 inline const QString unsplash = QStringLiteral("UnsplashBaseURL");

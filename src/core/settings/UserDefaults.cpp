@@ -38,6 +38,7 @@ void setupUserDefaultsValues(Preferences& preferences, LoginItems& loginItems)
     preferences.registerDefault(AwayKey::threshold, 600);
     preferences.registerDefault(HoldKey::enabled, true);
     preferences.registerDefault(HoldKey::maximum, 1800);
+    preferences.registerDefault(PauseKey::stopAfter, 3600);
     preferences.registerDefault(keyText(PreferKey::Wallpaper), 1);
     preferences.registerDefault(keyText(PreferKey::TouchIDEnabled), true);
     preferences.registerDefault(keyText(PreferKey::PasscodeEnabled), false);

@@ -202,7 +202,7 @@ void StatViewController::reloadTasks()
     for (const WTask& task : tasksToday) {
         auto* cell = new StatTableCellView;
         cell->titleLabel->setText(StatRow::title(task, emoji));
-        cell->detailLabel->setText(StatRow::detail(task.duration()));
+        cell->detailLabel->setText(StatRow::detail(task.focusedDuration()));
         auto* item = new QListWidgetItem(tableView);
         item->setSizeHint(cell->sizeHint());
         tableView->setItemWidget(item, cell);
@@ -217,7 +217,7 @@ void StatViewController::reloadTasks()
     int breaks = 0;
     for (const WTask& task : dayTasks) {
         if (task.type == 1) {
-            focused += task.duration();
+            focused += task.focusedDuration();
             ++pomodoros;
         } else if (task.type == 2 || task.type == 3) {
             ++breaks;
