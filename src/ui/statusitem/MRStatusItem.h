@@ -43,6 +43,8 @@ public:
     QAction* shortBreakItem = nullptr;
     QAction* longBreakItem = nullptr;
     QAction* stopPomodoroItem = nullptr;
+    QAction* pauseItem = nullptr;
+    QAction* resumeItem = nullptr;
     QAction* stopShortBreakItem = nullptr;
     QAction* stopLongBreakItem = nullptr;
     QAction* closeBreakScreenItem = nullptr;
@@ -58,6 +60,7 @@ public:
 
 private:
     void updateToolTip();
+    void updatePauseItems();
 
     MRApp& app;
     MRStatusItemViewModel model;
