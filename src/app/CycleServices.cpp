@@ -24,6 +24,8 @@ void CycleServices::registerShortcuts(GlobalShortcuts* shortcuts)
                          &MRApp::startPomodoroShortcutTriggered);
         QObject::connect(binder.get(), &ShortcutBinder::shortBreakPressed, mrApp.get(),
                          &MRApp::shortBreakShortcutTriggered);
+        QObject::connect(binder.get(), &ShortcutBinder::pausePressed, mrApp.get(),
+                         &MRApp::pauseShortcutTriggered);
     }
     binder->registerShortcuts();
 }

@@ -1,6 +1,8 @@
 #include "CycleFixture.h"
+#include "FakeGlobalShortcuts.h"
 #include "automation/MRASCommands.h"
 #include "automation/TimerProperties.h"
+#include "shortcuts/ShortcutBinder.h"
 
 class PauseTest : public CycleFixture
 {
@@ -89,4 +91,26 @@ TEST_F(PauseTest, APauseLongerThanTheLimitStopsThePomodoroAlsoAcrossASleep)
     advanceSeconds(60);
     EXPECT_EQ(app().state.value(), MRAppState::idle);
     EXPECT_EQ(scheduler.pendingCount(), 0u);
+}
+
+TEST_F(PauseTest, TheRecordedPauseShortcutTogglesTheRunningPomodoroAndIsNoOtherShortcutsKey)
+{
+    FakeGlobalShortcuts shortcuts;
+    ShortcutBinder binder(*prefs, &shortcuts);
+    QObject::connect(&binder, &ShortcutBinder::pausePressed, &app(), &MRApp::pauseShortcutTriggered);
+    EXPECT_TRUE(binder.record(PreferKey::StartPomodoroShortcut, QKeySequence(QStringLiteral("Ctrl+Alt+P")))
+                    .isEmpty());
+    EXPECT_FALSE(binder.record(PauseKey::shortcut, QKeySequence(QStringLiteral("Ctrl+Alt+P"))).isEmpty());
+    EXPECT_TRUE(binder.record(PauseKey::shortcut, QKeySequence(QStringLiteral("Ctrl+Alt+Space"))).isEmpty());
+    ASSERT_EQ(shortcuts.bound.size(), 3);
+    EXPECT_EQ(shortcuts.bound[2], QKeySequence(QStringLiteral("Ctrl+Alt+Space")));
+
+    shortcuts.press(2);
+    EXPECT_FALSE(app().isPaused.value()) << "nothing to pause while idle";
+    app().startPomodoro();
+    shortcuts.press(2);
+    EXPECT_TRUE(app().isPaused.value());
+    shortcuts.press(2);
+    EXPECT_FALSE(app().isPaused.value());
+    EXPECT_TRUE(timer->isRunning());
 }

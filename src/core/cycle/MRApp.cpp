@@ -435,6 +435,12 @@ void MRApp::shortBreakShortcutTriggered()
     }
 }
 
+void MRApp::pauseShortcutTriggered()
+{
+    if (!resumePomodoro())
+        pausePomodoro();
+}
+
 bool MRApp::launchAtLogin(bool enabled)
 {
     if (!deps.loginItems)

@@ -99,6 +99,8 @@ public:
     // The two global-shortcut actions.
     void startPomodoroShortcutTriggered();
     void shortBreakShortcutTriggered();
+    // Pauses the running Pomodoro, or resumes the paused one.
+    void pauseShortcutTriggered();
 
     // Subscribes the one-minute-left notification to the countdown; call once at start-up.
     void lastMinuteWarning();

@@ -56,8 +56,10 @@ inline const QString maximum = QStringLiteral("HoldBreaksAtMost");
 } // namespace HoldKey
 
 // Pausing a Pomodoro: after how many seconds a pause stops it (3600 by default).
+// The global shortcut that pauses and resumes it (none by default), stored as the other two.
 namespace PauseKey {
 inline const QString stopAfter = QStringLiteral("StopPausedPomodoroAfter");
+inline const QString shortcut = QStringLiteral("PauseShortcut");
 } // namespace PauseKey
 
 // Hidden keys holding the base addresses of the web endpoints (no trailing "/").

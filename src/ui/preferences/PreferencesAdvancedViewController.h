@@ -43,6 +43,7 @@ public:
     QCheckBox* touchIDButton = nullptr;
     ShortcutRecorder* startTimerSCView = nullptr;
     ShortcutRecorder* shortBreakSCView = nullptr;
+    ShortcutRecorder* pauseSCView = nullptr;
     QPushButton* revealLogButton = nullptr;
     QPushButton* workflowButton = nullptr;
     QPushButton* raycastButton = nullptr;

@@ -1,6 +1,7 @@
 #include "preferences/PreferencesGeneralViewController.h"
 
 #include "diagnostics/Log.h"
+#include "preferences/PauseLimitRow.h"
 #include "preferences/PreferenceScrollView.h"
 #include "preferences/PreferenceSpinBox.h"
 #include "preferences/PreferencesWhiteBgView.h"
@@ -172,6 +173,7 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     holdRow->addWidget(holdMaximumField);
     holdRow->addStretch(1);
     column->addLayout(holdRow);
+    column->addWidget(new PauseLimitRow(preferences, switches));
     root->addWidget(switches);
     root->addStretch(1);
     scrollView->setWidget(content);
