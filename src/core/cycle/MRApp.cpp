@@ -204,6 +204,8 @@ void MRApp::pomodoroCompleted()
 {
     recordedPomodoro = finishCurrentTask();
     track(MREvent::pomodoroCompleted);
+    if (recordedPomodoro)
+        Q_EMIT pomodoroRecorded();
     continueWithBreakAfterPomodoro();
 }
 
@@ -211,6 +213,8 @@ void MRApp::postponedCompleted()
 {
     recordedPomodoro = updatingPostponeTask();
     track(MREvent::stopPostponePomodoro);
+    if (recordedPomodoro)
+        Q_EMIT pomodoroRecorded();
     continueWithBreakAfterPomodoro();
 }
 

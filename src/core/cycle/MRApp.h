@@ -128,6 +128,8 @@ Q_SIGNALS:
     // The short-break shortcut during a break: the overlay treats it like its Stop button.
     void stopBreakShortcutTriggered();
     void shouldShowStartPomodoroReminderChanged(bool value);
+    // A finished Pomodoro was written to the records (or lengthened by a postponement).
+    void pomodoroRecorded();
 
 private:
     void startBreak(int duration, int taskType);

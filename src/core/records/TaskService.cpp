@@ -255,8 +255,12 @@ std::vector<DayFocus> TaskService::focusPerDay(const QDate& first, const QDate& 
     bounds.reserve(focus.size() + 1);
     for (qint64 i = 0; i <= days; ++i)
         bounds.push_back(secondsSince1970(first.addDays(i).startOfDay(Qt::LocalTime)));
-    const Condition where =
-        dayCondition(first, last) && Column(QStringLiteral("type")) == qint64{pomodoroType};
+    // By the start alone: a Pomodoro over midnight at the end of the range is its first day's.
+    // Any comparison with a missing end is false, so rows still running stay out.
+    const Condition where = Column(QStringLiteral("start")) >= bounds.front() &&
+                            Column(QStringLiteral("start")) <= std::nextafter(bounds.back(), 0.0) &&
+                            Column(QStringLiteral("end")) >= std::numeric_limits<qint64>::min() &&
+                            Column(QStringLiteral("type")) == qint64{pomodoroType};
     const QString paused = pauseTable ? QStringLiteral(R"(COALESCE("paused", 0))") : QStringLiteral("0");
     const QString from = pauseTable ? QStringLiteral(R"("WTask" LEFT JOIN "WTaskPause" USING("taskID"))")
                                     : QStringLiteral(R"("WTask")");

@@ -62,6 +62,14 @@ inline const QString stopAfter = QStringLiteral("StopPausedPomodoroAfter");
 inline const QString shortcut = QStringLiteral("PauseShortcut");
 } // namespace PauseKey
 
+// The daily goal: Pomodoros per day (0, the default, is no goal), whether reaching it is told
+// with a notification, and the day it last was (hidden, so it is told once a day).
+namespace GoalKey {
+inline const QString daily = QStringLiteral("DailyPomodoroGoal");
+inline const QString notify = QStringLiteral("NotifyWhenGoalMet");
+inline const QString notifiedOn = QStringLiteral("GoalMetNotifiedOn");
+} // namespace GoalKey
+
 // Hidden keys holding the base addresses of the web endpoints (no trailing "/").
 namespace EndpointKey {
 inline const QString unsplash = QStringLiteral("UnsplashBaseURL");

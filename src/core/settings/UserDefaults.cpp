@@ -39,6 +39,8 @@ void setupUserDefaultsValues(Preferences& preferences, LoginItems& loginItems)
     preferences.registerDefault(HoldKey::enabled, true);
     preferences.registerDefault(HoldKey::maximum, 1800);
     preferences.registerDefault(PauseKey::stopAfter, 3600);
+    preferences.registerDefault(GoalKey::daily, 0);
+    preferences.registerDefault(GoalKey::notify, true);
     preferences.registerDefault(keyText(PreferKey::Wallpaper), 1);
     preferences.registerDefault(keyText(PreferKey::TouchIDEnabled), true);
     preferences.registerDefault(keyText(PreferKey::PasscodeEnabled), false);
