@@ -100,8 +100,9 @@ GoalStatus goalStatus(TaskService& tasks, const Preferences& preferences, const 
 {
     GoalStatus status;
     status.goal = dailyGoal(preferences);
-    // A year at a time, newest first; a streak longer than that reads the year before too.
-    constexpr int window = 366;
+    // Read backwards in windows that grow (a week, a month, then years): a usual streak costs
+    // one small query, a long one a query per year it reaches back.
+    int window = 8;
     QDate last = today;
     bool first = true;
     while (true) {
@@ -123,6 +124,7 @@ GoalStatus goalStatus(TaskService& tasks, const Preferences& preferences, const 
             ++status.streak;
         }
         last = last.addDays(-window);
+        window = window < 366 ? std::min(366, window * 4) : 366;
     }
     return status;
 }
