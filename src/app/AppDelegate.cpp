@@ -13,6 +13,7 @@
 #include "content/NewsService.h"
 #include "content/QuoteService.h"
 #include "content/WallpaperService.h"
+#include "cycle/DailyGoal.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
 #include "linux/CrashReporter.h"
@@ -140,6 +141,7 @@ void AppDelegate::enterMainApp()
     breakWindows->attach(mrApp);
     cycle->registerShortcuts(platform->globalShortcuts());
     statusItem = std::make_unique<MRStatusItem>(mrApp, *timer, *preferences);
+    statusItem->followDailyGoal(cycle->dailyGoal().status);
     cycle->startAwayDetection(platform->idleMonitor(), *scheduler, *notifications, platform->presence());
 
     AppWindows::Services services;

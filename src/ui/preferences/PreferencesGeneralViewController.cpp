@@ -1,6 +1,7 @@
 #include "preferences/PreferencesGeneralViewController.h"
 
 #include "diagnostics/Log.h"
+#include "preferences/DailyGoalRow.h"
 #include "preferences/PauseLimitRow.h"
 #include "preferences/PreferenceScrollView.h"
 #include "preferences/PreferenceSpinBox.h"
@@ -174,6 +175,7 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     holdRow->addStretch(1);
     column->addLayout(holdRow);
     column->addWidget(new PauseLimitRow(preferences, switches));
+    column->addWidget(new DailyGoalRow(preferences, switches));
     root->addWidget(switches);
     root->addStretch(1);
     scrollView->setWidget(content);

@@ -140,7 +140,23 @@ void MRStatusItem::updatePauseItems()
     resumeItem->setVisible(working && app.isPaused.value());
 }
 
+void MRStatusItem::followDailyGoal(BehaviorRelay<FocusHistory::GoalStatus>& status)
+{
+    goalSubscription = status.subscribe([this](const FocusHistory::GoalStatus& now) {
+        goal = now;
+        updateToolTip();
+    });
+}
+
 QString MRStatusItem::toolTip() const
+{
+    if (goal.goal <= 0)
+        return stateToolTip();
+    //: The day's Pomodoros against the daily goal, e.g. "5 of 8 today".
+    return stateToolTip() + QLatin1Char('\n') + tr("%1 of %n today", nullptr, goal.goal).arg(goal.today);
+}
+
+QString MRStatusItem::stateToolTip() const
 {
     if (app.isBreakHeld())
         return localized("Break held: %1").arg(app.breakHold().heldBy.value());
