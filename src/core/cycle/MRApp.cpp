@@ -402,9 +402,11 @@ void MRApp::lastMinuteWarning()
         // Marked at once so that a second value before the post cannot send it twice.
         lastMinuteNotificationSent = true;
         deps.scheduler->schedule(0ms, [weak] {
-            if (weak)
-                weak->deps.notifications->postNotification(QStringLiteral("Last Minute!"),
-                                                           QStringLiteral("Almost time to take a break!"));
+            if (!weak)
+                return;
+            weak->deps.notifications->postNotification(QStringLiteral("Last Minute!"),
+                                                       QStringLiteral("Almost time to take a break!"));
+            Q_EMIT weak->lastMinuteWarningPosted();
         });
     });
 }

@@ -128,6 +128,8 @@ Q_SIGNALS:
     // The short-break shortcut during a break: the overlay treats it like its Stop button.
     void stopBreakShortcutTriggered();
     void shouldShowStartPomodoroReminderChanged(bool value);
+    // The one-minute-left notification was just posted.
+    void lastMinuteWarningPosted();
     // A finished Pomodoro was written to the records (or lengthened by a postponement).
     void pomodoroRecorded();
 

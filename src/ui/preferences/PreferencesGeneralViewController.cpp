@@ -2,6 +2,7 @@
 
 #include "diagnostics/Log.h"
 #include "preferences/DailyGoalRow.h"
+#include "preferences/EventSoundsView.h"
 #include "preferences/PauseLimitRow.h"
 #include "preferences/PreferenceScrollView.h"
 #include "preferences/PreferenceSpinBox.h"
@@ -177,6 +178,8 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     column->addWidget(new PauseLimitRow(preferences, switches));
     column->addWidget(new DailyGoalRow(preferences, switches));
     root->addWidget(switches);
+    soundsView = new EventSoundsView(preferences, content);
+    root->addWidget(soundsView);
     root->addStretch(1);
     scrollView->setWidget(content);
     outer->addWidget(scrollView, 1);
