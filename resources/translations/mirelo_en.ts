@@ -401,22 +401,12 @@
     </message>
 </context>
 <context>
-    <name>PeriodChart</name>
-    <message numerus="yes">
-        <source>%n min</source>
-        <translation>
-            <numerusform>%n min</numerusform>
-            <numerusform>%n min</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>MinutesSpinBox</name>
     <message numerus="yes">
-        <source>%n min</source>
+        <source>%n minute(s)</source>
         <translation>
-            <numerusform>%n min</numerusform>
-            <numerusform>%n min</numerusform>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
 </context>

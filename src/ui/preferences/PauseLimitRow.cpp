@@ -12,7 +12,7 @@
 
 QString MinutesSpinBox::textFromValue(int value) const
 {
-    return tr("%n min", nullptr, value);
+    return tr("%n minute(s)", nullptr, value);
 }
 
 int MinutesSpinBox::valueFromText(const QString& text) const

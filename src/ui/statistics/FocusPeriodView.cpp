@@ -109,9 +109,9 @@ void FocusPeriodView::showPeriod(const QDate& day)
                 shown.label = QString::number(bar.first.day());
             break;
         case Span::year:
-            if (bar.first.day() <= 7 &&
-                (bar.first.day() == 1 || bar.first.dayOfWeek() == QLocale().firstDayOfWeek()))
-                shown.label = locale.monthName(bar.first.month(), QLocale::ShortFormat);
+            // The month under the week that holds its first day.
+            if (bar.first.day() == 1 || bar.last.month() != bar.first.month())
+                shown.label = locale.monthName(bar.last.month(), QLocale::ShortFormat);
             break;
         }
         const QString days = bar.first == bar.last

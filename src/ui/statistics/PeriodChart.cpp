@@ -1,5 +1,7 @@
 #include "statistics/PeriodChart.h"
 
+#include "records/StatRow.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -77,7 +79,7 @@ void PeriodChart::paintEvent(QPaintEvent*)
     if (highestIndex >= 0) {
         const double height = area.height() * double(highest) / scale;
         const double centre = area.left() + slot * (highestIndex + 0.5);
-        const QString value = tr("%n min", nullptr, int(highest / 60));
+        const QString value = StatRow::total(highest);
         const double width = metrics.horizontalAdvance(value) + 4;
         const double left = std::clamp(centre - width / 2, 0.0, double(rect().width()) - width);
         painter.setPen(palette().color(QPalette::WindowText));
