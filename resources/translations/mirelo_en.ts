@@ -337,6 +337,61 @@
     </message>
 </context>
 <context>
+    <name>StatViewController</name>
+    <message numerus="yes">
+        <source>%n Pomodoros</source>
+        <translation>
+            <numerusform>%n Pomodoro</numerusform>
+            <numerusform>%n Pomodoros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n intervals</source>
+        <translation>
+            <numerusform>%n interval</numerusform>
+            <numerusform>%n intervals</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n breaks</source>
+        <translation>
+            <numerusform>%n break</numerusform>
+            <numerusform>%n breaks</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Accessibility</name>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>%n second left</numerusform>
+            <numerusform>%n seconds left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes left</source>
+        <translation>
+            <numerusform>%n minute left</numerusform>
+            <numerusform>%n minutes left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n second</numerusform>
+            <numerusform>%n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MRApp</name>
     <message numerus="yes">
         <source>It was paused for more than %n minute(s).</source>

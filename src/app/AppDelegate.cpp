@@ -21,6 +21,7 @@
 #include "linux/CrashReporter.h"
 #include "linux/DBusNotificationCenter.h"
 #include "linux/DesktopImageSource.h"
+#include "linux/FprintdBiometrics.h"
 #include "linux/FreedesktopWorkspace.h"
 #include "linux/LogindSleepMonitor.h"
 #include "linux/PortalAppearance.h"
@@ -76,6 +77,7 @@ void AppDelegate::applicationDidFinishLaunching()
     Log::setupLogger(*preferences);
     if (!preferences->loadProblem().isEmpty())
         LOG_ERROR(preferences->loadProblem());
+    preferences->watchForOutsideEdits();
     LOG_INFO(QStringLiteral("applicationDidFinishLaunching"));
 
     // Crash and usage reporting (local): the handlers go in before anything else can fail.
@@ -156,6 +158,7 @@ void AppDelegate::enterMainApp()
     services.preferences.advanced.shortcuts = cycle->shortcutBinder();
     services.preferences.advanced.workspace = workspace.get();
     services.preferences.advanced.launcher = launcherActions.get();
+    services.preferences.advanced.biometrics = &platform->biometrics();
     services.preferences.wallpaper.preferences = preferences;
     services.preferences.wallpaper.scheduler = scheduler.get();
     services.preferences.wallpaper.quotes = &content->quotes();
@@ -173,8 +176,7 @@ void AppDelegate::enterMainApp()
     services.network = &content->network();
     windows = std::make_unique<AppWindows>(std::move(services), darkMode);
 
-    statusItem->setupMenu(StatusMenuWiring::commands(*this, content->updater()),
-                          Log::buildInfo().releaseStage == QLatin1String("Beta"));
+    statusItem->setupMenu(StatusMenuWiring::commands(*this, content->updater()));
     LOG_INFO(QStringLiteral("Status item shown."));
     if (!statusItem->watchForTray())
         announceMissingTray();

@@ -9,7 +9,9 @@
 #include "widgets/DesktopPalette.h"
 
 AppWindows::AppWindows(Services services, bool darkMode) : services(std::move(services)), darkMode(darkMode)
-{}
+{
+    applyAppearanceToWindows();
+}
 
 AppWindows::~AppWindows()
 {
@@ -36,7 +38,6 @@ void AppWindows::showPreferences()
     if (!preferencesWindow) {
         preferencesWindow = std::make_unique<PreferencesWindowController>(
             PreferencesWindowController::allTabs(), services.preferences);
-        applyAppearanceToWindows();
     }
     preferencesWindow->showWindow();
 }
@@ -47,7 +48,6 @@ void AppWindows::showAbout()
     track(MREvent::ShowAbout);
     if (!aboutWindow) {
         aboutWindow = std::make_unique<AboutWindowController>();
-        applyAppearanceToWindows();
     }
     aboutWindow->showWindow();
 }
@@ -75,10 +75,6 @@ void AppWindows::setDarkMode(bool dark)
 
 void AppWindows::applyAppearanceToWindows()
 {
-    const QPalette palette = DesktopPalette::forAppearance(darkMode);
-    for (QWidget* window :
-         {static_cast<QWidget*>(preferencesWindow.get()), static_cast<QWidget*>(aboutWindow.get())}) {
-        if (window)
-            window->setPalette(palette);
-    }
+    // For the whole program: the statistics, the news, dialogs and the tray's menu as well.
+    DesktopPalette::applyToApplication(darkMode);
 }

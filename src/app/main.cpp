@@ -5,11 +5,13 @@
 #include "TimerDBusAdaptor.h"
 #include "UnixSignalWatcher.h"
 #include "diagnostics/Log.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Localizable.h"
 
 #include <QApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QIcon>
 
 #include <cstdio>
 #include <malloc.h>
@@ -36,6 +38,10 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationDomain(QStringLiteral("mirelo.org"));
     QApplication::setDesktopFileName(QStringLiteral(MIRELO_BUNDLE_IDENTIFIER));
     QApplication::setApplicationVersion(QStringLiteral(MIRELO_SHORT_VERSION));
+    // Every window, the news and statistics too, carries the program's icon on the taskbar.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(MIRELO_BUNDLE_IDENTIFIER),
+                                                 QIcon(QStringLiteral(":/about/org.mirelo.Mirelo.svg"))));
+    Accessibility::install();
     // A tray application: closing a window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     // The "Localizable" texts, before anything is shown.

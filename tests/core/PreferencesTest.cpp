@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTest>
 
 class PreferencesTest : public TestEnvironment
 {
@@ -144,4 +145,50 @@ TEST(PreferKeyTest, KeyTextsAreTheCaseNamesInDeclarationOrder)
     for (PreferKey key : allPreferKeys())
         actual << keyText(key);
     EXPECT_EQ(actual, expected);
+}
+
+TEST_F(PreferencesTest, AHandEditSurvivesTheNextWriteAndReachesObservers)
+{
+    Preferences prefs(prefsPath());
+    prefs.registerDefault(keyText(PreferKey::SoundEffect), true);
+    prefs.setValue(QStringLiteral("pomodoroKey"), 3000);
+    std::vector<QJsonValue> sounds;
+    Subscription s =
+        prefs.observe(keyText(PreferKey::SoundEffect), [&](const QJsonValue& v) { sounds.push_back(v); });
+
+    // Someone edits the file while the program runs, before it writes again: their key stays,
+    // the program's own change lands beside it, and observers hear of the edit.
+    writeFile(prefsPath(), R"({"pomodoroKey": 3000, "SoundEffect": false, "logLevel": "debug"})");
+    prefs.setValue(PreferKey::Wallpaper, 2);
+    QJsonObject onDisk = QJsonDocument::fromJson(readFile(prefsPath())).object();
+    EXPECT_EQ(onDisk.value(QStringLiteral("SoundEffect")), QJsonValue(false));
+    EXPECT_EQ(onDisk.value(QStringLiteral("logLevel")), QJsonValue(QStringLiteral("debug")));
+    EXPECT_EQ(onDisk.value(QStringLiteral("Wallpaper")), QJsonValue(2));
+    EXPECT_EQ(sounds, (std::vector<QJsonValue>{true, false}));
+    EXPECT_TRUE(log().anyContains(QStringLiteral("changed outside Mirelo")));
+
+    // Watched, an edit arrives without a write of ours; a removed key shows its default again.
+    prefs.watchForOutsideEdits();
+    writeFile(prefsPath(), R"({"pomodoroKey": 1200, "Wallpaper": 2})");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return prefs.intValue(QStringLiteral("pomodoroKey")) == 1200; }, 5000));
+    EXPECT_EQ(sounds.back(), QJsonValue(true));
+
+    // An editor half-way through saving leaves a file that does not parse: the store waits. If
+    // the program must write then, the broken edit is kept aside, never written over.
+    writeFile(prefsPath(), R"({"pomodoroKey": 15)");
+    QTest::qWait(200);
+    EXPECT_EQ(prefs.intValue(QStringLiteral("pomodoroKey")), 1200);
+    prefs.setValue(PreferKey::QuotesType, 3);
+    EXPECT_EQ(readFile(prefsPath() + QStringLiteral(".corrupt")), QByteArray(R"({"pomodoroKey": 15)"));
+    onDisk = QJsonDocument::fromJson(readFile(prefsPath())).object();
+    EXPECT_EQ(onDisk.value(QStringLiteral("pomodoroKey")), QJsonValue(1200));
+    EXPECT_EQ(onDisk.value(QStringLiteral("QuotesType")), QJsonValue(3));
+
+    // Writing what is already stored does not touch the file: here it stays deleted.
+    QFile::remove(prefsPath());
+    prefs.setValue(PreferKey::QuotesType, 3);
+    EXPECT_FALSE(QFileInfo::exists(prefsPath()));
+    prefs.setValue(PreferKey::QuotesType, 2);
+    EXPECT_EQ(QJsonDocument::fromJson(readFile(prefsPath())).object().value(QStringLiteral("pomodoroKey")),
+              QJsonValue(1200));
 }

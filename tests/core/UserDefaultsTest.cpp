@@ -73,40 +73,51 @@ TEST_F(UserDefaultsTest, FailedFirstStartLeavesLaunchAtLoginFalseAndStoresNothin
     EXPECT_TRUE(tracker->names().contains(QStringLiteral("failedToSetLaunchAtLogin")));
 }
 
-TEST_F(UserDefaultsTest, RestoreDefaultsResetsDurationsAndSwitchesButKeepsTheRest)
+TEST_F(UserDefaultsTest, RestoreDefaultsResetsEveryKeyOfItsPaneAndOnlyThose)
 {
     Preferences prefs(prefsPath());
     UserDefaults::setupUserDefaultsValues(prefs, loginItems);
     prefs.setValue(DurationKey::pomodoro, 3000);
-    prefs.setValue(DurationKey::shortBreak, 60);
     prefs.setValue(DurationKey::countToLongBreak, 5);
     prefs.setValue(PreferKey::SoundEffect, false);
-    prefs.setValue(PreferKey::QuotesType, 3);
     prefs.setValue(PreferKey::CountDownPieOnMenuBarEnabled, false);
     prefs.setValue(PreferKey::noCancellationDuringTheBreak, true);
+    prefs.setValue(AwayKey::threshold, 120);
+    prefs.setValue(PreferKey::QuotesType, 3);
     prefs.setValue(PreferKey::Wallpaper, 2);
+    prefs.setValue(PreferKey::PasscodeEnabled, true);
     prefs.setValue(PreferKey::Passcode, QStringLiteral("0cc175b9c0f1b6a831c399e269772661"));
+    prefs.setValue(PreferKey::StartPomodoroShortcut, QStringLiteral("Ctrl+Alt+P"));
     prefs.setValue(PreferKey::LaunchAtLogin, false);
     const int callsBefore = loginItems.calls;
 
-    UserDefaults::restoreDefaults(prefs, loginItems);
-
+    UserDefaults::restoreDefaults(prefs, UserDefaults::PreferencesPane::general);
     EXPECT_EQ(prefs.intValue(DurationKey::pomodoro), 1500);
-    EXPECT_EQ(prefs.intValue(DurationKey::shortBreak), 300);
+    EXPECT_EQ(prefs.intValue(DurationKey::countToLongBreak), 3);
     EXPECT_TRUE(prefs.boolValue(PreferKey::SoundEffect));
-    EXPECT_EQ(prefs.intValue(PreferKey::QuotesType), 1);
-    EXPECT_EQ(prefs.intValue(DurationKey::countToLongBreak), 5);
-    EXPECT_FALSE(prefs.boolValue(PreferKey::CountDownPieOnMenuBarEnabled));
-    EXPECT_TRUE(prefs.boolValue(PreferKey::noCancellationDuringTheBreak));
+    EXPECT_TRUE(prefs.boolValue(PreferKey::CountDownPieOnMenuBarEnabled));
+    EXPECT_FALSE(prefs.boolValue(PreferKey::noCancellationDuringTheBreak));
+    EXPECT_EQ(prefs.intValue(AwayKey::threshold), 600);
+    // Another pane's settings and the desktop's autostart are not General's to reset.
+    EXPECT_EQ(prefs.intValue(PreferKey::QuotesType), 3);
     EXPECT_EQ(prefs.intValue(PreferKey::Wallpaper), 2);
+    EXPECT_FALSE(prefs.boolValue(PreferKey::LaunchAtLogin));
+    EXPECT_EQ(loginItems.calls, callsBefore);
+
+    UserDefaults::restoreDefaults(prefs, UserDefaults::PreferencesPane::wallpaper);
+    EXPECT_EQ(prefs.intValue(PreferKey::QuotesType), 1);
+    EXPECT_EQ(prefs.intValue(PreferKey::Wallpaper), 1);
+    EXPECT_TRUE(prefs.boolValue(PreferKey::PasscodeEnabled));
+
+    UserDefaults::restoreDefaults(prefs, UserDefaults::PreferencesPane::advanced);
+    EXPECT_FALSE(prefs.boolValue(PreferKey::PasscodeEnabled));
+    EXPECT_FALSE(prefs.hasPersistedValue(keyText(PreferKey::StartPomodoroShortcut)));
+    // The passcode is what the user wrote: it waits for the lock to be turned on again.
     EXPECT_EQ(prefs.stringValue(PreferKey::Passcode), QStringLiteral("0cc175b9c0f1b6a831c399e269772661"));
-    // LaunchAtLogin was removed, so the first-start rule ran again.
-    EXPECT_EQ(loginItems.calls, callsBefore + 1);
-    EXPECT_TRUE(prefs.boolValue(PreferKey::LaunchAtLogin));
     // Flushed: a fresh store sees the same.
     Preferences reread(prefsPath());
     EXPECT_FALSE(reread.hasPersistedValue(DurationKey::pomodoro));
-    EXPECT_EQ(reread.intValue(DurationKey::countToLongBreak), 5);
+    EXPECT_FALSE(reread.boolValue(PreferKey::LaunchAtLogin));
 }
 
 TEST_F(UserDefaultsTest, PasscodeQuery)

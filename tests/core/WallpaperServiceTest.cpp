@@ -201,8 +201,9 @@ TEST_F(WallpaperServiceTest, UnusableResponsesKeepTheListTheStampAndTheCache)
     const QStringList expectedLogs{QStringLiteral("Result value in response is nil"),
                                    QStringLiteral("Result value in response is nil"),
                                    QStringLiteral("Result value in response is nil"),
-                                   QStringLiteral("Result value in response is nil"),
-                                   QStringLiteral("Fetch unsplash list failed: "),
+                                   // An error status is no list, whatever its body.
+                                   QStringLiteral("Fetch unsplash list failed: HTTP status 401"),
+                                   QStringLiteral("Fetch unsplash list failed: HTTP status 503"),
                                    QStringLiteral("Fetch unsplash list failed: ")};
     for (const QString& expected : expectedLogs) {
         clock.advanceSeconds(2 * 86400);

@@ -21,7 +21,7 @@ protected:
 
 TEST_F(PreferencesWindowTest, MenuAndCommandLineOpenTheWindowsAndABreakClosesThem)
 {
-    const QString preferences = QStringLiteral("^General$");
+    const QString preferences = QStringLiteral("^Mirelo Preferences — General$");
     world.writePreferences({{"shortBreakKey", 60}, {"LaunchAtLogin", false}});
     ASSERT_TRUE(world.launch());
     EXPECT_TRUE(world.visibleWindows(preferences).isEmpty());

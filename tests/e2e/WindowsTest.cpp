@@ -55,7 +55,7 @@ TEST_F(WindowsTest, AnUnreadAnnouncementOpensAtStartAndStatisticsOpensOnRequest)
     EXPECT_TRUE(conf.readAll().contains("\"lastReadID\": 8")) << world.dataRoot().toStdString();
 
     ASSERT_EQ(world.client({QStringLiteral("statistics")}), 0);
-    EXPECT_TRUE(windowNamed(QStringLiteral("^Statistics$")));
+    EXPECT_TRUE(windowNamed(QStringLiteral("^Mirelo Statistics$")));
 }
 
 TEST_F(WindowsTest, AUserAwayForTheThresholdFindsThePomodoroStoppedAndNothingRecorded)

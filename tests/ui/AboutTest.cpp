@@ -46,6 +46,20 @@ TEST_F(AboutTest, ShowsTheBuildOpensItsLinksAndListsEveryLibraryWithItsLicence)
     }
     for (const char* linked : {"Qt", "SQLite", "SQLiteCpp", "spdlog", "QuaZip", "libcanberra"})
         EXPECT_TRUE(names.contains(QLatin1String(linked))) << linked;
+    // One click on an address opens it; a click elsewhere on the row does not.
+    opened.clear();
+    QTreeWidgetItem* first = list->topLevelItem(0);
+    Q_EMIT list->itemClicked(first, 0);
+    EXPECT_TRUE(opened.isEmpty());
+    Q_EMIT list->itemClicked(first, 2);
+    EXPECT_EQ(opened, QList<QUrl>{QUrl(first->text(2))});
+    // Nothing cut: every name and licence fits its column.
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        for (int c = 0; c < 2; ++c)
+            EXPECT_GE(list->columnWidth(c),
+                      list->fontMetrics().horizontalAdvance(list->topLevelItem(i)->text(c)))
+                << i << ":" << c;
+    }
     EXPECT_TRUE(AcknowledgementsViewController::libraries("{\"not\": \"a list\"}").isEmpty());
 }
 

@@ -1,4 +1,5 @@
 #include "PreferencesFixture.h"
+#include "auth/Biometrics.h"
 #include "passcode/SetPasscodeViewController.h"
 #include "preferences/PreferencesAdvancedViewController.h"
 #include "preferences/ShortcutRecorder.h"
@@ -7,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -218,4 +220,50 @@ TEST_F(PreferencesAdvancedTest, RecordersStoreTheFirstChordAndSayWhyOneIsRefused
     EXPECT_EQ(binder->problem(PreferKey::StartPomodoroShortcut),
               QStringLiteral("This key moves around or answers windows in every program: choose another."));
     EXPECT_TRUE(binder->problem(PreferKey::ShortBreakShortcut).isEmpty());
+}
+
+TEST_F(PreferencesAdvancedTest, NoReaderGreysTheFingerprintAndRestoreDefaultsUndoesTheLockAndShortcuts)
+{
+    struct NoReader : Biometrics
+    {
+        void evaluate(Callbacks) override {}
+        void invalidate() override {}
+        void findReader(std::function<void(const QString&)> answer) override
+        {
+            answer(QStringLiteral("No fingerprint reader was found."));
+        }
+    } noReader;
+    prefs->setValue(PreferKey::PasscodeEnabled, true);
+    prefs->setValue(PreferKey::Passcode, QStringLiteral("0cc175b9c0f1b6a831c399e269772661"));
+    prefs->setValue(PreferKey::PasscodeTimeOut, 10);
+    auto s = services();
+    s.advanced.biometrics = &noReader;
+    window = std::make_unique<PreferencesWindowController>(PreferencesWindowController::allTabs(), s);
+    window->showWindow();
+    window->changeTab(int(PreferTab::advanced));
+    auto& shown = pane<PreferencesAdvancedViewController>();
+
+    // Shown off and out of reach, with the reason; the stored choice waits for a reader.
+    EXPECT_FALSE(shown.touchIDButton->isChecked());
+    EXPECT_FALSE(shown.touchIDButton->isEnabled());
+    EXPECT_FALSE(shown.touchIDReason->isHidden());
+    EXPECT_EQ(shown.touchIDReason->text(), QStringLiteral("No fingerprint reader was found."));
+    EXPECT_TRUE(prefs->boolValue(PreferKey::TouchIDEnabled));
+
+    binder->record(PreferKey::StartPomodoroShortcut, QKeySequence(QStringLiteral("Ctrl+Alt+P")));
+    ASSERT_EQ(globalShortcuts.bound.value(0), QKeySequence(QStringLiteral("Ctrl+Alt+P")));
+    shown.restoreDefaultsButton->click();
+    ASSERT_TRUE(shown.restoreQuestion);
+    for (QAbstractButton* button : shown.restoreQuestion->buttons()) {
+        if (shown.restoreQuestion->buttonRole(button) == QMessageBox::DestructiveRole)
+            button->click();
+    }
+    // The lock is off, the delay back at once, the shortcut unbound and its field empty; the
+    // controls show it without reopening the pane, and the passcode itself is kept.
+    EXPECT_FALSE(shown.requirePasscodeButton->isChecked());
+    EXPECT_FALSE(shown.timeSelection->isEnabled());
+    EXPECT_EQ(shown.timeSelection->currentIndex(), 0);
+    EXPECT_TRUE(globalShortcuts.bound.value(0).isEmpty());
+    EXPECT_EQ(shown.startTimerSCView->keySequence(), QKeySequence());
+    EXPECT_TRUE(prefs->stringValue(PreferKey::Passcode).has_value());
 }

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabBar>
@@ -70,7 +71,23 @@ TEST_F(PreferencesGeneralTest, LengthRowsShowMinutesAndStoreSeconds)
     EXPECT_EQ(prefs->intValue(DurationKey::countToLongBreak), 25);
     EXPECT_EQ(pane.autoLongBreakValueTextField->text(), QStringLiteral("25"));
 
-    pane.restoreDefaultsButton->click();
+    // Restore defaults asks first; Cancel, the default answer, changes nothing.
+    auto answer = [&](QMessageBox::ButtonRole role) {
+        pane.restoreDefaultsButton->click();
+        ASSERT_TRUE(pane.restoreQuestion);
+        EXPECT_EQ(pane.restoreQuestion->defaultButton(), pane.restoreQuestion->button(QMessageBox::Cancel));
+        for (QAbstractButton* button : pane.restoreQuestion->buttons()) {
+            if (pane.restoreQuestion->buttonRole(button) == role) {
+                button->click();
+                return;
+            }
+        }
+        FAIL() << "no button of the role";
+    };
+    answer(QMessageBox::RejectRole);
+    EXPECT_EQ(prefs->intValue(DurationKey::countToLongBreak), 25);
+    answer(QMessageBox::DestructiveRole);
+    EXPECT_EQ(prefs->intValue(DurationKey::countToLongBreak), 3);
     EXPECT_EQ(prefs->intValue(DurationKey::pomodoro), 1500);
     EXPECT_EQ(pane.pomodoroValueTextField->text(), QStringLiteral("25"));
     EXPECT_EQ(pane.longBreakSlider->value(), 15);
@@ -140,7 +157,7 @@ TEST_F(PreferencesGeneralTest, LaunchAtLoginShowsOnlyWhatTheDesktopAccepted)
 TEST_F(PreferencesGeneralTest, TabsBuildTheirPaneOnceAndOnlyGeneralResizes)
 {
     auto& w = open();
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("General"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Mirelo Preferences — General"));
     ASSERT_EQ(w.toolbar()->count(), 4);
     EXPECT_EQ(w.toolbar()->tabText(3), QStringLiteral("About"));
     for (int i = 0; i < 4; ++i)
@@ -154,7 +171,7 @@ TEST_F(PreferencesGeneralTest, TabsBuildTheirPaneOnceAndOnlyGeneralResizes)
     QTest::mouseClick(w.toolbar(), Qt::LeftButton, {}, wallpaperTab);
     w.changeTab(int(PreferTab::wallpaper));
     w.changeTab(7);
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Wallpaper"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Mirelo Preferences — Wallpaper"));
     EXPECT_EQ(count(QStringLiteral("Mirelo.PreferencesWallpaperViewController")), 1);
     EXPECT_EQ(count(QStringLiteral("contentView")), 2);
     EXPECT_EQ(w.minimumSize(), w.maximumSize());

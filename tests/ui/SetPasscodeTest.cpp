@@ -1,4 +1,5 @@
 #include "LogCapture.h"
+#include "RecordingUsageTracker.h"
 #include "TestEnvironment.h"
 #include "passcode/SetPasscodeViewController.h"
 #include "settings/DataFolder.h"
@@ -18,6 +19,7 @@ protected:
     {
         TestEnvironment::SetUp();
         prefs = std::make_unique<Preferences>(Preferences::defaultFilePath());
+        tracker = RecordingUsageTracker::install();
         dialog = std::make_unique<SetPasscodeViewController>(*prefs);
         dialog->didCancelBlock = [this] { ++cancels; };
         dialog->show();
@@ -32,6 +34,7 @@ protected:
     QString stored() { return prefs->stringValue(PreferKey::Passcode).value_or(QString()); }
 
     std::unique_ptr<Preferences> prefs;
+    std::shared_ptr<RecordingUsageTracker> tracker;
     std::unique_ptr<SetPasscodeViewController> dialog;
     int cancels = 0;
 };
@@ -76,6 +79,7 @@ TEST_F(SetPasscodeTest, ConfirmStoresOnlyFourMatchingTypableCharacters)
 TEST_F(SetPasscodeTest, EveryWayOutButConfirmIsACancelThatStoresNothing)
 {
     fill(QStringLiteral("ab12"), QStringLiteral("ab12"));
+    dialog->show();
     dialog->cancelButton->click();
     EXPECT_EQ(cancels, 1);
     dialog->show();
@@ -85,4 +89,6 @@ TEST_F(SetPasscodeTest, EveryWayOutButConfirmIsACancelThatStoresNothing)
     dialog->close();
     EXPECT_EQ(cancels, 3);
     EXPECT_TRUE(stored().isEmpty());
+    // The dialog's page view, once however often it shows.
+    EXPECT_EQ(tracker->names().count(QStringLiteral("Mirelo.SetPasscodeViewController")), 1);
 }

@@ -8,10 +8,13 @@
 #include "settings/DataFolder.h"
 #include "settings/Preferences.h"
 #include "settings/UserDefaults.h"
+
 #include "statistics/FocusChart.h"
 #include "statistics/StatViewController.h"
 #include "statistics/StatWindowController.h"
 #include "widgets/Localizable.h"
+#include <QApplication>
+#include <QDir>
 
 #include <QFile>
 #include <QFileInfo>
@@ -28,6 +31,9 @@ protected:
     void SetUp() override
     {
         TestEnvironment::SetUp();
+        // The English table: it holds the plural forms.
+        static const bool installed = Localizable::install(*qApp);
+        ASSERT_TRUE(installed);
         tracker = RecordingUsageTracker::install();
         prefs = std::make_unique<Preferences>(Preferences::defaultFilePath());
         UserDefaults::setupUserDefaultsValues(*prefs, loginItems);
@@ -78,7 +84,7 @@ TEST_F(StatisticsTest, ADayOfRecordsListedFilteredCountedAndCrossingMidnight)
     EXPECT_TRUE(view().tableView->isHidden());
     EXPECT_FALSE(view().placeholderLabel->isHidden());
     EXPECT_EQ(view().placeholderLabel->text(), Localizable::text("No timer yet"));
-    EXPECT_EQ(view().countLabel->text(), QStringLiteral("0"));
+    EXPECT_EQ(view().countLabel->text(), QStringLiteral("0 Pomodoros"));
     EXPECT_EQ(view().dateLable->text(), QStringLiteral("Dec 6, 2026"));
 
     record(1, at(5, 14, 0), 1500);
@@ -93,16 +99,23 @@ TEST_F(StatisticsTest, ADayOfRecordsListedFilteredCountedAndCrossingMidnight)
     const QString work =
         StatViewController::colourEmojiAvailable() ? QStringLiteral("💻") : QStringLiteral("W");
     EXPECT_EQ(rows(),
-              (QStringList{work + QStringLiteral(" 09:30|25 mins"), work + QStringLiteral(" 11:00|1 mins")}));
-    EXPECT_EQ(view().countLabel->text(), QStringLiteral("2"));
+              (QStringList{work + QStringLiteral(" 09:30|25 min"), work + QStringLiteral(" 11:00|1 min")}));
+    EXPECT_EQ(view().countLabel->text(), QStringLiteral("2 Pomodoros"));
     EXPECT_EQ(view().totalsLabel->text(), QStringLiteral("26 min focused · 2 Pomodoros · 2 breaks"));
 
-    view().filterButton->click();
+    // The filter is two labelled segments, one of them on.
+    EXPECT_TRUE(view().pomodorosFilterButton->isChecked());
+    EXPECT_FALSE(view().allFilterButton->isChecked());
+    view().allFilterButton->click();
     EXPECT_EQ(prefs->intValue(PreferKey::statsFilterOption), 0);
+    EXPECT_FALSE(view().pomodorosFilterButton->isChecked());
     EXPECT_EQ(rows().size(), 4);
-    EXPECT_TRUE(rows()[1].endsWith(QStringLiteral("|59s")));
-    EXPECT_TRUE(rows()[2].endsWith(QStringLiteral("|1 mins")));
-    view().filterButton->click();
+    EXPECT_EQ(view().countLabel->text(), QStringLiteral("4 intervals"));
+    EXPECT_TRUE(rows()[1].endsWith(QStringLiteral("|59 s")));
+    // A short and a long break are told apart.
+    EXPECT_NE(rows()[1].left(2), rows()[2].left(2));
+    EXPECT_TRUE(rows()[2].endsWith(QStringLiteral("|1 min")));
+    view().pomodorosFilterButton->click();
     EXPECT_EQ(prefs->intValue(PreferKey::statsFilterOption), 1);
 
     // The seven days end today; a Pomodoro counts on the day it started.
@@ -114,18 +127,26 @@ TEST_F(StatisticsTest, ADayOfRecordsListedFilteredCountedAndCrossingMidnight)
     // Back one day, then across midnight with the window open: it follows the new today.
     view().previousDayButton->click();
     EXPECT_EQ(view().dateLable->text(), QStringLiteral("Dec 5, 2026"));
-    EXPECT_EQ(rows(), QStringList{work + QStringLiteral(" 14:00|25 mins")});
+    EXPECT_EQ(rows(), QStringList{work + QStringLiteral(" 14:00|25 min")});
+    EXPECT_EQ(view().countLabel->text(), QStringLiteral("1 Pomodoro"));
+    EXPECT_EQ(view().totalsLabel->text(), QStringLiteral("25 min focused · 1 Pomodoro · 0 breaks"));
+    view().previousDayButton->click();
+    // A past day is not waiting for a timer.
+    EXPECT_EQ(view().placeholderLabel->text(), QStringLiteral("Nothing recorded"));
+    view().nextDayButton->click();
     EXPECT_TRUE(view().nextDayButton->isEnabled());
     view().nextDayButton->click();
     EXPECT_FALSE(view().nextDayButton->isEnabled());
     clock.advanceSeconds(8 * 3600);
     window->showWindow();
     EXPECT_EQ(view().dateLable->text(), QStringLiteral("Dec 7, 2026"));
-    EXPECT_EQ(view().countLabel->text(), QStringLiteral("0"));
+    EXPECT_EQ(view().countLabel->text(), QStringLiteral("0 Pomodoros"));
+    EXPECT_EQ(view().placeholderLabel->text(), Localizable::text("No timer yet"));
     int pageViews = 0;
     for (const auto& event : tracker->all())
         pageViews += event.name == QStringLiteral("contentView");
     EXPECT_EQ(pageViews, 2); // each appearance, not each request while open
+    EXPECT_EQ(tracker->names().count(QStringLiteral("Mirelo.StatViewController")), 2);
 }
 
 TEST_F(StatisticsTest, RowTextsAreFixedAndNeverFormatStrings)
@@ -134,9 +155,10 @@ TEST_F(StatisticsTest, RowTextsAreFixedAndNeverFormatStrings)
     task.start = at(6, 7, 5);
     for (int type : {0, 4})
         EXPECT_EQ(StatRow::title((task.type = type, task)), QStringLiteral("❓ 07:05"));
-    EXPECT_EQ(StatRow::title((task.type = 3, task), false), QStringLiteral("B 07:05"));
-    EXPECT_EQ(StatRow::detail(1500), QStringLiteral("25 mins"));
-    EXPECT_EQ(StatRow::detail(0), QStringLiteral("0s"));
+    EXPECT_EQ(StatRow::title((task.type = 2, task), false), QStringLiteral("S 07:05"));
+    EXPECT_EQ(StatRow::title((task.type = 3, task), false), QStringLiteral("L 07:05"));
+    EXPECT_EQ(StatRow::detail(1500), QStringLiteral("25 min"));
+    EXPECT_EQ(StatRow::detail(0), QStringLiteral("0 s"));
     EXPECT_EQ(StatRow::total(7500), QStringLiteral("2 h 05 min"));
     // Hours begin at exactly one hour.
     EXPECT_EQ(StatRow::total(3599), QStringLiteral("59 min"));
@@ -157,7 +179,7 @@ TEST_F(StatisticsTest, RecordsThatCannotBeReadAreNotExportedOverAFile)
     earlier.close();
     view().chooseExportPath = [&] { return path; };
     view().exportButton->click();
-    EXPECT_TRUE(view().exportButton->toolTip().startsWith(Localizable::text("Could not save: ")));
+    EXPECT_TRUE(view().exportResultLabel->text().startsWith(Localizable::text("Could not save: ")));
     ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
     EXPECT_EQ(earlier.readAll(), QByteArray("last week's export\n"));
 }
@@ -170,7 +192,8 @@ TEST_F(StatisticsTest, ExportWritesEveryRecordAndParsesBack)
     const QString path = dir.filePath(QStringLiteral("records.csv"));
     view().chooseExportPath = [&] { return path; };
     view().exportButton->click();
-    EXPECT_EQ(view().exportButton->toolTip(), Localizable::text("Saved to ") + path);
+    EXPECT_EQ(view().exportResultLabel->text(),
+              Localizable::text("Saved to ") + QDir::toNativeSeparators(path));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
@@ -202,13 +225,13 @@ TEST_F(StatisticsTest, ExportWritesEveryRecordAndParsesBack)
     view().chooseExportPath = [&] { return dir.filePath(QStringLiteral("missing/records.csv")); };
     view().exportButton->click();
     EXPECT_TRUE(log().anyStartsWith(QStringLiteral("Failed to export the records.")));
-    EXPECT_TRUE(view().exportButton->toolTip().startsWith(Localizable::text("Could not save: ")));
+    EXPECT_TRUE(view().exportResultLabel->text().startsWith(Localizable::text("Could not save: ")));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
     // Cancelled: nothing happens.
-    const QString said = view().exportButton->toolTip();
+    const QString said = view().exportResultLabel->text();
     const int logged = log().lines().size();
     view().chooseExportPath = [] { return QString(); };
     view().exportButton->click();
-    EXPECT_EQ(view().exportButton->toolTip(), said);
+    EXPECT_EQ(view().exportResultLabel->text(), said);
     EXPECT_EQ(log().lines().size(), logged);
 }

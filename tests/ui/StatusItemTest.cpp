@@ -15,7 +15,7 @@ protected:
     {
         if (!item) {
             item = std::make_unique<MRStatusItem>(app(), *timer, *prefs);
-            item->setupMenu({}, true);
+            item->setupMenu({});
         }
         return item->viewModel();
     }
@@ -44,7 +44,7 @@ TEST_F(StatusItemTest, MenuShowsOnlyTheItemsOfTheState)
 {
     model();
     EXPECT_EQ(visibleItems().mid(0, 3), (QStringList{"Start Pomodoro", "Short Break", "Long Break"}));
-    EXPECT_TRUE(visibleItems().contains(QStringLiteral("About Mirelo Beta")));
+    EXPECT_TRUE(visibleItems().contains(QStringLiteral("About Mirelo")));
     EXPECT_EQ(visibleItems().last(), QStringLiteral("Quit"));
     app().startPomodoro();
     EXPECT_EQ(visibleItems().first(), QStringLiteral("Stop Pomodoro"));
@@ -192,13 +192,16 @@ TEST(PieIconTest, SectorGrowsClockwiseFromTwelve)
 
 TEST(FeedbackMailTest, BodyAndLinkAreCompleteAndEncoded)
 {
-    FeedbackMail::MachineFacts facts{QStringLiteral("ThinkPad & Co"), QString(), QStringLiteral("1920x1080"),
-                                     QStringLiteral("User Platform: Debian 12 build (Unknown)")};
+    FeedbackMail::MachineFacts facts{
+        QStringLiteral("ThinkPad & Co"), QString(), FeedbackMail::resolutionName(QSize(1080, 1920)),
+        QStringLiteral("1920x1080"), QStringLiteral("User Platform: Debian 12 build (Unknown)")};
     const QString body =
         FeedbackMail::body(facts, QStringLiteral("1.2.3"), QStringLiteral("42"), QStringLiteral("Beta"));
     EXPECT_TRUE(body.startsWith(
         QStringLiteral("\n\n----\nVersion: 1.2.3 (42)\nStage: Beta\nModel: ThinkPad & Co\n")));
     EXPECT_TRUE(body.contains(QStringLiteral("Size: Unknown\n")));
+    EXPECT_TRUE(body.contains(QStringLiteral("\nResolution: Full HD 1920x1080\n")));
+    EXPECT_EQ(FeedbackMail::resolutionName(QSize(1234, 567)), QString());
     EXPECT_TRUE(body.endsWith(QStringLiteral("\n----")));
     const QUrl url = FeedbackMail::link(body);
     EXPECT_EQ(url.scheme(), QStringLiteral("mailto"));

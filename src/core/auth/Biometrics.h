@@ -27,4 +27,9 @@ public:
     virtual void evaluate(Callbacks callbacks) = 0;
     // Cancels the running check, if any, and releases the reader; no callback runs after it.
     virtual void invalidate() = 0;
+
+    // Whether a check could be offered at all, without claiming the reader: answers once with
+    // an empty text when a reader with an enrolled finger is there, else with what is missing
+    // in words for the user. Where nothing can be asked, a check is assumed possible.
+    virtual void findReader(std::function<void(const QString& missing)> answer) { answer(QString()); }
 };

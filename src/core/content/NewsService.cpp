@@ -81,6 +81,12 @@ void NewsService::handleResponse(const HttpResult& result, const Completion& don
         done(MRError::unknown);
         return;
     }
+    // An error page is not news, whatever it holds.
+    if (!result.succeeded()) {
+        LOG_ERROR(QStringLiteral("Error: HTTP status ") + QString::number(result.status));
+        done(MRError::unknown);
+        return;
+    }
     LOG_INFO(QStringLiteral("data length: ") + QString::number(result.body.size()));
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = decoder.decode(result.body);

@@ -118,6 +118,9 @@ void QuoteService::fetchQuotesFromQuotesDesignIfNeed()
         requesting = false;
         if (!result.answered()) {
             LOG_ERROR(QStringLiteral("Error: ") + result.error);
+        } else if (!result.succeeded()) {
+            // An error page is not a quote list: the quotes at hand stay.
+            LOG_ERROR(QStringLiteral("Error: HTTP status ") + QString::number(result.status));
         } else {
             quoteList = parseQuotesFromResponseData(result.body);
             if (quoteList.isEmpty())

@@ -87,6 +87,12 @@ void WallpaperService::handleListResponse(const HttpResult& result, const QStrin
         Q_EMIT updateFinished(false);
         return;
     }
+    if (!result.succeeded()) {
+        LOG_ERROR(QStringLiteral("Fetch unsplash list failed: HTTP status ") +
+                  QString::number(result.status));
+        Q_EMIT updateFinished(false);
+        return;
+    }
     const PhotoList list = PhotoList::parse(result.body);
     if (list.status == PhotoList::Status::notJson) {
         LOG_ERROR(QStringLiteral("Fetch unsplash list failed: ") + list.error);

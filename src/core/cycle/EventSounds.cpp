@@ -15,18 +15,18 @@ QString choice(SoundEvent event)
 {
     switch (event) {
     case SoundEvent::pomodoroEnd:
-        return QStringLiteral("PomodoroEndSound");
+        return pomodoroEnd;
     case SoundEvent::breakEnd:
-        return QStringLiteral("BreakEndSound");
+        return breakEnd;
     case SoundEvent::lastMinute:
-        return QStringLiteral("LastMinuteSound");
+        return lastMinute;
     }
     return {};
 }
 
 QString volume(SoundEvent event)
 {
-    return choice(event) + QStringLiteral("Volume");
+    return volumeOf(choice(event));
 }
 
 } // namespace SoundKey

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reactive/DisposeBag.h"
+#include "settings/PreferKey.h"
 #include "timer/EventSound.h"
 
 #include <QObject>
@@ -20,8 +21,7 @@ enum class SoundEvent
     lastMinute
 };
 
-// Each event's chosen sound is stored as text: empty for none, "theme:<event id>" for a sound
-// of the desktop's theme, "file:<path>" for a file; its volume in percent beside it.
+// Each event's key (see PreferKey.h).
 namespace SoundKey {
 QString choice(SoundEvent event);
 QString volume(SoundEvent event);

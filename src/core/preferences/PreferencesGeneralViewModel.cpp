@@ -109,8 +109,3 @@ bool PreferencesGeneralViewModel::changeLaunchAtLogin(bool on)
     LOG_ERROR(QStringLiteral("Set launch at login result: false"));
     return false;
 }
-
-void PreferencesGeneralViewModel::restoreDefaults()
-{
-    UserDefaults::restoreDefaults(preferences, loginItems);
-}

@@ -47,8 +47,6 @@ public:
     // desktop refused, in which case the stored value stands.
     bool changeLaunchAtLogin(bool on);
 
-    void restoreDefaults();
-
 private:
     void writeLength(const QString& key, int minutes);
 

@@ -59,6 +59,7 @@ public:
     // A background radio button: stores the choice; the preview follows the store.
     void chooseWallpaper(WallpaperOption choice);
 
+    Preferences& preferences() const { return *deps.preferences; }
     PreferQuotesType quotesType() const;
     void chooseQuotesType(PreferQuotesType type);
     // The custom quotes as the text box shows them, one per line.

@@ -1,5 +1,9 @@
 #include "records/StatRow.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+
 namespace StatRow {
 
 QString title(const WTask& task, bool emoji)
@@ -9,9 +13,12 @@ QString title(const WTask& task, bool emoji)
     case 1:
         prefix = emoji ? QStringLiteral("💻") : QStringLiteral("W");
         break;
+    // A short and a long break look different at a glance.
     case 2:
+        prefix = emoji ? QStringLiteral("☕️") : QStringLiteral("S");
+        break;
     case 3:
-        prefix = emoji ? QStringLiteral("☕️") : QStringLiteral("B");
+        prefix = emoji ? QStringLiteral("🛋️") : QStringLiteral("L");
         break;
     default:
         prefix = emoji ? QStringLiteral("❓") : QStringLiteral("?");
@@ -23,17 +30,20 @@ QString title(const WTask& task, bool emoji)
 
 QString detail(qint64 seconds)
 {
+    // The unit style of the totals: "25 min", "59 s".
     if (seconds > 59)
-        return QString::number(seconds / 60) + QStringLiteral(" mins");
-    return QString::number(seconds) + QStringLiteral("s");
+        return QCoreApplication::translate("StatRow", "%n min", nullptr, int(seconds / 60));
+    return QCoreApplication::translate("StatRow", "%n s", nullptr, int(std::max<qint64>(0, seconds)));
 }
 
 QString total(qint64 seconds)
 {
     const qint64 minutes = std::max<qint64>(0, seconds) / 60;
     if (minutes < 60)
-        return QString::number(minutes) + QStringLiteral(" min");
-    return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+        return QCoreApplication::translate("StatRow", "%n min", nullptr, int(minutes));
+    return QCoreApplication::translate("StatRow", "%1 h %2 min")
+        .arg(minutes / 60)
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace StatRow

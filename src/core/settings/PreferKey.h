@@ -70,6 +70,18 @@ inline const QString notify = QStringLiteral("NotifyWhenGoalMet");
 inline const QString notifiedOn = QStringLiteral("GoalMetNotifiedOn");
 } // namespace GoalKey
 
+// The sound of each event: empty for none, "theme:<event id>", or "file:<path>"; and its
+// volume in percent under the same name with "Volume" after it (see EventSounds).
+namespace SoundKey {
+inline const QString pomodoroEnd = QStringLiteral("PomodoroEndSound");
+inline const QString breakEnd = QStringLiteral("BreakEndSound");
+inline const QString lastMinute = QStringLiteral("LastMinuteSound");
+inline QString volumeOf(const QString& soundKey)
+{
+    return soundKey + QStringLiteral("Volume");
+}
+} // namespace SoundKey
+
 // Hidden keys holding the base addresses of the web endpoints (no trailing "/").
 namespace EndpointKey {
 inline const QString unsplash = QStringLiteral("UnsplashBaseURL");

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -60,8 +61,10 @@ void Preferences::load()
     }
     const QByteArray bytes = file.readAll();
     file.close();
-    if (bytes.trimmed().isEmpty())
+    if (bytes.trimmed().isEmpty()) {
+        lastSeenOnDisk = bytes;
         return;
+    }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
@@ -70,6 +73,7 @@ void Preferences::load()
         return;
     }
     persisted = document.object();
+    lastSeenOnDisk = bytes;
 }
 
 void Preferences::keepAside(const QString& reason)
@@ -136,34 +140,78 @@ std::optional<QString> Preferences::stringValue(const QString& key) const
 
 void Preferences::setValue(const QString& key, const QJsonValue& value)
 {
-    if (value.isUndefined()) {
-        removeValue(key);
-        return;
-    }
-    persisted.insert(key, value);
-    synchronize();
-    notify(key);
+    change(key, value);
 }
 
 void Preferences::removeValue(const QString& key)
 {
-    if (!persisted.contains(key))
+    change(key, QJsonValue(QJsonValue::Undefined));
+}
+
+void Preferences::change(const QString& key, const QJsonValue& value)
+{
+    // A hand edit of this very key since the last look must not make a real change look
+    // like no change.
+    readOutsideChanges();
+    const bool same = value.isUndefined() ? !persisted.contains(key)
+                                          : persisted.contains(key) && persisted.value(key) == value;
+    if (same) {
+        // Observers still hear every write; the file is only written for a change.
+        if (!value.isUndefined())
+            notify(key);
         return;
-    persisted.remove(key);
+    }
+    if (value.isUndefined())
+        persisted.remove(key);
+    else
+        persisted.insert(key, value);
+    unwritten.insert(key);
     synchronize();
     notify(key);
 }
 
 void Preferences::removeValues(const std::vector<PreferKey>& keys)
 {
+    QStringList texts;
     for (PreferKey key : keys)
-        removeValue(keyText(key));
+        texts.append(keyText(key));
+    removeValues(texts);
+}
+
+void Preferences::removeValues(const QStringList& keys)
+{
+    // One write for the whole set: a reset is one action.
+    readOutsideChanges();
+    QStringList removed;
+    for (const QString& key : keys) {
+        if (!persisted.contains(key))
+            continue;
+        persisted.remove(key);
+        unwritten.insert(key);
+        removed.append(key);
+    }
+    if (removed.isEmpty())
+        return;
+    synchronize();
+    for (const QString& key : std::as_const(removed))
+        notify(key);
 }
 
 bool Preferences::synchronize()
 {
     if (writeBlocked)
         return false;
+    if (readOutsideChanges() == DiskRead::Unusable) {
+        // Written over, a broken hand edit would be lost; kept aside, it can be mended.
+        keepAside(QStringLiteral("it was changed outside Mirelo and cannot be read"));
+        if (writeBlocked)
+            return false;
+        lastSeenOnDisk.clear();
+        for (auto it = persisted.constBegin(); it != persisted.constEnd(); ++it)
+            unwritten.insert(it.key());
+    }
+    if (unwritten.isEmpty())
+        return true;
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath())) {
         LOG_ERROR(QStringLiteral("Failed to save preferences: cannot create ") + info.absolutePath());
@@ -174,12 +222,86 @@ bool Preferences::synchronize()
         LOG_ERROR(QStringLiteral("Failed to save preferences: ") + file.errorString());
         return false;
     }
-    file.write(QJsonDocument(persisted).toJson(QJsonDocument::Indented));
+    const QByteArray bytes = QJsonDocument(persisted).toJson(QJsonDocument::Indented);
+    file.write(bytes);
     if (!file.commit()) {
         LOG_ERROR(QStringLiteral("Failed to save preferences: ") + file.errorString());
         return false;
     }
+    lastSeenOnDisk = bytes;
+    unwritten.clear();
     return true;
+}
+
+Preferences::DiskRead Preferences::readOutsideChanges()
+{
+    if (writeBlocked)
+        return DiskRead::Unchanged;
+    const QFileInfo info(path);
+    // A missing file is an editor between removing and renaming, or nothing written yet:
+    // what is in memory stands and is written again with the next change.
+    if (!info.exists())
+        return DiskRead::Unchanged;
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return DiskRead::Unusable;
+    const QByteArray bytes = file.readAll();
+    // An empty file is one being written; like a missing one it leaves memory as it is.
+    if (bytes == lastSeenOnDisk || bytes.trimmed().isEmpty())
+        return DiskRead::Unchanged;
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return DiskRead::Unusable;
+    QJsonObject outside = document.object();
+    lastSeenOnDisk = bytes;
+    for (const QString& key : std::as_const(unwritten)) {
+        if (persisted.contains(key))
+            outside.insert(key, persisted.value(key));
+        else
+            outside.remove(key);
+    }
+    QStringList changed;
+    for (auto it = outside.constBegin(); it != outside.constEnd(); ++it) {
+        if (!persisted.contains(it.key()) || persisted.value(it.key()) != it.value())
+            changed.append(it.key());
+    }
+    for (auto it = persisted.constBegin(); it != persisted.constEnd(); ++it) {
+        if (!outside.contains(it.key()))
+            changed.append(it.key());
+    }
+    persisted = outside;
+    if (changed.isEmpty())
+        return DiskRead::Unchanged;
+    LOG_INFO(QStringLiteral("Preferences file changed outside Mirelo; took in: ") +
+             changed.join(QStringLiteral(", ")));
+    for (const QString& key : std::as_const(changed))
+        notify(key);
+    return DiskRead::Changed;
+}
+
+bool Preferences::reload()
+{
+    return readOutsideChanges() == DiskRead::Changed;
+}
+
+void Preferences::watchForOutsideEdits()
+{
+    auto* files = new QFileSystemWatcher;
+    watcher.reset(files);
+    // Editors and this store itself replace the file by renaming, which ends a watch on the
+    // file: the folder is watched too, and the file again whenever it reappears.
+    const QString folder = QFileInfo(path).absolutePath();
+    QDir().mkpath(folder);
+    files->addPath(folder);
+    auto look = [this, files] {
+        if (QFileInfo::exists(path) && !files->files().contains(path))
+            files->addPath(path);
+        reload();
+    };
+    look();
+    QObject::connect(files, &QFileSystemWatcher::fileChanged, files, look);
+    QObject::connect(files, &QFileSystemWatcher::directoryChanged, files, look);
 }
 
 Subscription Preferences::observe(const QString& key, std::function<void(const QJsonValue&)> observer)

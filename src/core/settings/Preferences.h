@@ -6,7 +6,10 @@
 #include <QHash>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QObject>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -18,6 +21,9 @@
 // $XDG_CONFIG_HOME/org.mirelo.Mirelo/preferences.json over an in-memory layer of registered
 // defaults. Reads look at written values first, then at the defaults. Every write replaces
 // the file atomically. A file that cannot be parsed is kept aside, never overwritten.
+// Someone else may edit the file while the program runs (the README invites hand edits):
+// before every write the file is read again and its changes are taken in, so a write only
+// ever changes the keys the program itself changed.
 class Preferences
 {
 public:
@@ -62,20 +68,44 @@ public:
 
     // Removes the written value of each key, in order, so its default shows through again.
     void removeValues(const std::vector<PreferKey>& keys);
+    void removeValues(const QStringList& keys);
 
-    // Writes the store to disk; false when that failed (the values stay in memory).
+    // Writes the store to disk when a value changed since the last write; false when that
+    // failed (the values stay in memory and are written with the next change).
     bool synchronize();
+
+    // Takes in the file's changes made by someone else and publishes each changed key to its
+    // observers. A file that does not parse is left alone (an editor may be half-way through
+    // saving it). True when something changed.
+    bool reload();
+    // Reloads whenever the file changes on disk; needs a running event loop.
+    void watchForOutsideEdits();
 
     // Delivers the key's current value at once and again after every write or removal.
     [[nodiscard]] Subscription observe(const QString& key, std::function<void(const QJsonValue&)> observer);
 
 private:
+    enum class DiskRead
+    {
+        Unchanged,
+        Changed,
+        Unusable
+    };
     void load();
     void keepAside(const QString& reason);
     void notify(const QString& key);
+    // Reads the file and, when it differs from what was last read or written, makes it the
+    // base under the keys changed here and not yet written.
+    DiskRead readOutsideChanges();
+    void change(const QString& key, const QJsonValue& value);
 
     QString path;
     QJsonObject persisted;
+    // The file's bytes as last read or written here: anything else on disk is someone's edit.
+    QByteArray lastSeenOnDisk;
+    // Keys changed in memory and not yet on disk (a write that failed keeps them here).
+    QSet<QString> unwritten;
+    std::unique_ptr<QObject> watcher;
     QHash<QString, QJsonValue> registered;
     // Set when the file on disk could not be kept aside: writing would destroy it.
     bool writeBlocked = false;

@@ -66,15 +66,47 @@ void setupUserDefaultsValues(Preferences& preferences, LoginItems& loginItems)
     }
 }
 
-void restoreDefaults(Preferences& preferences, LoginItems& loginItems)
+QStringList restorableKeys(PreferencesPane pane)
 {
-    preferences.removeValue(DurationKey::pomodoro);
-    preferences.removeValue(DurationKey::shortBreak);
-    preferences.removeValue(DurationKey::longBreak);
-    preferences.removeValues({PreferKey::AutoStartPomodoroEnabled, PreferKey::QuotesType, PreferKey::SoundEffect,
-                              PreferKey::CountDownOnMenubarEnabled, PreferKey::LaunchAtLogin});
-    setupUserDefaultsValues(preferences, loginItems);
-    preferences.synchronize();
+    switch (pane) {
+    case PreferencesPane::general:
+        return {DurationKey::pomodoro,
+                DurationKey::shortBreak,
+                DurationKey::longBreak,
+                DurationKey::countToLongBreak,
+                keyText(PreferKey::SoundEffect),
+                keyText(PreferKey::CountDownOnMenubarEnabled),
+                keyText(PreferKey::CountDownPieOnMenuBarEnabled),
+                keyText(PreferKey::AutoStartPomodoroEnabled),
+                keyText(PreferKey::showBreakOptions),
+                keyText(PreferKey::noCancellationDuringTheBreak),
+                AwayKey::enabled,
+                AwayKey::threshold,
+                HoldKey::enabled,
+                HoldKey::maximum,
+                PauseKey::stopAfter,
+                GoalKey::daily,
+                GoalKey::notify,
+                SoundKey::pomodoroEnd,
+                SoundKey::volumeOf(SoundKey::pomodoroEnd),
+                SoundKey::breakEnd,
+                SoundKey::volumeOf(SoundKey::breakEnd),
+                SoundKey::lastMinute,
+                SoundKey::volumeOf(SoundKey::lastMinute)};
+    case PreferencesPane::wallpaper:
+        return {keyText(PreferKey::Wallpaper), keyText(PreferKey::QuotesType)};
+    case PreferencesPane::advanced:
+        return {keyText(PreferKey::PasscodeEnabled),    keyText(PreferKey::PasscodeTimeOut),
+                keyText(PreferKey::TouchIDEnabled),     keyText(PreferKey::StartPomodoroShortcut),
+                keyText(PreferKey::ShortBreakShortcut), PauseKey::shortcut};
+    }
+    return {};
+}
+
+void restoreDefaults(Preferences& preferences, PreferencesPane pane)
+{
+    LOG_INFO(QStringLiteral("Restoring defaults: ") + restorableKeys(pane).join(QStringLiteral(", ")));
+    preferences.removeValues(restorableKeys(pane));
 }
 
 void storePasscode(Preferences& preferences, const QString& passcode)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -18,9 +19,19 @@ bool launchAtLogin(LoginItems& loginItems, bool enabled);
 // LaunchAtLogin. Registering again only replaces the in-memory defaults.
 void setupUserDefaultsValues(Preferences& preferences, LoginItems& loginItems);
 
-// "Restore defaults": the durations and five switches go back to their defaults; the
-// long-break count, the pie, the break options, wallpaper, passcode and shortcuts stay.
-void restoreDefaults(Preferences& preferences, LoginItems& loginItems);
+enum class PreferencesPane
+{
+    general,
+    wallpaper,
+    advanced
+};
+
+// The keys a pane's "Restore defaults" resets: every setting shown on that pane, and only
+// those, except launch at login (it changes the desktop's autostart, not a Mirelo setting)
+// and what the user wrote (the passcode itself, their own quotes).
+QStringList restorableKeys(PreferencesPane pane);
+// Removes the written values of the pane's keys in one write, so their defaults show again.
+void restoreDefaults(Preferences& preferences, PreferencesPane pane);
 
 // Stores the passcode as the digest of its lower-case text; the text itself is never kept.
 void storePasscode(Preferences& preferences, const QString& passcode);

@@ -39,6 +39,13 @@ ShortcutBinder::ShortcutBinder(Preferences& preferences, GlobalShortcuts* shortc
         });
         connect(shortcuts, &GlobalShortcuts::keyboardChanged, this, [this] { registerShortcuts(); });
     }
+    // A shortcut written elsewhere (a hand edit, Restore defaults) binds as a recorded one does.
+    for (int i = 0; i < count; ++i) {
+        disposeBag += store.observe(shortcutKey(i), [this](const QJsonValue&) {
+            if (bound)
+                registerShortcuts();
+        });
+    }
 }
 
 const QString& ShortcutBinder::shortcutKey(int index)
@@ -84,6 +91,7 @@ QString ShortcutBinder::refusedCombination(const QKeySequence& combination)
 
 void ShortcutBinder::registerShortcuts()
 {
+    bound = true;
     QList<QKeySequence> combinations;
     QString refused[count];
     for (int i = 0; i < count; ++i) {
@@ -122,12 +130,15 @@ QString ShortcutBinder::record(const QString& key, const QKeySequence& combinati
     if (QString why = refusal(key, combination); !why.isEmpty())
         return why;
     const QKeySequence chord = firstChord(combination);
+    const bool unchanged = chord == storedShortcut(store, key);
     if (chord.isEmpty())
         store.removeValue(key);
     else
         store.setValue(key, chord.toString(QKeySequence::PortableText));
-    store.synchronize();
-    registerShortcuts();
+    // A change was bound by the observation; the first recording, or the same one again (a
+    // retry after the desktop refused it), binds here.
+    if (!bound || unchanged)
+        registerShortcuts();
     return {};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reactive/DisposeBag.h"
 #include "settings/PreferKey.h"
 
 #include <QKeySequence>
@@ -67,4 +68,7 @@ private:
     Preferences& store;
     GlobalShortcuts* shortcuts;
     QString problems[count];
+    // Set once the shortcuts were first bound: from then on a stored change binds at once.
+    bool bound = false;
+    DisposeBag disposeBag;
 };

@@ -115,6 +115,40 @@ void FprintdBiometrics::evaluate(Callbacks next)
     });
 }
 
+void FprintdBiometrics::findReader(std::function<void(const QString& missing)> answer)
+{
+    const QString noReader = tr("No fingerprint reader was found.");
+    if (!bus.isConnected()) {
+        answer(noReader);
+        return;
+    }
+    // Apart from the checks: asking must not cancel one that runs.
+    auto* pending = new QDBusPendingCallWatcher(
+        bus.asyncCall(QDBusMessage::createMethodCall(service, managerPath, managerInterface,
+                                                     QStringLiteral("GetDefaultDevice"))),
+        this);
+    connect(pending, &QDBusPendingCallWatcher::finished, this, [this, pending, answer, noReader] {
+        pending->deleteLater();
+        const QDBusPendingReply<QDBusObjectPath> reply = *pending;
+        if (reply.isError()) {
+            LOG_INFO(QStringLiteral("No fingerprint reader: ") + errorText(*pending));
+            answer(noReader);
+            return;
+        }
+        QDBusMessage list = QDBusMessage::createMethodCall(service, reply.value().path(), deviceInterface,
+                                                           QStringLiteral("ListEnrolledFingers"));
+        list << QString();
+        auto* fingers = new QDBusPendingCallWatcher(bus.asyncCall(list), this);
+        connect(fingers, &QDBusPendingCallWatcher::finished, this, [fingers, answer] {
+            fingers->deleteLater();
+            const QDBusPendingReply<QStringList> enrolled = *fingers;
+            answer(enrolled.isError() || enrolled.value().isEmpty()
+                       ? tr("No finger is enrolled: add one in the desktop's user settings.")
+                       : QString());
+        });
+    });
+}
+
 void FprintdBiometrics::startVerifying()
 {
     QDBusMessage start = deviceCall(QStringLiteral("VerifyStart"));

@@ -20,6 +20,7 @@ public:
 
     void evaluate(Callbacks callbacks) override;
     void invalidate() override;
+    void findReader(std::function<void(const QString& missing)> answer) override;
 
 private Q_SLOTS:
     void verifyStatus(const QString& result, bool done);

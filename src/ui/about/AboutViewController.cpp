@@ -11,7 +11,10 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 const QUrl AboutViewController::authorUrl(QStringLiteral("https://mirelo.org/team"));
 const QUrl AboutViewController::homepageUrl(QStringLiteral("https://mirelo.org"));
@@ -51,6 +54,7 @@ AboutViewController::AboutViewController(QWidget* parent, std::function<bool(con
 
     auto* iconLabel = new QLabel(this);
     const int side = 96;
+    iconLabel->setAccessibleName(tr("Mirelo icon"));
     iconLabel->setPixmap(QIcon(QStringLiteral(":/about/org.mirelo.Mirelo.svg"))
                              .pixmap(QSize(side, side), devicePixelRatioF()));
     iconLabel->setAlignment(Qt::AlignCenter);
@@ -150,10 +154,33 @@ void AboutViewController::open(const QUrl& url)
 
 void AboutViewController::showAcknowledgements()
 {
-    if (!acknowledgementsWindow)
+    const bool first = !acknowledgementsWindow;
+    if (first) {
         acknowledgementsWindow = new AcknowledgementsViewController;
+        QPointer<AboutViewController> about(this);
+        acknowledgementsWindow->openUrl = [about](const QUrl& url) {
+            if (about)
+                about->open(url);
+        };
+    }
     // A window of its own: it takes the look of the window it was opened from.
     acknowledgementsWindow->setPalette(window()->palette());
+    if (first) {
+        // Beside the window it was opened from, on the same screen, not wherever the window
+        // manager finds room.
+        const QRect from = window()->frameGeometry();
+        const QSize size = acknowledgementsWindow->size();
+        const QRect area = window()->screen() ? window()->screen()->availableGeometry() : QRect();
+        QPoint at = from.topRight() + QPoint(12, 0);
+        if (area.isValid() && !area.contains(QRect(at, size)))
+            at = from.topLeft() - QPoint(size.width() + 12, 0);
+        if (area.isValid() && !area.contains(QRect(at, size)))
+            at = from.center() - QPoint(size.width() / 2, size.height() / 2);
+        if (area.isValid())
+            at = QPoint(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - size.width())),
+                        std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
+        acknowledgementsWindow->move(at);
+    }
     acknowledgementsWindow->show();
     acknowledgementsWindow->raise();
     acknowledgementsWindow->activateWindow();

@@ -17,6 +17,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 QList<AcknowledgementsViewController::Library>
 AcknowledgementsViewController::libraries(const QByteArray& json)
 {
@@ -52,24 +54,40 @@ AcknowledgementsViewController::AcknowledgementsViewController(QWidget* parent) 
     QFile file(QString::fromLatin1(resource));
     if (!file.open(QIODevice::ReadOnly))
         LOG_ERROR(QStringLiteral("Can't read the list of libraries."));
+    QFont link = list->font();
+    link.setUnderline(true);
     for (const Library& library : libraries(file.readAll())) {
         auto* row = new QTreeWidgetItem(list, {library.name, library.license, library.url});
         row->setData(0, Qt::UserRole, library.url);
-        row->setToolTip(0, library.url);
+        row->setToolTip(2, tr("Open %1 in the browser").arg(library.url));
+        // The address looks like what it does: one click opens it.
+        row->setFont(2, link);
+        row->setForeground(2, palette().brush(QPalette::Link));
     }
-    list->resizeColumnToContents(0);
-    list->resizeColumnToContents(1);
-    // Return or a double click opens the library's home page.
-    connect(list, &QTreeWidget::itemActivated, this, [](QTreeWidgetItem* item) {
+    list->setAccessibleName(tr("Libraries Mirelo is built on"));
+    int width = 0;
+    for (int c = 0; c < list->columnCount(); ++c) {
+        list->resizeColumnToContents(c);
+        width += list->columnWidth(c);
+    }
+    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    auto follow = [this](QTreeWidgetItem* item) {
         const QUrl url(item->data(0, Qt::UserRole).toString());
-        if (url.scheme() == QLatin1String("https"))
-            QDesktopServices::openUrl(url);
+        if (url.scheme() == QLatin1String("https") && openUrl)
+            openUrl(url);
+    };
+    // One click on the address, or Return or a double click anywhere on the row.
+    connect(list, &QTreeWidget::itemClicked, this, [follow](QTreeWidgetItem* item, int column) {
+        if (column == 2)
+            follow(item);
     });
+    connect(list, &QTreeWidget::itemActivated, this, [follow](QTreeWidgetItem* item) { follow(item); });
     column->addWidget(list);
     connect(new QShortcut(QKeySequence(QKeySequence::Close), this), &QShortcut::activated, this,
             &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
-    resize(640, 360);
+    // Wide enough that no name, licence or address is cut.
+    resize(std::max(640, width + 48), 360);
 }
 
 void AcknowledgementsViewController::showEvent(QShowEvent* event)

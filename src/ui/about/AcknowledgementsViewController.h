@@ -2,7 +2,10 @@
 
 #include <QList>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
+
+#include <functional>
 
 class QTreeWidget;
 
@@ -25,6 +28,8 @@ public:
     explicit AcknowledgementsViewController(QWidget* parent = nullptr);
 
     QTreeWidget* list = nullptr;
+    // Opens a library's home page; the default asks the desktop.
+    std::function<void(const QUrl&)> openUrl;
 
 protected:
     void showEvent(QShowEvent* event) override;

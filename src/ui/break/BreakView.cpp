@@ -8,6 +8,7 @@
 #include "widgets/OverlayFonts.h"
 #include "widgets/QLButton.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -170,10 +171,22 @@ void BreakView::keyReleaseEvent(QKeyEvent* event)
     event->accept();
 }
 
-bool BreakView::focusNextPrevChild(bool)
+bool BreakView::focusNextPrevChild(bool next)
 {
-    // The view keeps the keyboard: Tab is a key like any other here.
-    return false;
+    // Tab walks the buttons in sight and back to the view itself, and never leaves the break's
+    // window; every other key still goes to the view's own rules.
+    QList<QWidget*> stops{this};
+    for (QLButton* button : findChildren<QLButton*>()) {
+        if (button->isVisibleTo(this) && button->isEnabled() && button->focusPolicy() & Qt::TabFocus)
+            stops << button;
+    }
+    if (stops.size() == 1)
+        return false;
+    const auto at = stops.indexOf(QApplication::focusWidget());
+    const auto count = stops.size();
+    const auto to = at < 0 ? (next ? 1 : count - 1) : (at + (next ? 1 : -1) + count) % count;
+    stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 QSize BreakView::coverAbove(QWidget* anchor) const

@@ -158,6 +158,7 @@ void PasscodeView::reset()
             dot->setLook(PasscodeDot::Look::empty);
         }
     }
+    updateImages();
 }
 
 void PasscodeView::updateImages()
@@ -165,6 +166,10 @@ void PasscodeView::updateImages()
     for (std::size_t i = 0; i < imageViews.size(); ++i)
         imageViews[i]->setLook(qsizetype(i) < typedString.size() ? PasscodeDot::Look::typed
                                                                  : PasscodeDot::Look::empty);
+    // The dots in words, for whoever cannot see them.
+    imagesContainer->setAccessibleName(
+        tr("%1 of %2 characters typed").arg(typedString.size()).arg(passcodeLength));
+    imagesContainer->setAccessibleDescription(QString());
 }
 
 void PasscodeView::showWarning()
@@ -173,6 +178,7 @@ void PasscodeView::showWarning()
     for (PasscodeDot* dot : imageViews)
         dot->setLook(PasscodeDot::Look::warning);
     messageLabel->setText(Localizable::text("Wrong passcode. Type it again."));
+    imagesContainer->setAccessibleDescription(messageLabel->text());
 }
 
 void PasscodeView::layoutContent()

@@ -2,6 +2,7 @@
 
 #include "imaging/ImageOperations.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -138,6 +139,20 @@ void PopoverFrame::showEvent(QShowEvent* event)
     if (willShow)
         willShow();
     QWidget::showEvent(event);
+    // The keyboard lands on the first choice, so the popover can be used without a mouse.
+    if (!focusWidget() || !isAncestorOf(focusWidget()))
+        focusNextPrevChild(true);
+}
+
+void PopoverFrame::keyPressEvent(QKeyEvent* event)
+{
+    // The choices are a column: the arrows move through it as Tab does.
+    if (event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) {
+        focusNextPrevChild(event->key() == Qt::Key_Down);
+        return;
+    }
+    // Escape closes the popup.
+    QWidget::keyPressEvent(event);
 }
 
 void PopoverFrame::hideEvent(QHideEvent* event)

@@ -5,19 +5,81 @@
 #include "diagnostics/UsageTracker.h"
 #include "widgets/Localizable.h"
 
+#include <QBuffer>
 #include <QDesktopServices>
+#include <QFutureWatcher>
 #include <QImage>
-#include <QLabel>
+#include <QImageReader>
 #include <QPointer>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <limits>
 
 namespace {
 
-constexpr int maxImages = 12;
+// A page may name any number of pictures of any size: a few are shown, each bounded.
+constexpr int maxImages = 4;
+constexpr qint64 maxImageBytes = 8 * 1024 * 1024;
+constexpr qint64 maxImagePixels = 6000 * 4000;
+
+QString imageName(int index)
+{
+    return QStringLiteral("news-image:%1").arg(index);
+}
+
+// Decoded on a worker thread: a picture is read only when its header says it is small enough,
+// and never wider than the page it goes into.
+QImage decodeBounded(const QByteArray& bytes, int width)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return {};
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > maxImagePixels)
+        return {};
+    if (width > 0 && size.width() > width)
+        reader.setScaledSize(size.scaled(width, std::numeric_limits<int>::max(), Qt::KeepAspectRatio));
+    return reader.read();
+}
 
 } // namespace
+
+NewsWindowController::PreparedPage NewsWindowController::preparePage(const QString& html, const QUrl& base)
+{
+    static const QRegularExpression tag(QStringLiteral("<img\\b[^>]*>"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression source(QStringLiteral("\\ssrc\\s*=\\s*[\"']([^\"']+)[\"']"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    // Each picture becomes a paragraph of its own under a name of ours, with no size of the
+    // page's: nothing is reserved before it arrives, and the text never flows around it.
+    PreparedPage prepared;
+    qsizetype from = 0;
+    auto matches = tag.globalMatch(html);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        prepared.html += html.mid(from, match.capturedStart() - from);
+        from = match.capturedEnd();
+        const QRegularExpressionMatch named = source.match(match.captured());
+        if (!named.hasMatch() || prepared.images.size() >= maxImages)
+            continue;
+        const QUrl address = base.resolved(QUrl(named.captured(1)));
+        // The page's images from the web only: never a file, never a resource of ours.
+        if (!HttpFetch::isWebUrl(address))
+            continue;
+        prepared.html += QStringLiteral("<p align=\"center\"><img src=\"%1\"></p>")
+                             .arg(imageName(int(prepared.images.size())));
+        prepared.images.append(address);
+    }
+    prepared.html += html.mid(from);
+    return prepared;
+}
 
 NewsPageView::NewsPageView(QWidget* parent) : QTextBrowser(parent)
 {
@@ -38,10 +100,11 @@ NewsWindowController::NewsWindowController(QNetworkAccessManager& network,
     progressIndicator->setRange(0, 0); // busy
     progressIndicator->setTextVisible(false);
     progressIndicator->setMaximumHeight(6);
-    openInBrowser = new QLabel(this);
-    openInBrowser->setTextFormat(Qt::RichText);
-    openInBrowser->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    openInBrowser->setOpenExternalLinks(false);
+    openInBrowser = new QPushButton(tr("Open in Browser"), this);
+    openInBrowser->setAutoDefault(false);
+    // Closed as every secondary window is.
+    for (const QKeySequence& key : {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
     auto* column = new QVBoxLayout(this);
     column->addWidget(progressIndicator);
     column->addWidget(webView, 1);
@@ -49,7 +112,7 @@ NewsWindowController::NewsWindowController(QNetworkAccessManager& network,
     resize(640, 560);
     openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     connect(webView, &QTextBrowser::anchorClicked, this, &NewsWindowController::followLink);
-    connect(openInBrowser, &QLabel::linkActivated, this, [this] { followLink(current.pageUrl()); });
+    connect(openInBrowser, &QPushButton::clicked, this, [this] { followLink(current.pageUrl()); });
     LOG_INFO(QStringLiteral("News view loaded."));
     track(MREvent::showNews);
 }
@@ -65,14 +128,15 @@ void NewsWindowController::showWindow(const News& news)
     LOG_INFO(QStringLiteral("Show url: ") + news.url);
     current = news;
     setWindowTitle(news.title);
-    // Shown as text, whatever the title holds.
-    openInBrowser->setText(
-        QStringLiteral("<a href=\"open\">%1</a>").arg(Localizable::text("Open in browser").toHtmlEscaped()));
     openInBrowser->setVisible(news.pageUrl().isValid());
     webView->clear();
     show();
     raise();
     activateWindow();
+    if (!pageViewReported) {
+        pageViewReported = true;
+        trackQualifiedClassName(QStringLiteral("NewsWindowController"));
+    }
     load(news.pageUrl());
     if (markAsRead)
         markAsRead(news);
@@ -97,41 +161,43 @@ void NewsWindowController::load(const QUrl& url)
             Q_EMIT weak->pageLoaded(false);
             return;
         }
-        const QString html = QString::fromUtf8(result.body);
-        weak->webView->setHtml(html);
-        weak->loadImages(html, url);
+        const PreparedPage prepared = preparePage(QString::fromUtf8(result.body), url);
+        weak->webView->setHtml(prepared.html);
+        weak->loadImages(prepared.images);
         LOG_INFO(QStringLiteral("Webview loaded successfully."));
         track(MREvent::newsUrlLoaded);
         Q_EMIT weak->pageLoaded(true);
     });
 }
 
-void NewsWindowController::loadImages(const QString& html, const QUrl& base)
+void NewsWindowController::loadImages(const QList<QUrl>& addresses)
 {
-    static const QRegularExpression source(QStringLiteral("<img[^>]*\\ssrc\\s*=\\s*[\"']([^\"']+)[\"']"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    int fetched = 0;
-    auto matches = source.globalMatch(html);
-    while (matches.hasNext() && fetched < maxImages) {
-        const QString written = matches.next().captured(1);
-        const QUrl address = base.resolved(QUrl(written));
-        // The page's images from the web only: never a file, never a resource of ours.
-        if (!HttpFetch::isWebUrl(address))
-            continue;
-        ++fetched;
+    HttpLimits imageLimits = limits;
+    imageLimits.maxBytes = maxImageBytes;
+    for (int index = 0; index < addresses.size(); ++index) {
         QPointer<NewsWindowController> weak(this);
         const quint64 requested = page;
-        HttpFetch::get(network, address, limits, this, [weak, requested, written](const HttpResult& result) {
-            if (!weak || weak->page != requested || !result.succeeded())
-                return;
-            QImage image;
-            if (!image.loadFromData(result.body))
-                return;
-            QTextDocument* document = weak->webView->document();
-            document->addResource(QTextDocument::ImageResource, QUrl(written), image);
-            // Lays the page out again with the picture in place.
-            document->markContentsDirty(0, document->characterCount());
-        });
+        HttpFetch::get(
+            network, addresses[index], imageLimits, this, [weak, requested, index](const HttpResult& result) {
+                if (!weak || weak->page != requested || !result.succeeded())
+                    return;
+                const int width =
+                    weak->webView->viewport()->width() - 2 * int(weak->webView->document()->documentMargin());
+                auto* decoding = new QFutureWatcher<QImage>(weak);
+                connect(
+                    decoding, &QFutureWatcher<QImage>::finished, weak, [weak, decoding, requested, index] {
+                        decoding->deleteLater();
+                        const QImage image = decoding->result();
+                        if (weak->page != requested || image.isNull())
+                            return;
+                        QTextDocument* document = weak->webView->document();
+                        document->addResource(QTextDocument::ImageResource, QUrl(imageName(index)), image);
+                        // Lays the page out again with the picture in place.
+                        document->markContentsDirty(0, document->characterCount());
+                        Q_EMIT weak->imageShown(index);
+                    });
+                decoding->setFuture(QtConcurrent::run(decodeBounded, result.body, width));
+            });
     }
 }
 

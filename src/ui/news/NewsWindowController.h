@@ -8,8 +8,8 @@
 
 #include <functional>
 
-class QLabel;
 class QNetworkAccessManager;
+class QPushButton;
 class QProgressBar;
 
 // The announcement's page as text and the page's own web images, nothing else: the markup
@@ -38,16 +38,25 @@ public:
 
     NewsPageView* webView = nullptr;
     QProgressBar* progressIndicator = nullptr;
-    QLabel* openInBrowser = nullptr;
+    QPushButton* openInBrowser = nullptr;
     // Opens an address in the desktop's browser; the default asks the desktop.
     std::function<void(const QUrl&)> openUrl;
 
 Q_SIGNALS:
     void pageLoaded(bool ok);
+    // The page's index-th picture arrived, was decoded and is in place.
+    void imageShown(int index);
 
 private:
     void load(const QUrl& url);
-    void loadImages(const QString& html, const QUrl& base);
+    struct PreparedPage
+    {
+        QString html;
+        // The web pictures shown, in order; the markup names them "news-image:<index>".
+        QList<QUrl> images;
+    };
+    static PreparedPage preparePage(const QString& html, const QUrl& base);
+    void loadImages(const QList<QUrl>& addresses);
     void followLink(const QUrl& link);
 
     QNetworkAccessManager& network;
@@ -56,4 +65,5 @@ private:
     News current;
     // Counts pages, so that an answer for an earlier page never lands on the next one.
     quint64 page = 0;
+    bool pageViewReported = false;
 };

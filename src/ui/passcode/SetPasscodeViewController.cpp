@@ -1,5 +1,7 @@
 #include "passcode/SetPasscodeViewController.h"
 
+#include "diagnostics/UsageTracker.h"
+
 #include "settings/UserDefaults.h"
 #include "widgets/Localizable.h"
 
@@ -10,6 +12,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -60,7 +64,14 @@ SetPasscodeViewController::SetPasscodeViewController(Preferences& preferences, Q
     confirmButton = buttons->addButton(Localizable::text("Confirm"), QDialogButtonBox::AcceptRole);
     confirmButton->setDefault(true);
 
+    // Room around and between the rows, and a width the hint reads well at.
+    hint->setMinimumWidth(hint->fontMetrics().averageCharWidth() * 44);
+    warningLabel->setWordWrap(true);
+    form->setVerticalSpacing(10);
+    form->setHorizontalSpacing(12);
     auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(24, 20, 24, 16);
+    column->setSpacing(14);
     column->addWidget(hint);
     column->addLayout(form);
     column->addWidget(warningLabel);
@@ -109,4 +120,11 @@ void SetPasscodeViewController::didClickConfirm()
 void SetPasscodeViewController::didClickCancel()
 {
     reject();
+}
+
+void SetPasscodeViewController::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!std::exchange(appeared, true))
+        trackQualifiedClassName(QStringLiteral("SetPasscodeViewController"));
 }

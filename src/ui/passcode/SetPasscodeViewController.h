@@ -29,8 +29,12 @@ public:
     void didClickConfirm();
     void didClickCancel();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void fieldChanged(const QString& text);
 
     Preferences& preferences;
+    bool appeared = false;
 };

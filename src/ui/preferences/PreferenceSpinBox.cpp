@@ -2,9 +2,11 @@
 
 #include "preferences/PreferencesGeneralViewModel.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <utility>
 
 PreferenceSpinBox::PreferenceSpinBox(QWidget* parent) : QSpinBox(parent)
@@ -49,3 +51,24 @@ int PreferenceSpinBox::valueFromText(const QString& text) const
 }
 
 void PreferenceSpinBox::fixup(QString&) const {}
+
+int PreferenceSpinBox::excessWidth() const
+{
+    // Sized for four digits, not for the largest number the field takes: a longer one scrolls.
+    const QFontMetrics metrics = fontMetrics();
+    const QString widest = textFromValue(maximum()).size() >= textFromValue(minimum()).size()
+                               ? textFromValue(maximum())
+                               : textFromValue(minimum());
+    return std::max(0, metrics.horizontalAdvance(widest + QLatin1Char(' ')) -
+                           metrics.horizontalAdvance(QStringLiteral("0000 ")));
+}
+
+QSize PreferenceSpinBox::sizeHint() const
+{
+    return QSpinBox::sizeHint() - QSize(excessWidth(), 0);
+}
+
+QSize PreferenceSpinBox::minimumSizeHint() const
+{
+    return QSpinBox::minimumSizeHint() - QSize(excessWidth(), 0);
+}

@@ -19,6 +19,8 @@ public:
     void display(int number);
 
     void stepBy(int steps) override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 Q_SIGNALS:
     void stepped(int value);
@@ -30,6 +32,7 @@ protected:
     void fixup(QString& input) const override;
 
 private:
+    int excessWidth() const;
     bool edited = false;
     QString typedText;
 };

@@ -1,5 +1,6 @@
 #include "preferences/PreferencesAdvancedViewController.h"
 
+#include "auth/Biometrics.h"
 #include "passcode/SetPasscodeViewController.h"
 #include "preferences/PreferencesWhiteBgView.h"
 #include "preferences/ShortcutRecorder.h"
@@ -11,7 +12,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -53,12 +56,20 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
     for (const char* title : {"at once", "after 5 seconds", "after 10 seconds", "after 1 minute"})
         timeSelection->addItem(Localizable::text(title));
     delayLabel->setBuddy(timeSelection);
+    // Named by its label, not by the value it shows.
+    timeSelection->setAccessibleName(delayLabel->text());
     touchIDButton = new QCheckBox(Localizable::text("Unlock with a fingerprint"), lock);
     lockGrid->addWidget(requirePasscodeButton, 0, 0, 1, 2);
     lockGrid->addWidget(changePasscodeButton, 0, 3);
     lockGrid->addWidget(delayLabel, 1, 0);
     lockGrid->addWidget(timeSelection, 1, 1);
+    touchIDReason = new QLabel(lock);
+    touchIDReason->setTextFormat(Qt::PlainText);
+    touchIDReason->setWordWrap(true);
+    touchIDReason->setEnabled(false);
+    touchIDReason->hide();
     lockGrid->addWidget(touchIDButton, 2, 0, 1, 4);
+    lockGrid->addWidget(touchIDReason, 3, 0, 1, 4);
     root->addWidget(lock);
 
     root->addSpacing(8);
@@ -116,9 +127,15 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
     launcherResult = new QLabel(this);
     launcherResult->setTextFormat(Qt::PlainText);
     launcherResult->setWordWrap(true);
-    launcherResult->hide();
+    // Room kept for the answer: the pane does not grow, clip or scroll when it comes.
+    launcherResult->setMinimumHeight(launcherResult->fontMetrics().lineSpacing() * 2);
     root->addWidget(launcherResult);
     root->addStretch(1);
+    restoreDefaultsButton = makeRestoreDefaultsButton(preferences, UserDefaults::PreferencesPane::advanced);
+    auto* restoreRow = new QHBoxLayout;
+    restoreRow->addStretch(1);
+    restoreRow->addWidget(restoreDefaultsButton);
+    root->addLayout(restoreRow);
     connect(revealLogButton, &QPushButton::clicked, this, [this] { onRevealLogClicked(); });
     connect(workflowButton, &QPushButton::clicked, this, [this] { onAlfredWorkflowClicked(); });
     connect(raycastButton, &QPushButton::clicked, this, [this] { onRaycastClicked(); });
@@ -140,10 +157,45 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
     touchIDButton->setChecked(preferences.boolValue(PreferKey::TouchIDEnabled));
     connect(touchIDButton, &QCheckBox::toggled, this, [this](bool on) { model.touchIDSwitch(on); });
     model.touchIDSwitch(touchIDButton->isChecked());
-    // Off with the lock, but keeping its value for when the lock comes back.
+    // What Restore defaults, a hand edit or another window writes shows at once. The switch's
+    // own rule (the event, the dialog) belongs to a click, not to a store change.
     disposeBag += preferences.observe(keyText(PreferKey::PasscodeEnabled), [this](const QJsonValue&) {
-        touchIDButton->setEnabled(this->dependencies.preferences->boolValue(PreferKey::PasscodeEnabled));
+        const bool on = this->dependencies.preferences->boolValue(PreferKey::PasscodeEnabled);
+        requirePasscodeButton->setChecked(on);
+        changePasscodeButton->setEnabled(on);
+        timeSelection->setEnabled(on);
+        showFingerprintOption();
     });
+    disposeBag += preferences.observe(keyText(PreferKey::TouchIDEnabled),
+                                      [this](const QJsonValue&) { showFingerprintOption(); });
+    disposeBag += preferences.observe(keyText(PreferKey::PasscodeTimeOut), [this](const QJsonValue&) {
+        timeSelection->setCurrentIndex(model.storedTimeSelectionIndex());
+    });
+    if (dependencies.biometrics) {
+        QPointer<PreferencesAdvancedViewController> pane(this);
+        dependencies.biometrics->findReader([pane](const QString& missing) {
+            if (!pane)
+                return;
+            pane->readerMissing = missing;
+            pane->showFingerprintOption();
+        });
+    }
+}
+
+void PreferencesAdvancedViewController::showFingerprintOption()
+{
+    // Without a reader the option is shown off and cannot be changed; the stored choice stays
+    // for a machine that gets one.
+    const Preferences& preferences = *dependencies.preferences;
+    const bool reader = readerMissing.isEmpty();
+    {
+        const QSignalBlocker blocker(touchIDButton);
+        touchIDButton->setChecked(reader && preferences.boolValue(PreferKey::TouchIDEnabled));
+    }
+    touchIDButton->setEnabled(reader && preferences.boolValue(PreferKey::PasscodeEnabled));
+    touchIDReason->setText(readerMissing);
+    touchIDReason->setVisible(!reader);
+    touchIDButton->setAccessibleDescription(readerMissing);
 }
 
 PreferencesAdvancedViewController::~PreferencesAdvancedViewController()
@@ -189,7 +241,6 @@ void PreferencesAdvancedViewController::onRevealLogClicked()
 void PreferencesAdvancedViewController::onAlfredWorkflowClicked()
 {
     launcherResult->setText(Localizable::text(model.onAlfredWorkflowClicked().toUtf8().constData()));
-    launcherResult->show();
 }
 
 void PreferencesAdvancedViewController::onRaycastClicked()

@@ -6,6 +6,7 @@
 
 #include <QPointer>
 
+class Biometrics;
 class LauncherActions;
 class Preferences;
 class QLabel;
@@ -30,6 +31,8 @@ public:
         ShortcutBinder* shortcuts = nullptr;
         Workspace* workspace = nullptr;
         LauncherActions* launcher = nullptr;
+        // Null: the fingerprint option is offered as if a reader were there.
+        Biometrics* biometrics = nullptr;
     };
 
     explicit PreferencesAdvancedViewController(Dependencies dependencies, QWidget* parent = nullptr);
@@ -41,6 +44,9 @@ public:
     QComboBox* timeSelection = nullptr;
     QCheckBox* requirePasscodeButton = nullptr;
     QCheckBox* touchIDButton = nullptr;
+    // Why the fingerprint cannot be offered; hidden when it can.
+    QLabel* touchIDReason = nullptr;
+    QPushButton* restoreDefaultsButton = nullptr;
     ShortcutRecorder* startTimerSCView = nullptr;
     ShortcutRecorder* shortBreakSCView = nullptr;
     ShortcutRecorder* pauseSCView = nullptr;
@@ -57,8 +63,11 @@ public:
 
 private:
     void passcodeSwitch(bool on);
+    void showFingerprintOption();
 
     Dependencies dependencies;
     PreferencesAdvancedViewModel model;
     DisposeBag disposeBag;
+    // What the fingerprint service said is missing; empty while a check can be offered.
+    QString readerMissing;
 };

@@ -66,6 +66,8 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
         grid->addWidget(title, i, 0);
         made[i] = makeLengthRow(rows[i].key);
         title->setBuddy(made[i].slider);
+        // The field is read on its own: its name carries the row and the unit.
+        made[i].stepper->setAccessibleName(tr("%1, in minutes").arg(title->text()));
         grid->addWidget(made[i].slider, i, 1);
         grid->addWidget(made[i].stepper, i, 2);
         grid->addWidget(made[i].mins, i, 3);
@@ -184,14 +186,12 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     scrollView->setWidget(content);
     outer->addWidget(scrollView, 1);
 
-    restoreDefaultsButton = new QPushButton(Localizable::text("Restore defaults"), this);
-    restoreDefaultsButton->setAutoDefault(false);
+    restoreDefaultsButton = makeRestoreDefaultsButton(preferences, UserDefaults::PreferencesPane::general);
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(20, 0, 20, 0);
     buttons->addStretch(1);
     buttons->addWidget(restoreDefaultsButton);
     outer->addLayout(buttons);
-    connect(restoreDefaultsButton, &QPushButton::clicked, this, [this] { onRestoreDefaultClicked(); });
 
     disposeBag += preferences.observe(keyText(PreferKey::LaunchAtLogin), [this](const QJsonValue&) {
         autoLaunchButton->setChecked(this->preferences.boolValue(PreferKey::LaunchAtLogin));
@@ -248,7 +248,6 @@ PreferencesGeneralViewController::makeLengthRow(const QString& key)
     row.stepper = new PreferenceSpinBox(timerBgView);
     row.stepper->setRange(PreferencesGeneralViewModel::lengthMinimum,
                           PreferencesGeneralViewModel::stepperMaximum);
-    row.stepper->setMinimumWidth(row.stepper->fontMetrics().horizontalAdvance(QStringLiteral("86400")) + 48);
     row.mins = new QLabel(Localizable::text("pref-mins"), timerBgView);
 
     disposeBag += preferences.observe(key, [this, key, row](const QJsonValue&) {
@@ -284,9 +283,4 @@ void PreferencesGeneralViewController::viewDidAppear()
     MRPreferViewController::viewDidAppear();
     if (QWidget* focused = focusWidget(); focused && isAncestorOf(focused))
         focused->clearFocus();
-}
-
-void PreferencesGeneralViewController::onRestoreDefaultClicked()
-{
-    model.restoreDefaults();
 }

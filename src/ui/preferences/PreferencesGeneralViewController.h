@@ -75,7 +75,6 @@ private:
     };
     LengthRow makeLengthRow(const QString& key);
     QCheckBox* makeCheckBox(const char* title, PreferKey key, QWidget* parent);
-    void onRestoreDefaultClicked();
 
     Preferences& preferences;
     PreferencesGeneralViewModel model;

@@ -3,6 +3,7 @@
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
 #include "preferences/WallpaperPreviewView.h"
+#include "settings/Preferences.h"
 #include "widgets/LoadingIndicator.h"
 #include "widgets/Localizable.h"
 
@@ -11,6 +12,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -43,20 +45,7 @@ PreferencesWallpaperViewController::PreferencesWallpaperViewController(
     timeLabel = imageView->timeLabel;
     root->addWidget(imageView, 1, 1);
 
-    switch (model.option.value()) {
-    case WallpaperOption::desktop:
-        desktopButton->setChecked(true);
-        break;
-    case WallpaperOption::unsplash:
-        unsplashButton->setChecked(true);
-        break;
-    case WallpaperOption::screen:
-        screenshotButton->setChecked(true);
-        break;
-    case WallpaperOption::custom:
-        // No button stands for it: the group must allow none to be on.
-        break;
-    }
+    showWallpaperChoice();
     connect(backgroundGroup, &QButtonGroup::buttonClicked, this,
             [this](QAbstractButton* button) { wallpaperOptionAction(button); });
     loadingIndicator->startAnimation();
@@ -69,8 +58,8 @@ PreferencesWallpaperViewController::PreferencesWallpaperViewController(
     root->addWidget(heading("Quotes", this), 2, 0, 1, 2);
     auto* kinds = new QVBoxLayout;
     quotesNoneButton = new QRadioButton(Localizable::text("No quotes"), this);
-    quotesDesignButton = new QRadioButton(Localizable::text("Quotes on design"), this);
-    quotesVelmoroButton = new QRadioButton(Localizable::text("Built-in collection"), this);
+    quotesDesignButton = new QRadioButton(tr("Quotes from the web"), this);
+    quotesVelmoroButton = new QRadioButton(tr("Built-in quotes"), this);
     quotesVelmoroDivider = new QFrame(this);
     quotesVelmoroDivider->setFrameShape(QFrame::HLine);
     quotesVelmoroDivider->setFrameShadow(QFrame::Sunken);
@@ -95,30 +84,72 @@ PreferencesWallpaperViewController::PreferencesWallpaperViewController(
     root->setColumnStretch(1, 1);
     root->setRowStretch(3, 1);
 
-    switch (model.quotesType()) {
-    case PreferQuotesType::disabled:
-        quotesNoneButton->setChecked(true);
-        break;
-    case PreferQuotesType::quotesDesign:
-        quotesDesignButton->setChecked(true);
-        break;
-    case PreferQuotesType::velmoro:
-        quotesVelmoroButton->setChecked(true);
-        break;
-    case PreferQuotesType::custom:
-        quotesCustomButton->setChecked(true);
-        break;
-    }
     connect(quotesGroup, &QButtonGroup::buttonClicked, this,
             [this](QAbstractButton* button) { quotesRadioButtonSelected(button); });
     connect(quotesCustomTextView, &QPlainTextEdit::textChanged, this, [this] {
         if (!refreshing)
             model.customQuotesEdited(quotesCustomTextView->toPlainText());
     });
-    refreshCustomQuotes();
+
+    restoreDefaultsButton =
+        makeRestoreDefaultsButton(model.preferences(), UserDefaults::PreferencesPane::wallpaper);
+    auto* restoreRow = new QHBoxLayout;
+    restoreRow->addStretch(1);
+    restoreRow->addWidget(restoreDefaultsButton);
+    root->addLayout(restoreRow, 4, 0, 1, 2);
+
+    // The buttons follow the store, so Restore defaults and hand edits show at once.
+    disposeBag += model.preferences().observe(keyText(PreferKey::Wallpaper),
+                                              [this](const QJsonValue&) { showWallpaperChoice(); });
+    disposeBag += model.preferences().observe(keyText(PreferKey::QuotesType), [this](const QJsonValue&) {
+        showQuotesChoice();
+        refreshCustomQuotes();
+    });
 }
 
 PreferencesWallpaperViewController::~PreferencesWallpaperViewController() = default;
+
+void PreferencesWallpaperViewController::showWallpaperChoice()
+{
+    QRadioButton* chosen = nullptr;
+    switch (PreferencesWallpaperViewModel::storedOption(model.preferences())) {
+    case WallpaperOption::desktop:
+        chosen = desktopButton;
+        break;
+    case WallpaperOption::unsplash:
+        chosen = unsplashButton;
+        break;
+    case WallpaperOption::screen:
+        chosen = screenshotButton;
+        break;
+    case WallpaperOption::custom:
+        break;
+    }
+    // No button stands for a custom picture: the group must allow none to be on.
+    backgroundGroup->setExclusive(false);
+    for (QAbstractButton* button : backgroundGroup->buttons())
+        button->setChecked(button == chosen);
+    backgroundGroup->setExclusive(true);
+}
+
+void PreferencesWallpaperViewController::showQuotesChoice()
+{
+    QRadioButton* chosen = quotesNoneButton;
+    switch (model.quotesType()) {
+    case PreferQuotesType::disabled:
+        break;
+    case PreferQuotesType::quotesDesign:
+        chosen = quotesDesignButton;
+        break;
+    case PreferQuotesType::velmoro:
+        chosen = quotesVelmoroButton;
+        break;
+    case PreferQuotesType::custom:
+        chosen = quotesCustomButton;
+        break;
+    }
+    chosen->setChecked(true);
+}
 
 void PreferencesWallpaperViewController::wallpaperOptionAction(QAbstractButton* sender)
 {
@@ -170,6 +201,11 @@ void PreferencesWallpaperViewController::refreshCustomQuotes()
     quotesCustomTextView->setPlainText(model.customQuotesString());
     refreshing = false;
     const bool editable = model.customQuotesEditable();
+    // Greyed while another source is chosen: a box that takes the caret but not typing looks
+    // broken. Its tip says how to edit it.
+    quotesCustomTextView->setEnabled(editable);
+    quotesCustomTextView->setToolTip(editable ? QString()
+                                              : tr("Choose \u201cMy own quotes\u201d to edit them."));
     quotesCustomTextView->setReadOnly(!editable);
     quotesCustomTextView->setTextInteractionFlags(
         editable ? Qt::TextEditorInteraction : Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -10,6 +10,7 @@ class QButtonGroup;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 class WallpaperPreviewView;
 
@@ -45,8 +46,12 @@ public:
 protected:
     void viewDidAppear() override;
 
+    QPushButton* restoreDefaultsButton = nullptr;
+
 private:
     void refreshCustomQuotes();
+    void showWallpaperChoice();
+    void showQuotesChoice();
 
     PreferencesWallpaperViewModel model;
     QButtonGroup* backgroundGroup = nullptr;

@@ -23,6 +23,8 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 const std::vector<PreferTab>& PreferencesWindowController::allTabs()
 {
     static const std::vector<PreferTab> tabs{PreferTab::general, PreferTab::wallpaper, PreferTab::advanced,
@@ -163,7 +165,8 @@ void PreferencesWindowController::changeTab(int index, bool animate)
         const QSignalBlocker blocker(tabBar);
         tabBar->setCurrentIndex(index);
     }
-    setWindowTitle(title(tab));
+    // The taskbar shows the title alone: it names the program as well as the pane.
+    setWindowTitle(tr("Mirelo Preferences \u2014 %1").arg(title(tab)));
 
     // The old pane goes at once: its observations and pending previews end with it.
     delete holder;
@@ -191,7 +194,10 @@ void PreferencesWindowController::applyWindowStyle(PreferTab tab)
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     layout()->activate();
     // On a small or highly scaled screen the pane scrolls instead of running off it.
-    const QSize natural = sizeHint().expandedTo(minimumSizeHint());
+    QSize natural = sizeHint().expandedTo(minimumSizeHint());
+    // One width for every pane, wide enough for the widest in English at any font size.
+    paneWidth = std::max({paneWidth, natural.width(), fontMetrics().averageCharWidth() * 108});
+    natural.setWidth(paneWidth);
     QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
     const QSize room = shown ? shown->availableGeometry().size() - QSize(16, 48) : natural;
     if (tab == PreferTab::general) {

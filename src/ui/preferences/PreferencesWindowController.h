@@ -77,4 +77,7 @@ private:
     // The pane, or the scroll view around it.
     QWidget* holder = nullptr;
     int current = -1;
+    // The width every pane is shown at: the widest seen so far, so that the tab bar never
+    // moves under the pointer.
+    int paneWidth = 0;
 };

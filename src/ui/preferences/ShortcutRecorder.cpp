@@ -44,8 +44,12 @@ ShortcutRecorder::ShortcutRecorder(const QString& key, ShortcutBinder* binder, Q
     showStored();
     if (binder) {
         showProblem(binder->problem(key));
-        connect(binder, &ShortcutBinder::problemsChanged, this,
-                [this] { showProblem(this->binder->problem(this->key)); });
+        // Bound again after any change, recorded here or not (Restore defaults, a hand edit).
+        connect(binder, &ShortcutBinder::problemsChanged, this, [this] {
+            if (!recording)
+                showStored();
+            showProblem(this->binder->problem(this->key));
+        });
     }
     connect(this, &QPushButton::clicked, this, [this] { startRecording(); });
 }

@@ -16,7 +16,7 @@ public:
     // seconds[i] belongs to lastDay − (size − 1 − i).
     void setDays(const QDate& lastDay, std::vector<qint64> seconds);
     const std::vector<qint64>& days() const { return totals; }
-    QSize sizeHint() const override { return {280, 96}; }
+    QSize sizeHint() const override { return {280, 112}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

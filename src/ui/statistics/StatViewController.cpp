@@ -17,8 +17,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -34,34 +32,6 @@ QLabel* plainLabel(QWidget* parent)
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     return label;
-}
-
-// The filter's two pictures: a half-filled circle for "Pomodoros only", a full one for all.
-QIcon filterIcon(bool half, const QColor& colour)
-{
-    QIcon icon;
-    for (const qreal ratio : {1.0, 2.0}) {
-        QPixmap pixmap(QSize(18, 18) * ratio);
-        pixmap.setDevicePixelRatio(ratio);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF circle(2, 2, 14, 14);
-        painter.setPen(QPen(colour, 1.5));
-        painter.drawEllipse(circle);
-        QPainterPath fill;
-        if (half) {
-            fill.moveTo(circle.center());
-            fill.arcTo(circle, 90, 180);
-            fill.closeSubpath();
-        } else {
-            fill.addEllipse(circle);
-        }
-        painter.fillPath(fill, colour);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
 }
 
 } // namespace
@@ -94,9 +64,30 @@ StatViewController::StatViewController(TaskService& tasks, Preferences& preferen
     QFont heading = dateLable->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.25);
     dateLable->setFont(heading);
-    filterButton = new QToolButton(this);
-    filterButton->setToolTip(Localizable::text("Show breaks too"));
-    filterButton->setAccessibleName(Localizable::text("Filter"));
+    pomodorosFilterButton = new QToolButton(this);
+    pomodorosFilterButton->setText(tr("Pomodoros"));
+    pomodorosFilterButton->setToolTip(tr("Show Pomodoros only"));
+    allFilterButton = new QToolButton(this);
+    allFilterButton->setText(tr("All"));
+    allFilterButton->setToolTip(tr("Show breaks too"));
+    pomodorosFilterButton->setObjectName(QStringLiteral("firstSegment"));
+    allFilterButton->setObjectName(QStringLiteral("lastSegment"));
+    for (QToolButton* segment : {pomodorosFilterButton, allFilterButton}) {
+        segment->setCheckable(true);
+        segment->setAutoExclusive(true);
+        segment->setFocusPolicy(Qt::StrongFocus);
+        segment->setAccessibleName(segment->toolTip());
+        // One control in two halves, the chosen one filled, in the palette's colours so that
+        // it follows a light or dark desktop.
+        segment->setStyleSheet(QStringLiteral(
+            "QToolButton { border: 1px solid palette(mid); padding: 3px 12px; background: palette(button);"
+            " color: palette(button-text); }"
+            "QToolButton:checked { background: palette(highlight); color: palette(highlighted-text);"
+            " border-color: palette(highlight); }"
+            "QToolButton:focus { border: 2px solid palette(highlight); padding: 2px 11px; }"
+            "QToolButton#firstSegment { border-top-left-radius: 4px; border-bottom-left-radius: 4px; }"
+            "QToolButton#lastSegment { border-top-right-radius: 4px; border-bottom-right-radius: 4px; }"));
+    }
     countLabel = plainLabel(this);
     countLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -104,13 +95,20 @@ StatViewController::StatViewController(TaskService& tasks, Preferences& preferen
     header->addWidget(previousDayButton);
     header->addWidget(dateLable, 1);
     header->addWidget(nextDayButton);
-    header->addSpacing(8);
-    header->addWidget(filterButton);
-    header->addWidget(countLabel);
+    auto* segments = new QHBoxLayout;
+    segments->setSpacing(0);
+    segments->addWidget(pomodorosFilterButton);
+    segments->addWidget(allFilterButton);
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addLayout(segments);
+    filterRow->addStretch(1);
+    filterRow->addWidget(countLabel);
 
     tableView = new QListWidget(this);
     tableView->setSelectionMode(QAbstractItemView::NoSelection);
-    tableView->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab and scrolled with the arrows and Page keys.
+    tableView->setFocusPolicy(Qt::StrongFocus);
+    tableView->setAccessibleName(tr("Intervals of the day"));
     tableView->setMinimumHeight(180);
     placeholderLabel = plainLabel(this);
     placeholderLabel->setText(Localizable::text("No timer yet"));
@@ -126,16 +124,24 @@ StatViewController::StatViewController(TaskService& tasks, Preferences& preferen
     totalsLabel->setForegroundRole(QPalette::PlaceholderText);
     chart = new FocusChart(this);
     exportButton = new QPushButton(Localizable::text("Export CSV…"), this);
+    exportButton->setAutoDefault(false);
+    exportResultLabel = plainLabel(this);
+    exportResultLabel->setWordWrap(true);
+    exportResultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    exportResultLabel->hide();
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(header);
+    column->addLayout(filterRow);
     column->addWidget(tableView, 1);
     column->addWidget(placeholderLabel, 1);
     column->addWidget(totalsLabel);
     column->addWidget(chart);
+    column->addWidget(exportResultLabel);
     column->addWidget(exportButton, 0, Qt::AlignRight);
 
-    connect(filterButton, &QToolButton::clicked, this, &StatViewController::onFilterButtonClicked);
+    connect(pomodorosFilterButton, &QToolButton::clicked, this, [this] { setFilter(true); });
+    connect(allFilterButton, &QToolButton::clicked, this, [this] { setFilter(false); });
     connect(previousDayButton, &QToolButton::clicked, this, [this] { showDay(shownDay().addDays(-1)); });
     connect(nextDayButton, &QToolButton::clicked, this, [this] { showDay(shownDay().addDays(1)); });
     connect(exportButton, &QPushButton::clicked, this, &StatViewController::exportRecords);
@@ -145,7 +151,7 @@ StatViewController::StatViewController(TaskService& tasks, Preferences& preferen
                                             QDir(documents).filePath(QStringLiteral("mirelo.csv")),
                                             QStringLiteral("CSV (*.csv)"));
     };
-    updateFilterButton();
+    updateFilterButtons();
     reloadTasks();
 }
 
@@ -175,12 +181,11 @@ void StatViewController::showDay(const QDate& day)
     reloadTasks();
 }
 
-void StatViewController::updateFilterButton()
+void StatViewController::updateFilterButtons()
 {
-    const bool half = preferences.intValue(PreferKey::statsFilterOption) == 1;
-    filterButton->setIcon(filterIcon(half, palette().color(QPalette::WindowText)));
-    filterButton->setToolTip(half ? Localizable::text("Show breaks too")
-                                  : Localizable::text("Show Pomodoros only"));
+    const bool pomodorosOnly = preferences.intValue(PreferKey::statsFilterOption) == 1;
+    pomodorosFilterButton->setChecked(pomodorosOnly);
+    allFilterButton->setChecked(!pomodorosOnly);
 }
 
 void StatViewController::reloadTasks()
@@ -207,10 +212,13 @@ void StatViewController::reloadTasks()
         item->setSizeHint(cell->sizeHint());
         tableView->setItemWidget(item, cell);
     }
-    const auto count = qsizetype(tasksToday.size());
-    countLabel->setText(QString::number(count));
+    const auto count = int(tasksToday.size());
+    countLabel->setText(pomodoroOnly ? tr("%n Pomodoros", nullptr, count)
+                                     : tr("%n intervals", nullptr, count));
     tableView->setHidden(count <= 0);
     placeholderLabel->setHidden(count > 0);
+    // "Yet" promises more to come: only today can.
+    placeholderLabel->setText(day == today() ? Localizable::text("No timer yet") : tr("Nothing recorded"));
 
     qint64 focused = 0;
     int pomodoros = 0;
@@ -223,19 +231,30 @@ void StatViewController::reloadTasks()
             ++breaks;
         }
     }
-    totalsLabel->setText(QStringLiteral("%1 focused · %2 Pomodoros · %3 breaks")
-                             .arg(StatRow::total(focused))
-                             .arg(pomodoros)
-                             .arg(breaks));
+    totalsLabel->setText(tr("%1 focused").arg(StatRow::total(focused)) + QStringLiteral(" · ") +
+                         tr("%n Pomodoros", nullptr, pomodoros) + QStringLiteral(" · ") +
+                         tr("%n breaks", nullptr, breaks));
     chart->setDays(day, tasks.focusedSecondsPerDay(day, 7));
 }
 
-void StatViewController::onFilterButtonClicked()
+void StatViewController::setFilter(bool pomodorosOnly)
 {
-    const int now = preferences.intValue(PreferKey::statsFilterOption) == 1 ? 0 : 1;
-    preferences.setValue(PreferKey::statsFilterOption, now);
-    updateFilterButton();
+    preferences.setValue(PreferKey::statsFilterOption, pomodorosOnly ? 1 : 0);
+    updateFilterButtons();
     reloadTasks();
+}
+
+void StatViewController::showExportResult(const QString& text, bool failed)
+{
+    exportResultLabel->setText(text);
+    QPalette shown = palette();
+    if (failed) {
+        // Red that stays legible on a dark window too.
+        const bool dark = shown.color(QPalette::Window).lightness() < 128;
+        shown.setColor(QPalette::WindowText, dark ? QColor(0xff, 0x7b, 0x63) : QColor(0xc0, 0x1c, 0x28));
+    }
+    exportResultLabel->setPalette(shown);
+    exportResultLabel->show();
 }
 
 void StatViewController::exportRecords()
@@ -248,17 +267,18 @@ void StatViewController::exportRecords()
     if (!records) {
         // Nothing is written over the chosen file: a header alone would look like no records.
         LOG_ERROR(QStringLiteral("Failed to export the records. Error: the records cannot be read"));
-        exportButton->setToolTip(
+        showExportResult(
             Localizable::text("Could not save: ") +
-            Localizable::text("the records cannot be read now (the database is in use or damaged)"));
+                Localizable::text("the records cannot be read now (the database is in use or damaged)"),
+            true);
         return;
     }
     if (TaskExport::writeCsv(path, *records, &error)) {
         LOG_INFO(QStringLiteral("Exported the records."));
-        exportButton->setToolTip(Localizable::text("Saved to ") + path);
+        showExportResult(Localizable::text("Saved to ") + QDir::toNativeSeparators(path), false);
     } else {
         LOG_ERROR(QStringLiteral("Failed to export the records. Error: ") + error);
-        exportButton->setToolTip(Localizable::text("Could not save: ") + error);
+        showExportResult(Localizable::text("Could not save: ") + error, true);
     }
 }
 
@@ -266,5 +286,6 @@ void StatViewController::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     trackContentView(QStringLiteral("StatViewController"));
+    trackQualifiedClassName(QStringLiteral("StatViewController"));
     reloadTasks();
 }

@@ -42,10 +42,14 @@ public:
     QLabel* countLabel = nullptr;
     QLabel* totalsLabel = nullptr;
     QLabel* placeholderLabel = nullptr;
-    QToolButton* filterButton = nullptr;
+    // The filter, two segments: Pomodoros only, or every interval.
+    QToolButton* pomodorosFilterButton = nullptr;
+    QToolButton* allFilterButton = nullptr;
     QToolButton* previousDayButton = nullptr;
     QToolButton* nextDayButton = nullptr;
     QPushButton* exportButton = nullptr;
+    // What the last export did, in words.
+    QLabel* exportResultLabel = nullptr;
     QListWidget* tableView = nullptr;
     FocusChart* chart = nullptr;
     std::vector<WTask> tasksToday;
@@ -54,7 +58,8 @@ public:
     std::function<QString()> chooseExportPath;
 
     void reloadTasks();
-    void onFilterButtonClicked();
+    // Shows Pomodoros only, or every interval, and keeps the choice.
+    void setFilter(bool pomodorosOnly);
     void showDay(const QDate& day);
     QDate shownDay() const;
     void exportRecords();
@@ -65,7 +70,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void updateFilterButton();
+    void updateFilterButtons();
+    void showExportResult(const QString& text, bool failed);
     QDate today() const;
 
     TaskService& tasks;

@@ -17,7 +17,8 @@ StatWindowController::StatWindowController(TaskService& tasks, Preferences& pref
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       tasks(tasks), preferences(preferences), clock(clock)
 {
-    setWindowTitle(Localizable::text("Statistics"));
+    // The taskbar shows the title alone: it names the program too.
+    setWindowTitle(tr("Mirelo Statistics"));
     setObjectName(QStringLiteral("StatWindowController"));
     auto* layout = new QVBoxLayout(this);
     goal = new QLabel(this);

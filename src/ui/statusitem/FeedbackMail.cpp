@@ -31,9 +31,33 @@ MachineFacts collect()
         }
         const QSize pixels = screen->size() * screen->devicePixelRatio();
         facts.resolution = QStringLiteral("%1x%2").arg(pixels.width()).arg(pixels.height());
+        facts.resolutionName = resolutionName(pixels);
     }
     facts.system = Log::userPlatformLine();
     return facts;
+}
+
+QString resolutionName(const QSize& pixels)
+{
+    struct Named
+    {
+        int width, height;
+        const char* name;
+    };
+    static constexpr Named names[] = {
+        {1024, 768, "XGA"},     {1280, 720, "HD"},      {1280, 800, "WXGA"},    {1366, 768, "HD"},
+        {1440, 900, "WXGA+"},   {1600, 900, "HD+"},     {1680, 1050, "WSXGA+"}, {1920, 1080, "Full HD"},
+        {1920, 1200, "WUXGA"},  {2560, 1080, "UW-FHD"}, {2560, 1440, "QHD"},    {2560, 1600, "WQXGA"},
+        {2880, 1800, "WQXGA+"}, {3440, 1440, "UWQHD"},  {3840, 2160, "4K UHD"}, {5120, 2880, "5K"},
+        {7680, 4320, "8K UHD"},
+    };
+    // A portrait screen has the same name as its landscape self.
+    const QSize landscape = pixels.width() >= pixels.height() ? pixels : pixels.transposed();
+    for (const Named& named : names) {
+        if (landscape == QSize(named.width, named.height))
+            return QString::fromLatin1(named.name);
+    }
+    return {};
 }
 
 QString body(const MachineFacts& facts, const QString& shortVersion, const QString& buildNumber,
@@ -45,7 +69,8 @@ QString body(const MachineFacts& facts, const QString& shortVersion, const QStri
     lines << QStringLiteral("Stage: ") + unknownIfEmpty(releaseStage);
     lines << QStringLiteral("Model: ") + unknownIfEmpty(facts.model);
     lines << QStringLiteral("Size: ") + unknownIfEmpty(facts.size);
-    lines << QStringLiteral("Resolution: ") + unknownIfEmpty(facts.resolution);
+    lines << QStringLiteral("Resolution: ") + unknownIfEmpty(facts.resolutionName) + QLatin1Char(' ') +
+                 unknownIfEmpty(facts.resolution);
     lines << QStringLiteral("OS: ") + unknownIfEmpty(facts.system);
     lines << QStringLiteral("----");
     return lines.join(QLatin1Char('\n'));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QUrl>
 
@@ -12,11 +13,14 @@ struct MachineFacts
 {
     QString model;      // /sys/class/dmi/id/product_name
     QString size;       // the main screen's physical size, e.g. 24"
-    QString resolution; // e.g. 1920x1080
+    QString resolutionName; // e.g. Full HD
+    QString resolution;     // e.g. 1920x1080
     QString system;     // the "User Platform" line
 };
 
 MachineFacts collect();
+// The common name of a screen size in pixels ("Full HD", "4K UHD"), empty when it has none.
+QString resolutionName(const QSize& pixels);
 QString body(const MachineFacts& facts, const QString& shortVersion, const QString& buildNumber,
              const QString& releaseStage);
 QUrl link(const QString& body);

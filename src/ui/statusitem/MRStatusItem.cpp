@@ -41,7 +41,7 @@ MRStatusItem::MRStatusItem(MRApp& app, MRTimer& timer, Preferences& preferences,
 
 MRStatusItem::~MRStatusItem() = default;
 
-void MRStatusItem::setupMenu(StatusMenuCommands commands, bool betaStage)
+void MRStatusItem::setupMenu(StatusMenuCommands commands)
 {
     QMenu& menu = *menuWidget;
     menu.clear();
@@ -82,8 +82,8 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands, bool betaStage)
     menu.addSeparator();
     addItem(menu, localized("Send suggestion…"), {}, commands.sendFeedback);
     addItem(menu, localized("Rate us on the App Store…"), {}, commands.rateUs);
-    addItem(menu, betaStage ? localized("About Mirelo Beta") : localized("About Mirelo"), {},
-            commands.showAbout);
+    // The release stage is part of the version, which About shows; a menu names the window.
+    addItem(menu, localized("About Mirelo"), {}, commands.showAbout);
     menu.addSeparator();
     addItem(menu, localized("Quit"), {}, commands.terminate);
 

@@ -34,7 +34,7 @@ public:
     MRStatusItem(MRApp& app, MRTimer& timer, Preferences& preferences, QObject* parent = nullptr);
     ~MRStatusItem() override;
 
-    void setupMenu(StatusMenuCommands commands, bool betaStage);
+    void setupMenu(StatusMenuCommands commands);
 
     MRStatusItemViewModel& viewModel() { return model; }
     QSystemTrayIcon* trayIcon() const { return statusItem.get(); }

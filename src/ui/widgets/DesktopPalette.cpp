@@ -1,9 +1,44 @@
 #include "widgets/DesktopPalette.h"
 
 #include <QApplication>
-#include <QStyle>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
 
 namespace DesktopPalette {
+
+namespace {
+
+// On a dark window the common styles draw an unchecked box's edge in nearly the window's own
+// colour: an outline in the text's colour keeps it in sight.
+class VisibleIndicatorStyle final : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if ((element != PE_IndicatorCheckBox && element != PE_IndicatorRadioButton) ||
+            !isDark(option->palette))
+            return;
+        QColor edge = option->palette.color(QPalette::WindowText);
+        edge.setAlphaF((option->state & State_Enabled) ? 0.6f : 0.3f);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(edge, 1));
+        painter->setBrush(Qt::NoBrush);
+        const QRectF box = QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5);
+        if (element == PE_IndicatorRadioButton)
+            painter->drawEllipse(box);
+        else
+            painter->drawRoundedRect(box, 2, 2);
+        painter->restore();
+    }
+};
+
+} // namespace
 
 bool isDark(const QPalette& palette)
 {
@@ -45,6 +80,13 @@ QPalette forAppearance(bool dark)
         p.setColor(QPalette::Disabled, role, disabledText);
     p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(0x50, 0x50, 0x50));
     return p;
+}
+
+void applyToApplication(bool dark)
+{
+    if (!dynamic_cast<VisibleIndicatorStyle*>(QApplication::style()))
+        QApplication::setStyle(new VisibleIndicatorStyle);
+    QApplication::setPalette(forAppearance(dark));
 }
 
 } // namespace DesktopPalette

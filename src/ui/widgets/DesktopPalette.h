@@ -9,5 +9,8 @@ namespace DesktopPalette {
 
 bool isDark(const QPalette& palette);
 QPalette forAppearance(bool dark);
+// Gives every window of the program, menus and dialogs included, the palette of the
+// appearance, and a style whose check boxes and radio buttons stay visible on a dark one.
+void applyToApplication(bool dark);
 
 } // namespace DesktopPalette

@@ -5,10 +5,14 @@
 #include <QPainterPath>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 QLButton::QLButton(QWidget* parent) : QAbstractButton(parent)
 {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab only: a click or the break's first key press must never leave a button
+    // focused that the next Space would press.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
 }
 
@@ -81,6 +85,29 @@ void QLButton::paintEvent(QPaintEvent*)
     painter.setPen(titleTint);
     painter.setFont(font());
     painter.drawText(bounds, Qt::AlignCenter | Qt::TextSingleLine, text());
+    if (hasFocus()) {
+        // A ring that reads on a light and on a dark picture: blue over a thin white line.
+        const QRectF ring = bounds.adjusted(2, 2, -2, -2);
+        const qreal radius = renderer && renderer->isValid() ? ring.height() / 2 : 3;
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(0x35, 0x84, 0xe4), 3));
+        painter.drawRoundedRect(ring, radius, radius);
+        painter.setPen(QPen(QColor(255, 255, 255, 200), 1));
+        painter.drawRoundedRect(ring.adjusted(2, 2, -2, -2), std::max<qreal>(0, radius - 2),
+                                std::max<qreal>(0, radius - 2));
+    }
+}
+
+void QLButton::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QAbstractButton::focusInEvent(event);
+}
+
+void QLButton::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QAbstractButton::focusOutEvent(event);
 }
 
 void QLButton::enterEvent(QEnterEvent* event)
