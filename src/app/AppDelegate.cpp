@@ -27,6 +27,7 @@
 #include "linux/PortalAppearance.h"
 #include "linux/XdgAutostartLoginItems.h"
 #include "linux/XdgLauncherActions.h"
+#include "widgets/ChromeService.h"
 #include "records/TaskService.h"
 #include "settings/DataFolder.h"
 #include "settings/Preferences.h"
@@ -145,6 +146,16 @@ void AppDelegate::enterMainApp()
 
     // The overlay's handlers and the short-break shortcut's stop go through the controller.
     breakWindows->attach(mrApp);
+    // Less motion and more contrast where the desktop asks, now and whenever that changes.
+    auto applyAccessibility = [this] {
+        ChromeService::setReducedMotion(appearance->prefersReducedMotion());
+        breakWindows->setHighContrast(appearance->prefersHighContrast());
+        LOG_INFO(QStringLiteral("Reduced motion: %1, high contrast: %2")
+                     .arg(appearance->prefersReducedMotion() ? QStringLiteral("on") : QStringLiteral("off"),
+                          appearance->prefersHighContrast() ? QStringLiteral("on") : QStringLiteral("off")));
+    };
+    applyAccessibility();
+    connect(appearance.get(), &PortalAppearance::accessibilityChanged, this, applyAccessibility);
     cycle->registerShortcuts(platform->globalShortcuts());
     eventSounds->attach(mrApp);
     statusItem = std::make_unique<MRStatusItem>(mrApp, *timer, *preferences);

@@ -6,7 +6,9 @@
 #include "break/PasscodeView.h"
 #include "break/QuitRequest.h"
 #include "break/TouchBar.h"
+#include "PrivateBus.h"
 #include "widgets/AppTheme.h"
+#include "widgets/ChromeService.h"
 #include "widgets/CountdownLabel.h"
 #include "widgets/Localizable.h"
 #include "widgets/MRImageView.h"
@@ -16,6 +18,7 @@
 #include "widgets/QLButton.h"
 #include "widgets/QLTextField.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QScreen>
 #include <QTranslator>
@@ -536,4 +539,26 @@ TEST_F(BreakOverlayTest, TheTextTableTurnsShortKeysIntoEnglish)
         delete translator;
     }
     EXPECT_EQ(Localizable::text("Popover-Stop"), QStringLiteral("Popover-Stop"));
+}
+
+TEST(ReducedMotionTest, WhereTheDesktopAsksForLessMotionTheOverlayArrivesAtOnce)
+{
+    QWidget view;
+    view.resize(200, 100);
+    view.show();
+    auto timed = [&](bool reduced) {
+        ChromeService::setReducedMotion(reduced);
+        QElapsedTimer clock;
+        clock.start();
+        bool done = false;
+        ChromeService::fadeIn(&view, 0.6, [&] { done = true; });
+        PrivateBus::waitFor([&] { return done; }, 3000);
+        return done ? clock.elapsed() : qint64(-1);
+    };
+    const qint64 reduced = timed(true);
+    const qint64 normal = timed(false);
+    ChromeService::setReducedMotion(false);
+    EXPECT_GE(reduced, 0);
+    EXPECT_LT(reduced, 100);
+    EXPECT_GE(normal, 500);
 }

@@ -102,6 +102,8 @@ TEST_F(StatisticsTest, ADayOfRecordsListedFilteredCountedAndCrossingMidnight)
               (QStringList{work + QStringLiteral(" 09:30|25 min"), work + QStringLiteral(" 11:00|1 min")}));
     EXPECT_EQ(view().countLabel->text(), QStringLiteral("2 Pomodoros"));
     EXPECT_EQ(view().totalsLabel->text(), QStringLiteral("26 min focused · 2 Pomodoros · 2 breaks"));
+    // A screen reader reads a row as words.
+    EXPECT_TRUE(view().tableView->item(0)->data(Qt::AccessibleTextRole).toString().startsWith(QStringLiteral("Pomodoro at ")));
 
     // The filter is two labelled segments, one of them on.
     EXPECT_TRUE(view().pomodorosFilterButton->isChecked());

@@ -87,9 +87,11 @@ public:
     // The break's windows went away (dismissal, a stop, a new Pomodoro): the lock lets go.
     void breakWindowHidden();
 
+    // The buttons' labels and pictures from the theme.
+    void applyButtonStyles();
+
 private:
     void bindViews();
-    void applyButtonStyles();
     void dismissAnimated(std::function<void()> completion);
     void runStopHandler(StopTimerEvent event);
     bool passcodeViewVisible() const;

@@ -18,6 +18,7 @@
 QtBreakWindows::QtBreakWindows(Services services, QObject* parent)
     : QObject(parent), services(std::move(services))
 {
+    baseTheme = this->services.theme;
     connect(qGuiApp, &QGuiApplication::screenAdded, this, &QtBreakWindows::screenAdded);
     connect(qGuiApp, &QGuiApplication::screenRemoved, this, &QtBreakWindows::screenRemoved);
 }
@@ -77,6 +78,19 @@ QScreen* QtBreakWindows::screenFor(const BreakScreen& screen)
             return candidate;
     }
     return nullptr;
+}
+
+void QtBreakWindows::setHighContrast(bool high)
+{
+    services.theme = baseTheme;
+    if (high) {
+        services.theme.maskViewBgColor.setAlphaF(0.9f);
+        services.theme.backToWorkMaskViewBgColor.setAlphaF(0.92f);
+        services.theme.stopButtonLabelColor = Qt::white;
+        services.theme.backToWorkButtonsLabelColor = Qt::white;
+    }
+    if (viewController)
+        viewController->applyButtonStyles();
 }
 
 std::vector<BreakScreen> QtBreakWindows::screens() const

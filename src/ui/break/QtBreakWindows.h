@@ -55,6 +55,9 @@ public:
     BreakViewController* breakViewController() const { return viewController.get(); }
     const std::vector<std::unique_ptr<BackgroundWindow>>& backgroundWindows() const { return windows; }
     const AppTheme& theme() const { return services.theme; }
+    // Where the desktop asks for more contrast: a darker mask and opaque button labels, from
+    // the next break on (and on the buttons at once).
+    void setHighContrast(bool high);
 
     std::vector<BreakScreen> screens() const override;
     void showMain(const BreakScreen& screen, const QImage& image, const QString& wallpaperHash) override;
@@ -68,6 +71,8 @@ public:
 
 private:
     bool breakShowing() const;
+    // The theme as built, before any contrast change.
+    AppTheme baseTheme;
     void screenAdded(QScreen* screen);
     void screenRemoved(QScreen* screen);
 

@@ -5,6 +5,7 @@
 #include "preferences/WallpaperPreviewView.h"
 #include "settings/Preferences.h"
 #include "widgets/LoadingIndicator.h"
+#include "widgets/RadioGroupFocus.h"
 #include "widgets/Localizable.h"
 
 #include <QButtonGroup>
@@ -84,6 +85,8 @@ PreferencesWallpaperViewController::PreferencesWallpaperViewController(
     root->setColumnStretch(1, 1);
     root->setRowStretch(3, 1);
 
+    RadioGroupFocus::follow(backgroundGroup);
+    RadioGroupFocus::follow(quotesGroup);
     connect(quotesGroup, &QButtonGroup::buttonClicked, this,
             [this](QAbstractButton* button) { quotesRadioButtonSelected(button); });
     connect(quotesCustomTextView, &QPlainTextEdit::textChanged, this, [this] {

@@ -210,6 +210,15 @@ void StatViewController::reloadTasks()
         cell->detailLabel->setText(StatRow::detail(task.focusedDuration()));
         auto* item = new QListWidgetItem(tableView);
         item->setSizeHint(cell->sizeHint());
+        // Read aloud as words, not as the row's symbol.
+        const QString kind = task.type == 1   ? tr("Pomodoro")
+                             : task.type == 2 ? tr("Short break")
+                             : task.type == 3 ? tr("Long break")
+                                              : tr("Interval");
+        item->setData(Qt::AccessibleTextRole,
+                      tr("%1 at %2, %3")
+                          .arg(kind, QLocale().toString(task.start.toLocalTime().time(), QLocale::ShortFormat),
+                               StatRow::detail(task.duration())));
         tableView->setItemWidget(item, cell);
     }
     const auto count = int(tasksToday.size());

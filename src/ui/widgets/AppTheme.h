@@ -17,7 +17,8 @@ struct AppTheme
     QColor labelsColor = QColor(255, 255, 255);
     QColor backToWorkLabelsColor = QColor(0x33, 0x33, 0x33);
     QColor stopButtonLabelColor = QColor::fromRgbF(1, 1, 1, 0.7f);
-    QColor backToWorkButtonsLabelColor = QColor::fromRgbF(1, 1, 1, 0.7f);
+    // Opaque: on Next's red a translucent label fell to 2.7:1; white there is 5:1.
+    QColor backToWorkButtonsLabelColor = QColor(255, 255, 255);
     QString stopButtonImage = QStringLiteral(":/break/stop-button.svg");
     QString stopButtonImageDark = QStringLiteral(":/break/stop-button-dark.svg");
     QString nextButtonImage = QStringLiteral(":/break/next-button.svg");

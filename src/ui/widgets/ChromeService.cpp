@@ -25,8 +25,12 @@ Transaction* openTransaction = nullptr;
 
 // Starts the animation on its own, or adds it to the open transaction; cleanup runs when it
 // (or the transaction) has ended.
+bool lessMotion = false;
+
 void begin(QVariantAnimation* animation, std::function<void()> cleanup, std::function<void()> completion = {})
 {
+    if (lessMotion)
+        animation->setDuration(0);
     animation->setEasingCurve(QEasingCurve::InOutQuad);
     if (openTransaction) {
         openTransaction->group->addAnimation(animation);
@@ -122,6 +126,16 @@ void fade(QWidget* view, double from, double to, double seconds, std::function<v
 }
 
 } // namespace
+
+void setReducedMotion(bool reduced)
+{
+    lessMotion = reduced;
+}
+
+bool reducedMotion()
+{
+    return lessMotion;
+}
 
 void fadeIn(QWidget* view, double seconds, std::function<void()> completion)
 {

@@ -19,6 +19,11 @@ void fadeOut(QWidget* view, double seconds);
 // Translation from one offset of the view's place to another.
 void move(QWidget* view, QPoint from, QPoint to, double seconds);
 
+// Where the desktop asks for less motion every animation takes no time: views appear, leave
+// and arrive at once, and completions still run.
+void setReducedMotion(bool reduced);
+bool reducedMotion();
+
 // Lays a view out at geometry; a move running on it goes on from the new place.
 void setGeometry(QWidget* view, const QRect& geometry);
 
