@@ -1,6 +1,8 @@
 // Queries on a large database, all on the main thread against a file that only grows:
 // shouldTakeALongBreak() after every Pomodoro; a day's page of the statistics window and its
-// seven-day chart each time the window shows or the user moves to another day.
+// seven-day chart each time the window shows or the user moves to another day; the week, month
+// and year views, and the daily goal's streak, each time they show or move.
+#include "records/FocusHistory.h"
 #include "records/TaskService.h"
 #include "settings/PreferKey.h"
 #include "settings/Preferences.h"
@@ -107,10 +109,63 @@ void StatisticsSevenDayChartOnTenYears(benchmark::State& state)
         benchmark::DoNotOptimize(store.tasks->focusedSecondsPerDay(day, 7));
 }
 
+// Each view is one query; the year is the largest (about 13,700 of the 100,000 rows, half of
+// them Pomodoros).
+void PeriodView(benchmark::State& state, FocusHistory::Span span)
+{
+    LargeStore& store = largeStore();
+    const QDate day = store.clock.now().date().addDays(-400);
+    if (FocusHistory::period(*store.tasks, span, day, Qt::Monday).total.pomodoros == 0)
+        state.SkipWithError("no rows in the period");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FocusHistory::period(*store.tasks, span, day, Qt::Monday));
+}
+
+void StatisticsWeekViewOnTenYears(benchmark::State& state)
+{
+    PeriodView(state, FocusHistory::Span::week);
+}
+
+void StatisticsMonthViewOnTenYears(benchmark::State& state)
+{
+    PeriodView(state, FocusHistory::Span::month);
+}
+
+void StatisticsYearViewOnTenYears(benchmark::State& state)
+{
+    PeriodView(state, FocusHistory::Span::year);
+}
+
+// A goal no day of the store meets (it holds 13 or 14 Pomodoros a day): the streak ends
+// today, one query of the last week.
+void DailyGoalUsualStreakOnTenYears(benchmark::State& state)
+{
+    LargeStore& store = largeStore();
+    store.preferences.setValue(GoalKey::daily, 15);
+    const QDate today = store.clock.now().date();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FocusHistory::goalStatus(*store.tasks, store.preferences, today));
+}
+
+// Every day of the ten years meets a goal of one: the worst case, the streak reads them all.
+void DailyGoalStreakOnTenYears(benchmark::State& state)
+{
+    LargeStore& store = largeStore();
+    store.preferences.setValue(GoalKey::daily, 1);
+    const QDate today = store.clock.now().date();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FocusHistory::goalStatus(*store.tasks, store.preferences, today));
+}
+
 } // namespace
 
 BENCHMARK(ShouldTakeALongBreakOnTenYears)->Unit(benchmark::kMillisecond);
 BENCHMARK(StatisticsDayPageOnTenYears)->Unit(benchmark::kMillisecond);
 BENCHMARK(StatisticsSevenDayChartOnTenYears)->Unit(benchmark::kMillisecond);
+BENCHMARK(StatisticsWeekViewOnTenYears)->Unit(benchmark::kMillisecond);
+BENCHMARK(StatisticsMonthViewOnTenYears)->Unit(benchmark::kMillisecond);
+BENCHMARK(StatisticsYearViewOnTenYears)->Unit(benchmark::kMillisecond);
+BENCHMARK(DailyGoalUsualStreakOnTenYears)->Unit(benchmark::kMillisecond);
+BENCHMARK(DailyGoalStreakOnTenYears)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

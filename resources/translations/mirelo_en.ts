@@ -391,4 +391,88 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>MRApp</name>
+    <message numerus="yes">
+        <source>It was paused for more than %n minute(s).</source>
+        <translation>
+            <numerusform>It was paused for more than %n minute.</numerusform>
+            <numerusform>It was paused for more than %n minutes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DailyGoal</name>
+    <message numerus="yes">
+        <source>%n Pomodoro(s) today. Days in a row: %1</source>
+        <translation>
+            <numerusform>%n Pomodoro today. Days in a row: %1</numerusform>
+            <numerusform>%n Pomodoros today. Days in a row: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MRStatusItem</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <translation>
+            <numerusform>%1 of %n today</numerusform>
+            <numerusform>%1 of %n today</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatWindowController</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <translation>
+            <numerusform>%1 of %n today</numerusform>
+            <numerusform>%1 of %n today</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) in a row</source>
+        <translation>
+            <numerusform>%n day in a row</numerusform>
+            <numerusform>%n days in a row</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FocusPeriodView</name>
+    <message numerus="yes">
+        <source>%n Pomodoro(s), %1 focused</source>
+        <translation>
+            <numerusform>%n Pomodoro, %1 focused</numerusform>
+            <numerusform>%n Pomodoros, %1 focused</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n Pomodoro(s), %2</source>
+        <translation>
+            <numerusform>%1: %n Pomodoro, %2</numerusform>
+            <numerusform>%1: %n Pomodoros, %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MinutesSpinBox</name>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DailyGoalRow</name>
+    <message numerus="yes">
+        <source>%n Pomodoro(s)</source>
+        <translation>
+            <numerusform>%n Pomodoro</numerusform>
+            <numerusform>%n Pomodoros</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -13,8 +13,11 @@
 #include "content/NewsService.h"
 #include "content/QuoteService.h"
 #include "content/WallpaperService.h"
+#include "cycle/DailyGoal.h"
+#include "cycle/EventSounds.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
+#include "linux/CanberraEventSound.h"
 #include "linux/CrashReporter.h"
 #include "linux/DBusNotificationCenter.h"
 #include "linux/DesktopImageSource.h"
@@ -111,7 +114,9 @@ void AppDelegate::enterMainApp()
 
     // The main break window and its content exist from here to the end of the run; they are
     // attached to the controller as soon as it exists.
-    breakWindows = BreakWindowsWiring::create(*preferences, *clock, *timer, *scheduler, *platform, *content);
+    eventSounds = std::make_unique<EventSounds>(platform->eventSound(), *preferences);
+    breakWindows = BreakWindowsWiring::create(*preferences, *clock, *timer, *scheduler, *platform, *content,
+                                              *eventSounds);
 
     UserDefaults::setupUserDefaultsValues(*preferences, *loginItems);
     content->setup();
@@ -152,7 +157,9 @@ void AppDelegate::enterMainApp()
     applyAccessibility();
     connect(appearance.get(), &PortalAppearance::accessibilityChanged, this, applyAccessibility);
     cycle->registerShortcuts(platform->globalShortcuts());
+    eventSounds->attach(mrApp);
     statusItem = std::make_unique<MRStatusItem>(mrApp, *timer, *preferences);
+    statusItem->followDailyGoal(cycle->dailyGoal().status);
     cycle->startAwayDetection(platform->idleMonitor(), *scheduler, *notifications, platform->presence());
 
     AppWindows::Services services;
@@ -173,6 +180,8 @@ void AppDelegate::enterMainApp()
     };
     services.preferences.wallpaper.images = &platform->images();
     services.preferences.wallpaper.screens = breakWindows.get();
+    EventSounds* sounds = eventSounds.get();
+    services.preferences.trySound = [sounds](SoundEvent event) { sounds->playEvent(event, true); };
     services.tasks = tasks.get();
     services.clock = clock.get();
     services.network = &content->network();

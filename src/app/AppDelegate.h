@@ -20,6 +20,7 @@ class MRTimer;
 class PlatformBackends;
 class PortalAppearance;
 class Preferences;
+class EventSounds;
 class QtBreakWindows;
 class QtScheduler;
 class SystemClock;
@@ -78,6 +79,8 @@ private:
     std::unique_ptr<TaskService> tasks;
     std::unique_ptr<ContentServices> content;
     std::unique_ptr<PlatformBackends> platform;
+    // The chosen sounds stand in front of the platform's: the overlay plays through them.
+    std::unique_ptr<EventSounds> eventSounds;
     std::unique_ptr<QtBreakWindows> breakWindows;
     std::unique_ptr<CycleServices> cycle;
     std::unique_ptr<MRStatusItem> statusItem;

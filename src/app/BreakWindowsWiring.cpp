@@ -11,13 +11,13 @@
 std::unique_ptr<QtBreakWindows> BreakWindowsWiring::create(Preferences& preferences, const Clock& clock,
                                                            MRTimer& timer, Scheduler& scheduler,
                                                            PlatformBackends& platform,
-                                                           ContentServices& content)
+                                                           ContentServices& content, EventSound& sound)
 {
     QtBreakWindows::Services overlay;
     overlay.preferences = &preferences;
     overlay.clock = &clock;
     overlay.timer = &timer;
-    overlay.sound = &platform.eventSound();
+    overlay.sound = &sound;
     overlay.hints = &platform.windowHints();
     overlay.scheduler = &scheduler;
     overlay.biometrics = &platform.biometrics();

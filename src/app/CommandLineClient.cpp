@@ -11,21 +11,25 @@
 namespace CommandLineClient {
 
 namespace {
-const QStringList subcommands{QStringLiteral("pomodoro"),   QStringLiteral("short-break"),
-                              QStringLiteral("long-break"), QStringLiteral("stop"),
-                              QStringLiteral("status"),     QStringLiteral("preferences"),
-                              QStringLiteral("statistics")};
+const QStringList subcommands{
+    QStringLiteral("pomodoro"),   QStringLiteral("short-break"), QStringLiteral("long-break"),
+    QStringLiteral("stop"),       QStringLiteral("status"),      QStringLiteral("preferences"),
+    QStringLiteral("statistics"), QStringLiteral("pause"),       QStringLiteral("resume")};
 
 QString usage()
 {
     return QStringLiteral(
-        "Usage: mirelo [pomodoro | short-break | long-break | stop | status | preferences | statistics]\n"
+        "Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |\n"
+        "               status | preferences | statistics]\n"
         "Without a command, starts Mirelo in the tray.\n"
         "  pomodoro     start a Pomodoro\n"
         "  short-break  start a short break\n"
         "  long-break   start a long break\n"
         "  stop         stop the running timer\n"
-        "  status       print \"<state> <mm:ss>\" (state \"held\" while a break waits for a call)\n"
+        "  pause        pause the running Pomodoro\n"
+        "  resume       go on with the paused Pomodoro\n"
+        "  status       print \"<state> <mm:ss>\" (state \"held\" while a break waits for a call,\n"
+        "               \"paused\" while the Pomodoro is paused)\n"
         "  preferences  open the preferences window\n"
         "  statistics   open the statistics window\n");
 }
@@ -92,8 +96,11 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
         const int seconds = remaining.toInt();
         // A break waiting for a call to end: the Pomodoro is over, its break not yet begun.
         const bool held = property(bus, QStringLiteral("Held"), &error).toBool();
-        out << (held ? QStringLiteral("held") : state.toString()) << ' '
-            << QString::asprintf("%02d:%02d", seconds / 60, seconds % 60) << "\n";
+        const bool paused = property(bus, QStringLiteral("Paused"), &error).toBool();
+        out << (held     ? QStringLiteral("held")
+                : paused ? QStringLiteral("paused")
+                         : state.toString())
+            << ' ' << QString::asprintf("%02d:%02d", seconds / 60, seconds % 60) << "\n";
         return 0;
     }
 
@@ -114,7 +121,9 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
         {QStringLiteral("pomodoro"), QStringLiteral("Pomodoro")},
         {QStringLiteral("short-break"), QStringLiteral("ShortBreak")},
         {QStringLiteral("long-break"), QStringLiteral("LongBreak")},
-        {QStringLiteral("stop"), QStringLiteral("StopTimer")}};
+        {QStringLiteral("stop"), QStringLiteral("StopTimer")},
+        {QStringLiteral("pause"), QStringLiteral("Pause")},
+        {QStringLiteral("resume"), QStringLiteral("Resume")}};
     QDBusMessage call = QDBusMessage::createMethodCall(
         QLatin1String(TimerDBusAdaptor::serviceName), QLatin1String(TimerDBusAdaptor::objectPath),
         QLatin1String(TimerDBusAdaptor::interfaceName), methods.value(command));

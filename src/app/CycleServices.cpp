@@ -1,16 +1,21 @@
 #include "CycleServices.h"
 
 #include "cycle/AwayDetector.h"
+#include "cycle/DailyGoal.h"
 #include "shortcuts/ShortcutBinder.h"
 
 CycleServices::CycleServices(MRAppDependencies dependencies, bool darkMode) : deps(dependencies)
 {
     mrApp = std::make_unique<MRApp>(std::move(dependencies));
     mrApp->isDarkMode.accept(darkMode);
+    goal = std::make_unique<DailyGoal>(*mrApp, *deps.tasks, *deps.preferences, *deps.clock, *deps.scheduler,
+                                       *deps.notifications);
+    goal->refresh();
 }
 
 CycleServices::~CycleServices()
 {
+    goal.reset();
     awayDetector.reset();
     binder.reset();
     mrApp.reset();
@@ -24,6 +29,8 @@ void CycleServices::registerShortcuts(GlobalShortcuts* shortcuts)
                          &MRApp::startPomodoroShortcutTriggered);
         QObject::connect(binder.get(), &ShortcutBinder::shortBreakPressed, mrApp.get(),
                          &MRApp::shortBreakShortcutTriggered);
+        QObject::connect(binder.get(), &ShortcutBinder::pausePressed, mrApp.get(),
+                         &MRApp::pauseShortcutTriggered);
     }
     binder->registerShortcuts();
 }

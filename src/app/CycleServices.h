@@ -5,13 +5,14 @@
 #include <memory>
 
 class AwayDetector;
+class DailyGoal;
 class GlobalShortcuts;
 class IdleMonitor;
 class Presence;
 class ShortcutBinder;
 
-// The Pomodoro cycle: the controller, the global shortcuts that drive it and the away
-// detection that stops it while nobody is there.
+// The Pomodoro cycle: the controller, the global shortcuts that drive it, the away detection
+// that stops it while nobody is there and the daily goal that counts its Pomodoros.
 class CycleServices
 {
 public:
@@ -21,6 +22,7 @@ public:
     MRApp& app() const { return *mrApp; }
     // None before registerShortcuts().
     ShortcutBinder* shortcutBinder() const { return binder.get(); }
+    DailyGoal& dailyGoal() const { return *goal; }
 
     // Binds the two stored shortcuts to their actions.
     void registerShortcuts(GlobalShortcuts* shortcuts);
@@ -33,4 +35,5 @@ private:
     std::unique_ptr<ShortcutBinder> binder;
     // Subscribed to the controller's state: goes before it.
     std::unique_ptr<AwayDetector> awayDetector;
+    std::unique_ptr<DailyGoal> goal;
 };

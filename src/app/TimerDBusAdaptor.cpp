@@ -29,6 +29,11 @@ QString TimerDBusAdaptor::heldBy() const
     return app.breakHold().heldBy.value();
 }
 
+bool TimerDBusAdaptor::paused() const
+{
+    return properties->paused();
+}
+
 QString TimerDBusAdaptor::state() const
 {
     return properties->state();
@@ -71,6 +76,16 @@ void TimerDBusAdaptor::LongBreak(const QDBusMessage& message)
 void TimerDBusAdaptor::StopTimer(const QDBusMessage& message)
 {
     perform(MRStopTimerCommand(app, timer), message);
+}
+
+void TimerDBusAdaptor::Pause(const QDBusMessage& message)
+{
+    perform(MRPauseCommand(app, timer), message);
+}
+
+void TimerDBusAdaptor::Resume(const QDBusMessage& message)
+{
+    perform(MRResumeCommand(app, timer), message);
 }
 
 void TimerDBusAdaptor::propertiesChanged(const QVariantMap& changes)

@@ -10,9 +10,10 @@ class MRApp;
 class MRASCommand;
 class MRTimer;
 
-// org.mirelo.Mirelo.Timer on /org/mirelo/Mirelo: the four scripting commands and the State,
-// RemainingSeconds and Deadline properties, with PropertiesChanged on changes of state and jumps
-// of the countdown (not on every second: clients count down from Deadline).
+// org.mirelo.Mirelo.Timer on /org/mirelo/Mirelo: the scripting commands, Pause and Resume, and
+// the State, RemainingSeconds, Deadline and Paused properties, with PropertiesChanged on changes
+// of state, of the pause and jumps of the countdown (not on every second: clients count down
+// from Deadline).
 class TimerDBusAdaptor : public QDBusAbstractAdaptor
 {
     Q_OBJECT
@@ -22,6 +23,7 @@ class TimerDBusAdaptor : public QDBusAbstractAdaptor
     Q_PROPERTY(qint64 Deadline READ deadline)
     Q_PROPERTY(bool Held READ held)
     Q_PROPERTY(QString HeldBy READ heldBy)
+    Q_PROPERTY(bool Paused READ paused)
 
 public:
     static constexpr const char* serviceName = "org.mirelo.Mirelo";
@@ -36,6 +38,7 @@ public:
     // The break after a Pomodoro waits for a call or a share to end, and what holds it.
     bool held() const;
     QString heldBy() const;
+    bool paused() const;
 
     // The error a refused command answers with; its message says why.
     static constexpr const char* refusedError = "org.mirelo.Mirelo.Error.Refused";
@@ -45,6 +48,8 @@ public Q_SLOTS:
     void ShortBreak(const QDBusMessage& message);
     void LongBreak(const QDBusMessage& message);
     void StopTimer(const QDBusMessage& message);
+    void Pause(const QDBusMessage& message);
+    void Resume(const QDBusMessage& message);
 
 private:
     void propertiesChanged(const QVariantMap& properties);

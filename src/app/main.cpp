@@ -9,9 +9,9 @@
 #include "widgets/Localizable.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QIcon>
 
 #include <cstdio>
 #include <malloc.h>

@@ -208,3 +208,24 @@ TEST_F(AwayDetectorTest, TheSwitchTakesEffectMidPomodoroAndTheThresholdIsNotTheS
     advanceSeconds(10);
     EXPECT_EQ(app().state.value(), MRAppState::idle);
 }
+
+TEST_F(AwayDetectorTest, APauseIsNotAbsenceAndItsIdleTimeDoesNotCountAfterTheResume)
+{
+    detector();
+    app().startPomodoro();
+    advanceSeconds(10);
+    const int askedBefore = idle.asked;
+    ASSERT_TRUE(app().pausePomodoro());
+    EXPECT_FALSE(idle.watching);
+    idle.lastInput = clock.now();
+    advanceSeconds(1200);
+    EXPECT_EQ(idle.asked, askedBefore) << "nothing is read during a pause";
+    // Resumed from a script, with no input since the pause began: the pause's 20 minutes are
+    // not an absence, only the minutes after the resume may become one.
+    app().resumePomodoro();
+    EXPECT_TRUE(idle.watching);
+    advanceSeconds(10);
+    EXPECT_EQ(app().state.value(), MRAppState::working);
+    advanceSeconds(600);
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+}

@@ -85,18 +85,21 @@ TEST_F(NewsServiceTest, BrokenFeedsFailWithoutStamping)
 {
     LoopbackHttpServer::Response refused;
     refused.mode = LoopbackHttpServer::Response::Mode::hangUp;
-    server->route(feedPath, {LoopbackHttpServer::Response::json(R"({"news":[{"id":9,"title":"No address"}]})"),
-                             LoopbackHttpServer::Response::json(R"({"news":[{"id":9.5,"title":"t","url":"u"}]})"),
-                             LoopbackHttpServer::Response::json(R"({"items":[]})"),
-                             // A proxy's error page that happens to be valid news is still an error.
-                             LoopbackHttpServer::Response::json(R"({"news":[{"id":9,"title":"t","url":"https://a.test"}]})", 404),
-                             LoopbackHttpServer::Response::text("\xff\xfe{", "application/json"),
-                             refused});
-    const QStringList expected{QStringLiteral("Decode json error: keyNotFound: news[0].url"),
-                               QStringLiteral("Decode json error: typeMismatch: news[0].id is not an integer"),
-                               QStringLiteral("Decode json error: keyNotFound: news"),
-                               QStringLiteral("Error: HTTP status 404"), QStringLiteral("Decode json error: "),
-                               QStringLiteral("response data nil.")};
+    server->route(
+        feedPath,
+        {LoopbackHttpServer::Response::json(R"({"news":[{"id":9,"title":"No address"}]})"),
+         LoopbackHttpServer::Response::json(R"({"news":[{"id":9.5,"title":"t","url":"u"}]})"),
+         LoopbackHttpServer::Response::json(R"({"items":[]})"),
+         // A proxy's error page that happens to be valid news is still an error.
+         LoopbackHttpServer::Response::json(R"({"news":[{"id":9,"title":"t","url":"https://a.test"}]})", 404),
+         LoopbackHttpServer::Response::text("\xff\xfe{", "application/json"), refused});
+    const QStringList expected{
+        QStringLiteral("Decode json error: keyNotFound: news[0].url"),
+        QStringLiteral("Decode json error: typeMismatch: news[0].id is not an integer"),
+        QStringLiteral("Decode json error: keyNotFound: news"),
+        QStringLiteral("Error: HTTP status 404"),
+        QStringLiteral("Decode json error: "),
+        QStringLiteral("response data nil.")};
     for (int i = 0; i < expected.size(); ++i) {
         const QString& text = expected[i];
         EXPECT_TRUE(checkNews().isEmpty());

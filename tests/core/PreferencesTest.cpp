@@ -153,7 +153,8 @@ TEST_F(PreferencesTest, AHandEditSurvivesTheNextWriteAndReachesObservers)
     prefs.registerDefault(keyText(PreferKey::SoundEffect), true);
     prefs.setValue(QStringLiteral("pomodoroKey"), 3000);
     std::vector<QJsonValue> sounds;
-    Subscription s = prefs.observe(keyText(PreferKey::SoundEffect), [&](const QJsonValue& v) { sounds.push_back(v); });
+    Subscription s =
+        prefs.observe(keyText(PreferKey::SoundEffect), [&](const QJsonValue& v) { sounds.push_back(v); });
 
     // Someone edits the file while the program runs, before it writes again: their key stays,
     // the program's own change lands beside it, and observers hear of the edit.

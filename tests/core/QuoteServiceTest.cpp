@@ -213,10 +213,11 @@ TEST_F(QuoteServiceTest, RemotePostsAreServedAsPlainText)
 
 TEST_F(QuoteServiceTest, AnErrorPageFailsToDecodeAndTheNextBreakAsksAgain)
 {
-    server->route(postsPath,
-                  {LoopbackHttpServer::Response::json(R"([{"content":{"rendered":"<p>Not found</p>"}}])", 404),
-                   LoopbackHttpServer::Response::text("<html><body>Oops</body></html>", "text/html"),
-                   LoopbackHttpServer::Response::json(R"([{"content":{"rendered":"<p>Back</p>"}}])")});
+    server->route(
+        postsPath,
+        {LoopbackHttpServer::Response::json(R"([{"content":{"rendered":"<p>Not found</p>"}}])", 404),
+         LoopbackHttpServer::Response::text("<html><body>Oops</body></html>", "text/html"),
+         LoopbackHttpServer::Response::json(R"([{"content":{"rendered":"<p>Back</p>"}}])")});
     setType(1);
     // An error status is no quote list, even one that decodes.
     service().fetchQuotesFromQuotesDesignIfNeed();

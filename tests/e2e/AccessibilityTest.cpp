@@ -45,8 +45,8 @@ public:
     // The program's top-level windows, read whole; none while it is not registered.
     QList<Node> application(const QString& name)
     {
-        for (const auto& [service, path] :
-             children(QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("/org/a11y/atspi/accessible/root"))) {
+        for (const auto& [service, path] : children(QStringLiteral("org.a11y.atspi.Registry"),
+                                                    QStringLiteral("/org/a11y/atspi/accessible/root"))) {
             if (property(service, path, QStringLiteral("Name")) == name) {
                 QList<Node> windows;
                 for (const auto& [s, p] : children(service, path))
@@ -68,10 +68,12 @@ private:
 
     QString property(const QString& service, const QString& path, const QString& name)
     {
-        const QDBusMessage reply = call(service, path, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                        QStringLiteral("Get"), {QStringLiteral("org.a11y.atspi.Accessible"), name});
-        return reply.arguments().isEmpty() ? QString()
-                                           : reply.arguments().first().value<QDBusVariant>().variant().toString();
+        const QDBusMessage reply =
+            call(service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+                 {QStringLiteral("org.a11y.atspi.Accessible"), name});
+        return reply.arguments().isEmpty()
+                   ? QString()
+                   : reply.arguments().first().value<QDBusVariant>().variant().toString();
     }
 
     QList<std::pair<QString, QString>> children(const QString& service, const QString& path)
@@ -131,11 +133,12 @@ void walk(const Node& node, const std::function<void(const Node&)>& visit)
 bool isControl(const QString& role)
 {
     static const QStringList controls{
-        QStringLiteral("push button"), QStringLiteral("toggle button"), QStringLiteral("check box"),
-        QStringLiteral("radio button"), QStringLiteral("spin button"), QStringLiteral("spin box"), QStringLiteral("slider"),
-        QStringLiteral("combo box"), QStringLiteral("text"), QStringLiteral("password text"),
-        QStringLiteral("page tab"), QStringLiteral("list"), QStringLiteral("tree"), QStringLiteral("table"),
-        QStringLiteral("tree table"), QStringLiteral("link")};
+        QStringLiteral("push button"),   QStringLiteral("toggle button"), QStringLiteral("check box"),
+        QStringLiteral("radio button"),  QStringLiteral("spin button"),   QStringLiteral("spin box"),
+        QStringLiteral("slider"),        QStringLiteral("combo box"),     QStringLiteral("text"),
+        QStringLiteral("password text"), QStringLiteral("page tab"),      QStringLiteral("list"),
+        QStringLiteral("tree"),          QStringLiteral("table"),         QStringLiteral("tree table"),
+        QStringLiteral("link")};
     return controls.contains(role);
 }
 
@@ -157,8 +160,9 @@ protected:
         QString address;
         ASSERT_TRUE(PrivateBus::waitFor(
             [&] {
-                QDBusMessage get = QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
-                                                                  QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress"));
+                QDBusMessage get = QDBusMessage::createMethodCall(
+                    QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                    QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress"));
                 const QDBusMessage reply = world.bus.connection().call(get, QDBus::Block, 1000);
                 address = reply.arguments().value(0).toString();
                 return !address.isEmpty();
@@ -203,8 +207,8 @@ protected:
         if (qEnvironmentVariableIsSet("MIRELO_ATSPI_DUMP")) {
             for (const Node& window : windows)
                 walk(window, [&](const Node& node) {
-                    std::printf("%s: %s%s%s\n", where, qPrintable(node.describe()), node.has(focusable) ? " focusable" : "",
-                                node.has(focused) ? " focused" : "");
+                    std::printf("%s: %s%s%s\n", where, qPrintable(node.describe()),
+                                node.has(focusable) ? " focusable" : "", node.has(focused) ? " focused" : "");
                 });
         }
         for (const Node& window : windows) {
@@ -214,7 +218,8 @@ protected:
             EXPECT_FALSE(window.name.isEmpty()) << where << ": " << window.describe().toStdString();
             walk(window, [&](const Node& node) {
                 if (node.has(showing) && node.has(focusable) && isControl(node.role))
-                    EXPECT_FALSE(node.name.trimmed().isEmpty()) << where << ": unnamed " << node.describe().toStdString();
+                    EXPECT_FALSE(node.name.trimmed().isEmpty())
+                        << where << ": unnamed " << node.describe().toStdString();
             });
         }
     }
@@ -245,7 +250,8 @@ TEST_F(AccessibilityTest, EveryWindowAndTheWholeBreakSpeakAndAreReachedByKeys)
     for (const char* pane : {"General", "Wallpaper", "Advanced", "About"}) {
         const QString title = QStringLiteral("Mirelo Preferences \u2014 ") + QLatin1String(pane);
         const QList<Node> windows = windowsWhen([&](const QList<Node>& shown) {
-            return anyNode(shown, [&](const Node& n) { return n.role == QLatin1String("frame") && n.name == title; });
+            return anyNode(
+                shown, [&](const Node& n) { return n.role == QLatin1String("frame") && n.name == title; });
         });
         expectSpoken(windows, pane);
         world.key(QStringLiteral("ctrl+Next"));
@@ -254,7 +260,8 @@ TEST_F(AccessibilityTest, EveryWindowAndTheWholeBreakSpeakAndAreReachedByKeys)
 
     ASSERT_EQ(world.client({QStringLiteral("statistics")}), 0);
     expectSpoken(windowsWhen([](const QList<Node>& shown) {
-                     return anyNode(shown, [](const Node& n) { return n.name == QLatin1String("Mirelo Statistics"); });
+                     return anyNode(
+                         shown, [](const Node& n) { return n.name == QLatin1String("Mirelo Statistics"); });
                  }),
                  "statistics");
     world.key(QStringLiteral("Escape"));
@@ -262,17 +269,21 @@ TEST_F(AccessibilityTest, EveryWindowAndTheWholeBreakSpeakAndAreReachedByKeys)
     // A break: its window is named for what covers the screen, the countdown is words, the quote
     // is there, and Stop is reached with Tab.
     ASSERT_EQ(world.client({QStringLiteral("short-break")}), 0);
-    static const QRegularExpression spokenTime(QStringLiteral("^(\\d+ minutes? )?\\d+ seconds? left$|^\\d+ minutes? left$"));
+    static const QRegularExpression spokenTime(
+        QStringLiteral("^(\\d+ minutes? )?\\d+ seconds? left$|^\\d+ minutes? left$"));
     QList<Node> breakWindows = windowsWhen([](const QList<Node>& shown) {
-        return anyNode(shown, [](const Node& n) { return n.name.startsWith(QStringLiteral("Break \u2014 ")); });
+        return anyNode(shown,
+                       [](const Node& n) { return n.name.startsWith(QStringLiteral("Break \u2014 ")); });
     });
     expectSpoken(breakWindows, "break");
     EXPECT_TRUE(anyNode(breakWindows, [](const Node& n) { return spokenTime.match(n.name).hasMatch(); }));
     EXPECT_TRUE(anyNode(breakWindows, [](const Node& n) {
-        return n.role == QLatin1String("label") && n.name.size() > 12 && !n.name.contains(QStringLiteral("left"));
+        return n.role == QLatin1String("label") && n.name.size() > 12 &&
+               !n.name.contains(QStringLiteral("left"));
     })) << "the quote";
     // The first key of the break never lands on Stop: Tab takes the user there.
-    EXPECT_FALSE(anyNode(breakWindows, [](const Node& n) { return n.name == QLatin1String("Stop") && n.has(focused); }));
+    EXPECT_FALSE(anyNode(breakWindows,
+                         [](const Node& n) { return n.name == QLatin1String("Stop") && n.has(focused); }));
     world.key(QStringLiteral("Tab"));
     EXPECT_TRUE(PrivateBus::waitFor(
         [&] {
@@ -284,7 +295,8 @@ TEST_F(AccessibilityTest, EveryWindowAndTheWholeBreakSpeakAndAreReachedByKeys)
     // window of the tree; the keys show where the focus is). Up twice wraps round past Cancel to
     // Stop, and Space there ends the break.
     world.key(QStringLiteral("space"));
-    ASSERT_TRUE(PrivateBus::waitFor([&] { return world.logText().contains(QStringLiteral("popoverWillShow")); }, 5000));
+    ASSERT_TRUE(PrivateBus::waitFor(
+        [&] { return world.logText().contains(QStringLiteral("popoverWillShow")); }, 5000));
     EXPECT_TRUE(world.status().startsWith(QStringLiteral("shortBreak")));
     world.key(QStringLiteral("Up"));
     world.key(QStringLiteral("Up"));
@@ -295,14 +307,16 @@ TEST_F(AccessibilityTest, EveryWindowAndTheWholeBreakSpeakAndAreReachedByKeys)
     // The break's end: the back-to-work screen's buttons are reached with Tab and named.
     EXPECT_TRUE(world.waitForStatusPrefix(QStringLiteral("idle"), 40000));
     const QList<Node> end = windowsWhen([](const QList<Node>& shown) {
-        return anyNode(shown, [](const Node& n) { return n.name == QLatin1String("Next") && n.has(showing); });
+        return anyNode(shown,
+                       [](const Node& n) { return n.name == QLatin1String("Next") && n.has(showing); });
     });
     expectSpoken(end, "back to work");
     world.key(QStringLiteral("Tab"));
     EXPECT_TRUE(PrivateBus::waitFor(
         [&] {
             return anyNode(atspi->application(QStringLiteral("Mirelo")), [](const Node& n) {
-                return (n.name == QLatin1String("Close") || n.name == QLatin1String("Next")) && n.has(focused);
+                return (n.name == QLatin1String("Close") || n.name == QLatin1String("Next")) &&
+                       n.has(focused);
             });
         },
         5000));

@@ -125,7 +125,8 @@ TEST_F(ApplicationTest, SecondInstanceLeavesTheFirstAloneAndAutoStartBeginsAPomo
     EXPECT_TRUE(world.status().startsWith(QStringLiteral("working ")));
     // A launcher clicked again brings up the running one's window.
     EXPECT_TRUE(PrivateBus::waitFor(
-        [&] { return !world.visibleWindows(QStringLiteral("^Mirelo Preferences — General$")).isEmpty(); }, 5000));
+        [&] { return !world.visibleWindows(QStringLiteral("^Mirelo Preferences — General$")).isEmpty(); },
+        5000));
 }
 
 TEST_F(ApplicationTest, CrashLeavesAReportThatTheNextStartFinds)

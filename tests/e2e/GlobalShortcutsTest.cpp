@@ -137,11 +137,13 @@ TEST_F(GlobalShortcutsTest, ACombinationRecordedInThePaneWorksAtOnce)
     ASSERT_TRUE(world.launch());
     ASSERT_EQ(world.client({QStringLiteral("preferences")}), 0);
     ASSERT_TRUE(PrivateBus::waitFor(
-        [&] { return !world.visibleWindows(QStringLiteral("^Mirelo Preferences — General$")).isEmpty(); }, 8000));
+        [&] { return !world.visibleWindows(QStringLiteral("^Mirelo Preferences — General$")).isEmpty(); },
+        8000));
     world.key(QStringLiteral("ctrl+Next"));
     world.key(QStringLiteral("ctrl+Next"));
     ASSERT_TRUE(PrivateBus::waitFor(
-        [&] { return !world.visibleWindows(QStringLiteral("^Mirelo Preferences — Advanced$")).isEmpty(); }, 5000));
+        [&] { return !world.visibleWindows(QStringLiteral("^Mirelo Preferences — Advanced$")).isEmpty(); },
+        5000));
     // From the tab bar: the lock switch, then (the lock's other controls being off) the recorder.
     world.key(QStringLiteral("Tab"));
     world.key(QStringLiteral("Tab"));

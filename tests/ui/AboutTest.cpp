@@ -56,7 +56,8 @@ TEST_F(AboutTest, ShowsTheBuildOpensItsLinksAndListsEveryLibraryWithItsLicence)
     // Nothing cut: every name and licence fits its column.
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         for (int c = 0; c < 2; ++c)
-            EXPECT_GE(list->columnWidth(c), list->fontMetrics().horizontalAdvance(list->topLevelItem(i)->text(c)))
+            EXPECT_GE(list->columnWidth(c),
+                      list->fontMetrics().horizontalAdvance(list->topLevelItem(i)->text(c)))
                 << i << ":" << c;
     }
     EXPECT_TRUE(AcknowledgementsViewController::libraries("{\"not\": \"a list\"}").isEmpty());

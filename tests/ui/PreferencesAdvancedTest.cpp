@@ -149,7 +149,7 @@ TEST_F(PreferencesAdvancedTest, RecordersStoreTheFirstChordAndSayWhyOneIsRefused
     EXPECT_FALSE(start->isRecording());
     EXPECT_FALSE(globalShortcuts.suspended);
     // Bound at once, without a restart, and a press runs the action.
-    ASSERT_EQ(globalShortcuts.bound.size(), 2);
+    ASSERT_EQ(globalShortcuts.bound.size(), 3);
     EXPECT_EQ(globalShortcuts.bound[0], QKeySequence(QStringLiteral("Ctrl+Alt+P")));
     QSignalSpy pressed(binder.get(), &ShortcutBinder::startPomodoroPressed);
     globalShortcuts.press(0);

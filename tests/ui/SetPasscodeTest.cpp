@@ -1,5 +1,5 @@
-#include "RecordingUsageTracker.h"
 #include "LogCapture.h"
+#include "RecordingUsageTracker.h"
 #include "TestEnvironment.h"
 #include "passcode/SetPasscodeViewController.h"
 #include "settings/DataFolder.h"

@@ -9,12 +9,12 @@
 #include "settings/Preferences.h"
 #include "settings/UserDefaults.h"
 
-#include <QApplication>
-#include <QDir>
 #include "statistics/FocusChart.h"
 #include "statistics/StatViewController.h"
 #include "statistics/StatWindowController.h"
 #include "widgets/Localizable.h"
+#include <QApplication>
+#include <QDir>
 
 #include <QFile>
 #include <QFileInfo>
@@ -194,7 +194,8 @@ TEST_F(StatisticsTest, ExportWritesEveryRecordAndParsesBack)
     const QString path = dir.filePath(QStringLiteral("records.csv"));
     view().chooseExportPath = [&] { return path; };
     view().exportButton->click();
-    EXPECT_EQ(view().exportResultLabel->text(), Localizable::text("Saved to ") + QDir::toNativeSeparators(path));
+    EXPECT_EQ(view().exportResultLabel->text(),
+              Localizable::text("Saved to ") + QDir::toNativeSeparators(path));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');

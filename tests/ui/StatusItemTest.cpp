@@ -192,9 +192,9 @@ TEST(PieIconTest, SectorGrowsClockwiseFromTwelve)
 
 TEST(FeedbackMailTest, BodyAndLinkAreCompleteAndEncoded)
 {
-    FeedbackMail::MachineFacts facts{QStringLiteral("ThinkPad & Co"), QString(),
-                                     FeedbackMail::resolutionName(QSize(1080, 1920)), QStringLiteral("1920x1080"),
-                                     QStringLiteral("User Platform: Debian 12 build (Unknown)")};
+    FeedbackMail::MachineFacts facts{
+        QStringLiteral("ThinkPad & Co"), QString(), FeedbackMail::resolutionName(QSize(1080, 1920)),
+        QStringLiteral("1920x1080"), QStringLiteral("User Platform: Debian 12 build (Unknown)")};
     const QString body =
         FeedbackMail::body(facts, QStringLiteral("1.2.3"), QStringLiteral("42"), QStringLiteral("Beta"));
     EXPECT_TRUE(body.startsWith(
@@ -209,4 +209,33 @@ TEST(FeedbackMailTest, BodyAndLinkAreCompleteAndEncoded)
     EXPECT_EQ(query.queryItemValue(QStringLiteral("Subject"), QUrl::FullyDecoded),
               QStringLiteral("Mirelo Feedback"));
     EXPECT_EQ(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), body);
+}
+
+TEST_F(StatusItemTest, APausedPomodoroShowsResumeAPauseMarkAndTheTooltipSaysSoBesideTheGoal)
+{
+    model();
+    BehaviorRelay<FocusHistory::GoalStatus> goal;
+    item->followDailyGoal(goal);
+    app().startPomodoro();
+    advanceSeconds(5);
+    EXPECT_EQ(visibleItems().mid(0, 2), (QStringList{"Stop Pomodoro", "Pause"}));
+    const QImage running = model().iconImage.value();
+    item->pauseItem->trigger();
+    ASSERT_TRUE(app().isPaused.value());
+    EXPECT_EQ(visibleItems().mid(0, 2), (QStringList{"Stop Pomodoro", "Resume"}));
+    EXPECT_NE(model().iconImage.value(), running);
+    EXPECT_EQ(model().iconImage.value(),
+              StatusIcons::pausedIcon(0.0, StatusIcons::iconColor(false), model().iconScale))
+        << "five seconds of 25 minutes is less than the pie's smallest step";
+    EXPECT_EQ(item->toolTip(), QStringLiteral("Mirelo: paused, 24:55 left"));
+    goal.accept({8, 5, 2});
+    EXPECT_EQ(item->toolTip(), QStringLiteral("Mirelo: paused, 24:55 left\n5 of 8 today"));
+    item->resumeItem->trigger();
+    EXPECT_FALSE(app().isPaused.value());
+    EXPECT_EQ(visibleItems().mid(0, 2), (QStringList{"Stop Pomodoro", "Pause"}));
+    // A break is not paused.
+    app().stopPomodoro();
+    app().shortBreak();
+    EXPECT_FALSE(item->pauseItem->isVisible());
+    EXPECT_FALSE(item->resumeItem->isVisible());
 }

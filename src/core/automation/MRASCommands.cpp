@@ -7,7 +7,7 @@
 
 bool MRASCommand::timerRunning() const
 {
-    return timer.isRunning() || timer.timerPausedBySleepEvent();
+    return timer.isRunning() || timer.timerPausedBySleepEvent() || timer.isPaused();
 }
 
 void MRASCommand::refuse(const QString& logLine, const QString& reason)
@@ -90,4 +90,23 @@ void MRLongBreakCommand::performDefaultImplementation()
         return;
     }
     app.longBreak();
+}
+
+void MRPauseCommand::performDefaultImplementation()
+{
+    MRASCommand::performDefaultImplementation();
+    if (app.isPaused.value()) {
+        refuse(QStringLiteral("Already paused."), QStringLiteral("The Pomodoro is already paused."));
+        return;
+    }
+    if (!app.pausePomodoro())
+        refuse(QStringLiteral("No Pomodoro to pause."),
+               QStringLiteral("No Pomodoro is running; breaks do not pause."));
+}
+
+void MRResumeCommand::performDefaultImplementation()
+{
+    MRASCommand::performDefaultImplementation();
+    if (!app.resumePomodoro())
+        refuse(QStringLiteral("Nothing to resume."), QStringLiteral("No Pomodoro is paused."));
 }

@@ -22,7 +22,8 @@ public:
     const QString& refusalReason() const { return refusal; }
 
 protected:
-    // The countdown runs, or stands still while the machine sleeps: the state is not idle.
+    // The countdown runs, or stands still while the machine sleeps or the Pomodoro is paused: the
+    // state is not idle.
     bool timerRunning() const;
     void refuse(const QString& logLine, const QString& reason);
 
@@ -61,4 +62,21 @@ public:
     using MRASCommand::MRASCommand;
     void performDefaultImplementation() override;
     QString className() const override { return QStringLiteral("Mirelo.MRLongBreakCommand"); }
+};
+
+// Pausing is for a running Pomodoro only: a break keeps its length.
+class MRPauseCommand final : public MRASCommand
+{
+public:
+    using MRASCommand::MRASCommand;
+    void performDefaultImplementation() override;
+    QString className() const override { return QStringLiteral("Mirelo.MRPauseCommand"); }
+};
+
+class MRResumeCommand final : public MRASCommand
+{
+public:
+    using MRASCommand::MRASCommand;
+    void performDefaultImplementation() override;
+    QString className() const override { return QStringLiteral("Mirelo.MRResumeCommand"); }
 };

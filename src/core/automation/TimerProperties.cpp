@@ -13,6 +13,11 @@ TimerProperties::TimerProperties(MRApp& app, MRTimer& timer, QObject* parent)
                {QStringLiteral("RemainingSeconds"), remainingSeconds()},
                {QStringLiteral("Deadline"), deadline()}});
     });
+    disposeBag += app.isPaused.subscribe([this](bool) {
+        queue({{QStringLiteral("Paused"), paused()},
+               {QStringLiteral("RemainingSeconds"), remainingSeconds()},
+               {QStringLiteral("Deadline"), deadline()}});
+    });
     disposeBag += timer.currentTime.subscribe([this](int seconds) { countdownMoved(seconds); });
     // What the subscriptions delivered at once describes the start, not a change.
     pending.clear();
@@ -34,6 +39,11 @@ qint64 TimerProperties::deadline() const
     if (!timer.isRunning() && !timer.timerPausedBySleepEvent())
         return 0;
     return (timer.startedTime() + timer.totalTime()) * 1'000'000;
+}
+
+bool TimerProperties::paused() const
+{
+    return app.isPaused.value();
 }
 
 void TimerProperties::countdownMoved(int seconds)
@@ -66,6 +76,8 @@ void TimerProperties::queue(const QVariantMap& properties)
                 it.value() = remainingSeconds();
             else if (it.key() == QLatin1String("Deadline"))
                 it.value() = deadline();
+            else if (it.key() == QLatin1String("Paused"))
+                it.value() = paused();
         }
         Q_EMIT changed(changes);
     });

@@ -24,6 +24,8 @@ public:
     // When the countdown reaches zero on the wall clock, in microseconds since 1970; 0 when no
     // timer counts.
     qint64 deadline() const;
+    // A Pomodoro stands paused; the deadline is then 0 and RemainingSeconds what is left.
+    bool paused() const;
 
 Q_SIGNALS:
     // The properties that changed, by their D-Bus names.

@@ -88,7 +88,8 @@ void WallpaperService::handleListResponse(const HttpResult& result, const QStrin
         return;
     }
     if (!result.succeeded()) {
-        LOG_ERROR(QStringLiteral("Fetch unsplash list failed: HTTP status ") + QString::number(result.status));
+        LOG_ERROR(QStringLiteral("Fetch unsplash list failed: HTTP status ") +
+                  QString::number(result.status));
         Q_EMIT updateFinished(false);
         return;
     }

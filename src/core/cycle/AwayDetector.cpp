@@ -25,7 +25,15 @@ AwayDetector::AwayDetector(MRApp& app, IdleMonitor* monitor, Preferences& prefer
     }
     LOG_INFO(QStringLiteral("Away detection reads the idle time from ") + monitor->backendName());
     connect(monitor, &IdleMonitor::lockedChanged, this, &AwayDetector::lockedChanged);
-    disposeBag += app.state.subscribe([this](MRAppState) { stateChanged(); });
+    disposeBag += app.state.subscribe([this](MRAppState) {
+        resumedAt.reset();
+        stateChanged();
+    });
+    disposeBag += app.isPaused.subscribe([this](bool paused) {
+        if (!paused && this->app.state.value() == MRAppState::working)
+            resumedAt = this->clock.now();
+        stateChanged();
+    });
     // The switch takes effect at once, also in the middle of a Pomodoro.
     disposeBag += preferences.observe(AwayKey::enabled, [this](const QJsonValue&) {
         if (!isEnabled())
@@ -60,14 +68,19 @@ void AwayDetector::stateChanged()
     // Back and already at it: a notification about the stopped Pomodoro would only be noise.
     if (awaySince && state != MRAppState::idle)
         userReturned(clock.now(), false);
-    if ((state == MRAppState::working && isEnabled()) || awaySince)
+    if ((pomodoroCounts() && isEnabled()) || awaySince)
         scheduleCheck();
     updateWatching();
 }
 
+bool AwayDetector::pomodoroCounts() const
+{
+    return app.state.value() == MRAppState::working && !app.isPaused.value();
+}
+
 void AwayDetector::updateWatching()
 {
-    monitor->setWatching((app.state.value() == MRAppState::working && isEnabled()) || awaySince);
+    monitor->setWatching((pomodoroCounts() && isEnabled()) || awaySince);
 }
 
 void AwayDetector::inputSeen(qint64 idleSeconds)
@@ -96,19 +109,22 @@ void AwayDetector::scheduleCheck()
 
 void AwayDetector::check()
 {
-    if (app.state.value() != MRAppState::working || !isEnabled())
+    if (!pomodoroCounts() || !isEnabled())
         return;
     QPointer<AwayDetector> weak(this);
     const quint64 askedFor = generation;
     monitor->idleSeconds([weak, askedFor](std::optional<qint64> idle) {
         // A Pomodoro stopped or started meanwhile is not this answer's.
-        if (!weak || weak->generation != askedFor || weak->app.state.value() != MRAppState::working)
+        if (!weak || weak->generation != askedFor || !weak->pomodoroCounts())
             return;
         qint64 away = idle.value_or(0);
         if (idle)
             weak->inputSeen(*idle);
         if (weak->lockedSince)
             away = std::max(away, weak->lockedSince->secsTo(weak->clock.now()));
+        // A pause is time off by choice: only what follows the resume can make the user away.
+        if (weak->resumedAt)
+            away = std::min(away, weak->resumedAt->secsTo(weak->clock.now()));
         if (away >= weak->threshold())
             weak->awayUnlessBusy(away);
         else
@@ -125,7 +141,7 @@ void AwayDetector::awayUnlessBusy(qint64 awaySeconds)
     QPointer<AwayDetector> weak(this);
     const quint64 askedFor = generation;
     presence->activeSources([weak, askedFor, awaySeconds](const QStringList& active) {
-        if (!weak || weak->generation != askedFor || weak->app.state.value() != MRAppState::working)
+        if (!weak || weak->generation != askedFor || !weak->pomodoroCounts())
             return;
         if (active.isEmpty()) {
             weak->userAway(awaySeconds);

@@ -23,7 +23,8 @@ class Presence;
 // first input the ten-second reading sees) a notification
 // says for how long, with a button that starts a new Pomodoro. Otherwise nothing is read while
 // no Pomodoro runs. Breaks are left alone: a break that began while the user was out waits
-// for them. A presence source that is active (a call, a share, a film, full-screen work) is the
+// for them. A paused Pomodoro is left alone too, and idle time before its resume does not count.
+// A presence source that is active (a call, a share, a film, full-screen work) is the
 // user there, however long they touch nothing.
 class AwayDetector : public QObject
 {
@@ -56,6 +57,8 @@ private:
     // Tells the monitor whether the idle time will be asked for: a Pomodoro runs, or the user
     // it stopped for is not back yet.
     void updateWatching();
+    // A Pomodoro counts down: running and not paused.
+    bool pomodoroCounts() const;
 
     MRApp& app;
     IdleMonitor* monitor;
@@ -70,6 +73,8 @@ private:
     // the Pomodoro stopped.
     std::optional<QDateTime> awaySince;
     QDateTime stoppedAt;
+    // When a paused Pomodoro went on again.
+    std::optional<QDateTime> resumedAt;
     quint64 generation = 0;
     DisposeBag disposeBag;
 };

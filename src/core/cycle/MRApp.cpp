@@ -13,6 +13,8 @@
 
 #include <QPointer>
 
+#include <algorithm>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -53,6 +55,7 @@ MRApp::MRApp(MRAppDependencies dependencies, QObject* parent)
 
 MRApp::~MRApp()
 {
+    deps.scheduler->cancel(pauseCheck);
     if (sharedApp == this)
         sharedApp = nullptr;
 }
@@ -116,6 +119,7 @@ void MRApp::startPomodoro()
     LOG_INFO(QStringLiteral("startPomodoro"));
     track(MREvent::startPomodoro);
     hold.cancel(QStringLiteral("a new Pomodoro"));
+    clearPause();
     deps.notifications->clearAllNotification();
     lastMinuteNotificationSent = false;
     hideBreakWindows();
@@ -134,6 +138,7 @@ void MRApp::stopPomodoro()
 {
     track(MREvent::stopPomodoro);
     hold.cancel(QStringLiteral("stopped"));
+    clearPause();
     state.accept(MRAppState::idle);
     task.reset();
     recordedPomodoro.reset();
@@ -146,6 +151,7 @@ void MRApp::shortBreak()
     LOG_INFO(QStringLiteral("shortBreak"));
     track(MREvent::startShortBreak);
     hold.cancel(QStringLiteral("a short break from the menu"));
+    clearPause();
     recordedPomodoro.reset(); // a break of its own, not the one after a Pomodoro
     state.accept(MRAppState::shortBreak);
     startBreak(intervalSeconds(*deps.preferences, DurationKey::shortBreak), 2);
@@ -156,6 +162,7 @@ void MRApp::longBreak()
     LOG_INFO(QStringLiteral("longBreak"));
     track(MREvent::startLongBreak);
     hold.cancel(QStringLiteral("a long break from the menu"));
+    clearPause();
     recordedPomodoro.reset();
     state.accept(MRAppState::longBreak);
     startBreak(intervalSeconds(*deps.preferences, DurationKey::longBreak), 3);
@@ -197,6 +204,8 @@ void MRApp::pomodoroCompleted()
 {
     recordedPomodoro = finishCurrentTask();
     track(MREvent::pomodoroCompleted);
+    if (recordedPomodoro)
+        Q_EMIT pomodoroRecorded();
     continueWithBreakAfterPomodoro();
 }
 
@@ -204,6 +213,8 @@ void MRApp::postponedCompleted()
 {
     recordedPomodoro = updatingPostponeTask();
     track(MREvent::stopPostponePomodoro);
+    if (recordedPomodoro)
+        Q_EMIT pomodoroRecorded();
     continueWithBreakAfterPomodoro();
 }
 
@@ -280,6 +291,7 @@ void MRApp::postponePomodoro(int seconds)
     LOG_INFO(QStringLiteral("postponePomodoro"));
     track(MREvent::postponePomodoro);
     hold.cancel(QStringLiteral("postponed"));
+    clearPause();
     deps.notifications->clearAllNotification();
     lastMinuteNotificationSent = false;
     hideBreakWindows();
@@ -295,6 +307,75 @@ void MRApp::postponePomodoro(int seconds)
             weak->postponedCompleted();
     });
 }
+bool MRApp::pausePomodoro()
+{
+    if (state.value() != MRAppState::working || !task || hold.isHeld() || !deps.timer->pause())
+        return false;
+    LOG_INFO(QStringLiteral("Pause the Pomodoro with %1 s left").arg(deps.timer->currentTime.value()));
+    pausedAt = deps.clock->now();
+    isPaused.accept(true);
+    schedulePauseCheck();
+    return true;
+}
+
+bool MRApp::resumePomodoro()
+{
+    if (!isPaused.value() || !pausedAt || !deps.timer->resume())
+        return false;
+    const qint64 pausedFor = std::max<qint64>(0, pausedAt->secsTo(deps.clock->now()));
+    LOG_INFO(QStringLiteral("Resume the Pomodoro after a pause of %1 s").arg(pausedFor));
+    if (task)
+        task->paused += pausedFor;
+    clearPause();
+    return true;
+}
+
+qint64 MRApp::pauseLimit() const
+{
+    const qint64 stored = deps.preferences->intValue(PauseKey::stopAfter);
+    return stored > 0 ? stored : defaultPauseLimit;
+}
+
+void MRApp::clearPause()
+{
+    deps.scheduler->cancel(pauseCheck);
+    pauseCheck = 0;
+    pausedAt.reset();
+    if (isPaused.value())
+        isPaused.accept(false);
+}
+
+void MRApp::schedulePauseCheck()
+{
+    deps.scheduler->cancel(pauseCheck);
+    const qint64 left = pauseLimit() - pausedAt->secsTo(deps.clock->now());
+    // Looked at again at least once a minute: the scheduler's time stands still while the
+    // machine sleeps, the wall clock does not.
+    const qint64 wait = std::clamp<qint64>(left, 1, 60);
+    QPointer<MRApp> weak(this);
+    pauseCheck = deps.scheduler->schedule(std::chrono::seconds(wait), [weak] {
+        if (weak)
+            weak->checkPause();
+    });
+}
+
+void MRApp::checkPause()
+{
+    pauseCheck = 0;
+    if (!isPaused.value() || !pausedAt)
+        return;
+    const qint64 pausedFor = pausedAt->secsTo(deps.clock->now());
+    if (pausedFor < pauseLimit()) {
+        schedulePauseCheck();
+        return;
+    }
+    LOG_INFO(QStringLiteral("The Pomodoro was paused for %1 s: stopped").arg(pausedFor));
+    stopPomodoro();
+    deps.notifications->postNotification(
+        tr("Pomodoro stopped"),
+        tr("It was paused for more than %n minute(s).", nullptr, int(pauseLimit() / 60)));
+}
+
 std::optional<WTask> MRApp::finishCurrentTask()
 {
     if (!task)
@@ -316,14 +397,16 @@ void MRApp::lastMinuteWarning()
     QPointer<MRApp> weak(this);
     disposeBag += deps.timer->currentTime.subscribe([this, weak](int remaining) {
         if (remaining == 0 || remaining > 60 || state.value() != MRAppState::working ||
-            lastMinuteNotificationSent)
+            lastMinuteNotificationSent || isPaused.value())
             return;
         // Marked at once so that a second value before the post cannot send it twice.
         lastMinuteNotificationSent = true;
         deps.scheduler->schedule(0ms, [weak] {
-            if (weak)
-                weak->deps.notifications->postNotification(QStringLiteral("Last Minute!"),
-                                                           QStringLiteral("Almost time to take a break!"));
+            if (!weak)
+                return;
+            weak->deps.notifications->postNotification(QStringLiteral("Last Minute!"),
+                                                       QStringLiteral("Almost time to take a break!"));
+            Q_EMIT weak->lastMinuteWarningPosted();
         });
     });
 }
@@ -356,6 +439,12 @@ void MRApp::shortBreakShortcutTriggered()
     case MRAppState::working:
         break;
     }
+}
+
+void MRApp::pauseShortcutTriggered()
+{
+    if (!resumePomodoro())
+        pausePomodoro();
 }
 
 bool MRApp::launchAtLogin(bool enabled)

@@ -68,6 +68,8 @@ public:
 
     BehaviorRelay<MRAppState> state{MRAppState::idle};
     BehaviorRelay<bool> isDarkMode{false};
+    // The running Pomodoro's countdown stands still (pausePomodoro()).
+    BehaviorRelay<bool> isPaused{false};
     // A break ended and its back-to-work screen is still up.
     BehaviorRelay<bool> backToWorkShowing{false};
 
@@ -78,6 +80,15 @@ public:
     void longBreak();
     void stopBreak();
     void postponePomodoro(int seconds);
+    // Freezes the running Pomodoro (not a break, nor one whose break is held); false when there
+    // is none to pause. Paused time is left out of the record's focused length, and a pause
+    // longer than the "StopPausedPomodoroAfter" preference stops the Pomodoro as Stop would.
+    bool pausePomodoro();
+    // False when no Pomodoro is paused.
+    bool resumePomodoro();
+    // How long a pause may last before it stops the Pomodoro.
+    qint64 pauseLimit() const;
+    static constexpr qint64 defaultPauseLimit = 3600;
     // A stop request from the break overlay, after its own guards.
     void handleStopRequest(StopTimerEvent event);
     // Closes the back-to-work screen of a break that ended, also a locked one: the session
@@ -88,6 +99,8 @@ public:
     // The two global-shortcut actions.
     void startPomodoroShortcutTriggered();
     void shortBreakShortcutTriggered();
+    // Pauses the running Pomodoro, or resumes the paused one.
+    void pauseShortcutTriggered();
 
     // Subscribes the one-minute-left notification to the countdown; call once at start-up.
     void lastMinuteWarning();
@@ -115,6 +128,10 @@ Q_SIGNALS:
     // The short-break shortcut during a break: the overlay treats it like its Stop button.
     void stopBreakShortcutTriggered();
     void shouldShowStartPomodoroReminderChanged(bool value);
+    // The one-minute-left notification was just posted.
+    void lastMinuteWarningPosted();
+    // A finished Pomodoro was written to the records (or lengthened by a postponement).
+    void pomodoroRecorded();
 
 private:
     void startBreak(int duration, int taskType);
@@ -130,8 +147,14 @@ private:
     void setShouldShowStartPomodoroReminder(bool value);
     WTask newTask(int type) const;
     void stopTimer();
+    // Ends a pause without counting it: the interval it belonged to is over.
+    void clearPause();
+    void schedulePauseCheck();
+    void checkPause();
 
     MRAppDependencies deps;
+    std::optional<QDateTime> pausedAt;
+    Scheduler::Token pauseCheck = 0;
     bool startPomodoroReminder = false;
     bool postponeAllowed = false;
     bool lastMinuteNotificationSent = false;

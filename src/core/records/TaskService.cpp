@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -54,6 +56,21 @@ TaskService::TaskService(Preferences& preferences, const Clock& clock, std::opti
         db->execute(QStringLiteral(R"(CREATE INDEX IF NOT EXISTS "WTask_start" ON "WTask"("start"))"), {});
     if (!index.value)
         LOG_WARNING(QStringLiteral("No index on the start of tasks; queries scan the table."));
+    // Paused seconds live in a table of their own: the rows of "WTask" keep their meaning for
+    // any reader, and an older Mirelo opening this file simply does not look here.
+    const auto pauses = db->execute(
+        QStringLiteral(
+            R"(CREATE TABLE IF NOT EXISTS "WTaskPause"("taskID" INTEGER PRIMARY KEY, "paused" INTEGER))"),
+        {});
+    if (pauses.value) {
+        pauseTable = true;
+    } else {
+        const auto found = db->query(
+            QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'WTaskPause'"), {});
+        pauseTable = found.value && !found.value->empty();
+        if (!pauseTable)
+            LOG_WARNING(QStringLiteral("No table for paused time; Pomodoros count with their pauses."));
+    }
 }
 
 TaskService::~TaskService()
@@ -124,7 +141,10 @@ std::optional<qint64> TaskService::write(const WTask& task, bool update, bool& b
         if (exists) {
             const bool updated = Tasks::update(*db, task, WTask::allColumns(), byKey);
             busy = db->lastFailureCanPass();
-            return updated ? task.taskID : std::nullopt;
+            if (!updated)
+                return std::nullopt;
+            writePause(*task.taskID, task.paused);
+            return task.taskID;
         }
     }
     // A key that no longer exists is inserted as it is, so the caller's record keeps its identity.
@@ -132,7 +152,52 @@ std::optional<qint64> TaskService::write(const WTask& task, bool update, bool& b
     busy = db->lastFailureCanPass();
     if (!inserted)
         return std::nullopt;
-    return db->lastInsertRowID();
+    const qint64 key = db->lastInsertRowID();
+    writePause(key, task.paused);
+    return key;
+}
+
+void TaskService::writePause(qint64 taskID, qint64 paused)
+{
+    if (paused <= 0 || !pauseTable)
+        return;
+    const auto written =
+        db->execute(QStringLiteral(R"(INSERT OR REPLACE INTO "WTaskPause"("taskID", "paused") VALUES(?, ?))"),
+                    {taskID, paused});
+    if (!written.value)
+        LOG_WARNING(QStringLiteral("The paused time of a task was not saved; it counts as focused."));
+}
+
+std::vector<WTask> TaskService::findWithPauses(const Condition& where, bool byStart)
+{
+    const QString order = byStart ? QStringLiteral(R"( ORDER BY "start" ASC)") : QString();
+    if (!pauseTable)
+        return Tasks::find(*db, WTask::allColumns(), where,
+                           byStart ? std::vector<Order>{Column(QStringLiteral("start")).asc()}
+                                   : std::vector<Order>{});
+    QStringList on = WTask::allColumns();
+    QStringList selected;
+    for (const QString& column : on)
+        selected << MainDB::quoted(column);
+    on << QStringLiteral("paused");
+    selected << QStringLiteral(R"(COALESCE("paused", 0))");
+    const auto rows =
+        db->query(QStringLiteral("SELECT ") + selected.join(QStringLiteral(", ")) +
+                      QStringLiteral(R"( FROM "WTask" LEFT JOIN "WTaskPause" USING("taskID") WHERE )") +
+                      where.sql + order,
+                  where.values);
+    if (!rows.value) {
+        LOG_ERROR(QStringLiteral("Error: ") + rows.error.description());
+        return {};
+    }
+    std::vector<WTask> tasks;
+    tasks.reserve(rows.value->size());
+    for (const DBRow& row : *rows.value) {
+        WTask& task = tasks.emplace_back();
+        for (std::size_t i = 0; i < row.size() && i < std::size_t(on.size()); ++i)
+            task.setColumnValue(on[qsizetype(i)], row[i]);
+    }
+    return tasks;
 }
 
 std::vector<WTask> TaskService::fetchTodayTasks(bool pomodoroOnly)
@@ -163,24 +228,71 @@ std::vector<WTask> TaskService::fetchTasks(const QDate& day, bool pomodoroOnly)
     Condition where = dayCondition(day, day);
     if (pomodoroOnly)
         where = where && Column(QStringLiteral("type")) == qint64{pomodoroType};
-    return Tasks::find(*db, WTask::allColumns(), where, {Column(QStringLiteral("start")).asc()});
+    return findWithPauses(where, true);
 }
 
 std::vector<qint64> TaskService::focusedSecondsPerDay(const QDate& lastDay, int days)
 {
-    saveUnsavedTasks();
-    std::vector<qint64> totals(std::size_t(std::max(0, days)), 0);
+    std::vector<qint64> totals;
     if (days <= 0)
         return totals;
-    const QDate first = lastDay.addDays(1 - days);
-    const Condition where =
-        dayCondition(first, lastDay) && Column(QStringLiteral("type")) == qint64{pomodoroType};
-    for (const WTask& task : Tasks::find(*db, WTask::allColumns(), where, {})) {
-        const qint64 index = first.daysTo(task.start.toLocalTime().date());
-        if (index >= 0 && index < days)
-            totals[std::size_t(index)] += task.duration();
-    }
+    totals.reserve(std::size_t(days));
+    for (const DayFocus& day : focusPerDay(lastDay.addDays(1 - days), lastDay))
+        totals.push_back(day.seconds);
     return totals;
+}
+
+std::vector<DayFocus> TaskService::focusPerDay(const QDate& first, const QDate& last)
+{
+    saveUnsavedTasks();
+    const qint64 days = first.daysTo(last) + 1;
+    std::vector<DayFocus> focus(std::size_t(std::max<qint64>(0, days)));
+    if (days <= 0)
+        return focus;
+    // Each day's own start, so that days of 23 and 25 hours get their own hours; rows are placed
+    // by a search among these rather than by a time-zone conversion each.
+    std::vector<double> bounds;
+    bounds.reserve(focus.size() + 1);
+    for (qint64 i = 0; i <= days; ++i)
+        bounds.push_back(secondsSince1970(first.addDays(i).startOfDay(Qt::LocalTime)));
+    // By the start alone: a Pomodoro over midnight at the end of the range is its first day's.
+    // Any comparison with a missing end is false, so rows still running stay out.
+    const Condition where = Column(QStringLiteral("start")) >= bounds.front() &&
+                            Column(QStringLiteral("start")) <= std::nextafter(bounds.back(), 0.0) &&
+                            Column(QStringLiteral("end")) >= std::numeric_limits<qint64>::min() &&
+                            Column(QStringLiteral("type")) == qint64{pomodoroType};
+    const QString paused = pauseTable ? QStringLiteral(R"(COALESCE("paused", 0))") : QStringLiteral("0");
+    const QString from = pauseTable ? QStringLiteral(R"("WTask" LEFT JOIN "WTaskPause" USING("taskID"))")
+                                    : QStringLiteral(R"("WTask")");
+    const auto rows = db->query(QStringLiteral(R"(SELECT "start", "end", )") + paused +
+                                    QStringLiteral(" FROM ") + from + QStringLiteral(" WHERE ") + where.sql,
+                                where.values);
+    if (!rows.value) {
+        LOG_ERROR(QStringLiteral("Error: ") + rows.error.description());
+        return focus;
+    }
+    const auto number = [](const DBValue& value) {
+        if (const auto* integer = std::get_if<qint64>(&value))
+            return double(*integer);
+        if (const auto* real = std::get_if<double>(&value))
+            return *real;
+        return 0.0;
+    };
+    // Whole seconds on each side, as WTask::duration() counts them.
+    const auto whole = [](double seconds) { return std::llround(seconds * 1000.0) / 1000; };
+    for (const DBRow& row : *rows.value) {
+        if (row.size() < 3)
+            continue;
+        const double start = number(row[0]);
+        const auto after = std::upper_bound(bounds.begin(), bounds.end(), start);
+        if (after == bounds.begin() || after == bounds.end())
+            continue;
+        DayFocus& day = focus[std::size_t(after - bounds.begin() - 1)];
+        const qint64 length = whole(number(row[1])) - whole(start) - qint64(number(row[2]));
+        day.seconds += std::max<qint64>(0, length);
+        ++day.pomodoros;
+    }
+    return focus;
 }
 
 std::vector<WTask> TaskService::allTasks()

@@ -12,6 +12,7 @@
 
 class Clock;
 class MainDB;
+struct Condition;
 class Preferences;
 
 // What became of a write: the row's taskID once written; kept when the database could not take
@@ -25,6 +26,15 @@ struct TaskWrite
     bool diskFull = false;
 
     explicit operator bool() const { return taskID.has_value(); }
+};
+
+// A calendar day's Pomodoros: how many, and their focused seconds (paused time left out).
+struct DayFocus
+{
+    qint64 seconds = 0;
+    int pomodoros = 0;
+
+    bool operator==(const DayFocus&) const = default;
 };
 
 // The task store's entry point. Creating it opens "db.v1.sqlite" and sets up the table; a
@@ -58,6 +68,9 @@ public:
     // Seconds of Pomodoros per day for the days days ending with lastDay, earliest first; a
     // Pomodoro counts on the day it started.
     std::vector<qint64> focusedSecondsPerDay(const QDate& lastDay, int days);
+    // Each calendar day from first to last, earliest first, in one query; a Pomodoro counts on
+    // the day it started, with its focused length.
+    std::vector<DayFocus> focusPerDay(const QDate& first, const QDate& last);
     // Every finished row, ordered by start.
     std::vector<WTask> allTasks();
     // The same, or none when the records cannot be read (the database could not be opened, or
@@ -78,9 +91,14 @@ private:
     TaskWrite store(const WTask& task, bool update);
     // One write; busy tells a lock held elsewhere from any other failure.
     std::optional<qint64> write(const WTask& task, bool update, bool& busy);
+    void writePause(qint64 taskID, qint64 paused);
+    // The rows matching where, each with its paused seconds when the pause table is there.
+    std::vector<WTask> findWithPauses(const Condition& where, bool byStart);
 
     Preferences& preferences;
     const Clock& clock;
     std::unique_ptr<MainDB> db;
     std::vector<Unsaved> unsaved;
+    // The side table of paused seconds exists (a file that cannot be written may lack it).
+    bool pauseTable = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -56,6 +57,11 @@ qint64 WTask::duration() const
     return end->toMSecsSinceEpoch() / 1000 - start.toMSecsSinceEpoch() / 1000;
 }
 
+qint64 WTask::focusedDuration() const
+{
+    return std::max<qint64>(0, duration() - std::max<qint64>(0, paused));
+}
+
 std::optional<QString> WTask::typeTitle() const
 {
     return typeTitle(type);
@@ -106,6 +112,8 @@ DBValue WTask::columnValue(const QString& column) const
         return end ? secondsSince1970(*end) : DBValue();
     if (column == QLatin1String("name"))
         return name ? DBValue(*name) : DBValue();
+    if (column == QLatin1String("paused"))
+        return paused;
     return {};
 }
 
@@ -123,5 +131,7 @@ void WTask::setColumnValue(const QString& column, const DBValue& value)
     } else if (column == QLatin1String("name")) {
         const auto* text = std::get_if<QString>(&value);
         name = text ? std::optional<QString>(*text) : std::nullopt;
+    } else if (column == QLatin1String("paused")) {
+        paused = integer(value, 0, std::numeric_limits<int>::max()).value_or(0);
     }
 }

@@ -17,9 +17,14 @@ struct WTask
     QDateTime start;
     std::optional<QDateTime> end; // none while the interval runs
     std::optional<QString> name;
+    // Seconds a Pomodoro stood paused. Kept beside the table (see TaskService), not in it, so a
+    // reader that knows only the table still reads start and end as they were.
+    qint64 paused = 0;
 
     // Whole seconds: truncated end minus truncated start (seconds since 1970); 0 without an end.
     qint64 duration() const;
+    // The duration without the paused seconds: what the statistics count.
+    qint64 focusedDuration() const;
     // "Today-Pomodoro", "Today-Short-break", "Today-Long-break" through the "Localizable"
     // table; none for 0 and for anything above 3.
     std::optional<QString> typeTitle() const;

@@ -55,6 +55,33 @@ inline const QString enabled = QStringLiteral("HoldBreaksWhenBusy");
 inline const QString maximum = QStringLiteral("HoldBreaksAtMost");
 } // namespace HoldKey
 
+// Pausing a Pomodoro: after how many seconds a pause stops it (3600 by default).
+// The global shortcut that pauses and resumes it (none by default), stored as the other two.
+namespace PauseKey {
+inline const QString stopAfter = QStringLiteral("StopPausedPomodoroAfter");
+inline const QString shortcut = QStringLiteral("PauseShortcut");
+} // namespace PauseKey
+
+// The daily goal: Pomodoros per day (0, the default, is no goal), whether reaching it is told
+// with a notification, and the day it last was (hidden, so it is told once a day).
+namespace GoalKey {
+inline const QString daily = QStringLiteral("DailyPomodoroGoal");
+inline const QString notify = QStringLiteral("NotifyWhenGoalMet");
+inline const QString notifiedOn = QStringLiteral("GoalMetNotifiedOn");
+} // namespace GoalKey
+
+// The sound of each event: empty for none, "theme:<event id>", or "file:<path>"; and its
+// volume in percent under the same name with "Volume" after it (see EventSounds).
+namespace SoundKey {
+inline const QString pomodoroEnd = QStringLiteral("PomodoroEndSound");
+inline const QString breakEnd = QStringLiteral("BreakEndSound");
+inline const QString lastMinute = QStringLiteral("LastMinuteSound");
+inline QString volumeOf(const QString& soundKey)
+{
+    return soundKey + QStringLiteral("Volume");
+}
+} // namespace SoundKey
+
 // Hidden keys holding the base addresses of the web endpoints (no trailing "/").
 namespace EndpointKey {
 inline const QString unsplash = QStringLiteral("UnsplashBaseURL");

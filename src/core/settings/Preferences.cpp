@@ -153,8 +153,8 @@ void Preferences::change(const QString& key, const QJsonValue& value)
     // A hand edit of this very key since the last look must not make a real change look
     // like no change.
     readOutsideChanges();
-    const bool same =
-        value.isUndefined() ? !persisted.contains(key) : persisted.contains(key) && persisted.value(key) == value;
+    const bool same = value.isUndefined() ? !persisted.contains(key)
+                                          : persisted.contains(key) && persisted.value(key) == value;
     if (same) {
         // Observers still hear every write; the file is only written for a change.
         if (!value.isUndefined())
@@ -273,7 +273,8 @@ Preferences::DiskRead Preferences::readOutsideChanges()
     persisted = outside;
     if (changed.isEmpty())
         return DiskRead::Unchanged;
-    LOG_INFO(QStringLiteral("Preferences file changed outside Mirelo; took in: ") + changed.join(QStringLiteral(", ")));
+    LOG_INFO(QStringLiteral("Preferences file changed outside Mirelo; took in: ") +
+             changed.join(QStringLiteral(", ")));
     for (const QString& key : std::as_const(changed))
         notify(key);
     return DiskRead::Changed;

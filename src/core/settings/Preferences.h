@@ -8,8 +8,8 @@
 #include <QJsonValue>
 #include <QObject>
 #include <QSet>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -85,7 +85,12 @@ public:
     [[nodiscard]] Subscription observe(const QString& key, std::function<void(const QJsonValue&)> observer);
 
 private:
-    enum class DiskRead { Unchanged, Changed, Unusable };
+    enum class DiskRead
+    {
+        Unchanged,
+        Changed,
+        Unusable
+    };
     void load();
     void keepAside(const QString& reason);
     void notify(const QString& key);

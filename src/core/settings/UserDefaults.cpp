@@ -38,6 +38,9 @@ void setupUserDefaultsValues(Preferences& preferences, LoginItems& loginItems)
     preferences.registerDefault(AwayKey::threshold, 600);
     preferences.registerDefault(HoldKey::enabled, true);
     preferences.registerDefault(HoldKey::maximum, 1800);
+    preferences.registerDefault(PauseKey::stopAfter, 3600);
+    preferences.registerDefault(GoalKey::daily, 0);
+    preferences.registerDefault(GoalKey::notify, true);
     preferences.registerDefault(keyText(PreferKey::Wallpaper), 1);
     preferences.registerDefault(keyText(PreferKey::TouchIDEnabled), true);
     preferences.registerDefault(keyText(PreferKey::PasscodeEnabled), false);
@@ -80,13 +83,22 @@ QStringList restorableKeys(PreferencesPane pane)
                 AwayKey::enabled,
                 AwayKey::threshold,
                 HoldKey::enabled,
-                HoldKey::maximum};
+                HoldKey::maximum,
+                PauseKey::stopAfter,
+                GoalKey::daily,
+                GoalKey::notify,
+                SoundKey::pomodoroEnd,
+                SoundKey::volumeOf(SoundKey::pomodoroEnd),
+                SoundKey::breakEnd,
+                SoundKey::volumeOf(SoundKey::breakEnd),
+                SoundKey::lastMinute,
+                SoundKey::volumeOf(SoundKey::lastMinute)};
     case PreferencesPane::wallpaper:
         return {keyText(PreferKey::Wallpaper), keyText(PreferKey::QuotesType)};
     case PreferencesPane::advanced:
-        return {keyText(PreferKey::PasscodeEnabled), keyText(PreferKey::PasscodeTimeOut),
-                keyText(PreferKey::TouchIDEnabled), keyText(PreferKey::StartPomodoroShortcut),
-                keyText(PreferKey::ShortBreakShortcut)};
+        return {keyText(PreferKey::PasscodeEnabled),    keyText(PreferKey::PasscodeTimeOut),
+                keyText(PreferKey::TouchIDEnabled),     keyText(PreferKey::StartPomodoroShortcut),
+                keyText(PreferKey::ShortBreakShortcut), PauseKey::shortcut};
     }
     return {};
 }

@@ -19,7 +19,12 @@ bool launchAtLogin(LoginItems& loginItems, bool enabled);
 // LaunchAtLogin. Registering again only replaces the in-memory defaults.
 void setupUserDefaultsValues(Preferences& preferences, LoginItems& loginItems);
 
-enum class PreferencesPane { general, wallpaper, advanced };
+enum class PreferencesPane
+{
+    general,
+    wallpaper,
+    advanced
+};
 
 // The keys a pane's "Restore defaults" resets: every setting shown on that pane, and only
 // those, except launch at login (it changes the desktop's autostart, not a Mirelo setting)

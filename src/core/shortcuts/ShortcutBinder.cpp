@@ -4,13 +4,19 @@
 #include "settings/Preferences.h"
 #include "shortcuts/GlobalShortcuts.h"
 
-namespace {
-constexpr PreferKey keys[2] = {PreferKey::StartPomodoroShortcut, PreferKey::ShortBreakShortcut};
+#include <algorithm>
 
-int slot(PreferKey key)
+namespace {
+int slot(const QString& key)
 {
-    return key == PreferKey::ShortBreakShortcut ? 1 : 0;
+    for (int i = 0; i < ShortcutBinder::count; ++i) {
+        if (ShortcutBinder::shortcutKey(i) == key)
+            return i;
+    }
+    return 0;
 }
+
+const QString usedByAnother = QStringLiteral("The other shortcut already uses this combination.");
 
 // Only the first chord counts: a global shortcut is one press.
 QKeySequence firstChord(const QKeySequence& combination)
@@ -28,19 +34,28 @@ ShortcutBinder::ShortcutBinder(Preferences& preferences, GlobalShortcuts* shortc
                 Q_EMIT startPomodoroPressed();
             else if (index == 1)
                 Q_EMIT shortBreakPressed();
+            else if (index == 2)
+                Q_EMIT pausePressed();
         });
         connect(shortcuts, &GlobalShortcuts::keyboardChanged, this, [this] { registerShortcuts(); });
     }
     // A shortcut written elsewhere (a hand edit, Restore defaults) binds as a recorded one does.
-    for (PreferKey key : keys) {
-        disposeBag += store.observe(keyText(key), [this](const QJsonValue&) {
+    for (int i = 0; i < count; ++i) {
+        disposeBag += store.observe(shortcutKey(i), [this](const QJsonValue&) {
             if (bound)
                 registerShortcuts();
         });
     }
 }
 
-QKeySequence ShortcutBinder::storedShortcut(const Preferences& preferences, PreferKey key)
+const QString& ShortcutBinder::shortcutKey(int index)
+{
+    static const QString keys[count] = {keyText(PreferKey::StartPomodoroShortcut),
+                                        keyText(PreferKey::ShortBreakShortcut), PauseKey::shortcut};
+    return keys[std::clamp(index, 0, count - 1)];
+}
+
+QKeySequence ShortcutBinder::storedShortcut(const Preferences& preferences, const QString& key)
 {
     const QString text = preferences.stringValue(key).value_or(QString());
     return firstChord(QKeySequence::fromString(text, QKeySequence::PortableText));
@@ -78,45 +93,46 @@ void ShortcutBinder::registerShortcuts()
 {
     bound = true;
     QList<QKeySequence> combinations;
-    QString refused[2];
-    for (int i = 0; i < 2; ++i) {
-        QKeySequence combination = storedShortcut(store, keys[i]);
+    QString refused[count];
+    for (int i = 0; i < count; ++i) {
+        QKeySequence combination = storedShortcut(store, shortcutKey(i));
         // A hand-edited store could hold what the recorder refuses: it is not bound either.
         refused[i] = refusedCombination(combination);
-        if (i == 1 && !combination.isEmpty() && combination == combinations[0])
-            refused[i] = QStringLiteral("The other shortcut already uses this combination.");
+        if (!combination.isEmpty() && combinations.contains(combination))
+            refused[i] = usedByAnother;
         combinations.append(refused[i].isEmpty() ? combination : QKeySequence());
     }
     QStringList failures;
     if (shortcuts)
         failures = shortcuts->bind(combinations);
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < count; ++i) {
         problems[i] = !refused[i].isEmpty() ? refused[i] : failures.value(i);
         if (!problems[i].isEmpty())
-            LOG_WARNING(keyText(keys[i]) + QStringLiteral(" is not bound: ") + problems[i]);
+            LOG_WARNING(shortcutKey(i) + QStringLiteral(" is not bound: ") + problems[i]);
     }
     Q_EMIT problemsChanged();
 }
 
-QString ShortcutBinder::refusal(PreferKey key, const QKeySequence& combination) const
+QString ShortcutBinder::refusal(const QString& key, const QKeySequence& combination) const
 {
     const QKeySequence chord = firstChord(combination);
     if (QString why = refusedCombination(chord); !why.isEmpty())
         return why;
-    const PreferKey other = keys[1 - slot(key)];
-    if (!chord.isEmpty() && chord == storedShortcut(store, other))
-        return QStringLiteral("The other shortcut already uses this combination.");
+    for (int i = 0; i < count && !chord.isEmpty(); ++i) {
+        if (shortcutKey(i) != key && chord == storedShortcut(store, shortcutKey(i)))
+            return usedByAnother;
+    }
     return {};
 }
 
-QString ShortcutBinder::record(PreferKey key, const QKeySequence& combination)
+QString ShortcutBinder::record(const QString& key, const QKeySequence& combination)
 {
     if (QString why = refusal(key, combination); !why.isEmpty())
         return why;
     const QKeySequence chord = firstChord(combination);
     const bool unchanged = chord == storedShortcut(store, key);
     if (chord.isEmpty())
-        store.removeValue(keyText(key));
+        store.removeValue(key);
     else
         store.setValue(key, chord.toString(QKeySequence::PortableText));
     // A change was bound by the observation; the first recording, or the same one again (a
@@ -126,7 +142,7 @@ QString ShortcutBinder::record(PreferKey key, const QKeySequence& combination)
     return {};
 }
 
-QString ShortcutBinder::problem(PreferKey key) const
+QString ShortcutBinder::problem(const QString& key) const
 {
     return problems[slot(key)];
 }

@@ -32,6 +32,7 @@ void MRTimer::start(int seconds, std::function<void()> completion)
 {
     running = false;
     pausedBySleep = false;
+    paused = false;
     invalidateTimer();
     currentTime.accept(0);
 
@@ -49,8 +50,32 @@ void MRTimer::stop()
     running = false;
     // A wake after a stop must not bring the stopped interval back.
     pausedBySleep = false;
+    paused = false;
     invalidateTimer();
     currentTime.accept(0);
+}
+
+bool MRTimer::pause()
+{
+    if (!running || paused)
+        return false;
+    running = false;
+    paused = true;
+    invalidateTimer();
+    return true;
+}
+
+bool MRTimer::resume()
+{
+    if (!paused)
+        return false;
+    paused = false;
+    // The time already counted is taken as elapsed just now, so the wall clock bounds only what
+    // is left.
+    started = nowSeconds() - (qint64{total} - currentTime.value());
+    running = true;
+    scheduleTick();
+    return true;
 }
 
 void MRTimer::update()

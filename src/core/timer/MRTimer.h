@@ -28,8 +28,14 @@ public:
     void stop();
     // One tick.
     void update();
+    // Freezes the countdown where it stands; false when nothing counts down. The wall clock no
+    // longer bounds the interval while it is frozen, and a sleep leaves it frozen.
+    bool pause();
+    // Counts down again from the frozen value; false when not paused.
+    bool resume();
 
     bool isRunning() const { return running; }
+    bool isPaused() const { return paused; }
     int totalTime() const { return total; }
     qint64 startedTime() const { return started; }
     bool timerPausedBySleepEvent() const { return pausedBySleep; }
@@ -55,6 +61,7 @@ private:
     int total = 0;
     std::optional<Scheduler::Token> timer;
     bool pausedBySleep = false;
+    bool paused = false;
     QMetaObject::Connection sleepConnection;
     QMetaObject::Connection wakeConnection;
 };

@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <cmath>
+
 #include <canberra.h>
 
 namespace {
@@ -87,6 +90,51 @@ bool CanberraEventSound::play(const QString& name)
         return false;
     result = ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, file.constData(), CA_PROP_EVENT_DESCRIPTION,
                              "Break finished", nullptr);
+    if (result != CA_SUCCESS) {
+        LOG_ERROR(QStringLiteral("Bundled sound not played: ") + QString::fromUtf8(ca_strerror(result)));
+        return false;
+    }
+    return true;
+}
+
+QByteArray CanberraEventSound::decibels(double volume)
+{
+    // Below a thousandth the sound is inaudible anyway; log10(0) would be minus infinity.
+    const double level = std::clamp(volume, 0.001, 1.0);
+    return QByteArray::number(20.0 * std::log10(level), 'f', 2);
+}
+
+bool CanberraEventSound::playSound(const SoundRequest& request)
+{
+    if (request.volume <= 0)
+        return true;
+    if (!open())
+        return false;
+    const QByteArray volume = decibels(request.volume);
+    const QByteArray what = request.description.toUtf8();
+    int result = CA_ERROR_NOTFOUND;
+    if (!request.file.isEmpty()) {
+        const QByteArray file = QFile::encodeName(request.file);
+        result = ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, file.constData(), CA_PROP_MEDIA_ROLE,
+                                 "event", CA_PROP_CANBERRA_VOLUME, volume.constData(),
+                                 CA_PROP_EVENT_DESCRIPTION, what.constData(), nullptr);
+    } else {
+        const QByteArray id = request.eventId.toUtf8();
+        result = ca_context_play(context, 0, CA_PROP_EVENT_ID, id.constData(), CA_PROP_MEDIA_ROLE, "event",
+                                 CA_PROP_CANBERRA_VOLUME, volume.constData(), CA_PROP_EVENT_DESCRIPTION,
+                                 what.constData(), nullptr);
+    }
+    if (result == CA_SUCCESS)
+        return true;
+    LOG_WARNING(QStringLiteral("Sound \"%1\" not played: %2; using the bundled one.")
+                    .arg(request.file.isEmpty() ? request.eventId : request.file,
+                         QString::fromUtf8(ca_strerror(result))));
+    const QByteArray bundled = QFile::encodeName(bundledSoundFile());
+    if (bundled.isEmpty())
+        return false;
+    result = ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, bundled.constData(), CA_PROP_MEDIA_ROLE,
+                             "event", CA_PROP_CANBERRA_VOLUME, volume.constData(), CA_PROP_EVENT_DESCRIPTION,
+                             what.constData(), nullptr);
     if (result != CA_SUCCESS) {
         LOG_ERROR(QStringLiteral("Bundled sound not played: ") + QString::fromUtf8(ca_strerror(result)));
         return false;

@@ -18,6 +18,9 @@ public:
     CanberraEventSound& operator=(const CanberraEventSound&) = delete;
 
     bool play(const QString& name) override;
+    bool playSound(const SoundRequest& request) override;
+    // The volume as libcanberra takes it: decibels relative to the full level, as text.
+    static QByteArray decibels(double volume);
 
     // The theme's event id for one of the program's sound names.
     static QString eventId(const QString& name);

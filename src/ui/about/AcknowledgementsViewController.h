@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QList>
-#include <QUrl>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 #include <functional>

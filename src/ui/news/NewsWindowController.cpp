@@ -53,7 +53,8 @@ QImage decodeBounded(const QByteArray& bytes, int width)
 
 NewsWindowController::PreparedPage NewsWindowController::preparePage(const QString& html, const QUrl& base)
 {
-    static const QRegularExpression tag(QStringLiteral("<img\\b[^>]*>"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tag(QStringLiteral("<img\\b[^>]*>"),
+                                        QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression source(QStringLiteral("\\ssrc\\s*=\\s*[\"']([^\"']+)[\"']"),
                                            QRegularExpression::CaseInsensitiveOption);
     // Each picture becomes a paragraph of its own under a name of ours, with no size of the
@@ -72,7 +73,8 @@ NewsWindowController::PreparedPage NewsWindowController::preparePage(const QStri
         // The page's images from the web only: never a file, never a resource of ours.
         if (!HttpFetch::isWebUrl(address))
             continue;
-        prepared.html += QStringLiteral("<p align=\"center\"><img src=\"%1\"></p>").arg(imageName(int(prepared.images.size())));
+        prepared.html += QStringLiteral("<p align=\"center\"><img src=\"%1\"></p>")
+                             .arg(imageName(int(prepared.images.size())));
         prepared.images.append(address);
     }
     prepared.html += html.mid(from);
@@ -175,24 +177,27 @@ void NewsWindowController::loadImages(const QList<QUrl>& addresses)
     for (int index = 0; index < addresses.size(); ++index) {
         QPointer<NewsWindowController> weak(this);
         const quint64 requested = page;
-        HttpFetch::get(network, addresses[index], imageLimits, this, [weak, requested, index](const HttpResult& result) {
-            if (!weak || weak->page != requested || !result.succeeded())
-                return;
-            const int width = weak->webView->viewport()->width() - 2 * int(weak->webView->document()->documentMargin());
-            auto* decoding = new QFutureWatcher<QImage>(weak);
-            connect(decoding, &QFutureWatcher<QImage>::finished, weak, [weak, decoding, requested, index] {
-                decoding->deleteLater();
-                const QImage image = decoding->result();
-                if (weak->page != requested || image.isNull())
+        HttpFetch::get(
+            network, addresses[index], imageLimits, this, [weak, requested, index](const HttpResult& result) {
+                if (!weak || weak->page != requested || !result.succeeded())
                     return;
-                QTextDocument* document = weak->webView->document();
-                document->addResource(QTextDocument::ImageResource, QUrl(imageName(index)), image);
-                // Lays the page out again with the picture in place.
-                document->markContentsDirty(0, document->characterCount());
-                Q_EMIT weak->imageShown(index);
+                const int width =
+                    weak->webView->viewport()->width() - 2 * int(weak->webView->document()->documentMargin());
+                auto* decoding = new QFutureWatcher<QImage>(weak);
+                connect(
+                    decoding, &QFutureWatcher<QImage>::finished, weak, [weak, decoding, requested, index] {
+                        decoding->deleteLater();
+                        const QImage image = decoding->result();
+                        if (weak->page != requested || image.isNull())
+                            return;
+                        QTextDocument* document = weak->webView->document();
+                        document->addResource(QTextDocument::ImageResource, QUrl(imageName(index)), image);
+                        // Lays the page out again with the picture in place.
+                        document->markContentsDirty(0, document->characterCount());
+                        Q_EMIT weak->imageShown(index);
+                    });
+                decoding->setFuture(QtConcurrent::run(decodeBounded, result.body, width));
             });
-            decoding->setFuture(QtConcurrent::run(decodeBounded, result.body, width));
-        });
     }
 }
 

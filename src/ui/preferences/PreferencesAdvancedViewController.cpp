@@ -83,11 +83,12 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
     struct Row
     {
         const char* title;
-        PreferKey key;
+        QString key;
         ShortcutRecorder** field;
     };
-    const Row rows[] = {{"Start a Pomodoro", PreferKey::StartPomodoroShortcut, &startTimerSCView},
-                        {"Short break", PreferKey::ShortBreakShortcut, &shortBreakSCView}};
+    const Row rows[] = {{"Start a Pomodoro", keyText(PreferKey::StartPomodoroShortcut), &startTimerSCView},
+                        {"Short break", keyText(PreferKey::ShortBreakShortcut), &shortBreakSCView},
+                        {"Pause or resume", PauseKey::shortcut, &pauseSCView}};
     int line = 0;
     for (const Row& row : rows) {
         auto* title = new QLabel(Localizable::text(row.title), keys);

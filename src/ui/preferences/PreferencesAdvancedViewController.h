@@ -49,6 +49,7 @@ public:
     QPushButton* restoreDefaultsButton = nullptr;
     ShortcutRecorder* startTimerSCView = nullptr;
     ShortcutRecorder* shortBreakSCView = nullptr;
+    ShortcutRecorder* pauseSCView = nullptr;
     QPushButton* revealLogButton = nullptr;
     QPushButton* workflowButton = nullptr;
     QPushButton* raycastButton = nullptr;

@@ -1,6 +1,9 @@
 #include "preferences/PreferencesGeneralViewController.h"
 
 #include "diagnostics/Log.h"
+#include "preferences/DailyGoalRow.h"
+#include "preferences/EventSoundsView.h"
+#include "preferences/PauseLimitRow.h"
 #include "preferences/PreferenceScrollView.h"
 #include "preferences/PreferenceSpinBox.h"
 #include "preferences/PreferencesWhiteBgView.h"
@@ -174,7 +177,11 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     holdRow->addWidget(holdMaximumField);
     holdRow->addStretch(1);
     column->addLayout(holdRow);
+    column->addWidget(new PauseLimitRow(preferences, switches));
+    column->addWidget(new DailyGoalRow(preferences, switches));
     root->addWidget(switches);
+    soundsView = new EventSoundsView(preferences, content);
+    root->addWidget(soundsView);
     root->addStretch(1);
     scrollView->setWidget(content);
     outer->addWidget(scrollView, 1);

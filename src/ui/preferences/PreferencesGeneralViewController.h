@@ -4,6 +4,7 @@
 #include "preferences/PreferencesGeneralViewModel.h"
 #include "reactive/DisposeBag.h"
 
+class EventSoundsView;
 class LoginItems;
 class Preferences;
 class PreferenceSpinBox;
@@ -25,6 +26,9 @@ public:
     PreferencesGeneralViewController(Preferences& preferences, LoginItems& loginItems,
                                      QWidget* parent = nullptr);
     ~PreferencesGeneralViewController() override;
+
+    // The chosen sound of each event, under the switches.
+    EventSoundsView* eventSoundsView() const { return soundsView; }
 
     PreferencesWhiteBgView* timerBgView = nullptr;
     QSlider* pomodoroSlider = nullptr;
@@ -75,4 +79,5 @@ private:
     Preferences& preferences;
     PreferencesGeneralViewModel model;
     DisposeBag disposeBag;
+    EventSoundsView* soundsView = nullptr;
 };

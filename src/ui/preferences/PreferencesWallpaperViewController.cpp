@@ -94,7 +94,8 @@ PreferencesWallpaperViewController::PreferencesWallpaperViewController(
             model.customQuotesEdited(quotesCustomTextView->toPlainText());
     });
 
-    restoreDefaultsButton = makeRestoreDefaultsButton(model.preferences(), UserDefaults::PreferencesPane::wallpaper);
+    restoreDefaultsButton =
+        makeRestoreDefaultsButton(model.preferences(), UserDefaults::PreferencesPane::wallpaper);
     auto* restoreRow = new QHBoxLayout;
     restoreRow->addStretch(1);
     restoreRow->addWidget(restoreDefaultsButton);
@@ -206,7 +207,8 @@ void PreferencesWallpaperViewController::refreshCustomQuotes()
     // Greyed while another source is chosen: a box that takes the caret but not typing looks
     // broken. Its tip says how to edit it.
     quotesCustomTextView->setEnabled(editable);
-    quotesCustomTextView->setToolTip(editable ? QString() : tr("Choose \u201cMy own quotes\u201d to edit them."));
+    quotesCustomTextView->setToolTip(editable ? QString()
+                                              : tr("Choose \u201cMy own quotes\u201d to edit them."));
     quotesCustomTextView->setReadOnly(!editable);
     quotesCustomTextView->setTextInteractionFlags(
         editable ? Qt::TextEditorInteraction : Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -3,6 +3,7 @@
 #include "about/AboutViewController.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
+#include "preferences/EventSoundsView.h"
 #include "preferences/PreferenceScrollView.h"
 #include "preferences/PreferencesAdvancedViewController.h"
 #include "preferences/PreferencesGeneralViewController.h"
@@ -126,8 +127,11 @@ PreferencesWindowController::~PreferencesWindowController() = default;
 MRPreferViewController* PreferencesWindowController::makeContent(PreferTab tab)
 {
     switch (tab) {
-    case PreferTab::general:
-        return new PreferencesGeneralViewController(*services.preferences, *services.loginItems);
+    case PreferTab::general: {
+        auto* general = new PreferencesGeneralViewController(*services.preferences, *services.loginItems);
+        general->eventSoundsView()->setTryOut(services.trySound);
+        return general;
+    }
     case PreferTab::wallpaper:
         return new PreferencesWallpaperViewController(services.wallpaper);
     case PreferTab::advanced:

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "cycle/EventSounds.h"
+
+#include <functional>
+
 #include "preferences/PreferencesAdvancedViewController.h"
 #include "preferences/PreferencesWallpaperViewModel.h"
 
@@ -34,6 +38,8 @@ public:
         LoginItems* loginItems = nullptr;
         PreferencesWallpaperViewModel::Dependencies wallpaper;
         PreferencesAdvancedViewController::Dependencies advanced;
+        // Plays an event's chosen sound for the General pane's Play buttons (optional).
+        std::function<void(SoundEvent)> trySound;
     };
 
     static const std::vector<PreferTab>& allTabs();

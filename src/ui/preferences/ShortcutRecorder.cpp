@@ -31,7 +31,7 @@ bool isModifierKey(int key)
 }
 } // namespace
 
-ShortcutRecorder::ShortcutRecorder(PreferKey key, ShortcutBinder* binder, QWidget* parent)
+ShortcutRecorder::ShortcutRecorder(const QString& key, ShortcutBinder* binder, QWidget* parent)
     : QPushButton(parent), key(key), binder(binder)
 {
     setAutoDefault(false);

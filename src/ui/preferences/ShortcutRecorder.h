@@ -17,7 +17,10 @@ class ShortcutRecorder : public QPushButton
 {
     Q_OBJECT
 public:
-    ShortcutRecorder(PreferKey key, ShortcutBinder* binder, QWidget* parent = nullptr);
+    ShortcutRecorder(const QString& key, ShortcutBinder* binder, QWidget* parent = nullptr);
+    ShortcutRecorder(PreferKey key, ShortcutBinder* binder, QWidget* parent = nullptr)
+        : ShortcutRecorder(keyText(key), binder, parent)
+    {}
     ~ShortcutRecorder() override;
 
     // Where the recorder says why a combination was refused or does not work.
@@ -39,7 +42,7 @@ private:
     void showStored();
     void showProblem(const QString& text);
 
-    PreferKey key;
+    QString key;
     QPointer<ShortcutBinder> binder;
     QLabel* problem = nullptr;
     QKeySequence shown;

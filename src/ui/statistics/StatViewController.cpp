@@ -207,7 +207,7 @@ void StatViewController::reloadTasks()
     for (const WTask& task : tasksToday) {
         auto* cell = new StatTableCellView;
         cell->titleLabel->setText(StatRow::title(task, emoji));
-        cell->detailLabel->setText(StatRow::detail(task.duration()));
+        cell->detailLabel->setText(StatRow::detail(task.focusedDuration()));
         auto* item = new QListWidgetItem(tableView);
         item->setSizeHint(cell->sizeHint());
         // Read aloud as words, not as the row's symbol.
@@ -222,7 +222,8 @@ void StatViewController::reloadTasks()
         tableView->setItemWidget(item, cell);
     }
     const auto count = int(tasksToday.size());
-    countLabel->setText(pomodoroOnly ? tr("%n Pomodoros", nullptr, count) : tr("%n intervals", nullptr, count));
+    countLabel->setText(pomodoroOnly ? tr("%n Pomodoros", nullptr, count)
+                                     : tr("%n intervals", nullptr, count));
     tableView->setHidden(count <= 0);
     placeholderLabel->setHidden(count > 0);
     // "Yet" promises more to come: only today can.
@@ -233,7 +234,7 @@ void StatViewController::reloadTasks()
     int breaks = 0;
     for (const WTask& task : dayTasks) {
         if (task.type == 1) {
-            focused += task.duration();
+            focused += task.focusedDuration();
             ++pomodoros;
         } else if (task.type == 2 || task.type == 3) {
             ++breaks;
@@ -275,9 +276,10 @@ void StatViewController::exportRecords()
     if (!records) {
         // Nothing is written over the chosen file: a header alone would look like no records.
         LOG_ERROR(QStringLiteral("Failed to export the records. Error: the records cannot be read"));
-        showExportResult(Localizable::text("Could not save: ") +
-                             Localizable::text("the records cannot be read now (the database is in use or damaged)"),
-                         true);
+        showExportResult(
+            Localizable::text("Could not save: ") +
+                Localizable::text("the records cannot be read now (the database is in use or damaged)"),
+            true);
         return;
     }
     if (TaskExport::writeCsv(path, *records, &error)) {

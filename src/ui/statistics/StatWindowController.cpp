@@ -1,31 +1,71 @@
 #include "statistics/StatWindowController.h"
 
+#include "statistics/FocusPeriodView.h"
 #include "statistics/StatViewController.h"
+#include "timer/Clock.h"
 #include "widgets/Localizable.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindow>
 
 StatWindowController::StatWindowController(TaskService& tasks, Preferences& preferences, const Clock& clock,
                                            QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      tasks(tasks), preferences(preferences), clock(clock)
 {
     // The taskbar shows the title alone: it names the program too.
     setWindowTitle(tr("Mirelo Statistics"));
     setObjectName(QStringLiteral("StatWindowController"));
-    content = new StatViewController(tasks, preferences, clock, this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(content);
+    goal = new QLabel(this);
+    goal->setTextFormat(Qt::PlainText);
+    goal->setAlignment(Qt::AlignCenter);
+    layout->addWidget(goal);
+    tabs = new QTabWidget(this);
+    tabs->setDocumentMode(true);
+    content = new StatViewController(tasks, preferences, clock, tabs);
+    tabs->addTab(content, tr("Day"));
+    tabs->addTab(new FocusPeriodView(FocusHistory::Span::week, tasks, clock, tabs), tr("Week"));
+    tabs->addTab(new FocusPeriodView(FocusHistory::Span::month, tasks, clock, tabs), tr("Month"));
+    tabs->addTab(new FocusPeriodView(FocusHistory::Span::year, tasks, clock, tabs), tr("Year"));
+    // The arrows move through the periods of the tab just chosen.
+    connect(tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (FocusPeriodView* view = periodView(index))
+            view->setFocus();
+    });
+    layout->addWidget(tabs);
+    updateGoal();
     resize(360, 520);
+}
+
+FocusPeriodView* StatWindowController::periodView(int index) const
+{
+    return qobject_cast<FocusPeriodView*>(tabs->widget(index));
+}
+
+void StatWindowController::updateGoal()
+{
+    const auto status = FocusHistory::goalStatus(tasks, preferences, clock.now().toLocalTime().date());
+    goal->setVisible(status.goal > 0);
+    if (status.goal <= 0)
+        return;
+    goal->setText(tr("%1 of %n today", nullptr, status.goal).arg(status.today) + QStringLiteral(" · ") +
+                  tr("%n day(s) in a row", nullptr, status.streak));
 }
 
 void StatWindowController::showWindow()
 {
     // Asked for again while open: read afresh, as when it first shows.
-    if (isVisible())
+    if (isVisible()) {
         content->reloadTasks();
+        if (FocusPeriodView* view = periodView(tabs->currentIndex()))
+            view->reload();
+    }
+    updateGoal();
     show();
     raise();
     activateWindow();

@@ -6,12 +6,16 @@
 #include <optional>
 
 class Clock;
+class FocusPeriodView;
 class Preferences;
+class QLabel;
+class QTabWidget;
 class StatViewController;
 class TaskService;
 
 // The statistics window: made once and shown again on every request, movable by its
-// background, with only a close button.
+// background, with only a close button. The day's records and the week, month and year views
+// are its tabs, under the day's progress towards the daily goal.
 class StatWindowController : public QWidget
 {
     Q_OBJECT
@@ -20,6 +24,12 @@ public:
                          QWidget* parent = nullptr);
 
     StatViewController* contentViewController() const { return content; }
+    // Day, Week, Month and Year.
+    QTabWidget* periodTabs() const { return tabs; }
+    FocusPeriodView* periodView(int index) const;
+    // "5 of 8 today, 3 days in a row"; hidden without a daily goal.
+    QLabel* goalLabel() const { return goal; }
+    void updateGoal();
     void showWindow();
 
 protected:
@@ -30,5 +40,10 @@ protected:
 
 private:
     StatViewController* content = nullptr;
+    QTabWidget* tabs = nullptr;
+    QLabel* goal = nullptr;
+    TaskService& tasks;
+    Preferences& preferences;
+    const Clock& clock;
     std::optional<QPoint> dragOffset;
 };

@@ -45,10 +45,10 @@ QString resolutionName(const QSize& pixels)
         const char* name;
     };
     static constexpr Named names[] = {
-        {1024, 768, "XGA"},       {1280, 720, "HD"},         {1280, 800, "WXGA"},    {1366, 768, "HD"},
-        {1440, 900, "WXGA+"},     {1600, 900, "HD+"},        {1680, 1050, "WSXGA+"}, {1920, 1080, "Full HD"},
-        {1920, 1200, "WUXGA"},    {2560, 1080, "UW-FHD"},    {2560, 1440, "QHD"},    {2560, 1600, "WQXGA"},
-        {2880, 1800, "WQXGA+"},   {3440, 1440, "UWQHD"},     {3840, 2160, "4K UHD"}, {5120, 2880, "5K"},
+        {1024, 768, "XGA"},     {1280, 720, "HD"},      {1280, 800, "WXGA"},    {1366, 768, "HD"},
+        {1440, 900, "WXGA+"},   {1600, 900, "HD+"},     {1680, 1050, "WSXGA+"}, {1920, 1080, "Full HD"},
+        {1920, 1200, "WUXGA"},  {2560, 1080, "UW-FHD"}, {2560, 1440, "QHD"},    {2560, 1600, "WQXGA"},
+        {2880, 1800, "WQXGA+"}, {3440, 1440, "UWQHD"},  {3840, 2160, "4K UHD"}, {5120, 2880, "5K"},
         {7680, 4320, "8K UHD"},
     };
     // A portrait screen has the same name as its landscape self.

@@ -84,6 +84,25 @@ QImage plainIcon(const QColor& color, qreal dpr)
     return image;
 }
 
+QImage pausedIcon(double progress, const QColor& color, qreal dpr)
+{
+    QImage image = canvas(dpr);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawRing(p, color);
+    // The time gone stays visible as a thin arc, so the frozen Pomodoro still shows how far it got.
+    if (progress > 0) {
+        p.setPen(QPen(color, 3.0, Qt::SolidLine, Qt::FlatCap));
+        p.drawArc(QRectF(1.75, 1.75, 16.5, 16.5), 90 * 16,
+                  -static_cast<int>(std::lround(360.0 * 16 * std::min(progress, 1.0))));
+    }
+    p.setPen(QPen(haloColor(color), 1.2));
+    p.setBrush(color);
+    p.drawRoundedRect(QRectF(6.5, 5.5, 2.6, 9), 0.8, 0.8);
+    p.drawRoundedRect(QRectF(10.9, 5.5, 2.6, 9), 0.8, 0.8);
+    return image;
+}
+
 QImage reminderIcon(const QColor& color, qreal dpr)
 {
     QImage image = canvas(dpr);

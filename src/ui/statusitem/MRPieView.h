@@ -23,6 +23,8 @@ QImage plainIcon(const QColor& color, qreal devicePixelRatio = 2.0);
 QImage pieIcon(double progress, const QColor& color, qreal devicePixelRatio = 2.0);
 // After a stopped break, until the next Pomodoro: a ring with a play mark.
 QImage reminderIcon(const QColor& color, qreal devicePixelRatio = 2.0);
+// A paused Pomodoro: a pause mark in the ring, the time gone as an arc over it.
+QImage pausedIcon(double progress, const QColor& color, qreal devicePixelRatio = 2.0);
 // The minutes left in the ring (where a tray shows no text beside its icon), with the time gone
 // as an arc over the ring when progress is positive.
 QImage minutesIcon(int minutes, double progress, const QColor& color, qreal devicePixelRatio = 2.0);

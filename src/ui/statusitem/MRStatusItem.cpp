@@ -58,6 +58,14 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands)
     shortBreakItem = addItem(menu, localized("Short Break"), {}, on(&MRApp::shortBreak));
     longBreakItem = addItem(menu, localized("Long Break"), {}, on(&MRApp::longBreak));
     stopPomodoroItem = addItem(menu, model.stopPomodoroItemTitle.value(), {}, on(&MRApp::stopPomodoro));
+    pauseItem = addItem(menu, localized("Pause"), {}, [target] {
+        if (target)
+            target->pausePomodoro();
+    });
+    resumeItem = addItem(menu, localized("Resume"), {}, [target] {
+        if (target)
+            target->resumePomodoro();
+    });
     stopShortBreakItem = addItem(menu, localized("Stop Short Break"), {}, on(&MRApp::stopBreak));
     stopLongBreakItem = addItem(menu, localized("Stop Long Break"), {}, on(&MRApp::stopBreak));
     // A break that ran out may still cover the screens (locked, when the passcode is on).
@@ -89,7 +97,14 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands)
         statusItem->setIcon(QIcon(QPixmap::fromImage(image)));
     });
     disposeBag += model.statusItemTitle.subscribe([this](const QString&) { updateToolTip(); });
-    disposeBag += app.breakHold().heldBy.subscribe([this](const QString&) { updateToolTip(); });
+    disposeBag += app.breakHold().heldBy.subscribe([this](const QString&) {
+        updateToolTip();
+        updatePauseItems();
+    });
+    disposeBag += app.isPaused.subscribe([this](bool) {
+        updateToolTip();
+        updatePauseItems();
+    });
     disposeBag +=
         model.statusItemAttrTitle.subscribe([this](const std::optional<QString>&) { updateToolTip(); });
     disposeBag += model.stopPomodoroItemTitle.subscribe(
@@ -101,6 +116,7 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands)
         stopPomodoroItem->setVisible(state == MRAppState::working);
         stopShortBreakItem->setVisible(state == MRAppState::shortBreak);
         stopLongBreakItem->setVisible(state == MRAppState::longBreak);
+        updatePauseItems();
         closeBreakScreenItem->setVisible(state == MRAppState::idle && this->app.backToWorkShowing.value());
     });
     disposeBag += app.backToWorkShowing.subscribe([this](bool showing) {
@@ -116,10 +132,37 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands)
     statusItem->show();
 }
 
+void MRStatusItem::updatePauseItems()
+{
+    // A break is not paused, and neither is a Pomodoro whose break already waits for a call.
+    const bool working = app.state.value() == MRAppState::working && !app.isBreakHeld();
+    pauseItem->setVisible(working && !app.isPaused.value());
+    resumeItem->setVisible(working && app.isPaused.value());
+}
+
+void MRStatusItem::followDailyGoal(BehaviorRelay<FocusHistory::GoalStatus>& status)
+{
+    goalSubscription = status.subscribe([this](const FocusHistory::GoalStatus& now) {
+        goal = now;
+        updateToolTip();
+    });
+}
+
 QString MRStatusItem::toolTip() const
+{
+    if (goal.goal <= 0)
+        return stateToolTip();
+    //: The day's Pomodoros against the daily goal, e.g. "5 of 8 today".
+    return stateToolTip() + QLatin1Char('\n') + tr("%1 of %n today", nullptr, goal.goal).arg(goal.today);
+}
+
+QString MRStatusItem::stateToolTip() const
 {
     if (app.isBreakHeld())
         return localized("Break held: %1").arg(app.breakHold().heldBy.value());
+    if (app.isPaused.value())
+        return localized("Mirelo: paused, %1 left")
+            .arg(MRStatusItemViewModel::countdownText(model.timerSecondsLeft()));
     if (const auto& attributed = model.statusItemAttrTitle.value(); attributed && !attributed->isEmpty())
         return QStringLiteral("Mirelo ") + *attributed;
     if (!model.statusItemTitle.value().isEmpty())

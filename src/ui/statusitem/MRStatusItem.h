@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reactive/DisposeBag.h"
+#include "records/FocusHistory.h"
 #include "statusitem/MRStatusItemViewModel.h"
 
 #include <QObject>
@@ -43,12 +44,16 @@ public:
     QAction* shortBreakItem = nullptr;
     QAction* longBreakItem = nullptr;
     QAction* stopPomodoroItem = nullptr;
+    QAction* pauseItem = nullptr;
+    QAction* resumeItem = nullptr;
     QAction* stopShortBreakItem = nullptr;
     QAction* stopLongBreakItem = nullptr;
     QAction* closeBreakScreenItem = nullptr;
 
-    // The tooltip: the countdown when shown, else the application's name.
+    // The tooltip: the countdown when shown, else the application's name; and the day's progress
+    // towards the daily goal when there is one ("5 of 8 today").
     QString toolTip() const;
+    void followDailyGoal(BehaviorRelay<FocusHistory::GoalStatus>& status);
 
     // False when no tray is there to show the icon.
     bool watchForTray();
@@ -58,10 +63,14 @@ public:
 
 private:
     void updateToolTip();
+    void updatePauseItems();
+    QString stateToolTip() const;
 
     MRApp& app;
     MRStatusItemViewModel model;
     QImage shownIcon;
+    FocusHistory::GoalStatus goal;
+    Subscription goalSubscription;
     std::unique_ptr<QMenu> menuWidget;
     std::unique_ptr<QSystemTrayIcon> statusItem;
     DisposeBag disposeBag;

@@ -61,6 +61,7 @@ MRStatusItemViewModel::MRStatusItemViewModel(MRApp& app, MRTimer& timer, Prefere
                 updateStatusItemPie();
         });
     disposeBag += timer.currentTime.subscribe([this](int seconds) { onCurrentTime(seconds); });
+    disposeBag += app.isPaused.subscribe([this](bool) { updateStatusItemPie(); });
     // The icon follows the panel's appearance.
     disposeBag += app.isDarkMode.subscribe([this](bool) { iconImage.accept(statusIcon()); });
 }
@@ -108,6 +109,11 @@ int MRStatusItemViewModel::durationForState() const
     return 0;
 }
 
+int MRStatusItemViewModel::timerSecondsLeft() const
+{
+    return timer.currentTime.value();
+}
+
 float MRStatusItemViewModel::pieProgress() const
 {
     const int remaining = timer.currentTime.value();
@@ -136,8 +142,10 @@ QImage MRStatusItemViewModel::statusIcon() const
     const int remaining = timer.currentTime.value();
     const int step = static_cast<int>(std::lround(std::clamp(progress, 0.0f, 1.0f) * pieSteps));
     IconKey key;
-    if (showCountDownOnMenu.value().value_or(false) && app.state.value() != MRAppState::idle &&
-        remaining > 0) {
+    if (app.isPaused.value()) {
+        key = {IconKind::paused, 0, step};
+    } else if (showCountDownOnMenu.value().value_or(false) && app.state.value() != MRAppState::idle &&
+               remaining > 0) {
         // No tray shows text beside an icon: the minutes left go into the icon itself, redrawn
         // once a minute (and with the pie every few seconds).
         key = {IconKind::minutes, (remaining + 59) / 60,
@@ -164,6 +172,9 @@ QImage MRStatusItemViewModel::statusIcon() const
             break;
         case IconKind::minutes:
             iconCache.image = StatusIcons::minutesIcon(key.minutes, share, color, iconScale);
+            break;
+        case IconKind::paused:
+            iconCache.image = StatusIcons::pausedIcon(share, color, iconScale);
             break;
         }
         iconCache.key = key;

@@ -31,6 +31,7 @@ public:
     float pieProgress() const;
     int durationForState() const;
     QImage statusIcon() const;
+    int timerSecondsLeft() const;
 
     // "%02d:%02d"; minutes are not wrapped at 60.
     static QString countdownText(int seconds);
@@ -46,7 +47,8 @@ private:
         plain,
         pie,
         reminder,
-        minutes
+        minutes,
+        paused
     };
     struct IconKey
     {

@@ -72,7 +72,8 @@ public:
         if (kind == QAccessible::Name && widget()->inherits("BorderlessWindow")) {
             static const QRegularExpression clock(QStringLiteral("^\\d+:\\d\\d$"));
             const QString time = runningCountdown();
-            return clock.match(time).hasMatch() ? translate("Break \u2014 %1 left").arg(time) : translate("Break");
+            return clock.match(time).hasMatch() ? translate("Break \u2014 %1 left").arg(time)
+                                                : translate("Break");
         }
         return QAccessibleWidget::text(kind);
     }

@@ -20,7 +20,8 @@ public:
                        const QWidget* widget) const override
     {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
-        if ((element != PE_IndicatorCheckBox && element != PE_IndicatorRadioButton) || !isDark(option->palette))
+        if ((element != PE_IndicatorCheckBox && element != PE_IndicatorRadioButton) ||
+            !isDark(option->palette))
             return;
         QColor edge = option->palette.color(QPalette::WindowText);
         edge.setAlphaF((option->state & State_Enabled) ? 0.6f : 0.3f);

@@ -93,7 +93,8 @@ void QLButton::paintEvent(QPaintEvent*)
         painter.setPen(QPen(QColor(0x35, 0x84, 0xe4), 3));
         painter.drawRoundedRect(ring, radius, radius);
         painter.setPen(QPen(QColor(255, 255, 255, 200), 1));
-        painter.drawRoundedRect(ring.adjusted(2, 2, -2, -2), std::max<qreal>(0, radius - 2), std::max<qreal>(0, radius - 2));
+        painter.drawRoundedRect(ring.adjusted(2, 2, -2, -2), std::max<qreal>(0, radius - 2),
+                                std::max<qreal>(0, radius - 2));
     }
 }
 

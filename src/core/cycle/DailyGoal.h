@@ -1,0 +1,41 @@
+#pragma once
+
+#include "reactive/BehaviorRelay.h"
+#include "records/FocusHistory.h"
+#include "timer/Scheduler.h"
+
+#include <QObject>
+
+class Clock;
+class MRApp;
+class NotificationCenter;
+class Preferences;
+class TaskService;
+
+// Today's progress towards the daily goal, kept current for the tray: read again after each
+// recorded Pomodoro, when the goal changes and at midnight. The first time a day meets the goal a
+// notification says so (unless switched off); the day is stored, so a restart does not repeat it.
+class DailyGoal : public QObject
+{
+    Q_OBJECT
+public:
+    DailyGoal(MRApp& app, TaskService& tasks, Preferences& preferences, const Clock& clock,
+              Scheduler& scheduler, NotificationCenter& notifications, QObject* parent = nullptr);
+    ~DailyGoal() override;
+
+    BehaviorRelay<FocusHistory::GoalStatus> status;
+
+    void refresh();
+
+private:
+    void scheduleMidnight();
+    void notifyIfMet();
+
+    TaskService& tasks;
+    Preferences& preferences;
+    const Clock& clock;
+    Scheduler& scheduler;
+    NotificationCenter& notifications;
+    Scheduler::Token midnight = 0;
+    DisposeBag disposeBag;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+// Bars of focused minutes with a label under each (a weekday, a day of the month, a month at
+// the first week of it), the highest bar's minutes above it and a baseline. Drawn with the
+// palette, so it follows the light or dark look; the values are its accessible description.
+class PeriodChart : public QWidget
+{
+    Q_OBJECT
+public:
+    struct Bar
+    {
+        qint64 seconds = 0;
+        QString label;       // under the bar; empty leaves the place blank
+        QString description; // what a screen reader says of it, e.g. "Mon 2 March: 1 h 15 min"
+    };
+
+    explicit PeriodChart(QWidget* parent = nullptr);
+
+    void setBars(std::vector<Bar> bars, int highlighted = -1);
+    const std::vector<Bar>& bars() const { return shown; }
+    QSize sizeHint() const override { return {420, 180}; }
+    QSize minimumSizeHint() const override { return {240, 120}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<Bar> shown;
+    int highlight = -1;
+};

@@ -1,0 +1,116 @@
+#include "CycleFixture.h"
+#include "FakeGlobalShortcuts.h"
+#include "automation/MRASCommands.h"
+#include "automation/TimerProperties.h"
+#include "shortcuts/ShortcutBinder.h"
+
+class PauseTest : public CycleFixture
+{
+protected:
+    template <typename Command> QString run()
+    {
+        Command command(app(), *timer);
+        command.performDefaultImplementation();
+        return command.refusalReason();
+    }
+};
+
+// One Pomodoro through two pauses, a sleep inside one of them and the last minute: what the
+// countdown, the warning, the properties and the record make of it.
+TEST_F(PauseTest, PausedTimeIsFrozenSurvivesSleepAndIsLeftOutOfTheFocusedLength)
+{
+    EXPECT_FALSE(run<MRPauseCommand>().isEmpty()) << "nothing runs";
+    const QDateTime began = clock.now();
+    run<MRPomodoroCommand>();
+    TimerProperties properties(app(), *timer);
+    advanceSeconds(300);
+    EXPECT_TRUE(run<MRPauseCommand>().isEmpty());
+    EXPECT_TRUE(app().isPaused.value());
+    EXPECT_TRUE(properties.paused());
+    EXPECT_EQ(properties.deadline(), 0) << "a frozen countdown has no deadline";
+    EXPECT_FALSE(run<MRPauseCommand>().isEmpty()) << "already paused";
+    EXPECT_FALSE(run<MRPomodoroCommand>().isEmpty()) << "a paused Pomodoro still occupies the timer";
+
+    advanceSeconds(600);
+    EXPECT_EQ(timer->currentTime.value(), 1200);
+    // A sleep in the pause: the wake does not set the countdown going.
+    sleepMonitor.sleep();
+    clock.advanceSeconds(900);
+    sleepMonitor.wake();
+    advanceSeconds(5);
+    EXPECT_TRUE(app().isPaused.value());
+    EXPECT_EQ(timer->currentTime.value(), 1200);
+    EXPECT_TRUE(run<MRResumeCommand>().isEmpty());
+    EXPECT_FALSE(run<MRResumeCommand>().isEmpty()) << "nothing paused";
+    EXPECT_FALSE(properties.paused());
+    EXPECT_EQ(properties.deadline(), (clock.now().toSecsSinceEpoch() + 1200) * 1'000'000);
+
+    // Paused at 61 s left: the last minute is not announced until the countdown moves again.
+    advanceSeconds(1139);
+    app().pausePomodoro();
+    advanceSeconds(120);
+    EXPECT_FALSE(notifications.posted.contains(QStringLiteral("Last Minute!")));
+    app().resumePomodoro();
+    advanceSeconds(1);
+    EXPECT_TRUE(notifications.posted.contains(QStringLiteral("Last Minute!")));
+    advanceSeconds(60);
+
+    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    ASSERT_EQ(todayTypes(), std::vector<int>{1});
+    const WTask pomodoro = today()[0];
+    EXPECT_EQ(pomodoro.start, began);
+    EXPECT_EQ(pomodoro.duration(), 1500 + 1505 + 120) << "start and end stay as they were";
+    EXPECT_EQ(pomodoro.paused, 1505 + 120);
+    EXPECT_EQ(pomodoro.focusedDuration(), 1500);
+    EXPECT_EQ(tasks->focusedSecondsPerDay(began.date(), 1), std::vector<qint64>{1500});
+    // A break is not paused.
+    EXPECT_FALSE(run<MRPauseCommand>().isEmpty());
+    EXPECT_FALSE(app().pausePomodoro());
+}
+
+TEST_F(PauseTest, APauseLongerThanTheLimitStopsThePomodoroAlsoAcrossASleep)
+{
+    app().startPomodoro();
+    advanceSeconds(60);
+    ASSERT_TRUE(app().pausePomodoro());
+    advanceSeconds(3599);
+    EXPECT_TRUE(app().isPaused.value());
+    advanceSeconds(1);
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_FALSE(app().isPaused.value());
+    EXPECT_TRUE(today().empty()) << "stopped as the menu's Stop does: nothing recorded";
+    EXPECT_TRUE(notifications.posted.contains(QStringLiteral("Pomodoro stopped")));
+
+    // A shorter stored limit; the machine sleeps through it, and the wake finds it past.
+    prefs->setValue(PauseKey::stopAfter, 600);
+    app().startPomodoro();
+    ASSERT_TRUE(app().pausePomodoro());
+    sleepMonitor.sleep();
+    clock.advanceSeconds(7200);
+    sleepMonitor.wake();
+    advanceSeconds(60);
+    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(scheduler.pendingCount(), 0u);
+}
+
+TEST_F(PauseTest, TheRecordedPauseShortcutTogglesTheRunningPomodoroAndIsNoOtherShortcutsKey)
+{
+    FakeGlobalShortcuts shortcuts;
+    ShortcutBinder binder(*prefs, &shortcuts);
+    QObject::connect(&binder, &ShortcutBinder::pausePressed, &app(), &MRApp::pauseShortcutTriggered);
+    EXPECT_TRUE(binder.record(PreferKey::StartPomodoroShortcut, QKeySequence(QStringLiteral("Ctrl+Alt+P")))
+                    .isEmpty());
+    EXPECT_FALSE(binder.record(PauseKey::shortcut, QKeySequence(QStringLiteral("Ctrl+Alt+P"))).isEmpty());
+    EXPECT_TRUE(binder.record(PauseKey::shortcut, QKeySequence(QStringLiteral("Ctrl+Alt+Space"))).isEmpty());
+    ASSERT_EQ(shortcuts.bound.size(), 3);
+    EXPECT_EQ(shortcuts.bound[2], QKeySequence(QStringLiteral("Ctrl+Alt+Space")));
+
+    shortcuts.press(2);
+    EXPECT_FALSE(app().isPaused.value()) << "nothing to pause while idle";
+    app().startPomodoro();
+    shortcuts.press(2);
+    EXPECT_TRUE(app().isPaused.value());
+    shortcuts.press(2);
+    EXPECT_FALSE(app().isPaused.value());
+    EXPECT_TRUE(timer->isRunning());
+}
