@@ -100,7 +100,7 @@ NewsWindowController::NewsWindowController(QNetworkAccessManager& network,
     progressIndicator->setRange(0, 0); // busy
     progressIndicator->setTextVisible(false);
     progressIndicator->setMaximumHeight(6);
-    openInBrowser = new QPushButton(tr("Open in Browser"), this);
+    openInBrowser = new QPushButton(tr("Open in &Browser"), this);
     openInBrowser->setAutoDefault(false);
     // Closed as every secondary window is.
     for (const QKeySequence& key : {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)})

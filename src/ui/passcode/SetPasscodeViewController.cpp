@@ -56,8 +56,9 @@ SetPasscodeViewController::SetPasscodeViewController(Preferences& preferences, Q
     hint->setWordWrap(true);
 
     auto* form = new QFormLayout;
-    form->addRow(Localizable::text("Passcode:"), passcodeLabel);
-    form->addRow(Localizable::text("Verify:"), verifyLabel);
+    // Alt+P and Alt+V reach the fields, as every dialog's labels do.
+    form->addRow(tr("&Passcode:"), passcodeLabel);
+    form->addRow(tr("&Verify:"), verifyLabel);
 
     auto* buttons = new QDialogButtonBox(this);
     cancelButton = buttons->addButton(Localizable::text("Cancel"), QDialogButtonBox::RejectRole);

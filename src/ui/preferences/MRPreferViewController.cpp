@@ -43,7 +43,7 @@ QLabel* MRPreferViewController::heading(const char* key, QWidget* parent)
 QPushButton* MRPreferViewController::makeRestoreDefaultsButton(Preferences& preferences,
                                                                UserDefaults::PreferencesPane pane)
 {
-    auto* button = new QPushButton(tr("Restore Defaults"), this);
+    auto* button = new QPushButton(tr("&Restore Defaults"), this);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, &preferences, pane] {
         if (restoreQuestion && restoreQuestion->isVisible())

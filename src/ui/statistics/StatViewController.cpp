@@ -65,10 +65,10 @@ StatViewController::StatViewController(TaskService& tasks, Preferences& preferen
     heading.setPointSizeF(heading.pointSizeF() * 1.25);
     dateLable->setFont(heading);
     pomodorosFilterButton = new QToolButton(this);
-    pomodorosFilterButton->setText(tr("Pomodoros"));
+    pomodorosFilterButton->setText(tr("&Pomodoros"));
     pomodorosFilterButton->setToolTip(tr("Show Pomodoros only"));
     allFilterButton = new QToolButton(this);
-    allFilterButton->setText(tr("All"));
+    allFilterButton->setText(tr("A&ll"));
     allFilterButton->setToolTip(tr("Show breaks too"));
     pomodorosFilterButton->setObjectName(QStringLiteral("firstSegment"));
     allFilterButton->setObjectName(QStringLiteral("lastSegment"));
@@ -123,7 +123,7 @@ StatViewController::StatViewController(TaskService& tasks, Preferences& preferen
     totalsLabel->setAlignment(Qt::AlignCenter);
     totalsLabel->setForegroundRole(QPalette::PlaceholderText);
     chart = new FocusChart(this);
-    exportButton = new QPushButton(Localizable::text("Export CSV…"), this);
+    exportButton = new QPushButton(tr("&Export CSV…"), this);
     exportButton->setAutoDefault(false);
     exportResultLabel = plainLabel(this);
     exportResultLabel->setWordWrap(true);
