@@ -67,6 +67,7 @@ public:
     static QScreen* screenFor(const BreakScreen& screen);
 
 private:
+    void showBackgroundWindow();
     bool breakShowing() const;
     void screenAdded(QScreen* screen);
     void screenRemoved(QScreen* screen);
