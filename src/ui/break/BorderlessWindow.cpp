@@ -95,12 +95,25 @@ void BorderlessWindow::putBackOnScreen(const QString& why)
     QTimer::singleShot(0, this, [this] {
         if (!isVisible() || !placedOn)
             return;
-        windowHandle()->setScreen(placedOn);
-        // Full screen asked for again names the output: the way back on Wayland.
+        // Full screen asked for again names the output: the way back on Wayland. The toolkit
+        // asks only when the window system has said the window is not full screen, so out of
+        // it first and back in on the answer (changeEvent), or after a moment without one.
+        returningToFullScreen = true;
         setWindowState(windowState() & ~Qt::WindowFullScreen);
-        setWindowState(windowState() | Qt::WindowFullScreen);
-        setGeometry(placedOn->geometry());
+        QTimer::singleShot(300, this, &BorderlessWindow::returnToFullScreen);
     });
+}
+
+void BorderlessWindow::returnToFullScreen()
+{
+    if (!returningToFullScreen)
+        return;
+    returningToFullScreen = false;
+    if (!isVisible() || !placedOn)
+        return;
+    windowHandle()->setScreen(placedOn);
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    setGeometry(placedOn->geometry());
 }
 
 bool BorderlessWindow::event(QEvent* event)
@@ -142,6 +155,9 @@ void BorderlessWindow::closeEvent(QCloseEvent* event)
 void BorderlessWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && returningToFullScreen && event->spontaneous() &&
+        !(windowState() & Qt::WindowFullScreen))
+        QTimer::singleShot(0, this, &BorderlessWindow::returnToFullScreen);
     if (event->type() == QEvent::WindowStateChange && isVisible() && (windowState() & Qt::WindowMinimized)) {
         LOG_INFO(QStringLiteral("Break window: minimise refused."));
         // Not inside the state change the window system is still delivering.

@@ -40,6 +40,7 @@ private:
     void screenChanged(QScreen* now);
     // Asks for full screen on the screen it was shown on again, a few times per showing.
     void putBackOnScreen(const QString& why);
+    void returnToFullScreen();
 
     WindowHints* hints;
     bool acceptsFocus;
@@ -48,4 +49,5 @@ private:
     QPointer<QScreen> placedOn;
     int putBack = 0;
     bool watchingScreen = false;
+    bool returningToFullScreen = false;
 };
