@@ -205,7 +205,9 @@ TEST_P(WaylandWorldTest, EveryOutputIsCoveredTheKeysActAndNothingStaysBehind)
         }
         return windowOn(now, outputs[0].name)->focused;
     };
-    PrivateBus::waitFor(settled, 5000);
+    // Settled and staying so: Mutter may move a window again as the added output's window maps.
+    PrivateBus::waitFor([&] { return settled() && !PrivateBus::waitFor([&] { return !settled(); }, 800); },
+                        8000);
     windows = world.windows();
     const auto* added = windowOn(windows, outputs[2].name);
     ASSERT_TRUE(added) << qPrintable(describe(windows));
