@@ -8,6 +8,7 @@
 #include "linux/FprintdBiometrics.h"
 #include "linux/LogindIdleMonitor.h"
 #include "linux/PipeWirePresence.h"
+#include "linux/PortalGlobalShortcuts.h"
 #include "linux/PortalScreenshot.h"
 #include "presence/PresenceSources.h"
 #include "timer/ThreadPoolExecutor.h"
@@ -80,6 +81,12 @@ GlobalShortcuts* PlatformBackends::globalShortcuts()
     if (!shortcutsTried) {
         shortcutsTried = true;
         shortcuts.reset(XcbGlobalShortcuts::create());
+        // On Wayland a program grabs no keys: the desktop binds them through its portal, where
+        // it offers one (KDE Plasma 5.27, GNOME 48).
+        if (!shortcuts)
+            shortcuts.reset(PortalGlobalShortcuts::create(sessionBus));
+        if (shortcuts && !qobject_cast<XcbGlobalShortcuts*>(shortcuts.get()))
+            LOG_INFO(QStringLiteral("Global shortcuts are bound by the desktop through its portal."));
         if (!shortcuts)
             LOG_WARNING(
                 QStringLiteral("Global shortcuts are not available on this desktop; the shortcuts are kept "

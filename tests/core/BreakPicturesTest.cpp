@@ -20,7 +20,7 @@ protected:
     ManualExecutor executor;
 };
 
-TEST_F(BreakPicturesTest, WindowsAppearTogetherInScreenOrderOnceEveryPictureIsReady)
+TEST_F(BreakPicturesTest, WindowsAppearTogetherOnceEveryPictureIsReadyTheMainOneLast)
 {
     app().shortBreak();
     scheduler.runDue();
@@ -29,11 +29,13 @@ TEST_F(BreakPicturesTest, WindowsAppearTogetherInScreenOrderOnceEveryPictureIsRe
     executor.finish(1);
     EXPECT_TRUE(windows.shown.empty());
     executor.finish(0);
+    // The main window last: compositors give the keyboard to the newest window.
     ASSERT_EQ(windows.shown.size(), 2u);
-    EXPECT_EQ(windows.shown[0].screen, QStringLiteral("L"));
-    EXPECT_TRUE(windows.shown[0].main);
-    EXPECT_EQ(windows.shown[1].screen, QStringLiteral("R"));
-    EXPECT_EQ(windows.shown[1].imageSize, QSize(800, 600));
+    EXPECT_EQ(windows.shown[0].screen, QStringLiteral("R"));
+    EXPECT_FALSE(windows.shown[0].main);
+    EXPECT_EQ(windows.shown[0].imageSize, QSize(800, 600));
+    EXPECT_EQ(windows.shown[1].screen, QStringLiteral("L"));
+    EXPECT_TRUE(windows.shown[1].main);
     EXPECT_EQ(log().count(QStringLiteral("Loading image wallpaperImage: QImage(800x600 @1x)")), 2);
 }
 
@@ -132,9 +134,9 @@ TEST_F(BreakPicturesTest, ACaptureOfTheMainScreenIsNeverAnotherMonitorsPicture)
     scheduler.runDue();
     executor.finishAll();
     ASSERT_EQ(windows.shown.size(), 2u);
-    EXPECT_EQ(windows.shown[0].imageSize, QSize(800, 600));
+    EXPECT_EQ(windows.shown[1].imageSize, QSize(800, 600));
     // Without a capture of its own, the other monitor shows the built-in picture.
-    EXPECT_EQ(windows.shown[1].imageSize, QSize(64, 48));
+    EXPECT_EQ(windows.shown[0].imageSize, QSize(64, 48));
 
     app().stopBreak();
     windows.shown.clear();
@@ -143,6 +145,6 @@ TEST_F(BreakPicturesTest, ACaptureOfTheMainScreenIsNeverAnotherMonitorsPicture)
     scheduler.runDue();
     executor.finishAll();
     ASSERT_EQ(windows.shown.size(), 2u);
-    EXPECT_EQ(windows.shown[0].imageSize, QSize(800, 600));
-    EXPECT_EQ(windows.shown[1].imageSize, QSize(320, 256));
+    EXPECT_EQ(windows.shown[1].imageSize, QSize(800, 600));
+    EXPECT_EQ(windows.shown[0].imageSize, QSize(320, 256));
 }

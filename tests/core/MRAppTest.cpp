@@ -250,12 +250,12 @@ TEST_F(MRAppTest, CachedPhotoIsResizedToEachScreenAndCarriesItsHash)
     prefs->setValue(PreferKey::Wallpaper, 1);
     app().shortBreak();
     EXPECT_EQ(wallpapers.requested, QStringList{QStringLiteral("h1")});
-    ASSERT_EQ(windows.shown.size(), 2u);
-    EXPECT_TRUE(windows.shown[0].main);
-    EXPECT_EQ(windows.shown[0].hash, QStringLiteral("h1"));
-    EXPECT_EQ(windows.shown[0].imageSize, QSize(1920, 1080));
-    EXPECT_FALSE(windows.shown[1].main);
-    EXPECT_EQ(windows.shown[1].imageSize, QSize(1280, 1024));
+    ASSERT_EQ(windows.shown.size(), 2u); // the main screen's last
+    EXPECT_TRUE(windows.shown[1].main);
+    EXPECT_EQ(windows.shown[1].hash, QStringLiteral("h1"));
+    EXPECT_EQ(windows.shown[1].imageSize, QSize(1920, 1080));
+    EXPECT_FALSE(windows.shown[0].main);
+    EXPECT_EQ(windows.shown[0].imageSize, QSize(1280, 1024));
     EXPECT_EQ(windows.visibleBackgrounds, 1);
     EXPECT_TRUE(log().contains(QStringLiteral("Loading image showWin: 005")));
 }

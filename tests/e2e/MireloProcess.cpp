@@ -1,6 +1,8 @@
 #include "MireloProcess.h"
 
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDate>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -8,6 +10,8 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
@@ -20,8 +24,12 @@
 
 MireloWorld::MireloWorld() : MireloWorld(Options{}) {}
 
-MireloWorld::MireloWorld(Options options) : bus(options.wayland), wayland(options.wayland)
+MireloWorld::MireloWorld(Options options)
+    : bus(options.wayland), wayland(options.wayland), kind(options.compositor)
 {
+    // Kept for a look by hand when asked to (the compositor's and the program's logs).
+    if (qEnvironmentVariableIsSet("MIRELO_E2E_KEEP"))
+        home.setAutoRemove(false);
     for (const char* sub : {"/config", "/data", "/tmp", "/runtime"})
         QDir().mkpath(home.path() + QLatin1String(sub));
     QFile::setPermissions(home.path() + QStringLiteral("/runtime"),
@@ -132,6 +140,56 @@ void MireloWorld::startCompositor(bool twoOutputs)
         userId = ::geteuid();
         groupId = ::getegid();
     }
+    // The build folder may sit where that user cannot go (a checkout under /root): the world
+    // gets its own copy of the program.
+    if (userId != ::geteuid()) {
+        const QString reachable = home.filePath(QStringLiteral("mirelo"));
+        if (QFile::copy(QStringLiteral(MIRELO_BINARY), reachable))
+            binary = reachable;
+    }
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "XDG_CURRENT_DESKTOP", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path() + QStringLiteral("/runtime"));
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+    compositor = std::make_unique<QProcess>();
+    compositor->setWorkingDirectory(home.path());
+    compositor->setStandardOutputFile(home.filePath(QStringLiteral("compositor.log")));
+    compositor->setStandardErrorFile(home.filePath(QStringLiteral("compositor.log")), QIODevice::Append);
+    runAsUser(*compositor);
+    switch (kind) {
+    case Options::Compositor::sway:
+        startSway(twoOutputs, env);
+        break;
+    case Options::Compositor::mutter:
+        startMutter(env);
+        break;
+    case Options::Compositor::kwin:
+        startKWin(env);
+        break;
+    }
+    if (displayName.isEmpty() && notReady.isEmpty())
+        notReady = QStringLiteral("the compositor did not start (see compositor.log)");
+}
+
+bool MireloWorld::waitForDisplay(const QString& name)
+{
+    if (!compositor->waitForStarted(5000))
+        return false;
+    const QString socket = home.path() + QStringLiteral("/runtime/") + name;
+    PrivateBus::waitFor([&] { return compositor->state() == QProcess::NotRunning || QFile::exists(socket); },
+                        15000);
+    if (compositor->state() == QProcess::NotRunning || !QFile::exists(socket))
+        return false;
+    displayName = name;
+    return true;
+}
+
+void MireloWorld::startSway(bool twoOutputs, QProcessEnvironment env)
+{
     QFile config(home.filePath(QStringLiteral("sway.conf")));
     if (config.open(QIODevice::WriteOnly))
         config.write("output HEADLESS-1 resolution 1920x1080 position 0 0\n"
@@ -144,29 +202,12 @@ void MireloWorld::startCompositor(bool twoOutputs)
                      "bindsym Mod4+3 workspace 3\n"
                      "bindsym Mod4+x workspace elsewhere\n");
     config.close();
-    // The build folder may sit where that user cannot go (a checkout under /root): the world
-    // gets its own copy of the program.
-    if (userId != ::geteuid()) {
-        const QString reachable = home.filePath(QStringLiteral("mirelo"));
-        if (QFile::copy(QStringLiteral(MIRELO_BINARY), reachable))
-            binary = reachable;
-    }
     giveFoldersToUser();
 
-    compositor = std::make_unique<QProcess>();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "XDG_CURRENT_DESKTOP"})
-        env.remove(QLatin1String(name));
     env.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
     env.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
     env.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path() + QStringLiteral("/runtime"));
-    env.insert(QStringLiteral("HOME"), home.path());
     compositor->setProcessEnvironment(env);
-    compositor->setWorkingDirectory(home.path());
-    compositor->setStandardOutputFile(home.filePath(QStringLiteral("sway.log")));
-    compositor->setStandardErrorFile(home.filePath(QStringLiteral("sway.log")), QIODevice::Append);
-    runAsUser(*compositor);
     compositor->start(QStringLiteral("sway"), {QStringLiteral("-c"), config.fileName()});
     if (!compositor->waitForStarted(5000))
         return;
@@ -202,6 +243,176 @@ void MireloWorld::startCompositor(bool twoOutputs)
             },
             5000);
     }
+}
+
+namespace {
+// Mutter's monitors, in the order of its --virtual-monitor arguments; the third is off until a
+// test plugs it in.
+const QStringList mutterModes = {QStringLiteral("1920x1080"), QStringLiteral("1280x1024"),
+                                 QStringLiteral("1024x768")};
+
+QString mutterMonitors(int count)
+{
+    QStringList logical;
+    int x = 0;
+    for (int i = 0; i < count; ++i) {
+        logical << QStringLiteral("(%1,0,1.0,0,%2,[('Meta-%3','%4@60.000',@a{sv} {})])")
+                       .arg(x)
+                       .arg(i == 0 ? QStringLiteral("true") : QStringLiteral("false"))
+                       .arg(i)
+                       .arg(mutterModes[i]);
+        x += mutterModes[i].section(QLatin1Char('x'), 0, 0).toInt();
+    }
+    return QLatin1Char('[') + logical.join(QLatin1Char(',')) + QLatin1Char(']');
+}
+} // namespace
+
+void MireloWorld::startMutter(QProcessEnvironment env)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("mutter")).isEmpty()) {
+        notReady = QStringLiteral("mutter is not installed (scripts/bootstrap installs it)");
+        return;
+    }
+    giveFoldersToUser();
+    compositor->setProcessEnvironment(env);
+    QStringList args = {QStringLiteral("--headless"), QStringLiteral("--wayland"), QStringLiteral("--no-x11"),
+                        QStringLiteral("--wayland-display"), QStringLiteral("mirelo-wayland")};
+    for (const QString& mode : mutterModes)
+        args << QStringLiteral("--virtual-monitor") << mode;
+    compositor->start(QStringLiteral("mutter"), args);
+    if (!waitForDisplay(QStringLiteral("mirelo-wayland")))
+        return;
+    // The third monitor is what a test plugs in during a break.
+    const bool twoMonitors = PrivateBus::waitFor(
+        [&] {
+            QString state;
+            if (gdbus({QStringLiteral("org.gnome.Mutter.DisplayConfig.GetCurrentState")}, &state) != 0)
+                return false;
+            const QString serial = state.section(QLatin1Char(','), 0, 0).section(QLatin1Char(' '), -1);
+            return gdbus({QStringLiteral("org.gnome.Mutter.DisplayConfig.ApplyMonitorsConfig"), serial,
+                          QStringLiteral("1"), mutterMonitors(2), QStringLiteral("@a{sv} {}")}) == 0;
+        },
+        10000);
+    // Mutter has no keyboard until something types: a remote desktop session is that something.
+    QDBusMessage created = bus.connection().call(QDBusMessage::createMethodCall(
+        QStringLiteral("org.gnome.Mutter.RemoteDesktop"), QStringLiteral("/org/gnome/Mutter/RemoteDesktop"),
+        QStringLiteral("org.gnome.Mutter.RemoteDesktop"), QStringLiteral("CreateSession")));
+    if (created.type() == QDBusMessage::ReplyMessage) {
+        remoteDesktop = created.arguments().value(0).value<QDBusObjectPath>().path();
+        bus.connection().call(QDBusMessage::createMethodCall(
+            QStringLiteral("org.gnome.Mutter.RemoteDesktop"), remoteDesktop,
+            QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session"), QStringLiteral("Start")));
+        key(QStringLiteral("Shift_L"));
+    }
+    if (!twoMonitors || remoteDesktop.isEmpty()) {
+        notReady =
+            QStringLiteral("mutter started but its DisplayConfig or RemoteDesktop interface did not answer");
+        displayName.clear();
+    }
+}
+
+void MireloWorld::startKWin(QProcessEnvironment env)
+{
+    const QString packaged = QStandardPaths::findExecutable(QStringLiteral("kwin_wayland"));
+    if (packaged.isEmpty()) {
+        notReady = QStringLiteral("kwin_wayland is not installed (scripts/bootstrap installs it)");
+        return;
+    }
+    // The packaged binary carries a file capability that an unprivileged user in a container
+    // may not exec with; a copy carries none.
+    const QString copy = home.filePath(QStringLiteral("kwin_wayland"));
+    QFile::copy(packaged, copy);
+    giveFoldersToUser();
+    // Fake input and output management are for KDE's own programs unless checks are off.
+    env.insert(QStringLiteral("KWIN_WAYLAND_NO_PERMISSION_CHECKS"), QStringLiteral("1"));
+    env.insert(QStringLiteral("KWIN_SCREENSHOT_NO_PERMISSION_CHECKS"), QStringLiteral("1"));
+    compositor->setProcessEnvironment(env);
+    compositor->start(copy,
+                      {QStringLiteral("--virtual"), QStringLiteral("--width"), QStringLiteral("1920"),
+                       QStringLiteral("--height"), QStringLiteral("1080"), QStringLiteral("--output-count"),
+                       QStringLiteral("3"), QStringLiteral("--socket"), QStringLiteral("mirelo-wayland"),
+                       QStringLiteral("--no-lockscreen"), QStringLiteral("--no-global-shortcuts")});
+    if (!waitForDisplay(QStringLiteral("mirelo-wayland")))
+        return;
+    // The third output is what a test plugs in during a break.
+    if (!PrivateBus::waitFor(
+            [&] {
+                return kwinInput({QStringLiteral("output"), QStringLiteral("Virtual-2"),
+                                  QStringLiteral("off")}) == 0;
+            },
+            10000)) {
+        notReady = QStringLiteral("kwin_wayland started but would not switch an output off");
+        displayName.clear();
+    }
+}
+
+int MireloWorld::gdbus(const QStringList& args, QString* out) const
+{
+    const bool mutter = args.value(0).startsWith(QLatin1String("org.gnome.Mutter.DisplayConfig"));
+    QStringList all = {QStringLiteral("call"), QStringLiteral("--address"), bus.address()};
+    if (mutter)
+        all << QStringLiteral("--dest") << QStringLiteral("org.gnome.Mutter.DisplayConfig")
+            << QStringLiteral("--object-path") << QStringLiteral("/org/gnome/Mutter/DisplayConfig");
+    all << QStringLiteral("--method") << args;
+    QProcess process;
+    process.start(QStringLiteral("gdbus"), all);
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return -1;
+    }
+    if (out)
+        *out = QString::fromUtf8(process.readAllStandardOutput());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+int MireloWorld::kwinInput(const QStringList& args) const
+{
+    const QString helper = home.filePath(QStringLiteral("kwin-test-input"));
+    if (!QFile::exists(helper)) {
+        QFile::copy(QStringLiteral(MIRELO_KWIN_TEST_INPUT), helper);
+        QFile::setPermissions(helper, QFile::permissions(helper) | QFile::ExeOther | QFile::ReadOther);
+    }
+    return runInSession(helper, args);
+}
+
+QList<MireloWorld::WaylandOutput> MireloWorld::outputLayout() const
+{
+    switch (kind) {
+    case Options::Compositor::mutter:
+        return {{QStringLiteral("Meta-0"), QRect(0, 0, 1920, 1080)},
+                {QStringLiteral("Meta-1"), QRect(1920, 0, 1280, 1024)},
+                {QStringLiteral("Meta-2"), QRect(3200, 0, 1024, 768)}};
+    case Options::Compositor::kwin:
+        // KWin's virtual outputs all have the one size it was given.
+        return {{QStringLiteral("Virtual-0"), QRect(0, 0, 1920, 1080)},
+                {QStringLiteral("Virtual-1"), QRect(1920, 0, 1920, 1080)},
+                {QStringLiteral("Virtual-2"), QRect(3840, 0, 1920, 1080)}};
+    case Options::Compositor::sway:
+        break;
+    }
+    return {{QStringLiteral("HEADLESS-1"), QRect(0, 0, 1920, 1080)},
+            {QStringLiteral("HEADLESS-2"), QRect(1920, 0, 1280, 1024)},
+            {QStringLiteral("HEADLESS-3"), QRect(3200, 0, 1024, 768)}};
+}
+
+bool MireloWorld::addOutput()
+{
+    switch (kind) {
+    case Options::Compositor::mutter: {
+        QString state;
+        if (gdbus({QStringLiteral("org.gnome.Mutter.DisplayConfig.GetCurrentState")}, &state) != 0)
+            return false;
+        const QString serial = state.section(QLatin1Char(','), 0, 0).section(QLatin1Char(' '), -1);
+        return gdbus({QStringLiteral("org.gnome.Mutter.DisplayConfig.ApplyMonitorsConfig"), serial,
+                      QStringLiteral("1"), mutterMonitors(3), QStringLiteral("@a{sv} {}")}) == 0;
+    }
+    case Options::Compositor::kwin:
+        return kwinInput({QStringLiteral("output"), QStringLiteral("Virtual-2"), QStringLiteral("on")}) == 0;
+    case Options::Compositor::sway:
+        break;
+    }
+    return swaymsg({QStringLiteral("create_output")}) == 0;
 }
 
 void MireloWorld::giveFoldersToUser() const
@@ -281,8 +492,16 @@ bool MireloWorld::launch(const QStringList& arguments)
     giveFoldersToUser();
     app = std::make_unique<QProcess>();
     runAsUser(*app);
-    app->setProcessEnvironment(environment());
-    app->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment env = environment();
+    if (wayland) {
+        // Mutter and KWin list their windows to no client: the program's own protocol log says
+        // where the compositor put them (read by windows()), and what the program asked for.
+        env.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
+        app->setStandardErrorFile(home.filePath(QStringLiteral("wayland.log")));
+    } else {
+        app->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    }
+    app->setProcessEnvironment(env);
     app->setStandardOutputFile(home.path() + QStringLiteral("/stdout.txt"));
     app->start(binary, arguments);
     if (!app->waitForStarted(5000))
@@ -462,10 +681,59 @@ QPoint MireloWorld::trayIconCentre() const
     return {};
 }
 
+namespace {
+// The few keys the tests type, for the compositors that take key codes or keysyms by number.
+struct KeyName
+{
+    const char* name;
+    quint32 keysym;
+    int linuxCode;
+};
+constexpr KeyName keyNames[] = {{"Escape", 0xff1b, 1}, {"Return", 0xff0d, 28}, {"Shift_L", 0xffe1, 42},
+                                {"x", 0x78, 45},       {"Tab", 0xff09, 15},    {"space", 0x20, 57}};
+
+const KeyName* keyNamed(const QString& name)
+{
+    for (const KeyName& key : keyNames) {
+        if (name == QLatin1String(key.name))
+            return &key;
+    }
+    return nullptr;
+}
+
+int linuxKeyCode(const QString& keysym)
+{
+    const KeyName* key = keyNamed(keysym);
+    return key ? key->linuxCode : 0;
+}
+} // namespace
+
+bool MireloWorld::mutterKey(const QString& keysym) const
+{
+    const KeyName* key = keyNamed(keysym);
+    if (!key || remoteDesktop.isEmpty())
+        return false;
+    for (const bool pressed : {true, false}) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.gnome.Mutter.RemoteDesktop"), remoteDesktop,
+            QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session"), QStringLiteral("NotifyKeyboardKeysym"));
+        call << key->keysym << pressed;
+        if (bus.connection().call(call).type() != QDBusMessage::ReplyMessage)
+            return false;
+    }
+    // Typed keys reach the program some time later: as with the virtual keyboard elsewhere.
+    PrivateBus::waitFor([] { return false; }, 300);
+    return true;
+}
+
 bool MireloWorld::key(const QString& keysym) const
 {
     // On Wayland through a virtual keyboard: the key goes to the window the compositor focused.
     // The virtual keyboard is new each time: the pause lets the program bind it first.
+    if (wayland && kind == Options::Compositor::mutter)
+        return mutterKey(keysym);
+    if (wayland && kind == Options::Compositor::kwin)
+        return kwinInput({QStringLiteral("key"), QString::number(linuxKeyCode(keysym))}) == 0;
     if (wayland)
         return runInSession(QStringLiteral("wtype"),
                             {QStringLiteral("-s"), QStringLiteral("600"), QStringLiteral("-k"), keysym,
@@ -550,4 +818,165 @@ bool MireloWorld::click(const QPoint& point) const
     return runX11(QStringLiteral("xdotool"),
                   {QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
                    QStringLiteral("click"), QStringLiteral("1")}) == 0;
+}
+
+QString MireloWorld::protocolLog() const
+{
+    QFile file(home.filePath(QStringLiteral("wayland.log")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+int MireloWorld::protocolRequests(const QString& request) const
+{
+    const QRegularExpression line(QStringLiteral(R"(^\[[^\]]*\]\s+->\s+\w+@\d+\.)") +
+                                      QRegularExpression::escape(request) + QStringLiteral(R"(\()"),
+                                  QRegularExpression::MultilineOption);
+    int count = 0;
+    for (auto it = line.globalMatch(protocolLog()); it.hasNext(); it.next())
+        ++count;
+    return count;
+}
+
+namespace {
+// The state of the program's Wayland objects, replayed from its protocol log (WAYLAND_DEBUG):
+// which toplevels live, what they asked for and what the compositor told them.
+struct ProtocolReplay
+{
+    struct Toplevel
+    {
+        int surface = 0;
+        QString title;
+        int fullscreenOn = 0; // the wl_output asked for, 0 none
+        QSize configured;
+    };
+    struct Output
+    {
+        QString name;
+        QPoint position;
+        QSize size;
+    };
+    QHash<int, QList<int>> entered; // wl_surface → the wl_outputs it is on
+    QHash<int, int> xdgSurfaces;    // xdg_surface → wl_surface
+    QHash<int, Toplevel> toplevels;
+    QHash<int, Output> outputs; // by wl_output
+    QHash<int, int> xdgOutputs; // zxdg_output_v1 → wl_output
+    int keyboardFocus = 0;
+
+    static int id(const QString& text, const QString& interface)
+    {
+        static const QRegularExpression object(QStringLiteral(R"((\w+)@(\d+))"));
+        for (auto it = object.globalMatch(text); it.hasNext();) {
+            const auto match = it.next();
+            if (match.captured(1) == interface)
+                return match.captured(2).toInt();
+        }
+        return 0;
+    }
+    static QList<int> numbers(const QString& text)
+    {
+        QList<int> found;
+        for (const QString& part : text.split(QLatin1Char(',')))
+            found << part.trimmed().toInt();
+        return found;
+    }
+
+    void read(const QString& log)
+    {
+        static const QRegularExpression message(
+            QStringLiteral(R"(^\[[^\]]*\]\s+(->\s+)?(\w+)@(\d+)\.(\w+)\((.*)\)\s*$)"));
+        for (const QStringView line : QStringView(log).split(QLatin1Char('\n'))) {
+            const auto match = message.match(line);
+            if (!match.hasMatch())
+                continue;
+            const bool request = !match.capturedView(1).isEmpty();
+            const QString interface = match.captured(2);
+            const int self = match.captured(3).toInt();
+            const QString name = match.captured(4);
+            const QString args = match.captured(5);
+            request ? onRequest(interface, self, name, args) : onEvent(interface, self, name, args);
+        }
+    }
+
+    void onRequest(const QString& interface, int self, const QString& name, const QString& args)
+    {
+        if (name == QLatin1String("create_surface")) {
+            entered.remove(id(args, QStringLiteral("wl_surface")));
+        } else if (name == QLatin1String("get_xdg_surface")) {
+            const int xdg = id(args, QStringLiteral("xdg_surface"));
+            xdgSurfaces[xdg] = id(args.section(QLatin1Char(','), 1), QStringLiteral("wl_surface"));
+        } else if (name == QLatin1String("get_toplevel")) {
+            toplevels[id(args, QStringLiteral("xdg_toplevel"))] =
+                Toplevel{xdgSurfaces.value(self), {}, 0, {}};
+        } else if (name == QLatin1String("get_xdg_output")) {
+            xdgOutputs[id(args, QStringLiteral("zxdg_output_v1"))] = id(args, QStringLiteral("wl_output"));
+        } else if (interface == QLatin1String("xdg_toplevel") && toplevels.contains(self)) {
+            Toplevel& toplevel = toplevels[self];
+            if (name == QLatin1String("set_title"))
+                toplevel.title = args.mid(1, args.size() - 2);
+            else if (name == QLatin1String("set_fullscreen"))
+                toplevel.fullscreenOn = id(args, QStringLiteral("wl_output"));
+            else if (name == QLatin1String("unset_fullscreen"))
+                toplevel.fullscreenOn = 0;
+            else if (name == QLatin1String("destroy")) {
+                // Unmapped: the compositor owes it no leave events any more.
+                entered.remove(toplevel.surface);
+                toplevels.remove(self);
+            }
+        } else if (interface == QLatin1String("wl_surface") && name == QLatin1String("destroy")) {
+            entered.remove(self);
+        }
+    }
+
+    void onEvent(const QString& interface, int self, const QString& name, const QString& args)
+    {
+        if (interface == QLatin1String("wl_surface") && name == QLatin1String("enter")) {
+            entered[self].append(id(args, QStringLiteral("wl_output")));
+        } else if (interface == QLatin1String("wl_surface") && name == QLatin1String("leave")) {
+            entered[self].removeAll(id(args, QStringLiteral("wl_output")));
+        } else if (interface == QLatin1String("xdg_toplevel") && name == QLatin1String("configure")) {
+            const QList<int> size = numbers(args);
+            if (toplevels.contains(self) && size.value(0) > 0)
+                toplevels[self].configured = QSize(size.value(0), size.value(1));
+        } else if (interface == QLatin1String("wl_keyboard") && name == QLatin1String("enter")) {
+            keyboardFocus = id(args, QStringLiteral("wl_surface"));
+        } else if (interface == QLatin1String("wl_keyboard") && name == QLatin1String("leave")) {
+            if (id(args, QStringLiteral("wl_surface")) == keyboardFocus)
+                keyboardFocus = 0;
+        } else if (interface == QLatin1String("zxdg_output_v1") || interface == QLatin1String("wl_output")) {
+            Output& output = outputs[interface == QLatin1String("wl_output") ? self : xdgOutputs.value(self)];
+            const QList<int> values = numbers(args);
+            if (name == QLatin1String("name"))
+                output.name = args.mid(1, args.size() - 2);
+            else if (name == QLatin1String("logical_position"))
+                output.position = QPoint(values.value(0), values.value(1));
+            else if (name == QLatin1String("logical_size"))
+                output.size = QSize(values.value(0), values.value(1));
+        }
+    }
+};
+} // namespace
+
+QList<MireloWorld::WaylandWindow> MireloWorld::windows(const QString& title) const
+{
+    QList<WaylandWindow> found;
+    if (kind == Options::Compositor::sway) {
+        for (const SwayWindow& window : swayWindows(title))
+            found.append({window.output, window.rect, window.fullscreenMode == 1, window.focused});
+        return found;
+    }
+    ProtocolReplay replay;
+    replay.read(protocolLog());
+    for (const ProtocolReplay::Toplevel& toplevel : std::as_const(replay.toplevels)) {
+        const QList<int> on = replay.entered.value(toplevel.surface);
+        if (toplevel.title != title || on.isEmpty())
+            continue;
+        const ProtocolReplay::Output output = replay.outputs.value(on.first());
+        found.append(
+            {output.name, QRect(output.position, toplevel.configured),
+             on.size() == 1 && toplevel.fullscreenOn == on.first() && toplevel.configured == output.size,
+             replay.keyboardFocus == toplevel.surface});
+    }
+    return found;
 }

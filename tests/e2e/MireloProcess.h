@@ -25,10 +25,32 @@ public:
         bool systemBus = false;
         // trayer, an XEmbed tray at the top right corner, so the tray icon and its menu show.
         bool tray = false;
-        // A Wayland session instead of X11: a headless sway with the output HEADLESS-1
-        // (1920×1080 at 0,0) and, with twoMonitors, HEADLESS-2 (1280×1024 at 1920,0). sway
-        // refuses to run as root, so then sway and mirelo run as an unprivileged user (nobody).
+        // A Wayland session instead of X11: a headless compositor with the output HEADLESS-1
+        // (1920×1080 at 0,0) and, with twoMonitors, HEADLESS-2 (1280×1024 at 1920,0) (see
+        // Compositor for the others' names and sizes). sway refuses to run as root, so then the
+        // compositor and mirelo run as an unprivileged user (nobody).
         bool wayland = false;
+        enum class Compositor
+        {
+            sway,
+            mutter,
+            kwin
+        };
+        Compositor compositor = Compositor::sway;
+    };
+
+    // A window of the program as the compositor placed it.
+    struct WaylandWindow
+    {
+        QString output;
+        QRect rect;
+        bool fullscreen = false; // on that output
+        bool focused = false;
+    };
+    struct WaylandOutput
+    {
+        QString name;
+        QRect rect;
     };
 
     // A window in sway's tree.
@@ -45,6 +67,8 @@ public:
     ~MireloWorld();
 
     bool ready() const { return displayName.size() > 0 && bus.isRunning(); }
+    // Why the world could not be made, for the skip message.
+    QString whyNotReady() const { return notReady; }
     QString dataRoot() const { return home.path() + QStringLiteral("/data/org.mirelo.Mirelo"); }
     QString configHome() const { return home.path() + QStringLiteral("/config"); }
 
@@ -79,6 +103,16 @@ public:
 
     // Wayland helpers (Options::wayland): swaymsg, grim.
     bool isWayland() const { return wayland; }
+    Options::Compositor compositorKind() const { return kind; }
+    // The outputs at start, then the one addOutput() plugs in.
+    QList<WaylandOutput> outputLayout() const;
+    bool addOutput();
+    // The program's mapped windows with that title: sway's tree under sway; elsewhere what the
+    // program's own Wayland protocol log (WAYLAND_DEBUG) says the compositor did with them.
+    QList<WaylandWindow> windows(const QString& title = QStringLiteral("Mirelo")) const;
+    // Requests of one kind that the program sent, from its protocol log (none under sway).
+    int protocolRequests(const QString& request) const;
+    bool canTakeScreenshots() const { return kind == Options::Compositor::sway; }
     // The program's mapped windows with that title, from `swaymsg -t get_tree`.
     QList<SwayWindow> swayWindows(const QString& title = QStringLiteral("Mirelo")) const;
     int swaymsg(const QStringList& args, QString* out = nullptr) const;
@@ -97,12 +131,25 @@ private:
     // Runs program in this world's session, as the world's user (the test's own on X11).
     int runInSession(const QString& program, const QStringList& args, QString* out = nullptr) const;
     void startCompositor(bool twoOutputs);
+    void startSway(bool twoOutputs, QProcessEnvironment env);
+    void startMutter(QProcessEnvironment env);
+    void startKWin(QProcessEnvironment env);
+    // Waits for the compositor's display socket; false when it ended first.
+    bool waitForDisplay(const QString& name);
+    int gdbus(const QStringList& args, QString* out = nullptr) const;
+    int kwinInput(const QStringList& args) const;
+    bool mutterKey(const QString& keysym) const;
+    QString protocolLog() const;
     // Hands the world's folders to the user its programs run as.
     void giveFoldersToUser() const;
     void runAsUser(QProcess& process) const;
 
     QTemporaryDir home;
     bool wayland = false;
+    Options::Compositor kind = Options::Compositor::sway;
+    QString notReady;
+    // Mutter's keyboard for the tests: a remote desktop session that lives as long as the world.
+    QString remoteDesktop;
     uint userId = 0;
     uint groupId = 0;
     std::unique_ptr<QProcess> compositor;

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -126,6 +127,33 @@ TEST_F(PortalScreenshotTest, APictureComesBackNonInteractivelyAndEveryFailureGiv
     EXPECT_EQ(take(), std::make_pair(std::optional<QImage>(), 1));
     EXPECT_GE(waited.elapsed(), 1500);
     EXPECT_TRUE(log().anyContains(QStringLiteral("did not answer")));
+}
+
+TEST_F(PortalScreenshotTest, OnlyTheCaptureMadeForTheRequestIsDeletedAlsoWhenItComesLate)
+{
+    QImage shot(64, 32, QImage::Format_RGB32);
+    shot.fill(Qt::darkCyan);
+    // After the time limit (a permission prompt on GNOME): the break went on without it, and
+    // the capture is deleted when it comes.
+    ASSERT_TRUE(QDir().mkpath(tempHome() + QStringLiteral("/Pictures")));
+    const QString late = tempHome() + QStringLiteral("/Pictures/Screenshot.png");
+    ASSERT_TRUE(
+        portal(QStringLiteral(R"({"uri": "%1", "delay": 2000})").arg(QUrl::fromLocalFile(late).toString())));
+    ASSERT_TRUE(shot.save(late));
+    EXPECT_EQ(take(), std::make_pair(std::optional<QImage>(), 1));
+    EXPECT_TRUE(PrivateBus::waitFor([&] { return !QFile::exists(late); }, 3000));
+    EXPECT_TRUE(log().anyContains(QStringLiteral("saved after the time limit")));
+
+    // One fixed path in the shared temporary folder for every client (xdg-desktop-portal-wlr's
+    // /tmp/out.png) is read but left alone.
+    QTemporaryFile fixed(QStringLiteral("/tmp/out-XXXXXX.png"));
+    ASSERT_TRUE(fixed.open());
+    fixed.close();
+    ASSERT_TRUE(shot.save(fixed.fileName()));
+    ASSERT_TRUE(
+        portal(QStringLiteral(R"({"uri": "%1"})").arg(QUrl::fromLocalFile(fixed.fileName()).toString())));
+    EXPECT_TRUE(take().first);
+    EXPECT_TRUE(QFile::exists(fixed.fileName()));
 }
 
 TEST_F(PortalScreenshotTest, OnePictureOfTheDesktopServesTheBreaksScreensAndItsDesktopPicture)

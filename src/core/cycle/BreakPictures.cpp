@@ -168,12 +168,18 @@ void BreakPictures::presentWindows(const std::vector<BreakScreen>& screens, cons
                                    const QString& wallpaperHash)
 {
     deps.breakWindows->clearBackgroundWindows();
-    for (std::size_t i = 0; i < screens.size(); ++i) {
-        LOG_INFO(QStringLiteral("Loading image wallpaperImage: ") + imageDescription(images[i]));
-        if (screens[i].isMain)
-            deps.breakWindows->showMain(screens[i], images[i], wallpaperHash);
-        else
-            deps.breakWindows->showBackground(screens[i], images[i]);
+    // The main screen's window comes last: compositors that give the keyboard to the newest
+    // window (Mutter, KWin) then give it to the overlay, which answers the keys.
+    for (const bool main : {false, true}) {
+        for (std::size_t i = 0; i < screens.size(); ++i) {
+            if (screens[i].isMain != main)
+                continue;
+            LOG_INFO(QStringLiteral("Loading image wallpaperImage: ") + imageDescription(images[i]));
+            if (main)
+                deps.breakWindows->showMain(screens[i], images[i], wallpaperHash);
+            else
+                deps.breakWindows->showBackground(screens[i], images[i]);
+        }
     }
 }
 

@@ -16,6 +16,9 @@ public:
     // Whether a break window may ask for the keyboard again after another program took it.
     // Where the compositor alone decides, asking again only repeats a refused request.
     virtual bool canReclaimKeyboard() const { return true; }
+    // Whether the window system alone places windows and may re-place a shown break window
+    // (a compositor rearranging its outputs); the window then asks for its screen again.
+    virtual bool compositorPlacesWindows() const { return false; }
     // While the break window that takes the keyboard is shown, the desktop's own shortcuts
     // (another workspace, another window) would lead out of the break: where the window system
     // lets a window keep them, it does until the window hides. Where windows follow the user to

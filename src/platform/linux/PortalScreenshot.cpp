@@ -7,6 +7,7 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -66,11 +67,26 @@ void PortalScreenshot::take(std::function<void(std::optional<QImage>)> done)
 
     Request& request = requests[path];
     request.done = std::move(done);
+    request.token = token;
+    request.started = QDateTime::currentDateTimeUtc();
     request.timer = new QTimer(this);
     request.timer->setSingleShot(true);
     connect(request.timer, &QTimer::timeout, this, [this, path] {
+        auto found = requests.find(path);
+        if (found == requests.end())
+            return;
+        if (found->second.late) {
+            finish(path, std::nullopt);
+            return;
+        }
         LOG_ERROR(QStringLiteral("The screenshot portal did not answer in %1 ms.").arg(timeout.count()));
-        finish(path, std::nullopt);
+        // The break goes on without it; a capture that comes later (after a permission prompt)
+        // would stay in the user's pictures, so the request still listens, to delete it.
+        Request& request = found->second;
+        request.late = true;
+        if (auto done = std::exchange(request.done, nullptr))
+            done(std::nullopt);
+        request.timer->start(lateCaptureWait);
     });
     request.timer->start(timeout);
     watch(path);
@@ -112,6 +128,14 @@ void PortalScreenshot::response(uint code, const QVariantMap& results, const QDB
             return;
         path = byHandle->first;
     }
+    if (requests[path].late) {
+        const QFileInfo file(QUrl(results.value(QStringLiteral("uri")).toString()).toLocalFile());
+        if (code == 0 && madeForRequest(file, requests[path]) && QFile::remove(file.filePath()))
+            LOG_INFO(QStringLiteral("Deleted the screenshot the portal saved after the time limit: ") +
+                     file.filePath());
+        finish(path, std::nullopt);
+        return;
+    }
     if (code != 0) {
         // 1: the user cancelled; 2: refused or failed.
         LOG_ERROR(QStringLiteral("The screenshot portal gave no picture (response %1).").arg(code));
@@ -135,16 +159,33 @@ void PortalScreenshot::response(uint code, const QVariantMap& results, const QDB
     load(path, file.filePath());
 }
 
+bool PortalScreenshot::madeForRequest(const QFileInfo& file, const Request& request)
+{
+    if (!file.isFile() || file.isSymLink())
+        return false;
+    // Made after the request (a little slack for coarse file times), so not a file that was
+    // there before.
+    if (file.lastModified().toUTC() < request.started.addSecs(-2))
+        return false;
+    // Some portals answer one fixed path in a shared temporary folder (/tmp/out.png) for every
+    // client: another program's capture, unless the name is our request's.
+    const QString folder = QDir::cleanPath(file.absolutePath());
+    const bool shared = folder == QLatin1String("/tmp") || folder == QLatin1String("/var/tmp");
+    if (shared && !file.fileName().contains(request.token))
+        return false;
+    return true;
+}
+
 void PortalScreenshot::load(const QString& path, const QString& file)
 {
     auto image = std::make_shared<QImage>();
     QPointer<PortalScreenshot> weak(this);
+    // The portal saves every capture in the user's pictures: one per break would pile up.
+    const bool ours = madeForRequest(QFileInfo(file), requests[path]);
     executor.run(
-        [image, file] {
+        [image, file, ours] {
             image->load(file);
-            // The portal saves every capture in the user's pictures: one per break would pile up.
-            const QFileInfo info(file);
-            if (!image->isNull() && info.isFile() && !info.isSymLink())
+            if (!image->isNull() && ours)
                 QFile::remove(file);
         },
         [weak, image, file, path] {

@@ -2,6 +2,8 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QImage>
 #include <QObject>
 #include <QVariantMap>
@@ -39,12 +41,20 @@ private:
         std::function<void(std::optional<QImage>)> done;
         QTimer* timer = nullptr;
         QString handle; // the request object the portal named, when other than expected
+        QString token;
+        QDateTime started;
+        // Answered already (the time limit passed): a capture that still comes is only deleted.
+        bool late = false;
     };
     void watch(const QString& path);
     void unwatch(const QString& path);
     // Ends the request under path (once): answers done with image.
     void finish(const QString& path, std::optional<QImage> image);
     void load(const QString& path, const QString& file);
+    // Whether file is the capture the portal made for this request, which is ours to delete.
+    static bool madeForRequest(const QFileInfo& file, const Request& request);
+    // How long a request that timed out still waits for its capture, to delete it.
+    static constexpr std::chrono::minutes lateCaptureWait{2};
 
     QDBusConnection bus;
     WorkExecutor& executor;

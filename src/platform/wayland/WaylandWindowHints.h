@@ -20,6 +20,7 @@ public:
 
     void prepareOverlayWindow(quintptr) override {}
     bool canReclaimKeyboard() const override { return false; }
+    bool compositorPlacesWindows() const override { return true; }
     void holdDesktopShortcuts(QWindow* window, bool hold) override;
 
     // Says once, at start, what the session refuses and what that means for the user.

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -33,6 +34,9 @@ BorderlessWindow::BorderlessWindow(WindowHints* hints, bool acceptsFocus, QWidge
 
 void BorderlessWindow::showOn(QScreen* screen)
 {
+    // Before the screen changes below: that change is the program's own.
+    placedOn = screen;
+    putBack = 0;
     if (!isVisible()) {
         // Window managers forget the workspace and task-bar hints when a window is withdrawn:
         // they go on again before every mapping.
@@ -53,6 +57,63 @@ void BorderlessWindow::showOn(QScreen* screen)
     }
     if (screen && geometry() != screen->geometry())
         setGeometry(screen->geometry());
+    // Only now: a Wayland window gets a new surface each time it is shown, after its Show event.
+    if (acceptsFocus && hints)
+        hints->holdDesktopShortcuts(windowHandle(), true);
+    if (!watchingScreen) {
+        watchingScreen = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, &BorderlessWindow::screenChanged);
+    }
+}
+
+void BorderlessWindow::screenChanged(QScreen* now)
+{
+    if (hints && hints->compositorPlacesWindows() && isVisible() && placedOn && now != placedOn)
+        putBackOnScreen(QStringLiteral("moved to ") + (now ? now->name() : QStringLiteral("no screen")));
+}
+
+void BorderlessWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // A compositor tells where it put a window only through its size: Mutter, given another
+    // output, makes a full-screen window full screen on the main output instead.
+    if (hints && hints->compositorPlacesWindows() && isVisible() && placedOn &&
+        (windowState() & Qt::WindowFullScreen) && size() != placedOn->geometry().size())
+        putBackOnScreen(QStringLiteral("resized to %1x%2").arg(width()).arg(height()));
+}
+
+void BorderlessWindow::putBackOnScreen(const QString& why)
+{
+    // A few tries: a window system that insists wins, rather than the two trading the window
+    // back and forth.
+    if (putBack >= 3 || !QGuiApplication::screens().contains(placedOn.data()))
+        return;
+    ++putBack;
+    LOG_INFO(QStringLiteral("Break window: %1 by the window system; asking for %2 again.")
+                 .arg(why, placedOn->name()));
+    // Not inside the window system's own notification.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible() || !placedOn)
+            return;
+        // Full screen asked for again names the output: the way back on Wayland. The toolkit
+        // asks only when the window system has said the window is not full screen, so out of
+        // it first and back in on the answer (changeEvent), or after a moment without one.
+        returningToFullScreen = true;
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        QTimer::singleShot(300, this, &BorderlessWindow::returnToFullScreen);
+    });
+}
+
+void BorderlessWindow::returnToFullScreen()
+{
+    if (!returningToFullScreen)
+        return;
+    returningToFullScreen = false;
+    if (!isVisible() || !placedOn)
+        return;
+    windowHandle()->setScreen(placedOn);
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    setGeometry(placedOn->geometry());
 }
 
 bool BorderlessWindow::event(QEvent* event)
@@ -67,10 +128,6 @@ bool BorderlessWindow::event(QEvent* event)
     case QEvent::WindowDeactivate:
         if (reclaim && isVisible())
             reclaim->start(100);
-        break;
-    case QEvent::Show:
-        if (acceptsFocus && hints)
-            hints->holdDesktopShortcuts(windowHandle(), true);
         break;
     case QEvent::Hide:
         if (reclaim)
@@ -98,6 +155,9 @@ void BorderlessWindow::closeEvent(QCloseEvent* event)
 void BorderlessWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && returningToFullScreen && event->spontaneous() &&
+        !(windowState() & Qt::WindowFullScreen))
+        QTimer::singleShot(0, this, &BorderlessWindow::returnToFullScreen);
     if (event->type() == QEvent::WindowStateChange && isVisible() && (windowState() & Qt::WindowMinimized)) {
         LOG_INFO(QStringLiteral("Break window: minimise refused."));
         // Not inside the state change the window system is still delivering.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 #include <functional>
@@ -11,7 +13,8 @@ class WindowHints;
 // still takes the keyboard. On X11 it is also put on every workspace and kept out of the task
 // bar before each mapping. While shown it holds its screen: a close or minimise request from
 // the window manager is refused, and a window that takes the keyboard gets it back from
-// another program. Only the program hides it.
+// another program; a window the window system moves to another screen (a compositor
+// rearranging its outputs) goes back. Only the program hides it.
 class BorderlessWindow : public QWidget
 {
     Q_OBJECT
@@ -29,12 +32,22 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void restoreFullScreen();
     void takeKeyboardBack();
+    void screenChanged(QScreen* now);
+    // Asks for full screen on the screen it was shown on again, a few times per showing.
+    void putBackOnScreen(const QString& why);
+    void returnToFullScreen();
 
     WindowHints* hints;
     bool acceptsFocus;
     QTimer* reclaim = nullptr;
+    // The screen the program put it on, and how often it was put back there since.
+    QPointer<QScreen> placedOn;
+    int putBack = 0;
+    bool watchingScreen = false;
+    bool returningToFullScreen = false;
 };

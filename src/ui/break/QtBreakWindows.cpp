@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 
 QtBreakWindows::QtBreakWindows(Services services, QObject* parent)
     : QObject(parent), services(std::move(services))
@@ -128,6 +129,25 @@ void QtBreakWindows::showBackground(const BreakScreen& screen, const QImage& ima
     }
     windows.push_back(
         std::make_unique<BackgroundWindow>(target, image, services.theme.maskViewBgColor, services.hints));
+    showBackgroundWindow();
+}
+
+void QtBreakWindows::showBackgroundWindow()
+{
+    // A compositor that gives the keyboard to every new window (Mutter, KWin: Wayland has no
+    // window that refuses it) gives it to a background window too; the overlay answers the
+    // keys, so it asks for them back.
+    windows.back()->window()->didBecomeKey = [this] {
+        if (!breakShowing())
+            return;
+        LOG_INFO(
+            QStringLiteral("Break: a background window got the keyboard; asking for it for the overlay."));
+        // After the toolkit has finished with the window that just got the keyboard.
+        QTimer::singleShot(0, windowController->window(), [this] {
+            if (breakShowing())
+                windowController->window()->activateWindow();
+        });
+    };
     windows.back()->show();
 }
 
@@ -168,9 +188,9 @@ void QtBreakWindows::screenAdded(QScreen* screen)
     // The new screen gets the main screen's picture: scaled to fill, under the same mask.
     const MRImageView* picture = viewController->view()->imgBgView;
     windows.push_back(std::make_unique<BackgroundWindow>(
-        screen, picture->image(), picture->imageIsTinted() ? QColor(Qt::transparent) : services.theme.maskViewBgColor,
-        services.hints));
-    windows.back()->show();
+        screen, picture->image(),
+        picture->imageIsTinted() ? QColor(Qt::transparent) : services.theme.maskViewBgColor, services.hints));
+    showBackgroundWindow();
 }
 
 void QtBreakWindows::screenRemoved(QScreen* screen)

@@ -70,6 +70,7 @@ public:
     static QScreen* screenFor(const BreakScreen& screen);
 
 private:
+    void showBackgroundWindow();
     bool breakShowing() const;
     // The theme as built, before any contrast change.
     AppTheme baseTheme;

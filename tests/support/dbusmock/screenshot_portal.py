@@ -1,7 +1,7 @@
 '''The desktop portal's screenshot (org.freedesktop.portal.Screenshot). A call answers on the
 request object its handle_token names, as the portal does. Parameters: "uri": the picture's file
 URI; "response": another response code (1 cancelled, 2 failed); "error": a D-Bus error name to
-fail the call with; "silent": true never answers. An interactive request is refused (code 2).'''
+fail the call with; "silent": true never answers; "delay": milliseconds before the answer (20). An interactive request is refused (code 2).'''
 
 import dbus
 import dbus.service
@@ -46,7 +46,7 @@ class Screenshot(Plain):
             code = int(self.parameters.get('response', 0))
             if bool(options.get('interactive', False)):
                 code = 2
-            GLib.timeout_add(20, self.respond, path, code)
+            GLib.timeout_add(int(self.parameters.get('delay', 20)), self.respond, path, code)
         return dbus.ObjectPath(path)
 
     def respond(self, path, code):
