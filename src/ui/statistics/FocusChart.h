@@ -1,13 +1,14 @@
 #pragma once
 
+#include "statistics/PeriodChart.h"
+
 #include <QDate>
-#include <QWidget>
 
 #include <vector>
 
-// Focused minutes per day as bars, the last bar being the day shown; drawn with the
-// palette, so it follows the desktop's light or dark look and any pixel ratio.
-class FocusChart : public QWidget
+// Focused minutes of the days ending with the shown one, each bar with its minutes, the last
+// bar being the day shown.
+class FocusChart : public PeriodChart
 {
     Q_OBJECT
 public:
@@ -17,11 +18,8 @@ public:
     void setDays(const QDate& lastDay, std::vector<qint64> seconds);
     const std::vector<qint64>& days() const { return totals; }
     QSize sizeHint() const override { return {280, 112}; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    QSize minimumSizeHint() const override { return {200, 100}; }
 
 private:
-    QDate last;
     std::vector<qint64> totals;
 };

@@ -2,6 +2,7 @@
 
 #include "records/StatRow.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -75,8 +76,18 @@ void PeriodChart::paintEvent(QPaintEvent*)
                              Qt::AlignCenter, shown[i].label);
         }
     }
-    // The highest bar's value over it: the scale the others are read against.
-    if (highestIndex >= 0) {
+    if (valuesOnEveryBar) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            if (shown[i].seconds < 60)
+                continue;
+            const double height = std::max(2.0, area.height() * double(shown[i].seconds) / scale);
+            painter.drawText(QRectF(area.left() + slot * double(i), area.bottom() - height - labelHeight - 2, slot,
+                                    labelHeight),
+                             Qt::AlignCenter, QLocale().toString(shown[i].seconds / 60));
+        }
+    } else if (highestIndex >= 0) {
+        // The highest bar's value over it: the scale the others are read against.
         const double height = area.height() * double(highest) / scale;
         const double centre = area.left() + slot * (highestIndex + 0.5);
         const QString value = StatRow::total(highest);

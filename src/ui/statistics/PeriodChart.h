@@ -22,6 +22,8 @@ public:
     explicit PeriodChart(QWidget* parent = nullptr);
 
     void setBars(std::vector<Bar> bars, int highlighted = -1);
+    // Every bar's minutes over it rather than only the highest bar's time: for a few bars.
+    void setValuesOnEveryBar(bool every) { valuesOnEveryBar = every; }
     const std::vector<Bar>& bars() const { return shown; }
     QSize sizeHint() const override { return {420, 180}; }
     QSize minimumSizeHint() const override { return {240, 120}; }
@@ -32,4 +34,5 @@ protected:
 private:
     std::vector<Bar> shown;
     int highlight = -1;
+    bool valuesOnEveryBar = false;
 };
