@@ -322,7 +322,8 @@ bool MRApp::resumePomodoro()
 {
     if (!isPaused.value() || !pausedAt || !deps.timer->resume())
         return false;
-    const qint64 pausedFor = std::max<qint64>(0, pausedAt->secsTo(deps.clock->now()));
+    // Rounded, not cut: a cut second per pause would count as focused time.
+    const qint64 pausedFor = std::max<qint64>(0, (pausedAt->msecsTo(deps.clock->now()) + 500) / 1000);
     LOG_INFO(QStringLiteral("Resume the Pomodoro after a pause of %1 s").arg(pausedFor));
     if (task)
         task->paused += pausedFor;
