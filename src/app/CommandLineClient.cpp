@@ -4,6 +4,7 @@
 #include "BuildConfig.h"
 #include "TimerDBusAdaptor.h"
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
@@ -18,7 +19,9 @@ const QStringList subcommands{
 
 QString usage()
 {
-    return QStringLiteral(
+    // The command words and "<state> <mm:ss>" are the interface and stay as they are.
+    return QCoreApplication::translate(
+        "CommandLineClient",
         "Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |\n"
         "               status | preferences | statistics]\n"
         "Without a command, starts Mirelo in the tray.\n"
@@ -32,6 +35,16 @@ QString usage()
         "               \"paused\" while the Pomodoro is paused)\n"
         "  preferences  open the preferences window\n"
         "  statistics   open the statistics window\n");
+}
+
+QString text(const char* source)
+{
+    return QCoreApplication::translate("CommandLineClient", source);
+}
+
+QString failed(const QString& command, const QString& why)
+{
+    return text(QT_TRANSLATE_NOOP("CommandLineClient", "mirelo: %1 failed: %2")).arg(command, why);
 }
 
 QVariant property(QDBusConnection& bus, const QString& name, QString* error)
@@ -76,12 +89,16 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
         return 0;
     }
     if (!subcommands.contains(command) || arguments.size() > 2) {
-        err << "mirelo: unknown command '" << arguments.mid(1).join(QLatin1Char(' ')) << "'\n" << usage();
+        err << text(QT_TRANSLATE_NOOP("CommandLineClient", "mirelo: unknown command '%1'"))
+                   .arg(arguments.mid(1).join(QLatin1Char(' ')))
+            << "\n"
+            << usage();
         return 2;
     }
     if (!bus.isConnected() || !bus.interface() ||
         !bus.interface()->isServiceRegistered(QLatin1String(TimerDBusAdaptor::serviceName)).value()) {
-        err << "Mirelo is not running. Start it with `mirelo` first.\n";
+        err << text(QT_TRANSLATE_NOOP("CommandLineClient", "Mirelo is not running. Start it with `mirelo` first."))
+            << "\n";
         return 1;
     }
 
@@ -90,7 +107,8 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
         const QVariant state = property(bus, QStringLiteral("State"), &error);
         const QVariant remaining = property(bus, QStringLiteral("RemainingSeconds"), &error);
         if (!state.isValid() || !remaining.isValid()) {
-            err << "mirelo: could not read the timer: " << error << "\n";
+            err << text(QT_TRANSLATE_NOOP("CommandLineClient", "mirelo: could not read the timer: %1")).arg(error)
+                << "\n";
             return 1;
         }
         const int seconds = remaining.toInt();
@@ -111,7 +129,7 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
         call << command << QVariantList() << QVariantMap();
         const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
         if (reply.type() != QDBusMessage::ReplyMessage) {
-            err << "mirelo: " << command << " failed: " << reply.errorMessage() << "\n";
+            err << failed(command, reply.errorMessage()) << "\n";
             return 1;
         }
         return 0;
@@ -130,9 +148,11 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
     const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
     if (reply.type() != QDBusMessage::ReplyMessage) {
         if (reply.errorName() == QLatin1String(TimerDBusAdaptor::refusedError))
-            err << "mirelo: " << command << " refused: " << reply.errorMessage() << "\n";
+            err << text(QT_TRANSLATE_NOOP("CommandLineClient", "mirelo: %1 refused: %2"))
+                       .arg(command, reply.errorMessage())
+                << "\n";
         else
-            err << "mirelo: " << command << " failed: " << reply.errorMessage() << "\n";
+            err << failed(command, reply.errorMessage()) << "\n";
         return 1;
     }
     return 0;

@@ -24,6 +24,7 @@ int main(int argc, char* argv[])
 
     if (CommandLineClient::isClientInvocation(arguments)) {
         QCoreApplication client(argc, argv);
+        Localizable::install(client);
         QTextStream out(stdout), err(stderr);
         return CommandLineClient::run(arguments, QDBusConnection::sessionBus(), out, err);
     }
@@ -55,7 +56,9 @@ int main(int argc, char* argv[])
                                                             QDBusConnectionInterface::DontQueueService,
                                                             QDBusConnectionInterface::DontAllowReplacement);
         if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) {
-            std::fputs("Mirelo is already running.\n", stdout);
+            std::fputs(qPrintable(QCoreApplication::translate("Localizable", "Mirelo is already running.") +
+                                  QLatin1Char('\n')),
+                       stdout);
             // Started again from a launcher: the running one shows itself, as a window program would.
             QDBusMessage activate = QDBusMessage::createMethodCall(
                 QLatin1String(TimerDBusAdaptor::serviceName), QLatin1String(TimerDBusAdaptor::objectPath),
@@ -65,7 +68,11 @@ int main(int argc, char* argv[])
             return 0;
         }
     } else {
-        std::fputs("Mirelo: no session bus; running without scripting and single-instance check.\n", stderr);
+        std::fputs(qPrintable(QCoreApplication::translate(
+                                  "Localizable",
+                                  "Mirelo: no session bus; running without scripting and single-instance check.") +
+                              QLatin1Char('\n')),
+                   stderr);
     }
 
     AppDelegate delegate(bus);

@@ -10,6 +10,7 @@
 #include "timer/IdleMonitor.h"
 #include "timer/NotificationCenter.h"
 
+#include <QCoreApplication>
 #include <QJsonValue>
 #include <QPointer>
 
@@ -223,9 +224,9 @@ void AwayDetector::userReturned(const QDateTime& at, bool tell)
         return;
     QPointer<AwayDetector> weak(this);
     notifications.postNotificationWithAction(
-        QStringLiteral("Welcome back — you were away %1 min").arg(minutes),
-        QStringLiteral("The Pomodoro stopped while you were away; nothing was recorded."),
-        NotificationAction{QStringLiteral("Start a Pomodoro"), [weak] {
+        QCoreApplication::translate("AwayDetector", "Welcome back — you were away %n min", nullptr, minutes),
+        QCoreApplication::translate("AwayDetector", "The Pomodoro stopped while you were away; nothing was recorded."),
+        NotificationAction{QCoreApplication::translate("AwayDetector", "Start a Pomodoro"), [weak] {
                                // Only from where the user left off: never over a break or a running Pomodoro.
                                if (weak && weak->app.state.value() == MRAppState::idle)
                                    weak->app.startPomodoro();

@@ -10,13 +10,6 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-namespace {
-QString localized(const char* text)
-{
-    return QCoreApplication::translate("Localizable", text);
-}
-} // namespace
-
 BreakHold::BreakHold(Preferences& preferences, Scheduler& scheduler, const Clock& clock,
                      NotificationCenter& notifications, Presence* presence, QObject* parent)
     : QObject(parent), preferences(preferences), scheduler(scheduler), clock(clock),
@@ -68,8 +61,8 @@ void BreakHold::hold(const QStringList& active)
     const QString by = active.join(QStringLiteral(", "));
     LOG_INFO(QStringLiteral("Break held: ") + by);
     heldBy.accept(by);
-    notifications.postNotification(localized("Break when your call ends"),
-                                   localized("Break held: %1").arg(by));
+    notifications.postNotification(QCoreApplication::translate("Localizable", "Break when your call ends"),
+                                   QCoreApplication::translate("Localizable", "Break held: %1").arg(by));
 
     QPointer<BreakHold> weak(this);
     const qint64 maximum = std::max(0, preferences.intValue(HoldKey::maximum));
@@ -85,8 +78,8 @@ void BreakHold::hold(const QStringList& active)
             if (!weak)
                 return;
             weak->warningToken = 0;
-            weak->notifications.postNotification(localized("Break in one minute"),
-                                                 localized("The break was held as long as allowed."));
+            weak->notifications.postNotification(QCoreApplication::translate("Localizable", "Break in one minute"),
+                                                 QCoreApplication::translate("Localizable", "The break was held as long as allowed."));
         });
     pollToken = scheduler.schedule(pollInterval, [weak] {
         if (weak)

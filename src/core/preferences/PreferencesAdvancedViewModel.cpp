@@ -6,6 +6,8 @@
 #include "integration/Workspace.h"
 #include "settings/Preferences.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr int delays[PreferencesAdvancedViewModel::delayCount] = {0, 5, 10, 60};
 } // namespace
@@ -98,9 +100,9 @@ QString PreferencesAdvancedViewModel::onAlfredWorkflowClicked()
         launcher ? launcher->install() : QStringLiteral("no launcher entry on this desktop");
     if (!failure.isEmpty()) {
         LOG_ERROR(QStringLiteral("Can't write the launcher entry: ") + failure);
-        return QStringLiteral("Could not add Mirelo to your launcher: ") + failure;
+        return QCoreApplication::translate("Localizable", "Could not add Mirelo to your launcher: %1").arg(failure);
     }
-    return QStringLiteral("Added to your launcher");
+    return QCoreApplication::translate("Localizable", "Added to your launcher");
 }
 
 void PreferencesAdvancedViewModel::onRaycastClicked()

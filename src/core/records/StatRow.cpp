@@ -31,9 +31,12 @@ QString title(const WTask& task, bool emoji)
 QString detail(qint64 seconds)
 {
     // The unit style of the totals: "25 min", "59 s".
+    // Counted before the calls: the extractor of texts loses its way in arithmetic inside them.
+    const int minutes = int(seconds / 60);
+    const int rest = int(std::max<qint64>(0, seconds));
     if (seconds > 59)
-        return QCoreApplication::translate("StatRow", "%n min", nullptr, int(seconds / 60));
-    return QCoreApplication::translate("StatRow", "%n s", nullptr, int(std::max<qint64>(0, seconds)));
+        return QCoreApplication::translate("StatRow", "%n min", nullptr, minutes);
+    return QCoreApplication::translate("StatRow", "%n s", nullptr, rest);
 }
 
 QString total(qint64 seconds)

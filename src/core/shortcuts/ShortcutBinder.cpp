@@ -16,7 +16,7 @@ int slot(const QString& key)
     return 0;
 }
 
-const QString usedByAnother = QStringLiteral("The other shortcut already uses this combination.");
+const QString usedByAnother = QString::fromUtf8(QT_TRANSLATE_NOOP("Localizable", "The other shortcut already uses this combination."));
 
 // Only the first chord counts: a global shortcut is one press.
 QKeySequence firstChord(const QKeySequence& combination)
@@ -74,19 +74,18 @@ QString ShortcutBinder::refusedCombination(const QKeySequence& combination)
     case Qt::Key_Escape:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return QStringLiteral("This key moves around or answers windows in every program: choose another.");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Localizable", "This key moves around or answers windows in every program: choose another."));
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
         if (held & Qt::ControlModifier)
-            return QStringLiteral(
-                "This key moves around or answers windows in every program: choose another.");
+            return QString::fromUtf8(QT_TRANSLATE_NOOP("Localizable", "This key moves around or answers windows in every program: choose another."));
         break;
     default:
         break;
     }
     if (held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return {};
-    return QStringLiteral("Add Ctrl, Alt or Super: a key alone would be taken from every program.");
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("Localizable", "Add Ctrl, Alt or Super: a key alone would be taken from every program."));
 }
 
 void ShortcutBinder::registerShortcuts()

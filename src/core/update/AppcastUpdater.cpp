@@ -12,13 +12,6 @@
 
 using namespace std::chrono_literals;
 
-namespace {
-QString localized(const char* text)
-{
-    return QCoreApplication::translate("Localizable", text);
-}
-} // namespace
-
 AppcastUpdater::AppcastUpdater(Preferences& preferences, Scheduler& scheduler, NotificationCenter& notifications,
                                QNetworkAccessManager* network, ContentLimits limits,
                                std::optional<BuildVersion> build, QObject* parent)
@@ -118,8 +111,8 @@ void AppcastUpdater::didFindValidUpdate(const AppcastItem& item)
     if (userInitiated || preferences.stringValue(lastNotifiedVersionKey) != item.version) {
         const QString shown = item.displayVersionString.isEmpty() ? item.version : item.displayVersionString;
         notifications.postNotification(
-            localized("A new version of Mirelo is available"),
-            localized("Mirelo %1 is ready to install; you have %2.").arg(shown, build.shortVersion));
+            QCoreApplication::translate("Localizable", "A new version of Mirelo is available"),
+            QCoreApplication::translate("Localizable", "Mirelo %1 is ready to install; you have %2.").arg(shown, build.shortVersion));
         preferences.setValue(lastNotifiedVersionKey, item.version);
     }
     userInitiated = false;
@@ -130,8 +123,8 @@ void AppcastUpdater::updaterDidNotFindUpdate()
 {
     LOG_INFO(QStringLiteral("updaterDidNotFindUpdate"));
     if (userInitiated) {
-        notifications.postNotification(localized("You're up to date!"),
-                                       localized("Mirelo %1 is the newest version available.").arg(build.shortVersion));
+        notifications.postNotification(QCoreApplication::translate("Localizable", "You're up to date!"),
+                                       QCoreApplication::translate("Localizable", "Mirelo %1 is the newest version available.").arg(build.shortVersion));
     }
     userInitiated = false;
     Q_EMIT checkFinished();
@@ -141,8 +134,8 @@ void AppcastUpdater::didFail(const QString& error)
 {
     LOG_ERROR(QStringLiteral("Update check failed: ") + error);
     if (userInitiated) {
-        notifications.postNotification(localized("Update Error!"),
-                                       localized("An error occurred in retrieving update information."));
+        notifications.postNotification(QCoreApplication::translate("Localizable", "Update Error!"),
+                                       QCoreApplication::translate("Localizable", "An error occurred in retrieving update information."));
     }
     userInitiated = false;
     Q_EMIT checkFinished();

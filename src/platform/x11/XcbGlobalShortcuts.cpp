@@ -193,7 +193,7 @@ QStringList XcbGlobalShortcuts::grabAll()
         std::unique_ptr<std::uint8_t, FreeDeleter> codes(sym ? xcb_key_symbols_get_keycode(symbols, sym)
                                                              : nullptr);
         if (!codes || *codes == XCB_NO_SYMBOL) {
-            problems[index] = QStringLiteral("This keyboard has no such key.");
+            problems[index] = QString::fromUtf8(QT_TRANSLATE_NOOP("Localizable", "This keyboard has no such key."));
             continue;
         }
         const std::uint16_t modifiers = modifierMask(chord.keyboardModifiers());
@@ -211,9 +211,9 @@ QStringList XcbGlobalShortcuts::grabAll()
         if (!error)
             continue;
         if (error->error_code == badAccess)
-            problems[p.index] = QStringLiteral("Another program already uses this combination.");
+            problems[p.index] = QString::fromUtf8(QT_TRANSLATE_NOOP("Localizable", "Another program already uses this combination."));
         else if (problems[p.index].isEmpty())
-            problems[p.index] = QStringLiteral("The X server refused this combination.");
+            problems[p.index] = QString::fromUtf8(QT_TRANSLATE_NOOP("Localizable", "The X server refused this combination."));
     }
     return problems;
 }

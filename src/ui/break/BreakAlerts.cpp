@@ -27,7 +27,7 @@ void showPasscodeAlert(QWidget* window, std::function<void()> dismissed)
     track(MREvent::ShowPasscodeAlert);
     MessageBox::Alert alert;
     alert.text = Localizable::text("Passcode Required");
-    alert.informativeText = Localizable::text("Please unlcok with your passcode.");
+    alert.informativeText = Localizable::text("Please unlock with your passcode.");
     alert.buttons = {Localizable::text("OK")};
     MessageBox::show(window, alert, [dismissed = std::move(dismissed)](int) {
         LOG_INFO(QStringLiteral("Passcode dialog dismissed"));

@@ -78,7 +78,7 @@ void BreakViewController::bindViews()
         root->fingerprintImgView->setHidden(!showing);
         root->passcodeView->imagesContainer->setHidden(showing);
         root->passcodeView->titleLabel->setText(
-            Localizable::text(showing ? "Unlock with Touch ID" : "Passcode"));
+            showing ? Localizable::text("Unlock with Touch ID") : Localizable::text("Passcode"));
     });
     disposeBag += model->timeString.subscribe([this](const QString& text) {
         root->timeLabel->setText(text);

@@ -56,10 +56,10 @@ BreakViewPopoverViewController::BreakViewPopoverViewController(bool darkMode, bo
         connect(button, &QLButton::clicked, this, [this, button] { buttonClicked(button); });
         return button;
     };
-    skipButton = makeButton("Popover-Pomodoro");
-    postponeButton = makeButton("Popover-Postpone");
-    stopButton = makeButton("Popover-Stop");
-    cancelButton = makeButton("Popover-Cancel");
+    skipButton = makeButton(QT_TRANSLATE_NOOP("Localizable", "Popover-Pomodoro"));
+    postponeButton = makeButton(QT_TRANSLATE_NOOP("Localizable", "Popover-Postpone"));
+    stopButton = makeButton(QT_TRANSLATE_NOOP("Localizable", "Popover-Stop"));
+    cancelButton = makeButton(QT_TRANSLATE_NOOP("Localizable", "Popover-Cancel"));
     // Skip, postpone (when offered), stop: adjacent rows share one separator line.
     column->addWidget(skipButton);
     if (showPostpone)

@@ -38,7 +38,7 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
     root->setSpacing(8);
 
     // Widgets are made in reading order, each with its final parent: that is the Tab order.
-    root->addWidget(heading("Passcode lock", this));
+    root->addWidget(heading(QT_TRANSLATE_NOOP("Localizable", "Passcode lock"), this));
     auto* lock = panel(this);
     auto* lockGrid = new QGridLayout(lock);
     lockGrid->setContentsMargins(16, 14, 16, 14);
@@ -53,7 +53,7 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
     auto* delayLabel = new QLabel(Localizable::text("Ask for it"), lock);
     delayLabel->setTextFormat(Qt::PlainText);
     timeSelection = new QComboBox(lock);
-    for (const char* title : {"at once", "after 5 seconds", "after 10 seconds", "after 1 minute"})
+    for (const char* title : {QT_TRANSLATE_NOOP("Localizable", "at once"), QT_TRANSLATE_NOOP("Localizable", "after 5 seconds"), QT_TRANSLATE_NOOP("Localizable", "after 10 seconds"), QT_TRANSLATE_NOOP("Localizable", "after 1 minute")})
         timeSelection->addItem(Localizable::text(title));
     delayLabel->setBuddy(timeSelection);
     // Named by its label, not by the value it shows.
@@ -73,7 +73,7 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
     root->addWidget(lock);
 
     root->addSpacing(8);
-    root->addWidget(heading("Global shortcuts", this));
+    root->addWidget(heading(QT_TRANSLATE_NOOP("Localizable", "Global shortcuts"), this));
     auto* keys = panel(this);
     auto* keyGrid = new QGridLayout(keys);
     keyGrid->setContentsMargins(16, 14, 16, 14);
@@ -86,9 +86,9 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
         QString key;
         ShortcutRecorder** field;
     };
-    const Row rows[] = {{"Start a Pomodoro", keyText(PreferKey::StartPomodoroShortcut), &startTimerSCView},
-                        {"Short break", keyText(PreferKey::ShortBreakShortcut), &shortBreakSCView},
-                        {"Pause or resume", PauseKey::shortcut, &pauseSCView}};
+    const Row rows[] = {{QT_TRANSLATE_NOOP("Localizable", "Start a Pomodoro"), keyText(PreferKey::StartPomodoroShortcut), &startTimerSCView},
+                        {QT_TRANSLATE_NOOP("Localizable", "Short break"), keyText(PreferKey::ShortBreakShortcut), &shortBreakSCView},
+                        {QT_TRANSLATE_NOOP("Localizable", "Pause or resume"), PauseKey::shortcut, &pauseSCView}};
     int line = 0;
     for (const Row& row : rows) {
         auto* title = new QLabel(Localizable::text(row.title), keys);
@@ -112,7 +112,7 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
     root->addWidget(keys);
 
     root->addSpacing(8);
-    root->addWidget(heading("Logs and launchers", this));
+    root->addWidget(heading(QT_TRANSLATE_NOOP("Localizable", "Logs and launchers"), this));
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     revealLogButton = new QPushButton(Localizable::text("Reveal logs in the file manager"), this);
@@ -240,7 +240,7 @@ void PreferencesAdvancedViewController::onRevealLogClicked()
 
 void PreferencesAdvancedViewController::onAlfredWorkflowClicked()
 {
-    launcherResult->setText(Localizable::text(model.onAlfredWorkflowClicked().toUtf8().constData()));
+    launcherResult->setText(model.onAlfredWorkflowClicked());
 }
 
 void PreferencesAdvancedViewController::onRaycastClicked()

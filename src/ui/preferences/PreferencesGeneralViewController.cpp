@@ -17,12 +17,26 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QCoreApplication>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
+// The unit after a number of minutes, in the number's plural form ("1 minute", "5 minutes").
+QString minutesUnit(int minutes)
+{
+    return QCoreApplication::translate("Localizable", "pref-mins", nullptr, minutes);
+}
+
+void followCountInSuffix(QSpinBox* field)
+{
+    const auto update = [field](int minutes) { field->setSuffix(QLatin1Char(' ') + minutesUnit(minutes)); };
+    update(field->value());
+    QObject::connect(field, &QSpinBox::valueChanged, field, update);
+}
+
 QLabel* rowLabel(const char* key, QWidget* parent)
 {
     auto* label = new QLabel(Localizable::text(key), parent);
@@ -57,9 +71,9 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
         const char* title;
         const QString& key;
     };
-    const Row rows[] = {{"Pomodoro", DurationKey::pomodoro},
-                        {"Short break", DurationKey::shortBreak},
-                        {"Long break", DurationKey::longBreak}};
+    const Row rows[] = {{QT_TRANSLATE_NOOP("Localizable", "Pomodoro"), DurationKey::pomodoro},
+                        {QT_TRANSLATE_NOOP("Localizable", "Short break"), DurationKey::shortBreak},
+                        {QT_TRANSLATE_NOOP("Localizable", "Long break"), DurationKey::longBreak}};
     LengthRow made[3];
     for (int i = 0; i < 3; ++i) {
         QLabel* title = rowLabel(rows[i].title, timerBgView);
@@ -85,13 +99,13 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     longBreakStepper = made[2].stepper;
     longBreakValueTextField = longBreakStepper->field();
 
-    autoLongBreakPrefix = rowLabel("Take a long break after", timerBgView);
+    autoLongBreakPrefix = rowLabel(QT_TRANSLATE_NOOP("Localizable", "Take a long break after"), timerBgView);
     autoLongBreakStepper = new PreferenceSpinBox(timerBgView);
     autoLongBreakStepper->setRange(0, PreferencesGeneralViewModel::countMaximum);
     autoLongBreakStepper->setAccessibleName(Localizable::text("Take a long break after"));
     autoLongBreakValueTextField = autoLongBreakStepper->field();
     autoLongBreakPrefix->setBuddy(autoLongBreakStepper);
-    autoLongBreakPostfix = rowLabel("short breaks", timerBgView);
+    autoLongBreakPostfix = rowLabel("", timerBgView); // its words follow the count
     grid->addWidget(autoLongBreakPrefix, 3, 0, 1, 2);
     grid->addWidget(autoLongBreakStepper, 3, 2);
     grid->addWidget(autoLongBreakPostfix, 3, 3);
@@ -102,13 +116,13 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     auto* column = new QVBoxLayout(switches);
     column->setContentsMargins(16, 14, 16, 14);
     column->setSpacing(8);
-    soundEffectButton = makeCheckBox("Play a sound when a break ends", PreferKey::SoundEffect, switches);
+    soundEffectButton = makeCheckBox(QT_TRANSLATE_NOOP("Localizable", "Play a sound when a break ends"), PreferKey::SoundEffect, switches);
     countdownButton =
-        makeCheckBox("Show the countdown on the tray icon", PreferKey::CountDownOnMenubarEnabled, switches);
+        makeCheckBox(QT_TRANSLATE_NOOP("Localizable", "Show the countdown on the tray icon"), PreferKey::CountDownOnMenubarEnabled, switches);
     countDownPieButton =
         new QCheckBox(Localizable::text("Show the progress as a pie on the tray icon"), switches);
     autoStartPomodoroButton =
-        makeCheckBox("Start a Pomodoro when Mirelo starts", PreferKey::AutoStartPomodoroEnabled, switches);
+        makeCheckBox(QT_TRANSLATE_NOOP("Localizable", "Start a Pomodoro when Mirelo starts"), PreferKey::AutoStartPomodoroEnabled, switches);
     autoLaunchButton = new QCheckBox(Localizable::text("Launch Mirelo at login"), switches);
     stopBreakOptionsButton =
         new QCheckBox(Localizable::text("Offer options when a break is stopped"), switches);
@@ -119,7 +133,7 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
         "is recorded for the time away."));
     awayThresholdField = new QSpinBox(switches);
     awayThresholdField->setRange(2, 60);
-    awayThresholdField->setSuffix(QLatin1Char(' ') + Localizable::text("pref-mins"));
+    followCountInSuffix(awayThresholdField);
     awayThresholdField->setAccessibleName(Localizable::text("Away after"));
     disposeBag += preferences.observe(AwayKey::enabled, [this](const QJsonValue&) {
         const bool on = this->preferences.boolValue(AwayKey::enabled);
@@ -152,7 +166,7 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
         "a full-screen window has the focus, the break waits and starts when they end."));
     holdMaximumField = new QSpinBox(switches);
     holdMaximumField->setRange(1, 240);
-    holdMaximumField->setSuffix(QLatin1Char(' ') + Localizable::text("pref-mins"));
+    followCountInSuffix(holdMaximumField);
     holdMaximumField->setAccessibleName(Localizable::text("Hold at most"));
     auto* holdMaximumLabel = new QLabel(Localizable::text("Hold at most"), switches);
     holdMaximumLabel->setBuddy(holdMaximumField);
@@ -226,7 +240,10 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
             [this](bool on) { model.countDownPieClicked(on); });
 
     disposeBag += preferences.observe(DurationKey::countToLongBreak, [this](const QJsonValue&) {
-        autoLongBreakStepper->display(this->preferences.intValue(DurationKey::countToLongBreak));
+        const int count = this->preferences.intValue(DurationKey::countToLongBreak);
+        autoLongBreakStepper->display(count);
+        // "after 1 short break", "after 4 short breaks": the words follow the number.
+        autoLongBreakPostfix->setText(QCoreApplication::translate("Localizable", "short breaks", nullptr, count));
     });
     connect(autoLongBreakStepper, &PreferenceSpinBox::stepped, this,
             [this](int count) { model.countStepperChanged(count); });
@@ -248,7 +265,7 @@ PreferencesGeneralViewController::makeLengthRow(const QString& key)
     row.stepper = new PreferenceSpinBox(timerBgView);
     row.stepper->setRange(PreferencesGeneralViewModel::lengthMinimum,
                           PreferencesGeneralViewModel::stepperMaximum);
-    row.mins = new QLabel(Localizable::text("pref-mins"), timerBgView);
+    row.mins = new QLabel(minutesUnit(0), timerBgView);
 
     disposeBag += preferences.observe(key, [this, key, row](const QJsonValue&) {
         const int minutes = PreferencesGeneralViewModel::minutes(preferences.intValue(key));
@@ -258,7 +275,7 @@ PreferencesGeneralViewController::makeLengthRow(const QString& key)
             row.slider->setValue(std::clamp(minutes, 0, PreferencesGeneralViewModel::sliderMaximum));
         }
         row.stepper->display(minutes);
-        row.mins->setText(Localizable::text("pref-mins"));
+        row.mins->setText(minutesUnit(minutes));
     });
     connect(row.slider, &QSlider::valueChanged, this,
             [this, key](int minutes) { model.sliderMoved(key, minutes); });

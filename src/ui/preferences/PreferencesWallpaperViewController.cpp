@@ -28,7 +28,7 @@ PreferencesWallpaperViewController::PreferencesWallpaperViewController(
     root->setVerticalSpacing(8);
 
     // Background: the three sources beside the preview.
-    root->addWidget(heading("Break background", this), 0, 0, 1, 2);
+    root->addWidget(heading(QT_TRANSLATE_NOOP("Localizable", "Break background"), this), 0, 0, 1, 2);
     auto* sources = new QVBoxLayout;
     desktopButton = new QRadioButton(Localizable::text("Desktop picture"), this);
     unsplashButton = new QRadioButton(Localizable::text("Photo of the day"), this);
@@ -56,7 +56,7 @@ PreferencesWallpaperViewController::PreferencesWallpaperViewController(
         model.previewMessage.subscribe([this](const QString& message) { imageView->setMessage(message); });
 
     // Quotes.
-    root->addWidget(heading("Quotes", this), 2, 0, 1, 2);
+    root->addWidget(heading(QT_TRANSLATE_NOOP("Localizable", "Quotes"), this), 2, 0, 1, 2);
     auto* kinds = new QVBoxLayout;
     quotesNoneButton = new QRadioButton(Localizable::text("No quotes"), this);
     quotesDesignButton = new QRadioButton(tr("Quotes from the web"), this);

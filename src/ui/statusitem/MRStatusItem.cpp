@@ -2,6 +2,7 @@
 
 #include "cycle/MRApp.h"
 #include "diagnostics/Log.h"
+#include "widgets/Localizable.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -12,11 +13,6 @@
 #include <QSystemTrayIcon>
 
 namespace {
-QString localized(const char* key)
-{
-    return QCoreApplication::translate("Localizable", key);
-}
-
 QAction* addItem(QMenu& menu, const QString& title, const QKeySequence& key, std::function<void()> action)
 {
     QAction* item = menu.addAction(title);
@@ -54,38 +50,38 @@ void MRStatusItem::setupMenu(StatusMenuCommands commands)
                 (target.data()->*method)();
         };
     };
-    pomodoroItem = addItem(menu, localized("Start Pomodoro"), {}, on(&MRApp::startPomodoro));
-    shortBreakItem = addItem(menu, localized("Short Break"), {}, on(&MRApp::shortBreak));
-    longBreakItem = addItem(menu, localized("Long Break"), {}, on(&MRApp::longBreak));
+    pomodoroItem = addItem(menu, Localizable::text("Start Pomodoro"), {}, on(&MRApp::startPomodoro));
+    shortBreakItem = addItem(menu, Localizable::text("Short Break"), {}, on(&MRApp::shortBreak));
+    longBreakItem = addItem(menu, Localizable::text("Long Break"), {}, on(&MRApp::longBreak));
     stopPomodoroItem = addItem(menu, model.stopPomodoroItemTitle.value(), {}, on(&MRApp::stopPomodoro));
-    pauseItem = addItem(menu, localized("Pause"), {}, [target] {
+    pauseItem = addItem(menu, Localizable::text("Pause"), {}, [target] {
         if (target)
             target->pausePomodoro();
     });
-    resumeItem = addItem(menu, localized("Resume"), {}, [target] {
+    resumeItem = addItem(menu, Localizable::text("Resume"), {}, [target] {
         if (target)
             target->resumePomodoro();
     });
-    stopShortBreakItem = addItem(menu, localized("Stop Short Break"), {}, on(&MRApp::stopBreak));
-    stopLongBreakItem = addItem(menu, localized("Stop Long Break"), {}, on(&MRApp::stopBreak));
+    stopShortBreakItem = addItem(menu, Localizable::text("Stop Short Break"), {}, on(&MRApp::stopBreak));
+    stopLongBreakItem = addItem(menu, Localizable::text("Stop Long Break"), {}, on(&MRApp::stopBreak));
     // A break that ran out may still cover the screens (locked, when the passcode is on).
-    closeBreakScreenItem = addItem(menu, localized("Close the Break Screen"), {}, [target] {
+    closeBreakScreenItem = addItem(menu, Localizable::text("Close the Break Screen"), {}, [target] {
         if (target)
             target->closeBackToWorkScreen();
     });
     menu.addSeparator();
-    addItem(menu, localized("Statistics…"), {}, commands.showStatistics);
-    addItem(menu, localized("Preferences…"), {}, commands.showPreferences);
+    addItem(menu, Localizable::text("Statistics…"), {}, commands.showStatistics);
+    addItem(menu, Localizable::text("Preferences…"), {}, commands.showPreferences);
     menu.addSeparator();
-    addItem(menu, localized("Check for Updates…"), {}, commands.checkForUpdates);
+    addItem(menu, Localizable::text("Check for Updates…"), {}, commands.checkForUpdates);
     menu.addSeparator();
     menu.addSeparator();
-    addItem(menu, localized("Send suggestion…"), {}, commands.sendFeedback);
-    addItem(menu, localized("Rate us on the App Store…"), {}, commands.rateUs);
+    addItem(menu, Localizable::text("Send suggestion…"), {}, commands.sendFeedback);
+    addItem(menu, Localizable::text("Rate us on the App Store…"), {}, commands.rateUs);
     // The release stage is part of the version, which About shows; a menu names the window.
-    addItem(menu, localized("About Mirelo"), {}, commands.showAbout);
+    addItem(menu, Localizable::text("About Mirelo"), {}, commands.showAbout);
     menu.addSeparator();
-    addItem(menu, localized("Quit"), {}, commands.terminate);
+    addItem(menu, Localizable::text("Quit"), {}, commands.terminate);
 
     disposeBag.clear();
     disposeBag += model.iconImage.subscribe([this](const QImage& image) {
@@ -159,9 +155,9 @@ QString MRStatusItem::toolTip() const
 QString MRStatusItem::stateToolTip() const
 {
     if (app.isBreakHeld())
-        return localized("Break held: %1").arg(app.breakHold().heldBy.value());
+        return Localizable::text("Break held: %1").arg(app.breakHold().heldBy.value());
     if (app.isPaused.value())
-        return localized("Mirelo: paused, %1 left")
+        return Localizable::text("Mirelo: paused, %1 left")
             .arg(MRStatusItemViewModel::countdownText(model.timerSecondsLeft()));
     if (const auto& attributed = model.statusItemAttrTitle.value(); attributed && !attributed->isEmpty())
         return QStringLiteral("Mirelo ") + *attributed;

@@ -2,6 +2,7 @@
 
 #include "cycle/MRApp.h"
 #include "diagnostics/Log.h"
+#include "widgets/Localizable.h"
 #include "settings/IntervalLength.h"
 #include "settings/Preferences.h"
 #include "statusitem/MRPieView.h"
@@ -25,16 +26,12 @@ qreal trayIconScale()
     return std::ceil(scale);
 }
 
-QString localized(const char* key)
-{
-    return QCoreApplication::translate("Localizable", key);
-}
 } // namespace
 
 MRStatusItemViewModel::MRStatusItemViewModel(MRApp& app, MRTimer& timer, Preferences& preferences)
     : iconScale(trayIconScale()),
       iconImage(StatusIcons::plainIcon(StatusIcons::iconColor(app.isDarkMode.value()), iconScale)),
-      stopPomodoroItemTitle(localized("Stop Pomodoro")), app(app), timer(timer), preferences(preferences)
+      stopPomodoroItemTitle(Localizable::text("Stop Pomodoro")), app(app), timer(timer), preferences(preferences)
 {
     disposeBag +=
         preferences.observe(keyText(PreferKey::CountDownOnMenubarEnabled), [this](const QJsonValue& v) {
@@ -45,7 +42,7 @@ MRStatusItemViewModel::MRStatusItemViewModel(MRApp& app, MRTimer& timer, Prefere
             if (!this->timer.isRunning())
                 return;
             if (v.toBool()) {
-                stopPomodoroItemTitle.accept(localized("Stop Pomodoro"));
+                stopPomodoroItemTitle.accept(Localizable::text("Stop Pomodoro"));
             } else {
                 statusItemTitle.accept(QString());
                 statusItemAttrTitle.accept(std::nullopt);
@@ -88,8 +85,8 @@ void MRStatusItemViewModel::onCurrentTime(int seconds)
             statusItemTitle.accept(countdownText(seconds));
         }
     } else {
-        stopPomodoroItemTitle.accept(seconds == 0 ? localized("Stop Pomodoro")
-                                                  : localized("Stop Pomodoro") + QLatin1Char(' ') +
+        stopPomodoroItemTitle.accept(seconds == 0 ? Localizable::text("Stop Pomodoro")
+                                                  : Localizable::text("Stop Pomodoro") + QLatin1Char(' ') +
                                                         countdownText(seconds));
     }
 }

@@ -13,11 +13,6 @@ namespace Accessibility {
 
 namespace {
 
-QString translate(const char* text, int n = -1)
-{
-    return QCoreApplication::translate("Accessibility", text, nullptr, n);
-}
-
 // The countdown's digits mean nothing read aloud one by one.
 class CountdownAccessible final : public QAccessibleWidget
 {
@@ -72,8 +67,8 @@ public:
         if (kind == QAccessible::Name && widget()->inherits("BorderlessWindow")) {
             static const QRegularExpression clock(QStringLiteral("^\\d+:\\d\\d$"));
             const QString time = runningCountdown();
-            return clock.match(time).hasMatch() ? translate("Break \u2014 %1 left").arg(time)
-                                                : translate("Break");
+            return clock.match(time).hasMatch() ? QCoreApplication::translate("Accessibility", "Break \u2014 %1 left").arg(time)
+                                                : QCoreApplication::translate("Accessibility", "Break");
         }
         return QAccessibleWidget::text(kind);
     }
@@ -108,10 +103,12 @@ QString spokenTimeLeft(const QString& clock)
     const int minutes = match.captured(1).toInt();
     const int seconds = match.captured(2).toInt();
     if (minutes == 0)
-        return translate("%n seconds left", seconds);
+        return QCoreApplication::translate("Accessibility", "%n seconds left", nullptr, seconds);
     if (seconds == 0)
-        return translate("%n minutes left", minutes);
-    return translate("%1 %2 left").arg(translate("%n minutes", minutes), translate("%n seconds", seconds));
+        return QCoreApplication::translate("Accessibility", "%n minutes left", nullptr, minutes);
+    return QCoreApplication::translate("Accessibility", "%1 %2 left")
+        .arg(QCoreApplication::translate("Accessibility", "%n minutes", nullptr, minutes),
+             QCoreApplication::translate("Accessibility", "%n seconds", nullptr, seconds));
 }
 
 void install()

@@ -1,27 +1,132 @@
 #include "widgets/Localizable.h"
 
 #include <QCoreApplication>
-#include <QLocale>
+#include <QDir>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 namespace Localizable {
+
+namespace {
+const QString tablesFolder = QStringLiteral(":/i18n");
+QString shown = QStringLiteral("en");
+
+QString plainName(QString entry)
+{
+    // language[_territory][.codeset][@modifier]
+    entry = entry.section(QLatin1Char('@'), 0, 0).section(QLatin1Char('.'), 0, 0).trimmed();
+    entry.replace(QLatin1Char('-'), QLatin1Char('_'));
+    return entry;
+}
+
+bool meansEnglishOnly(const QString& name)
+{
+    return name == QLatin1String("C") || name == QLatin1String("POSIX");
+}
+
+QTranslator* loaded(QCoreApplication& application, const QString& file, const QString& folder)
+{
+    auto* translator = new QTranslator(&application);
+    if (translator->load(file, folder))
+        return translator;
+    delete translator;
+    return nullptr;
+}
+} // namespace
 
 QString text(const char* key)
 {
     return QCoreApplication::translate("Localizable", key);
 }
 
+QStringList preferredLanguages(const std::function<QString(const char*)>& environment)
+{
+    QStringList wanted;
+    for (const QString& entry : environment("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        const QString name = plainName(entry);
+        if (meansEnglishOnly(name))
+            return wanted;
+        if (!name.isEmpty() && !wanted.contains(name))
+            wanted << name;
+    }
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString name = plainName(environment(variable));
+        if (name.isEmpty())
+            continue;
+        if (!meansEnglishOnly(name) && !wanted.contains(name))
+            wanted << name;
+        break;
+    }
+    return wanted;
+}
+
+QStringList availableLanguages()
+{
+    QStringList languages;
+    const QStringList files = QDir(tablesFolder).entryList({QStringLiteral("mirelo_*.qm")}, QDir::Files);
+    for (const QString& file : files)
+        languages << file.mid(7, file.size() - 10);
+    return languages;
+}
+
+QString tableFor(const QString& wanted, const QStringList& available)
+{
+    if (available.contains(wanted))
+        return wanted;
+    const QString language = wanted.section(QLatin1Char('_'), 0, 0);
+    if (language == QLatin1String("zh"))
+        return {};
+    if (available.contains(language))
+        return language;
+    for (const QString& name : available) {
+        if (name.section(QLatin1Char('_'), 0, 0) == language)
+            return name;
+    }
+    return {};
+}
+
 bool install(QCoreApplication& application)
 {
-    auto* translator = new QTranslator(&application);
-    if (translator->load(QLocale(), QStringLiteral("mirelo"), QStringLiteral("_"),
-                         QStringLiteral(":/i18n")) ||
-        translator->load(QStringLiteral(":/i18n/mirelo_en.qm"))) {
-        QCoreApplication::installTranslator(translator);
-        return true;
+    QTranslator* english = loaded(application, QStringLiteral("mirelo_en"), tablesFolder);
+    if (english)
+        QCoreApplication::installTranslator(english);
+
+    const QStringList available = availableLanguages();
+    QStringList tables;
+    for (const QString& wanted :
+         preferredLanguages([](const char* name) { return qEnvironmentVariable(name); })) {
+        const QString table = tableFor(wanted, available);
+        if (table.isEmpty() || tables.contains(table))
+            continue;
+        if (table == QLatin1String("en"))
+            break; // English is always below; nothing after it would be seen.
+        tables << table;
     }
-    delete translator;
-    return false;
+    shown = tables.isEmpty() ? QStringLiteral("en") : tables.first();
+
+    // Qt asks the last installed translator first.
+    for (auto table = tables.crbegin(); table != tables.crend(); ++table) {
+        if (QTranslator* translator = loaded(application, QStringLiteral("mirelo_") + *table, tablesFolder))
+            QCoreApplication::installTranslator(translator);
+    }
+    if (!tables.isEmpty()) {
+        const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        for (const QString& catalog : {QStringLiteral("qtbase_"), QStringLiteral("qt_")}) {
+            QTranslator* qt = loaded(application, catalog + tables.first(), qtFolder);
+            if (!qt && tables.first().contains(QLatin1Char('_')))
+                qt = loaded(application, catalog + tables.first().section(QLatin1Char('_'), 0, 0), qtFolder);
+            if (qt) {
+                QCoreApplication::installTranslator(qt);
+                break;
+            }
+        }
+    }
+    return english != nullptr;
+}
+
+QString shownLanguage()
+{
+    return shown;
 }
 
 } // namespace Localizable
