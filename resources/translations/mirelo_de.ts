@@ -5,49 +5,49 @@
     <name>AboutViewController</name>
     <message>
         <source>Mirelo icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo-Symbol</translation>
     </message>
 </context>
 <context>
     <name>Accessibility</name>
     <message>
         <source>Break — %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause — noch %1</translation>
     </message>
     <message>
         <source>Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noch %n Sekunde</numerusform>
+            <numerusform>Noch %n Sekunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noch %n Minute</numerusform>
+            <numerusform>Noch %n Minuten</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch %1 %2</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
         </translation>
     </message>
 </context>
@@ -55,29 +55,29 @@
     <name>AcknowledgementsViewController</name>
     <message>
         <source>Open %1 in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Browser öffnen</translation>
     </message>
     <message>
         <source>Libraries Mirelo is built on</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotheken, auf denen Mirelo aufbaut</translation>
     </message>
 </context>
 <context>
     <name>AwayDetector</name>
     <message numerus="yes">
         <source>Welcome back — you were away %n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Willkommen zurück — Sie waren %n min abwesend</numerusform>
+            <numerusform>Willkommen zurück — Sie waren %n min abwesend</numerusform>
         </translation>
     </message>
     <message>
         <source>The Pomodoro stopped while you were away; nothing was recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pomodoro wurde während Ihrer Abwesenheit gestoppt; nichts wurde aufgezeichnet.</translation>
     </message>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro starten</translation>
     </message>
 </context>
 <context>
@@ -97,20 +97,33 @@ Without a command, starts Mirelo in the tray.
   preferences  open the preferences window
   statistics   open the statistics window
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+                status | preferences | statistics]
+Ohne Befehl wird Mirelo im Systembereich gestartet.
+  pomodoro     einen Pomodoro starten
+  short-break  eine kurze Pause starten
+  long-break   eine lange Pause starten
+  stop         den laufenden Timer stoppen
+  pause        den laufenden Pomodoro pausieren
+  resume       den pausierten Pomodoro fortsetzen
+  status       &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; ausgeben (Zustand &quot;held&quot;, solange eine Pause auf das
+               Ende eines Anrufs wartet, &quot;paused&quot;, solange der Pomodoro pausiert ist)
+  preferences  das Einstellungsfenster öffnen
+  statistics   das Statistikfenster öffnen
+</translation>
     </message>
 </context>
 <context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesziel erreicht</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s) today. Days in a row: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro heute. Tage in Folge: %1</numerusform>
+            <numerusform>%n Pomodoros heute. Tage in Folge: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -118,243 +131,243 @@ Without a command, starts Mirelo in the tray.
     <name>DailyGoalRow</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro</numerusform>
+            <numerusform>%n Pomodoros</numerusform>
         </translation>
     </message>
     <message>
         <source>Daily goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesziel</translation>
     </message>
     <message>
         <source>Pomodoros a day, shown in the tray&apos;s tooltip and the statistics with the days in a row that met it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoros pro Tag; erscheint im Tooltip des Symbols im Systembereich und in der Statistik, zusammen mit den Tagen in Folge, an denen es erreicht wurde.</translation>
     </message>
     <message>
         <source>Notify me when the goal is met</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigen, wenn das Ziel erreicht ist</translation>
     </message>
 </context>
 <context>
     <name>DesktopFiles</name>
     <message>
         <source>Focus Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokus-Timer</translation>
     </message>
     <message>
         <source>Work in Pomodoros and take your breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>In Pomodoros arbeiten und Pausen einhalten</translation>
     </message>
     <message>
         <source>pomodoro;timer;focus;break;</source>
-        <translation type="unfinished"></translation>
+        <translation>pomodoro;timer;fokus;konzentration;pause;zeitmanagement;</translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro starten</translation>
     </message>
     <message>
         <source>Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurze Pause</translation>
     </message>
     <message>
         <source>Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange Pause</translation>
     </message>
     <message>
         <source>Stop Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer stoppen</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Focus timer with enforced breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokus-Timer mit erzwungenen Pausen</translation>
     </message>
     <message>
         <source>Mirelo runs the Pomodoro cycle from the tray: work, then a short or long break that covers every screen until it ends. It records every finished interval and can be driven from the menu, the launcher&apos;s actions, D-Bus and the command line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo steuert den Pomodoro-Zyklus aus dem Systembereich: Arbeit, dann eine kurze oder lange Pause, die jeden Bildschirm bis zu ihrem Ende bedeckt. Jedes abgeschlossene Intervall wird aufgezeichnet, und Mirelo lässt sich über das Menü, die Aktionen des Starters, D-Bus und die Befehlszeile bedienen.</translation>
     </message>
     <message>
         <source>A live countdown in the tray and a warning a minute before a Pomodoro ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein laufender Countdown im Systembereich und eine Warnung eine Minute vor dem Ende eines Pomodoros</translation>
     </message>
     <message>
         <source>Breaks that cover every monitor, with a photograph or your desktop picture and a quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausen, die jeden Monitor bedecken, mit einem Foto oder Ihrem Desktop-Hintergrund und einem Zitat</translation>
     </message>
     <message>
         <source>An optional rule that a break cannot be ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine optionale Regel, nach der eine Pause nicht vorzeitig beendet werden kann</translation>
     </message>
     <message>
         <source>Every finished interval kept in a local SQLite database</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes abgeschlossene Intervall wird in einer lokalen SQLite-Datenbank gespeichert</translation>
     </message>
     <message>
         <source>Remote control: mirelo pomodoro, short-break, long-break, stop and status</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernsteuerung: mirelo pomodoro, short-break, long-break, stop und status</translation>
     </message>
     <message>
         <source>A short break covers every screen with its countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine kurze Pause bedeckt jeden Bildschirm mit ihrem Countdown</translation>
     </message>
     <message>
         <source>When a break is over, Mirelo asks you back to work</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn eine Pause vorbei ist, bittet Mirelo Sie zurück an die Arbeit</translation>
     </message>
     <message>
         <source>focus timer with enforced breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokus-Timer mit erzwungenen Pausen</translation>
     </message>
 </context>
 <context>
     <name>EventSoundsView</name>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Glocke</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Wecker</translation>
     </message>
     <message>
         <source>New message</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Nachricht</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufmerksamkeit</translation>
     </message>
     <message>
         <source>When a Pomodoro ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn ein Pomodoro endet</translation>
     </message>
     <message>
         <source>When a break ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn eine Pause endet</translation>
     </message>
     <message>
         <source>At the last minute</source>
-        <translation type="unfinished"></translation>
+        <translation>In der letzten Minute</translation>
     </message>
     <message>
         <source>Choose a sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang auswählen</translation>
     </message>
     <message>
         <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klänge (*.ogg *.oga *.wav *.flac)</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Klänge</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <source>A file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei …</translation>
     </message>
     <message>
         <source>Volume: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke: %1</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Play: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen: %1</translation>
     </message>
 </context>
 <context>
     <name>FocusChart</name>
     <message>
         <source>Focused minutes of the last seven days</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokusminuten der letzten sieben Tage</translation>
     </message>
     <message>
         <source>%1: %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 min</translation>
     </message>
 </context>
 <context>
     <name>FocusPeriodView</name>
     <message>
         <source>Previous week</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Woche</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Monat</translation>
     </message>
     <message>
         <source>Previous year</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Jahr</translation>
     </message>
     <message>
         <source>Next week</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Woche</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Monat</translation>
     </message>
     <message>
         <source>Next year</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Jahr</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s), %1 focused</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro, %1 Fokuszeit</numerusform>
+            <numerusform>%n Pomodoros, %1 Fokuszeit</numerusform>
         </translation>
     </message>
     <message>
         <source>Busiest day: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärkster Tag: %1, %2</translation>
     </message>
     <message>
         <source>No Pomodoro in this period</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Pomodoro in diesem Zeitraum</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n Pomodoro(s), %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Pomodoro, %2</numerusform>
+            <numerusform>%1: %n Pomodoros, %2</numerusform>
         </translation>
     </message>
 </context>
@@ -362,601 +375,601 @@ Without a command, starts Mirelo in the tray.
     <name>FprintdBiometrics</name>
     <message>
         <source>No fingerprint reader was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Fingerabdruckleser gefunden.</translation>
     </message>
     <message>
         <source>No finger is enrolled: add one in the desktop&apos;s user settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Finger registriert: Fügen Sie einen in den Benutzereinstellungen der Arbeitsumgebung hinzu.</translation>
     </message>
 </context>
 <context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo läuft ohne Symbol im Systembereich</translation>
     </message>
     <message>
         <source>Start and stop timers from Mirelo&apos;s launcher actions or with &quot;mirelo pomodoro&quot;, &quot;mirelo stop&quot; and &quot;mirelo status&quot; in a terminal. Enable a tray extension (AppIndicator on GNOME) to get the icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten und stoppen Sie Timer über die Starter-Aktionen von Mirelo oder mit „mirelo pomodoro“, „mirelo stop“ und „mirelo status“ in einem Terminal. Aktivieren Sie eine Erweiterung für den Systembereich (AppIndicator unter GNOME), um das Symbol zu erhalten.</translation>
     </message>
     <message>
         <source>Mirelo is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo läuft bereits.</translation>
     </message>
     <message>
         <source>Mirelo: no session bus; running without scripting and single-instance check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo: kein Sitzungsbus; läuft ohne Skriptsteuerung und ohne Prüfung auf eine laufende Instanz.</translation>
     </message>
     <message>
         <source>Break when your call ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause, sobald Ihr Anruf endet</translation>
     </message>
     <message>
         <source>Break held: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause zurückgestellt: %1</translation>
     </message>
     <message>
         <source>Break in one minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause in einer Minute</translation>
     </message>
     <message>
         <source>The break was held as long as allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Pause wurde so lange wie erlaubt zurückgestellt.</translation>
     </message>
     <message>
         <source>Mirelo cannot save</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo kann nicht speichern</translation>
     </message>
     <message>
         <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll: Mirelo behält die heutigen Aufzeichnungen, bis es sie speichern kann</translation>
     </message>
     <message>
         <source>Could not add Mirelo to your launcher: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo konnte nicht zum Starter hinzugefügt werden: %1</translation>
     </message>
     <message>
         <source>Added to your launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Starter hinzugefügt</translation>
     </message>
     <message>
         <source>Today-Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Today-Short-break</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurze Pause</translation>
     </message>
     <message>
         <source>Today-Long-break</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange Pause</translation>
     </message>
     <message>
         <source>The other shortcut already uses this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das andere Tastenkürzel verwendet diese Kombination bereits.</translation>
     </message>
     <message>
         <source>This key moves around or answers windows in every program: choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Taste dient in allen Programmen zum Bewegen oder zum Beantworten von Fenstern: Wählen Sie eine andere.</translation>
     </message>
     <message>
         <source>Add Ctrl, Alt or Super: a key alone would be taken from every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie Strg, Alt oder Super hinzu: Eine Taste allein würde allen Programmen entzogen.</translation>
     </message>
     <message>
         <source>A new version of Mirelo is available</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Version von Mirelo ist verfügbar</translation>
     </message>
     <message>
         <source>Mirelo %1 is ready to install; you have %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo %1 kann installiert werden; Sie haben %2.</translation>
     </message>
     <message>
         <source>You&apos;re up to date!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind auf dem neuesten Stand!</translation>
     </message>
     <message>
         <source>Mirelo %1 is the newest version available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo %1 ist die neueste verfügbare Version.</translation>
     </message>
     <message>
         <source>Update Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierungsfehler!</translation>
     </message>
     <message>
         <source>An error occurred in retrieving update information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Abrufen der Aktualisierungsinformationen ist ein Fehler aufgetreten.</translation>
     </message>
     <message>
         <source>Do Not Disturb on</source>
-        <translation type="unfinished"></translation>
+        <translation>„Nicht stören“ ist aktiv</translation>
     </message>
     <message>
         <source>the screen is kept on</source>
-        <translation type="unfinished"></translation>
+        <translation>der Bildschirm wird wach gehalten</translation>
     </message>
     <message>
         <source>microphone in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon wird verwendet</translation>
     </message>
     <message>
         <source>camera in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera wird verwendet</translation>
     </message>
     <message>
         <source>screen shared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm wird geteilt</translation>
     </message>
     <message>
         <source>full-screen window</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbildfenster</translation>
     </message>
     <message>
         <source>This keyboard has no such key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Tastatur hat keine solche Taste.</translation>
     </message>
     <message>
         <source>Another program already uses this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm verwendet diese Kombination bereits.</translation>
     </message>
     <message>
         <source>The X server refused this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der X-Server hat diese Kombination abgelehnt.</translation>
     </message>
     <message>
         <source>Copyright © 2026 the Mirelo developers. Free software under the GNU GPL, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 die Mirelo-Entwickler. Freie Software unter der GNU GPL, Version 3 oder neuer.</translation>
     </message>
     <message>
         <source>The Mirelo developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mirelo-Entwickler</translation>
     </message>
     <message>
         <source>Acknowledgements</source>
-        <translation type="unfinished"></translation>
+        <translation>Danksagungen</translation>
     </message>
     <message>
         <source>Version %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1 (%2)</translation>
     </message>
     <message>
         <source>About Mirelo</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Mirelo</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothek</translation>
     </message>
     <message>
         <source>Licence</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenz</translation>
     </message>
     <message>
         <source>Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseite</translation>
     </message>
     <message>
         <source>Quit %@?</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ beenden?</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Passcode Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Code erforderlich</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Unlock with Touch ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fingerabdruck entsperren</translation>
     </message>
     <message>
         <source>Passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>photo by %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto von %@</translation>
     </message>
     <message>
         <source>Take a break</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit für eine Pause</translation>
     </message>
     <message>
         <source>Back to work!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück an die Arbeit!</translation>
     </message>
     <message>
         <source>Take a Break to Stay Focused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause machen, um konzentriert zu bleiben</translation>
     </message>
     <message>
         <source>Popover-Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause überspringen, Pomodoro starten</translation>
     </message>
     <message>
         <source>Popover-Postpone</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause um 1 Minute verschieben</translation>
     </message>
     <message>
         <source>Popover-Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause beenden</translation>
     </message>
     <message>
         <source>Popover-Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>%1 left in this break</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch %1 in dieser Pause</translation>
     </message>
     <message>
         <source>Wrong passcode. Type it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falscher Code. Bitte erneut eingeben.</translation>
     </message>
     <message>
         <source>Set Passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Code festlegen</translation>
     </message>
     <message>
         <source>Four letters or digits. Asked before a break can end early.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier Buchstaben oder Ziffern. Wird abgefragt, bevor eine Pause vorzeitig enden kann.</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>Passcodes do not match</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Codes stimmen nicht überein</translation>
     </message>
     <message>
         <source>Type a passcode of 4 letters or digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Code aus 4 Buchstaben oder Ziffern ein</translation>
     </message>
     <message>
         <source>Passcode should be 4 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Code muss 4 Zeichen lang sein</translation>
     </message>
     <message>
         <source>Type the passcode again under Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Code unter „Wiederholen“ erneut ein</translation>
     </message>
     <message>
         <source>Passcode lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Code-Sperre</translation>
     </message>
     <message>
         <source>Ask for a passcode to end a break early and at its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Code abfragen, wenn eine Pause vorzeitig oder regulär endet</translation>
     </message>
     <message>
         <source>Change passcode…</source>
-        <translation type="unfinished"></translation>
+        <translation>Code ändern …</translation>
     </message>
     <message>
         <source>Ask for it</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfragen</translation>
     </message>
     <message>
         <source>at once</source>
-        <translation type="unfinished"></translation>
+        <translation>sofort</translation>
     </message>
     <message>
         <source>after 5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>nach 5 Sekunden</translation>
     </message>
     <message>
         <source>after 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>nach 10 Sekunden</translation>
     </message>
     <message>
         <source>after 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>nach 1 Minute</translation>
     </message>
     <message>
         <source>Unlock with a fingerprint</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fingerabdruck entsperren</translation>
     </message>
     <message>
         <source>Global shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale Tastenkürzel</translation>
     </message>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro starten</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurze Pause</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausieren oder fortsetzen</translation>
     </message>
     <message>
         <source>Choose a field (click, Space or Return), then press the combination; Backspace clears it, Escape keeps the old one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Feld (Klick, Leertaste oder Eingabetaste) und drücken Sie dann die Kombination; die Rücktaste löscht sie, Esc behält die bisherige.</translation>
     </message>
     <message>
         <source>Logs and launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolle und Starter</translation>
     </message>
     <message>
         <source>Reveal logs in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolle im Dateimanager zeigen</translation>
     </message>
     <message>
         <source>Add actions to the launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktionen zum Starter hinzufügen</translation>
     </message>
     <message>
         <source>Launcher integration page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite zur Starter-Integration</translation>
     </message>
     <message numerus="yes">
         <source>pref-mins</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Minute</numerusform>
+            <numerusform>Minuten</numerusform>
         </translation>
     </message>
     <message>
         <source>Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Long break</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange Pause</translation>
     </message>
     <message>
         <source>Take a long break after</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange Pause nach</translation>
     </message>
     <message>
         <source>Play a sound when a break ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang abspielen, wenn eine Pause endet</translation>
     </message>
     <message>
         <source>Show the countdown on the tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdown auf dem Symbol im Systembereich anzeigen</translation>
     </message>
     <message>
         <source>Show the progress as a pie on the tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt als Kreis auf dem Symbol im Systembereich anzeigen</translation>
     </message>
     <message>
         <source>Start a Pomodoro when Mirelo starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro starten, wenn Mirelo startet</translation>
     </message>
     <message>
         <source>Launch Mirelo at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo bei der Anmeldung starten</translation>
     </message>
     <message>
         <source>Offer options when a break is stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen anbieten, wenn eine Pause gestoppt wird</translation>
     </message>
     <message>
         <source>No cancellation during the break</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Abbrechen während der Pause</translation>
     </message>
     <message>
         <source>Stop a Pomodoro when I am away</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro stoppen, wenn ich abwesend bin</translation>
     </message>
     <message>
         <source>No input for this long, or the screen locked that long, stops the Pomodoro; nothing is recorded for the time away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Eingabe oder ein gesperrter Bildschirm für diese Dauer stoppt den Pomodoro; für die Abwesenheit wird nichts aufgezeichnet.</translation>
     </message>
     <message>
         <source>Away after</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwesend nach</translation>
     </message>
     <message>
         <source>Hold breaks during calls, presentations and full-screen work</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausen bei Anrufen, Präsentationen und Vollbildarbeit zurückstellen</translation>
     </message>
     <message>
         <source>While the microphone, the camera or a screen share is in use, Do Not Disturb is on or a full-screen window has the focus, the break waits and starts when they end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange Mikrofon, Kamera oder eine Bildschirmfreigabe verwendet werden, „Nicht stören“ aktiv ist oder ein Vollbildfenster den Fokus hat, wartet die Pause und beginnt danach.</translation>
     </message>
     <message>
         <source>Hold at most</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens zurückstellen</translation>
     </message>
     <message numerus="yes">
         <source>short breaks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>kurzen Pause</numerusform>
+            <numerusform>kurzen Pausen</numerusform>
         </translation>
     </message>
     <message>
         <source>Break background</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausenhintergrund</translation>
     </message>
     <message>
         <source>Desktop picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Hintergrund</translation>
     </message>
     <message>
         <source>Photo of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto des Tages</translation>
     </message>
     <message>
         <source>Blurred screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Unscharfer Bildschirm</translation>
     </message>
     <message>
         <source>Quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Zitate</translation>
     </message>
     <message>
         <source>No quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zitate</translation>
     </message>
     <message>
         <source>My own quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Zitate</translation>
     </message>
     <message>
         <source>One quote per line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zitat pro Zeile</translation>
     </message>
     <message>
         <source>Pref-General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Pref-Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <source>Pref-Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitert</translation>
     </message>
     <message>
         <source>Pref-About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>None — choose to record</source>
-        <translation type="unfinished"></translation>
+        <translation>Keines — zum Aufnehmen auswählen</translation>
     </message>
     <message>
         <source>Press a shortcut… (Escape cancels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel drücken … (Esc bricht ab)</translation>
     </message>
     <message>
         <source>Break preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausenvorschau</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Tag</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Tag</translation>
     </message>
     <message>
         <source>No timer yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Timer</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren …</translation>
     </message>
     <message>
         <source>Could not save: </source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern fehlgeschlagen: </translation>
     </message>
     <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aufzeichnungen können gerade nicht gelesen werden (die Datenbank wird verwendet oder ist beschädigt)</translation>
     </message>
     <message>
         <source>Saved to </source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert unter </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro starten</translation>
     </message>
     <message>
         <source>Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurze Pause</translation>
     </message>
     <message>
         <source>Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange Pause</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausieren</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Stop Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurze Pause stoppen</translation>
     </message>
     <message>
         <source>Stop Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange Pause stoppen</translation>
     </message>
     <message>
         <source>Close the Break Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausenbildschirm schließen</translation>
     </message>
     <message>
         <source>Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik …</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen …</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Aktualisierungen suchen …</translation>
     </message>
     <message>
         <source>Send suggestion…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschlag senden …</translation>
     </message>
     <message>
         <source>Rate us on the App Store…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo bewerten …</translation>
     </message>
     <message>
         <source>Mirelo: paused, %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo: pausiert, noch %1</translation>
     </message>
     <message>
         <source>Stop Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro stoppen</translation>
     </message>
     <message>
         <source>Please unlock with your passcode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte entsperren Sie mit Ihrem Code.</translation>
     </message>
 </context>
 <context>
     <name>MRApp</name>
     <message>
         <source>Pomodoro stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro gestoppt</translation>
     </message>
     <message numerus="yes">
         <source>It was paused for more than %n minute(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Er war länger als %n Minute pausiert.</numerusform>
+            <numerusform>Er war länger als %n Minuten pausiert.</numerusform>
         </translation>
     </message>
 </context>
@@ -964,39 +977,39 @@ Without a command, starts Mirelo in the tray.
     <name>MRPreferViewController</name>
     <message>
         <source>&amp;Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf &amp;Standard zurücksetzen</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dauern, das Symbol im Systembereich, die Pausen- und die Abwesenheitseinstellungen werden auf den Auslieferungszustand zurückgesetzt. „Mirelo bei der Anmeldung starten“ bleibt unverändert.</translation>
     </message>
     <message>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pausenhintergrund und die Zitate werden auf den Auslieferungszustand zurückgesetzt. Ihre eigenen Zitate bleiben erhalten.</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitert</translation>
     </message>
     <message>
         <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Code-Sperre wird ausgeschaltet; ihre Verzögerung, der Fingerabdruck und die globalen Tastenkürzel werden auf den Auslieferungszustand zurückgesetzt. Ihr Code bleibt erhalten, falls Sie die Sperre wieder einschalten.</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Standard zurücksetzen</translation>
     </message>
     <message>
         <source>Restore the default settings of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardeinstellungen für „%1“ wiederherstellen?</translation>
     </message>
 </context>
 <context>
@@ -1004,9 +1017,9 @@ Without a command, starts Mirelo in the tray.
     <message numerus="yes">
         <source>%1 of %n today</source>
         <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n heute</numerusform>
+            <numerusform>%1 von %n heute</numerusform>
         </translation>
     </message>
 </context>
@@ -1014,9 +1027,9 @@ Without a command, starts Mirelo in the tray.
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
 </context>
@@ -1024,175 +1037,175 @@ Without a command, starts Mirelo in the tray.
     <name>NewsWindowController</name>
     <message>
         <source>Open in &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Im &amp;Browser öffnen</translation>
     </message>
 </context>
 <context>
     <name>PasscodeView</name>
     <message>
         <source>%1 of %2 characters typed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Zeichen eingegeben</translation>
     </message>
 </context>
 <context>
     <name>PauseLimitRow</name>
     <message>
         <source>Stop a paused Pomodoro after</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausierten Pomodoro stoppen nach</translation>
     </message>
 </context>
 <context>
     <name>PeriodChart</name>
     <message>
         <source>Focused time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokuszeit</translation>
     </message>
 </context>
 <context>
     <name>PreferencesGeneralViewController</name>
     <message>
         <source>%1, in minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, in Minuten</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Zitate aus dem Internet</translation>
     </message>
     <message>
         <source>Built-in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitgelieferte Zitate</translation>
     </message>
     <message>
         <source>Choose “My own quotes” to edit them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie „Eigene Zitate“, um sie zu bearbeiten.</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWindowController</name>
     <message>
         <source>Mirelo Preferences — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo-Einstellungen — %1</translation>
     </message>
 </context>
 <context>
     <name>SetPasscodeViewController</name>
     <message>
         <source>&amp;Passcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Code:</translation>
     </message>
     <message>
         <source>&amp;Verify:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen:</translation>
     </message>
 </context>
 <context>
     <name>Shortcuts</name>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro starten</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurze Pause</translation>
     </message>
 </context>
 <context>
     <name>StatRow</name>
     <message numerus="yes">
         <source>%n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
     <name>StatViewController</name>
     <message>
         <source>&amp;Pomodoros</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomodoros</translation>
     </message>
     <message>
         <source>Show Pomodoros only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Pomodoros zeigen</translation>
     </message>
     <message>
         <source>A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lle</translation>
     </message>
     <message>
         <source>Show breaks too</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch Pausen zeigen</translation>
     </message>
     <message>
         <source>Intervals of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle des Tages</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV e&amp;xportieren …</translation>
     </message>
     <message>
         <source>Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurze Pause</translation>
     </message>
     <message>
         <source>Long break</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange Pause</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>%1 at %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 um %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoros</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro</numerusform>
+            <numerusform>%n Pomodoros</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n intervals</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Intervall</numerusform>
+            <numerusform>%n Intervalle</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts aufgezeichnet</translation>
     </message>
     <message>
         <source>%1 focused</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokuszeit: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n breaks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pause</numerusform>
+            <numerusform>%n Pausen</numerusform>
         </translation>
     </message>
 </context>
@@ -1200,36 +1213,36 @@ Without a command, starts Mirelo in the tray.
     <name>StatWindowController</name>
     <message>
         <source>Mirelo Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo-Statistik</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n heute</numerusform>
+            <numerusform>%1 von %n heute</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n day(s) in a row</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tag in Folge</numerusform>
+            <numerusform>%n Tage in Folge</numerusform>
         </translation>
     </message>
 </context>

@@ -5,49 +5,49 @@
     <name>AboutViewController</name>
     <message>
         <source>Mirelo icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono de Mirelo</translation>
     </message>
 </context>
 <context>
     <name>Accessibility</name>
     <message>
         <source>Break — %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso — quedan %1</translation>
     </message>
     <message>
         <source>Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Queda %n segundo</numerusform>
+            <numerusform>Quedan %n segundos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Queda %n minuto</numerusform>
+            <numerusform>Quedan %n minutos</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Quedan %1 %2</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
         </translation>
     </message>
 </context>
@@ -55,29 +55,29 @@
     <name>AcknowledgementsViewController</name>
     <message>
         <source>Open %1 in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir %1 en el navegador</translation>
     </message>
     <message>
         <source>Libraries Mirelo is built on</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotecas en las que se basa Mirelo</translation>
     </message>
 </context>
 <context>
     <name>AwayDetector</name>
     <message numerus="yes">
         <source>Welcome back — you were away %n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Hola de nuevo — ha estado ausente %n min</numerusform>
+            <numerusform>Hola de nuevo — ha estado ausente %n min</numerusform>
         </translation>
     </message>
     <message>
         <source>The Pomodoro stopped while you were away; nothing was recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Pomodoro se detuvo durante su ausencia; no se registró nada.</translation>
     </message>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar un Pomodoro</translation>
     </message>
 </context>
 <context>
@@ -97,20 +97,33 @@ Without a command, starts Mirelo in the tray.
   preferences  open the preferences window
   statistics   open the statistics window
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+             status | preferences | statistics]
+Sin una orden, inicia Mirelo en la bandeja del sistema.
+  pomodoro     iniciar un Pomodoro
+  short-break  iniciar un descanso corto
+  long-break   iniciar un descanso largo
+  stop         detener el temporizador en marcha
+  pause        pausar el Pomodoro en marcha
+  resume       reanudar el Pomodoro pausado
+  status       mostrar &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (estado &quot;held&quot; mientras un descanso espera
+               a que acabe una llamada, &quot;paused&quot; mientras el Pomodoro está pausado)
+  preferences  abrir la ventana de preferencias
+  statistics   abrir la ventana de estadísticas
+</translation>
     </message>
 </context>
 <context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo diario cumplido</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s) today. Days in a row: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro hoy. Días seguidos: %1</numerusform>
+            <numerusform>%n Pomodoros hoy. Días seguidos: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -118,243 +131,243 @@ Without a command, starts Mirelo in the tray.
     <name>DailyGoalRow</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro</numerusform>
+            <numerusform>%n Pomodoros</numerusform>
         </translation>
     </message>
     <message>
         <source>Daily goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo diario</translation>
     </message>
     <message>
         <source>Pomodoros a day, shown in the tray&apos;s tooltip and the statistics with the days in a row that met it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoros al día, mostrados en la información emergente del icono de la bandeja y en las estadísticas, junto con los días seguidos en que se cumplió.</translation>
     </message>
     <message>
         <source>Notify me when the goal is met</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisarme cuando se cumpla el objetivo</translation>
     </message>
 </context>
 <context>
     <name>DesktopFiles</name>
     <message>
         <source>Focus Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador de concentración</translation>
     </message>
     <message>
         <source>Work in Pomodoros and take your breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabaje en Pomodoros y tome sus descansos</translation>
     </message>
     <message>
         <source>pomodoro;timer;focus;break;</source>
-        <translation type="unfinished"></translation>
+        <translation>pomodoro;temporizador;concentración;descanso;productividad;</translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Pomodoro</translation>
     </message>
     <message>
         <source>Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso corto</translation>
     </message>
     <message>
         <source>Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso largo</translation>
     </message>
     <message>
         <source>Stop Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener temporizador</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Focus timer with enforced breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador de concentración con descansos obligatorios</translation>
     </message>
     <message>
         <source>Mirelo runs the Pomodoro cycle from the tray: work, then a short or long break that covers every screen until it ends. It records every finished interval and can be driven from the menu, the launcher&apos;s actions, D-Bus and the command line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo gestiona el ciclo Pomodoro desde la bandeja del sistema: trabajo y luego un descanso corto o largo que cubre todas las pantallas hasta que termina. Registra cada intervalo terminado y se puede controlar desde el menú, las acciones del lanzador, D-Bus y la línea de órdenes.</translation>
     </message>
     <message>
         <source>A live countdown in the tray and a warning a minute before a Pomodoro ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Una cuenta atrás en directo en la bandeja y un aviso un minuto antes de que termine un Pomodoro</translation>
     </message>
     <message>
         <source>Breaks that cover every monitor, with a photograph or your desktop picture and a quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Descansos que cubren todos los monitores, con una fotografía o su fondo de escritorio y una cita</translation>
     </message>
     <message>
         <source>An optional rule that a break cannot be ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>Una regla opcional para que un descanso no se pueda terminar antes de tiempo</translation>
     </message>
     <message>
         <source>Every finished interval kept in a local SQLite database</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada intervalo terminado se guarda en una base de datos SQLite local</translation>
     </message>
     <message>
         <source>Remote control: mirelo pomodoro, short-break, long-break, stop and status</source>
-        <translation type="unfinished"></translation>
+        <translation>Control remoto: mirelo pomodoro, short-break, long-break, stop y status</translation>
     </message>
     <message>
         <source>A short break covers every screen with its countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Un descanso corto cubre todas las pantallas con su cuenta atrás</translation>
     </message>
     <message>
         <source>When a break is over, Mirelo asks you back to work</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando termina un descanso, Mirelo le invita a volver al trabajo</translation>
     </message>
     <message>
         <source>focus timer with enforced breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>temporizador de concentración con descansos obligatorios</translation>
     </message>
 </context>
 <context>
     <name>EventSoundsView</name>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Completado</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Campana</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Despertador</translation>
     </message>
     <message>
         <source>New message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje nuevo</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención</translation>
     </message>
     <message>
         <source>When a Pomodoro ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Al terminar un Pomodoro</translation>
     </message>
     <message>
         <source>When a break ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Al terminar un descanso</translation>
     </message>
     <message>
         <source>At the last minute</source>
-        <translation type="unfinished"></translation>
+        <translation>En el último minuto</translation>
     </message>
     <message>
         <source>Choose a sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un sonido</translation>
     </message>
     <message>
         <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonidos (*.ogg *.oga *.wav *.flac)</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonidos</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>A file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo…</translation>
     </message>
     <message>
         <source>Volume: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen: %1</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Play: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir: %1</translation>
     </message>
 </context>
 <context>
     <name>FocusChart</name>
     <message>
         <source>Focused minutes of the last seven days</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos de concentración de los últimos siete días</translation>
     </message>
     <message>
         <source>%1: %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 min</translation>
     </message>
 </context>
 <context>
     <name>FocusPeriodView</name>
     <message>
         <source>Previous week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana anterior</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes anterior</translation>
     </message>
     <message>
         <source>Previous year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año anterior</translation>
     </message>
     <message>
         <source>Next week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana siguiente</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes siguiente</translation>
     </message>
     <message>
         <source>Next year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año siguiente</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s), %1 focused</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro, %1 de concentración</numerusform>
+            <numerusform>%n Pomodoros, %1 de concentración</numerusform>
         </translation>
     </message>
     <message>
         <source>Busiest day: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Día con más actividad: %1, %2</translation>
     </message>
     <message>
         <source>No Pomodoro in this period</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún Pomodoro en este período</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Del %1 al %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n Pomodoro(s), %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Pomodoro, %2</numerusform>
+            <numerusform>%1: %n Pomodoros, %2</numerusform>
         </translation>
     </message>
 </context>
@@ -362,601 +375,601 @@ Without a command, starts Mirelo in the tray.
     <name>FprintdBiometrics</name>
     <message>
         <source>No fingerprint reader was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún lector de huellas.</translation>
     </message>
     <message>
         <source>No finger is enrolled: add one in the desktop&apos;s user settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna huella registrada: añada una en la configuración de usuarios del escritorio.</translation>
     </message>
 </context>
 <context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo se está ejecutando sin icono en la bandeja</translation>
     </message>
     <message>
         <source>Start and stop timers from Mirelo&apos;s launcher actions or with &quot;mirelo pomodoro&quot;, &quot;mirelo stop&quot; and &quot;mirelo status&quot; in a terminal. Enable a tray extension (AppIndicator on GNOME) to get the icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicie y detenga temporizadores desde las acciones del lanzador de Mirelo o con «mirelo pomodoro», «mirelo stop» y «mirelo status» en una terminal. Active una extensión de bandeja (AppIndicator en GNOME) para ver el icono.</translation>
     </message>
     <message>
         <source>Mirelo is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo ya se está ejecutando.</translation>
     </message>
     <message>
         <source>Mirelo: no session bus; running without scripting and single-instance check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo: no hay bus de sesión; se ejecuta sin control por scripts ni comprobación de instancia única.</translation>
     </message>
     <message>
         <source>Break when your call ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso cuando termine su llamada</translation>
     </message>
     <message>
         <source>Break held: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso en espera: %1</translation>
     </message>
     <message>
         <source>Break in one minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso en un minuto</translation>
     </message>
     <message>
         <source>The break was held as long as allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El descanso estuvo en espera todo el tiempo permitido.</translation>
     </message>
     <message>
         <source>Mirelo cannot save</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo no puede guardar</translation>
     </message>
     <message>
         <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco está lleno: Mirelo conserva los registros de hoy hasta que pueda guardarlos</translation>
     </message>
     <message>
         <source>Could not add Mirelo to your launcher: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo añadir Mirelo a su lanzador: %1</translation>
     </message>
     <message>
         <source>Added to your launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadido a su lanzador</translation>
     </message>
     <message>
         <source>Today-Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Today-Short-break</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso corto</translation>
     </message>
     <message>
         <source>Today-Long-break</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso largo</translation>
     </message>
     <message>
         <source>The other shortcut already uses this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>El otro atajo ya usa esta combinación.</translation>
     </message>
     <message>
         <source>This key moves around or answers windows in every program: choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta tecla sirve para moverse o responder a ventanas en todos los programas: elija otra.</translation>
     </message>
     <message>
         <source>Add Ctrl, Alt or Super: a key alone would be taken from every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada Ctrl, Alt o Súper: una tecla sola se quitaría a todos los programas.</translation>
     </message>
     <message>
         <source>A new version of Mirelo is available</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una nueva versión de Mirelo disponible</translation>
     </message>
     <message>
         <source>Mirelo %1 is ready to install; you have %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo %1 está listo para instalarse; tiene la versión %2.</translation>
     </message>
     <message>
         <source>You&apos;re up to date!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Está al día!</translation>
     </message>
     <message>
         <source>Mirelo %1 is the newest version available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo %1 es la versión más reciente disponible.</translation>
     </message>
     <message>
         <source>Update Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error de actualización!</translation>
     </message>
     <message>
         <source>An error occurred in retrieving update information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error al obtener la información de actualización.</translation>
     </message>
     <message>
         <source>Do Not Disturb on</source>
-        <translation type="unfinished"></translation>
+        <translation>No molestar activado</translation>
     </message>
     <message>
         <source>the screen is kept on</source>
-        <translation type="unfinished"></translation>
+        <translation>la pantalla se mantiene encendida</translation>
     </message>
     <message>
         <source>microphone in use</source>
-        <translation type="unfinished"></translation>
+        <translation>micrófono en uso</translation>
     </message>
     <message>
         <source>camera in use</source>
-        <translation type="unfinished"></translation>
+        <translation>cámara en uso</translation>
     </message>
     <message>
         <source>screen shared</source>
-        <translation type="unfinished"></translation>
+        <translation>pantalla compartida</translation>
     </message>
     <message>
         <source>full-screen window</source>
-        <translation type="unfinished"></translation>
+        <translation>ventana a pantalla completa</translation>
     </message>
     <message>
         <source>This keyboard has no such key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este teclado no tiene esa tecla.</translation>
     </message>
     <message>
         <source>Another program already uses this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ya usa esta combinación.</translation>
     </message>
     <message>
         <source>The X server refused this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor X rechazó esta combinación.</translation>
     </message>
     <message>
         <source>Copyright © 2026 the Mirelo developers. Free software under the GNU GPL, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 los desarrolladores de Mirelo. Software libre bajo la GNU GPL, versión 3 o posterior.</translation>
     </message>
     <message>
         <source>The Mirelo developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Los desarrolladores de Mirelo</translation>
     </message>
     <message>
         <source>Acknowledgements</source>
-        <translation type="unfinished"></translation>
+        <translation>Agradecimientos</translation>
     </message>
     <message>
         <source>Version %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1 (%2)</translation>
     </message>
     <message>
         <source>About Mirelo</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Mirelo</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca</translation>
     </message>
     <message>
         <source>Licence</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencia</translation>
     </message>
     <message>
         <source>Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web</translation>
     </message>
     <message>
         <source>Quit %@?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Salir de %@?</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Passcode Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Se necesita el código</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Unlock with Touch ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbloquear con su huella</translation>
     </message>
     <message>
         <source>Passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Código</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>photo by %@</source>
-        <translation type="unfinished"></translation>
+        <translation>foto de %@</translation>
     </message>
     <message>
         <source>Take a break</source>
-        <translation type="unfinished"></translation>
+        <translation>Tómese un descanso</translation>
     </message>
     <message>
         <source>Back to work!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡A trabajar!</translation>
     </message>
     <message>
         <source>Take a Break to Stay Focused</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanse para mantener la concentración</translation>
     </message>
     <message>
         <source>Popover-Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltar el descanso e iniciar un Pomodoro</translation>
     </message>
     <message>
         <source>Popover-Postpone</source>
-        <translation type="unfinished"></translation>
+        <translation>Posponer el descanso 1 minuto</translation>
     </message>
     <message>
         <source>Popover-Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener el descanso</translation>
     </message>
     <message>
         <source>Popover-Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>%1 left in this break</source>
-        <translation type="unfinished"></translation>
+        <translation>Quedan %1 de este descanso</translation>
     </message>
     <message>
         <source>Wrong passcode. Type it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Código incorrecto. Escríbalo de nuevo.</translation>
     </message>
     <message>
         <source>Set Passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer código</translation>
     </message>
     <message>
         <source>Four letters or digits. Asked before a break can end early.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuatro letras o cifras. Se pide antes de poder terminar un descanso antes de tiempo.</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Passcodes do not match</source>
-        <translation type="unfinished"></translation>
+        <translation>Los códigos no coinciden</translation>
     </message>
     <message>
         <source>Type a passcode of 4 letters or digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un código de 4 letras o cifras</translation>
     </message>
     <message>
         <source>Passcode should be 4 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>El código debe tener 4 caracteres</translation>
     </message>
     <message>
         <source>Type the passcode again under Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el código de nuevo en «Verificar»</translation>
     </message>
     <message>
         <source>Passcode lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo con código</translation>
     </message>
     <message>
         <source>Ask for a passcode to end a break early and at its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedir un código para terminar un descanso antes de tiempo y al final</translation>
     </message>
     <message>
         <source>Change passcode…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el código…</translation>
     </message>
     <message>
         <source>Ask for it</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedirlo</translation>
     </message>
     <message>
         <source>at once</source>
-        <translation type="unfinished"></translation>
+        <translation>de inmediato</translation>
     </message>
     <message>
         <source>after 5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>tras 5 segundos</translation>
     </message>
     <message>
         <source>after 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>tras 10 segundos</translation>
     </message>
     <message>
         <source>after 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>tras 1 minuto</translation>
     </message>
     <message>
         <source>Unlock with a fingerprint</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbloquear con una huella</translation>
     </message>
     <message>
         <source>Global shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos globales</translation>
     </message>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar un Pomodoro</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso corto</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar o reanudar</translation>
     </message>
     <message>
         <source>Choose a field (click, Space or Return), then press the combination; Backspace clears it, Escape keeps the old one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un campo (clic, Espacio o Intro) y pulse la combinación; Retroceso la borra, Esc mantiene la anterior.</translation>
     </message>
     <message>
         <source>Logs and launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros y lanzadores</translation>
     </message>
     <message>
         <source>Reveal logs in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los registros en el gestor de archivos</translation>
     </message>
     <message>
         <source>Add actions to the launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir acciones al lanzador</translation>
     </message>
     <message>
         <source>Launcher integration page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de integración con lanzadores</translation>
     </message>
     <message numerus="yes">
         <source>pref-mins</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>minuto</numerusform>
+            <numerusform>minutos</numerusform>
         </translation>
     </message>
     <message>
         <source>Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Long break</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso largo</translation>
     </message>
     <message>
         <source>Take a long break after</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar un descanso largo tras</translation>
     </message>
     <message>
         <source>Play a sound when a break ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir un sonido al terminar un descanso</translation>
     </message>
     <message>
         <source>Show the countdown on the tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la cuenta atrás en el icono de la bandeja</translation>
     </message>
     <message>
         <source>Show the progress as a pie on the tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el progreso como un gráfico circular en el icono de la bandeja</translation>
     </message>
     <message>
         <source>Start a Pomodoro when Mirelo starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar un Pomodoro al iniciar Mirelo</translation>
     </message>
     <message>
         <source>Launch Mirelo at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Mirelo al iniciar sesión</translation>
     </message>
     <message>
         <source>Offer options when a break is stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ofrecer opciones al detener un descanso</translation>
     </message>
     <message>
         <source>No cancellation during the break</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cancelación durante el descanso</translation>
     </message>
     <message>
         <source>Stop a Pomodoro when I am away</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener un Pomodoro cuando me ausente</translation>
     </message>
     <message>
         <source>No input for this long, or the screen locked that long, stops the Pomodoro; nothing is recorded for the time away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no hay actividad durante este tiempo, o la pantalla está bloqueada ese tiempo, el Pomodoro se detiene; no se registra nada del tiempo de ausencia.</translation>
     </message>
     <message>
         <source>Away after</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausente tras</translation>
     </message>
     <message>
         <source>Hold breaks during calls, presentations and full-screen work</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner los descansos en espera durante llamadas, presentaciones y pantalla completa</translation>
     </message>
     <message>
         <source>While the microphone, the camera or a screen share is in use, Do Not Disturb is on or a full-screen window has the focus, the break waits and starts when they end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras el micrófono, la cámara o una pantalla compartida estén en uso, No molestar esté activado o una ventana a pantalla completa tenga el foco, el descanso espera y empieza cuando terminen.</translation>
     </message>
     <message>
         <source>Hold at most</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperar como máximo</translation>
     </message>
     <message numerus="yes">
         <source>short breaks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>descanso corto</numerusform>
+            <numerusform>descansos cortos</numerusform>
         </translation>
     </message>
     <message>
         <source>Break background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo del descanso</translation>
     </message>
     <message>
         <source>Desktop picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo de escritorio</translation>
     </message>
     <message>
         <source>Photo of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto del día</translation>
     </message>
     <message>
         <source>Blurred screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla desenfocada</translation>
     </message>
     <message>
         <source>Quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Citas</translation>
     </message>
     <message>
         <source>No quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin citas</translation>
     </message>
     <message>
         <source>My own quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis propias citas</translation>
     </message>
     <message>
         <source>One quote per line</source>
-        <translation type="unfinished"></translation>
+        <translation>Una cita por línea</translation>
     </message>
     <message>
         <source>Pref-General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Pref-Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
     <message>
         <source>Pref-Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzado</translation>
     </message>
     <message>
         <source>Pref-About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>None — choose to record</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno — elija para grabar</translation>
     </message>
     <message>
         <source>Press a shortcut… (Escape cancels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse un atajo… (Esc para cancelar)</translation>
     </message>
     <message>
         <source>Break preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa del descanso</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día anterior</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día siguiente</translation>
     </message>
     <message>
         <source>No timer yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay temporizadores</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV…</translation>
     </message>
     <message>
         <source>Could not save: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar: </translation>
     </message>
     <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>los registros no se pueden leer ahora (la base de datos está en uso o dañada)</translation>
     </message>
     <message>
         <source>Saved to </source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado en </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Pomodoro</translation>
     </message>
     <message>
         <source>Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso corto</translation>
     </message>
     <message>
         <source>Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso largo</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanudar</translation>
     </message>
     <message>
         <source>Stop Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener descanso corto</translation>
     </message>
     <message>
         <source>Stop Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener descanso largo</translation>
     </message>
     <message>
         <source>Close the Break Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la pantalla de descanso</translation>
     </message>
     <message>
         <source>Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas…</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias…</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones…</translation>
     </message>
     <message>
         <source>Send suggestion…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar sugerencia…</translation>
     </message>
     <message>
         <source>Rate us on the App Store…</source>
-        <translation type="unfinished"></translation>
+        <translation>Valorar Mirelo…</translation>
     </message>
     <message>
         <source>Mirelo: paused, %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo: en pausa, quedan %1</translation>
     </message>
     <message>
         <source>Stop Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener Pomodoro</translation>
     </message>
     <message>
         <source>Please unlock with your passcode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbloquee con su código.</translation>
     </message>
 </context>
 <context>
     <name>MRApp</name>
     <message>
         <source>Pomodoro stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro detenido</translation>
     </message>
     <message numerus="yes">
         <source>It was paused for more than %n minute(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Estuvo en pausa más de %n minuto.</numerusform>
+            <numerusform>Estuvo en pausa más de %n minutos.</numerusform>
         </translation>
     </message>
 </context>
@@ -964,39 +977,39 @@ Without a command, starts Mirelo in the tray.
     <name>MRPreferViewController</name>
     <message>
         <source>&amp;Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las duraciones, el icono de la bandeja, el descanso y los ajustes de ausencia vuelven a los valores de fábrica de Mirelo. «Iniciar Mirelo al iniciar sesión» no cambia.</translation>
     </message>
     <message>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
     <message>
         <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El fondo del descanso y las citas vuelven a los valores de fábrica de Mirelo. Se conservan las citas que haya escrito.</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzado</translation>
     </message>
     <message>
         <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bloqueo con código se desactiva, y su retardo, la huella y los atajos globales vuelven a los valores de fábrica de Mirelo. Su código se conserva para cuando vuelva a activar el bloqueo.</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Restore the default settings of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Restablecer los ajustes predeterminados de «%1»?</translation>
     </message>
 </context>
 <context>
@@ -1004,9 +1017,9 @@ Without a command, starts Mirelo in the tray.
     <message numerus="yes">
         <source>%1 of %n today</source>
         <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n hoy</numerusform>
+            <numerusform>%1 de %n hoy</numerusform>
         </translation>
     </message>
 </context>
@@ -1014,9 +1027,9 @@ Without a command, starts Mirelo in the tray.
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
 </context>
@@ -1024,175 +1037,175 @@ Without a command, starts Mirelo in the tray.
     <name>NewsWindowController</name>
     <message>
         <source>Open in &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir en el &amp;navegador</translation>
     </message>
 </context>
 <context>
     <name>PasscodeView</name>
     <message>
         <source>%1 of %2 characters typed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 caracteres escritos</translation>
     </message>
 </context>
 <context>
     <name>PauseLimitRow</name>
     <message>
         <source>Stop a paused Pomodoro after</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener un Pomodoro en pausa tras</translation>
     </message>
 </context>
 <context>
     <name>PeriodChart</name>
     <message>
         <source>Focused time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de concentración</translation>
     </message>
 </context>
 <context>
     <name>PreferencesGeneralViewController</name>
     <message>
         <source>%1, in minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, en minutos</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Citas de la web</translation>
     </message>
     <message>
         <source>Built-in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Citas incluidas</translation>
     </message>
     <message>
         <source>Choose “My own quotes” to edit them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija «Mis propias citas» para editarlas.</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWindowController</name>
     <message>
         <source>Mirelo Preferences — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de Mirelo — %1</translation>
     </message>
 </context>
 <context>
     <name>SetPasscodeViewController</name>
     <message>
         <source>&amp;Passcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Código:</translation>
     </message>
     <message>
         <source>&amp;Verify:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verificar:</translation>
     </message>
 </context>
 <context>
     <name>Shortcuts</name>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar un Pomodoro</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso corto</translation>
     </message>
 </context>
 <context>
     <name>StatRow</name>
     <message numerus="yes">
         <source>%n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
     <name>StatViewController</name>
     <message>
         <source>&amp;Pomodoros</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomodoros</translation>
     </message>
     <message>
         <source>Show Pomodoros only</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo los Pomodoros</translation>
     </message>
     <message>
         <source>A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todos</translation>
     </message>
     <message>
         <source>Show breaks too</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar también los descansos</translation>
     </message>
     <message>
         <source>Intervals of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalos del día</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar CSV…</translation>
     </message>
     <message>
         <source>Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso corto</translation>
     </message>
     <message>
         <source>Long break</source>
-        <translation type="unfinished"></translation>
+        <translation>Descanso largo</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <source>%1 at %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a las %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoros</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro</numerusform>
+            <numerusform>%n Pomodoros</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n intervals</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n intervalo</numerusform>
+            <numerusform>%n intervalos</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada registrado</translation>
     </message>
     <message>
         <source>%1 focused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de concentración</translation>
     </message>
     <message numerus="yes">
         <source>%n breaks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n descanso</numerusform>
+            <numerusform>%n descansos</numerusform>
         </translation>
     </message>
 </context>
@@ -1200,36 +1213,36 @@ Without a command, starts Mirelo in the tray.
     <name>StatWindowController</name>
     <message>
         <source>Mirelo Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas de Mirelo</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n hoy</numerusform>
+            <numerusform>%1 de %n hoy</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n day(s) in a row</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n día seguido</numerusform>
+            <numerusform>%n días seguidos</numerusform>
         </translation>
     </message>
 </context>

@@ -5,49 +5,49 @@
     <name>AboutViewController</name>
     <message>
         <source>Mirelo icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône de Mirelo</translation>
     </message>
 </context>
 <context>
     <name>Accessibility</name>
     <message>
         <source>Break — %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause — il reste %1</translation>
     </message>
     <message>
         <source>Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seconde restante</numerusform>
+            <numerusform>%n secondes restantes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute restante</numerusform>
+            <numerusform>%n minutes restantes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste %1 %2</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
         </translation>
     </message>
 </context>
@@ -55,29 +55,29 @@
     <name>AcknowledgementsViewController</name>
     <message>
         <source>Open %1 in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir %1 dans le navigateur</translation>
     </message>
     <message>
         <source>Libraries Mirelo is built on</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèques sur lesquelles repose Mirelo</translation>
     </message>
 </context>
 <context>
     <name>AwayDetector</name>
     <message numerus="yes">
         <source>Welcome back — you were away %n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bon retour — absence de %n min</numerusform>
+            <numerusform>Bon retour — absence de %n min</numerusform>
         </translation>
     </message>
     <message>
         <source>The Pomodoro stopped while you were away; nothing was recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Pomodoro s’est arrêté pendant votre absence&#xa0;; rien n’a été enregistré.</translation>
     </message>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer un Pomodoro</translation>
     </message>
 </context>
 <context>
@@ -97,20 +97,33 @@ Without a command, starts Mirelo in the tray.
   preferences  open the preferences window
   statistics   open the statistics window
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+                      status | preferences | statistics]
+Sans commande, lance Mirelo dans la zone de notification.
+  pomodoro     démarrer un Pomodoro
+  short-break  démarrer une pause courte
+  long-break   démarrer une pause longue
+  stop         arrêter le minuteur en cours
+  pause        mettre en pause le Pomodoro en cours
+  resume       reprendre le Pomodoro en pause
+  status       afficher &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (état &quot;held&quot; tant qu&apos;une pause attend la fin
+               d&apos;un appel, &quot;paused&quot; tant que le Pomodoro est en pause)
+  preferences  ouvrir la fenêtre des préférences
+  statistics   ouvrir la fenêtre des statistiques
+</translation>
     </message>
 </context>
 <context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
-        <translation type="unfinished"></translation>
+        <translation>Objectif du jour atteint</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s) today. Days in a row: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro aujourd’hui. Jours d’affilée&#xa0;: %1</numerusform>
+            <numerusform>%n Pomodoros aujourd’hui. Jours d’affilée&#xa0;: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -118,243 +131,243 @@ Without a command, starts Mirelo in the tray.
     <name>DailyGoalRow</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro</numerusform>
+            <numerusform>%n Pomodoros</numerusform>
         </translation>
     </message>
     <message>
         <source>Daily goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Objectif quotidien</translation>
     </message>
     <message>
         <source>Pomodoros a day, shown in the tray&apos;s tooltip and the statistics with the days in a row that met it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoros par jour, affichés dans l’infobulle de l’icône de notification et dans les statistiques avec le nombre de jours d’affilée où l’objectif a été atteint.</translation>
     </message>
     <message>
         <source>Notify me when the goal is met</source>
-        <translation type="unfinished"></translation>
+        <translation>M’avertir quand l’objectif est atteint</translation>
     </message>
 </context>
 <context>
     <name>DesktopFiles</name>
     <message>
         <source>Focus Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteur de concentration</translation>
     </message>
     <message>
         <source>Work in Pomodoros and take your breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Travaillez en Pomodoros et prenez vos pauses</translation>
     </message>
     <message>
         <source>pomodoro;timer;focus;break;</source>
-        <translation type="unfinished"></translation>
+        <translation>pomodoro;minuteur;concentration;pause;productivité;</translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer un Pomodoro</translation>
     </message>
     <message>
         <source>Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause courte</translation>
     </message>
     <message>
         <source>Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause longue</translation>
     </message>
     <message>
         <source>Stop Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le minuteur</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Focus timer with enforced breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteur de concentration avec pauses imposées</translation>
     </message>
     <message>
         <source>Mirelo runs the Pomodoro cycle from the tray: work, then a short or long break that covers every screen until it ends. It records every finished interval and can be driven from the menu, the launcher&apos;s actions, D-Bus and the command line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo mène le cycle Pomodoro depuis la zone de notification&#xa0;: du travail, puis une pause courte ou longue qui couvre chaque écran jusqu’à sa fin. Il enregistre chaque intervalle terminé et se pilote depuis le menu, les actions du lanceur, D-Bus et la ligne de commande.</translation>
     </message>
     <message>
         <source>A live countdown in the tray and a warning a minute before a Pomodoro ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Un compte à rebours en direct dans la zone de notification et un avertissement une minute avant la fin d’un Pomodoro</translation>
     </message>
     <message>
         <source>Breaks that cover every monitor, with a photograph or your desktop picture and a quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Des pauses qui couvrent chaque moniteur, avec une photo ou votre fond d’écran et une citation</translation>
     </message>
     <message>
         <source>An optional rule that a break cannot be ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>Une règle facultative qui empêche de terminer une pause plus tôt</translation>
     </message>
     <message>
         <source>Every finished interval kept in a local SQLite database</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque intervalle terminé est conservé dans une base de données SQLite locale</translation>
     </message>
     <message>
         <source>Remote control: mirelo pomodoro, short-break, long-break, stop and status</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle à distance&#xa0;: mirelo pomodoro, short-break, long-break, stop et status</translation>
     </message>
     <message>
         <source>A short break covers every screen with its countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Une pause courte couvre chaque écran avec son compte à rebours</translation>
     </message>
     <message>
         <source>When a break is over, Mirelo asks you back to work</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand une pause est finie, Mirelo vous invite à reprendre le travail</translation>
     </message>
     <message>
         <source>focus timer with enforced breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>minuteur de concentration avec pauses imposées</translation>
     </message>
 </context>
 <context>
     <name>EventSoundsView</name>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloche</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveil</translation>
     </message>
     <message>
         <source>New message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau message</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>When a Pomodoro ends</source>
-        <translation type="unfinished"></translation>
+        <translation>À la fin d’un Pomodoro</translation>
     </message>
     <message>
         <source>When a break ends</source>
-        <translation type="unfinished"></translation>
+        <translation>À la fin d’une pause</translation>
     </message>
     <message>
         <source>At the last minute</source>
-        <translation type="unfinished"></translation>
+        <translation>À la dernière minute</translation>
     </message>
     <message>
         <source>Choose a sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un son</translation>
     </message>
     <message>
         <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons (*.ogg *.oga *.wav *.flac)</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>A file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier…</translation>
     </message>
     <message>
         <source>Volume: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume&#xa0;: %1</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter</translation>
     </message>
     <message>
         <source>Play: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>FocusChart</name>
     <message>
         <source>Focused minutes of the last seven days</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes de concentration des sept derniers jours</translation>
     </message>
     <message>
         <source>%1: %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 min</translation>
     </message>
 </context>
 <context>
     <name>FocusPeriodView</name>
     <message>
         <source>Previous week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine précédente</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois précédent</translation>
     </message>
     <message>
         <source>Previous year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année précédente</translation>
     </message>
     <message>
         <source>Next week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine suivante</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois suivant</translation>
     </message>
     <message>
         <source>Next year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année suivante</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s), %1 focused</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro, %1 de concentration</numerusform>
+            <numerusform>%n Pomodoros, %1 de concentration</numerusform>
         </translation>
     </message>
     <message>
         <source>Busiest day: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour le plus chargé&#xa0;: %1, %2</translation>
     </message>
     <message>
         <source>No Pomodoro in this period</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun Pomodoro sur cette période</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Du %1 au %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n Pomodoro(s), %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %n Pomodoro, %2</numerusform>
+            <numerusform>%1&#xa0;: %n Pomodoros, %2</numerusform>
         </translation>
     </message>
 </context>
@@ -362,601 +375,601 @@ Without a command, starts Mirelo in the tray.
     <name>FprintdBiometrics</name>
     <message>
         <source>No fingerprint reader was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun lecteur d’empreintes n’a été trouvé.</translation>
     </message>
     <message>
         <source>No finger is enrolled: add one in the desktop&apos;s user settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun doigt n’est enregistré&#xa0;: ajoutez-en un dans les paramètres utilisateur du bureau.</translation>
     </message>
 </context>
 <context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo fonctionne sans icône de notification</translation>
     </message>
     <message>
         <source>Start and stop timers from Mirelo&apos;s launcher actions or with &quot;mirelo pomodoro&quot;, &quot;mirelo stop&quot; and &quot;mirelo status&quot; in a terminal. Enable a tray extension (AppIndicator on GNOME) to get the icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrez et arrêtez les minuteurs depuis les actions du lanceur de Mirelo ou avec «&#xa0;mirelo pomodoro&#xa0;», «&#xa0;mirelo stop&#xa0;» et «&#xa0;mirelo status&#xa0;» dans un terminal. Activez une extension de zone de notification (AppIndicator sous GNOME) pour obtenir l’icône.</translation>
     </message>
     <message>
         <source>Mirelo is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo est déjà en cours d’exécution.</translation>
     </message>
     <message>
         <source>Mirelo: no session bus; running without scripting and single-instance check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo&#xa0;: pas de bus de session&#xa0;; fonctionnement sans pilotage par script ni contrôle d’instance unique.</translation>
     </message>
     <message>
         <source>Break when your call ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause à la fin de votre appel</translation>
     </message>
     <message>
         <source>Break held: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause en attente&#xa0;: %1</translation>
     </message>
     <message>
         <source>Break in one minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause dans une minute</translation>
     </message>
     <message>
         <source>The break was held as long as allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pause a été mise en attente aussi longtemps que permis.</translation>
     </message>
     <message>
         <source>Mirelo cannot save</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo ne peut pas enregistrer</translation>
     </message>
     <message>
         <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein&#xa0;: Mirelo garde les données d’aujourd’hui jusqu’à pouvoir les enregistrer</translation>
     </message>
     <message>
         <source>Could not add Mirelo to your launcher: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ajouter Mirelo à votre lanceur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Added to your launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouté à votre lanceur</translation>
     </message>
     <message>
         <source>Today-Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Today-Short-break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause courte</translation>
     </message>
     <message>
         <source>Today-Long-break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause longue</translation>
     </message>
     <message>
         <source>The other shortcut already uses this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’autre raccourci utilise déjà cette combinaison.</translation>
     </message>
     <message>
         <source>This key moves around or answers windows in every program: choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette touche sert à se déplacer ou à répondre aux fenêtres dans tous les programmes&#xa0;: choisissez-en une autre.</translation>
     </message>
     <message>
         <source>Add Ctrl, Alt or Super: a key alone would be taken from every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez Ctrl, Alt ou Super&#xa0;: une touche seule serait retirée à tous les programmes.</translation>
     </message>
     <message>
         <source>A new version of Mirelo is available</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle version de Mirelo est disponible</translation>
     </message>
     <message>
         <source>Mirelo %1 is ready to install; you have %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo %1 est prêt à être installé&#xa0;; vous avez la version %2.</translation>
     </message>
     <message>
         <source>You&apos;re up to date!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes à jour&#xa0;!</translation>
     </message>
     <message>
         <source>Mirelo %1 is the newest version available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo %1 est la dernière version disponible.</translation>
     </message>
     <message>
         <source>Update Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de mise à jour&#xa0;!</translation>
     </message>
     <message>
         <source>An error occurred in retrieving update information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s’est produite lors de la récupération des informations de mise à jour.</translation>
     </message>
     <message>
         <source>Do Not Disturb on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas déranger activé</translation>
     </message>
     <message>
         <source>the screen is kept on</source>
-        <translation type="unfinished"></translation>
+        <translation>l’écran est maintenu allumé</translation>
     </message>
     <message>
         <source>microphone in use</source>
-        <translation type="unfinished"></translation>
+        <translation>microphone utilisé</translation>
     </message>
     <message>
         <source>camera in use</source>
-        <translation type="unfinished"></translation>
+        <translation>caméra utilisée</translation>
     </message>
     <message>
         <source>screen shared</source>
-        <translation type="unfinished"></translation>
+        <translation>écran partagé</translation>
     </message>
     <message>
         <source>full-screen window</source>
-        <translation type="unfinished"></translation>
+        <translation>fenêtre en plein écran</translation>
     </message>
     <message>
         <source>This keyboard has no such key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce clavier n’a pas cette touche.</translation>
     </message>
     <message>
         <source>Another program already uses this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme utilise déjà cette combinaison.</translation>
     </message>
     <message>
         <source>The X server refused this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur X a refusé cette combinaison.</translation>
     </message>
     <message>
         <source>Copyright © 2026 the Mirelo developers. Free software under the GNU GPL, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 les développeurs de Mirelo. Logiciel libre sous licence GNU GPL, version 3 ou ultérieure.</translation>
     </message>
     <message>
         <source>The Mirelo developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Les développeurs de Mirelo</translation>
     </message>
     <message>
         <source>Acknowledgements</source>
-        <translation type="unfinished"></translation>
+        <translation>Remerciements</translation>
     </message>
     <message>
         <source>Version %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1 (%2)</translation>
     </message>
     <message>
         <source>About Mirelo</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Mirelo</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque</translation>
     </message>
     <message>
         <source>Licence</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence</translation>
     </message>
     <message>
         <source>Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web</translation>
     </message>
     <message>
         <source>Quit %@?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter %@&#xa0;?</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Passcode Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Code requis</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Unlock with Touch ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouiller avec votre empreinte</translation>
     </message>
     <message>
         <source>Passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>photo by %@</source>
-        <translation type="unfinished"></translation>
+        <translation>photo de %@</translation>
     </message>
     <message>
         <source>Take a break</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites une pause</translation>
     </message>
     <message>
         <source>Back to work!</source>
-        <translation type="unfinished"></translation>
+        <translation>Au travail&#xa0;!</translation>
     </message>
     <message>
         <source>Take a Break to Stay Focused</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites une pause pour rester concentré</translation>
     </message>
     <message>
         <source>Popover-Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer la pause, démarrer un Pomodoro</translation>
     </message>
     <message>
         <source>Popover-Postpone</source>
-        <translation type="unfinished"></translation>
+        <translation>Reporter la pause d’une minute</translation>
     </message>
     <message>
         <source>Popover-Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la pause</translation>
     </message>
     <message>
         <source>Popover-Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>%1 left in this break</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste %1 dans cette pause</translation>
     </message>
     <message>
         <source>Wrong passcode. Type it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code incorrect. Saisissez-le à nouveau.</translation>
     </message>
     <message>
         <source>Set Passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le code</translation>
     </message>
     <message>
         <source>Four letters or digits. Asked before a break can end early.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre lettres ou chiffres. Demandé avant qu’une pause puisse finir plus tôt.</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Passcodes do not match</source>
-        <translation type="unfinished"></translation>
+        <translation>Les codes ne correspondent pas</translation>
     </message>
     <message>
         <source>Type a passcode of 4 letters or digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un code de 4 lettres ou chiffres</translation>
     </message>
     <message>
         <source>Passcode should be 4 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code doit comporter 4 caractères</translation>
     </message>
     <message>
         <source>Type the passcode again under Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez à nouveau le code sous «&#xa0;Vérifier&#xa0;»</translation>
     </message>
     <message>
         <source>Passcode lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage par code</translation>
     </message>
     <message>
         <source>Ask for a passcode to end a break early and at its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander un code pour finir une pause plus tôt et à sa fin</translation>
     </message>
     <message>
         <source>Change passcode…</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le code…</translation>
     </message>
     <message>
         <source>Ask for it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le demander</translation>
     </message>
     <message>
         <source>at once</source>
-        <translation type="unfinished"></translation>
+        <translation>immédiatement</translation>
     </message>
     <message>
         <source>after 5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>après 5 secondes</translation>
     </message>
     <message>
         <source>after 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>après 10 secondes</translation>
     </message>
     <message>
         <source>after 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>après 1 minute</translation>
     </message>
     <message>
         <source>Unlock with a fingerprint</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouiller avec une empreinte digitale</translation>
     </message>
     <message>
         <source>Global shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis globaux</translation>
     </message>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer un Pomodoro</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause courte</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en pause ou reprendre</translation>
     </message>
     <message>
         <source>Choose a field (click, Space or Return), then press the combination; Backspace clears it, Escape keeps the old one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un champ (clic, Espace ou Entrée), puis appuyez sur la combinaison&#xa0;; Retour arrière l’efface, Échap garde l’ancienne.</translation>
     </message>
     <message>
         <source>Logs and launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux et lanceurs</translation>
     </message>
     <message>
         <source>Reveal logs in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les journaux dans le gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>Add actions to the launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des actions au lanceur</translation>
     </message>
     <message>
         <source>Launcher integration page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d’intégration au lanceur</translation>
     </message>
     <message numerus="yes">
         <source>pref-mins</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>minute</numerusform>
+            <numerusform>minutes</numerusform>
         </translation>
     </message>
     <message>
         <source>Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Long break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause longue</translation>
     </message>
     <message>
         <source>Take a long break after</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre une pause longue après</translation>
     </message>
     <message>
         <source>Play a sound when a break ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer un son à la fin d’une pause</translation>
     </message>
     <message>
         <source>Show the countdown on the tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le compte à rebours sur l’icône de notification</translation>
     </message>
     <message>
         <source>Show the progress as a pie on the tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la progression en camembert sur l’icône de notification</translation>
     </message>
     <message>
         <source>Start a Pomodoro when Mirelo starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer un Pomodoro au lancement de Mirelo</translation>
     </message>
     <message>
         <source>Launch Mirelo at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer Mirelo à la connexion</translation>
     </message>
     <message>
         <source>Offer options when a break is stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposer des choix quand une pause est arrêtée</translation>
     </message>
     <message>
         <source>No cancellation during the break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d’annulation pendant la pause</translation>
     </message>
     <message>
         <source>Stop a Pomodoro when I am away</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter un Pomodoro en cas d’absence</translation>
     </message>
     <message>
         <source>No input for this long, or the screen locked that long, stops the Pomodoro; nothing is recorded for the time away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune saisie pendant cette durée, ou l’écran verrouillé aussi longtemps, arrête le Pomodoro&#xa0;; rien n’est enregistré pour le temps d’absence.</translation>
     </message>
     <message>
         <source>Away after</source>
-        <translation type="unfinished"></translation>
+        <translation>Absent après</translation>
     </message>
     <message>
         <source>Hold breaks during calls, presentations and full-screen work</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre les pauses en attente pendant les appels, présentations et le plein écran</translation>
     </message>
     <message>
         <source>While the microphone, the camera or a screen share is in use, Do Not Disturb is on or a full-screen window has the focus, the break waits and starts when they end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant que le microphone, la caméra ou un partage d’écran est utilisé, que Ne pas déranger est activé ou qu’une fenêtre en plein écran a le focus, la pause attend et commence ensuite.</translation>
     </message>
     <message>
         <source>Hold at most</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendre au plus</translation>
     </message>
     <message numerus="yes">
         <source>short breaks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>pause courte</numerusform>
+            <numerusform>pauses courtes</numerusform>
         </translation>
     </message>
     <message>
         <source>Break background</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan de la pause</translation>
     </message>
     <message>
         <source>Desktop picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond d’écran du bureau</translation>
     </message>
     <message>
         <source>Photo of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo du jour</translation>
     </message>
     <message>
         <source>Blurred screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran flouté</translation>
     </message>
     <message>
         <source>Quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Citations</translation>
     </message>
     <message>
         <source>No quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune citation</translation>
     </message>
     <message>
         <source>My own quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes propres citations</translation>
     </message>
     <message>
         <source>One quote per line</source>
-        <translation type="unfinished"></translation>
+        <translation>Une citation par ligne</translation>
     </message>
     <message>
         <source>Pref-General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Pref-Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond d’écran</translation>
     </message>
     <message>
         <source>Pref-Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancé</translation>
     </message>
     <message>
         <source>Pref-About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>None — choose to record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun — choisir pour enregistrer</translation>
     </message>
     <message>
         <source>Press a shortcut… (Escape cancels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur un raccourci… (Échap pour annuler)</translation>
     </message>
     <message>
         <source>Break preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de la pause</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour précédent</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour suivant</translation>
     </message>
     <message>
         <source>No timer yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun minuteur pour l’instant</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV…</translation>
     </message>
     <message>
         <source>Could not save: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer&#xa0;: </translation>
     </message>
     <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>les données ne peuvent pas être lues pour l’instant (la base de données est utilisée ou endommagée)</translation>
     </message>
     <message>
         <source>Saved to </source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer un Pomodoro</translation>
     </message>
     <message>
         <source>Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause courte</translation>
     </message>
     <message>
         <source>Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause longue</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en pause</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Stop Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la pause courte</translation>
     </message>
     <message>
         <source>Stop Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la pause longue</translation>
     </message>
     <message>
         <source>Close the Break Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer l’écran de pause</translation>
     </message>
     <message>
         <source>Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques…</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences…</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des mises à jour…</translation>
     </message>
     <message>
         <source>Send suggestion…</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer une suggestion…</translation>
     </message>
     <message>
         <source>Rate us on the App Store…</source>
-        <translation type="unfinished"></translation>
+        <translation>Noter Mirelo…</translation>
     </message>
     <message>
         <source>Mirelo: paused, %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo&#xa0;: en pause, il reste %1</translation>
     </message>
     <message>
         <source>Stop Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le Pomodoro</translation>
     </message>
     <message>
         <source>Please unlock with your passcode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez déverrouiller avec votre code.</translation>
     </message>
 </context>
 <context>
     <name>MRApp</name>
     <message>
         <source>Pomodoro stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro arrêté</translation>
     </message>
     <message numerus="yes">
         <source>It was paused for more than %n minute(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il était en pause depuis plus de %n minute.</numerusform>
+            <numerusform>Il était en pause depuis plus de %n minutes.</numerusform>
         </translation>
     </message>
 </context>
@@ -964,39 +977,39 @@ Without a command, starts Mirelo in the tray.
     <name>MRPreferViewController</name>
     <message>
         <source>&amp;Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les durées, l’icône de notification, la pause et les réglages d’absence reviennent aux réglages d’origine de Mirelo. «&#xa0;Lancer Mirelo à la connexion&#xa0;» reste inchangé.</translation>
     </message>
     <message>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond d’écran</translation>
     </message>
     <message>
         <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’arrière-plan de la pause et les citations reviennent aux réglages d’origine de Mirelo. Les citations que vous avez écrites sont conservées.</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancé</translation>
     </message>
     <message>
         <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le verrouillage par code est désactivé, et son délai, l’empreinte digitale et les raccourcis globaux reviennent aux réglages d’origine de Mirelo. Votre code est conservé pour le jour où vous réactiverez le verrouillage.</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Restore the default settings of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser les réglages de «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1004,9 +1017,9 @@ Without a command, starts Mirelo in the tray.
     <message numerus="yes">
         <source>%1 of %n today</source>
         <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 sur %n aujourd’hui</numerusform>
+            <numerusform>%1 sur %n aujourd’hui</numerusform>
         </translation>
     </message>
 </context>
@@ -1014,9 +1027,9 @@ Without a command, starts Mirelo in the tray.
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
 </context>
@@ -1024,175 +1037,175 @@ Without a command, starts Mirelo in the tray.
     <name>NewsWindowController</name>
     <message>
         <source>Open in &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir dans le &amp;navigateur</translation>
     </message>
 </context>
 <context>
     <name>PasscodeView</name>
     <message>
         <source>%1 of %2 characters typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Caractères saisis&#xa0;: %1 sur %2</translation>
     </message>
 </context>
 <context>
     <name>PauseLimitRow</name>
     <message>
         <source>Stop a paused Pomodoro after</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter un Pomodoro en pause après</translation>
     </message>
 </context>
 <context>
     <name>PeriodChart</name>
     <message>
         <source>Focused time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de concentration</translation>
     </message>
 </context>
 <context>
     <name>PreferencesGeneralViewController</name>
     <message>
         <source>%1, in minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, en minutes</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Citations du web</translation>
     </message>
     <message>
         <source>Built-in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Citations intégrées</translation>
     </message>
     <message>
         <source>Choose “My own quotes” to edit them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez «&#xa0;Mes propres citations&#xa0;» pour les modifier.</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWindowController</name>
     <message>
         <source>Mirelo Preferences — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences de Mirelo — %1</translation>
     </message>
 </context>
 <context>
     <name>SetPasscodeViewController</name>
     <message>
         <source>&amp;Passcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Code&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Verify:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>Shortcuts</name>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer un Pomodoro</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause courte</translation>
     </message>
 </context>
 <context>
     <name>StatRow</name>
     <message numerus="yes">
         <source>%n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
     <name>StatViewController</name>
     <message>
         <source>&amp;Pomodoros</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomodoros</translation>
     </message>
     <message>
         <source>Show Pomodoros only</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher uniquement les Pomodoros</translation>
     </message>
     <message>
         <source>A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout</translation>
     </message>
     <message>
         <source>Show breaks too</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher aussi les pauses</translation>
     </message>
     <message>
         <source>Intervals of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalles de la journée</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter en CSV…</translation>
     </message>
     <message>
         <source>Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause courte</translation>
     </message>
     <message>
         <source>Long break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause longue</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle</translation>
     </message>
     <message>
         <source>%1 at %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoros</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro</numerusform>
+            <numerusform>%n Pomodoros</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n intervals</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n intervalle</numerusform>
+            <numerusform>%n intervalles</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien d’enregistré</translation>
     </message>
     <message>
         <source>%1 focused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de concentration</translation>
     </message>
     <message numerus="yes">
         <source>%n breaks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pause</numerusform>
+            <numerusform>%n pauses</numerusform>
         </translation>
     </message>
 </context>
@@ -1200,36 +1213,36 @@ Without a command, starts Mirelo in the tray.
     <name>StatWindowController</name>
     <message>
         <source>Mirelo Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques de Mirelo</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 sur %n aujourd’hui</numerusform>
+            <numerusform>%1 sur %n aujourd’hui</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n day(s) in a row</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jour d’affilée</numerusform>
+            <numerusform>%n jours d’affilée</numerusform>
         </translation>
     </message>
 </context>

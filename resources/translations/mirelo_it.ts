@@ -5,49 +5,49 @@
     <name>AboutViewController</name>
     <message>
         <source>Mirelo icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icona di Mirelo</translation>
     </message>
 </context>
 <context>
     <name>Accessibility</name>
     <message>
         <source>Break — %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa — mancano %1</translation>
     </message>
     <message>
         <source>Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Manca %n secondo</numerusform>
+            <numerusform>Mancano %n secondi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Manca %n minuto</numerusform>
+            <numerusform>Mancano %n minuti</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mancano %1 %2</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
         </translation>
     </message>
 </context>
@@ -55,29 +55,29 @@
     <name>AcknowledgementsViewController</name>
     <message>
         <source>Open %1 in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri %1 nel browser</translation>
     </message>
     <message>
         <source>Libraries Mirelo is built on</source>
-        <translation type="unfinished"></translation>
+        <translation>Librerie su cui si basa Mirelo</translation>
     </message>
 </context>
 <context>
     <name>AwayDetector</name>
     <message numerus="yes">
         <source>Welcome back — you were away %n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bentornato — sei stato via %n min</numerusform>
+            <numerusform>Bentornato — sei stato via %n min</numerusform>
         </translation>
     </message>
     <message>
         <source>The Pomodoro stopped while you were away; nothing was recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il Pomodoro si è fermato durante la tua assenza; non è stato registrato nulla.</translation>
     </message>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia un Pomodoro</translation>
     </message>
 </context>
 <context>
@@ -97,20 +97,33 @@ Without a command, starts Mirelo in the tray.
   preferences  open the preferences window
   statistics   open the statistics window
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+             status | preferences | statistics]
+Senza comando, avvia Mirelo nell&apos;area di notifica.
+  pomodoro     avvia un Pomodoro
+  short-break  avvia una pausa breve
+  long-break   avvia una pausa lunga
+  stop         ferma il timer in corso
+  pause        sospende il Pomodoro in corso
+  resume       riprende il Pomodoro sospeso
+  status       stampa &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (stato &quot;held&quot; mentre una pausa attende la fine
+               di una chiamata, &quot;paused&quot; mentre il Pomodoro è sospeso)
+  preferences  apre la finestra delle preferenze
+  statistics   apre la finestra delle statistiche
+</translation>
     </message>
 </context>
 <context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiettivo giornaliero raggiunto</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s) today. Days in a row: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro oggi. Giorni di fila: %1</numerusform>
+            <numerusform>%n Pomodori oggi. Giorni di fila: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -118,243 +131,243 @@ Without a command, starts Mirelo in the tray.
     <name>DailyGoalRow</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivato</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro</numerusform>
+            <numerusform>%n Pomodori</numerusform>
         </translation>
     </message>
     <message>
         <source>Daily goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Obiettivo giornaliero</translation>
     </message>
     <message>
         <source>Pomodoros a day, shown in the tray&apos;s tooltip and the statistics with the days in a row that met it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodori al giorno, mostrati nel suggerimento dell&apos;icona nell&apos;area di notifica e nelle statistiche, con i giorni di fila in cui è stato raggiunto.</translation>
     </message>
     <message>
         <source>Notify me when the goal is met</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvisami quando raggiungo l&apos;obiettivo</translation>
     </message>
 </context>
 <context>
     <name>DesktopFiles</name>
     <message>
         <source>Focus Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer di concentrazione</translation>
     </message>
     <message>
         <source>Work in Pomodoros and take your breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Lavora a Pomodori e fai le tue pause</translation>
     </message>
     <message>
         <source>pomodoro;timer;focus;break;</source>
-        <translation type="unfinished"></translation>
+        <translation>pomodoro;timer;concentrazione;pausa;produttività;</translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia Pomodoro</translation>
     </message>
     <message>
         <source>Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa breve</translation>
     </message>
     <message>
         <source>Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa lunga</translation>
     </message>
     <message>
         <source>Stop Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma timer</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferenze</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiche</translation>
     </message>
     <message>
         <source>Focus timer with enforced breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer di concentrazione con pause obbligatorie</translation>
     </message>
     <message>
         <source>Mirelo runs the Pomodoro cycle from the tray: work, then a short or long break that covers every screen until it ends. It records every finished interval and can be driven from the menu, the launcher&apos;s actions, D-Bus and the command line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo gestisce il ciclo Pomodoro dall&apos;area di notifica: lavoro, poi una pausa breve o lunga che copre ogni schermo fino alla fine. Registra ogni intervallo concluso e si può comandare dal menu, dalle azioni del lanciatore, tramite D-Bus e dalla riga di comando.</translation>
     </message>
     <message>
         <source>A live countdown in the tray and a warning a minute before a Pomodoro ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Un conto alla rovescia dal vivo nell&apos;area di notifica e un avviso un minuto prima della fine di un Pomodoro</translation>
     </message>
     <message>
         <source>Breaks that cover every monitor, with a photograph or your desktop picture and a quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause che coprono ogni monitor, con una fotografia o lo sfondo della scrivania e una citazione</translation>
     </message>
     <message>
         <source>An optional rule that a break cannot be ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>Una regola facoltativa per cui una pausa non può essere terminata prima</translation>
     </message>
     <message>
         <source>Every finished interval kept in a local SQLite database</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni intervallo concluso è conservato in un database SQLite locale</translation>
     </message>
     <message>
         <source>Remote control: mirelo pomodoro, short-break, long-break, stop and status</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo remoto: mirelo pomodoro, short-break, long-break, stop e status</translation>
     </message>
     <message>
         <source>A short break covers every screen with its countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pausa breve copre ogni schermo con il suo conto alla rovescia</translation>
     </message>
     <message>
         <source>When a break is over, Mirelo asks you back to work</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando una pausa è finita, Mirelo ti invita a tornare al lavoro</translation>
     </message>
     <message>
         <source>focus timer with enforced breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>timer di concentrazione con pause obbligatorie</translation>
     </message>
 </context>
 <context>
     <name>EventSoundsView</name>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Completato</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Campanello</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveglia</translation>
     </message>
     <message>
         <source>New message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo messaggio</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazione</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>When a Pomodoro ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Alla fine di un Pomodoro</translation>
     </message>
     <message>
         <source>When a break ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Alla fine di una pausa</translation>
     </message>
     <message>
         <source>At the last minute</source>
-        <translation type="unfinished"></translation>
+        <translation>All&apos;ultimo minuto</translation>
     </message>
     <message>
         <source>Choose a sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un suono</translation>
     </message>
     <message>
         <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suoni (*.ogg *.oga *.wav *.flac)</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Suoni</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>A file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Un file…</translation>
     </message>
     <message>
         <source>Volume: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume: %1</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>Play: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci: %1</translation>
     </message>
 </context>
 <context>
     <name>FocusChart</name>
     <message>
         <source>Focused minutes of the last seven days</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti di concentrazione degli ultimi sette giorni</translation>
     </message>
     <message>
         <source>%1: %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 min</translation>
     </message>
 </context>
 <context>
     <name>FocusPeriodView</name>
     <message>
         <source>Previous week</source>
-        <translation type="unfinished"></translation>
+        <translation>Settimana precedente</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese precedente</translation>
     </message>
     <message>
         <source>Previous year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno precedente</translation>
     </message>
     <message>
         <source>Next week</source>
-        <translation type="unfinished"></translation>
+        <translation>Settimana successiva</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese successivo</translation>
     </message>
     <message>
         <source>Next year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno successivo</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s), %1 focused</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro, %1 di concentrazione</numerusform>
+            <numerusform>%n Pomodori, %1 di concentrazione</numerusform>
         </translation>
     </message>
     <message>
         <source>Busiest day: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno più intenso: %1, %2</translation>
     </message>
     <message>
         <source>No Pomodoro in this period</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun Pomodoro in questo periodo</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n Pomodoro(s), %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Pomodoro, %2</numerusform>
+            <numerusform>%1: %n Pomodori, %2</numerusform>
         </translation>
     </message>
 </context>
@@ -362,601 +375,601 @@ Without a command, starts Mirelo in the tray.
     <name>FprintdBiometrics</name>
     <message>
         <source>No fingerprint reader was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun lettore di impronte trovato.</translation>
     </message>
     <message>
         <source>No finger is enrolled: add one in the desktop&apos;s user settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna impronta registrata: aggiungine una nelle impostazioni utente del desktop.</translation>
     </message>
 </context>
 <context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo è in esecuzione senza icona di notifica</translation>
     </message>
     <message>
         <source>Start and stop timers from Mirelo&apos;s launcher actions or with &quot;mirelo pomodoro&quot;, &quot;mirelo stop&quot; and &quot;mirelo status&quot; in a terminal. Enable a tray extension (AppIndicator on GNOME) to get the icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia e ferma i timer dalle azioni del lanciatore di Mirelo oppure con «mirelo pomodoro», «mirelo stop» e «mirelo status» in un terminale. Attiva un&apos;estensione per l&apos;area di notifica (AppIndicator su GNOME) per avere l&apos;icona.</translation>
     </message>
     <message>
         <source>Mirelo is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo è già in esecuzione.</translation>
     </message>
     <message>
         <source>Mirelo: no session bus; running without scripting and single-instance check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo: nessun bus di sessione; in esecuzione senza controllo tramite script né verifica di istanza singola.</translation>
     </message>
     <message>
         <source>Break when your call ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa alla fine della chiamata</translation>
     </message>
     <message>
         <source>Break held: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa in attesa: %1</translation>
     </message>
     <message>
         <source>Break in one minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa tra un minuto</translation>
     </message>
     <message>
         <source>The break was held as long as allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pausa è rimasta in attesa per il tempo massimo consentito.</translation>
     </message>
     <message>
         <source>Mirelo cannot save</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo non riesce a salvare</translation>
     </message>
     <message>
         <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco è pieno: Mirelo conserva i dati di oggi finché non potrà salvarli</translation>
     </message>
     <message>
         <source>Could not add Mirelo to your launcher: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere Mirelo al lanciatore: %1</translation>
     </message>
     <message>
         <source>Added to your launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunto al tuo lanciatore</translation>
     </message>
     <message>
         <source>Today-Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Today-Short-break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa breve</translation>
     </message>
     <message>
         <source>Today-Long-break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa lunga</translation>
     </message>
     <message>
         <source>The other shortcut already uses this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altra scorciatoia usa già questa combinazione.</translation>
     </message>
     <message>
         <source>This key moves around or answers windows in every program: choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo tasto serve a spostarsi o a rispondere alle finestre in ogni programma: scegline un altro.</translation>
     </message>
     <message>
         <source>Add Ctrl, Alt or Super: a key alone would be taken from every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi Ctrl, Alt o Super: un tasto da solo verrebbe tolto a tutti i programmi.</translation>
     </message>
     <message>
         <source>A new version of Mirelo is available</source>
-        <translation type="unfinished"></translation>
+        <translation>È disponibile una nuova versione di Mirelo</translation>
     </message>
     <message>
         <source>Mirelo %1 is ready to install; you have %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo %1 è pronto per l&apos;installazione; hai la versione %2.</translation>
     </message>
     <message>
         <source>You&apos;re up to date!</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai già l&apos;ultima versione!</translation>
     </message>
     <message>
         <source>Mirelo %1 is the newest version available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo %1 è la versione più recente disponibile.</translation>
     </message>
     <message>
         <source>Update Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di aggiornamento!</translation>
     </message>
     <message>
         <source>An error occurred in retrieving update information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore nel recuperare le informazioni sugli aggiornamenti.</translation>
     </message>
     <message>
         <source>Do Not Disturb on</source>
-        <translation type="unfinished"></translation>
+        <translation>Non disturbare attivo</translation>
     </message>
     <message>
         <source>the screen is kept on</source>
-        <translation type="unfinished"></translation>
+        <translation>lo schermo è tenuto acceso</translation>
     </message>
     <message>
         <source>microphone in use</source>
-        <translation type="unfinished"></translation>
+        <translation>microfono in uso</translation>
     </message>
     <message>
         <source>camera in use</source>
-        <translation type="unfinished"></translation>
+        <translation>fotocamera in uso</translation>
     </message>
     <message>
         <source>screen shared</source>
-        <translation type="unfinished"></translation>
+        <translation>schermo condiviso</translation>
     </message>
     <message>
         <source>full-screen window</source>
-        <translation type="unfinished"></translation>
+        <translation>finestra a schermo intero</translation>
     </message>
     <message>
         <source>This keyboard has no such key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa tastiera non ha questo tasto.</translation>
     </message>
     <message>
         <source>Another program already uses this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro programma usa già questa combinazione.</translation>
     </message>
     <message>
         <source>The X server refused this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server X ha rifiutato questa combinazione.</translation>
     </message>
     <message>
         <source>Copyright © 2026 the Mirelo developers. Free software under the GNU GPL, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 gli sviluppatori di Mirelo. Software libero sotto la GNU GPL, versione 3 o successiva.</translation>
     </message>
     <message>
         <source>The Mirelo developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli sviluppatori di Mirelo</translation>
     </message>
     <message>
         <source>Acknowledgements</source>
-        <translation type="unfinished"></translation>
+        <translation>Riconoscimenti</translation>
     </message>
     <message>
         <source>Version %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1 (%2)</translation>
     </message>
     <message>
         <source>About Mirelo</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Mirelo</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Libreria</translation>
     </message>
     <message>
         <source>Licence</source>
-        <translation type="unfinished"></translation>
+        <translation>Licenza</translation>
     </message>
     <message>
         <source>Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web</translation>
     </message>
     <message>
         <source>Quit %@?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscire da %@?</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Passcode Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice richiesto</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Unlock with Touch ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Sblocca con la tua impronta</translation>
     </message>
     <message>
         <source>Passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>photo by %@</source>
-        <translation type="unfinished"></translation>
+        <translation>foto di %@</translation>
     </message>
     <message>
         <source>Take a break</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai una pausa</translation>
     </message>
     <message>
         <source>Back to work!</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna al lavoro!</translation>
     </message>
     <message>
         <source>Take a Break to Stay Focused</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai una pausa per restare concentrato</translation>
     </message>
     <message>
         <source>Popover-Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Salta la pausa, avvia un Pomodoro</translation>
     </message>
     <message>
         <source>Popover-Postpone</source>
-        <translation type="unfinished"></translation>
+        <translation>Posticipa la pausa di 1 minuto</translation>
     </message>
     <message>
         <source>Popover-Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma la pausa</translation>
     </message>
     <message>
         <source>Popover-Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>%1 left in this break</source>
-        <translation type="unfinished"></translation>
+        <translation>Mancano %1 alla fine della pausa</translation>
     </message>
     <message>
         <source>Wrong passcode. Type it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice errato. Digitalo di nuovo.</translation>
     </message>
     <message>
         <source>Set Passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta codice</translation>
     </message>
     <message>
         <source>Four letters or digits. Asked before a break can end early.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quattro lettere o cifre. Richiesto prima che una pausa possa finire in anticipo.</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>Passcodes do not match</source>
-        <translation type="unfinished"></translation>
+        <translation>I codici non corrispondono</translation>
     </message>
     <message>
         <source>Type a passcode of 4 letters or digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Digita un codice di 4 lettere o cifre</translation>
     </message>
     <message>
         <source>Passcode should be 4 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice deve avere 4 caratteri</translation>
     </message>
     <message>
         <source>Type the passcode again under Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Digita di nuovo il codice in «Verifica»</translation>
     </message>
     <message>
         <source>Passcode lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco con codice</translation>
     </message>
     <message>
         <source>Ask for a passcode to end a break early and at its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiedi un codice per terminare una pausa in anticipo e alla sua fine</translation>
     </message>
     <message>
         <source>Change passcode…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia codice…</translation>
     </message>
     <message>
         <source>Ask for it</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiedilo</translation>
     </message>
     <message>
         <source>at once</source>
-        <translation type="unfinished"></translation>
+        <translation>subito</translation>
     </message>
     <message>
         <source>after 5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>dopo 5 secondi</translation>
     </message>
     <message>
         <source>after 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>dopo 10 secondi</translation>
     </message>
     <message>
         <source>after 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>dopo 1 minuto</translation>
     </message>
     <message>
         <source>Unlock with a fingerprint</source>
-        <translation type="unfinished"></translation>
+        <translation>Sblocca con un&apos;impronta digitale</translation>
     </message>
     <message>
         <source>Global shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorciatoie globali</translation>
     </message>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia un Pomodoro</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa breve</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospendi o riprendi</translation>
     </message>
     <message>
         <source>Choose a field (click, Space or Return), then press the combination; Backspace clears it, Escape keeps the old one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un campo (clic, Spazio o Invio), poi premi la combinazione; Backspace la cancella, Esc mantiene quella precedente.</translation>
     </message>
     <message>
         <source>Logs and launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>Log e lanciatori</translation>
     </message>
     <message>
         <source>Reveal logs in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra i log nel gestore di file</translation>
     </message>
     <message>
         <source>Add actions to the launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi azioni al lanciatore</translation>
     </message>
     <message>
         <source>Launcher integration page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina di integrazione con i lanciatori</translation>
     </message>
     <message numerus="yes">
         <source>pref-mins</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>minuto</numerusform>
+            <numerusform>minuti</numerusform>
         </translation>
     </message>
     <message>
         <source>Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Long break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa lunga</translation>
     </message>
     <message>
         <source>Take a long break after</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai una pausa lunga dopo</translation>
     </message>
     <message>
         <source>Play a sound when a break ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci un suono alla fine di una pausa</translation>
     </message>
     <message>
         <source>Show the countdown on the tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il conto alla rovescia sull&apos;icona di notifica</translation>
     </message>
     <message>
         <source>Show the progress as a pie on the tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra l&apos;avanzamento come torta sull&apos;icona di notifica</translation>
     </message>
     <message>
         <source>Start a Pomodoro when Mirelo starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia un Pomodoro all&apos;avvio di Mirelo</translation>
     </message>
     <message>
         <source>Launch Mirelo at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia Mirelo all&apos;accesso</translation>
     </message>
     <message>
         <source>Offer options when a break is stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Offri delle scelte quando una pausa viene fermata</translation>
     </message>
     <message>
         <source>No cancellation during the break</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun annullamento durante la pausa</translation>
     </message>
     <message>
         <source>Stop a Pomodoro when I am away</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma un Pomodoro quando sono assente</translation>
     </message>
     <message>
         <source>No input for this long, or the screen locked that long, stops the Pomodoro; nothing is recorded for the time away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun input per questo tempo, o lo schermo bloccato altrettanto, ferma il Pomodoro; per il tempo di assenza non viene registrato nulla.</translation>
     </message>
     <message>
         <source>Away after</source>
-        <translation type="unfinished"></translation>
+        <translation>Assente dopo</translation>
     </message>
     <message>
         <source>Hold breaks during calls, presentations and full-screen work</source>
-        <translation type="unfinished"></translation>
+        <translation>Metti in attesa le pause durante chiamate, presentazioni e lavoro a schermo intero</translation>
     </message>
     <message>
         <source>While the microphone, the camera or a screen share is in use, Do Not Disturb is on or a full-screen window has the focus, the break waits and starts when they end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentre il microfono, la fotocamera o una condivisione dello schermo sono in uso, Non disturbare è attivo o una finestra a schermo intero ha il focus, la pausa attende e inizia quando finiscono.</translation>
     </message>
     <message>
         <source>Hold at most</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendi al massimo</translation>
     </message>
     <message numerus="yes">
         <source>short breaks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>pausa breve</numerusform>
+            <numerusform>pause brevi</numerusform>
         </translation>
     </message>
     <message>
         <source>Break background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo della pausa</translation>
     </message>
     <message>
         <source>Desktop picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo della scrivania</translation>
     </message>
     <message>
         <source>Photo of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto del giorno</translation>
     </message>
     <message>
         <source>Blurred screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermo sfocato</translation>
     </message>
     <message>
         <source>Quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Citazioni</translation>
     </message>
     <message>
         <source>No quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna citazione</translation>
     </message>
     <message>
         <source>My own quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mie citazioni</translation>
     </message>
     <message>
         <source>One quote per line</source>
-        <translation type="unfinished"></translation>
+        <translation>Una citazione per riga</translation>
     </message>
     <message>
         <source>Pref-General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generali</translation>
     </message>
     <message>
         <source>Pref-Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <source>Pref-Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzate</translation>
     </message>
     <message>
         <source>Pref-About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>None — choose to record</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna — scegli per registrare</translation>
     </message>
     <message>
         <source>Press a shortcut… (Escape cancels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi una scorciatoia… (Esc per annullare)</translation>
     </message>
     <message>
         <source>Break preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima della pausa</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno precedente</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno successivo</translation>
     </message>
     <message>
         <source>No timer yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessun timer</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta CSV…</translation>
     </message>
     <message>
         <source>Could not save: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare: </translation>
     </message>
     <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>i dati non possono essere letti ora (il database è in uso o danneggiato)</translation>
     </message>
     <message>
         <source>Saved to </source>
-        <translation type="unfinished"></translation>
+        <translation>Salvato in </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia Pomodoro</translation>
     </message>
     <message>
         <source>Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa breve</translation>
     </message>
     <message>
         <source>Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa lunga</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospendi</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprendi</translation>
     </message>
     <message>
         <source>Stop Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma pausa breve</translation>
     </message>
     <message>
         <source>Stop Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma pausa lunga</translation>
     </message>
     <message>
         <source>Close the Break Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi la schermata di pausa</translation>
     </message>
     <message>
         <source>Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiche…</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferenze…</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla aggiornamenti…</translation>
     </message>
     <message>
         <source>Send suggestion…</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia un suggerimento…</translation>
     </message>
     <message>
         <source>Rate us on the App Store…</source>
-        <translation type="unfinished"></translation>
+        <translation>Valuta Mirelo…</translation>
     </message>
     <message>
         <source>Mirelo: paused, %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo: sospeso, mancano %1</translation>
     </message>
     <message>
         <source>Stop Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma Pomodoro</translation>
     </message>
     <message>
         <source>Please unlock with your passcode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sblocca con il tuo codice.</translation>
     </message>
 </context>
 <context>
     <name>MRApp</name>
     <message>
         <source>Pomodoro stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro fermato</translation>
     </message>
     <message numerus="yes">
         <source>It was paused for more than %n minute(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>È rimasto sospeso per più di %n minuto.</numerusform>
+            <numerusform>È rimasto sospeso per più di %n minuti.</numerusform>
         </translation>
     </message>
 </context>
@@ -964,39 +977,39 @@ Without a command, starts Mirelo in the tray.
     <name>MRPreferViewController</name>
     <message>
         <source>&amp;Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina predefiniti</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generali</translation>
     </message>
     <message>
         <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le durate, l&apos;icona di notifica, la pausa e le impostazioni di assenza tornano come erano in origine. «Avvia Mirelo all&apos;accesso» resta com&apos;è.</translation>
     </message>
     <message>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo sfondo della pausa e le citazioni tornano come erano in origine. Le citazioni che hai scritto vengono conservate.</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzate</translation>
     </message>
     <message>
         <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il blocco con codice viene disattivato, e il suo ritardo, l&apos;impronta digitale e le scorciatoie globali tornano come erano in origine. Il tuo codice viene conservato per quando riattiverai il blocco.</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina predefiniti</translation>
     </message>
     <message>
         <source>Restore the default settings of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinare le impostazioni predefinite di «%1»?</translation>
     </message>
 </context>
 <context>
@@ -1004,9 +1017,9 @@ Without a command, starts Mirelo in the tray.
     <message numerus="yes">
         <source>%1 of %n today</source>
         <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 di %n oggi</numerusform>
+            <numerusform>%1 di %n oggi</numerusform>
         </translation>
     </message>
 </context>
@@ -1014,9 +1027,9 @@ Without a command, starts Mirelo in the tray.
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
         </translation>
     </message>
 </context>
@@ -1024,175 +1037,175 @@ Without a command, starts Mirelo in the tray.
     <name>NewsWindowController</name>
     <message>
         <source>Open in &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri nel &amp;browser</translation>
     </message>
 </context>
 <context>
     <name>PasscodeView</name>
     <message>
         <source>%1 of %2 characters typed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2 caratteri digitati</translation>
     </message>
 </context>
 <context>
     <name>PauseLimitRow</name>
     <message>
         <source>Stop a paused Pomodoro after</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma un Pomodoro sospeso dopo</translation>
     </message>
 </context>
 <context>
     <name>PeriodChart</name>
     <message>
         <source>Focused time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di concentrazione</translation>
     </message>
 </context>
 <context>
     <name>PreferencesGeneralViewController</name>
     <message>
         <source>%1, in minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, in minuti</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Citazioni dal web</translation>
     </message>
     <message>
         <source>Built-in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Citazioni incluse</translation>
     </message>
     <message>
         <source>Choose “My own quotes” to edit them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli «Le mie citazioni» per modificarle.</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWindowController</name>
     <message>
         <source>Mirelo Preferences — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferenze di Mirelo — %1</translation>
     </message>
 </context>
 <context>
     <name>SetPasscodeViewController</name>
     <message>
         <source>&amp;Passcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Codice:</translation>
     </message>
     <message>
         <source>&amp;Verify:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verifica:</translation>
     </message>
 </context>
 <context>
     <name>Shortcuts</name>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia un Pomodoro</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa breve</translation>
     </message>
 </context>
 <context>
     <name>StatRow</name>
     <message numerus="yes">
         <source>%n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
     <name>StatViewController</name>
     <message>
         <source>&amp;Pomodoros</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomodori</translation>
     </message>
     <message>
         <source>Show Pomodoros only</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra solo i Pomodori</translation>
     </message>
     <message>
         <source>A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tutti</translation>
     </message>
     <message>
         <source>Show breaks too</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra anche le pause</translation>
     </message>
     <message>
         <source>Intervals of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalli del giorno</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta CSV…</translation>
     </message>
     <message>
         <source>Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa breve</translation>
     </message>
     <message>
         <source>Long break</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa lunga</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo</translation>
     </message>
     <message>
         <source>%1 at %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 alle %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoros</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Pomodoro</numerusform>
+            <numerusform>%n Pomodori</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n intervals</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n intervallo</numerusform>
+            <numerusform>%n intervalli</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna registrazione</translation>
     </message>
     <message>
         <source>%1 focused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di concentrazione</translation>
     </message>
     <message numerus="yes">
         <source>%n breaks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pausa</numerusform>
+            <numerusform>%n pause</numerusform>
         </translation>
     </message>
 </context>
@@ -1200,36 +1213,36 @@ Without a command, starts Mirelo in the tray.
     <name>StatWindowController</name>
     <message>
         <source>Mirelo Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiche di Mirelo</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Settimana</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 di %n oggi</numerusform>
+            <numerusform>%1 di %n oggi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n day(s) in a row</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n giorno di fila</numerusform>
+            <numerusform>%n giorni di fila</numerusform>
         </translation>
     </message>
 </context>
