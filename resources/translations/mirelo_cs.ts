@@ -5,53 +5,53 @@
     <name>AboutViewController</name>
     <message>
         <source>Mirelo icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikona Mirelo</translation>
     </message>
 </context>
 <context>
     <name>Accessibility</name>
     <message>
         <source>Break — %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Přestávka — zbývá %1</translation>
     </message>
     <message>
         <source>Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Přestávka</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zbývá %n sekunda</numerusform>
+            <numerusform>Zbývají %n sekundy</numerusform>
+            <numerusform>Zbývá %n sekund</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zbývá %n minuta</numerusform>
+            <numerusform>Zbývají %n minuty</numerusform>
+            <numerusform>Zbývá %n minut</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbývá: %1 %2</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuta</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sekunda</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
         </translation>
     </message>
 </context>
@@ -59,30 +59,30 @@
     <name>AcknowledgementsViewController</name>
     <message>
         <source>Open %1 in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít %1 v prohlížeči</translation>
     </message>
     <message>
         <source>Libraries Mirelo is built on</source>
-        <translation type="unfinished"></translation>
+        <translation>Knihovny, na kterých je Mirelo postaveno</translation>
     </message>
 </context>
 <context>
     <name>AwayDetector</name>
     <message numerus="yes">
         <source>Welcome back — you were away %n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vítejte zpět — byli jste pryč %n min</numerusform>
+            <numerusform>Vítejte zpět — byli jste pryč %n min</numerusform>
+            <numerusform>Vítejte zpět — byli jste pryč %n min</numerusform>
         </translation>
     </message>
     <message>
         <source>The Pomodoro stopped while you were away; nothing was recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro se během vaší nepřítomnosti zastavilo; nic nebylo zaznamenáno.</translation>
     </message>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit pomodoro</translation>
     </message>
 </context>
 <context>
@@ -102,21 +102,34 @@ Without a command, starts Mirelo in the tray.
   preferences  open the preferences window
   statistics   open the statistics window
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Použití: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+                 status | preferences | statistics]
+Bez příkazu spustí Mirelo v oznamovací oblasti.
+  pomodoro     spustí pomodoro
+  short-break  spustí krátkou přestávku
+  long-break   spustí dlouhou přestávku
+  stop         zastaví běžící časovač
+  pause        pozastaví běžící pomodoro
+  resume       obnoví pozastavené pomodoro
+  status       vypíše &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (stav &quot;held&quot;, když přestávka čeká na
+               konec hovoru, &quot;paused&quot;, když je pomodoro pozastaveno)
+  preferences  otevře okno nastavení
+  statistics   otevře okno statistik
+</translation>
     </message>
 </context>
 <context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
-        <translation type="unfinished"></translation>
+        <translation>Denní cíl splněn</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s) today. Days in a row: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dnes %n pomodoro. Dní v řadě: %1</numerusform>
+            <numerusform>Dnes %n pomodoro. Dní v řadě: %1</numerusform>
+            <numerusform>Dnes %n pomodoro. Dní v řadě: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -124,246 +137,246 @@ Without a command, starts Mirelo in the tray.
     <name>DailyGoalRow</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vypnuto</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pomodoro</numerusform>
+            <numerusform>%n pomodoro</numerusform>
+            <numerusform>%n pomodoro</numerusform>
         </translation>
     </message>
     <message>
         <source>Daily goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Denní cíl</translation>
     </message>
     <message>
         <source>Pomodoros a day, shown in the tray&apos;s tooltip and the statistics with the days in a row that met it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet pomodoro za den. Zobrazuje se v tipu ikony v oznamovací oblasti a ve statistikách spolu s počtem dní v řadě, kdy byl splněn.</translation>
     </message>
     <message>
         <source>Notify me when the goal is met</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozornit při splnění cíle</translation>
     </message>
 </context>
 <context>
     <name>DesktopFiles</name>
     <message>
         <source>Focus Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Časovač soustředění</translation>
     </message>
     <message>
         <source>Work in Pomodoros and take your breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Pracujte v intervalech pomodoro a dělejte si přestávky</translation>
     </message>
     <message>
         <source>pomodoro;timer;focus;break;</source>
-        <translation type="unfinished"></translation>
+        <translation>pomodoro;časovač;soustředění;koncentrace;přestávka;</translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit pomodoro</translation>
     </message>
     <message>
         <source>Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Krátká přestávka</translation>
     </message>
     <message>
         <source>Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Dlouhá přestávka</translation>
     </message>
     <message>
         <source>Stop Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit časovač</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiky</translation>
     </message>
     <message>
         <source>Focus timer with enforced breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Časovač soustředění s povinnými přestávkami</translation>
     </message>
     <message>
         <source>Mirelo runs the Pomodoro cycle from the tray: work, then a short or long break that covers every screen until it ends. It records every finished interval and can be driven from the menu, the launcher&apos;s actions, D-Bus and the command line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo řídí cyklus pomodoro z oznamovací oblasti: práce, pak krátká nebo dlouhá přestávka, která až do svého konce zakryje všechny obrazovky. Zaznamenává každý dokončený interval a lze jej ovládat z nabídky, akcemi v nabídce aplikací, přes D-Bus a z příkazového řádku.</translation>
     </message>
     <message>
         <source>A live countdown in the tray and a warning a minute before a Pomodoro ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Průběžný odpočet v oznamovací oblasti a upozornění minutu před koncem pomodoro</translation>
     </message>
     <message>
         <source>Breaks that cover every monitor, with a photograph or your desktop picture and a quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Přestávky přes všechny monitory s fotografií nebo pozadím plochy a citátem</translation>
     </message>
     <message>
         <source>An optional rule that a break cannot be ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>Volitelné pravidlo, že přestávku nelze ukončit předčasně</translation>
     </message>
     <message>
         <source>Every finished interval kept in a local SQLite database</source>
-        <translation type="unfinished"></translation>
+        <translation>Každý dokončený interval uložený v místní databázi SQLite</translation>
     </message>
     <message>
         <source>Remote control: mirelo pomodoro, short-break, long-break, stop and status</source>
-        <translation type="unfinished"></translation>
+        <translation>Dálkové ovládání: mirelo pomodoro, short-break, long-break, stop a status</translation>
     </message>
     <message>
         <source>A short break covers every screen with its countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Krátká přestávka zakryje všechny obrazovky svým odpočtem</translation>
     </message>
     <message>
         <source>When a break is over, Mirelo asks you back to work</source>
-        <translation type="unfinished"></translation>
+        <translation>Po skončení přestávky vás Mirelo pozve zpět k práci</translation>
     </message>
     <message>
         <source>focus timer with enforced breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>časovač soustředění s povinnými přestávkami</translation>
     </message>
 </context>
 <context>
     <name>EventSoundsView</name>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokončení</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvonek</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Budík</translation>
     </message>
     <message>
         <source>New message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nová zpráva</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informace</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Varování</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozornost</translation>
     </message>
     <message>
         <source>When a Pomodoro ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Na konci pomodoro</translation>
     </message>
     <message>
         <source>When a break ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Na konci přestávky</translation>
     </message>
     <message>
         <source>At the last minute</source>
-        <translation type="unfinished"></translation>
+        <translation>V poslední minutě</translation>
     </message>
     <message>
         <source>Choose a sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat zvuk</translation>
     </message>
     <message>
         <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuky (*.ogg *.oga *.wav *.flac)</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuky</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádný</translation>
     </message>
     <message>
         <source>A file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor…</translation>
     </message>
     <message>
         <source>Volume: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hlasitost: %1</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehrát</translation>
     </message>
     <message>
         <source>Play: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehrát: %1</translation>
     </message>
 </context>
 <context>
     <name>FocusChart</name>
     <message>
         <source>Focused minutes of the last seven days</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuty soustředění za posledních sedm dní</translation>
     </message>
     <message>
         <source>%1: %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 min</translation>
     </message>
 </context>
 <context>
     <name>FocusPeriodView</name>
     <message>
         <source>Previous week</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí týden</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí měsíc</translation>
     </message>
     <message>
         <source>Previous year</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí rok</translation>
     </message>
     <message>
         <source>Next week</source>
-        <translation type="unfinished"></translation>
+        <translation>Další týden</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Další měsíc</translation>
     </message>
     <message>
         <source>Next year</source>
-        <translation type="unfinished"></translation>
+        <translation>Další rok</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoro(s), %1 focused</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pomodoro, %1 soustředění</numerusform>
+            <numerusform>%n pomodoro, %1 soustředění</numerusform>
+            <numerusform>%n pomodoro, %1 soustředění</numerusform>
         </translation>
     </message>
     <message>
         <source>Busiest day: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejrušnější den: %1, %2</translation>
     </message>
     <message>
         <source>No Pomodoro in this period</source>
-        <translation type="unfinished"></translation>
+        <translation>V tomto období žádné pomodoro</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n Pomodoro(s), %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n pomodoro, %2</numerusform>
+            <numerusform>%1: %n pomodoro, %2</numerusform>
+            <numerusform>%1: %n pomodoro, %2</numerusform>
         </translation>
     </message>
 </context>
@@ -371,604 +384,604 @@ Without a command, starts Mirelo in the tray.
     <name>FprintdBiometrics</name>
     <message>
         <source>No fingerprint reader was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebyla nalezena čtečka otisků prstů.</translation>
     </message>
     <message>
         <source>No finger is enrolled: add one in the desktop&apos;s user settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Není zaregistrován žádný otisk prstu: přidejte jej v nastavení uživatelů prostředí.</translation>
     </message>
 </context>
 <context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo běží bez ikony v oznamovací oblasti</translation>
     </message>
     <message>
         <source>Start and stop timers from Mirelo&apos;s launcher actions or with &quot;mirelo pomodoro&quot;, &quot;mirelo stop&quot; and &quot;mirelo status&quot; in a terminal. Enable a tray extension (AppIndicator on GNOME) to get the icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Časovače spouštějte a zastavujte akcemi Mirelo v nabídce aplikací nebo příkazy „mirelo pomodoro“, „mirelo stop“ a „mirelo status“ v terminálu. Chcete-li ikonu, zapněte rozšíření pro oznamovací oblast (AppIndicator v GNOME).</translation>
     </message>
     <message>
         <source>Mirelo is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo již běží.</translation>
     </message>
     <message>
         <source>Mirelo: no session bus; running without scripting and single-instance check.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo: chybí sběrnice sezení; běží bez skriptování a bez kontroly jediné instance.</translation>
     </message>
     <message>
         <source>Break when your call ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Přestávka po skončení hovoru</translation>
     </message>
     <message>
         <source>Break held: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Přestávka odložena: %1</translation>
     </message>
     <message>
         <source>Break in one minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Přestávka za minutu</translation>
     </message>
     <message>
         <source>The break was held as long as allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přestávka byla odkládána nejdéle, jak je povoleno.</translation>
     </message>
     <message>
         <source>Mirelo cannot save</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo nemůže ukládat</translation>
     </message>
     <message>
         <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk je plný: Mirelo si dnešní záznamy ponechá, dokud je nebude moci uložit</translation>
     </message>
     <message>
         <source>Could not add Mirelo to your launcher: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo se nepodařilo přidat do nabídky aplikací: %1</translation>
     </message>
     <message>
         <source>Added to your launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidáno do nabídky aplikací</translation>
     </message>
     <message>
         <source>Today-Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Today-Short-break</source>
-        <translation type="unfinished"></translation>
+        <translation>Krátká přestávka</translation>
     </message>
     <message>
         <source>Today-Long-break</source>
-        <translation type="unfinished"></translation>
+        <translation>Dlouhá přestávka</translation>
     </message>
     <message>
         <source>The other shortcut already uses this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuto kombinaci už používá jiná zkratka Mirelo.</translation>
     </message>
     <message>
         <source>This key moves around or answers windows in every program: choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato klávesa slouží v každém programu k pohybu nebo k odpovědi v oknech: zvolte jinou.</translation>
     </message>
     <message>
         <source>Add Ctrl, Alt or Super: a key alone would be taken from every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidejte Ctrl, Alt nebo Super: samotná klávesa by byla odebrána všem ostatním programům.</translation>
     </message>
     <message>
         <source>A new version of Mirelo is available</source>
-        <translation type="unfinished"></translation>
+        <translation>Je dostupná nová verze Mirelo</translation>
     </message>
     <message>
         <source>Mirelo %1 is ready to install; you have %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo %1 je připraveno k instalaci; máte verzi %2.</translation>
     </message>
     <message>
         <source>You&apos;re up to date!</source>
-        <translation type="unfinished"></translation>
+        <translation>Máte nejnovější verzi!</translation>
     </message>
     <message>
         <source>Mirelo %1 is the newest version available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo %1 je nejnovější dostupná verze.</translation>
     </message>
     <message>
         <source>Update Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba aktualizace!</translation>
     </message>
     <message>
         <source>An error occurred in retrieving update information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Při získávání informací o aktualizacích došlo k chybě.</translation>
     </message>
     <message>
         <source>Do Not Disturb on</source>
-        <translation type="unfinished"></translation>
+        <translation>zapnutý režim Nerušit</translation>
     </message>
     <message>
         <source>the screen is kept on</source>
-        <translation type="unfinished"></translation>
+        <translation>obrazovka se nevypíná</translation>
     </message>
     <message>
         <source>microphone in use</source>
-        <translation type="unfinished"></translation>
+        <translation>mikrofon se používá</translation>
     </message>
     <message>
         <source>camera in use</source>
-        <translation type="unfinished"></translation>
+        <translation>kamera se používá</translation>
     </message>
     <message>
         <source>screen shared</source>
-        <translation type="unfinished"></translation>
+        <translation>obrazovka je sdílena</translation>
     </message>
     <message>
         <source>full-screen window</source>
-        <translation type="unfinished"></translation>
+        <translation>okno na celou obrazovku</translation>
     </message>
     <message>
         <source>This keyboard has no such key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato klávesnice takovou klávesu nemá.</translation>
     </message>
     <message>
         <source>Another program already uses this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuto kombinaci už používá jiný program.</translation>
     </message>
     <message>
         <source>The X server refused this combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>X server tuto kombinaci odmítl.</translation>
     </message>
     <message>
         <source>Copyright © 2026 the Mirelo developers. Free software under the GNU GPL, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 vývojáři Mirelo. Svobodný software pod licencí GNU GPL verze 3 nebo novější.</translation>
     </message>
     <message>
         <source>The Mirelo developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Vývojáři Mirelo</translation>
     </message>
     <message>
         <source>Acknowledgements</source>
-        <translation type="unfinished"></translation>
+        <translation>Poděkování</translation>
     </message>
     <message>
         <source>Version %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze %1 (%2)</translation>
     </message>
     <message>
         <source>About Mirelo</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci Mirelo</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Knihovna</translation>
     </message>
     <message>
         <source>Licence</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence</translation>
     </message>
     <message>
         <source>Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Domovská stránka</translation>
     </message>
     <message>
         <source>Quit %@?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit %@?</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Passcode Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyžadován přístupový kód</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Unlock with Touch ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Odemknout otiskem prstu</translation>
     </message>
     <message>
         <source>Passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Přístupový kód</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Další</translation>
     </message>
     <message>
         <source>photo by %@</source>
-        <translation type="unfinished"></translation>
+        <translation>foto: %@</translation>
     </message>
     <message>
         <source>Take a break</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejte si přestávku</translation>
     </message>
     <message>
         <source>Back to work!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět do práce!</translation>
     </message>
     <message>
         <source>Take a Break to Stay Focused</source>
-        <translation type="unfinished"></translation>
+        <translation>Přestávka pomáhá udržet soustředění</translation>
     </message>
     <message>
         <source>Popover-Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Přeskočit přestávku a spustit pomodoro</translation>
     </message>
     <message>
         <source>Popover-Postpone</source>
-        <translation type="unfinished"></translation>
+        <translation>Odložit přestávku o 1 minutu</translation>
     </message>
     <message>
         <source>Popover-Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit přestávku</translation>
     </message>
     <message>
         <source>Popover-Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>%1 left in this break</source>
-        <translation type="unfinished"></translation>
+        <translation>Do konce přestávky zbývá %1</translation>
     </message>
     <message>
         <source>Wrong passcode. Type it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chybný kód. Zadejte jej znovu.</translation>
     </message>
     <message>
         <source>Set Passcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit přístupový kód</translation>
     </message>
     <message>
         <source>Four letters or digits. Asked before a break can end early.</source>
-        <translation type="unfinished"></translation>
+        <translation>Čtyři písmena nebo číslice. Vyžaduje se před předčasným ukončením přestávky.</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrdit</translation>
     </message>
     <message>
         <source>Passcodes do not match</source>
-        <translation type="unfinished"></translation>
+        <translation>Kódy se neshodují</translation>
     </message>
     <message>
         <source>Type a passcode of 4 letters or digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte kód ze 4 písmen nebo číslic</translation>
     </message>
     <message>
         <source>Passcode should be 4 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Kód musí mít 4 znaky</translation>
     </message>
     <message>
         <source>Type the passcode again under Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte kód znovu do pole Ověření</translation>
     </message>
     <message>
         <source>Passcode lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Zámek přístupovým kódem</translation>
     </message>
     <message>
         <source>Ask for a passcode to end a break early and at its end</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyžadovat kód k předčasnému ukončení přestávky a na jejím konci</translation>
     </message>
     <message>
         <source>Change passcode…</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit kód…</translation>
     </message>
     <message>
         <source>Ask for it</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyžadovat</translation>
     </message>
     <message>
         <source>at once</source>
-        <translation type="unfinished"></translation>
+        <translation>ihned</translation>
     </message>
     <message>
         <source>after 5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>po 5 sekundách</translation>
     </message>
     <message>
         <source>after 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>po 10 sekundách</translation>
     </message>
     <message>
         <source>after 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>po 1 minutě</translation>
     </message>
     <message>
         <source>Unlock with a fingerprint</source>
-        <translation type="unfinished"></translation>
+        <translation>Odemykat otiskem prstu</translation>
     </message>
     <message>
         <source>Global shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Globální klávesové zkratky</translation>
     </message>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit pomodoro</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Krátká přestávka</translation>
     </message>
     <message>
         <source>Pause or resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit nebo pokračovat</translation>
     </message>
     <message>
         <source>Choose a field (click, Space or Return), then press the combination; Backspace clears it, Escape keeps the old one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte pole (kliknutím, mezerníkem nebo klávesou Enter) a stiskněte kombinaci; Backspace ji vymaže, Escape ponechá původní.</translation>
     </message>
     <message>
         <source>Logs and launchers</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoly a nabídka aplikací</translation>
     </message>
     <message>
         <source>Reveal logs in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit protokoly ve správci souborů</translation>
     </message>
     <message>
         <source>Add actions to the launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat akce do nabídky aplikací</translation>
     </message>
     <message>
         <source>Launcher integration page</source>
-        <translation type="unfinished"></translation>
+        <translation>Stránka o integraci</translation>
     </message>
     <message numerus="yes">
         <source>pref-mins</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>minuta</numerusform>
+            <numerusform>minuty</numerusform>
+            <numerusform>minut</numerusform>
         </translation>
     </message>
     <message>
         <source>Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Long break</source>
-        <translation type="unfinished"></translation>
+        <translation>Dlouhá přestávka</translation>
     </message>
     <message>
         <source>Take a long break after</source>
-        <translation type="unfinished"></translation>
+        <translation>Dlouhá přestávka po</translation>
     </message>
     <message>
         <source>Play a sound when a break ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehrát zvuk na konci přestávky</translation>
     </message>
     <message>
         <source>Show the countdown on the tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazovat odpočet na ikoně v oznamovací oblasti</translation>
     </message>
     <message>
         <source>Show the progress as a pie on the tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazovat průběh jako výseč na ikoně</translation>
     </message>
     <message>
         <source>Start a Pomodoro when Mirelo starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Při spuštění Mirelo spustit pomodoro</translation>
     </message>
     <message>
         <source>Launch Mirelo at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštět Mirelo po přihlášení</translation>
     </message>
     <message>
         <source>Offer options when a break is stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Při zastavení přestávky nabídnout možnosti</translation>
     </message>
     <message>
         <source>No cancellation during the break</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakázat zrušení přestávky</translation>
     </message>
     <message>
         <source>Stop a Pomodoro when I am away</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit pomodoro při mé nepřítomnosti</translation>
     </message>
     <message>
         <source>No input for this long, or the screen locked that long, stops the Pomodoro; nothing is recorded for the time away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokud po tuto dobu nepřijde žádný vstup nebo je obrazovka tak dlouho zamčená, pomodoro se zastaví; doba nepřítomnosti se nezaznamená.</translation>
     </message>
     <message>
         <source>Away after</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba do nepřítomnosti</translation>
     </message>
     <message>
         <source>Hold breaks during calls, presentations and full-screen work</source>
-        <translation type="unfinished"></translation>
+        <translation>Odkládat přestávky během hovorů, prezentací a práce na celou obrazovku</translation>
     </message>
     <message>
         <source>While the microphone, the camera or a screen share is in use, Do Not Disturb is on or a full-screen window has the focus, the break waits and starts when they end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Když se používá mikrofon, kamera nebo sdílení obrazovky, je zapnutý režim Nerušit nebo je aktivní okno na celou obrazovku, přestávka počká a začne, až to skončí.</translation>
     </message>
     <message>
         <source>Hold at most</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejdelší odklad</translation>
     </message>
     <message numerus="yes">
         <source>short breaks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>krátké přestávce</numerusform>
+            <numerusform>krátkých přestávkách</numerusform>
+            <numerusform>krátkých přestávkách</numerusform>
         </translation>
     </message>
     <message>
         <source>Break background</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozadí přestávky</translation>
     </message>
     <message>
         <source>Desktop picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozadí plochy</translation>
     </message>
     <message>
         <source>Photo of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotka dne</translation>
     </message>
     <message>
         <source>Blurred screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmazaná obrazovka</translation>
     </message>
     <message>
         <source>Quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Citáty</translation>
     </message>
     <message>
         <source>No quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez citátů</translation>
     </message>
     <message>
         <source>My own quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní citáty</translation>
     </message>
     <message>
         <source>One quote per line</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden citát na řádek</translation>
     </message>
     <message>
         <source>Pref-General</source>
-        <translation type="unfinished"></translation>
+        <translation>Obecné</translation>
     </message>
     <message>
         <source>Pref-Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapeta</translation>
     </message>
     <message>
         <source>Pref-Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokročilé</translation>
     </message>
     <message>
         <source>Pref-About</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci</translation>
     </message>
     <message>
         <source>None — choose to record</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádná — vyberte a nastavte</translation>
     </message>
     <message>
         <source>Press a shortcut… (Escape cancels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiskněte zkratku… (Escape ruší)</translation>
     </message>
     <message>
         <source>Break preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Náhled přestávky</translation>
     </message>
     <message>
         <source>Previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Předchozí den</translation>
     </message>
     <message>
         <source>Next day</source>
-        <translation type="unfinished"></translation>
+        <translation>Další den</translation>
     </message>
     <message>
         <source>No timer yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatím žádný časovač</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportovat CSV…</translation>
     </message>
     <message>
         <source>Could not save: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze uložit: </translation>
     </message>
     <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>záznamy teď nelze přečíst (databáze se používá nebo je poškozená)</translation>
     </message>
     <message>
         <source>Saved to </source>
-        <translation type="unfinished"></translation>
+        <translation>Uloženo do </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit pomodoro</translation>
     </message>
     <message>
         <source>Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Krátká přestávka</translation>
     </message>
     <message>
         <source>Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Dlouhá přestávka</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokračovat</translation>
     </message>
     <message>
         <source>Stop Short Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit krátkou přestávku</translation>
     </message>
     <message>
         <source>Stop Long Break</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit dlouhou přestávku</translation>
     </message>
     <message>
         <source>Close the Break Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít obrazovku přestávky</translation>
     </message>
     <message>
         <source>Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiky…</translation>
     </message>
     <message>
         <source>Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení…</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkontrolovat aktualizace…</translation>
     </message>
     <message>
         <source>Send suggestion…</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslat návrh…</translation>
     </message>
     <message>
         <source>Rate us on the App Store…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohodnotit Mirelo…</translation>
     </message>
     <message>
         <source>Mirelo: paused, %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo: pozastaveno, zbývá %1</translation>
     </message>
     <message>
         <source>Stop Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit pomodoro</translation>
     </message>
     <message>
         <source>Please unlock with your passcode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odemkněte prosím přístupovým kódem.</translation>
     </message>
 </context>
 <context>
     <name>MRApp</name>
     <message>
         <source>Pomodoro stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro zastaveno</translation>
     </message>
     <message numerus="yes">
         <source>It was paused for more than %n minute(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pomodoro bylo pozastaveno déle než %n minutu.</numerusform>
+            <numerusform>Pomodoro bylo pozastaveno déle než %n minuty.</numerusform>
+            <numerusform>Pomodoro bylo pozastaveno déle než %n minut.</numerusform>
         </translation>
     </message>
 </context>
@@ -976,39 +989,39 @@ Without a command, starts Mirelo in the tray.
     <name>MRPreferViewController</name>
     <message>
         <source>&amp;Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obnovit výchozí</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Obecné</translation>
     </message>
     <message>
         <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Délky, ikona v oznamovací oblasti a nastavení přestávky a nepřítomnosti se vrátí k původním hodnotám. Spouštění po přihlášení zůstane beze změny.</translation>
     </message>
     <message>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapeta</translation>
     </message>
     <message>
         <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozadí přestávky a citáty se vrátí k původním hodnotám. Vaše vlastní citáty zůstanou zachovány.</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokročilé</translation>
     </message>
     <message>
         <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zámek přístupovým kódem se vypne a jeho prodleva, otisk prstu a globální zkratky se vrátí k původním hodnotám. Váš kód zůstane uložen pro případ, že zámek znovu zapnete.</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit výchozí</translation>
     </message>
     <message>
         <source>Restore the default settings of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit výchozí nastavení karty „%1“?</translation>
     </message>
 </context>
 <context>
@@ -1016,10 +1029,10 @@ Without a command, starts Mirelo in the tray.
     <message numerus="yes">
         <source>%1 of %n today</source>
         <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 z %n dnes</numerusform>
+            <numerusform>%1 z %n dnes</numerusform>
+            <numerusform>%1 z %n dnes</numerusform>
         </translation>
     </message>
 </context>
@@ -1027,10 +1040,10 @@ Without a command, starts Mirelo in the tray.
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuta</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
         </translation>
     </message>
 </context>
@@ -1038,180 +1051,180 @@ Without a command, starts Mirelo in the tray.
     <name>NewsWindowController</name>
     <message>
         <source>Open in &amp;Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít v &amp;prohlížeči</translation>
     </message>
 </context>
 <context>
     <name>PasscodeView</name>
     <message>
         <source>%1 of %2 characters typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadáno znaků: %1 z %2</translation>
     </message>
 </context>
 <context>
     <name>PauseLimitRow</name>
     <message>
         <source>Stop a paused Pomodoro after</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejdelší pozastavení pomodoro</translation>
     </message>
 </context>
 <context>
     <name>PeriodChart</name>
     <message>
         <source>Focused time</source>
-        <translation type="unfinished"></translation>
+        <translation>Doba soustředění</translation>
     </message>
 </context>
 <context>
     <name>PreferencesGeneralViewController</name>
     <message>
         <source>%1, in minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, v minutách</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Citáty z webu</translation>
     </message>
     <message>
         <source>Built-in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vestavěné citáty</translation>
     </message>
     <message>
         <source>Choose “My own quotes” to edit them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete-li citáty upravit, zvolte „Vlastní citáty“.</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWindowController</name>
     <message>
         <source>Mirelo Preferences — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení Mirelo — %1</translation>
     </message>
 </context>
 <context>
     <name>SetPasscodeViewController</name>
     <message>
         <source>&amp;Passcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kód:</translation>
     </message>
     <message>
         <source>&amp;Verify:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ověření:</translation>
     </message>
 </context>
 <context>
     <name>Shortcuts</name>
     <message>
         <source>Start a Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustit pomodoro</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Krátká přestávka</translation>
     </message>
 </context>
 <context>
     <name>StatRow</name>
     <message numerus="yes">
         <source>%n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
     <name>StatViewController</name>
     <message>
         <source>&amp;Pomodoros</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomodoro</translation>
     </message>
     <message>
         <source>Show Pomodoros only</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit jen pomodoro</translation>
     </message>
     <message>
         <source>A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vše</translation>
     </message>
     <message>
         <source>Show breaks too</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit i přestávky</translation>
     </message>
     <message>
         <source>Intervals of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervaly dne</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportovat CSV…</translation>
     </message>
     <message>
         <source>Pomodoro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomodoro</translation>
     </message>
     <message>
         <source>Short break</source>
-        <translation type="unfinished"></translation>
+        <translation>Krátká přestávka</translation>
     </message>
     <message>
         <source>Long break</source>
-        <translation type="unfinished"></translation>
+        <translation>Dlouhá přestávka</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval</translation>
     </message>
     <message>
         <source>%1 at %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 v %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n Pomodoros</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pomodoro</numerusform>
+            <numerusform>%n pomodoro</numerusform>
+            <numerusform>%n pomodoro</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n intervals</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n interval</numerusform>
+            <numerusform>%n intervaly</numerusform>
+            <numerusform>%n intervalů</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nezaznamenáno</translation>
     </message>
     <message>
         <source>%1 focused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 soustředění</translation>
     </message>
     <message numerus="yes">
         <source>%n breaks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n přestávka</numerusform>
+            <numerusform>%n přestávky</numerusform>
+            <numerusform>%n přestávek</numerusform>
         </translation>
     </message>
 </context>
@@ -1219,38 +1232,38 @@ Without a command, starts Mirelo in the tray.
     <name>StatWindowController</name>
     <message>
         <source>Mirelo Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiky Mirelo</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Den</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Týden</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Měsíc</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Rok</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 z %n dnes</numerusform>
+            <numerusform>%1 z %n dnes</numerusform>
+            <numerusform>%1 z %n dnes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n day(s) in a row</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n den v řadě</numerusform>
+            <numerusform>%n dny v řadě</numerusform>
+            <numerusform>%n dní v řadě</numerusform>
         </translation>
     </message>
 </context>
