@@ -894,16 +894,8 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
         <translation>Exportovat CSV…</translation>
     </message>
     <message>
-        <source>Could not save: </source>
-        <translation>Nelze uložit: </translation>
-    </message>
-    <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
         <translation>záznamy teď nelze přečíst (databáze se používá nebo je poškozená)</translation>
-    </message>
-    <message>
-        <source>Saved to </source>
-        <translation>Uloženo do </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
@@ -968,6 +960,42 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     <message>
         <source>Please unlock with your passcode.</source>
         <translation>Odemkněte prosím přístupovým kódem.</translation>
+    </message>
+    <message>
+        <source>Could not save: %1</source>
+        <translation>Nelze uložit: %1</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Uloženo do %1</translation>
+    </message>
+    <message>
+        <source>Start Mirelo when you log in</source>
+        <translation>Spouštět Mirelo po přihlášení</translation>
+    </message>
+    <message>
+        <source>&amp;Change in System Settings…</source>
+        <translation>&amp;Změnit v nastavení systému…</translation>
+    </message>
+    <message>
+        <source>This desktop gives programs no global shortcuts. In its keyboard settings, bind a key to a Mirelo command instead, for example: mirelo pomodoro</source>
+        <translation>Toto prostředí neposkytuje programům globální klávesové zkratky. V jeho nastavení klávesnice přiřaďte klávesu příkazu Mirelo, například: mirelo pomodoro</translation>
+    </message>
+    <message>
+        <source>The desktop decides which keys it binds and may ask you first.</source>
+        <translation>Prostředí samo rozhoduje, které klávesy přiřadí, a může se vás nejdřív zeptat.</translation>
+    </message>
+    <message>
+        <source>Change them in the keyboard shortcuts of your desktop&apos;s system settings.</source>
+        <translation>Změňte je v klávesových zkratkách v nastavení systému vašeho prostředí.</translation>
+    </message>
+    <message>
+        <source>Not bound by the desktop yet</source>
+        <translation>Prostředí zatím nepřiřadilo</translation>
+    </message>
+    <message>
+        <source>Bound by the desktop: %1</source>
+        <translation>Přiřazeno prostředím: %1</translation>
     </message>
 </context>
 <context>

@@ -883,16 +883,8 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
         <translation>CSV exportieren …</translation>
     </message>
     <message>
-        <source>Could not save: </source>
-        <translation>Speichern fehlgeschlagen: </translation>
-    </message>
-    <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
         <translation>die Aufzeichnungen können gerade nicht gelesen werden (die Datenbank wird verwendet oder ist beschädigt)</translation>
-    </message>
-    <message>
-        <source>Saved to </source>
-        <translation>Gespeichert unter </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
@@ -957,6 +949,42 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
     <message>
         <source>Please unlock with your passcode.</source>
         <translation>Bitte entsperren Sie mit Ihrem Code.</translation>
+    </message>
+    <message>
+        <source>Could not save: %1</source>
+        <translation>Speichern fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>Start Mirelo when you log in</source>
+        <translation>Mirelo bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>&amp;Change in System Settings…</source>
+        <translation>In den &amp;Systemeinstellungen ändern …</translation>
+    </message>
+    <message>
+        <source>This desktop gives programs no global shortcuts. In its keyboard settings, bind a key to a Mirelo command instead, for example: mirelo pomodoro</source>
+        <translation>Diese Arbeitsumgebung bietet Programmen keine globalen Tastenkürzel. Legen Sie stattdessen in deren Tastatureinstellungen eine Taste für einen Mirelo-Befehl fest, zum Beispiel: mirelo pomodoro</translation>
+    </message>
+    <message>
+        <source>The desktop decides which keys it binds and may ask you first.</source>
+        <translation>Die Arbeitsumgebung entscheidet, welche Tasten sie belegt, und fragt Sie eventuell vorher.</translation>
+    </message>
+    <message>
+        <source>Change them in the keyboard shortcuts of your desktop&apos;s system settings.</source>
+        <translation>Ändern Sie sie in den Tastenkürzeln der Systemeinstellungen Ihrer Arbeitsumgebung.</translation>
+    </message>
+    <message>
+        <source>Not bound by the desktop yet</source>
+        <translation>Noch nicht von der Arbeitsumgebung belegt</translation>
+    </message>
+    <message>
+        <source>Bound by the desktop: %1</source>
+        <translation>Von der Arbeitsumgebung belegt: %1</translation>
     </message>
 </context>
 <context>

@@ -887,16 +887,8 @@ Without a command, starts Mirelo in the tray.
         <translation>Export CSV…</translation>
     </message>
     <message>
-        <source>Could not save: </source>
-        <translation>Could not save: </translation>
-    </message>
-    <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
         <translation>the records cannot be read now (the database is in use or damaged)</translation>
-    </message>
-    <message>
-        <source>Saved to </source>
-        <translation>Saved to </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
@@ -957,6 +949,42 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Please unlock with your passcode.</source>
         <translation>Please unlock with your passcode.</translation>
+    </message>
+    <message>
+        <source>Could not save: %1</source>
+        <translation>Could not save: %1</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Saved to %1</translation>
+    </message>
+    <message>
+        <source>Start Mirelo when you log in</source>
+        <translation>Start Mirelo when you log in</translation>
+    </message>
+    <message>
+        <source>&amp;Change in System Settings…</source>
+        <translation>&amp;Change in System Settings…</translation>
+    </message>
+    <message>
+        <source>This desktop gives programs no global shortcuts. In its keyboard settings, bind a key to a Mirelo command instead, for example: mirelo pomodoro</source>
+        <translation>This desktop gives programs no global shortcuts. In its keyboard settings, bind a key to a Mirelo command instead, for example: mirelo pomodoro</translation>
+    </message>
+    <message>
+        <source>The desktop decides which keys it binds and may ask you first.</source>
+        <translation>The desktop decides which keys it binds and may ask you first.</translation>
+    </message>
+    <message>
+        <source>Change them in the keyboard shortcuts of your desktop&apos;s system settings.</source>
+        <translation>Change them in the keyboard shortcuts of your desktop&apos;s system settings.</translation>
+    </message>
+    <message>
+        <source>Not bound by the desktop yet</source>
+        <translation>Not bound by the desktop yet</translation>
+    </message>
+    <message>
+        <source>Bound by the desktop: %1</source>
+        <translation>Bound by the desktop: %1</translation>
     </message>
 </context>
 <context>

@@ -883,16 +883,8 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
         <translation>Exportar CSV…</translation>
     </message>
     <message>
-        <source>Could not save: </source>
-        <translation>No se pudo guardar: </translation>
-    </message>
-    <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
         <translation>los registros no se pueden leer ahora (la base de datos está en uso o dañada)</translation>
-    </message>
-    <message>
-        <source>Saved to </source>
-        <translation>Guardado en </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
@@ -957,6 +949,42 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
     <message>
         <source>Please unlock with your passcode.</source>
         <translation>Desbloquee con su código.</translation>
+    </message>
+    <message>
+        <source>Could not save: %1</source>
+        <translation>No se pudo guardar: %1</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Guardado en %1</translation>
+    </message>
+    <message>
+        <source>Start Mirelo when you log in</source>
+        <translation>Iniciar Mirelo al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Change in System Settings…</source>
+        <translation>&amp;Cambiar en la configuración del sistema…</translation>
+    </message>
+    <message>
+        <source>This desktop gives programs no global shortcuts. In its keyboard settings, bind a key to a Mirelo command instead, for example: mirelo pomodoro</source>
+        <translation>Este escritorio no ofrece atajos globales a los programas. En su configuración del teclado, asigne una tecla a una orden de Mirelo, por ejemplo: mirelo pomodoro</translation>
+    </message>
+    <message>
+        <source>The desktop decides which keys it binds and may ask you first.</source>
+        <translation>El escritorio decide qué teclas asigna y puede preguntarle antes.</translation>
+    </message>
+    <message>
+        <source>Change them in the keyboard shortcuts of your desktop&apos;s system settings.</source>
+        <translation>Cámbielos en los atajos de teclado de la configuración del sistema de su escritorio.</translation>
+    </message>
+    <message>
+        <source>Not bound by the desktop yet</source>
+        <translation>El escritorio aún no lo ha asignado</translation>
+    </message>
+    <message>
+        <source>Bound by the desktop: %1</source>
+        <translation>Asignado por el escritorio: %1</translation>
     </message>
 </context>
 <context>

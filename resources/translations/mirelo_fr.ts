@@ -883,16 +883,8 @@ Sans commande, lance Mirelo dans la zone de notification.
         <translation>Exporter en CSV…</translation>
     </message>
     <message>
-        <source>Could not save: </source>
-        <translation>Impossible d’enregistrer&#xa0;: </translation>
-    </message>
-    <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
         <translation>les données ne peuvent pas être lues pour l’instant (la base de données est utilisée ou endommagée)</translation>
-    </message>
-    <message>
-        <source>Saved to </source>
-        <translation>Enregistré dans </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
@@ -957,6 +949,42 @@ Sans commande, lance Mirelo dans la zone de notification.
     <message>
         <source>Please unlock with your passcode.</source>
         <translation>Veuillez déverrouiller avec votre code.</translation>
+    </message>
+    <message>
+        <source>Could not save: %1</source>
+        <translation>Impossible d’enregistrer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>Start Mirelo when you log in</source>
+        <translation>Lancer Mirelo à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>&amp;Change in System Settings…</source>
+        <translation>&amp;Modifier dans les paramètres du système…</translation>
+    </message>
+    <message>
+        <source>This desktop gives programs no global shortcuts. In its keyboard settings, bind a key to a Mirelo command instead, for example: mirelo pomodoro</source>
+        <translation>Cet environnement de bureau n’offre pas de raccourcis globaux aux programmes. Dans ses paramètres du clavier, associez plutôt une touche à une commande de Mirelo, par exemple&#xa0;: mirelo pomodoro</translation>
+    </message>
+    <message>
+        <source>The desktop decides which keys it binds and may ask you first.</source>
+        <translation>Le bureau décide des touches qu’il associe et peut vous demander d’abord.</translation>
+    </message>
+    <message>
+        <source>Change them in the keyboard shortcuts of your desktop&apos;s system settings.</source>
+        <translation>Modifiez-les dans les raccourcis clavier des paramètres système de votre bureau.</translation>
+    </message>
+    <message>
+        <source>Not bound by the desktop yet</source>
+        <translation>Pas encore associé par le bureau</translation>
+    </message>
+    <message>
+        <source>Bound by the desktop: %1</source>
+        <translation>Associé par le bureau&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -883,16 +883,8 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
         <translation>Esporta CSV…</translation>
     </message>
     <message>
-        <source>Could not save: </source>
-        <translation>Impossibile salvare: </translation>
-    </message>
-    <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
         <translation>i dati non possono essere letti ora (il database è in uso o danneggiato)</translation>
-    </message>
-    <message>
-        <source>Saved to </source>
-        <translation>Salvato in </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
@@ -957,6 +949,42 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     <message>
         <source>Please unlock with your passcode.</source>
         <translation>Sblocca con il tuo codice.</translation>
+    </message>
+    <message>
+        <source>Could not save: %1</source>
+        <translation>Impossibile salvare: %1</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Salvato in %1</translation>
+    </message>
+    <message>
+        <source>Start Mirelo when you log in</source>
+        <translation>Avvia Mirelo all’accesso</translation>
+    </message>
+    <message>
+        <source>&amp;Change in System Settings…</source>
+        <translation>&amp;Modifica nelle impostazioni di sistema…</translation>
+    </message>
+    <message>
+        <source>This desktop gives programs no global shortcuts. In its keyboard settings, bind a key to a Mirelo command instead, for example: mirelo pomodoro</source>
+        <translation>Questo desktop non offre scorciatoie globali ai programmi. Nelle sue impostazioni della tastiera, assegna invece un tasto a un comando di Mirelo, per esempio: mirelo pomodoro</translation>
+    </message>
+    <message>
+        <source>The desktop decides which keys it binds and may ask you first.</source>
+        <translation>Il desktop decide quali tasti assegnare e potrebbe chiedertelo prima.</translation>
+    </message>
+    <message>
+        <source>Change them in the keyboard shortcuts of your desktop&apos;s system settings.</source>
+        <translation>Modificale nelle scorciatoie da tastiera delle impostazioni di sistema del desktop.</translation>
+    </message>
+    <message>
+        <source>Not bound by the desktop yet</source>
+        <translation>Non ancora assegnata dal desktop</translation>
+    </message>
+    <message>
+        <source>Bound by the desktop: %1</source>
+        <translation>Assegnata dal desktop: %1</translation>
     </message>
 </context>
 <context>

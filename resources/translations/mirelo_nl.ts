@@ -883,16 +883,8 @@ Zonder opdracht start Mirelo in het systeemvak.
         <translation>CSV exporteren…</translation>
     </message>
     <message>
-        <source>Could not save: </source>
-        <translation>Kon niet opslaan: </translation>
-    </message>
-    <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
         <translation>de gegevens kunnen nu niet worden gelezen (de database is in gebruik of beschadigd)</translation>
-    </message>
-    <message>
-        <source>Saved to </source>
-        <translation>Opgeslagen in </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
@@ -957,6 +949,42 @@ Zonder opdracht start Mirelo in het systeemvak.
     <message>
         <source>Please unlock with your passcode.</source>
         <translation>Ontgrendel met uw toegangscode.</translation>
+    </message>
+    <message>
+        <source>Could not save: %1</source>
+        <translation>Kon niet opslaan: %1</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Opgeslagen in %1</translation>
+    </message>
+    <message>
+        <source>Start Mirelo when you log in</source>
+        <translation>Mirelo starten bij het aanmelden</translation>
+    </message>
+    <message>
+        <source>&amp;Change in System Settings…</source>
+        <translation>&amp;Wijzigen in systeeminstellingen…</translation>
+    </message>
+    <message>
+        <source>This desktop gives programs no global shortcuts. In its keyboard settings, bind a key to a Mirelo command instead, for example: mirelo pomodoro</source>
+        <translation>Deze desktop biedt programma’s geen globale sneltoetsen. Koppel in plaats daarvan in de toetsenbordinstellingen een toets aan een Mirelo-opdracht, bijvoorbeeld: mirelo pomodoro</translation>
+    </message>
+    <message>
+        <source>The desktop decides which keys it binds and may ask you first.</source>
+        <translation>De desktop bepaalt welke toetsen hij koppelt en kan het u eerst vragen.</translation>
+    </message>
+    <message>
+        <source>Change them in the keyboard shortcuts of your desktop&apos;s system settings.</source>
+        <translation>Wijzig ze bij de sneltoetsen in de systeeminstellingen van uw desktop.</translation>
+    </message>
+    <message>
+        <source>Not bound by the desktop yet</source>
+        <translation>Nog niet gekoppeld door de desktop</translation>
+    </message>
+    <message>
+        <source>Bound by the desktop: %1</source>
+        <translation>Gekoppeld door de desktop: %1</translation>
     </message>
 </context>
 <context>

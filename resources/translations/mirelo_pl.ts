@@ -894,16 +894,8 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
         <translation>Eksportuj CSV…</translation>
     </message>
     <message>
-        <source>Could not save: </source>
-        <translation>Nie udało się zapisać: </translation>
-    </message>
-    <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
         <translation>nie można teraz odczytać zapisów (baza danych jest w użyciu lub uszkodzona)</translation>
-    </message>
-    <message>
-        <source>Saved to </source>
-        <translation>Zapisano w </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
@@ -968,6 +960,42 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
     <message>
         <source>Please unlock with your passcode.</source>
         <translation>Odblokuj za pomocą kodu dostępu.</translation>
+    </message>
+    <message>
+        <source>Could not save: %1</source>
+        <translation>Nie udało się zapisać: %1</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Zapisano w %1</translation>
+    </message>
+    <message>
+        <source>Start Mirelo when you log in</source>
+        <translation>Uruchamiaj Mirelo po zalogowaniu</translation>
+    </message>
+    <message>
+        <source>&amp;Change in System Settings…</source>
+        <translation>&amp;Zmień w ustawieniach systemu…</translation>
+    </message>
+    <message>
+        <source>This desktop gives programs no global shortcuts. In its keyboard settings, bind a key to a Mirelo command instead, for example: mirelo pomodoro</source>
+        <translation>To środowisko nie udostępnia programom globalnych skrótów. W jego ustawieniach klawiatury przypisz klawisz do polecenia Mirelo, na przykład: mirelo pomodoro</translation>
+    </message>
+    <message>
+        <source>The desktop decides which keys it binds and may ask you first.</source>
+        <translation>Środowisko samo decyduje, które klawisze przypisze, i może najpierw zapytać.</translation>
+    </message>
+    <message>
+        <source>Change them in the keyboard shortcuts of your desktop&apos;s system settings.</source>
+        <translation>Zmień je w skrótach klawiszowych ustawień systemu swojego środowiska.</translation>
+    </message>
+    <message>
+        <source>Not bound by the desktop yet</source>
+        <translation>Jeszcze nieprzypisany przez środowisko</translation>
+    </message>
+    <message>
+        <source>Bound by the desktop: %1</source>
+        <translation>Przypisany przez środowisko: %1</translation>
     </message>
 </context>
 <context>

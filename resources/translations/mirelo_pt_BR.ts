@@ -883,16 +883,8 @@ Sem um comando, inicia o Mirelo na área de notificação.
         <translation>Exportar CSV…</translation>
     </message>
     <message>
-        <source>Could not save: </source>
-        <translation>Não foi possível salvar: </translation>
-    </message>
-    <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
         <translation>os registros não podem ser lidos agora (o banco de dados está em uso ou danificado)</translation>
-    </message>
-    <message>
-        <source>Saved to </source>
-        <translation>Salvo em </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
@@ -957,6 +949,42 @@ Sem um comando, inicia o Mirelo na área de notificação.
     <message>
         <source>Please unlock with your passcode.</source>
         <translation>Desbloqueie com seu código.</translation>
+    </message>
+    <message>
+        <source>Could not save: %1</source>
+        <translation>Não foi possível salvar: %1</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Salvo em %1</translation>
+    </message>
+    <message>
+        <source>Start Mirelo when you log in</source>
+        <translation>Iniciar o Mirelo ao entrar na sessão</translation>
+    </message>
+    <message>
+        <source>&amp;Change in System Settings…</source>
+        <translation>&amp;Alterar nas configurações do sistema…</translation>
+    </message>
+    <message>
+        <source>This desktop gives programs no global shortcuts. In its keyboard settings, bind a key to a Mirelo command instead, for example: mirelo pomodoro</source>
+        <translation>Este ambiente não oferece atalhos globais aos programas. Nas configurações de teclado dele, associe uma tecla a um comando do Mirelo, por exemplo: mirelo pomodoro</translation>
+    </message>
+    <message>
+        <source>The desktop decides which keys it binds and may ask you first.</source>
+        <translation>O ambiente decide quais teclas associa e pode perguntar a você antes.</translation>
+    </message>
+    <message>
+        <source>Change them in the keyboard shortcuts of your desktop&apos;s system settings.</source>
+        <translation>Altere-os nos atalhos de teclado das configurações do sistema do seu ambiente.</translation>
+    </message>
+    <message>
+        <source>Not bound by the desktop yet</source>
+        <translation>Ainda não associado pelo ambiente</translation>
+    </message>
+    <message>
+        <source>Bound by the desktop: %1</source>
+        <translation>Associado pelo ambiente: %1</translation>
     </message>
 </context>
 <context>

@@ -894,16 +894,8 @@ Without a command, starts Mirelo in the tray.
         <translation>Экспорт в CSV…</translation>
     </message>
     <message>
-        <source>Could not save: </source>
-        <translation>Не удалось сохранить: </translation>
-    </message>
-    <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
         <translation>записи сейчас не удаётся прочитать (база данных занята или повреждена)</translation>
-    </message>
-    <message>
-        <source>Saved to </source>
-        <translation>Сохранено в </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
@@ -968,6 +960,42 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Please unlock with your passcode.</source>
         <translation>Разблокируйте с помощью кода доступа.</translation>
+    </message>
+    <message>
+        <source>Could not save: %1</source>
+        <translation>Не удалось сохранить: %1</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Сохранено в %1</translation>
+    </message>
+    <message>
+        <source>Start Mirelo when you log in</source>
+        <translation>Запускать Mirelo при входе в систему</translation>
+    </message>
+    <message>
+        <source>&amp;Change in System Settings…</source>
+        <translation>&amp;Изменить в параметрах системы…</translation>
+    </message>
+    <message>
+        <source>This desktop gives programs no global shortcuts. In its keyboard settings, bind a key to a Mirelo command instead, for example: mirelo pomodoro</source>
+        <translation>Эта среда рабочего стола не даёт программам глобальных сочетаний клавиш. Назначьте клавишу команде Mirelo в её настройках клавиатуры, например: mirelo pomodoro</translation>
+    </message>
+    <message>
+        <source>The desktop decides which keys it binds and may ask you first.</source>
+        <translation>Среда рабочего стола сама решает, какие клавиши назначить, и может сначала спросить вас.</translation>
+    </message>
+    <message>
+        <source>Change them in the keyboard shortcuts of your desktop&apos;s system settings.</source>
+        <translation>Измените их в разделе сочетаний клавиш параметров системы.</translation>
+    </message>
+    <message>
+        <source>Not bound by the desktop yet</source>
+        <translation>Среда рабочего стола ещё не назначила</translation>
+    </message>
+    <message>
+        <source>Bound by the desktop: %1</source>
+        <translation>Назначено средой рабочего стола: %1</translation>
     </message>
 </context>
 <context>

@@ -884,16 +884,8 @@ Utan kommando startas Mirelo i systembrickan.
         <translation>Exportera CSV…</translation>
     </message>
     <message>
-        <source>Could not save: </source>
-        <translation>Kunde inte spara: </translation>
-    </message>
-    <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
         <translation>posterna kan inte läsas just nu (databasen används eller är skadad)</translation>
-    </message>
-    <message>
-        <source>Saved to </source>
-        <translation>Sparat i </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
@@ -958,6 +950,42 @@ Utan kommando startas Mirelo i systembrickan.
     <message>
         <source>Please unlock with your passcode.</source>
         <translation>Lås upp med din lösenkod.</translation>
+    </message>
+    <message>
+        <source>Could not save: %1</source>
+        <translation>Kunde inte spara: %1</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Sparat i %1</translation>
+    </message>
+    <message>
+        <source>Start Mirelo when you log in</source>
+        <translation>Starta Mirelo vid inloggning</translation>
+    </message>
+    <message>
+        <source>&amp;Change in System Settings…</source>
+        <translation>&amp;Ändra i systeminställningarna…</translation>
+    </message>
+    <message>
+        <source>This desktop gives programs no global shortcuts. In its keyboard settings, bind a key to a Mirelo command instead, for example: mirelo pomodoro</source>
+        <translation>Den här skrivbordsmiljön ger inte program några globala kortkommandon. Tilldela i stället en tangent till ett Mirelo-kommando i dess tangentbordsinställningar, till exempel: mirelo pomodoro</translation>
+    </message>
+    <message>
+        <source>The desktop decides which keys it binds and may ask you first.</source>
+        <translation>Skrivbordsmiljön bestämmer vilka tangenter den tilldelar och kan fråga dig först.</translation>
+    </message>
+    <message>
+        <source>Change them in the keyboard shortcuts of your desktop&apos;s system settings.</source>
+        <translation>Ändra dem under kortkommandon i skrivbordsmiljöns systeminställningar.</translation>
+    </message>
+    <message>
+        <source>Not bound by the desktop yet</source>
+        <translation>Inte tilldelat av skrivbordsmiljön än</translation>
+    </message>
+    <message>
+        <source>Bound by the desktop: %1</source>
+        <translation>Tilldelat av skrivbordsmiljön: %1</translation>
     </message>
 </context>
 <context>

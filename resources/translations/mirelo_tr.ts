@@ -872,16 +872,8 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
         <translation>CSV Dışa Aktar…</translation>
     </message>
     <message>
-        <source>Could not save: </source>
-        <translation>Kaydedilemedi: </translation>
-    </message>
-    <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
         <translation>kayıtlar şu anda okunamıyor (veritabanı kullanımda ya da hasarlı)</translation>
-    </message>
-    <message>
-        <source>Saved to </source>
-        <translation>Kaydedildiği yer: </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
@@ -946,6 +938,42 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
     <message>
         <source>Please unlock with your passcode.</source>
         <translation>Lütfen erişim kodunuzla kilidi açın.</translation>
+    </message>
+    <message>
+        <source>Could not save: %1</source>
+        <translation>Kaydedilemedi: %1</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Kaydedildiği yer: %1</translation>
+    </message>
+    <message>
+        <source>Start Mirelo when you log in</source>
+        <translation>Oturum açılınca Mirelo&apos;yu başlat</translation>
+    </message>
+    <message>
+        <source>&amp;Change in System Settings…</source>
+        <translation>Sistem Ayarlarında &amp;Değiştir…</translation>
+    </message>
+    <message>
+        <source>This desktop gives programs no global shortcuts. In its keyboard settings, bind a key to a Mirelo command instead, for example: mirelo pomodoro</source>
+        <translation>Bu masaüstü programlara genel kısayol sunmuyor. Bunun yerine masaüstünün klavye ayarlarında bir Mirelo komutuna tuş atayın, örneğin: mirelo pomodoro</translation>
+    </message>
+    <message>
+        <source>The desktop decides which keys it binds and may ask you first.</source>
+        <translation>Hangi tuşların atanacağına masaüstü karar verir ve önce size sorabilir.</translation>
+    </message>
+    <message>
+        <source>Change them in the keyboard shortcuts of your desktop&apos;s system settings.</source>
+        <translation>Bunları masaüstünüzün sistem ayarlarındaki klavye kısayollarından değiştirin.</translation>
+    </message>
+    <message>
+        <source>Not bound by the desktop yet</source>
+        <translation>Masaüstü henüz atamadı</translation>
+    </message>
+    <message>
+        <source>Bound by the desktop: %1</source>
+        <translation>Masaüstünün atadığı: %1</translation>
     </message>
 </context>
 <context>

@@ -872,16 +872,8 @@ Without a command, starts Mirelo in the tray.
         <translation>导出 CSV…</translation>
     </message>
     <message>
-        <source>Could not save: </source>
-        <translation>无法保存：</translation>
-    </message>
-    <message>
         <source>the records cannot be read now (the database is in use or damaged)</source>
         <translation>当前无法读取记录（数据库正被使用或已损坏）</translation>
-    </message>
-    <message>
-        <source>Saved to </source>
-        <translation>已保存到 </translation>
     </message>
     <message>
         <source>Start Pomodoro</source>
@@ -946,6 +938,42 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Please unlock with your passcode.</source>
         <translation>请使用密码解锁。</translation>
+    </message>
+    <message>
+        <source>Could not save: %1</source>
+        <translation>无法保存：%1</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>已保存到 %1</translation>
+    </message>
+    <message>
+        <source>Start Mirelo when you log in</source>
+        <translation>登录时启动 Mirelo</translation>
+    </message>
+    <message>
+        <source>&amp;Change in System Settings…</source>
+        <translation>在系统设置中更改(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>This desktop gives programs no global shortcuts. In its keyboard settings, bind a key to a Mirelo command instead, for example: mirelo pomodoro</source>
+        <translation>此桌面不为程序提供全局快捷键。请在其键盘设置中为 Mirelo 命令绑定按键，例如：mirelo pomodoro</translation>
+    </message>
+    <message>
+        <source>The desktop decides which keys it binds and may ask you first.</source>
+        <translation>由桌面决定绑定哪些按键，并可能先询问您。</translation>
+    </message>
+    <message>
+        <source>Change them in the keyboard shortcuts of your desktop&apos;s system settings.</source>
+        <translation>请在桌面系统设置的键盘快捷键中更改。</translation>
+    </message>
+    <message>
+        <source>Not bound by the desktop yet</source>
+        <translation>桌面尚未绑定</translation>
+    </message>
+    <message>
+        <source>Bound by the desktop: %1</source>
+        <translation>桌面已绑定：%1</translation>
     </message>
 </context>
 <context>

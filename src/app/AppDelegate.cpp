@@ -25,6 +25,7 @@
 #include "linux/FreedesktopWorkspace.h"
 #include "linux/LogindSleepMonitor.h"
 #include "linux/PortalAppearance.h"
+#include "linux/PortalBackgroundLoginItems.h"
 #include "linux/XdgAutostartLoginItems.h"
 #include "linux/XdgLauncherActions.h"
 #include "widgets/ChromeService.h"
@@ -91,7 +92,18 @@ void AppDelegate::applicationDidFinishLaunching()
     connect(appearance.get(), &PortalAppearance::appearanceChanged, this,
             [this](bool dark) { appleInterfaceThemeChanged(dark); });
 
-    loginItems = std::make_unique<XdgAutostartLoginItems>();
+    if (PortalBackgroundLoginItems::sandboxed()) {
+        // Sandboxed, the desktop starts Mirelo at login through its Background portal, and may
+        // refuse: the switch then follows what the desktop does.
+        auto portal = std::make_unique<PortalBackgroundLoginItems>(sessionBus);
+        connect(portal.get(), &PortalBackgroundLoginItems::answered, this, [this](bool on) {
+            if (preferences->boolValue(PreferKey::LaunchAtLogin) != on)
+                preferences->setValue(PreferKey::LaunchAtLogin, on);
+        });
+        loginItems = std::move(portal);
+    } else {
+        loginItems = std::make_unique<XdgAutostartLoginItems>();
+    }
     workspace = std::make_unique<FreedesktopWorkspace>(sessionBus);
     launcherActions = std::make_unique<XdgLauncherActions>();
     versionRecord = std::make_unique<VersionRecord>(*preferences, QStringLiteral(MIRELO_BUILD_NUMBER));
@@ -170,6 +182,8 @@ void AppDelegate::enterMainApp()
     services.preferences.advanced.workspace = workspace.get();
     services.preferences.advanced.launcher = launcherActions.get();
     services.preferences.advanced.biometrics = &platform->biometrics();
+    services.preferences.advanced.globalShortcuts = platform->globalShortcuts();
+    services.preferences.advanced.globalShortcutsOffered = platform->globalShortcuts() != nullptr;
     services.preferences.wallpaper.preferences = preferences;
     services.preferences.wallpaper.scheduler = scheduler.get();
     services.preferences.wallpaper.quotes = &content->quotes();

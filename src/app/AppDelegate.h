@@ -26,7 +26,7 @@ class QtScheduler;
 class SystemClock;
 class TaskService;
 class VersionRecord;
-class XdgAutostartLoginItems;
+class LoginItems;
 class XdgLauncherActions;
 
 // Creates and wires everything, in the start-up order: logging, crash reports, appearance,
@@ -68,7 +68,7 @@ private:
     Preferences* preferences = nullptr;
     std::unique_ptr<SystemClock> clock;
     std::unique_ptr<QtScheduler> scheduler;
-    std::unique_ptr<XdgAutostartLoginItems> loginItems;
+    std::unique_ptr<LoginItems> loginItems;
     std::unique_ptr<FreedesktopWorkspace> workspace;
     std::unique_ptr<XdgLauncherActions> launcherActions;
     std::unique_ptr<VersionRecord> versionRecord;

@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTranslator>
+
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -320,4 +323,83 @@ TEST_F(AccessibilityTest, EveryWindowAndTheWholeBreakSpeakAndAreReachedByKeys)
             });
         },
         5000));
+}
+
+namespace {
+
+// The labels of the tray menu as the desktop's tray reads them (com.canonical.dbusmenu).
+QStringList trayMenuLabels(MireloWorld& world)
+{
+    const QList<QVariantList> registered =
+        world.bus.callArguments(QStringLiteral("org.kde.StatusNotifierWatcher"),
+                                QStringLiteral("/StatusNotifierWatcher"), QStringLiteral("RegisterStatusNotifierItem"));
+    if (registered.isEmpty())
+        return {};
+    static const char* script = R"(
+import dbus, sys
+bus = dbus.SessionBus()
+properties = 'org.freedesktop.DBus.Properties'
+item = bus.get_object(sys.argv[1], '/StatusNotifierItem')
+menu = bus.get_object(sys.argv[1], item.Get('org.kde.StatusNotifierItem', 'Menu', dbus_interface=properties))
+_, layout = menu.GetLayout(0, -1, [], dbus_interface='com.canonical.dbusmenu')
+def walk(node):
+    for child in node[2]:
+        if child[1].get('label'):
+            print(child[1]['label'])
+        walk(child)
+walk(layout)
+)";
+    QProcess reader;
+    reader.setProcessEnvironment(world.environment());
+    reader.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"), QLatin1String(script), registered.last().value(0).toString()});
+    if (!reader.waitForFinished(10000) || reader.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(reader.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+// Under LANGUAGE=de and LANGUAGE=ru the tray menu and the preferences speak that language, as
+// its table has it.
+TEST_F(AccessibilityTest, TheTrayMenuAndThePreferencesSpeakTheUsersLanguage)
+{
+    ASSERT_TRUE(world.bus.startTemplate(QStringLiteral(MIRELO_DBUSMOCK_DIR "/status_notifier_watcher.py"),
+                                        QStringLiteral("org.kde.StatusNotifierWatcher"), false));
+    world.writePreferences({{QStringLiteral("LaunchAtLogin"), false}});
+    for (const char* language : {"de", "ru"}) {
+        SCOPED_TRACE(language);
+        QTranslator table;
+        ASSERT_TRUE(table.load(QStringLiteral(":/i18n/mirelo_") + QLatin1String(language)));
+        const auto translated = [&](const char* context, const char* source) {
+            const QString text = table.translate(context, source);
+            EXPECT_FALSE(text.isEmpty()) << source;
+            return text;
+        };
+
+        qputenv("LANGUAGE", language);
+        ASSERT_TRUE(world.launch());
+        qunsetenv("LANGUAGE");
+        QStringList menu;
+        ASSERT_TRUE(PrivateBus::waitFor([&] { return (menu = trayMenuLabels(world)).size() > 5; }, 10000));
+        for (const char* item : {"Start Pomodoro", "Statistics…", "Preferences…", "Quit"}) {
+            const QString text = translated("Localizable", item);
+            EXPECT_NE(text, QLatin1String(item));
+            EXPECT_TRUE(menu.contains(text)) << text.toStdString() << " in " << menu.join(QLatin1Char('|')).toStdString();
+        }
+
+        ASSERT_EQ(world.client({QStringLiteral("preferences")}), 0);
+        const QString title = translated("PreferencesWindowController", "Mirelo Preferences \u2014 %1")
+                                  .arg(translated("Localizable", "Pref-General"));
+        const QString countdown = translated("Localizable", "Show the countdown on the tray icon");
+        const QList<Node> windows = windowsWhen([&](const QList<Node>& shown) {
+            return anyNode(shown, [&](const Node& n) { return n.role == QLatin1String("frame") && n.name == title; });
+        });
+        EXPECT_TRUE(anyNode(windows, [&](const Node& n) { return n.name == countdown; }))
+            << countdown.toStdString();
+        expectSpoken(windows, language);
+
+        world.sendSignal(SIGTERM);
+        ASSERT_TRUE(world.waitForExit(10000));
+    }
 }

@@ -2,7 +2,9 @@
 #include "auth/Biometrics.h"
 #include "passcode/SetPasscodeViewController.h"
 #include "preferences/PreferencesAdvancedViewController.h"
+#include "integration/Workspace.h"
 #include "preferences/ShortcutRecorder.h"
+#include "shortcuts/GlobalShortcuts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -266,4 +268,71 @@ TEST_F(PreferencesAdvancedTest, NoReaderGreysTheFingerprintAndRestoreDefaultsUnd
     EXPECT_TRUE(globalShortcuts.bound.value(0).isEmpty());
     EXPECT_EQ(shown.startTimerSCView->keySequence(), QKeySequence());
     EXPECT_TRUE(prefs->stringValue(PreferKey::Passcode).has_value());
+}
+
+// Where the desktop binds the shortcuts (its portal), the pane shows what it bound, which may
+// differ from what was recorded, and leads to its settings; where it offers none, the pane says
+// how to bind Mirelo's commands there and the recorders rest.
+TEST_F(PreferencesAdvancedTest, TheDesktopsOwnShortcutsAreShownAndWithoutAnyTheCommandIs)
+{
+    struct DesktopShortcuts : GlobalShortcuts
+    {
+        QStringList bind(const QList<QKeySequence>& combinations) override
+        {
+            return QStringList(combinations.size(), QString());
+        }
+        void setSuspended(bool) override {}
+        bool boundByDesktop() const override { return true; }
+        QString boundTrigger(int index) const override { return triggers.value(index); }
+        void answer(QStringList bound)
+        {
+            triggers = std::move(bound);
+            Q_EMIT triggersChanged();
+        }
+        QStringList triggers;
+    } desktop;
+    struct SettingsWorkspace : Workspace
+    {
+        void revealFile(const QString&) override {}
+        bool openUrl(const QUrl&) override { return false; }
+        bool openShortcutSettings() override { return ++opened, opens; }
+        int opened = 0;
+        bool opens = true;
+    } workspace;
+    prefs->setValue(PreferKey::StartPomodoroShortcut, QStringLiteral("Ctrl+Alt+P"));
+    auto s = services();
+    s.advanced.globalShortcuts = &desktop;
+    s.advanced.workspace = &workspace;
+    window = std::make_unique<PreferencesWindowController>(PreferencesWindowController::allTabs(), s);
+    window->showWindow();
+    window->changeTab(int(PreferTab::advanced));
+    auto* shown = &pane<PreferencesAdvancedViewController>();
+
+    ASSERT_EQ(shown->boundTriggerLabels.size(), 3);
+    EXPECT_EQ(shown->boundTriggerLabels[0]->text(), QStringLiteral("Not bound by the desktop yet"));
+    EXPECT_TRUE(shown->boundTriggerLabels[1]->isHidden()) << "nothing recorded, nothing asked";
+    desktop.answer({QStringLiteral("Super+P")});
+    EXPECT_EQ(shown->boundTriggerLabels[0]->text(), QStringLiteral("Bound by the desktop: Super+P"));
+    EXPECT_FALSE(shown->shortcutsNote->isHidden());
+    EXPECT_TRUE(shown->startTimerSCView->isEnabled());
+    shown->shortcutSettingsButton->click();
+    EXPECT_EQ(workspace.opened, 1);
+    const QString note = shown->shortcutsNote->text();
+    workspace.opens = false;
+    shown->shortcutSettingsButton->click();
+    EXPECT_NE(shown->shortcutsNote->text(), note) << "where no settings open, it says where to look";
+
+    // No global shortcuts at all on this desktop.
+    window.reset();
+    s.advanced.globalShortcuts = nullptr;
+    s.advanced.globalShortcutsOffered = false;
+    window = std::make_unique<PreferencesWindowController>(PreferencesWindowController::allTabs(), s);
+    window->showWindow();
+    window->changeTab(int(PreferTab::advanced));
+    shown = &pane<PreferencesAdvancedViewController>();
+    EXPECT_TRUE(shown->shortcutsNote->text().contains(QStringLiteral("mirelo pomodoro")));
+    EXPECT_FALSE(shown->shortcutsNote->isHidden());
+    EXPECT_TRUE(shown->shortcutSettingsButton->isHidden());
+    EXPECT_FALSE(shown->startTimerSCView->isEnabled());
+    EXPECT_TRUE(shown->boundTriggerLabels[0]->isHidden());
 }

@@ -12,4 +12,6 @@ public:
     virtual void revealFile(const QString& path) = 0;
     // False when nothing could open the address.
     virtual bool openUrl(const QUrl& url) = 0;
+    // Opens the desktop's own settings of keyboard shortcuts; false where none is known.
+    virtual bool openShortcutSettings() { return false; }
 };

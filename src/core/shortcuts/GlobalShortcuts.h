@@ -20,9 +20,22 @@ public:
     // While suspended the combinations are released, so they reach the focused window.
     virtual void setSuspended(bool suspended) = 0;
 
+    // True where the desktop binds the keys itself (a portal): it may bind another trigger than
+    // the combination asked for, or none, and the user changes them in its settings.
+    virtual bool boundByDesktop() const { return false; }
+    // What the desktop bound for the combination at index, as it describes it ("Ctrl+Alt+P");
+    // empty while it has bound none, and always where boundByDesktop() is false.
+    virtual QString boundTrigger(int index) const
+    {
+        Q_UNUSED(index);
+        return {};
+    }
+
 Q_SIGNALS:
     // The combination at this index of the last bind() was pressed; a held key reports once.
     void activated(int index);
     // The keyboard's map changed (another layout, another keyboard): the keys must be bound again.
     void keyboardChanged();
+    // The desktop bound other triggers (boundTrigger).
+    void triggersChanged();
 };

@@ -7,6 +7,8 @@
 #include <QDBusPendingReply>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 
 FreedesktopWorkspace::FreedesktopWorkspace(QDBusConnection bus) : bus(std::move(bus)) {}
 
@@ -35,4 +37,30 @@ void FreedesktopWorkspace::revealFile(const QString& path)
 bool FreedesktopWorkspace::openUrl(const QUrl& url)
 {
     return QDesktopServices::openUrl(url);
+}
+
+bool FreedesktopWorkspace::openShortcutSettings()
+{
+    // The desktops whose portal binds global shortcuts, each with its settings page of them.
+    struct Page
+    {
+        const char* desktop;
+        const char* program;
+        const char* argument;
+    };
+    static const Page pages[] = {{"KDE", "systemsettings", "kcm_keys"},
+                                 {"KDE", "systemsettings5", "kcm_keys"},
+                                 {"GNOME", "gnome-control-center", "keyboard"}};
+    const QStringList desktops =
+        qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const Page& page : pages) {
+        if (!desktops.contains(QLatin1String(page.desktop)))
+            continue;
+        const QString program = QStandardPaths::findExecutable(QLatin1String(page.program));
+        if (!program.isEmpty() && QProcess::startDetached(program, {QLatin1String(page.argument)}))
+            return true;
+    }
+    LOG_INFO(QStringLiteral("No settings of keyboard shortcuts known for this desktop: ") +
+             desktops.join(QLatin1Char(':')));
+    return false;
 }

@@ -13,6 +13,7 @@ public:
 
     void revealFile(const QString& path) override;
     bool openUrl(const QUrl& url) override;
+    bool openShortcutSettings() override;
 
 private:
     QDBusConnection bus;

@@ -23,15 +23,11 @@ public:
     QStringList bind(const QList<QKeySequence>& combinations) override;
     void setSuspended(bool suspended) override;
 
-    // The trigger the desktop bound for the combination at index, as it describes it; empty
-    // while it has bound none.
-    QString boundTrigger(int index) const { return triggers.value(index); }
+    bool boundByDesktop() const override { return true; }
+    QString boundTrigger(int index) const override { return triggers.value(index); }
 
     // A combination as the portal's preferred trigger ("CTRL+ALT+p"); empty when it has none.
     static QString preferredTrigger(const QKeySequence& combination);
-
-Q_SIGNALS:
-    void triggersChanged();
 
 private Q_SLOTS:
     void response(uint code, const QVariantMap& results, const QDBusMessage& message);

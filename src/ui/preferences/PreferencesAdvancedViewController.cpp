@@ -5,6 +5,9 @@
 #include "preferences/PreferencesWhiteBgView.h"
 #include "preferences/ShortcutRecorder.h"
 #include "settings/Preferences.h"
+#include "shortcuts/GlobalShortcuts.h"
+#include "shortcuts/ShortcutBinder.h"
+#include "integration/Workspace.h"
 #include "widgets/Localizable.h"
 
 #include <QCheckBox>
@@ -101,6 +104,12 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
         keyGrid->addWidget(recorder, line++, 1);
         keyGrid->addWidget(recorder->problemLabel(), line++, 1);
         *row.field = recorder;
+        auto* bound = new QLabel(keys);
+        bound->setTextFormat(Qt::PlainText);
+        bound->setWordWrap(true);
+        bound->setVisible(false);
+        keyGrid->addWidget(bound, line++, 1);
+        boundTriggerLabels << bound;
     }
     auto* hint = new QLabel(Localizable::text("Choose a field (click, Space or Return), then press the "
                                               "combination; Backspace clears it, Escape keeps the old one."),
@@ -108,8 +117,41 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
     hint->setTextFormat(Qt::PlainText);
     hint->setWordWrap(true);
     hint->setEnabled(false);
-    keyGrid->addWidget(hint, line, 0, 1, 2);
+    keyGrid->addWidget(hint, line++, 0, 1, 2);
+    shortcutsNote = new QLabel(keys);
+    shortcutsNote->setTextFormat(Qt::PlainText);
+    shortcutsNote->setWordWrap(true);
+    // The command is there to be copied into the desktop's settings.
+    shortcutsNote->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    shortcutsNote->setVisible(false);
+    keyGrid->addWidget(shortcutsNote, line++, 0, 1, 2);
+    shortcutSettingsButton = new QPushButton(Localizable::text("&Change in System Settings…"), keys);
+    shortcutSettingsButton->setVisible(false);
+    keyGrid->addWidget(shortcutSettingsButton, line++, 0, 1, 2, Qt::AlignLeft);
     root->addWidget(keys);
+    if (!dependencies.globalShortcutsOffered) {
+        // Stored for a session that has them (X11), but nothing here would bind them.
+        for (ShortcutRecorder* recorder : {startTimerSCView, shortBreakSCView, pauseSCView})
+            recorder->setEnabled(false);
+        hint->setVisible(false);
+        shortcutsNote->setText(Localizable::text(
+            "This desktop gives programs no global shortcuts. In its keyboard settings, bind a "
+            "key to a Mirelo command instead, for example: mirelo pomodoro"));
+        shortcutsNote->setVisible(true);
+    } else if (dependencies.globalShortcuts && dependencies.globalShortcuts->boundByDesktop()) {
+        shortcutsNote->setText(
+            Localizable::text("The desktop decides which keys it binds and may ask you first."));
+        shortcutsNote->setVisible(true);
+        shortcutSettingsButton->setVisible(true);
+        connect(shortcutSettingsButton, &QPushButton::clicked, this, [this] {
+            if (!this->dependencies.workspace || !this->dependencies.workspace->openShortcutSettings())
+                shortcutsNote->setText(Localizable::text(
+                    "Change them in the keyboard shortcuts of your desktop's system settings."));
+        });
+        connect(dependencies.globalShortcuts, &GlobalShortcuts::triggersChanged, this,
+                &PreferencesAdvancedViewController::showBoundTriggers);
+        showBoundTriggers();
+    }
 
     root->addSpacing(8);
     root->addWidget(heading(QT_TRANSLATE_NOOP("Localizable", "Logs and launchers"), this));
@@ -179,6 +221,20 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
             pane->readerMissing = missing;
             pane->showFingerprintOption();
         });
+    }
+}
+
+void PreferencesAdvancedViewController::showBoundTriggers()
+{
+    // What the desktop bound may differ from what was recorded: that is what works.
+    const Preferences& preferences = *dependencies.preferences;
+    for (int i = 0; i < boundTriggerLabels.size(); ++i) {
+        const bool recorded = !ShortcutBinder::storedShortcut(preferences, ShortcutBinder::shortcutKey(i)).isEmpty();
+        const QString trigger = dependencies.globalShortcuts->boundTrigger(i);
+        QLabel* label = boundTriggerLabels[i];
+        label->setText(trigger.isEmpty() ? Localizable::text("Not bound by the desktop yet")
+                                         : Localizable::text("Bound by the desktop: %1").arg(trigger));
+        label->setVisible(recorded || !trigger.isEmpty());
     }
 }
 

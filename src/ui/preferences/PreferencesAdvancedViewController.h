@@ -15,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 class SetPasscodeViewController;
+class GlobalShortcuts;
 class ShortcutBinder;
 class ShortcutRecorder;
 
@@ -33,6 +34,11 @@ public:
         LauncherActions* launcher = nullptr;
         // Null: the fingerprint option is offered as if a reader were there.
         Biometrics* biometrics = nullptr;
+        // The desktop's global shortcuts, where it binds them itself (a portal): the pane shows
+        // what it bound. False when the desktop offers none at all: the pane says how to bind
+        // Mirelo's commands in the desktop's own settings instead.
+        GlobalShortcuts* globalShortcuts = nullptr;
+        bool globalShortcutsOffered = true;
     };
 
     explicit PreferencesAdvancedViewController(Dependencies dependencies, QWidget* parent = nullptr);
@@ -55,6 +61,12 @@ public:
     QPushButton* raycastButton = nullptr;
     // What the launcher button did.
     QLabel* launcherResult = nullptr;
+    // Where the desktop binds the shortcuts or offers none: what it decides, or how to bind
+    // Mirelo's commands there; hidden otherwise.
+    QLabel* shortcutsNote = nullptr;
+    QPushButton* shortcutSettingsButton = nullptr;
+    // Per shortcut, the trigger the desktop bound (shown where it binds them).
+    QList<QLabel*> boundTriggerLabels;
 
     void passcodeButtonClicked();
     void onRevealLogClicked();
@@ -64,6 +76,7 @@ public:
 private:
     void passcodeSwitch(bool on);
     void showFingerprintOption();
+    void showBoundTriggers();
 
     Dependencies dependencies;
     PreferencesAdvancedViewModel model;

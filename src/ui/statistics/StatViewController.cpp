@@ -277,17 +277,17 @@ void StatViewController::exportRecords()
         // Nothing is written over the chosen file: a header alone would look like no records.
         LOG_ERROR(QStringLiteral("Failed to export the records. Error: the records cannot be read"));
         showExportResult(
-            Localizable::text("Could not save: ") +
-                Localizable::text("the records cannot be read now (the database is in use or damaged)"),
+            Localizable::text("Could not save: %1")
+                .arg(Localizable::text("the records cannot be read now (the database is in use or damaged)")),
             true);
         return;
     }
     if (TaskExport::writeCsv(path, *records, &error)) {
         LOG_INFO(QStringLiteral("Exported the records."));
-        showExportResult(Localizable::text("Saved to ") + QDir::toNativeSeparators(path), false);
+        showExportResult(Localizable::text("Saved to %1").arg(QDir::toNativeSeparators(path)), false);
     } else {
         LOG_ERROR(QStringLiteral("Failed to export the records. Error: ") + error);
-        showExportResult(Localizable::text("Could not save: ") + error, true);
+        showExportResult(Localizable::text("Could not save: %1").arg(error), true);
     }
 }
 

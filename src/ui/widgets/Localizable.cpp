@@ -10,6 +10,7 @@ namespace Localizable {
 namespace {
 const QString tablesFolder = QStringLiteral(":/i18n");
 QString shown = QStringLiteral("en");
+QList<QTranslator*> installed;
 
 QString plainName(QString entry)
 {
@@ -87,14 +88,28 @@ QString tableFor(const QString& wanted, const QStringList& available)
 
 bool install(QCoreApplication& application)
 {
+    return install(application, preferredLanguages([](const char* name) { return qEnvironmentVariable(name); }));
+}
+
+bool install(QCoreApplication& application, const QStringList& languages)
+{
+    for (QTranslator* translator : std::as_const(installed)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    installed.clear();
+    const auto use = [](QTranslator* translator) {
+        QCoreApplication::installTranslator(translator);
+        installed << translator;
+    };
+
     QTranslator* english = loaded(application, QStringLiteral("mirelo_en"), tablesFolder);
     if (english)
-        QCoreApplication::installTranslator(english);
+        use(english);
 
     const QStringList available = availableLanguages();
     QStringList tables;
-    for (const QString& wanted :
-         preferredLanguages([](const char* name) { return qEnvironmentVariable(name); })) {
+    for (const QString& wanted : languages) {
         const QString table = tableFor(wanted, available);
         if (table.isEmpty() || tables.contains(table))
             continue;
@@ -107,7 +122,7 @@ bool install(QCoreApplication& application)
     // Qt asks the last installed translator first.
     for (auto table = tables.crbegin(); table != tables.crend(); ++table) {
         if (QTranslator* translator = loaded(application, QStringLiteral("mirelo_") + *table, tablesFolder))
-            QCoreApplication::installTranslator(translator);
+            use(translator);
     }
     if (!tables.isEmpty()) {
         const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
@@ -116,7 +131,7 @@ bool install(QCoreApplication& application)
             if (!qt && tables.first().contains(QLatin1Char('_')))
                 qt = loaded(application, catalog + tables.first().section(QLatin1Char('_'), 0, 0), qtFolder);
             if (qt) {
-                QCoreApplication::installTranslator(qt);
+                use(qt);
                 break;
             }
         }

@@ -32,6 +32,10 @@ QString tableFor(const QString& wanted, const QStringList& available);
 // when not even the English table could be loaded.
 bool install(QCoreApplication& application);
 
+// The same for the languages given, in place of the tables installed before; windows made
+// afterwards show the new language.
+bool install(QCoreApplication& application, const QStringList& languages);
+
 // The language shown, "en" when none of the user's languages has a table.
 QString shownLanguage();
 
