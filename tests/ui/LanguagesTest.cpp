@@ -2,6 +2,8 @@
 #include "PreferencesFixture.h"
 #include "break/BreakViewPopover.h"
 #include "passcode/SetPasscodeViewController.h"
+#include "preferences/PreferencesGeneralViewController.h"
+#include "settings/PreferKey.h"
 #include "break/BreakViewPopoverViewController.h"
 #include "records/TaskService.h"
 #include "statistics/StatViewController.h"
@@ -16,6 +18,7 @@
 #include <QLibraryInfo>
 #include <QLabel>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTabBar>
 #include <QTextDocument>
@@ -191,6 +194,15 @@ TEST_F(LanguagesWindowsTest, NoTextIsCutInAnyLanguage)
         SCOPED_TRACE(language.toStdString());
         ASSERT_TRUE(Localizable::install(*qApp, {language}));
         PreferencesWindowController& preferences = open();
+        if (language == QLatin1String("ru")) {
+            // A stored number shows its unit in the number's form: 30 takes the "many" form.
+            auto& general = pane<PreferencesGeneralViewController>();
+            EXPECT_EQ(general.holdMaximumField->text(), QString::fromUtf8("30 минут"));
+            EXPECT_EQ(general.awayThresholdField->text(), QString::fromUtf8("10 минут"));
+            prefs->setValue(HoldKey::maximum, 3 * 60);
+            EXPECT_EQ(general.holdMaximumField->text(), QString::fromUtf8("3 минуты"));
+            prefs->setValue(HoldKey::maximum, 30 * 60);
+        }
         for (int tab = 0; tab < preferences.toolbar()->count(); ++tab) {
             preferences.toolbar()->setCurrentIndex(tab);
             QApplication::processEvents();

@@ -30,13 +30,6 @@ QString minutesUnit(int minutes)
     return QCoreApplication::translate("Localizable", "pref-mins", nullptr, minutes);
 }
 
-void followCountInSuffix(QSpinBox* field)
-{
-    const auto update = [field](int minutes) { field->setSuffix(QLatin1Char(' ') + minutesUnit(minutes)); };
-    update(field->value());
-    QObject::connect(field, &QSpinBox::valueChanged, field, update);
-}
-
 QLabel* rowLabel(const char* key, QWidget* parent)
 {
     auto* label = new QLabel(Localizable::text(key), parent);
@@ -131,9 +124,8 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     awayDetectionButton->setToolTip(Localizable::text(
         "No input for this long, or the screen locked that long, stops the Pomodoro; nothing "
         "is recorded for the time away."));
-    awayThresholdField = new QSpinBox(switches);
+    awayThresholdField = new MinutesSpinBox(switches);
     awayThresholdField->setRange(2, 60);
-    followCountInSuffix(awayThresholdField);
     awayThresholdField->setAccessibleName(Localizable::text("Away after"));
     disposeBag += preferences.observe(AwayKey::enabled, [this](const QJsonValue&) {
         const bool on = this->preferences.boolValue(AwayKey::enabled);
@@ -164,9 +156,8 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     holdBreaksButton->setToolTip(Localizable::text(
         "While the microphone, the camera or a screen share is in use, Do Not Disturb is on or "
         "a full-screen window has the focus, the break waits and starts when they end."));
-    holdMaximumField = new QSpinBox(switches);
+    holdMaximumField = new MinutesSpinBox(switches);
     holdMaximumField->setRange(1, 240);
-    followCountInSuffix(holdMaximumField);
     holdMaximumField->setAccessibleName(Localizable::text("Hold at most"));
     auto* holdMaximumLabel = new QLabel(Localizable::text("Hold at most"), switches);
     holdMaximumLabel->setBuddy(holdMaximumField);
