@@ -972,11 +972,13 @@ QList<MireloWorld::WaylandWindow> MireloWorld::windows(const QString& title) con
         const QList<int> on = replay.entered.value(toplevel.surface);
         if (toplevel.title != title || on.isEmpty())
             continue;
-        const ProtocolReplay::Output output = replay.outputs.value(on.first());
-        found.append(
-            {output.name, QRect(output.position, toplevel.configured),
-             on.size() == 1 && toplevel.fullscreenOn == on.first() && toplevel.configured == output.size,
-             replay.keyboardFocus == toplevel.surface});
+        // Mutter at times sends no leave for the output it had moved a window to, once the window
+        // is full screen on its own again: a window full screen on one of its outputs is there.
+        const int shownOn = on.contains(toplevel.fullscreenOn) ? toplevel.fullscreenOn : on.first();
+        const ProtocolReplay::Output output = replay.outputs.value(shownOn);
+        found.append({output.name, QRect(output.position, toplevel.configured),
+                      toplevel.fullscreenOn == shownOn && toplevel.configured == output.size,
+                      replay.keyboardFocus == toplevel.surface});
     }
     return found;
 }

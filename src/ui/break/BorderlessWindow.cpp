@@ -158,6 +158,12 @@ void BorderlessWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::WindowStateChange && returningToFullScreen && event->spontaneous() &&
         !(windowState() & Qt::WindowFullScreen))
         QTimer::singleShot(0, this, &BorderlessWindow::returnToFullScreen);
+    // The window system made it full screen again. On Wayland that takes effect with the next
+    // frame, and a window whose size did not change would draw none: it would stay where the
+    // compositor had moved it. A frame is drawn for it.
+    if (event->type() == QEvent::WindowStateChange && event->spontaneous() && isVisible() &&
+        (windowState() & Qt::WindowFullScreen))
+        update();
     if (event->type() == QEvent::WindowStateChange && isVisible() && (windowState() & Qt::WindowMinimized)) {
         LOG_INFO(QStringLiteral("Break window: minimise refused."));
         // Not inside the state change the window system is still delivering.
