@@ -117,6 +117,26 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
   statistics   otevře okno statistik
 </translation>
     </message>
+    <message>
+        <source>mirelo: %1 failed: %2</source>
+        <translation>mirelo: %1 selhalo: %2</translation>
+    </message>
+    <message>
+        <source>mirelo: unknown command &apos;%1&apos;</source>
+        <translation>mirelo: neznámý příkaz „%1“</translation>
+    </message>
+    <message>
+        <source>Mirelo is not running. Start it with `mirelo` first.</source>
+        <translation>Mirelo neběží. Nejdřív jej spusťte příkazem `mirelo`.</translation>
+    </message>
+    <message>
+        <source>mirelo: could not read the timer: %1</source>
+        <translation>mirelo: časovač nelze přečíst: %1</translation>
+    </message>
+    <message>
+        <source>mirelo: %1 refused: %2</source>
+        <translation>mirelo: %1 odmítnuto: %2</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>

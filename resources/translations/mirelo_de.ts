@@ -112,6 +112,26 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
   statistics   das Statistikfenster öffnen
 </translation>
     </message>
+    <message>
+        <source>mirelo: %1 failed: %2</source>
+        <translation>mirelo: %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>mirelo: unknown command &apos;%1&apos;</source>
+        <translation>mirelo: unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>Mirelo is not running. Start it with `mirelo` first.</source>
+        <translation>Mirelo läuft nicht. Starten Sie es zuerst mit `mirelo`.</translation>
+    </message>
+    <message>
+        <source>mirelo: could not read the timer: %1</source>
+        <translation>mirelo: Der Timer konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>mirelo: %1 refused: %2</source>
+        <translation>mirelo: %1 abgelehnt: %2</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>

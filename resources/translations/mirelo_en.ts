@@ -112,6 +112,26 @@ Without a command, starts Mirelo in the tray.
   statistics   open the statistics window
 </translation>
     </message>
+    <message>
+        <source>mirelo: %1 failed: %2</source>
+        <translation>mirelo: %1 failed: %2</translation>
+    </message>
+    <message>
+        <source>mirelo: unknown command &apos;%1&apos;</source>
+        <translation>mirelo: unknown command &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Mirelo is not running. Start it with `mirelo` first.</source>
+        <translation>Mirelo is not running. Start it with `mirelo` first.</translation>
+    </message>
+    <message>
+        <source>mirelo: could not read the timer: %1</source>
+        <translation>mirelo: could not read the timer: %1</translation>
+    </message>
+    <message>
+        <source>mirelo: %1 refused: %2</source>
+        <translation>mirelo: %1 refused: %2</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>

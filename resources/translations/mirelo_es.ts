@@ -112,6 +112,26 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
   statistics   abrir la ventana de estadísticas
 </translation>
     </message>
+    <message>
+        <source>mirelo: %1 failed: %2</source>
+        <translation>mirelo: %1 falló: %2</translation>
+    </message>
+    <message>
+        <source>mirelo: unknown command &apos;%1&apos;</source>
+        <translation>mirelo: orden desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>Mirelo is not running. Start it with `mirelo` first.</source>
+        <translation>Mirelo no está en ejecución. Inícielo primero con `mirelo`.</translation>
+    </message>
+    <message>
+        <source>mirelo: could not read the timer: %1</source>
+        <translation>mirelo: no se pudo leer el temporizador: %1</translation>
+    </message>
+    <message>
+        <source>mirelo: %1 refused: %2</source>
+        <translation>mirelo: %1 rechazado: %2</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>

@@ -112,6 +112,26 @@ Sans commande, lance Mirelo dans la zone de notification.
   statistics   ouvrir la fenêtre des statistiques
 </translation>
     </message>
+    <message>
+        <source>mirelo: %1 failed: %2</source>
+        <translation>mirelo&#xa0;: échec de %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>mirelo: unknown command &apos;%1&apos;</source>
+        <translation>mirelo&#xa0;: commande inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Mirelo is not running. Start it with `mirelo` first.</source>
+        <translation>Mirelo n’est pas lancé. Lancez-le d’abord avec `mirelo`.</translation>
+    </message>
+    <message>
+        <source>mirelo: could not read the timer: %1</source>
+        <translation>mirelo&#xa0;: impossible de lire le minuteur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>mirelo: %1 refused: %2</source>
+        <translation>mirelo&#xa0;: %1 refusé&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>

@@ -112,6 +112,26 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
   statistics   apre la finestra delle statistiche
 </translation>
     </message>
+    <message>
+        <source>mirelo: %1 failed: %2</source>
+        <translation>mirelo: %1 non riuscito: %2</translation>
+    </message>
+    <message>
+        <source>mirelo: unknown command &apos;%1&apos;</source>
+        <translation>mirelo: comando sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>Mirelo is not running. Start it with `mirelo` first.</source>
+        <translation>Mirelo non è in esecuzione. Avvialo prima con `mirelo`.</translation>
+    </message>
+    <message>
+        <source>mirelo: could not read the timer: %1</source>
+        <translation>mirelo: impossibile leggere il timer: %1</translation>
+    </message>
+    <message>
+        <source>mirelo: %1 refused: %2</source>
+        <translation>mirelo: %1 rifiutato: %2</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>

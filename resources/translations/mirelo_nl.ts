@@ -112,6 +112,26 @@ Zonder opdracht start Mirelo in het systeemvak.
   statistics   het statistiekenvenster openen
 </translation>
     </message>
+    <message>
+        <source>mirelo: %1 failed: %2</source>
+        <translation>mirelo: %1 mislukt: %2</translation>
+    </message>
+    <message>
+        <source>mirelo: unknown command &apos;%1&apos;</source>
+        <translation>mirelo: onbekende opdracht ‘%1’</translation>
+    </message>
+    <message>
+        <source>Mirelo is not running. Start it with `mirelo` first.</source>
+        <translation>Mirelo draait niet. Start het eerst met `mirelo`.</translation>
+    </message>
+    <message>
+        <source>mirelo: could not read the timer: %1</source>
+        <translation>mirelo: kon de timer niet lezen: %1</translation>
+    </message>
+    <message>
+        <source>mirelo: %1 refused: %2</source>
+        <translation>mirelo: %1 geweigerd: %2</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>

@@ -117,6 +117,26 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
   statistics   otwiera okno statystyk
 </translation>
     </message>
+    <message>
+        <source>mirelo: %1 failed: %2</source>
+        <translation>mirelo: %1 nie powiodło się: %2</translation>
+    </message>
+    <message>
+        <source>mirelo: unknown command &apos;%1&apos;</source>
+        <translation>mirelo: nieznane polecenie „%1”</translation>
+    </message>
+    <message>
+        <source>Mirelo is not running. Start it with `mirelo` first.</source>
+        <translation>Mirelo nie działa. Najpierw uruchom je poleceniem `mirelo`.</translation>
+    </message>
+    <message>
+        <source>mirelo: could not read the timer: %1</source>
+        <translation>mirelo: nie można odczytać minutnika: %1</translation>
+    </message>
+    <message>
+        <source>mirelo: %1 refused: %2</source>
+        <translation>mirelo: %1 odrzucono: %2</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>

@@ -112,6 +112,26 @@ Sem um comando, inicia o Mirelo na área de notificação.
   statistics   abre a janela de estatísticas
 </translation>
     </message>
+    <message>
+        <source>mirelo: %1 failed: %2</source>
+        <translation>mirelo: %1 falhou: %2</translation>
+    </message>
+    <message>
+        <source>mirelo: unknown command &apos;%1&apos;</source>
+        <translation>mirelo: comando desconhecido “%1”</translation>
+    </message>
+    <message>
+        <source>Mirelo is not running. Start it with `mirelo` first.</source>
+        <translation>O Mirelo não está em execução. Inicie-o primeiro com `mirelo`.</translation>
+    </message>
+    <message>
+        <source>mirelo: could not read the timer: %1</source>
+        <translation>mirelo: não foi possível ler o temporizador: %1</translation>
+    </message>
+    <message>
+        <source>mirelo: %1 refused: %2</source>
+        <translation>mirelo: %1 recusado: %2</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>

@@ -117,6 +117,26 @@ Without a command, starts Mirelo in the tray.
   statistics   открыть окно статистики
 </translation>
     </message>
+    <message>
+        <source>mirelo: %1 failed: %2</source>
+        <translation>mirelo: ошибка %1: %2</translation>
+    </message>
+    <message>
+        <source>mirelo: unknown command &apos;%1&apos;</source>
+        <translation>mirelo: неизвестная команда «%1»</translation>
+    </message>
+    <message>
+        <source>Mirelo is not running. Start it with `mirelo` first.</source>
+        <translation>Mirelo не запущен. Сначала запустите его командой `mirelo`.</translation>
+    </message>
+    <message>
+        <source>mirelo: could not read the timer: %1</source>
+        <translation>mirelo: не удалось прочитать таймер: %1</translation>
+    </message>
+    <message>
+        <source>mirelo: %1 refused: %2</source>
+        <translation>mirelo: %1 отклонено: %2</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>

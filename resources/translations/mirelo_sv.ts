@@ -113,6 +113,26 @@ Utan kommando startas Mirelo i systembrickan.
   statistics   öppna statistikfönstret
 </translation>
     </message>
+    <message>
+        <source>mirelo: %1 failed: %2</source>
+        <translation>mirelo: %1 misslyckades: %2</translation>
+    </message>
+    <message>
+        <source>mirelo: unknown command &apos;%1&apos;</source>
+        <translation>mirelo: okänt kommando ”%1”</translation>
+    </message>
+    <message>
+        <source>Mirelo is not running. Start it with `mirelo` first.</source>
+        <translation>Mirelo körs inte. Starta det först med `mirelo`.</translation>
+    </message>
+    <message>
+        <source>mirelo: could not read the timer: %1</source>
+        <translation>mirelo: kunde inte läsa timern: %1</translation>
+    </message>
+    <message>
+        <source>mirelo: %1 refused: %2</source>
+        <translation>mirelo: %1 nekades: %2</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>

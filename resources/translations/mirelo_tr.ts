@@ -107,6 +107,26 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
   statistics   istatistik penceresini açar
 </translation>
     </message>
+    <message>
+        <source>mirelo: %1 failed: %2</source>
+        <translation>mirelo: %1 başarısız: %2</translation>
+    </message>
+    <message>
+        <source>mirelo: unknown command &apos;%1&apos;</source>
+        <translation>mirelo: bilinmeyen komut &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Mirelo is not running. Start it with `mirelo` first.</source>
+        <translation>Mirelo çalışmıyor. Önce `mirelo` ile başlatın.</translation>
+    </message>
+    <message>
+        <source>mirelo: could not read the timer: %1</source>
+        <translation>mirelo: zamanlayıcı okunamadı: %1</translation>
+    </message>
+    <message>
+        <source>mirelo: %1 refused: %2</source>
+        <translation>mirelo: %1 reddedildi: %2</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>

@@ -107,6 +107,26 @@ Without a command, starts Mirelo in the tray.
   statistics   打开统计窗口
 </translation>
     </message>
+    <message>
+        <source>mirelo: %1 failed: %2</source>
+        <translation>mirelo：%1 失败：%2</translation>
+    </message>
+    <message>
+        <source>mirelo: unknown command &apos;%1&apos;</source>
+        <translation>mirelo：未知命令“%1”</translation>
+    </message>
+    <message>
+        <source>Mirelo is not running. Start it with `mirelo` first.</source>
+        <translation>Mirelo 未运行。请先用 `mirelo` 启动它。</translation>
+    </message>
+    <message>
+        <source>mirelo: could not read the timer: %1</source>
+        <translation>mirelo：无法读取计时器：%1</translation>
+    </message>
+    <message>
+        <source>mirelo: %1 refused: %2</source>
+        <translation>mirelo：%1 被拒绝：%2</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>

@@ -37,14 +37,9 @@ QString usage()
         "  statistics   open the statistics window\n");
 }
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("CommandLineClient", source);
-}
-
 QString failed(const QString& command, const QString& why)
 {
-    return text(QT_TRANSLATE_NOOP("CommandLineClient", "mirelo: %1 failed: %2")).arg(command, why);
+    return QCoreApplication::translate("CommandLineClient", "mirelo: %1 failed: %2").arg(command, why);
 }
 
 QVariant property(QDBusConnection& bus, const QString& name, QString* error)
@@ -89,7 +84,7 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
         return 0;
     }
     if (!subcommands.contains(command) || arguments.size() > 2) {
-        err << text(QT_TRANSLATE_NOOP("CommandLineClient", "mirelo: unknown command '%1'"))
+        err << QCoreApplication::translate("CommandLineClient", "mirelo: unknown command '%1'")
                    .arg(arguments.mid(1).join(QLatin1Char(' ')))
             << "\n"
             << usage();
@@ -97,7 +92,7 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
     }
     if (!bus.isConnected() || !bus.interface() ||
         !bus.interface()->isServiceRegistered(QLatin1String(TimerDBusAdaptor::serviceName)).value()) {
-        err << text(QT_TRANSLATE_NOOP("CommandLineClient", "Mirelo is not running. Start it with `mirelo` first."))
+        err << QCoreApplication::translate("CommandLineClient", "Mirelo is not running. Start it with `mirelo` first.")
             << "\n";
         return 1;
     }
@@ -107,7 +102,7 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
         const QVariant state = property(bus, QStringLiteral("State"), &error);
         const QVariant remaining = property(bus, QStringLiteral("RemainingSeconds"), &error);
         if (!state.isValid() || !remaining.isValid()) {
-            err << text(QT_TRANSLATE_NOOP("CommandLineClient", "mirelo: could not read the timer: %1")).arg(error)
+            err << QCoreApplication::translate("CommandLineClient", "mirelo: could not read the timer: %1").arg(error)
                 << "\n";
             return 1;
         }
@@ -148,7 +143,7 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
     const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
     if (reply.type() != QDBusMessage::ReplyMessage) {
         if (reply.errorName() == QLatin1String(TimerDBusAdaptor::refusedError))
-            err << text(QT_TRANSLATE_NOOP("CommandLineClient", "mirelo: %1 refused: %2"))
+            err << QCoreApplication::translate("CommandLineClient", "mirelo: %1 refused: %2")
                        .arg(command, reply.errorMessage())
                 << "\n";
         else

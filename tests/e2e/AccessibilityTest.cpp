@@ -379,6 +379,12 @@ TEST_F(AccessibilityTest, TheTrayMenuAndThePreferencesSpeakTheUsersLanguage)
 
         qputenv("LANGUAGE", language);
         ASSERT_TRUE(world.launch());
+        // The command line answers in the language too.
+        QString out, err;
+        EXPECT_EQ(world.client({QStringLiteral("nonsense")}, &out, &err), 2);
+        EXPECT_TRUE(err.startsWith(translated("CommandLineClient", "mirelo: unknown command '%1'")
+                                       .arg(QStringLiteral("nonsense"))))
+            << err.toStdString();
         qunsetenv("LANGUAGE");
         QStringList menu;
         ASSERT_TRUE(PrivateBus::waitFor([&] { return (menu = trayMenuLabels(world)).size() > 5; }, 10000));
