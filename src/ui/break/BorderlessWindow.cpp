@@ -95,6 +95,17 @@ void BorderlessWindow::putBackOnScreen(const QString& why)
     QTimer::singleShot(0, this, [this] {
         if (!isVisible() || !placedOn)
             return;
+        if (!acceptsFocus) {
+            // A window that takes no keys is shown again, as a new surface full screen on its
+            // output: a compositor that hid it under another window sends it no frame callbacks,
+            // and without them the toolkit draws none of the frames that would carry the answer
+            // to a renewed full-screen request (Mutter kept such a window on the wrong monitor).
+            const int tries = putBack;
+            hide();
+            showOn(placedOn);
+            putBack = tries;
+            return;
+        }
         // Full screen asked for again names the output: the way back on Wayland. The toolkit
         // asks only when the window system has said the window is not full screen, so out of
         // it first and back in on the answer (changeEvent), or after a moment without one.
