@@ -251,14 +251,16 @@ namespace {
 const QStringList mutterModes = {QStringLiteral("1920x1080"), QStringLiteral("1280x1024"),
                                  QStringLiteral("1024x768")};
 
-QString mutterMonitors(int count)
+// The monitors given (indexes into mutterModes), side by side from the left; the first is the
+// primary one.
+QString mutterMonitors(const QList<int>& which)
 {
     QStringList logical;
     int x = 0;
-    for (int i = 0; i < count; ++i) {
+    for (const int i : which) {
         logical << QStringLiteral("(%1,0,1.0,0,%2,[('Meta-%3','%4@60.000',@a{sv} {})])")
                        .arg(x)
-                       .arg(i == 0 ? QStringLiteral("true") : QStringLiteral("false"))
+                       .arg(i == which.first() ? QStringLiteral("true") : QStringLiteral("false"))
                        .arg(i)
                        .arg(mutterModes[i]);
         x += mutterModes[i].section(QLatin1Char('x'), 0, 0).toInt();
@@ -283,16 +285,7 @@ void MireloWorld::startMutter(QProcessEnvironment env)
     if (!waitForDisplay(QStringLiteral("mirelo-wayland")))
         return;
     // The third monitor is what a test plugs in during a break.
-    const bool twoMonitors = PrivateBus::waitFor(
-        [&] {
-            QString state;
-            if (gdbus({QStringLiteral("org.gnome.Mutter.DisplayConfig.GetCurrentState")}, &state) != 0)
-                return false;
-            const QString serial = state.section(QLatin1Char(','), 0, 0).section(QLatin1Char(' '), -1);
-            return gdbus({QStringLiteral("org.gnome.Mutter.DisplayConfig.ApplyMonitorsConfig"), serial,
-                          QStringLiteral("1"), mutterMonitors(2), QStringLiteral("@a{sv} {}")}) == 0;
-        },
-        10000);
+    const bool twoMonitors = PrivateBus::waitFor([&] { return applyMutterMonitors({0, 1}); }, 10000);
     // Mutter has no keyboard until something types: a remote desktop session is that something.
     QDBusMessage created = bus.connection().call(QDBusMessage::createMethodCall(
         QStringLiteral("org.gnome.Mutter.RemoteDesktop"), QStringLiteral("/org/gnome/Mutter/RemoteDesktop"),
@@ -396,23 +389,47 @@ QList<MireloWorld::WaylandOutput> MireloWorld::outputLayout() const
             {QStringLiteral("HEADLESS-3"), QRect(3200, 0, 1024, 768)}};
 }
 
+bool MireloWorld::applyMutterMonitors(const QList<int>& which)
+{
+    QString state;
+    if (gdbus({QStringLiteral("org.gnome.Mutter.DisplayConfig.GetCurrentState")}, &state) != 0)
+        return false;
+    const QString serial = state.section(QLatin1Char(','), 0, 0).section(QLatin1Char(' '), -1);
+    if (gdbus({QStringLiteral("org.gnome.Mutter.DisplayConfig.ApplyMonitorsConfig"), serial,
+               QStringLiteral("1"), mutterMonitors(which), QStringLiteral("@a{sv} {}")}) != 0)
+        return false;
+    mutterOn = which;
+    return true;
+}
+
 bool MireloWorld::addOutput()
 {
     switch (kind) {
-    case Options::Compositor::mutter: {
-        QString state;
-        if (gdbus({QStringLiteral("org.gnome.Mutter.DisplayConfig.GetCurrentState")}, &state) != 0)
-            return false;
-        const QString serial = state.section(QLatin1Char(','), 0, 0).section(QLatin1Char(' '), -1);
-        return gdbus({QStringLiteral("org.gnome.Mutter.DisplayConfig.ApplyMonitorsConfig"), serial,
-                      QStringLiteral("1"), mutterMonitors(3), QStringLiteral("@a{sv} {}")}) == 0;
-    }
+    case Options::Compositor::mutter:
+        return applyMutterMonitors(mutterOn + QList<int>{2});
     case Options::Compositor::kwin:
         return kwinInput({QStringLiteral("output"), QStringLiteral("Virtual-2"), QStringLiteral("on")}) == 0;
     case Options::Compositor::sway:
         break;
     }
     return swaymsg({QStringLiteral("create_output")}) == 0;
+}
+
+bool MireloWorld::removeOutput(int index)
+{
+    const QString name = outputLayout().value(index).name;
+    switch (kind) {
+    case Options::Compositor::mutter: {
+        QList<int> remaining = mutterOn;
+        remaining.removeAll(index);
+        return applyMutterMonitors(remaining);
+    }
+    case Options::Compositor::kwin:
+        return kwinInput({QStringLiteral("output"), name, QStringLiteral("off")}) == 0;
+    case Options::Compositor::sway:
+        break;
+    }
+    return swaymsg({QStringLiteral("output"), name, QStringLiteral("disable")}) == 0;
 }
 
 void MireloWorld::giveFoldersToUser() const
@@ -926,6 +943,12 @@ struct ProtocolReplay
             }
         } else if (interface == QLatin1String("wl_surface") && name == QLatin1String("destroy")) {
             entered.remove(self);
+        } else if (interface == QLatin1String("wl_output") &&
+                   (name == QLatin1String("release") || name == QLatin1String("destroy"))) {
+            // The monitor went away: nothing is on it any more.
+            outputs.remove(self);
+            for (QList<int>& on : entered)
+                on.removeAll(self);
         }
     }
 

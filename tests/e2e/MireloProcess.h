@@ -107,6 +107,9 @@ public:
     // The outputs at start, then the one addOutput() plugs in.
     QList<WaylandOutput> outputLayout() const;
     bool addOutput();
+    // The output at that index of outputLayout() switched off, as a monitor unplugged; under
+    // Mutter the others close up from the left.
+    bool removeOutput(int index);
     // The program's mapped windows with that title: sway's tree under sway; elsewhere what the
     // program's own Wayland protocol log (WAYLAND_DEBUG) says the compositor did with them.
     QList<WaylandWindow> windows(const QString& title = QStringLiteral("Mirelo")) const;
@@ -139,6 +142,8 @@ private:
     int gdbus(const QStringList& args, QString* out = nullptr) const;
     int kwinInput(const QStringList& args) const;
     bool mutterKey(const QString& keysym) const;
+    // Mutter's monitors switched to exactly these (indexes into its --virtual-monitor list).
+    bool applyMutterMonitors(const QList<int>& which);
     QString protocolLog() const;
     // Hands the world's folders to the user its programs run as.
     void giveFoldersToUser() const;
@@ -147,6 +152,7 @@ private:
     QTemporaryDir home;
     bool wayland = false;
     Options::Compositor kind = Options::Compositor::sway;
+    QList<int> mutterOn;
     QString notReady;
     // Mutter's keyboard for the tests: a remote desktop session that lives as long as the world.
     QString remoteDesktop;

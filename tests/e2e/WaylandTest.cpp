@@ -224,6 +224,27 @@ TEST_P(WaylandWorldTest, EveryOutputIsCoveredTheKeysActAndNothingStaysBehind)
     EXPECT_TRUE(std::any_of(windows.begin(), windows.end(), [&](const auto& window) {
         return window.rect == outputs[0].rect && window.focused;
     })) << qPrintable(describe(windows));
+
+    // The main monitor unplugged mid-break: the overlay moves to one of the others, each of
+    // them keeps one window full screen, and the keyboard stays with the overlay. (sway 1.7
+    // keeps a headless output it disabled on offer: nothing to see there.)
+    if (!sway) {
+        ASSERT_TRUE(world.removeOutput(0));
+        const auto coveredWithoutTheFirst = [&] {
+            const auto now = world.windows();
+            for (const int i : {1, 2}) {
+                const auto* window = windowOn(now, outputs[i].name);
+                if (!window || !window->fullscreen)
+                    return false;
+            }
+            return now.size() == 2 &&
+                   std::any_of(now.begin(), now.end(), [](const auto& window) { return window.focused; });
+        };
+        EXPECT_TRUE(PrivateBus::waitFor(coveredWithoutTheFirst, 10000))
+            << qPrintable(describe(world.windows()));
+        EXPECT_TRUE(
+            world.logText().contains(QStringLiteral("Main break screen removed; moving the overlay to")));
+    }
     ASSERT_EQ(world.client({QStringLiteral("stop")}), 0);
     EXPECT_TRUE(waitForWindows(0));
 

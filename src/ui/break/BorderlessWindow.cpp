@@ -34,6 +34,10 @@ BorderlessWindow::BorderlessWindow(WindowHints* hints, bool acceptsFocus, QWidge
 
 void BorderlessWindow::showOn(QScreen* screen)
 {
+    // Moved while shown (its own output went away): the compositor chose where it went, and on
+    // Wayland only a renewed full-screen request names the output.
+    const bool moved =
+        isVisible() && placedOn && screen && placedOn != screen && hints && hints->compositorPlacesWindows();
     // Before the screen changes below: that change is the program's own.
     placedOn = screen;
     putBack = 0;
@@ -60,6 +64,8 @@ void BorderlessWindow::showOn(QScreen* screen)
     // Only now: a Wayland window gets a new surface each time it is shown, after its Show event.
     if (acceptsFocus && hints)
         hints->holdDesktopShortcuts(windowHandle(), true);
+    if (moved)
+        QTimer::singleShot(0, this, &BorderlessWindow::askForFullScreenAgain);
     if (!watchingScreen) {
         watchingScreen = true;
         connect(windowHandle(), &QWindow::screenChanged, this, &BorderlessWindow::screenChanged);
@@ -92,27 +98,30 @@ void BorderlessWindow::putBackOnScreen(const QString& why)
     LOG_INFO(QStringLiteral("Break window: %1 by the window system; asking for %2 again.")
                  .arg(why, placedOn->name()));
     // Not inside the window system's own notification.
-    QTimer::singleShot(0, this, [this] {
-        if (!isVisible() || !placedOn)
-            return;
-        if (!acceptsFocus) {
-            // A window that takes no keys is shown again, as a new surface full screen on its
-            // output: a compositor that hid it under another window sends it no frame callbacks,
-            // and without them the toolkit draws none of the frames that would carry the answer
-            // to a renewed full-screen request (Mutter kept such a window on the wrong monitor).
-            const int tries = putBack;
-            hide();
-            showOn(placedOn);
-            putBack = tries;
-            return;
-        }
-        // Full screen asked for again names the output: the way back on Wayland. The toolkit
-        // asks only when the window system has said the window is not full screen, so out of
-        // it first and back in on the answer (changeEvent), or after a moment without one.
-        returningToFullScreen = true;
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
-        QTimer::singleShot(300, this, &BorderlessWindow::returnToFullScreen);
-    });
+    QTimer::singleShot(0, this, &BorderlessWindow::askForFullScreenAgain);
+}
+
+void BorderlessWindow::askForFullScreenAgain()
+{
+    if (!isVisible() || !placedOn)
+        return;
+    if (!acceptsFocus) {
+        // A window that takes no keys is shown again, as a new surface full screen on its
+        // output: a compositor that hid it under another window sends it no frame callbacks,
+        // and without them the toolkit draws none of the frames that would carry the answer
+        // to a renewed full-screen request (Mutter kept such a window on the wrong monitor).
+        const int tries = putBack;
+        hide();
+        showOn(placedOn);
+        putBack = tries;
+        return;
+    }
+    // Full screen asked for again names the output: the way back on Wayland. The toolkit
+    // asks only when the window system has said the window is not full screen, so out of
+    // it first and back in on the answer (changeEvent), or after a moment without one.
+    returningToFullScreen = true;
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    QTimer::singleShot(300, this, &BorderlessWindow::returnToFullScreen);
 }
 
 void BorderlessWindow::returnToFullScreen()

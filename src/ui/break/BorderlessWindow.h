@@ -40,6 +40,7 @@ private:
     void screenChanged(QScreen* now);
     // Asks for full screen on the screen it was shown on again, a few times per showing.
     void putBackOnScreen(const QString& why);
+    void askForFullScreenAgain();
     void returnToFullScreen();
 
     WindowHints* hints;
