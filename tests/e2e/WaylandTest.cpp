@@ -166,6 +166,16 @@ TEST_P(WaylandWorldTest, EveryOutputIsCoveredTheKeysActAndNothingStaysBehind)
         ASSERT_TRUE(world.superKey(QStringLiteral("x")));
         EXPECT_EQ(world.focusedWorkspace(), workspace);
         EXPECT_TRUE(windowOn(world.windows(), outputs[0].name)->focused);
+        // Nor does the compositor's close (its "kill", a task bar's Close): the toolkit hands
+        // it over as if the program had asked, and the windows had gone with the break running.
+        ASSERT_EQ(world.swaymsg({QStringLiteral("[title=\"Mirelo\"] kill")}), 0);
+        EXPECT_TRUE(PrivateBus::waitFor(
+            [&] {
+                return world.logText().count(QStringLiteral("Break window: close request refused.")) == 2;
+            },
+            5000));
+        ASSERT_EQ(world.windows().size(), 2) << qPrintable(describe(world.windows()));
+        EXPECT_TRUE(windowOn(world.windows(), outputs[0].name)->focused);
     }
 
     // Keys during the countdown do nothing.

@@ -163,13 +163,11 @@ bool BorderlessWindow::event(QEvent* event)
 
 void BorderlessWindow::closeEvent(QCloseEvent* event)
 {
-    // Only the program ends a break; the window manager's close (Alt+F4) does not.
-    if (event->spontaneous()) {
-        LOG_INFO(QStringLiteral("Break window: close request refused."));
-        event->ignore();
-        return;
-    }
-    QWidget::closeEvent(event);
+    // Only the program ends a break, and it hides its windows rather than closing them: every
+    // close is the window system's (Alt+F4, a task bar's Close), whether or not the toolkit
+    // marks it so (the Wayland one delivers the compositor's close as the program's own).
+    LOG_INFO(QStringLiteral("Break window: close request refused."));
+    event->ignore();
 }
 
 void BorderlessWindow::changeEvent(QEvent* event)
