@@ -108,7 +108,7 @@ public:
     QList<WaylandOutput> outputLayout() const;
     bool addOutput();
     // The output at that index of outputLayout() switched off, as a monitor unplugged; under
-    // Mutter the others close up from the left.
+    // Mutter the others close up from the left. False under sway, which cannot.
     bool removeOutput(int index);
     // The program's mapped windows with that title: sway's tree under sway; elsewhere what the
     // program's own Wayland protocol log (WAYLAND_DEBUG) says the compositor did with them.
