@@ -6,7 +6,7 @@
 // It runs on Qt's offscreen platform with its own screens; nothing shows on the desktop.
 #include "break/QtBreakWindows.h"
 #include "content/WallpaperService.h"
-#include "cycle/MRApp.h"
+#include "cycle/CycleController.h"
 #include "diagnostics/Log.h"
 #include "records/TaskService.h"
 #include "settings/DataFolder.h"
@@ -14,11 +14,11 @@
 #include "settings/Preferences.h"
 #include "settings/UserDefaults.h"
 #include "timer/Clock.h"
-#include "timer/MRTimer.h"
+#include "timer/Countdown.h"
 #include "timer/NotificationCenter.h"
 #include "timer/QtScheduler.h"
 #include "timer/ThreadPoolExecutor.h"
-#include "widgets/MRImageView.h"
+#include "widgets/ImageView.h"
 
 #include <QApplication>
 #include <QDir>
@@ -112,8 +112,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show) {
-            if (auto* view = qobject_cast<MRImageView*>(watched); view && hooked.insert(view).second) {
-                QObject::connect(view, &MRImageView::imageShown, this, [this] {
+            if (auto* view = qobject_cast<ImageView*>(watched); view && hooked.insert(view).second) {
+                QObject::connect(view, &ImageView::imageShown, this, [this] {
                     shownAt.push_back(clock.nsecsElapsed() / 1e6);
                     lastShownCpu = threadCpuMs();
                     if (waiting && shownAt.size() >= 2)
@@ -168,7 +168,7 @@ int main(int argc, char** argv)
 
     SystemClock clock;
     QtScheduler scheduler;
-    MRTimer timer(clock, scheduler, nullptr);
+    Countdown timer(clock, scheduler, nullptr);
     TaskService tasks(preferences, clock, *DataFolder::databasePath());
     SilentNotifications notifications;
     NoImageSource images;
@@ -182,7 +182,7 @@ int main(int argc, char** argv)
     services.timer = &timer;
     QtBreakWindows windows(services);
 
-    MRAppDependencies deps;
+    CycleControllerDependencies deps;
     deps.preferences = &preferences;
     deps.clock = &clock;
     deps.scheduler = &scheduler;
@@ -193,7 +193,7 @@ int main(int argc, char** argv)
     deps.wallpapers = &wallpapers;
     deps.images = &images;
     deps.imageExecutor = &executor;
-    MRApp app(deps);
+    CycleController app(deps);
     windows.attach(app);
 
     PaintWatch watch;
@@ -204,7 +204,7 @@ int main(int argc, char** argv)
     bool armed = false;
     DisposeBag bag;
     bag += timer.currentTime.subscribe([&](int remaining) {
-        if (remaining == 0 && app.state.value() == MRAppState::working) {
+        if (remaining == 0 && app.state.value() == CycleState::working) {
             startMs = watch.clock.nsecsElapsed() / 1e6;
             startCpu = threadCpuMs();
             armed = true;

@@ -1019,7 +1019,7 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     </message>
 </context>
 <context>
-    <name>MRApp</name>
+    <name>CycleController</name>
     <message>
         <source>Pomodoro stopped</source>
         <translation>Pomodoro zastaveno</translation>
@@ -1034,7 +1034,7 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     </message>
 </context>
 <context>
-    <name>MRPreferViewController</name>
+    <name>PreferencesPane</name>
     <message>
         <source>&amp;Restore Defaults</source>
         <translation>&amp;Obnovit výchozí</translation>
@@ -1073,7 +1073,7 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     </message>
 </context>
 <context>
-    <name>MRStatusItem</name>
+    <name>TrayIcon</name>
     <message numerus="yes">
         <source>%1 of %n today</source>
         <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>

@@ -1008,7 +1008,7 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     </message>
 </context>
 <context>
-    <name>MRApp</name>
+    <name>CycleController</name>
     <message>
         <source>Pomodoro stopped</source>
         <translation>Pomodoro fermato</translation>
@@ -1022,7 +1022,7 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     </message>
 </context>
 <context>
-    <name>MRPreferViewController</name>
+    <name>PreferencesPane</name>
     <message>
         <source>&amp;Restore Defaults</source>
         <translation>&amp;Ripristina predefiniti</translation>
@@ -1061,7 +1061,7 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     </message>
 </context>
 <context>
-    <name>MRStatusItem</name>
+    <name>TrayIcon</name>
     <message numerus="yes">
         <source>%1 of %n today</source>
         <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>

@@ -1008,7 +1008,7 @@ Sem um comando, inicia o Mirelo na área de notificação.
     </message>
 </context>
 <context>
-    <name>MRApp</name>
+    <name>CycleController</name>
     <message>
         <source>Pomodoro stopped</source>
         <translation>Pomodoro parado</translation>
@@ -1022,7 +1022,7 @@ Sem um comando, inicia o Mirelo na área de notificação.
     </message>
 </context>
 <context>
-    <name>MRPreferViewController</name>
+    <name>PreferencesPane</name>
     <message>
         <source>&amp;Restore Defaults</source>
         <translation>&amp;Restaurar padrões</translation>
@@ -1061,7 +1061,7 @@ Sem um comando, inicia o Mirelo na área de notificação.
     </message>
 </context>
 <context>
-    <name>MRStatusItem</name>
+    <name>TrayIcon</name>
     <message numerus="yes">
         <source>%1 of %n today</source>
         <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>

@@ -1019,7 +1019,7 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
-    <name>MRApp</name>
+    <name>CycleController</name>
     <message>
         <source>Pomodoro stopped</source>
         <translation>Помодоро остановлено</translation>
@@ -1034,7 +1034,7 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
-    <name>MRPreferViewController</name>
+    <name>PreferencesPane</name>
     <message>
         <source>&amp;Restore Defaults</source>
         <translation>&amp;Сбросить настройки</translation>
@@ -1073,7 +1073,7 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
-    <name>MRStatusItem</name>
+    <name>TrayIcon</name>
     <message numerus="yes">
         <source>%1 of %n today</source>
         <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>

@@ -1009,7 +1009,7 @@ Utan kommando startas Mirelo i systembrickan.
     </message>
 </context>
 <context>
-    <name>MRApp</name>
+    <name>CycleController</name>
     <message>
         <source>Pomodoro stopped</source>
         <translation>Pomodoron stoppades</translation>
@@ -1023,7 +1023,7 @@ Utan kommando startas Mirelo i systembrickan.
     </message>
 </context>
 <context>
-    <name>MRPreferViewController</name>
+    <name>PreferencesPane</name>
     <message>
         <source>&amp;Restore Defaults</source>
         <translation>&amp;Återställ standardvärden</translation>
@@ -1062,7 +1062,7 @@ Utan kommando startas Mirelo i systembrickan.
     </message>
 </context>
 <context>
-    <name>MRStatusItem</name>
+    <name>TrayIcon</name>
     <message numerus="yes">
         <source>%1 of %n today</source>
         <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>

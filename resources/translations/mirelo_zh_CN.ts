@@ -997,7 +997,7 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
-    <name>MRApp</name>
+    <name>CycleController</name>
     <message>
         <source>Pomodoro stopped</source>
         <translation>番茄钟已停止</translation>
@@ -1010,7 +1010,7 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
-    <name>MRPreferViewController</name>
+    <name>PreferencesPane</name>
     <message>
         <source>&amp;Restore Defaults</source>
         <translation>恢复默认设置(&amp;R)</translation>
@@ -1049,7 +1049,7 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
-    <name>MRStatusItem</name>
+    <name>TrayIcon</name>
     <message numerus="yes">
         <source>%1 of %n today</source>
         <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>

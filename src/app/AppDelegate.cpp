@@ -28,17 +28,17 @@
 #include "linux/PortalBackgroundLoginItems.h"
 #include "linux/XdgAutostartLoginItems.h"
 #include "linux/XdgLauncherActions.h"
-#include "widgets/ChromeService.h"
 #include "records/TaskService.h"
 #include "settings/DataFolder.h"
 #include "settings/Preferences.h"
 #include "settings/UserDefaults.h"
 #include "settings/VersionRecord.h"
-#include "statusitem/MRStatusItem.h"
+#include "statusitem/TrayIcon.h"
 #include "timer/Clock.h"
-#include "timer/MRTimer.h"
+#include "timer/Countdown.h"
 #include "timer/QtScheduler.h"
 #include "timer/ThreadPoolExecutor.h"
+#include "widgets/ChromeService.h"
 #include "x11/XcbTrayManagerWatcher.h"
 
 #include <QApplication>
@@ -63,12 +63,12 @@ AppDelegate::~AppDelegate()
     // The tray, the adaptor, the windows and the overlay observe the controller: they go first.
     dbusObject.reset();
     windows.reset();
-    statusItem.reset();
+    trayIcon.reset();
     cycle.reset();
     breakWindows.reset();
 }
 
-MRApp* AppDelegate::app() const
+CycleController* AppDelegate::app() const
 {
     return cycle ? &cycle->app() : nullptr;
 }
@@ -120,7 +120,7 @@ void AppDelegate::enterMainApp()
     scheduler = std::make_unique<QtScheduler>();
     sleepMonitor = std::make_unique<LogindSleepMonitor>();
     notifications = std::make_unique<DBusNotificationCenter>(sessionBus);
-    timer = std::make_unique<MRTimer>(*clock, *scheduler, sleepMonitor.get());
+    timer = std::make_unique<Countdown>(*clock, *scheduler, sleepMonitor.get());
     content = std::make_unique<ContentServices>(*preferences, *clock, *scheduler, *notifications);
     platform = std::make_unique<PlatformBackends>(sessionBus, darkMode);
 
@@ -134,7 +134,7 @@ void AppDelegate::enterMainApp()
     content->setup();
     tasks = std::make_unique<TaskService>(*preferences, *clock, DataFolder::databasePath());
 
-    MRAppDependencies deps;
+    CycleControllerDependencies deps;
     deps.preferences = preferences;
     deps.clock = clock.get();
     deps.scheduler = scheduler.get();
@@ -154,10 +154,10 @@ void AppDelegate::enterMainApp()
             owner->windows->closeAuxiliaryWindows();
     };
     cycle = std::make_unique<CycleServices>(deps, darkMode);
-    MRApp& mrApp = cycle->app();
+    CycleController& cycleController = cycle->app();
 
     // The overlay's handlers and the short-break shortcut's stop go through the controller.
-    breakWindows->attach(mrApp);
+    breakWindows->attach(cycleController);
     // Less motion and more contrast where the desktop asks, now and whenever that changes.
     auto applyAccessibility = [this] {
         ChromeService::setReducedMotion(appearance->prefersReducedMotion());
@@ -169,9 +169,9 @@ void AppDelegate::enterMainApp()
     applyAccessibility();
     connect(appearance.get(), &PortalAppearance::accessibilityChanged, this, applyAccessibility);
     cycle->registerShortcuts(platform->globalShortcuts());
-    eventSounds->attach(mrApp);
-    statusItem = std::make_unique<MRStatusItem>(mrApp, *timer, *preferences);
-    statusItem->followDailyGoal(cycle->dailyGoal().status);
+    eventSounds->attach(cycleController);
+    trayIcon = std::make_unique<TrayIcon>(cycleController, *timer, *preferences);
+    trayIcon->followDailyGoal(cycle->dailyGoal().status);
     cycle->startAwayDetection(platform->idleMonitor(), *scheduler, *notifications, platform->presence());
 
     AppWindows::Services services;
@@ -201,30 +201,41 @@ void AppDelegate::enterMainApp()
     services.network = &content->network();
     windows = std::make_unique<AppWindows>(std::move(services), darkMode);
 
-    statusItem->setupMenu(StatusMenuWiring::commands(*this, content->updater()));
+    QPointer<AppDelegate> self(this);
+    const auto call = [self](void (AppDelegate::*action)()) {
+        return [self, action] {
+            if (self)
+                (self.data()->*action)();
+        };
+    };
+    trayIcon->setupMenu(
+        StatusMenuWiring::commands({call(&AppDelegate::showStatistics), call(&AppDelegate::showPreferences),
+                                    call(&AppDelegate::showAbout), call(&AppDelegate::terminate)},
+                                   content->updater()));
     LOG_INFO(QStringLiteral("Status item shown."));
-    if (!statusItem->watchForTray())
+    if (!trayIcon->watchForTray())
         announceMissingTray();
     watchForTrays();
 
     exportDBusInterface();
 
     if (preferences->boolValue(PreferKey::AutoStartPomodoroEnabled)) {
-        QPointer<MRApp> app(&mrApp);
+        QPointer<CycleController> app(&cycleController);
         scheduler->schedule(1000ms, [app] {
             if (app)
                 app->startPomodoro();
         });
     }
-    mrApp.lastMinuteWarning();
+    cycleController.lastMinuteWarning();
 
     LOG_INFO(QStringLiteral("hasCrashedInLastSession: ") +
              (hasCrashedInLastSession ? QStringLiteral("true") : QStringLiteral("false")));
-    track(MREvent::AppLaunched,
+    track(UsageEvent::AppLaunched,
           {{QStringLiteral("theme"), themeName(darkMode)},
            {QStringLiteral("hasCrashedInLastSession"),
             hasCrashedInLastSession ? QStringLiteral("true") : QStringLiteral("false")},
-           {QStringLiteral("wallpaperOption"), wallpaperOptionName(mrApp.wallpaperOptionForBreak())}});
+           {QStringLiteral("wallpaperOption"),
+            wallpaperOptionName(cycleController.wallpaperOptionForBreak())}});
 
     content->startNews();
     QPointer<AppDelegate> weakSelf(this);
@@ -238,8 +249,8 @@ void AppDelegate::watchForTrays()
 {
     // Told by the desktop, not looked for on a timer: an idle program without a tray never wakes.
     auto appeared = [this] {
-        if (statusItem)
-            statusItem->trayMayHaveAppeared();
+        if (trayIcon)
+            trayIcon->trayMayHaveAppeared();
     };
     if (XcbTrayManagerWatcher* xembed = XcbTrayManagerWatcher::create(this))
         connect(xembed, &XcbTrayManagerWatcher::trayAppeared, this, appeared);
@@ -308,7 +319,7 @@ void AppDelegate::appleInterfaceThemeChanged(bool dark)
         if (!weak)
             return;
         weak->darkMode = weak->appearance->isDarkMode();
-        track(MREvent::appleInterfaceThemeChanged, {{QStringLiteral("theme"), themeName(weak->darkMode)}});
+        track(UsageEvent::appleInterfaceThemeChanged, {{QStringLiteral("theme"), themeName(weak->darkMode)}});
         if (weak->cycle)
             weak->cycle->app().isDarkMode.accept(weak->darkMode);
         LOG_INFO(QStringLiteral("self.isDarkMode: ") +

@@ -14,9 +14,9 @@ class CycleServices;
 class DBusNotificationCenter;
 class FreedesktopWorkspace;
 class LogindSleepMonitor;
-class MRApp;
-class MRStatusItem;
-class MRTimer;
+class CycleController;
+class TrayIcon;
+class Countdown;
 class PlatformBackends;
 class PortalAppearance;
 class Preferences;
@@ -48,7 +48,7 @@ public:
     QuitRequest::TerminateReply applicationShouldTerminate();
     static QString appName();
 
-    MRApp* app() const;
+    CycleController* app() const;
 
     // The menu's Preferences… and About: one window each, created on first use.
     void showPreferences();
@@ -75,7 +75,7 @@ private:
     std::unique_ptr<PortalAppearance> appearance;
     std::unique_ptr<LogindSleepMonitor> sleepMonitor;
     std::unique_ptr<DBusNotificationCenter> notifications;
-    std::unique_ptr<MRTimer> timer;
+    std::unique_ptr<Countdown> timer;
     std::unique_ptr<TaskService> tasks;
     std::unique_ptr<ContentServices> content;
     std::unique_ptr<PlatformBackends> platform;
@@ -83,7 +83,7 @@ private:
     std::unique_ptr<EventSounds> eventSounds;
     std::unique_ptr<QtBreakWindows> breakWindows;
     std::unique_ptr<CycleServices> cycle;
-    std::unique_ptr<MRStatusItem> statusItem;
+    std::unique_ptr<TrayIcon> trayIcon;
     std::unique_ptr<QObject> dbusObject;
     std::unique_ptr<AppWindows> windows;
     bool hasCrashedInLastSession = false;

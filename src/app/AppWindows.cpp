@@ -24,7 +24,7 @@ AppWindows::~AppWindows()
 void AppWindows::showStatistics()
 {
     LOG_INFO(QStringLiteral("showStatistics"));
-    track(MREvent::ShowStatistics);
+    track(UsageEvent::ShowStatistics);
     if (!statisticsWindow)
         statisticsWindow = std::make_unique<StatWindowController>(
             *services.tasks, *services.preferences.preferences, *services.clock);
@@ -34,7 +34,7 @@ void AppWindows::showStatistics()
 void AppWindows::showPreferences()
 {
     LOG_INFO(QStringLiteral("showPreferences"));
-    track(MREvent::ShowPreferences);
+    track(UsageEvent::ShowPreferences);
     if (!preferencesWindow) {
         preferencesWindow = std::make_unique<PreferencesWindowController>(
             PreferencesWindowController::allTabs(), services.preferences);
@@ -45,7 +45,7 @@ void AppWindows::showPreferences()
 void AppWindows::showAbout()
 {
     LOG_INFO(QStringLiteral("showAbout"));
-    track(MREvent::ShowAbout);
+    track(UsageEvent::ShowAbout);
     if (!aboutWindow) {
         aboutWindow = std::make_unique<AboutWindowController>();
     }

@@ -1,11 +1,11 @@
 #include "ApplicationDBusAdaptor.h"
 
-#include "automation/MRASCommands.h"
+#include "automation/ScriptCommands.h"
 #include "diagnostics/Log.h"
 
 #include <QDBusConnection>
 
-ApplicationDBusAdaptor::ApplicationDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer,
+ApplicationDBusAdaptor::ApplicationDBusAdaptor(QObject* exported, CycleController& app, Countdown& timer,
                                                QDBusConnection bus, std::function<void()> showPreferences,
                                                std::function<void()> showStatistics)
     : QDBusAbstractAdaptor(exported), app(app), timer(timer), bus(std::move(bus)),
@@ -39,13 +39,13 @@ void ApplicationDBusAdaptor::ActivateAction(const QString& actionName, const QVa
     else if (actionName == QLatin1String("statistics"))
         showStatistics();
     else if (actionName == QLatin1String("pomodoro"))
-        MRPomodoroCommand(app, timer).performDefaultImplementation();
+        PomodoroCommand(app, timer).performDefaultImplementation();
     else if (actionName == QLatin1String("short-break"))
-        MRShortBreakCommand(app, timer).performDefaultImplementation();
+        ShortBreakCommand(app, timer).performDefaultImplementation();
     else if (actionName == QLatin1String("long-break"))
-        MRLongBreakCommand(app, timer).performDefaultImplementation();
+        LongBreakCommand(app, timer).performDefaultImplementation();
     else if (actionName == QLatin1String("stop"))
-        MRStopTimerCommand(app, timer).performDefaultImplementation();
+        StopTimerCommand(app, timer).performDefaultImplementation();
     else {
         LOG_WARNING(QStringLiteral("No such action: ") + actionName);
         message.setDelayedReply(true);

@@ -9,8 +9,8 @@
 
 #include <functional>
 
-class MRApp;
-class MRTimer;
+class CycleController;
+class Countdown;
 
 // org.freedesktop.Application on /org/mirelo/Mirelo: launchers activate Mirelo (which opens
 // the preferences) and run the desktop file's actions over D-Bus.
@@ -23,7 +23,7 @@ public:
     static constexpr const char* interfaceName = "org.freedesktop.Application";
 
     // bus: the connection the object is exported on, which answers the calls it receives.
-    ApplicationDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer, QDBusConnection bus,
+    ApplicationDBusAdaptor(QObject* exported, CycleController& app, Countdown& timer, QDBusConnection bus,
                            std::function<void()> showPreferences, std::function<void()> showStatistics);
 
     // The desktop file's action names.
@@ -38,8 +38,8 @@ public Q_SLOTS:
                         const QVariantMap& platformData, const QDBusMessage& message);
 
 private:
-    MRApp& app;
-    MRTimer& timer;
+    CycleController& app;
+    Countdown& timer;
     QDBusConnection bus;
     std::function<void()> showPreferences;
     std::function<void()> showStatistics;

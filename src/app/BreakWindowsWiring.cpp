@@ -9,7 +9,7 @@
 #include "linux/FprintdBiometrics.h"
 
 std::unique_ptr<QtBreakWindows> BreakWindowsWiring::create(Preferences& preferences, const Clock& clock,
-                                                           MRTimer& timer, Scheduler& scheduler,
+                                                           Countdown& timer, Scheduler& scheduler,
                                                            PlatformBackends& platform,
                                                            ContentServices& content, EventSound& sound)
 {

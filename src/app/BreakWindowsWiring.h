@@ -5,7 +5,7 @@
 class Clock;
 class ContentServices;
 class EventSound;
-class MRTimer;
+class Countdown;
 class PlatformBackends;
 class Preferences;
 class QtBreakWindows;
@@ -19,7 +19,7 @@ class BreakWindowsWiring
 public:
     // The services must outlive the windows.
     static std::unique_ptr<QtBreakWindows> create(Preferences& preferences, const Clock& clock,
-                                                  MRTimer& timer, Scheduler& scheduler,
+                                                  Countdown& timer, Scheduler& scheduler,
                                                   PlatformBackends& platform, ContentServices& content,
                                                   EventSound& sound);
 };

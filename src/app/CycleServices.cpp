@@ -2,14 +2,16 @@
 
 #include "cycle/AwayDetector.h"
 #include "cycle/DailyGoal.h"
+#include "cycle/ShortcutActions.h"
 #include "shortcuts/ShortcutBinder.h"
 
-CycleServices::CycleServices(MRAppDependencies dependencies, bool darkMode) : deps(dependencies)
+CycleServices::CycleServices(CycleControllerDependencies dependencies, bool darkMode) : deps(dependencies)
 {
-    mrApp = std::make_unique<MRApp>(std::move(dependencies));
-    mrApp->isDarkMode.accept(darkMode);
-    goal = std::make_unique<DailyGoal>(*mrApp, *deps.tasks, *deps.preferences, *deps.clock, *deps.scheduler,
-                                       *deps.notifications);
+    controller = std::make_unique<CycleController>(std::move(dependencies));
+    controller->isDarkMode.accept(darkMode);
+    shortcutActions = std::make_unique<ShortcutActions>(*controller);
+    goal = std::make_unique<DailyGoal>(*controller, *deps.tasks, *deps.preferences, *deps.clock,
+                                       *deps.scheduler, *deps.notifications);
     goal->refresh();
 }
 
@@ -18,19 +20,21 @@ CycleServices::~CycleServices()
     goal.reset();
     awayDetector.reset();
     binder.reset();
-    mrApp.reset();
+    shortcutActions.reset();
+    controller.reset();
 }
 
 void CycleServices::registerShortcuts(GlobalShortcuts* shortcuts)
 {
     if (!binder) {
         binder = std::make_unique<ShortcutBinder>(*deps.preferences, shortcuts);
-        QObject::connect(binder.get(), &ShortcutBinder::startPomodoroPressed, mrApp.get(),
-                         &MRApp::startPomodoroShortcutTriggered);
-        QObject::connect(binder.get(), &ShortcutBinder::shortBreakPressed, mrApp.get(),
-                         &MRApp::shortBreakShortcutTriggered);
-        QObject::connect(binder.get(), &ShortcutBinder::pausePressed, mrApp.get(),
-                         &MRApp::pauseShortcutTriggered);
+        ShortcutActions* actions = shortcutActions.get();
+        QObject::connect(binder.get(), &ShortcutBinder::startPomodoroPressed, controller.get(),
+                         [actions] { actions->startPomodoroTriggered(); });
+        QObject::connect(binder.get(), &ShortcutBinder::shortBreakPressed, controller.get(),
+                         [actions] { actions->shortBreakTriggered(); });
+        QObject::connect(binder.get(), &ShortcutBinder::pausePressed, controller.get(),
+                         [actions] { actions->pauseTriggered(); });
     }
     binder->registerShortcuts();
 }
@@ -38,6 +42,6 @@ void CycleServices::registerShortcuts(GlobalShortcuts* shortcuts)
 void CycleServices::startAwayDetection(IdleMonitor* idle, Scheduler& scheduler,
                                        NotificationCenter& notifications, Presence* presence)
 {
-    awayDetector = std::make_unique<AwayDetector>(*mrApp, idle, *deps.preferences, scheduler, *deps.clock,
-                                                  notifications, presence);
+    awayDetector = std::make_unique<AwayDetector>(*controller, idle, *deps.preferences, scheduler,
+                                                  *deps.clock, notifications, presence);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cycle/MRApp.h"
+#include "cycle/CycleController.h"
 
 #include <memory>
 
@@ -9,6 +9,7 @@ class DailyGoal;
 class GlobalShortcuts;
 class IdleMonitor;
 class Presence;
+class ShortcutActions;
 class ShortcutBinder;
 
 // The Pomodoro cycle: the controller, the global shortcuts that drive it, the away detection
@@ -16,10 +17,10 @@ class ShortcutBinder;
 class CycleServices
 {
 public:
-    CycleServices(MRAppDependencies dependencies, bool darkMode);
+    CycleServices(CycleControllerDependencies dependencies, bool darkMode);
     ~CycleServices();
 
-    MRApp& app() const { return *mrApp; }
+    CycleController& app() const { return *controller; }
     // None before registerShortcuts().
     ShortcutBinder* shortcutBinder() const { return binder.get(); }
     DailyGoal& dailyGoal() const { return *goal; }
@@ -30,8 +31,9 @@ public:
                             Presence* presence = nullptr);
 
 private:
-    MRAppDependencies deps;
-    std::unique_ptr<MRApp> mrApp;
+    CycleControllerDependencies deps;
+    std::unique_ptr<CycleController> controller;
+    std::unique_ptr<ShortcutActions> shortcutActions;
     std::unique_ptr<ShortcutBinder> binder;
     // Subscribed to the controller's state: goes before it.
     std::unique_ptr<AwayDetector> awayDetector;

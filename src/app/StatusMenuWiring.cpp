@@ -1,6 +1,5 @@
 #include "StatusMenuWiring.h"
 
-#include "AppDelegate.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
 #include "statusitem/FeedbackMail.h"
@@ -10,43 +9,33 @@
 #include <QPointer>
 #include <QUrl>
 
-StatusMenuCommands StatusMenuWiring::commands(AppDelegate& delegate, AppcastUpdater& updater)
+StatusMenuCommands StatusMenuWiring::commands(StatusMenuTargets targets, AppcastUpdater& updater)
 {
     StatusMenuCommands commands;
-    QPointer<AppDelegate> self(&delegate);
     QPointer<AppcastUpdater> appcast(&updater);
-    commands.showStatistics = [self] {
-        if (self)
-            self->showStatistics();
-    };
-    commands.showPreferences = [self] {
-        if (self)
-            self->showPreferences();
-    };
-    commands.checkForUpdates = [self, appcast] {
-        track(MREvent::checkForUpdatesManualy);
-        if (self && appcast)
+    commands.showStatistics = std::move(targets.showStatistics);
+    commands.showPreferences = std::move(targets.showPreferences);
+    commands.checkForUpdates = [appcast] {
+        track(UsageEvent::checkForUpdatesManualy);
+        if (appcast)
             appcast->checkForUpdates();
         else
             LOG_ERROR(QStringLiteral("Failed to get AppDelegate"));
     };
     commands.sendFeedback = [] { sendFeedback(); };
     commands.rateUs = [] { rateUs(); };
-    commands.showAbout = [self] {
-        if (self)
-            self->showAbout();
-    };
-    commands.terminate = [self] {
-        track(MREvent::Terminate);
-        if (self)
-            self->terminate();
+    commands.showAbout = std::move(targets.showAbout);
+    commands.terminate = [terminate = std::move(targets.terminate)] {
+        track(UsageEvent::Terminate);
+        if (terminate)
+            terminate();
     };
     return commands;
 }
 
 void StatusMenuWiring::sendFeedback()
 {
-    track(MREvent::SendFeedback);
+    track(UsageEvent::SendFeedback);
     const Log::BuildInfo build = Log::buildInfo();
     const QUrl url = FeedbackMail::link(FeedbackMail::body(FeedbackMail::collect(), build.shortVersion,
                                                            build.buildNumber, build.releaseStage));
@@ -60,7 +49,7 @@ void StatusMenuWiring::sendFeedback()
 
 void StatusMenuWiring::rateUs()
 {
-    track(MREvent::RateUs);
+    track(UsageEvent::RateUs);
     // No "//": QUrl would lower-case the id as a host name.
     const QUrl url(QStringLiteral("appstream:org.mirelo.Mirelo"));
     if (!url.isValid()) {

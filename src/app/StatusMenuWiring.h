@@ -1,16 +1,26 @@
 #pragma once
 
-#include "statusitem/MRStatusItem.h"
+#include "statusitem/TrayIcon.h"
 
-class AppDelegate;
+#include <functional>
+
 class AppcastUpdater;
 
-// What the tray menu's entries do: the windows and Quit are the delegate's, the update check is
+// What opens the windows and quits: handed over by whoever owns them.
+struct StatusMenuTargets
+{
+    std::function<void()> showStatistics;
+    std::function<void()> showPreferences;
+    std::function<void()> showAbout;
+    std::function<void()> terminate;
+};
+
+// What the tray menu's entries do: the windows and Quit are the targets', the update check is
 // the updater's, feedback and rating open the desktop's mail program and software centre.
 class StatusMenuWiring
 {
 public:
-    static StatusMenuCommands commands(AppDelegate& delegate, AppcastUpdater& updater);
+    static StatusMenuCommands commands(StatusMenuTargets targets, AppcastUpdater& updater);
 
 private:
     static void sendFeedback();

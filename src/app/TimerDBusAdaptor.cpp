@@ -1,12 +1,13 @@
 #include "TimerDBusAdaptor.h"
 
-#include "automation/MRASCommands.h"
-#include "cycle/MRApp.h"
-#include "timer/MRTimer.h"
+#include "automation/ScriptCommands.h"
+#include "cycle/CycleController.h"
+#include "timer/Countdown.h"
 
 #include <QDBusMessage>
 
-TimerDBusAdaptor::TimerDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer, QDBusConnection bus)
+TimerDBusAdaptor::TimerDBusAdaptor(QObject* exported, CycleController& app, Countdown& timer,
+                                   QDBusConnection bus)
     : QDBusAbstractAdaptor(exported), app(app), timer(timer), bus(std::move(bus)),
       properties(new TimerProperties(app, timer, this))
 {
@@ -49,7 +50,7 @@ qint64 TimerDBusAdaptor::deadline() const
     return properties->deadline();
 }
 
-void TimerDBusAdaptor::perform(MRASCommand&& command, const QDBusMessage& message)
+void TimerDBusAdaptor::perform(ScriptCommand&& command, const QDBusMessage& message)
 {
     command.performDefaultImplementation();
     if (command.refusalReason().isEmpty())
@@ -60,32 +61,32 @@ void TimerDBusAdaptor::perform(MRASCommand&& command, const QDBusMessage& messag
 
 void TimerDBusAdaptor::Pomodoro(const QDBusMessage& message)
 {
-    perform(MRPomodoroCommand(app, timer), message);
+    perform(PomodoroCommand(app, timer), message);
 }
 
 void TimerDBusAdaptor::ShortBreak(const QDBusMessage& message)
 {
-    perform(MRShortBreakCommand(app, timer), message);
+    perform(ShortBreakCommand(app, timer), message);
 }
 
 void TimerDBusAdaptor::LongBreak(const QDBusMessage& message)
 {
-    perform(MRLongBreakCommand(app, timer), message);
+    perform(LongBreakCommand(app, timer), message);
 }
 
 void TimerDBusAdaptor::StopTimer(const QDBusMessage& message)
 {
-    perform(MRStopTimerCommand(app, timer), message);
+    perform(StopTimerCommand(app, timer), message);
 }
 
 void TimerDBusAdaptor::Pause(const QDBusMessage& message)
 {
-    perform(MRPauseCommand(app, timer), message);
+    perform(PauseCommand(app, timer), message);
 }
 
 void TimerDBusAdaptor::Resume(const QDBusMessage& message)
 {
-    perform(MRResumeCommand(app, timer), message);
+    perform(ResumeCommand(app, timer), message);
 }
 
 void TimerDBusAdaptor::propertiesChanged(const QVariantMap& changes)

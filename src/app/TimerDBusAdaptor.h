@@ -6,9 +6,9 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 
-class MRApp;
-class MRASCommand;
-class MRTimer;
+class CycleController;
+class ScriptCommand;
+class Countdown;
 
 // org.mirelo.Mirelo.Timer on /org/mirelo/Mirelo: the scripting commands, Pause and Resume, and
 // the State, RemainingSeconds, Deadline and Paused properties, with PropertiesChanged on changes
@@ -30,7 +30,7 @@ public:
     static constexpr const char* objectPath = "/org/mirelo/Mirelo";
     static constexpr const char* interfaceName = "org.mirelo.Mirelo.Timer";
 
-    TimerDBusAdaptor(QObject* exported, MRApp& app, MRTimer& timer, QDBusConnection bus);
+    TimerDBusAdaptor(QObject* exported, CycleController& app, Countdown& timer, QDBusConnection bus);
 
     QString state() const;
     int remainingSeconds() const;
@@ -54,10 +54,10 @@ public Q_SLOTS:
 private:
     void propertiesChanged(const QVariantMap& properties);
     // Runs the command; a refusal goes back to the caller as an error on our own connection.
-    void perform(MRASCommand&& command, const QDBusMessage& message);
+    void perform(ScriptCommand&& command, const QDBusMessage& message);
 
-    MRApp& app;
-    MRTimer& timer;
+    CycleController& app;
+    Countdown& timer;
     QDBusConnection bus;
     TimerProperties* properties;
     QString announcedHeldBy;

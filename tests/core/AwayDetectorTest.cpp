@@ -51,12 +51,12 @@ TEST_F(AwayDetectorTest, AwayForTheThresholdStopsThePomodoroAndTheFirstInputBrin
     EXPECT_TRUE(idle.watching);
     idle.idle = 290;
     advanceSeconds(10);
-    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_EQ(app().state.value(), CycleState::working);
     EXPECT_EQ(idle.asked, 1);
 
     idle.lastInput = clock.now().addSecs(-300 + 10);
     advanceSeconds(10);
-    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(app().state.value(), CycleState::idle);
     EXPECT_TRUE(today().empty());
     EXPECT_TRUE(log().anyStartsWith(QStringLiteral("userAway: ")));
     EXPECT_TRUE(tracker->names().contains(QStringLiteral("userAway")));
@@ -71,7 +71,7 @@ TEST_F(AwayDetectorTest, AwayForTheThresholdStopsThePomodoroAndTheFirstInputBrin
     advanceSeconds(10);
     EXPECT_EQ(notifications.posted, QStringList{QStringLiteral("Welcome back — you were away 15 min")});
     EXPECT_TRUE(tracker->names().contains(QStringLiteral("userReturned")));
-    EXPECT_EQ(app().state.value(), MRAppState::idle); // coming back starts nothing by itself
+    EXPECT_EQ(app().state.value(), CycleState::idle); // coming back starts nothing by itself
     EXPECT_FALSE(idle.watching);
     // Nothing is asked while no Pomodoro runs.
     advanceSeconds(600);
@@ -81,22 +81,22 @@ TEST_F(AwayDetectorTest, AwayForTheThresholdStopsThePomodoroAndTheFirstInputBrin
     ASSERT_EQ(notifications.actions.size(), 1);
     app().shortBreak();
     notifications.actions[0].invoke();
-    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app().state.value(), CycleState::shortBreak);
     app().stopBreak();
     notifications.actions[0].invoke();
-    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_EQ(app().state.value(), CycleState::working);
 
     // Just under the threshold never stops; the Pomodoro runs on into its break.
     idle.lastInput.reset();
     idle.idle = 299;
     const int askedBefore = idle.asked;
     advanceSeconds(25 * 60);
-    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app().state.value(), CycleState::shortBreak);
     EXPECT_EQ(idle.asked, askedBefore + 25 * 6);
     // Away during the break changes nothing and asks nothing.
     idle.idle = 10000;
     advanceSeconds(60);
-    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app().state.value(), CycleState::shortBreak);
     EXPECT_EQ(idle.asked, askedBefore + 25 * 6);
     EXPECT_FALSE(idle.watching);
 }
@@ -108,14 +108,14 @@ TEST_F(AwayDetectorTest, BackAndAlreadyWorkingGetsNoNotice)
     app().startPomodoro();
     idle.idle = 400;
     advanceSeconds(10);
-    ASSERT_EQ(app().state.value(), MRAppState::idle);
+    ASSERT_EQ(app().state.value(), CycleState::idle);
     // Back before the next reading, and straight to work from the menu.
     app().startPomodoro();
     EXPECT_TRUE(log().anyStartsWith(QStringLiteral("userReturned: ")));
     idle.idle = 0;
     advanceSeconds(60);
     EXPECT_TRUE(notifications.posted.isEmpty());
-    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_EQ(app().state.value(), CycleState::working);
 }
 
 TEST_F(AwayDetectorTest, ALockedScreenCountsAsAwayAndTheUnlockSaysForHowLong)
@@ -126,7 +126,7 @@ TEST_F(AwayDetectorTest, ALockedScreenCountsAsAwayAndTheUnlockSaysForHowLong)
     idle.lock(true);
     idle.lastInput = clock.now(); // no input while locked
     advanceSeconds(130);
-    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(app().state.value(), CycleState::idle);
     EXPECT_TRUE(notifications.posted.isEmpty()); // said when they are back
     advanceSeconds(30 * 60);
     idle.lock(false);
@@ -143,7 +143,7 @@ TEST_F(AwayDetectorTest, ALockedScreenCountsAsAwayAndTheUnlockSaysForHowLong)
     app().startPomodoro();
     idle.idle = 100000;
     advanceSeconds(600);
-    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_EQ(app().state.value(), CycleState::working);
     EXPECT_EQ(idle.asked, asked);
 }
 
@@ -157,14 +157,14 @@ TEST_F(AwayDetectorTest, InputAfterALockNeverReportedUnlockedIsTheReturn)
     idle.idle = 0;
     app().startPomodoro();
     advanceSeconds(60);
-    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_EQ(app().state.value(), CycleState::working);
     EXPECT_TRUE(log().anyStartsWith(QStringLiteral("Input after the lock")));
 
     // Locked during a Pomodoro: it stops; the first input after the lock brings the notice.
     idle.lock(true);
     idle.lastInput = clock.now();
     advanceSeconds(130);
-    ASSERT_EQ(app().state.value(), MRAppState::idle);
+    ASSERT_EQ(app().state.value(), CycleState::idle);
     EXPECT_TRUE(idle.watching);
     advanceSeconds(20 * 60);
     EXPECT_TRUE(notifications.posted.isEmpty());
@@ -176,7 +176,7 @@ TEST_F(AwayDetectorTest, InputAfterALockNeverReportedUnlockedIsTheReturn)
     idle.lastInput.reset();
     app().startPomodoro();
     advanceSeconds(60);
-    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_EQ(app().state.value(), CycleState::working);
 }
 
 TEST_F(AwayDetectorTest, TheSwitchTakesEffectMidPomodoroAndTheThresholdIsNotTheShortBreak)
@@ -190,7 +190,7 @@ TEST_F(AwayDetectorTest, TheSwitchTakesEffectMidPomodoroAndTheThresholdIsNotTheS
     prefs->setValue(AwayKey::enabled, true);
     EXPECT_TRUE(idle.watching);
     advanceSeconds(30);
-    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_EQ(app().state.value(), CycleState::working);
     EXPECT_EQ(idle.asked, 3);
 
     // Turned off: nothing more is asked and the source stops listening.
@@ -199,14 +199,14 @@ TEST_F(AwayDetectorTest, TheSwitchTakesEffectMidPomodoroAndTheThresholdIsNotTheS
     idle.idle = 100000;
     advanceSeconds(60);
     EXPECT_EQ(idle.asked, 3);
-    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_EQ(app().state.value(), CycleState::working);
 
     // A stored threshold of a few seconds is used as it stands.
     prefs->setValue(AwayKey::threshold, 5);
     prefs->setValue(AwayKey::enabled, true);
     idle.idle = 6;
     advanceSeconds(10);
-    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(app().state.value(), CycleState::idle);
 }
 
 TEST_F(AwayDetectorTest, APauseIsNotAbsenceAndItsIdleTimeDoesNotCountAfterTheResume)
@@ -225,7 +225,7 @@ TEST_F(AwayDetectorTest, APauseIsNotAbsenceAndItsIdleTimeDoesNotCountAfterTheRes
     app().resumePomodoro();
     EXPECT_TRUE(idle.watching);
     advanceSeconds(10);
-    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_EQ(app().state.value(), CycleState::working);
     advanceSeconds(600);
-    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(app().state.value(), CycleState::idle);
 }

@@ -33,7 +33,7 @@ protected:
     {
         for (int s = 1; s <= limit; ++s) {
             advanceSeconds(1);
-            if (app().state.value() != MRAppState::working)
+            if (app().state.value() != CycleState::working)
                 return s;
         }
         return limit + 1;
@@ -47,7 +47,7 @@ TEST_F(BreakHoldTest, HeldThroughOverlappingAndFlappingSourcesThenStartedOnceAll
     app().startPomodoro();
     advanceSeconds(60);
     // The Pomodoro is recorded; its break waits, with one notification.
-    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_EQ(app().state.value(), CycleState::working);
     EXPECT_TRUE(app().isBreakHeld());
     EXPECT_EQ(app().breakHold().heldBy.value(), microphone);
     EXPECT_EQ(todayTypes(), std::vector<int>{1});
@@ -73,7 +73,7 @@ TEST_F(BreakHoldTest, HeldThroughOverlappingAndFlappingSourcesThenStartedOnceAll
     // All quiet: the break is up within five seconds, and the log says what held it how long.
     busy.active.clear();
     EXPECT_LE(secondsUntilTheBreak(10), 5);
-    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app().state.value(), CycleState::shortBreak);
     EXPECT_FALSE(app().isBreakHeld());
     EXPECT_EQ(windows.shown.size(), 1u);
     EXPECT_TRUE(
@@ -102,7 +102,7 @@ TEST_F(BreakHoldTest, TheLongestHoldStartsTheBreakAfterAWarningAndTheLongBreakCo
         EXPECT_TRUE(app().isBreakHeld());
         advanceSeconds(60);
         EXPECT_FALSE(app().isBreakHeld());
-        EXPECT_NE(app().state.value(), MRAppState::working);
+        EXPECT_NE(app().state.value(), CycleState::working);
         EXPECT_TRUE(log().anyStartsWith(QStringLiteral("Break released (held as long as allowed)")));
         advanceSeconds(60);
         expected.push_back(1);
@@ -119,10 +119,10 @@ TEST_F(BreakHoldTest, StopOrAnotherIntervalDropsTheHeldBreakAndQuittingLosesNoth
     ASSERT_TRUE(app().isBreakHeld());
     app().stopPomodoro();
     EXPECT_FALSE(app().isBreakHeld());
-    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(app().state.value(), CycleState::idle);
     busy.active.clear();
     advanceSeconds(3600);
-    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(app().state.value(), CycleState::idle);
     EXPECT_TRUE(windows.shown.empty());
     EXPECT_EQ(todayTypes(), std::vector<int>{1}); // the Pomodoro stays, once
 
@@ -140,7 +140,7 @@ TEST_F(BreakHoldTest, StopOrAnotherIntervalDropsTheHeldBreakAndQuittingLosesNoth
     busy.active = {microphone};
     app().startPomodoro();
     advanceSeconds(60);
-    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app().state.value(), CycleState::shortBreak);
 
     // Quitting while held leaves the records as they were and nothing runs afterwards.
     prefs->setValue(HoldKey::enabled, true);
@@ -165,9 +165,9 @@ TEST_F(BreakHoldTest, AwayDetectionTakesACallAsPresence)
     app().startPomodoro();
     idle.idle = 100000;
     advanceSeconds(600);
-    EXPECT_EQ(app().state.value(), MRAppState::working);
+    EXPECT_EQ(app().state.value(), CycleState::working);
     EXPECT_TRUE(log().anyStartsWith(QStringLiteral("No input for ")));
     busy.active.clear();
     advanceSeconds(10);
-    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(app().state.value(), CycleState::idle);
 }

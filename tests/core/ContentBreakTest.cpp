@@ -4,11 +4,11 @@
 #include "ManualScheduler.h"
 #include "content/QuoteService.h"
 #include "content/WallpaperService.h"
-#include "cycle/MRApp.h"
+#include "cycle/CycleController.h"
 #include "records/TaskService.h"
 #include "settings/DataFolder.h"
 #include "settings/UserDefaults.h"
-#include "timer/MRTimer.h"
+#include "timer/Countdown.h"
 
 #include <QBuffer>
 #include <QJsonArray>
@@ -56,11 +56,11 @@ TEST_F(ContentBreakTest, ABreakShowsACachedPhotographAndAFetchedQuote)
     ASSERT_TRUE(fetched.count() > 0 || fetched.wait(5000));
     ASSERT_EQ(wallpapers.fileListInWallpaperFolder().size(), 2);
 
-    MRTimer timer(clock, scheduler, &sleepMonitor);
+    Countdown timer(clock, scheduler, &sleepMonitor);
     TaskService tasks(*prefs, clock, DataFolder::databasePath());
     windows.screenList = {{QStringLiteral("L"), QRect(0, 0, 320, 200), 1.0, true},
                           {QStringLiteral("R"), QRect(320, 0, 160, 100), 1.0, false}};
-    MRAppDependencies deps;
+    CycleControllerDependencies deps;
     deps.preferences = prefs.get();
     deps.clock = &clock;
     deps.scheduler = &scheduler;
@@ -72,11 +72,11 @@ TEST_F(ContentBreakTest, ABreakShowsACachedPhotographAndAFetchedQuote)
     deps.images = &images;
     deps.loginItems = &loginItems;
     deps.defaultImage = [] { return QImage(); };
-    MRApp app(deps);
+    CycleController app(deps);
 
     app.startPomodoro();
     scheduler.advance(1500 * 1000);
-    ASSERT_EQ(app.state.value(), MRAppState::shortBreak);
+    ASSERT_EQ(app.state.value(), CycleState::shortBreak);
     ASSERT_TRUE(waitUntil([this] { return windows.shown.size() == 2; }));
     EXPECT_EQ(images.desktopCalls, 0);
     // The main screen's window is shown last.

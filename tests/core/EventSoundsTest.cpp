@@ -39,7 +39,7 @@ TEST_F(EventSoundsTest, DefaultsSoundOnlyTheBreaksEndAndChoicesFollowTheCycleBut
     sounds();
     app().startPomodoro();
     advanceSeconds(180);
-    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(app().state.value(), CycleState::idle);
     EXPECT_TRUE(output.requests.isEmpty()) << "no Pomodoro-end or last-minute sound by default";
     EXPECT_TRUE(sounds().play(QStringLiteral("Glass"))); // what the overlay asks for at the break's end
     ASSERT_EQ(output.requests.size(), 1);
@@ -54,7 +54,7 @@ TEST_F(EventSoundsTest, DefaultsSoundOnlyTheBreaksEndAndChoicesFollowTheCycleBut
     advanceSeconds(60);
     EXPECT_EQ(heard(), QStringList{QStringLiteral("dialog-warning")});
     advanceSeconds(60);
-    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app().state.value(), CycleState::shortBreak);
     EXPECT_EQ(heard(), (QStringList{"dialog-warning", "bell"}));
     EXPECT_DOUBLE_EQ(output.requests.last().volume, 0.4);
     // A break from the menu follows no Pomodoro: nothing ends, nothing sounds.
@@ -75,9 +75,9 @@ TEST_F(EventSoundsTest, DefaultsSoundOnlyTheBreaksEndAndChoicesFollowTheCycleBut
     EXPECT_TRUE(sounds().playEvent(SoundEvent::pomodoroEnd, true));
     EXPECT_EQ(heard(), (QStringList{"dialog-warning", "bell"}));
     busy.active.clear();
-    for (int s = 0; s < 120 && app().state.value() == MRAppState::working; ++s)
+    for (int s = 0; s < 120 && app().state.value() == CycleState::working; ++s)
         advanceSeconds(1);
-    EXPECT_NE(app().state.value(), MRAppState::working);
+    EXPECT_NE(app().state.value(), CycleState::working);
     EXPECT_EQ(heard(), (QStringList{"dialog-warning", "bell", "bell"}));
 }
 

@@ -23,7 +23,7 @@ protected:
     // A Pomodoro of minutes from the local date and time, with paused seconds beside it.
     void pomodoro(const QDate& day, const QTime& time, int minutes, qint64 paused = 0)
     {
-        WTask task;
+        Interval task;
         task.type = 1;
         task.start = QDateTime(day, time, Qt::LocalTime);
         task.end = task.start.addSecs(minutes * 60 + paused);

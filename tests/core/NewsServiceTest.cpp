@@ -121,9 +121,11 @@ TEST_F(NewsServiceTest, ASecondCheckWhileFetchingSendsNothing)
     held.held = true;
     server->route(feedPath, held);
     int firstDone = 0, secondDone = 0;
-    service().checkNewsIfNeeded(false, [&](std::optional<MRError> error) { firstDone += error ? 100 : 1; });
+    service().checkNewsIfNeeded(false,
+                                [&](std::optional<ServiceError> error) { firstDone += error ? 100 : 1; });
     ASSERT_TRUE(server->waitForRequests(feedPath, 1));
-    service().checkNewsIfNeeded(true, [&](std::optional<MRError> error) { secondDone += error ? 100 : 1; });
+    service().checkNewsIfNeeded(true,
+                                [&](std::optional<ServiceError> error) { secondDone += error ? 100 : 1; });
     EXPECT_TRUE(log().contains(QStringLiteral("Force check news.")));
     EXPECT_TRUE(log().contains(QStringLiteral("Already fetching news.")));
     EXPECT_EQ(secondDone, 1);

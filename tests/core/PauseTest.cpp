@@ -1,7 +1,8 @@
 #include "CycleFixture.h"
 #include "FakeGlobalShortcuts.h"
-#include "automation/MRASCommands.h"
+#include "automation/ScriptCommands.h"
 #include "automation/TimerProperties.h"
+#include "cycle/ShortcutActions.h"
 #include "shortcuts/ShortcutBinder.h"
 
 class PauseTest : public CycleFixture
@@ -19,17 +20,17 @@ protected:
 // countdown, the warning, the properties and the record make of it.
 TEST_F(PauseTest, PausedTimeIsFrozenSurvivesSleepAndIsLeftOutOfTheFocusedLength)
 {
-    EXPECT_FALSE(run<MRPauseCommand>().isEmpty()) << "nothing runs";
+    EXPECT_FALSE(run<PauseCommand>().isEmpty()) << "nothing runs";
     const QDateTime began = clock.now();
-    run<MRPomodoroCommand>();
+    run<PomodoroCommand>();
     TimerProperties properties(app(), *timer);
     advanceSeconds(300);
-    EXPECT_TRUE(run<MRPauseCommand>().isEmpty());
+    EXPECT_TRUE(run<PauseCommand>().isEmpty());
     EXPECT_TRUE(app().isPaused.value());
     EXPECT_TRUE(properties.paused());
     EXPECT_EQ(properties.deadline(), 0) << "a frozen countdown has no deadline";
-    EXPECT_FALSE(run<MRPauseCommand>().isEmpty()) << "already paused";
-    EXPECT_FALSE(run<MRPomodoroCommand>().isEmpty()) << "a paused Pomodoro still occupies the timer";
+    EXPECT_FALSE(run<PauseCommand>().isEmpty()) << "already paused";
+    EXPECT_FALSE(run<PomodoroCommand>().isEmpty()) << "a paused Pomodoro still occupies the timer";
 
     advanceSeconds(600);
     EXPECT_EQ(timer->currentTime.value(), 1200);
@@ -40,8 +41,8 @@ TEST_F(PauseTest, PausedTimeIsFrozenSurvivesSleepAndIsLeftOutOfTheFocusedLength)
     advanceSeconds(5);
     EXPECT_TRUE(app().isPaused.value());
     EXPECT_EQ(timer->currentTime.value(), 1200);
-    EXPECT_TRUE(run<MRResumeCommand>().isEmpty());
-    EXPECT_FALSE(run<MRResumeCommand>().isEmpty()) << "nothing paused";
+    EXPECT_TRUE(run<ResumeCommand>().isEmpty());
+    EXPECT_FALSE(run<ResumeCommand>().isEmpty()) << "nothing paused";
     EXPECT_FALSE(properties.paused());
     EXPECT_EQ(properties.deadline(), (clock.now().toSecsSinceEpoch() + 1200) * 1'000'000);
 
@@ -55,16 +56,16 @@ TEST_F(PauseTest, PausedTimeIsFrozenSurvivesSleepAndIsLeftOutOfTheFocusedLength)
     EXPECT_TRUE(notifications.posted.contains(QStringLiteral("Last Minute!")));
     advanceSeconds(60);
 
-    EXPECT_EQ(app().state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app().state.value(), CycleState::shortBreak);
     ASSERT_EQ(todayTypes(), std::vector<int>{1});
-    const WTask pomodoro = today()[0];
+    const Interval pomodoro = today()[0];
     EXPECT_EQ(pomodoro.start, began);
     EXPECT_EQ(pomodoro.duration(), 1500 + 1505 + 120) << "start and end stay as they were";
     EXPECT_EQ(pomodoro.paused, 1505 + 120);
     EXPECT_EQ(pomodoro.focusedDuration(), 1500);
     EXPECT_EQ(tasks->focusedSecondsPerDay(began.date(), 1), std::vector<qint64>{1500});
     // A break is not paused.
-    EXPECT_FALSE(run<MRPauseCommand>().isEmpty());
+    EXPECT_FALSE(run<PauseCommand>().isEmpty());
     EXPECT_FALSE(app().pausePomodoro());
 }
 
@@ -76,7 +77,7 @@ TEST_F(PauseTest, APauseLongerThanTheLimitStopsThePomodoroAlsoAcrossASleep)
     advanceSeconds(3599);
     EXPECT_TRUE(app().isPaused.value());
     advanceSeconds(1);
-    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(app().state.value(), CycleState::idle);
     EXPECT_FALSE(app().isPaused.value());
     EXPECT_TRUE(today().empty()) << "stopped as the menu's Stop does: nothing recorded";
     EXPECT_TRUE(notifications.posted.contains(QStringLiteral("Pomodoro stopped")));
@@ -89,7 +90,7 @@ TEST_F(PauseTest, APauseLongerThanTheLimitStopsThePomodoroAlsoAcrossASleep)
     clock.advanceSeconds(7200);
     sleepMonitor.wake();
     advanceSeconds(60);
-    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(app().state.value(), CycleState::idle);
     EXPECT_EQ(scheduler.pendingCount(), 0u);
 }
 
@@ -97,7 +98,9 @@ TEST_F(PauseTest, TheRecordedPauseShortcutTogglesTheRunningPomodoroAndIsNoOtherS
 {
     FakeGlobalShortcuts shortcuts;
     ShortcutBinder binder(*prefs, &shortcuts);
-    QObject::connect(&binder, &ShortcutBinder::pausePressed, &app(), &MRApp::pauseShortcutTriggered);
+    ShortcutActions actions(app());
+    QObject::connect(&binder, &ShortcutBinder::pausePressed, &app(),
+                     [&actions] { actions.pauseTriggered(); });
     EXPECT_TRUE(binder.record(PreferKey::StartPomodoroShortcut, QKeySequence(QStringLiteral("Ctrl+Alt+P")))
                     .isEmpty());
     EXPECT_FALSE(binder.record(PauseKey::shortcut, QKeySequence(QStringLiteral("Ctrl+Alt+P"))).isEmpty());

@@ -3,10 +3,10 @@
 #include "LogCapture.h"
 #include "RecordingUsageTracker.h"
 #include "TestEnvironment.h"
+#include "records/Interval.h"
 #include "records/MainDB.h"
 #include "records/TaskExport.h"
 #include "records/TaskService.h"
-#include "records/WTask.h"
 #include "settings/DataFolder.h"
 #include "settings/PreferKey.h"
 #include "settings/Preferences.h"
@@ -54,9 +54,9 @@ QDateTime at(const QDate& day, const QTime& time)
     return QDateTime(day, time, Qt::LocalTime);
 }
 
-WTask interval(int type, const QDateTime& start, const std::optional<QDateTime>& end)
+Interval interval(int type, const QDateTime& start, const std::optional<QDateTime>& end)
 {
-    WTask task;
+    Interval task;
     task.type = type;
     task.start = start;
     task.end = end;
@@ -64,10 +64,10 @@ WTask interval(int type, const QDateTime& start, const std::optional<QDateTime>&
     return task;
 }
 
-std::vector<QTime> startTimes(const std::vector<WTask>& tasks)
+std::vector<QTime> startTimes(const std::vector<Interval>& tasks)
 {
     std::vector<QTime> times;
-    for (const WTask& task : tasks)
+    for (const Interval& task : tasks)
         times.push_back(task.start.time());
     return times;
 }
@@ -126,7 +126,7 @@ protected:
         EXPECT_FALSE(tasks.isReady());
         EXPECT_FALSE(tasks.insert(interval(1, at(day, QTime(9, 0)), at(day, QTime(9, 25)))));
         EXPECT_EQ(log().lines().filter(QStringLiteral("error|insert|Error: ")).size(), 1);
-        WTask kept = interval(1, at(day, QTime(9, 0)), at(day, QTime(9, 30)));
+        Interval kept = interval(1, at(day, QTime(9, 0)), at(day, QTime(9, 30)));
         kept.taskID = 1;
         EXPECT_FALSE(tasks.updateOrInsert(kept));
         EXPECT_TRUE(tasks.fetchTodayTasks(false).empty());
@@ -179,7 +179,7 @@ TEST_F(TaskStoreTest, FreshFileGetsExactlyTheTableAndStartsEmpty)
               QStringList{R"(CREATE INDEX "WTask_start" ON "WTask"("start"))"});
 
     ASSERT_TRUE(tasks.insert(interval(1, at(day, QTime(10, 0, 0, 900)), at(day, QTime(10, 25, 0, 100)))));
-    WTask open = interval(2, at(day, QTime(11, 0)), std::nullopt);
+    Interval open = interval(2, at(day, QTime(11, 0)), std::nullopt);
     open.name.reset();
     ASSERT_TRUE(tasks.insert(open));
     // 10:00 thirteen hours east of UTC is 21:00 UTC the day before.
@@ -223,7 +223,7 @@ TEST_F(TaskStoreTest, OnlyRowsWhollyInsideTheLocalDayAreToday)
 {
     TaskService& tasks = open();
     const QDate yesterday = day.addDays(-1), tomorrow = day.addDays(1);
-    const std::vector<WTask> rows = {
+    const std::vector<Interval> rows = {
         interval(1, at(yesterday, QTime(23, 50)), at(day, QTime(0, 15))),
         interval(1, at(day, QTime(23, 50)), at(tomorrow, QTime(0, 15))),
         interval(2, at(day, QTime(0, 0)), at(day, QTime(0, 5))),
@@ -232,7 +232,7 @@ TEST_F(TaskStoreTest, OnlyRowsWhollyInsideTheLocalDayAreToday)
         interval(1, at(day, QTime(12, 0)), std::nullopt),
         interval(2, at(day, QTime(13, 0)), at(day, QTime(13, 5))),
     };
-    for (const WTask& row : rows)
+    for (const Interval& row : rows)
         ASSERT_TRUE(tasks.insert(row));
 
     const std::vector<QTime> today{QTime(0, 0), QTime(13, 0), QTime(23, 30)};
@@ -329,7 +329,7 @@ TEST_F(TaskStoreTest, UpdateOrInsertLengthensTheLatestPomodoroInPlace)
 TEST_F(TaskStoreTest, UpdateOrInsertKeepsTheKeyOfARowThatIsGone)
 {
     TaskService& tasks = open();
-    WTask vanished = interval(1, at(day, QTime(9, 0)), at(day, QTime(9, 25)));
+    Interval vanished = interval(1, at(day, QTime(9, 0)), at(day, QTime(9, 25)));
     vanished.taskID = 42;
     EXPECT_TRUE(tasks.updateOrInsert(vanished));
     ASSERT_TRUE(tasks.insert(interval(2, at(day, QTime(9, 25)), at(day, QTime(9, 30)))));
@@ -339,22 +339,22 @@ TEST_F(TaskStoreTest, UpdateOrInsertKeepsTheKeyOfARowThatIsGone)
 
 TEST_F(TaskStoreTest, DurationTruncatesEachSideAndOnlyThreeTypesHaveTitles)
 {
-    WTask task = interval(1, at(day, QTime(10, 0, 0, 900)), at(day, QTime(10, 25, 0, 100)));
+    Interval task = interval(1, at(day, QTime(10, 0, 0, 900)), at(day, QTime(10, 25, 0, 100)));
     EXPECT_EQ(task.duration(), 1500);
     task.end.reset();
     EXPECT_EQ(task.duration(), 0);
 
     // Without an installed translation the key itself is the title.
-    EXPECT_EQ(WTask::typeTitle(1), QStringLiteral("Today-Pomodoro"));
-    EXPECT_EQ(WTask::typeTitle(3), QStringLiteral("Today-Long-break"));
+    EXPECT_EQ(Interval::typeTitle(1), QStringLiteral("Today-Pomodoro"));
+    EXPECT_EQ(Interval::typeTitle(3), QStringLiteral("Today-Long-break"));
     for (int type : {0, 4, 7, -1})
-        EXPECT_FALSE(WTask::typeTitle(type)) << type;
+        EXPECT_FALSE(Interval::typeTitle(type)) << type;
 }
 
 TEST_F(TaskStoreTest, DataSurvivesReopeningWithMillisecondsAndAbsentNames)
 {
-    WTask named = interval(1, at(day, QTime(10, 0, 0, 250)), at(day, QTime(10, 25, 1, 750)));
-    WTask unnamed = interval(3, at(day, QTime(10, 30)), at(day, QTime(10, 45)));
+    Interval named = interval(1, at(day, QTime(10, 0, 0, 250)), at(day, QTime(10, 25, 1, 750)));
+    Interval unnamed = interval(3, at(day, QTime(10, 30)), at(day, QTime(10, 45)));
     unnamed.name.reset();
     ASSERT_TRUE(open().insert(named));
     ASSERT_TRUE(store->insert(unnamed));
@@ -397,7 +397,7 @@ TEST_F(TaskStoreTest, OlderFileWithoutTheNameColumnGainsIt)
 TEST_F(TaskStoreTest, ConnectionLimitsItsJournalAndLogsDatabaseMessagesByLevel)
 {
     MainDB db(dbFile);
-    ASSERT_FALSE(db.setup(WTask::tableName(), WTask::columnDefs()));
+    ASSERT_FALSE(db.setup(Interval::tableName(), Interval::columnDefs()));
     const auto limit = db.query(QStringLiteral("PRAGMA journal_size_limit"), {});
     ASSERT_TRUE(limit.value);
     EXPECT_EQ(*limit.value, std::vector<DBRow>{{qint64{20971520}}});

@@ -1,7 +1,7 @@
 #include "LogCapture.h"
 #include "RecordingUsageTracker.h"
 #include "TestEnvironment.h"
-#include "diagnostics/MREvent.h"
+#include "diagnostics/UsageEvent.h"
 #include "diagnostics/UsageTracker.h"
 
 #include <QSet>
@@ -13,27 +13,27 @@ class UsageEventsTest : public TestEnvironment
 TEST_F(UsageEventsTest, VocabularyHasUniqueNamesWithTheOldSpellings)
 {
     QSet<QString> names;
-    for (MREvent e : allEvents())
+    for (UsageEvent e : allEvents())
         names.insert(eventName(e));
     EXPECT_EQ(names.size(), 83);
     EXPECT_EQ(eventName(allEvents().front()), QStringLiteral("AppLaunched"));
     EXPECT_EQ(eventName(allEvents().back()), QStringLiteral("userReturned"));
-    EXPECT_EQ(eventName(MREvent::ExportWrokflow), QStringLiteral("ExportWrokflow"));
-    EXPECT_EQ(eventName(MREvent::checkForUpdatesManualy), QStringLiteral("checkForUpdatesManualy"));
-    EXPECT_EQ(eventName(MREvent::loadVelmoroQuotes), QStringLiteral("loadVelmoroQuotes"));
+    EXPECT_EQ(eventName(UsageEvent::ExportWrokflow), QStringLiteral("ExportWrokflow"));
+    EXPECT_EQ(eventName(UsageEvent::checkForUpdatesManualy), QStringLiteral("checkForUpdatesManualy"));
+    EXPECT_EQ(eventName(UsageEvent::loadVelmoroQuotes), QStringLiteral("loadVelmoroQuotes"));
 }
 
 TEST_F(UsageEventsTest, OnlyFailedToOpenDbIsCritical)
 {
-    for (MREvent e : allEvents())
-        EXPECT_EQ(eventFlags(e), e == MREvent::failedToOpenDB ? 2 : 1) << eventName(e).toStdString();
+    for (UsageEvent e : allEvents())
+        EXPECT_EQ(eventFlags(e), e == UsageEvent::failedToOpenDB ? 2 : 1) << eventName(e).toStdString();
 }
 
 TEST_F(UsageEventsTest, TrackSendsNamePropertiesAndFlag)
 {
     auto tracker = RecordingUsageTracker::install();
-    track(MREvent::failedToOpenDB);
-    track(MREvent::playSound, {{QStringLiteral("name"), QStringLiteral("Glass")}});
+    track(UsageEvent::failedToOpenDB);
+    track(UsageEvent::playSound, {{QStringLiteral("name"), QStringLiteral("Glass")}});
     trackContentView(QStringLiteral("BreakViewController"));
     trackQualifiedClassName(QStringLiteral("PreferencesAdvancedViewController"));
     const auto events = tracker->all();
@@ -49,6 +49,6 @@ TEST_F(UsageEventsTest, TrackSendsNamePropertiesAndFlag)
 
 TEST_F(UsageEventsTest, LocalTrackerWritesADebugLineAndSendsNothing)
 {
-    track(MREvent::quotesOptionUpdate, {{QStringLiteral("type"), QStringLiteral("2")}});
+    track(UsageEvent::quotesOptionUpdate, {{QStringLiteral("type"), QStringLiteral("2")}});
     EXPECT_TRUE(log().containsAt(Log::Level::debug, QStringLiteral("Usage event: quotesOptionUpdate {type=2} flags: 1")));
 }

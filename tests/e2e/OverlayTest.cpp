@@ -2,7 +2,7 @@
 
 #include "break/BreakView.h"
 #include "widgets/CountdownLabel.h"
-#include "widgets/QLButton.h"
+#include "widgets/DrawnButton.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "break/PasscodeView.h"
 #include "settings/DataFolder.h"
 #include "widgets/CountdownLabel.h"
-#include "widgets/QLButton.h"
+#include "widgets/DrawnButton.h"
 
 #include <QApplication>
 #include <QColor>

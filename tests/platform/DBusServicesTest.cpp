@@ -6,7 +6,7 @@
 #include "TestEnvironment.h"
 #include "linux/DBusNotificationCenter.h"
 #include "linux/LogindSleepMonitor.h"
-#include "timer/MRTimer.h"
+#include "timer/Countdown.h"
 
 #include <QSignalSpy>
 
@@ -96,7 +96,7 @@ TEST_F(DBusServicesTest, LogindPrepareForSleepPausesAndResumesTheCountdown)
 
     FakeClock clock;
     ManualScheduler scheduler(&clock);
-    MRTimer timer(clock, scheduler, &monitor);
+    Countdown timer(clock, scheduler, &monitor);
     timer.start(30, [] {});
     scheduler.advance(5000);
 

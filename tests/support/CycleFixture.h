@@ -7,13 +7,12 @@
 #include "ManualScheduler.h"
 #include "RecordingUsageTracker.h"
 #include "TestEnvironment.h"
-#include "cycle/MRApp.h"
+#include "cycle/CycleController.h"
 #include "records/TaskService.h"
 #include "settings/DataFolder.h"
 #include "settings/Preferences.h"
 #include "settings/UserDefaults.h"
-#include "timer/MRTimer.h"
-
+#include "timer/Countdown.h"
 
 // A cycle controller on virtual time with a real task store and fake windows.
 class CycleFixture : public TestEnvironment
@@ -25,16 +24,16 @@ protected:
         tracker = RecordingUsageTracker::install();
         prefs = std::make_unique<Preferences>(Preferences::defaultFilePath());
         UserDefaults::setupUserDefaultsValues(*prefs, loginItems);
-        timer = std::make_unique<MRTimer>(clock, scheduler, &sleepMonitor);
+        timer = std::make_unique<Countdown>(clock, scheduler, &sleepMonitor);
     }
 
-    MRApp& app()
+    CycleController& app()
     {
         if (!instance) {
             // A short wait for a lock held elsewhere keeps the busy-database tests quick.
             tasks = std::make_unique<TaskService>(*prefs, clock, DataFolder::databasePath(),
                                                   std::chrono::milliseconds{20});
-            MRAppDependencies deps;
+            CycleControllerDependencies deps;
             deps.preferences = prefs.get();
             deps.clock = &clock;
             deps.scheduler = &scheduler;
@@ -49,18 +48,18 @@ protected:
             deps.defaultImage = [] { return QImage(64, 48, QImage::Format_RGB32); };
             deps.closeAuxiliaryWindows = [this] { ++auxiliaryCloses; };
             deps.presence = presence;
-            instance = std::make_unique<MRApp>(deps);
+            instance = std::make_unique<CycleController>(deps);
             instance->lastMinuteWarning();
         }
         return *instance;
     }
 
     void advanceSeconds(int s) { scheduler.advance(qint64(s) * 1000); }
-    std::vector<WTask> today() { return tasks->fetchTodayTasks(false); }
+    std::vector<Interval> today() { return tasks->fetchTodayTasks(false); }
     std::vector<int> todayTypes()
     {
         std::vector<int> types;
-        for (const WTask& t : today())
+        for (const Interval& t : today())
             types.push_back(t.type);
         return types;
     }
@@ -76,8 +75,8 @@ protected:
     std::shared_ptr<RecordingUsageTracker> tracker;
     std::unique_ptr<Preferences> prefs;
     std::unique_ptr<TaskService> tasks;
-    std::unique_ptr<MRTimer> timer;
-    std::unique_ptr<MRApp> instance;
+    std::unique_ptr<Countdown> timer;
+    std::unique_ptr<CycleController> instance;
     // Set before app() to prepare the break pictures through it instead of in place.
     WorkExecutor* imageExecutor = nullptr;
     int auxiliaryCloses = 0;

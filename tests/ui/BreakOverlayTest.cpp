@@ -1,22 +1,23 @@
 #include "OverlayFixture.h"
 
+#include "PrivateBus.h"
 #include "break/BackgroundWindow.h"
 #include "break/BreakViewPopover.h"
 #include "break/BreakViewPopoverViewController.h"
 #include "break/PasscodeView.h"
 #include "break/QuitRequest.h"
 #include "break/TouchBar.h"
-#include "PrivateBus.h"
+#include "cycle/ShortcutActions.h"
 #include "widgets/AppTheme.h"
 #include "widgets/ChromeService.h"
 #include "widgets/CountdownLabel.h"
+#include "widgets/DrawnButton.h"
+#include "widgets/ImageView.h"
 #include "widgets/Localizable.h"
-#include "widgets/MRImageView.h"
-#include "widgets/MRView.h"
 #include "widgets/MessageBox.h"
 #include "widgets/OverlayFonts.h"
-#include "widgets/QLButton.h"
-#include "widgets/QLTextField.h"
+#include "widgets/PanelView.h"
+#include "widgets/WrappingTextField.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -26,7 +27,7 @@
 class BreakOverlayTest : public OverlayFixture
 {
 protected:
-    QLButton* popoverButton(PopoverButton which)
+    DrawnButton* popoverButton(PopoverButton which)
     {
         BreakViewPopover* popover = content().openPopover();
         if (!popover)
@@ -82,7 +83,7 @@ TEST_F(BreakOverlayTest, EveryScreenIsCoveredAndOnlyTheMainWindowIsReused)
     // A break from the menu while the back-to-work windows are still up: no stale window.
     shortBreakShown();
     advanceSeconds(300);
-    ASSERT_EQ(app->state.value(), MRAppState::idle);
+    ASSERT_EQ(app->state.value(), CycleState::idle);
     BorderlessWindow* first = overlay->backgroundWindows().front()->window();
     shortBreakShown();
     EXPECT_EQ(&mainWindow(), main);
@@ -119,7 +120,7 @@ TEST_F(BreakOverlayTest, CountdownThenBackToWorkWithTheSound)
     EXPECT_EQ(view().maskView->backgroundColor(), AppTheme().maskViewBgColor);
 
     advanceSeconds(299);
-    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_EQ(app->state.value(), CycleState::idle);
     EXPECT_TRUE(mainWindow().isVisible());
     EXPECT_EQ(view().titleLabel->text(), Localizable::text("Back to work!"));
     EXPECT_EQ(view().timeLabel->text(), QStringLiteral("00:00"));
@@ -154,7 +155,7 @@ TEST_F(BreakOverlayTest, QuoteIsLaidOutInTheUpperHalfAsPlainTextAndFollowsResize
     start(words);
     shortBreakShown();
 
-    QLTextField* field = content().quoteTextView();
+    WrappingTextField* field = content().quoteTextView();
     ASSERT_NE(field, nullptr);
     EXPECT_TRUE(field->isVisible());
     EXPECT_TRUE(view().titleLabel->isHidden());
@@ -200,7 +201,7 @@ TEST_F(BreakOverlayTest, QuoteIsLaidOutInTheUpperHalfAsPlainTextAndFollowsResize
 
 TEST_F(BreakOverlayTest, AQuoteOfSeveralParagraphsKeepsItsLineBreaks)
 {
-    QLTextField field;
+    WrappingTextField field;
     field.setFont(OverlayFonts::light(44));
     field.setText(QStringLiteral("one two"));
     const double oneLine = field.heightForText(1000);
@@ -220,7 +221,7 @@ TEST_F(BreakOverlayTest, ALongQuoteIsCutToTheUpperHalfAndNoQuoteShowsTheTitleTex
     prefs->setValue(PreferKey::QuotesType, 3);
     start(words);
     shortBreakShown();
-    QLTextField* field = content().quoteTextView();
+    WrappingTextField* field = content().quoteTextView();
     ASSERT_NE(field, nullptr);
     const double maxH = 0.5 * 1080 - 50;
     EXPECT_LE(field->geometry().height(), maxH + 1);
@@ -243,7 +244,7 @@ TEST_F(BreakOverlayTest, KeysActOnlyOnTheBackToWorkScreen)
     press(Qt::Key_Escape);
     press(Qt::Key_Return);
     settle();
-    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app->state.value(), CycleState::shortBreak);
     EXPECT_TRUE(mainWindow().isVisible());
 
     advanceSeconds(300);
@@ -254,14 +255,14 @@ TEST_F(BreakOverlayTest, KeysActOnlyOnTheBackToWorkScreen)
     press(Qt::Key_Return);
     EXPECT_FALSE(log().contains(QStringLiteral("Stop break timer manualy")));
     settle();
-    EXPECT_EQ(app->state.value(), MRAppState::working);
+    EXPECT_EQ(app->state.value(), CycleState::working);
     EXPECT_FALSE(mainWindow().isVisible());
 
     app->stopPomodoro();
     shortBreakShown();
     advanceSeconds(300);
     press(Qt::Key_Escape); // Stop without options: the break ends at once
-    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_EQ(app->state.value(), CycleState::idle);
     EXPECT_FALSE(mainWindow().isVisible());
     EXPECT_TRUE(app->shouldShowStartPomodoroReminder());
 }
@@ -280,7 +281,7 @@ TEST_F(BreakOverlayTest, EscapeOnTheBackToWorkScreenOpensTheOptionsWhenTheyAreOn
     // A break from the menu offers no postponing.
     EXPECT_TRUE(popoverButton(PopoverButton::postpone)->isHidden());
     popoverButton(PopoverButton::stop)->click();
-    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_EQ(app->state.value(), CycleState::idle);
     EXPECT_FALSE(mainWindow().isVisible());
 }
 
@@ -291,7 +292,7 @@ TEST_F(BreakOverlayTest, OptionsAfterAPomodoroRunTheChoiceBeforeTheyClose)
     advanceSeconds(1500);
     scheduler.runDue();
     settle();
-    ASSERT_EQ(app->state.value(), MRAppState::shortBreak);
+    ASSERT_EQ(app->state.value(), CycleState::shortBreak);
 
     view().stopTimerButton->click();
     ASSERT_NE(content().openPopover(), nullptr);
@@ -301,9 +302,9 @@ TEST_F(BreakOverlayTest, OptionsAfterAPomodoroRunTheChoiceBeforeTheyClose)
     EXPECT_FALSE(QRect(bubble->mapToGlobal(QPoint(0, 0)), bubble->size()).intersects(countdown));
     EXPECT_EQ(popoverButton(PopoverButton::cancel)->titleColor(),
               popoverButton(PopoverButton::stop)->titleColor());
-    QLButton* skip = popoverButton(PopoverButton::skip);
-    QLButton* postpone = popoverButton(PopoverButton::postpone);
-    QLButton* stop = popoverButton(PopoverButton::stop);
+    DrawnButton* skip = popoverButton(PopoverButton::skip);
+    DrawnButton* postpone = popoverButton(PopoverButton::postpone);
+    DrawnButton* stop = popoverButton(PopoverButton::stop);
     EXPECT_FALSE(postpone->isHidden());
     EXPECT_LT(skip->geometry().top(), postpone->geometry().top());
     EXPECT_LT(postpone->geometry().top(), stop->geometry().top());
@@ -322,7 +323,7 @@ TEST_F(BreakOverlayTest, OptionsAfterAPomodoroRunTheChoiceBeforeTheyClose)
     };
     postpone->click();
     EXPECT_TRUE(openDuringReaction);
-    EXPECT_EQ(app->state.value(), MRAppState::working);
+    EXPECT_EQ(app->state.value(), CycleState::working);
     EXPECT_EQ(timer->currentTime.value(), 60);
     const auto chosen = events(QStringLiteral("breakStopPopover"));
     ASSERT_EQ(chosen.size(), 1u);
@@ -336,7 +337,7 @@ TEST_F(BreakOverlayTest, OptionsAfterAPomodoroRunTheChoiceBeforeTheyClose)
     settle();
     view().stopTimerButton->click();
     popoverButton(PopoverButton::skip)->click();
-    EXPECT_EQ(app->state.value(), MRAppState::working);
+    EXPECT_EQ(app->state.value(), CycleState::working);
     EXPECT_EQ(timer->currentTime.value(), 1500);
 }
 
@@ -346,7 +347,7 @@ TEST_F(BreakOverlayTest, CancelOrAClickElsewhereLeavesTheBreakRunning)
     shortBreakShown();
     view().stopTimerButton->click();
     popoverButton(PopoverButton::cancel)->click();
-    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app->state.value(), CycleState::shortBreak);
     EXPECT_TRUE(log().contains(QStringLiteral("Cancelled.")));
     const auto chosen = events(QStringLiteral("breakStopPopover"));
     ASSERT_EQ(chosen.size(), 1u);
@@ -357,7 +358,7 @@ TEST_F(BreakOverlayTest, CancelOrAClickElsewhereLeavesTheBreakRunning)
     content().openPopover()->popover()->close(); // what a click outside the popup does
     QApplication::processEvents();
     EXPECT_EQ(content().openPopover(), nullptr);
-    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app->state.value(), CycleState::shortBreak);
     EXPECT_EQ(events(QStringLiteral("breakStopPopover")).size(), 1u);
     EXPECT_TRUE(mainWindow().isVisible());
 }
@@ -388,10 +389,10 @@ TEST_F(BreakOverlayTest, NoCancellationHidesStopAndTheShortcutDoesNothing)
     start();
     shortBreakShown();
     EXPECT_TRUE(view().stopTimerButton->isHidden());
-    app->shortBreakShortcutTriggered();
+    ShortcutActions(*app).shortBreakTriggered();
     content().clickedStopTimerButton();
     EXPECT_EQ(content().openPopover(), nullptr);
-    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app->state.value(), CycleState::shortBreak);
     // Back-to-work Escape goes through the same rule.
     advanceSeconds(300);
     press(Qt::Key_Escape);
@@ -401,8 +402,8 @@ TEST_F(BreakOverlayTest, NoCancellationHidesStopAndTheShortcutDoesNothing)
     prefs->setValue(PreferKey::showBreakOptions, false);
     shortBreakShown();
     EXPECT_FALSE(view().stopTimerButton->isHidden());
-    app->shortBreakShortcutTriggered();
-    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    ShortcutActions(*app).shortBreakTriggered();
+    EXPECT_EQ(app->state.value(), CycleState::idle);
     EXPECT_FALSE(mainWindow().isVisible());
 }
 
@@ -419,7 +420,7 @@ TEST_F(BreakOverlayTest, CloseHidesEveryWindowAndWritesNothingMoreEvenWhenClicke
     EXPECT_TRUE(overlay->backgroundWindows().empty());
     EXPECT_EQ(tasks->fetchTodayTasks(false).size(), rows);
     EXPECT_EQ(events(QStringLiteral("stopBreak")).size(), 1u);
-    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_EQ(app->state.value(), CycleState::idle);
 }
 
 TEST_F(BreakOverlayTest, PhotoCreditFollowsTheWallpaperHashAsPlainText)
@@ -479,10 +480,10 @@ TEST_F(BreakOverlayTest, TouchBarIsWiredOnceAndDoesNothingWhileLocked)
     EXPECT_TRUE(bar.nextHidden);
     view().passcodeView->show();
     bar.stop();
-    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app->state.value(), CycleState::shortBreak);
     view().passcodeView->hide();
     bar.stop();
-    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_EQ(app->state.value(), CycleState::idle);
     EXPECT_EQ(events(QStringLiteral("stopBreak")).size(), 4u);
 }
 

@@ -1,16 +1,16 @@
 #include "OverlayFixture.h"
 #include "PreferencesFixture.h"
 #include "break/BreakViewPopover.h"
+#include "break/BreakViewPopoverViewController.h"
 #include "passcode/SetPasscodeViewController.h"
 #include "preferences/PreferencesGeneralViewController.h"
-#include "settings/PreferKey.h"
-#include "break/BreakViewPopoverViewController.h"
 #include "records/TaskService.h"
+#include "settings/PreferKey.h"
 #include "statistics/StatViewController.h"
 #include "statistics/StatWindowController.h"
 #include "widgets/CountdownLabel.h"
+#include "widgets/DrawnButton.h"
 #include "widgets/Localizable.h"
-#include "widgets/QLButton.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -183,7 +183,7 @@ protected:
 TEST_F(LanguagesWindowsTest, NoTextIsCutInAnyLanguage)
 {
     tasks = std::make_unique<TaskService>(*prefs, clock, DataFolder::databasePath());
-    WTask task;
+    Interval task;
     task.type = 1;
     task.start = clock.now().addSecs(-3600);
     task.end = task.start.addSecs(1500);

@@ -14,12 +14,12 @@
 #include "break/BreakViewController.h"
 #include "break/BreakWindowController.h"
 #include "break/QtBreakWindows.h"
-#include "cycle/MRApp.h"
+#include "cycle/CycleController.h"
 #include "records/TaskService.h"
 #include "settings/DataFolder.h"
 #include "settings/Preferences.h"
 #include "settings/UserDefaults.h"
-#include "timer/MRTimer.h"
+#include "timer/Countdown.h"
 
 #include <QApplication>
 
@@ -36,7 +36,7 @@ protected:
         UserDefaults::setupUserDefaultsValues(*prefs, loginItems);
         // The overlay's texts come from the preferences at the moment they are needed.
         prefs->setValue(PreferKey::QuotesType, 0);
-        timer = std::make_unique<MRTimer>(clock, scheduler, &sleepMonitor);
+        timer = std::make_unique<Countdown>(clock, scheduler, &sleepMonitor);
     }
 
     void TearDown() override
@@ -48,7 +48,7 @@ protected:
     }
 
     // Builds the controller and the overlay; content is what the application would wire.
-    MRApp& start(BreakContent content = {}, TouchBar* touchBar = nullptr)
+    CycleController& start(BreakContent content = {}, TouchBar* touchBar = nullptr)
     {
         tasks = std::make_unique<TaskService>(*prefs, clock, DataFolder::databasePath());
         QtBreakWindows::Services services;
@@ -61,7 +61,7 @@ protected:
         services.scheduler = &scheduler;
         services.biometrics = biometrics;
         overlay = std::make_unique<QtBreakWindows>(std::move(services));
-        MRAppDependencies deps;
+        CycleControllerDependencies deps;
         deps.preferences = prefs.get();
         deps.clock = &clock;
         deps.scheduler = &scheduler;
@@ -72,7 +72,7 @@ protected:
         deps.wallpapers = &wallpapers;
         deps.images = &images;
         deps.loginItems = &loginItems;
-        app = std::make_unique<MRApp>(deps);
+        app = std::make_unique<CycleController>(deps);
         overlay->attach(*app);
         return *app;
     }
@@ -117,9 +117,9 @@ protected:
     std::shared_ptr<RecordingUsageTracker> tracker;
     std::unique_ptr<Preferences> prefs;
     std::unique_ptr<TaskService> tasks;
-    std::unique_ptr<MRTimer> timer;
+    std::unique_ptr<Countdown> timer;
     std::unique_ptr<QtBreakWindows> overlay;
-    std::unique_ptr<MRApp> app;
+    std::unique_ptr<CycleController> app;
     // Set before start() to give the lock a fingerprint check.
     Biometrics* biometrics = nullptr;
 };

@@ -2,8 +2,8 @@
 #include "OverlayFixture.h"
 
 #include "break/PasscodeView.h"
+#include "widgets/DrawnButton.h"
 #include "widgets/Localizable.h"
-#include "widgets/QLButton.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,7 +42,7 @@ protected:
     std::vector<int> todayTypes()
     {
         std::vector<int> types;
-        for (const WTask& task : tasks->fetchTodayTasks(false))
+        for (const Interval& task : tasks->fetchTodayTasks(false))
             types.push_back(task.type);
         return types;
     }
@@ -108,7 +108,7 @@ TEST_F(PasscodeLockTest, TheBreakEndLocksUntilTheRightCharactersAreTyped)
 
     press(Qt::Key_Return);
     settle();
-    EXPECT_EQ(app->state.value(), MRAppState::working);
+    EXPECT_EQ(app->state.value(), CycleState::working);
 }
 
 TEST_F(PasscodeLockTest, AStopDuringTheCountdownAsksAtOnceAndAnUnlockLastsTheBreak)
@@ -118,10 +118,10 @@ TEST_F(PasscodeLockTest, AStopDuringTheCountdownAsksAtOnceAndAnUnlockLastsTheBre
     shortBreakShown();
     view().stopTimerButton->click();
     ASSERT_TRUE(locked()); // the time-out only delays the lock at the break's end
-    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app->state.value(), CycleState::shortBreak);
     EXPECT_TRUE(log().contains(QStringLiteral("Will show passcode instead.")));
     type(QStringLiteral("7q7q"));
-    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_EQ(app->state.value(), CycleState::idle);
     EXPECT_FALSE(mainWindow().isVisible());
     EXPECT_EQ(todayTypes(), std::vector<int>{2});
 
@@ -130,7 +130,7 @@ TEST_F(PasscodeLockTest, AStopDuringTheCountdownAsksAtOnceAndAnUnlockLastsTheBre
     view().stopTimerButton->click();
     ASSERT_TRUE(locked());
     type(QStringLiteral("7Q7Q"));
-    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_EQ(app->state.value(), CycleState::idle);
 }
 
 TEST_F(PasscodeLockTest, AStopLockCanBeLeftForTheCountdownWhichStaysInSight)
@@ -149,7 +149,7 @@ TEST_F(PasscodeLockTest, AStopLockCanBeLeftForTheCountdownWhichStaysInSight)
     press(Qt::Key_Escape);
     EXPECT_FALSE(locked());
     EXPECT_FALSE(view().containerView->isHidden());
-    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app->state.value(), CycleState::shortBreak);
     EXPECT_FALSE(content().didUnlock);
     EXPECT_TRUE(mainWindow().isVisible());
 
@@ -159,7 +159,7 @@ TEST_F(PasscodeLockTest, AStopLockCanBeLeftForTheCountdownWhichStaysInSight)
     EXPECT_TRUE(entry().typedString.isEmpty());
     entry().cancelButton->click();
     EXPECT_FALSE(locked());
-    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app->state.value(), CycleState::shortBreak);
     // The break ends locked, as before.
     advanceSeconds(300);
     settle();
@@ -177,7 +177,7 @@ TEST_F(PasscodeLockTest, AGracePeriodLockNeverComesOverADismissedOrANewBreak)
     EXPECT_FALSE(locked()); // Close and Next work for ten seconds
     press(Qt::Key_Return);
     settle();
-    EXPECT_EQ(app->state.value(), MRAppState::working);
+    EXPECT_EQ(app->state.value(), CycleState::working);
     advanceSeconds(20);
     EXPECT_FALSE(locked());
     EXPECT_EQ(count(QStringLiteral("ShowPasscode")), 0);
@@ -191,7 +191,7 @@ TEST_F(PasscodeLockTest, AGracePeriodLockNeverComesOverADismissedOrANewBreak)
     settle();
     advanceSeconds(12);
     EXPECT_FALSE(locked());
-    EXPECT_EQ(app->state.value(), MRAppState::shortBreak);
+    EXPECT_EQ(app->state.value(), CycleState::shortBreak);
 
     // Stopped from outside (D-Bus, the menu) while locked: no lock comes back afterwards.
     advanceSeconds(300 - 12 + 10);
@@ -240,7 +240,7 @@ TEST_F(PasscodeLockTest, AFingerprintUnlocksOnceAndTypingStillWorksBesideIt)
     type(QStringLiteral("ab12"));
     EXPECT_FALSE(fingerprint.current.finished) << "the check is called off";
     late(true, QString());
-    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_EQ(app->state.value(), CycleState::idle);
     EXPECT_EQ(todayTypes(), std::vector<int>{2});
     EXPECT_EQ(count(QStringLiteral("unlockWithTouchIDSuccess")), 0);
 
@@ -258,7 +258,7 @@ TEST_F(PasscodeLockTest, AFingerprintUnlocksOnceAndTypingStillWorksBesideIt)
     view().stopTimerButton->click();
     fingerprint.begin(true);
     fingerprint.finish(true);
-    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_EQ(app->state.value(), CycleState::idle);
     EXPECT_EQ(count(QStringLiteral("unlockWithTouchIDSuccess")), 1);
 
     // No reader: said once in the log, and the passcode still opens the lock.
@@ -267,7 +267,7 @@ TEST_F(PasscodeLockTest, AFingerprintUnlocksOnceAndTypingStillWorksBesideIt)
     fingerprint.begin(false, QStringLiteral("NoSuchDevice"));
     EXPECT_TRUE(log().contains(QStringLiteral("Can't show touch ID window. err: NoSuchDevice")));
     type(QStringLiteral("ab12"));
-    EXPECT_EQ(app->state.value(), MRAppState::idle);
+    EXPECT_EQ(app->state.value(), CycleState::idle);
 
     // At a break's end the window stays after a typed unlock: answers still on their way bring
     // no fingerprint prompt back and count as no fingerprint unlock.

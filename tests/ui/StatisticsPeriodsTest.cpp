@@ -33,7 +33,7 @@ TEST_F(StatisticsPeriodsTest, PeriodsMoveByKeyboardAndShowTotalsBusiestDayAndThe
     FakeClock clock{QDateTime(QDate(2026, 3, 4), QTime(18, 0), Qt::LocalTime)};
     TaskService tasks(prefs, clock, DataFolder::databasePath());
     auto record = [&](const QDate& day, int minutes) {
-        WTask task;
+        Interval task;
         task.type = 1;
         task.start = QDateTime(day, QTime(9, 0), Qt::LocalTime);
         task.end = task.start.addSecs(minutes * 60);

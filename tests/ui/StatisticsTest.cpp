@@ -41,7 +41,7 @@ protected:
     }
     void record(int type, const QDateTime& start, qint64 seconds)
     {
-        WTask task;
+        Interval task;
         task.type = type;
         task.start = start;
         task.end = start.addSecs(seconds);
@@ -153,7 +153,7 @@ TEST_F(StatisticsTest, ADayOfRecordsListedFilteredCountedAndCrossingMidnight)
 
 TEST_F(StatisticsTest, RowTextsAreFixedAndNeverFormatStrings)
 {
-    WTask task;
+    Interval task;
     task.start = at(6, 7, 5);
     for (int type : {0, 4})
         EXPECT_EQ(StatRow::title((task.type = type, task)), QStringLiteral("❓ 07:05"));

@@ -1,7 +1,7 @@
 #include "CycleFixture.h"
 #include "statusitem/FeedbackMail.h"
-#include "statusitem/MRPieView.h"
-#include "statusitem/MRStatusItem.h"
+#include "statusitem/ProgressPie.h"
+#include "statusitem/TrayIcon.h"
 
 #include <QAction>
 #include <QMenu>
@@ -11,10 +11,10 @@
 class StatusItemTest : public CycleFixture
 {
 protected:
-    MRStatusItemViewModel& model()
+    TrayIconViewModel& model()
     {
         if (!item) {
-            item = std::make_unique<MRStatusItem>(app(), *timer, *prefs);
+            item = std::make_unique<TrayIcon>(app(), *timer, *prefs);
             item->setupMenu({});
         }
         return item->viewModel();
@@ -37,7 +37,7 @@ protected:
         return icon == StatusIcons::plainIcon(StatusIcons::iconColor(false), model().iconScale);
     }
 
-    std::unique_ptr<MRStatusItem> item;
+    std::unique_ptr<TrayIcon> item;
 };
 
 TEST_F(StatusItemTest, MenuShowsOnlyTheItemsOfTheState)
@@ -55,7 +55,7 @@ TEST_F(StatusItemTest, MenuShowsOnlyTheItemsOfTheState)
     for (QAction* action : item->menu()->actions())
         EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
     item->stopLongBreakItem->trigger();
-    EXPECT_EQ(app().state.value(), MRAppState::idle);
+    EXPECT_EQ(app().state.value(), CycleState::idle);
     EXPECT_FALSE(item->closeBreakScreenItem->isVisible());
 
     // A break that ran out leaves its screen up: the menu can close it.

@@ -1,14 +1,14 @@
 #include "automation/TimerProperties.h"
 
-#include "cycle/MRApp.h"
-#include "timer/MRTimer.h"
+#include "cycle/CycleController.h"
+#include "timer/Countdown.h"
 
 #include <QTimer>
 
-TimerProperties::TimerProperties(MRApp& app, MRTimer& timer, QObject* parent)
+TimerProperties::TimerProperties(CycleController& app, Countdown& timer, QObject* parent)
     : QObject(parent), app(app), timer(timer), lastSeconds(timer.currentTime.value())
 {
-    disposeBag += app.state.subscribe([this](MRAppState) {
+    disposeBag += app.state.subscribe([this](CycleState) {
         queue({{QStringLiteral("State"), state()},
                {QStringLiteral("RemainingSeconds"), remainingSeconds()},
                {QStringLiteral("Deadline"), deadline()}});

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "cycle/MRAppState.h"
+#include "cycle/CycleState.h"
 #include "reactive/DisposeBag.h"
 
 #include <QObject>
 #include <QVariantMap>
 
-class MRApp;
-class MRTimer;
+class CycleController;
+class Countdown;
 
 // What other programs see of the timer: its state, the seconds left and the deadline. As for a
 // player's position, a value that moves every second is not signalled (a client counts down
@@ -17,7 +17,7 @@ class TimerProperties : public QObject
 {
     Q_OBJECT
 public:
-    TimerProperties(MRApp& app, MRTimer& timer, QObject* parent = nullptr);
+    TimerProperties(CycleController& app, Countdown& timer, QObject* parent = nullptr);
 
     QString state() const;
     int remainingSeconds() const;
@@ -35,8 +35,8 @@ private:
     void countdownMoved(int seconds);
     void queue(const QVariantMap& properties);
 
-    MRApp& app;
-    MRTimer& timer;
+    CycleController& app;
+    Countdown& timer;
     int lastSeconds = 0;
     QVariantMap pending;
     bool flushQueued = false;

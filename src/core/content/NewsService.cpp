@@ -78,13 +78,13 @@ void NewsService::handleResponse(const HttpResult& result, const Completion& don
     if (!result.answered()) {
         LOG_ERROR(QStringLiteral("response data nil."));
         LOG_DEBUG(QStringLiteral("Error: ") + result.error);
-        done(MRError::unknown);
+        done(ServiceError::unknown);
         return;
     }
     // An error page is not news, whatever it holds.
     if (!result.succeeded()) {
         LOG_ERROR(QStringLiteral("Error: HTTP status ") + QString::number(result.status));
-        done(MRError::unknown);
+        done(ServiceError::unknown);
         return;
     }
     LOG_INFO(QStringLiteral("data length: ") + QString::number(result.body.size()));
@@ -95,7 +95,7 @@ void NewsService::handleResponse(const HttpResult& result, const Completion& don
     const auto decoded = NewsResult::decode(result.body, &error);
     if (!decoded) {
         LOG_ERROR(QStringLiteral("Decode json error: ") + error);
-        done(MRError::unknown);
+        done(ServiceError::unknown);
         return;
     }
     LOG_DEBUG(QStringLiteral("result: ") + decoded->description());
@@ -110,10 +110,10 @@ void NewsService::checkNews(std::function<void(const News&)> showNews)
 {
     LOG_INFO(QStringLiteral("Checking news…"));
     QPointer<NewsService> weak(this);
-    checkNewsIfNeeded(false, [weak, showNews = std::move(showNews)](std::optional<MRError> error) {
+    checkNewsIfNeeded(false, [weak, showNews = std::move(showNews)](std::optional<ServiceError> error) {
         if (error) {
             LOG_ERROR(QStringLiteral("Check news failed."));
-            track(MREvent::checkNewsFailed);
+            track(UsageEvent::checkNewsFailed);
             return;
         }
         LOG_INFO(QStringLiteral("News checked."));

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "content/HttpFetch.h"
-#include "content/MRError.h"
 #include "content/News.h"
+#include "content/ServiceError.h"
 
 #include <QObject>
 
@@ -22,7 +22,7 @@ public:
     static constexpr qint64 updateInterval = 86401; // one day and one second
 
     // Completes with none, or fails with an error.
-    using Completion = std::function<void(std::optional<MRError>)>;
+    using Completion = std::function<void(std::optional<ServiceError>)>;
 
     // network may be null: the service then uses its own manager. The feed address is read
     // once, here, from the "NewsBaseURL" preference.

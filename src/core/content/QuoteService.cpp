@@ -111,7 +111,7 @@ void QuoteService::fetchQuotesFromQuotesDesignIfNeed()
         return;
     }
     LOG_INFO(QStringLiteral("Requesting new quotes…"));
-    track(MREvent::fetchQuotesOnDesign);
+    track(UsageEvent::fetchQuotesOnDesign);
     requesting = true;
     // The handler runs with this object as context: nothing happens once the service is gone.
     HttpFetch::get(*network, QUrl(url), limits.list, this, [this](const HttpResult& result) {
@@ -141,7 +141,7 @@ QList<Quote> QuoteService::parseQuotesFromResponseData(const QByteArray& data)
     const auto decoded = QuoteCoding::decodeStrict(data, &error);
     if (!decoded) {
         LOG_ERROR(QStringLiteral("Failed to decode json data. Err: ") + error);
-        track(MREvent::failedToParseQuote);
+        track(UsageEvent::failedToParseQuote);
         return {};
     }
     LOG_DEBUG(QStringLiteral("quotes: ") + QuoteCoding::describe(*decoded));
@@ -164,7 +164,7 @@ QList<Quote> QuoteService::parseQuotesFromResponseData(const QByteArray& data)
 void QuoteService::loadVelmoroQuotes()
 {
     LOG_INFO(QStringLiteral("loadVelmoroQuotes…"));
-    track(MREvent::loadVelmoroQuotes);
+    track(UsageEvent::loadVelmoroQuotes);
     const QString path = QString::fromLatin1(velmoroResource);
     if (!QFileInfo::exists(path)) {
         LOG_ERROR(QStringLiteral("Failed to get custom quotes file path."));
@@ -177,7 +177,7 @@ void QuoteService::loadVelmoroQuotes()
 void QuoteService::loadCustomQuotes()
 {
     LOG_INFO(QStringLiteral("loadCustomQuotes…"));
-    track(MREvent::loadCustomQuotes);
+    track(UsageEvent::loadCustomQuotes);
     const auto path = DataFolder::quotesPath();
     if (!path) {
         LOG_ERROR(QStringLiteral("Failed to get custom quotes file path."));

@@ -154,7 +154,7 @@ void WallpaperCache::freeUpDiskSpace(const QDateTime& now)
             LOG_ERROR(QStringLiteral("Failed to remove file: ") + child.string);
     }
     LOG_INFO(QStringLiteral("Deleted expiredFiles count: ") + QString::number(expired.size()));
-    track(MREvent::freeUpDiskSpace, {{QStringLiteral("count"), QString::number(expired.size())}});
+    track(UsageEvent::freeUpDiskSpace, {{QStringLiteral("count"), QString::number(expired.size())}});
 }
 
 QStringList WallpaperCache::fileList()
@@ -225,7 +225,7 @@ std::optional<QImage> WallpaperCache::load(const QString& folder, const QString&
             LOG_DEBUG(QStringLiteral("Loading image: 006"));
         } else {
             LOG_ERROR(QStringLiteral("Create image failed!"));
-            track(MREvent::readImageFailed);
+            track(UsageEvent::readImageFailed);
             if (!QFile::remove(folder + *fallback))
                 LOG_ERROR(QStringLiteral("Remove image file failed!"));
         }

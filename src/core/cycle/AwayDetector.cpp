@@ -1,6 +1,6 @@
 #include "cycle/AwayDetector.h"
 
-#include "cycle/MRApp.h"
+#include "cycle/CycleController.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
 #include "presence/Presence.h"
@@ -14,9 +14,9 @@
 #include <QJsonValue>
 #include <QPointer>
 
-AwayDetector::AwayDetector(MRApp& app, IdleMonitor* monitor, Preferences& preferences, Scheduler& scheduler,
-                           const Clock& clock, NotificationCenter& notifications, Presence* presence,
-                           QObject* parent)
+AwayDetector::AwayDetector(CycleController& app, IdleMonitor* monitor, Preferences& preferences,
+                           Scheduler& scheduler, const Clock& clock, NotificationCenter& notifications,
+                           Presence* presence, QObject* parent)
     : QObject(parent), app(app), monitor(monitor), preferences(preferences), scheduler(scheduler),
       clock(clock), notifications(notifications), presence(presence)
 {
@@ -26,12 +26,12 @@ AwayDetector::AwayDetector(MRApp& app, IdleMonitor* monitor, Preferences& prefer
     }
     LOG_INFO(QStringLiteral("Away detection reads the idle time from ") + monitor->backendName());
     connect(monitor, &IdleMonitor::lockedChanged, this, &AwayDetector::lockedChanged);
-    disposeBag += app.state.subscribe([this](MRAppState) {
+    disposeBag += app.state.subscribe([this](CycleState) {
         resumedAt.reset();
         stateChanged();
     });
     disposeBag += app.isPaused.subscribe([this](bool paused) {
-        if (!paused && this->app.state.value() == MRAppState::working)
+        if (!paused && this->app.state.value() == CycleState::working)
             resumedAt = this->clock.now();
         stateChanged();
     });
@@ -65,9 +65,9 @@ void AwayDetector::stateChanged()
     scheduler.cancel(pending);
     pending = 0;
     ++generation;
-    const MRAppState state = app.state.value();
+    const CycleState state = app.state.value();
     // Back and already at it: a notification about the stopped Pomodoro would only be noise.
-    if (awaySince && state != MRAppState::idle)
+    if (awaySince && state != CycleState::idle)
         userReturned(clock.now(), false);
     if ((pomodoroCounts() && isEnabled()) || awaySince)
         scheduleCheck();
@@ -76,7 +76,7 @@ void AwayDetector::stateChanged()
 
 bool AwayDetector::pomodoroCounts() const
 {
-    return app.state.value() == MRAppState::working && !app.isPaused.value();
+    return app.state.value() == CycleState::working && !app.isPaused.value();
 }
 
 void AwayDetector::updateWatching()
@@ -202,7 +202,7 @@ void AwayDetector::userAway(qint64 awaySeconds)
     LOG_INFO((lockedSince ? QStringLiteral("userAway: %1 s away, the screen locked; the Pomodoro stops.")
                           : QStringLiteral("userAway: %1 s without input; the Pomodoro stops."))
                  .arg(awaySeconds));
-    track(MREvent::userAway, {{QStringLiteral("seconds"), QString::number(awaySeconds)}});
+    track(UsageEvent::userAway, {{QStringLiteral("seconds"), QString::number(awaySeconds)}});
     stoppedAt = clock.now();
     // A locked screen says when the user is back; otherwise their first input does, read from
     // the state change this stop makes.
@@ -219,7 +219,7 @@ void AwayDetector::userReturned(const QDateTime& at, bool tell)
     pending = 0;
     updateWatching();
     LOG_INFO(QStringLiteral("userReturned: away %1 min").arg(minutes));
-    track(MREvent::userReturned, {{QStringLiteral("minutes"), QString::number(minutes)}});
+    track(UsageEvent::userReturned, {{QStringLiteral("minutes"), QString::number(minutes)}});
     if (!tell)
         return;
     QPointer<AwayDetector> weak(this);
@@ -228,7 +228,7 @@ void AwayDetector::userReturned(const QDateTime& at, bool tell)
         QCoreApplication::translate("AwayDetector", "The Pomodoro stopped while you were away; nothing was recorded."),
         NotificationAction{QCoreApplication::translate("AwayDetector", "Start a Pomodoro"), [weak] {
                                // Only from where the user left off: never over a break or a running Pomodoro.
-                               if (weak && weak->app.state.value() == MRAppState::idle)
+                               if (weak && weak->app.state.value() == CycleState::idle)
                                    weak->app.startPomodoro();
                            }});
 }

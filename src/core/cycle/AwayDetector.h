@@ -10,7 +10,7 @@
 
 class Clock;
 class IdleMonitor;
-class MRApp;
+class CycleController;
 class NotificationCenter;
 class Preferences;
 class Presence;
@@ -34,7 +34,7 @@ public:
     static constexpr qint64 defaultThreshold = 600;
 
     // monitor may be null: the feature is then off, said once in the log. presence may be null.
-    AwayDetector(MRApp& app, IdleMonitor* monitor, Preferences& preferences, Scheduler& scheduler,
+    AwayDetector(CycleController& app, IdleMonitor* monitor, Preferences& preferences, Scheduler& scheduler,
                  const Clock& clock, NotificationCenter& notifications, Presence* presence = nullptr,
                  QObject* parent = nullptr);
     ~AwayDetector() override;
@@ -60,7 +60,7 @@ private:
     // A Pomodoro counts down: running and not paused.
     bool pomodoroCounts() const;
 
-    MRApp& app;
+    CycleController& app;
     IdleMonitor* monitor;
     Preferences& preferences;
     Scheduler& scheduler;

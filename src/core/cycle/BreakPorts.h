@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cycle/MRAppState.h"
+#include "cycle/CycleState.h"
 
 #include <QImage>
 #include <QRect>

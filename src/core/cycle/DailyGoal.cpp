@@ -1,6 +1,6 @@
 #include "cycle/DailyGoal.h"
 
-#include "cycle/MRApp.h"
+#include "cycle/CycleController.h"
 #include "diagnostics/Log.h"
 #include "settings/PreferKey.h"
 #include "settings/Preferences.h"
@@ -11,12 +11,12 @@
 
 #include <algorithm>
 
-DailyGoal::DailyGoal(MRApp& app, TaskService& tasks, Preferences& preferences, const Clock& clock,
+DailyGoal::DailyGoal(CycleController& app, TaskService& tasks, Preferences& preferences, const Clock& clock,
                      Scheduler& scheduler, NotificationCenter& notifications, QObject* parent)
     : QObject(parent), tasks(tasks), preferences(preferences), clock(clock), scheduler(scheduler),
       notifications(notifications)
 {
-    connect(&app, &MRApp::pomodoroRecorded, this, [this] {
+    connect(&app, &CycleController::pomodoroRecorded, this, [this] {
         refresh();
         notifyIfMet();
     });

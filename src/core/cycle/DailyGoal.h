@@ -7,7 +7,7 @@
 #include <QObject>
 
 class Clock;
-class MRApp;
+class CycleController;
 class NotificationCenter;
 class Preferences;
 class TaskService;
@@ -19,7 +19,7 @@ class DailyGoal : public QObject
 {
     Q_OBJECT
 public:
-    DailyGoal(MRApp& app, TaskService& tasks, Preferences& preferences, const Clock& clock,
+    DailyGoal(CycleController& app, TaskService& tasks, Preferences& preferences, const Clock& clock,
               Scheduler& scheduler, NotificationCenter& notifications, QObject* parent = nullptr);
     ~DailyGoal() override;
 

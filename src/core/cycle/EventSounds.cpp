@@ -1,6 +1,6 @@
 #include "cycle/EventSounds.h"
 
-#include "cycle/MRApp.h"
+#include "cycle/CycleController.h"
 #include "diagnostics/Log.h"
 #include "settings/Preferences.h"
 
@@ -103,18 +103,19 @@ EventSounds::EventSounds(EventSound& output, Preferences& preferences, QObject* 
     : QObject(parent), output(output), preferences(preferences)
 {}
 
-void EventSounds::attach(MRApp& cycle)
+void EventSounds::attach(CycleController& cycle)
 {
     app = &cycle;
-    disposeBag += cycle.state.subscribe([this](MRAppState state) {
+    disposeBag += cycle.state.subscribe([this](CycleState state) {
         // The Pomodoro's end is heard when its break begins: a break held for a call begins, and
         // sounds, only once the call is over.
-        const bool breakNow = state == MRAppState::shortBreak || state == MRAppState::longBreak;
+        const bool breakNow = state == CycleState::shortBreak || state == CycleState::longBreak;
         if (breakNow && wasWorking)
             playEvent(SoundEvent::pomodoroEnd);
-        wasWorking = state == MRAppState::working;
+        wasWorking = state == CycleState::working;
     });
-    connect(&cycle, &MRApp::lastMinuteWarningPosted, this, [this] { playEvent(SoundEvent::lastMinute); });
+    connect(&cycle, &CycleController::lastMinuteWarningPosted, this,
+            [this] { playEvent(SoundEvent::lastMinute); });
 }
 
 std::optional<SoundRequest> EventSounds::requestFor(SoundEvent event) const

@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-class MRApp;
+class CycleController;
 class Preferences;
 
 enum class SoundEvent
@@ -52,7 +52,7 @@ public:
     EventSounds(EventSound& output, Preferences& preferences, QObject* parent = nullptr);
 
     // Follows the cycle from now on: its state, its last-minute warning and its held breaks.
-    void attach(MRApp& app);
+    void attach(CycleController& app);
 
     // The event's chosen sound, as it would play now; none when "no sound" is chosen.
     std::optional<SoundRequest> requestFor(SoundEvent event) const;
@@ -66,7 +66,7 @@ public:
 private:
     EventSound& output;
     Preferences& preferences;
-    QPointer<MRApp> app;
+    QPointer<CycleController> app;
     bool wasWorking = false;
     DisposeBag disposeBag;
 };

@@ -15,20 +15,21 @@ TaskRecorder::TaskRecorder(TaskService& tasks, const Clock& clock, Scheduler& sc
     : QObject(parent), tasks(tasks), clock(clock), scheduler(scheduler), notifications(notifications)
 {}
 
-std::optional<WTask> TaskRecorder::insert(WTask task)
+std::optional<Interval> TaskRecorder::insert(Interval task)
 {
     return write(std::move(task), &TaskService::insert, QStringLiteral("Saved new task to db."),
                  QStringLiteral("Failed to save new task."));
 }
 
-std::optional<WTask> TaskRecorder::updateOrInsert(WTask task)
+std::optional<Interval> TaskRecorder::updateOrInsert(Interval task)
 {
     return write(std::move(task), &TaskService::updateOrInsert, QStringLiteral("Update postpone task to db."),
                  QStringLiteral("Failed to update postpone task."));
 }
 
-std::optional<WTask> TaskRecorder::write(WTask task, TaskWrite (TaskService::*operation)(const WTask&),
-                                         const QString& savedText, const QString& failedText)
+std::optional<Interval> TaskRecorder::write(Interval task,
+                                            TaskWrite (TaskService::*operation)(const Interval&),
+                                            const QString& savedText, const QString& failedText)
 {
     task.end = clock.now();
     const TaskWrite written = (tasks.*operation)(task);
@@ -46,7 +47,7 @@ std::optional<WTask> TaskRecorder::write(WTask task, TaskWrite (TaskService::*op
         retryUnsavedTasksLater();
     } else {
         LOG_ERROR(failedText);
-        track(MREvent::failedToSaveTask);
+        track(UsageEvent::failedToSaveTask);
     }
     if (!written)
         return std::nullopt;

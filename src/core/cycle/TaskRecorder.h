@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/WTask.h"
+#include "records/Interval.h"
 
 #include <QObject>
 
@@ -28,13 +28,13 @@ public:
 
     // Both end the task now and return the stored record with its taskID, or none when it was
     // not written (yet).
-    std::optional<WTask> insert(WTask task);
+    std::optional<Interval> insert(Interval task);
     // Lengthens the row the task was read from, or adds it when there is none.
-    std::optional<WTask> updateOrInsert(WTask task);
+    std::optional<Interval> updateOrInsert(Interval task);
 
 private:
-    std::optional<WTask> write(WTask task, TaskWrite (TaskService::*operation)(const WTask&),
-                               const QString& savedText, const QString& failedText);
+    std::optional<Interval> write(Interval task, TaskWrite (TaskService::*operation)(const Interval&),
+                                  const QString& savedText, const QString& failedText);
     void retryUnsavedTasksLater();
 
     TaskService& tasks;

@@ -37,15 +37,16 @@ void LogUsageTracker::trackEvent(const QString& name, const EventProperties& pro
     }());
 }
 
-void track(MREvent event, const EventProperties& properties)
+void track(UsageEvent event, const EventProperties& properties)
 {
     UsageTracker::shared()->trackEvent(eventName(event), properties, eventFlags(event));
 }
 
 void trackContentView(const QString& className)
 {
-    UsageTracker::shared()->trackEvent(eventName(MREvent::contentView), {{QStringLiteral("VC"), className}},
-                                       eventFlags(MREvent::contentView));
+    UsageTracker::shared()->trackEvent(eventName(UsageEvent::contentView),
+                                       {{QStringLiteral("VC"), className}},
+                                       eventFlags(UsageEvent::contentView));
 }
 
 void trackQualifiedClassName(const QString& className)

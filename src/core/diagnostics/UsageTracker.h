@@ -1,6 +1,6 @@
 #pragma once
 
-#include "diagnostics/MREvent.h"
+#include "diagnostics/UsageEvent.h"
 
 #include <QMap>
 #include <QString>
@@ -30,7 +30,7 @@ public:
 };
 
 // Reports an event with its flag to the shared tracker.
-void track(MREvent event, const EventProperties& properties = {});
+void track(UsageEvent event, const EventProperties& properties = {});
 
 // Page views: contentView with the controller's class name under "VC", and the
 // module-qualified class name ("Mirelo." + name) for the controllers that report it.

@@ -55,7 +55,7 @@ bool PreferencesAdvancedViewModel::passcodeIsEmpty() const
 
 bool PreferencesAdvancedViewModel::passcodeSwitch(bool on)
 {
-    track(on ? MREvent::EnabledPasscode : MREvent::DisabledPasscode);
+    track(on ? UsageEvent::EnabledPasscode : UsageEvent::DisabledPasscode);
     preferences.setValue(PreferKey::PasscodeEnabled, on);
     return on && passcodeIsEmpty();
 }
@@ -76,7 +76,7 @@ void PreferencesAdvancedViewModel::touchIDSwitch(bool on)
 
 void PreferencesAdvancedViewModel::onRevealLogClicked()
 {
-    track(MREvent::RevealLogFile);
+    track(UsageEvent::RevealLogFile);
     // The file being written: a name built from today's date misses it after midnight or
     // when the date was read differently.
     QString path = Log::currentLogFilePath();
@@ -95,7 +95,7 @@ void PreferencesAdvancedViewModel::onRevealLogClicked()
 
 QString PreferencesAdvancedViewModel::onAlfredWorkflowClicked()
 {
-    track(MREvent::ExportWrokflow);
+    track(UsageEvent::ExportWrokflow);
     const QString failure =
         launcher ? launcher->install() : QStringLiteral("no launcher entry on this desktop");
     if (!failure.isEmpty()) {
@@ -107,7 +107,7 @@ QString PreferencesAdvancedViewModel::onAlfredWorkflowClicked()
 
 void PreferencesAdvancedViewModel::onRaycastClicked()
 {
-    track(MREvent::RaycastExtension);
+    track(UsageEvent::RaycastExtension);
     const QUrl url(launcherPageAddress, QUrl::StrictMode);
     if (!url.isValid()) {
         LOG_ERROR(QStringLiteral("URL error: ") + launcherPageAddress);

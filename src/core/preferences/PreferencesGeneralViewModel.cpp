@@ -50,13 +50,13 @@ void PreferencesGeneralViewModel::sliderMoved(const QString& key, int minutes)
 
 void PreferencesGeneralViewModel::stepperChanged(const QString& key, int minutes)
 {
-    track(MREvent::stepperAction, {{QStringLiteral("key"), key}});
+    track(UsageEvent::stepperAction, {{QStringLiteral("key"), key}});
     writeLength(key, minutes);
 }
 
 void PreferencesGeneralViewModel::valueTyped(const QString& key, const QString& text)
 {
-    track(MREvent::valueTextFieldAction, {{QStringLiteral("key"), key}});
+    track(UsageEvent::valueTextFieldAction, {{QStringLiteral("key"), key}});
     writeLength(key, leadingInteger(text, lengthMinimum, stepperMaximum));
 }
 
@@ -67,7 +67,7 @@ void PreferencesGeneralViewModel::countStepperChanged(int count)
 
 void PreferencesGeneralViewModel::countTyped(const QString& text)
 {
-    track(MREvent::valueTextFieldAction, {{QStringLiteral("key"), DurationKey::countToLongBreak}});
+    track(UsageEvent::valueTextFieldAction, {{QStringLiteral("key"), DurationKey::countToLongBreak}});
     // The field takes any count the stepper cannot reach; it only has to fit an integer.
     preferences.setValue(DurationKey::countToLongBreak, leadingInteger(text, std::numeric_limits<int>::min(),
                                                                        std::numeric_limits<int>::max()));
@@ -76,13 +76,13 @@ void PreferencesGeneralViewModel::countTyped(const QString& text)
 void PreferencesGeneralViewModel::checkBoxClicked(PreferKey key, bool on)
 {
     preferences.setValue(key, on);
-    track(MREvent::prefCheckBoxTapped,
+    track(UsageEvent::prefCheckBoxTapped,
           {{QStringLiteral("key"), keyText(key)}, {QStringLiteral("value"), flag(on)}});
 }
 
 void PreferencesGeneralViewModel::countDownPieClicked(bool on)
 {
-    track(MREvent::tapCountDownPieButton, {{QStringLiteral("isOn"), flag(on)}});
+    track(UsageEvent::tapCountDownPieButton, {{QStringLiteral("isOn"), flag(on)}});
     preferences.setValue(PreferKey::CountDownPieOnMenuBarEnabled, on);
 }
 
@@ -98,14 +98,14 @@ void PreferencesGeneralViewModel::noCancellationClicked(bool on)
 
 bool PreferencesGeneralViewModel::changeLaunchAtLogin(bool on)
 {
-    track(MREvent::tapLaunchAtLoginButton, {{QStringLiteral("isOn"), flag(on)}});
+    track(UsageEvent::tapLaunchAtLoginButton, {{QStringLiteral("isOn"), flag(on)}});
     if (UserDefaults::launchAtLogin(loginItems, on)) {
         LOG_INFO(QStringLiteral("Set launch at login result: true"));
-        track(on ? MREvent::launchAtLoginEnabled : MREvent::launchAtLoginDisabled);
+        track(on ? UsageEvent::launchAtLoginEnabled : UsageEvent::launchAtLoginDisabled);
         preferences.setValue(PreferKey::LaunchAtLogin, on);
         return true;
     }
-    track(MREvent::setLaunchAtLoginFailed);
+    track(UsageEvent::setLaunchAtLoginFailed);
     LOG_ERROR(QStringLiteral("Set launch at login result: false"));
     return false;
 }

@@ -173,7 +173,7 @@ void PreferencesWallpaperViewModel::chooseQuotesType(PreferQuotesType type)
     deps.preferences->setValue(PreferKey::QuotesType, int(type));
     deps.preferences->synchronize();
     deps.quotes->setup();
-    track(MREvent::quotesOptionUpdate, {{QStringLiteral("option"), quotesTypeName(type)}});
+    track(UsageEvent::quotesOptionUpdate, {{QStringLiteral("option"), quotesTypeName(type)}});
 }
 
 QString PreferencesWallpaperViewModel::customQuotesString() const

@@ -38,20 +38,21 @@ void logDatabaseMessage(void*, int code, const char* message)
 
 // A file SQLite would not recognise is refused before SQLite opens it: SQLite may otherwise
 // answer "not a database" only after creating a journal beside it or writing into it.
-std::optional<PFError> refuseForeignFile(const QString& path)
+std::optional<ProgramError> refuseForeignFile(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.isFile())
-        return PFError::db(path + QStringLiteral(" is not a file."));
+        return ProgramError::db(path + QStringLiteral(" is not a file."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return PFError::db(QStringLiteral("Can't read ") + path + QStringLiteral(": ") + file.errorString());
+        return ProgramError::db(QStringLiteral("Can't read ") + path + QStringLiteral(": ") +
+                                file.errorString());
     // SQLite treats an empty file as an empty database; there is nothing in it to lose.
     if (file.size() == 0)
         return std::nullopt;
     static const QByteArray header("SQLite format 3\0", 16);
     if (file.read(header.size()) != header)
-        return PFError::db(QStringLiteral("file is not a database: ") + path);
+        return ProgramError::db(QStringLiteral("file is not a database: ") + path);
     return std::nullopt;
 }
 
@@ -95,9 +96,9 @@ int failureCode(const std::exception& e)
     return sqliteError ? sqliteError->getErrorCode() & 0xff : SQLITE_ERROR;
 }
 
-PFError notOpen()
+ProgramError notOpen()
 {
-    return PFError::db(QStringLiteral("The database is not open."));
+    return ProgramError::db(QStringLiteral("The database is not open."));
 }
 
 } // namespace
@@ -129,23 +130,23 @@ QString MainDB::quoted(const QString& identifier)
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
-std::optional<PFError> MainDB::setup(const QString& table, const std::vector<ColumnDef>& columns)
+std::optional<ProgramError> MainDB::setup(const QString& table, const std::vector<ColumnDef>& columns)
 {
     if (ready)
         return std::nullopt;
     installTrace();
-    std::optional<PFError> error;
+    std::optional<ProgramError> error;
     try {
         error = open();
         if (!error)
             createTable(table, columns);
     } catch (const std::exception& e) {
-        error = PFError::db(QString::fromUtf8(e.what()));
+        error = ProgramError::db(QString::fromUtf8(e.what()));
     }
     if (error) {
         // Whatever failed, nothing may write to this file any more.
         database.reset();
-        track(MREvent::failedToOpenDB);
+        track(UsageEvent::failedToOpenDB);
         LOG_ERROR(QStringLiteral("Failed to open db."));
         return error;
     }
@@ -153,10 +154,10 @@ std::optional<PFError> MainDB::setup(const QString& table, const std::vector<Col
     return std::nullopt;
 }
 
-std::optional<PFError> MainDB::open()
+std::optional<ProgramError> MainDB::open()
 {
     if (!path)
-        return PFError::db(QStringLiteral("No database path: the Data folder could not be made."));
+        return ProgramError::db(QStringLiteral("No database path: the Data folder could not be made."));
     const QFileInfo info(*path);
     int flags = SQLite::OPEN_READWRITE;
     // A dangling link counts as present: creating through it would write somewhere unexpected.
@@ -222,7 +223,7 @@ DBResult<std::vector<DBRow>> MainDB::query(const QString& sql, const std::vector
         return {std::move(rows), {}};
     } catch (const std::exception& e) {
         lastFailure = failureCode(e);
-        return DBResult<std::vector<DBRow>>::failure(PFError::db(QString::fromUtf8(e.what())));
+        return DBResult<std::vector<DBRow>>::failure(ProgramError::db(QString::fromUtf8(e.what())));
     }
 }
 
@@ -237,7 +238,7 @@ DBResult<int> MainDB::execute(const QString& sql, const std::vector<DBValue>& bi
         return {statement.exec(), {}};
     } catch (const std::exception& e) {
         lastFailure = failureCode(e);
-        return DBResult<int>::failure(PFError::db(QString::fromUtf8(e.what())));
+        return DBResult<int>::failure(ProgramError::db(QString::fromUtf8(e.what())));
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/PFError.h"
+#include "records/ProgramError.h"
 
 #include <QString>
 
@@ -31,9 +31,9 @@ struct ColumnDef
 template <typename T> struct DBResult
 {
     std::optional<T> value;
-    PFError error;
+    ProgramError error;
 
-    static DBResult failure(PFError error) { return {std::nullopt, std::move(error)}; }
+    static DBResult failure(ProgramError error) { return {std::nullopt, std::move(error)}; }
 };
 
 // Holder of the one database handle. A file that exists but cannot be read as a SQLite
@@ -55,7 +55,7 @@ public:
 
     // Opens the file and creates the table when it is missing, adding the columns an older
     // file lacks. On failure reports failedToOpenDB and returns the error.
-    std::optional<PFError> setup(const QString& table, const std::vector<ColumnDef>& columns);
+    std::optional<ProgramError> setup(const QString& table, const std::vector<ColumnDef>& columns);
     // True once the table exists.
     bool initilaized() const { return ready; }
 
@@ -80,7 +80,7 @@ public:
     static void installTrace();
 
 private:
-    std::optional<PFError> open();
+    std::optional<ProgramError> open();
     void createTable(const QString& table, const std::vector<ColumnDef>& columns);
 
     std::optional<QString> path;

@@ -6,7 +6,7 @@
 
 namespace StatRow {
 
-QString title(const WTask& task, bool emoji)
+QString title(const Interval& task, bool emoji)
 {
     QString prefix;
     switch (task.type) {

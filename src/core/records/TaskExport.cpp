@@ -18,10 +18,10 @@ QString typeName(int type)
     }
 }
 
-QByteArray csv(const std::vector<WTask>& tasks)
+QByteArray csv(const std::vector<Interval>& tasks)
 {
     QByteArray out = "id,type,start,end,seconds\r\n";
-    for (const WTask& task : tasks) {
+    for (const Interval& task : tasks) {
         // With the offset, so that the hour a clock change repeats is told apart and the file means
         // the same in another time zone.
         const auto iso = [](const QDateTime& at) {
@@ -35,7 +35,7 @@ QByteArray csv(const std::vector<WTask>& tasks)
     return out;
 }
 
-bool writeCsv(const QString& path, const std::vector<WTask>& tasks, QString* error)
+bool writeCsv(const QString& path, const std::vector<Interval>& tasks, QString* error)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/WTask.h"
+#include "records/Interval.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,8 +12,8 @@
 namespace TaskExport {
 
 QString typeName(int type);
-QByteArray csv(const std::vector<WTask>& tasks);
+QByteArray csv(const std::vector<Interval>& tasks);
 // Writes the file whole or not at all (write aside, then rename); false with the reason.
-bool writeCsv(const QString& path, const std::vector<WTask>& tasks, QString* error);
+bool writeCsv(const QString& path, const std::vector<Interval>& tasks, QString* error);
 
 } // namespace TaskExport

@@ -19,7 +19,7 @@ constexpr int pomodoroType = 1;
 constexpr int shortBreakType = 2;
 constexpr int longBreakType = 3;
 
-using Tasks = DBTable<WTask>;
+using Tasks = DBTable<Interval>;
 
 double secondsSince1970(const QDateTime& date)
 {
@@ -27,7 +27,7 @@ double secondsSince1970(const QDateTime& date)
 }
 
 // Latest first, as a list: ["Today-Pomodoro", nil, ...].
-QString titleList(const std::vector<WTask>& tasks)
+QString titleList(const std::vector<Interval>& tasks)
 {
     QStringList titles;
     for (auto it = tasks.rbegin(); it != tasks.rend(); ++it) {
@@ -44,7 +44,7 @@ TaskService::TaskService(Preferences& preferences, const Clock& clock, std::opti
     : preferences(preferences), clock(clock),
       db(std::make_unique<MainDB>(std::move(databasePath), busyTimeout))
 {
-    if (const auto error = db->setup(WTask::tableName(), WTask::columnDefs())) {
+    if (const auto error = db->setup(Interval::tableName(), Interval::columnDefs())) {
         LOG_ERROR(QStringLiteral("Failed to setup db. error: ") + error->description());
         return;
     }
@@ -85,17 +85,17 @@ bool TaskService::isReady() const
     return db->initilaized();
 }
 
-TaskWrite TaskService::insert(const WTask& task)
+TaskWrite TaskService::insert(const Interval& task)
 {
     return store(task, false);
 }
 
-TaskWrite TaskService::updateOrInsert(const WTask& task)
+TaskWrite TaskService::updateOrInsert(const Interval& task)
 {
     return store(task, true);
 }
 
-TaskWrite TaskService::store(const WTask& task, bool update)
+TaskWrite TaskService::store(const Interval& task, bool update)
 {
     // Tasks kept earlier go first, so rows land in the order the intervals finished.
     if (saveUnsavedTasks()) {
@@ -130,7 +130,7 @@ bool TaskService::saveUnsavedTasks()
     return true;
 }
 
-std::optional<qint64> TaskService::write(const WTask& task, bool update, bool& busy)
+std::optional<qint64> TaskService::write(const Interval& task, bool update, bool& busy)
 {
     if (update && task.taskID) {
         const Condition byKey = Column(QStringLiteral("taskID")) == *task.taskID;
@@ -139,7 +139,7 @@ std::optional<qint64> TaskService::write(const WTask& task, bool update, bool& b
         if (busy)
             return std::nullopt;
         if (exists) {
-            const bool updated = Tasks::update(*db, task, WTask::allColumns(), byKey);
+            const bool updated = Tasks::update(*db, task, Interval::allColumns(), byKey);
             busy = db->lastFailureCanPass();
             if (!updated)
                 return std::nullopt;
@@ -148,7 +148,7 @@ std::optional<qint64> TaskService::write(const WTask& task, bool update, bool& b
         }
     }
     // A key that no longer exists is inserted as it is, so the caller's record keeps its identity.
-    const bool inserted = Tasks::insert(*db, task, WTask::allColumns());
+    const bool inserted = Tasks::insert(*db, task, Interval::allColumns());
     busy = db->lastFailureCanPass();
     if (!inserted)
         return std::nullopt;
@@ -168,14 +168,14 @@ void TaskService::writePause(qint64 taskID, qint64 paused)
         LOG_WARNING(QStringLiteral("The paused time of a task was not saved; it counts as focused."));
 }
 
-std::vector<WTask> TaskService::findWithPauses(const Condition& where, bool byStart)
+std::vector<Interval> TaskService::findWithPauses(const Condition& where, bool byStart)
 {
     const QString order = byStart ? QStringLiteral(R"( ORDER BY "start" ASC)") : QString();
     if (!pauseTable)
-        return Tasks::find(*db, WTask::allColumns(), where,
+        return Tasks::find(*db, Interval::allColumns(), where,
                            byStart ? std::vector<Order>{Column(QStringLiteral("start")).asc()}
                                    : std::vector<Order>{});
-    QStringList on = WTask::allColumns();
+    QStringList on = Interval::allColumns();
     QStringList selected;
     for (const QString& column : on)
         selected << MainDB::quoted(column);
@@ -190,17 +190,17 @@ std::vector<WTask> TaskService::findWithPauses(const Condition& where, bool bySt
         LOG_ERROR(QStringLiteral("Error: ") + rows.error.description());
         return {};
     }
-    std::vector<WTask> tasks;
+    std::vector<Interval> tasks;
     tasks.reserve(rows.value->size());
     for (const DBRow& row : *rows.value) {
-        WTask& task = tasks.emplace_back();
+        Interval& task = tasks.emplace_back();
         for (std::size_t i = 0; i < row.size() && i < std::size_t(on.size()); ++i)
             task.setColumnValue(on[qsizetype(i)], row[i]);
     }
     return tasks;
 }
 
-std::vector<WTask> TaskService::fetchTodayTasks(bool pomodoroOnly)
+std::vector<Interval> TaskService::fetchTodayTasks(bool pomodoroOnly)
 {
     // The user's calendar day, taken afresh each call so a running program crosses midnight.
     return fetchTasks(clock.now().toLocalTime().date(), pomodoroOnly);
@@ -222,7 +222,7 @@ Condition dayCondition(const QDate& first, const QDate& last)
 
 } // namespace
 
-std::vector<WTask> TaskService::fetchTasks(const QDate& day, bool pomodoroOnly)
+std::vector<Interval> TaskService::fetchTasks(const QDate& day, bool pomodoroOnly)
 {
     saveUnsavedTasks();
     Condition where = dayCondition(day, day);
@@ -278,7 +278,7 @@ std::vector<DayFocus> TaskService::focusPerDay(const QDate& first, const QDate& 
             return *real;
         return 0.0;
     };
-    // Whole seconds on each side, as WTask::duration() counts them.
+    // Whole seconds on each side, as Interval::duration() counts them.
     const auto whole = [](double seconds) { return std::llround(seconds * 1000.0) / 1000; };
     for (const DBRow& row : *rows.value) {
         if (row.size() < 3)
@@ -295,35 +295,35 @@ std::vector<DayFocus> TaskService::focusPerDay(const QDate& first, const QDate& 
     return focus;
 }
 
-std::vector<WTask> TaskService::allTasks()
+std::vector<Interval> TaskService::allTasks()
 {
     saveUnsavedTasks();
     // Any comparison with a missing end is false: rows still running stay out.
-    return Tasks::find(*db, WTask::allColumns(),
+    return Tasks::find(*db, Interval::allColumns(),
                        Column(QStringLiteral("end")) >= std::numeric_limits<qint64>::min(),
                        {Column(QStringLiteral("start")).asc()});
 }
 
-std::optional<std::vector<WTask>> TaskService::readAllTasks()
+std::optional<std::vector<Interval>> TaskService::readAllTasks()
 {
     if (!db->initilaized())
         return std::nullopt;
-    std::vector<WTask> tasks = allTasks();
+    std::vector<Interval> tasks = allTasks();
     if (db->lastStatementFailed())
         return std::nullopt;
     return tasks;
 }
 
-std::optional<WTask> TaskService::lastPomodoroTask()
+std::optional<Interval> TaskService::lastPomodoroTask()
 {
     saveUnsavedTasks();
-    return Tasks::findOne(*db, WTask::allColumns(), Column(QStringLiteral("type")) == qint64{pomodoroType},
+    return Tasks::findOne(*db, Interval::allColumns(), Column(QStringLiteral("type")) == qint64{pomodoroType},
                           {Column(QStringLiteral("end")).desc()});
 }
 
 bool TaskService::shouldTakeALongBreak()
 {
-    const std::vector<WTask> tasks = fetchTodayTasks(false);
+    const std::vector<Interval> tasks = fetchTodayTasks(false);
     const int countToLongBreak = preferences.intValue(DurationKey::countToLongBreak);
     if (static_cast<qint64>(tasks.size()) < countToLongBreak)
         return false;

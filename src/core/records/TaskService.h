@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/WTask.h"
+#include "records/Interval.h"
 
 #include <QDate>
 #include <QString>
@@ -54,17 +54,17 @@ public:
     bool isReady() const;
 
     // Inserts a new row (taskID none lets the database assign it).
-    TaskWrite insert(const WTask& task);
+    TaskWrite insert(const Interval& task);
     // Updates the row with the task's taskID when it exists, else inserts.
-    TaskWrite updateOrInsert(const WTask& task);
+    TaskWrite updateOrInsert(const Interval& task);
     // Writes the tasks kept while the database was busy, oldest first; every other operation
     // tries this first. False while any is still waiting.
     bool saveUnsavedTasks();
     bool hasUnsavedTasks() const { return !unsaved.empty(); }
     // Today's finished rows ordered by start ascending (only type 1 when pomodoroOnly).
-    std::vector<WTask> fetchTodayTasks(bool pomodoroOnly);
+    std::vector<Interval> fetchTodayTasks(bool pomodoroOnly);
     // The same for any calendar day of the user's time zone.
-    std::vector<WTask> fetchTasks(const QDate& day, bool pomodoroOnly);
+    std::vector<Interval> fetchTasks(const QDate& day, bool pomodoroOnly);
     // Seconds of Pomodoros per day for the days days ending with lastDay, earliest first; a
     // Pomodoro counts on the day it started.
     std::vector<qint64> focusedSecondsPerDay(const QDate& lastDay, int days);
@@ -72,12 +72,12 @@ public:
     // the day it started, with its focused length.
     std::vector<DayFocus> focusPerDay(const QDate& first, const QDate& last);
     // Every finished row, ordered by start.
-    std::vector<WTask> allTasks();
+    std::vector<Interval> allTasks();
     // The same, or none when the records cannot be read (the database could not be opened, or
     // another program holds it): an export must not stand an empty file in for the records.
-    std::optional<std::vector<WTask>> readAllTasks();
+    std::optional<std::vector<Interval>> readAllTasks();
     // The type-1 row with the latest end, of any day.
-    std::optional<WTask> lastPomodoroTask();
+    std::optional<Interval> lastPomodoroTask();
     // True when the short breaks recorded today after the last long break number at least
     // the "countToLongBreak" preference.
     bool shouldTakeALongBreak();
@@ -85,15 +85,15 @@ public:
 private:
     struct Unsaved
     {
-        WTask task;
+        Interval task;
         bool update;
     };
-    TaskWrite store(const WTask& task, bool update);
+    TaskWrite store(const Interval& task, bool update);
     // One write; busy tells a lock held elsewhere from any other failure.
-    std::optional<qint64> write(const WTask& task, bool update, bool& busy);
+    std::optional<qint64> write(const Interval& task, bool update, bool& busy);
     void writePause(qint64 taskID, qint64 paused);
     // The rows matching where, each with its paused seconds when the pause table is there.
-    std::vector<WTask> findWithPauses(const Condition& where, bool byStart);
+    std::vector<Interval> findWithPauses(const Condition& where, bool byStart);
 
     Preferences& preferences;
     const Clock& clock;

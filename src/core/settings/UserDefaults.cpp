@@ -61,7 +61,7 @@ void setupUserDefaultsValues(Preferences& preferences, LoginItems& loginItems)
         preferences.synchronize();
     } else {
         LOG_ERROR(QStringLiteral("Failed to set launch at login by default."));
-        track(MREvent::failedToSetLaunchAtLogin);
+        track(UsageEvent::failedToSetLaunchAtLogin);
         preferences.registerDefault(launchKey, false);
     }
 }

@@ -73,11 +73,11 @@ void VersionRecord::upgradeIfNeeded(const std::function<void()>& completed)
 {
     if (isBrandNewInstalled()) {
         LOG_INFO(QStringLiteral("Brand new install."));
-        track(MREvent::appBrandNewInstalled);
+        track(UsageEvent::appBrandNewInstalled);
         convertQuoteSetting();
     } else if (isUpgraded()) {
         LOG_INFO(QStringLiteral("Upgraded from Optional(\"%1\").").arg(appInfo().version));
-        track(MREvent::appUpgraded);
+        track(UsageEvent::appUpgraded);
     } else {
         LOG_INFO(QStringLiteral("Nothing to do."));
     }

@@ -106,7 +106,7 @@ void AppcastUpdater::didFindValidUpdate(const AppcastItem& item)
 {
     LOG_INFO(QStringLiteral("didFindValidUpdate item: ") + item.description() + QStringLiteral(" fileURL: ") +
              (item.fileURL.isEmpty() ? QStringLiteral("none") : item.fileURL));
-    track(MREvent::CFUDidFindValidUpdate);
+    track(UsageEvent::CFUDidFindValidUpdate);
     // Automatic checks mention a version once; the user asking always gets an answer.
     if (userInitiated || preferences.stringValue(lastNotifiedVersionKey) != item.version) {
         const QString shown = item.displayVersionString.isEmpty() ? item.version : item.displayVersionString;

@@ -43,7 +43,7 @@ QLabel* linkLabel(const QString& text, const QUrl& url, QWidget* parent)
 } // namespace
 
 AboutViewController::AboutViewController(QWidget* parent, std::function<bool(const QUrl&)> opener)
-    : MRPreferViewController(QStringLiteral("AboutViewController"), parent), openUrl(std::move(opener))
+    : PreferencesPane(QStringLiteral("AboutViewController"), parent), openUrl(std::move(opener))
 {
     if (!openUrl)
         openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -117,7 +117,7 @@ QString AboutViewController::versionText()
 
 void AboutViewController::changeEvent(QEvent* event)
 {
-    MRPreferViewController::changeEvent(event);
+    PreferencesPane::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && authorLink) {
         // The labels learn of the change after this view: take the colour from here.
         const QColor link = palette().color(QPalette::Link);
@@ -128,7 +128,7 @@ void AboutViewController::changeEvent(QEvent* event)
 
 void AboutViewController::hideEvent(QHideEvent* event)
 {
-    MRPreferViewController::hideEvent(event);
+    PreferencesPane::hideEvent(event);
     // The list belongs to the window it was opened from: it goes when that window does.
     if (acknowledgementsWindow)
         acknowledgementsWindow->close();
@@ -136,13 +136,13 @@ void AboutViewController::hideEvent(QHideEvent* event)
 
 void AboutViewController::clickAuthorLink()
 {
-    track(MREvent::clickAuthorLink);
+    track(UsageEvent::clickAuthorLink);
     open(authorUrl);
 }
 
 void AboutViewController::clickHomepageLink()
 {
-    track(MREvent::clickHomepageLink);
+    track(UsageEvent::clickHomepageLink);
     open(homepageUrl);
 }
 

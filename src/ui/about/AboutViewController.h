@@ -1,7 +1,7 @@
 #pragma once
 
 #include "about/AcknowledgementsViewController.h"
-#include "preferences/MRPreferViewController.h"
+#include "preferences/PreferencesPane.h"
 
 #include <QPointer>
 #include <QUrl>
@@ -14,7 +14,7 @@ class QPushButton;
 // Name, version and build as the log banner prints them, the legal line, the author and
 // home-page links and the libraries Mirelo is built on. Both the About tab and the About
 // window show it.
-class AboutViewController : public MRPreferViewController
+class AboutViewController : public PreferencesPane
 {
     Q_OBJECT
 public:

@@ -3,8 +3,8 @@
 #include "break/BorderlessWindow.h"
 #include "diagnostics/UsageTracker.h"
 #include "widgets/ChromeService.h"
-#include "widgets/MRImageView.h"
-#include "widgets/MRView.h"
+#include "widgets/ImageView.h"
+#include "widgets/PanelView.h"
 
 #include <QScreen>
 #include <QVBoxLayout>
@@ -39,11 +39,11 @@ BackgroundWindow::BackgroundWindow(QScreen* screen, const QImage& image, const Q
     auto* fill = new QVBoxLayout(win.get());
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(content);
-    picture = new MRImageView(content);
+    picture = new ImageView(content);
     picture->setImage(image);
     picture->setTint(mask);
     // The mask is composed into the picture; the view only keeps its colour.
-    maskView = new MRView(content);
+    maskView = new PanelView(content);
     maskView->setBackgroundColor(mask);
     maskView->hide();
     // A background window reacts to no click.

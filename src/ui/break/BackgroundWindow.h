@@ -6,8 +6,8 @@
 #include <memory>
 
 class BorderlessWindow;
-class MRImageView;
-class MRView;
+class ImageView;
+class PanelView;
 class QColor;
 class QScreen;
 class WindowHints;
@@ -27,12 +27,12 @@ public:
 
     QScreen* screen() const { return target; }
     BorderlessWindow* window() const { return win.get(); }
-    MRImageView* imageView() const { return picture; }
+    ImageView* imageView() const { return picture; }
     QRect originRect;
 
 private:
     QScreen* target;
     std::unique_ptr<BorderlessWindow> win;
-    MRImageView* picture = nullptr;
-    MRView* maskView = nullptr;
+    ImageView* picture = nullptr;
+    PanelView* maskView = nullptr;
 };

@@ -24,7 +24,7 @@ void showQuittingConfirmAlert(QWidget* window, const QString& appName, std::func
 void showPasscodeAlert(QWidget* window, std::function<void()> dismissed)
 {
     LOG_INFO(QStringLiteral("showPasscodeAlert"));
-    track(MREvent::ShowPasscodeAlert);
+    track(UsageEvent::ShowPasscodeAlert);
     MessageBox::Alert alert;
     alert.text = Localizable::text("Passcode Required");
     alert.informativeText = Localizable::text("Please unlock with your passcode.");

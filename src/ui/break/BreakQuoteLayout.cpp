@@ -6,7 +6,7 @@
 #include "break/PasscodeView.h"
 #include "widgets/ChromeService.h"
 #include "widgets/OverlayFonts.h"
-#include "widgets/QLTextField.h"
+#include "widgets/WrappingTextField.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -47,7 +47,7 @@ void BreakQuoteLayout::show(const QString& quote)
         delete quoteField.data();
     binding.dispose();
 
-    auto* field = new QLTextField(&root);
+    auto* field = new WrappingTextField(&root);
     quoteField = field;
     field->setTextColor(Qt::white);
     field->setMaximumNumberOfLines(20);

@@ -8,7 +8,7 @@
 class BreakView;
 class BreakViewModel;
 class Preferences;
-class QLTextField;
+class WrappingTextField;
 
 // The quote over the upper half of the break: a text field made anew for each quote and laid
 // out from the bottom edge up. It never shows over the back-to-work screen.
@@ -19,7 +19,7 @@ public:
                      const BehaviorRelay<bool>& backToWorkHidden);
     ~BreakQuoteLayout();
 
-    QLTextField* field() const { return quoteField.data(); }
+    WrappingTextField* field() const { return quoteField.data(); }
 
     void show(const QString& quote);
     void remove();
@@ -31,6 +31,6 @@ private:
     BreakViewModel& model;
     Preferences& preferences;
     const BehaviorRelay<bool>& backToWorkHidden;
-    QPointer<QLTextField> quoteField;
+    QPointer<WrappingTextField> quoteField;
     Subscription binding;
 };

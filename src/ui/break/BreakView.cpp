@@ -3,10 +3,10 @@
 #include "break/PasscodeView.h"
 #include "widgets/ChromeService.h"
 #include "widgets/CountdownLabel.h"
-#include "widgets/MRImageView.h"
-#include "widgets/MRView.h"
+#include "widgets/DrawnButton.h"
+#include "widgets/ImageView.h"
 #include "widgets/OverlayFonts.h"
-#include "widgets/QLButton.h"
+#include "widgets/PanelView.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -29,13 +29,13 @@ QLabel* plainLabel(QWidget* parent)
     return label;
 }
 
-QWidget* buttonRow(QWidget* parent, std::initializer_list<QLButton*> buttons)
+QWidget* buttonRow(QWidget* parent, std::initializer_list<DrawnButton*> buttons)
 {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
-    for (QLButton* button : buttons) {
+    for (DrawnButton* button : buttons) {
         button->setParent(row);
         layout->addWidget(button);
     }
@@ -52,8 +52,8 @@ BreakView::BreakView(QWidget* parent) : QWidget(parent)
     // Keys come as they are typed: no input method composes them away from the passcode.
     setAttribute(Qt::WA_InputMethodEnabled, false);
 
-    imgBgView = new MRImageView(this);
-    maskView = new MRView(this);
+    imgBgView = new ImageView(this);
+    maskView = new PanelView(this);
     maskView->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Its colour is composed into the picture (setMaskColor).
     maskView->hide();
@@ -61,9 +61,9 @@ BreakView::BreakView(QWidget* parent) : QWidget(parent)
     containerView = new QWidget(this);
     titleLabel = plainLabel(containerView);
     timeLabel = new CountdownLabel(containerView);
-    stopTimerButton = new QLButton;
-    backToWorkCloseButton = new QLButton;
-    backToWorkNextButton = new QLButton;
+    stopTimerButton = new DrawnButton;
+    backToWorkCloseButton = new DrawnButton;
+    backToWorkNextButton = new DrawnButton;
     countDownButtonContainer = buttonRow(containerView, {stopTimerButton});
     backToWorkButtonContainer = buttonRow(containerView, {backToWorkCloseButton, backToWorkNextButton});
     backToWorkButtonContainer->hide();
@@ -121,7 +121,7 @@ void BreakView::layoutContent()
         OverlayFonts::light(std::clamp(int(std::lround(H * 0.15)), 72, 240), QFont::ExtraLight));
     const QSize buttonSize(int(std::lround(136 * s)), int(std::lround(42 * s)));
     const QFont buttonFont = OverlayFonts::regular(int(std::lround(16 * s)));
-    for (QLButton* button : {stopTimerButton, backToWorkCloseButton, backToWorkNextButton}) {
+    for (DrawnButton* button : {stopTimerButton, backToWorkCloseButton, backToWorkNextButton}) {
         button->setFixedSize(buttonSize);
         button->setFont(buttonFont);
     }
@@ -176,7 +176,7 @@ bool BreakView::focusNextPrevChild(bool next)
     // Tab walks the buttons in sight and back to the view itself, and never leaves the break's
     // window; every other key still goes to the view's own rules.
     QList<QWidget*> stops{this};
-    for (QLButton* button : findChildren<QLButton*>()) {
+    for (DrawnButton* button : findChildren<DrawnButton*>()) {
         if (button->isVisibleTo(this) && button->isEnabled() && button->focusPolicy() & Qt::TabFocus)
             stops << button;
     }

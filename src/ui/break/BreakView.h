@@ -5,10 +5,10 @@
 #include <functional>
 
 class CountdownLabel;
-class MRImageView;
-class MRView;
+class ImageView;
+class PanelView;
 class PasscodeView;
-class QLButton;
+class DrawnButton;
 class QLabel;
 
 // The root view of the break overlay: the wallpaper, its mask, the content (title, countdown
@@ -23,16 +23,16 @@ public:
 
     std::function<void(int key, const QString& text)> didPressKeyBlock;
 
-    MRImageView* imgBgView = nullptr;
-    MRView* maskView = nullptr;
+    ImageView* imgBgView = nullptr;
+    PanelView* maskView = nullptr;
     QWidget* containerView = nullptr;
     QLabel* titleLabel = nullptr;
     CountdownLabel* timeLabel = nullptr;
     QWidget* countDownButtonContainer = nullptr;
-    QLButton* stopTimerButton = nullptr;
+    DrawnButton* stopTimerButton = nullptr;
     QWidget* backToWorkButtonContainer = nullptr;
-    QLButton* backToWorkCloseButton = nullptr;
-    QLButton* backToWorkNextButton = nullptr;
+    DrawnButton* backToWorkCloseButton = nullptr;
+    DrawnButton* backToWorkNextButton = nullptr;
     // The passcode entry, shown while the break is locked.
     PasscodeView* passcodeView = nullptr;
     QLabel* fingerprintImgView = nullptr;

@@ -13,10 +13,10 @@
 #include "timer/EventSound.h"
 #include "widgets/ChromeService.h"
 #include "widgets/CountdownLabel.h"
+#include "widgets/DrawnButton.h"
+#include "widgets/ImageView.h"
 #include "widgets/Localizable.h"
-#include "widgets/MRImageView.h"
-#include "widgets/MRView.h"
-#include "widgets/QLButton.h"
+#include "widgets/PanelView.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -62,7 +62,7 @@ BreakViewController::~BreakViewController()
         delete root;
 }
 
-QLTextField* BreakViewController::quoteTextView() const
+WrappingTextField* BreakViewController::quoteTextView() const
 {
     return quoteLayout->field();
 }
@@ -106,9 +106,9 @@ void BreakViewController::bindViews()
         if (weak)
             weak->keyPressed(key, text);
     };
-    connect(root->stopTimerButton, &QLButton::clicked, this, [this] { clickedStopTimerButton(); });
-    connect(root->backToWorkCloseButton, &QLButton::clicked, this, [this] { clickedCloseTimerButton(); });
-    connect(root->backToWorkNextButton, &QLButton::clicked, this, [this] { clickedNextTimerButton(); });
+    connect(root->stopTimerButton, &DrawnButton::clicked, this, [this] { clickedStopTimerButton(); });
+    connect(root->backToWorkCloseButton, &DrawnButton::clicked, this, [this] { clickedCloseTimerButton(); });
+    connect(root->backToWorkNextButton, &DrawnButton::clicked, this, [this] { clickedNextTimerButton(); });
 }
 
 void BreakViewController::applyButtonStyles()
@@ -186,14 +186,14 @@ void BreakViewController::breakDidEnd()
         window->activateWindow();
     }
     if (env.preferences->boolValue(PreferKey::SoundEffect)) {
-        track(MREvent::playSound, {{QStringLiteral("for"), QStringLiteral("breakEnd")},
-                                   {QStringLiteral("name"), QStringLiteral("Glass")}});
+        track(UsageEvent::playSound, {{QStringLiteral("for"), QStringLiteral("breakEnd")},
+                                      {QStringLiteral("name"), QStringLiteral("Glass")}});
         if (env.sound)
             env.sound->play(QStringLiteral("Glass"));
     }
     if (BreakContent::quotesEnabled(*env.preferences)) {
         root->titleLabel->show();
-        if (QLTextField* quote = quoteLayout->field())
+        if (WrappingTextField* quote = quoteLayout->field())
             quote->hide();
         root->setQuoteShowing(false);
     }
@@ -225,7 +225,7 @@ void BreakViewController::clickedStopTimerButton()
         LOG_INFO(QStringLiteral("noCancellationDuringTheBreak is on: the break goes on."));
         return;
     case BreakOptions::StopRoute::showOptions: {
-        track(MREvent::willShowTopOptions);
+        track(UsageEvent::willShowTopOptions);
         if (popover)
             popover->close();
         const bool postpone = env.shouldShowPostpone && env.shouldShowPostpone();
@@ -235,7 +235,7 @@ void BreakViewController::clickedStopTimerButton()
                               : root->backToWorkButtonContainer;
         popover =
             new BreakViewPopover(root->window(), env.isDarkMode->value(), postpone, root->coverAbove(anchor));
-        track(MREvent::breakPopoverShow);
+        track(UsageEvent::breakPopoverShow);
         QPointer<BreakViewController> weak(this);
         popover->popoverDidClickButton = [weak](PopoverButton button) {
             if (weak)
@@ -257,7 +257,7 @@ void BreakViewController::stopBreakShortcutTriggered()
 
 void BreakViewController::handlePopoverButton(PopoverButton button)
 {
-    track(MREvent::breakStopPopover, {{QStringLiteral("type"), popoverButtonName(button)}});
+    track(UsageEvent::breakStopPopover, {{QStringLiteral("type"), popoverButtonName(button)}});
     if (const std::optional<StopTimerEvent> event = BreakOptions::stopEvent(button))
         stopTimerOrShowPasscode(*event);
     else

@@ -5,10 +5,10 @@
 #include "break/BreakViewModel.h"
 #include "break/BreakViewPopover.h"
 #include "cycle/BreakOptions.h"
-#include "cycle/MRAppState.h"
+#include "cycle/CycleState.h"
 #include "reactive/BehaviorRelay.h"
 #include "widgets/AppTheme.h"
-#include "widgets/QLTextField.h"
+#include "widgets/WrappingTextField.h"
 
 #include <QImage>
 #include <QObject>
@@ -31,7 +31,7 @@ struct BreakViewEnvironment
 {
     Preferences* preferences = nullptr;
     const Clock* clock = nullptr;
-    BehaviorRelay<MRAppState>* state = nullptr;
+    BehaviorRelay<CycleState>* state = nullptr;
     BehaviorRelay<int>* remainingSeconds = nullptr;
     BehaviorRelay<bool>* isDarkMode = nullptr;
     std::function<bool()> shouldShowPostpone;
@@ -55,7 +55,7 @@ public:
 
     BreakView* view() const { return root; }
     BreakViewModel& viewModel() { return *model; }
-    QLTextField* quoteTextView() const;
+    WrappingTextField* quoteTextView() const;
     BreakViewPopover* openPopover() const;
 
     BehaviorRelay<bool> backToWorkButtonContainerIsHidden{true};

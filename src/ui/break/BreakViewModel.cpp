@@ -4,7 +4,7 @@
 #include "settings/Preferences.h"
 #include "widgets/Localizable.h"
 
-BreakViewModel::BreakViewModel(BehaviorRelay<MRAppState>& state, BehaviorRelay<int>& remainingSeconds,
+BreakViewModel::BreakViewModel(BehaviorRelay<CycleState>& state, BehaviorRelay<int>& remainingSeconds,
                                Preferences& preferences, BreakContent& content)
     : lastState(state.value()), preferences(preferences), content(content)
 {
@@ -12,7 +12,7 @@ BreakViewModel::BreakViewModel(BehaviorRelay<MRAppState>& state, BehaviorRelay<i
     disposeBag += preferences.observe(keyText(PreferKey::QuotesType), [this](const QJsonValue&) {
         quoteHidden.accept(!BreakContent::quotesEnabled(this->preferences));
     });
-    disposeBag += state.subscribe([this](MRAppState value) { stateChanged(value); });
+    disposeBag += state.subscribe([this](CycleState value) { stateChanged(value); });
 }
 
 QString BreakViewModel::timeText(int seconds)
@@ -21,11 +21,11 @@ QString BreakViewModel::timeText(int seconds)
     return QString::asprintf("%02d:%02d", seconds / 60, seconds % 60);
 }
 
-void BreakViewModel::stateChanged(MRAppState state)
+void BreakViewModel::stateChanged(CycleState state)
 {
     switch (state) {
-    case MRAppState::shortBreak:
-    case MRAppState::longBreak: {
+    case CycleState::shortBreak:
+    case CycleState::longBreak: {
         const bool enabled = BreakContent::quotesEnabled(preferences);
         quoteHidden.accept(!enabled);
         if (enabled) {
@@ -41,13 +41,13 @@ void BreakViewModel::stateChanged(MRAppState state)
         }
         break;
     }
-    case MRAppState::idle:
-        if (lastState == MRAppState::shortBreak || lastState == MRAppState::longBreak) {
+    case CycleState::idle:
+        if (lastState == CycleState::shortBreak || lastState == CycleState::longBreak) {
             titleLabelHidden.accept(false);
             titleString.accept(Localizable::text("Back to work!"));
         }
         break;
-    case MRAppState::working:
+    case CycleState::working:
         break;
     }
     lastState = state;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cycle/MRAppState.h"
+#include "cycle/CycleState.h"
 #include "reactive/BehaviorRelay.h"
 
 #include <QString>
@@ -15,7 +15,7 @@ class Preferences;
 class BreakViewModel
 {
 public:
-    BreakViewModel(BehaviorRelay<MRAppState>& state, BehaviorRelay<int>& remainingSeconds,
+    BreakViewModel(BehaviorRelay<CycleState>& state, BehaviorRelay<int>& remainingSeconds,
                    Preferences& preferences, BreakContent& content);
 
     BehaviorRelay<QString> timeString{QString()};
@@ -24,13 +24,13 @@ public:
     BehaviorRelay<bool> quoteHidden{true};
     BehaviorRelay<std::optional<QString>> quoteString{std::nullopt};
     BehaviorRelay<bool> showingTouchID{false};
-    MRAppState lastState;
+    CycleState lastState;
 
     // "%02d:%02d" of whole minutes (not capped) and seconds.
     static QString timeText(int seconds);
 
 private:
-    void stateChanged(MRAppState state);
+    void stateChanged(CycleState state);
 
     Preferences& preferences;
     BreakContent& content;

@@ -51,7 +51,7 @@ void BreakViewPopover::clicked(PopoverButton button)
     // The reaction runs while the popover is still open.
     if (popoverDidClickButton)
         popoverDidClickButton(button);
-    track(MREvent::breakPopoverClose);
+    track(UsageEvent::breakPopoverClose);
     content->popoverDidClickButton = nullptr;
     close();
 }

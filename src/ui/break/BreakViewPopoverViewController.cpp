@@ -1,10 +1,10 @@
 #include "break/BreakViewPopoverViewController.h"
 
 #include "diagnostics/UsageTracker.h"
+#include "widgets/DrawnButton.h"
 #include "widgets/Localizable.h"
-#include "widgets/MRView.h"
 #include "widgets/OverlayFonts.h"
-#include "widgets/QLButton.h"
+#include "widgets/PanelView.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -15,7 +15,7 @@ BreakViewPopoverViewController::BreakViewPopoverViewController(bool darkMode, bo
                                                                QObject* parent)
     : QObject(parent)
 {
-    root = new MRView;
+    root = new PanelView;
     root->setBackgroundColor(backgroundColor(darkMode));
     root->setCornerRadius(10 * scale);
 
@@ -46,14 +46,14 @@ BreakViewPopoverViewController::BreakViewPopoverViewController(bool darkMode, bo
     const QColor line = darkMode ? QColor::fromRgbF(1, 1, 1, 0.12f) : QColor::fromRgbF(0, 0, 0, 0.1f);
     const QColor highlight = darkMode ? QColor::fromRgbF(1, 1, 1, 0.1f) : QColor::fromRgbF(0, 0, 0, 0.06f);
     auto makeButton = [&](const char* key) {
-        auto* button = new QLButton(root);
+        auto* button = new DrawnButton(root);
         button->setText(Localizable::text(key));
         button->setFont(OverlayFonts::regular(px(15)));
         button->setTitleColor(text);
         button->setSeparatorColor(line);
         button->setHighlightColor(highlight);
         button->setFixedHeight(px(40));
-        connect(button, &QLButton::clicked, this, [this, button] { buttonClicked(button); });
+        connect(button, &DrawnButton::clicked, this, [this, button] { buttonClicked(button); });
         return button;
     };
     skipButton = makeButton(QT_TRANSLATE_NOOP("Localizable", "Popover-Pomodoro"));

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "cycle/BreakOptions.h"
-#include "widgets/MRView.h"
+#include "widgets/PanelView.h"
 
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
 
-class QLButton;
+class DrawnButton;
 class QLabel;
 
 // The content of the break options popover: a title and the buttons skip, postpone (only after
@@ -22,11 +22,11 @@ public:
 
     std::function<void(PopoverButton)> popoverDidClickButton;
 
-    MRView* view() const { return root.data(); }
-    QLButton* skipButton = nullptr;
-    QLButton* postponeButton = nullptr;
-    QLButton* stopButton = nullptr;
-    QLButton* cancelButton = nullptr;
+    PanelView* view() const { return root.data(); }
+    DrawnButton* skipButton = nullptr;
+    DrawnButton* postponeButton = nullptr;
+    DrawnButton* stopButton = nullptr;
+    DrawnButton* cancelButton = nullptr;
     QLabel* titleLabel = nullptr;
 
     // The action of all four buttons: the sender by identity, anything unknown as cancel.
@@ -36,5 +36,5 @@ public:
     static QColor titleColor(bool darkMode);
 
 private:
-    QPointer<MRView> root;
+    QPointer<PanelView> root;
 };

@@ -7,9 +7,9 @@
 #include "diagnostics/UsageTracker.h"
 #include "settings/DataFolder.h"
 #include "settings/Preferences.h"
+#include "widgets/DrawnButton.h"
 #include "widgets/Localizable.h"
-#include "widgets/QLButton.h"
-#include "widgets/QLTextField.h"
+#include "widgets/WrappingTextField.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -57,7 +57,7 @@ void PasscodeLock::showPasscodeWindow(const QString& passcode, int delaySeconds,
 
 void PasscodeLock::lockStep(const QString& passcode, std::function<void()> completion)
 {
-    track(MREvent::ShowPasscode);
+    track(UsageEvent::ShowPasscode);
     if (controller.didUnlock) {
         LOG_INFO(QStringLiteral("did unlock"));
         return;
@@ -73,7 +73,7 @@ void PasscodeLock::lockStep(const QString& passcode, std::function<void()> compl
     }
     ++generation;
     root->containerView->hide();
-    if (QLTextField* quote = controller.quoteTextView())
+    if (WrappingTextField* quote = controller.quoteTextView())
         quote->hide();
     root->passcodeView->titleLabel->setText(Localizable::text("Passcode"));
     root->passcodeView->reset();
@@ -84,13 +84,13 @@ void PasscodeLock::lockStep(const QString& passcode, std::function<void()> compl
     root->passcodeView->setDismissable(dismissable());
     QObject::disconnect(cancelConnection);
     cancelConnection =
-        connect(root->passcodeView->cancelButton, &QLButton::clicked, this, [this] { dismiss(); });
+        connect(root->passcodeView->cancelButton, &DrawnButton::clicked, this, [this] { dismiss(); });
     showTouchIDIfNeeded();
 
     QPointer<PasscodeLock> weak(this);
     root->passcodeView->didFailedBlock = [](PasscodeViewError error) {
         LOG_ERROR(QStringLiteral("Passcode failed. err: ") + QString::number(int(error)));
-        track(MREvent::PasscodeFailed);
+        track(UsageEvent::PasscodeFailed);
     };
     std::weak_ptr<std::function<void()>> once = lockCompletion;
     root->passcodeView->didFinishedBlock = [weak, passcode, once](const QString& typed) {
@@ -101,7 +101,7 @@ void PasscodeLock::lockStep(const QString& passcode, std::function<void()> compl
                 weak->unlockAndComplete(completion.get());
             return;
         }
-        track(MREvent::PasscodeNotMatched);
+        track(UsageEvent::PasscodeNotMatched);
         weak->controller.view()->passcodeView->showWarning();
     };
 }
@@ -124,7 +124,7 @@ void PasscodeLock::showTouchIDIfNeeded()
         return;
     if (!biometrics) {
         LOG_INFO(QStringLiteral("Can't show touch ID window. err: no fingerprint service"));
-        track(MREvent::unlockWithTouchIDShow,
+        track(UsageEvent::unlockWithTouchIDShow,
               {{QStringLiteral("ret"), QStringLiteral("false")},
                {QStringLiteral("err"), QStringLiteral("no fingerprint service")}});
         return;
@@ -140,11 +140,11 @@ void PasscodeLock::showTouchIDIfNeeded()
             return;
         if (!started) {
             LOG_INFO(QStringLiteral("Can't show touch ID window. err: ") + error);
-            track(MREvent::unlockWithTouchIDShow,
+            track(UsageEvent::unlockWithTouchIDShow,
                   {{QStringLiteral("ret"), QStringLiteral("false")}, {QStringLiteral("err"), error}});
             return;
         }
-        track(MREvent::unlockWithTouchIDShow,
+        track(UsageEvent::unlockWithTouchIDShow,
               {{QStringLiteral("ret"), QStringLiteral("true")},
                {QStringLiteral("policy"), QStringLiteral("biometricsOrWatch")}});
         weak->controller.viewModel().showingTouchID.accept(true);
@@ -155,7 +155,7 @@ void PasscodeLock::showTouchIDIfNeeded()
         weak->controller.viewModel().showingTouchID.accept(false);
         if (matched) {
             LOG_INFO(QStringLiteral("Unlocked with Touch ID."));
-            track(MREvent::unlockWithTouchIDSuccess);
+            track(UsageEvent::unlockWithTouchIDSuccess);
             if (auto completion = once.lock())
                 weak->unlockAndComplete(completion.get());
             return;
@@ -168,7 +168,7 @@ void PasscodeLock::showTouchIDIfNeeded()
             window->raise();
             window->activateWindow();
         }
-        track(MREvent::unlockWithTouchIDFailed,
+        track(UsageEvent::unlockWithTouchIDFailed,
               {{QStringLiteral("err"), error.isEmpty() ? QStringLiteral("No error message") : error}});
     };
     biometrics->evaluate(std::move(callbacks));
@@ -199,9 +199,9 @@ void PasscodeLock::hidePasscode()
     BreakView* root = controller.view();
     root->containerView->show();
     // The quote comes back only while the break still counts down.
-    if (QLTextField* quote = controller.quoteTextView(); quote &&
-                                                         !controller.viewModel().quoteHidden.value() &&
-                                                         controller.backToWorkButtonContainerIsHidden.value())
+    if (WrappingTextField* quote = controller.quoteTextView();
+        quote && !controller.viewModel().quoteHidden.value() &&
+        controller.backToWorkButtonContainerIsHidden.value())
         quote->show();
     root->passcodeView->hide();
     grabKeyboard(false);

@@ -1,9 +1,9 @@
 #include "break/PasscodeView.h"
 
 #include "break/BreakView.h"
+#include "widgets/DrawnButton.h"
 #include "widgets/Localizable.h"
 #include "widgets/OverlayFonts.h"
-#include "widgets/QLButton.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -99,7 +99,7 @@ PasscodeView::PasscodeView(QWidget* parent) : QWidget(parent)
         (*label)->setPalette(white);
     }
     timeLeftLabel->hide();
-    cancelButton = new QLButton(this);
+    cancelButton = new DrawnButton(this);
     cancelButton->setText(Localizable::text("Cancel"));
     cancelButton->setTitleColor(Qt::white);
     cancelButton->hide();

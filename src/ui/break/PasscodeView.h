@@ -7,7 +7,7 @@
 #include <vector>
 
 class QLabel;
-class QLButton;
+class DrawnButton;
 
 enum class PasscodeViewError
 {
@@ -55,7 +55,7 @@ public:
     // Says in words what the red dots say: the code was wrong.
     QLabel* messageLabel = nullptr;
     QLabel* timeLeftLabel = nullptr;
-    QLButton* cancelButton = nullptr;
+    DrawnButton* cancelButton = nullptr;
     std::function<void(PasscodeViewError)> didFailedBlock;
     std::function<void(const QString&)> didFinishedBlock;
     std::vector<PasscodeDot*> imageViews;

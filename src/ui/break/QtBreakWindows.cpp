@@ -6,10 +6,10 @@
 #include "break/BreakViewController.h"
 #include "break/BreakViewPopover.h"
 #include "break/BreakWindowController.h"
-#include "cycle/MRApp.h"
+#include "cycle/CycleController.h"
 #include "diagnostics/Log.h"
-#include "timer/MRTimer.h"
-#include "widgets/MRImageView.h"
+#include "timer/Countdown.h"
+#include "widgets/ImageView.h"
 
 #include <QGuiApplication>
 #include <QPointer>
@@ -31,7 +31,7 @@ QtBreakWindows::~QtBreakWindows()
     viewController.reset();
 }
 
-void QtBreakWindows::attach(MRApp& app)
+void QtBreakWindows::attach(CycleController& app)
 {
     if (viewController)
         return;
@@ -41,7 +41,7 @@ void QtBreakWindows::attach(MRApp& app)
     environment.state = &app.state;
     environment.remainingSeconds = &services.timer->currentTime;
     environment.isDarkMode = &app.isDarkMode;
-    QPointer<MRApp> weakApp(&app);
+    QPointer<CycleController> weakApp(&app);
     environment.shouldShowPostpone = [weakApp] { return weakApp && weakApp->shouldShowPostpone(); };
     environment.theme = &services.theme;
     environment.sound = services.sound;
@@ -63,7 +63,7 @@ void QtBreakWindows::attach(MRApp& app)
     };
     windowController =
         std::make_unique<BreakWindowController>(*viewController, services.hints, services.touchBar);
-    connect(&app, &MRApp::stopBreakShortcutTriggered, viewController.get(),
+    connect(&app, &CycleController::stopBreakShortcutTriggered, viewController.get(),
             &BreakViewController::stopBreakShortcutTriggered);
 }
 
@@ -186,7 +186,7 @@ void QtBreakWindows::screenAdded(QScreen* screen)
         return;
     LOG_INFO(QStringLiteral("Screen added during a break: ") + screen->name());
     // The new screen gets the main screen's picture: scaled to fill, under the same mask.
-    const MRImageView* picture = viewController->view()->imgBgView;
+    const ImageView* picture = viewController->view()->imgBgView;
     windows.push_back(std::make_unique<BackgroundWindow>(
         screen, picture->image(),
         picture->imageIsTinted() ? QColor(Qt::transparent) : services.theme.maskViewBgColor, services.hints));

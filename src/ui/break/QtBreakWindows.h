@@ -15,8 +15,8 @@ class BreakViewController;
 class BreakWindowController;
 class Clock;
 class EventSound;
-class MRApp;
-class MRTimer;
+class CycleController;
+class Countdown;
 class Preferences;
 class QScreen;
 class Scheduler;
@@ -34,7 +34,7 @@ public:
     {
         Preferences* preferences = nullptr;
         const Clock* clock = nullptr;
-        MRTimer* timer = nullptr;
+        Countdown* timer = nullptr;
         EventSound* sound = nullptr;
         WindowHints* hints = nullptr;
         TouchBar* touchBar = nullptr;
@@ -49,7 +49,7 @@ public:
 
     // Builds the main window and its content for the controller; call once, after the
     // controller exists (it installs its handlers when it is made).
-    void attach(MRApp& app);
+    void attach(CycleController& app);
 
     BreakWindowController* breakWindowCon() const { return windowController.get(); }
     BreakViewController* breakViewController() const { return viewController.get(); }

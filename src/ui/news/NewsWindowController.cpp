@@ -114,13 +114,13 @@ NewsWindowController::NewsWindowController(QNetworkAccessManager& network,
     connect(webView, &QTextBrowser::anchorClicked, this, &NewsWindowController::followLink);
     connect(openInBrowser, &QPushButton::clicked, this, [this] { followLink(current.pageUrl()); });
     LOG_INFO(QStringLiteral("News view loaded."));
-    track(MREvent::showNews);
+    track(UsageEvent::showNews);
 }
 
 NewsWindowController::~NewsWindowController()
 {
     LOG_INFO(QStringLiteral("Deinit"));
-    track(MREvent::newsClosed);
+    track(UsageEvent::newsClosed);
 }
 
 void NewsWindowController::showWindow(const News& news)
@@ -157,7 +157,7 @@ void NewsWindowController::load(const QUrl& url)
         weak->progressIndicator->hide();
         if (!result.succeeded()) {
             LOG_ERROR(QStringLiteral("Webview failed to laod url. url: ") + url.toString());
-            track(MREvent::loadNewsUrlFailed);
+            track(UsageEvent::loadNewsUrlFailed);
             Q_EMIT weak->pageLoaded(false);
             return;
         }
@@ -165,7 +165,7 @@ void NewsWindowController::load(const QUrl& url)
         weak->webView->setHtml(prepared.html);
         weak->loadImages(prepared.images);
         LOG_INFO(QStringLiteral("Webview loaded successfully."));
-        track(MREvent::newsUrlLoaded);
+        track(UsageEvent::newsUrlLoaded);
         Q_EMIT weak->pageLoaded(true);
     });
 }

@@ -31,7 +31,7 @@ PreferencesWhiteBgView* panel(QWidget* parent)
 
 PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencies dependencies,
                                                                      QWidget* parent)
-    : MRPreferViewController(QStringLiteral("PreferencesAdvancedViewController"), parent),
+    : PreferencesPane(QStringLiteral("PreferencesAdvancedViewController"), parent),
       dependencies(dependencies),
       model(*dependencies.preferences, dependencies.workspace, dependencies.launcher)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "preferences/MRPreferViewController.h"
 #include "preferences/PreferencesAdvancedViewModel.h"
+#include "preferences/PreferencesPane.h"
 #include "reactive/DisposeBag.h"
 
 #include <QPointer>
@@ -21,7 +21,7 @@ class ShortcutRecorder;
 
 // The Advanced pane: the passcode lock (switch, passcode, delay, fingerprint) and the two global
 // shortcuts, the log file and the launcher entry.
-class PreferencesAdvancedViewController : public MRPreferViewController
+class PreferencesAdvancedViewController : public PreferencesPane
 {
     Q_OBJECT
 public:

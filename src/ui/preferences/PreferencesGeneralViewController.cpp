@@ -40,8 +40,8 @@ QLabel* rowLabel(const char* key, QWidget* parent)
 
 PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& preferences,
                                                                    LoginItems& loginItems, QWidget* parent)
-    : MRPreferViewController(QStringLiteral("PreferencesGeneralViewController"), parent),
-      preferences(preferences), model(preferences, loginItems)
+    : PreferencesPane(QStringLiteral("PreferencesGeneralViewController"), parent), preferences(preferences),
+      model(preferences, loginItems)
 {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 20);
@@ -288,7 +288,7 @@ QCheckBox* PreferencesGeneralViewController::makeCheckBox(const char* title, Pre
 
 void PreferencesGeneralViewController::viewDidAppear()
 {
-    MRPreferViewController::viewDidAppear();
+    PreferencesPane::viewDidAppear();
     if (QWidget* focused = focusWidget(); focused && isAncestorOf(focused))
         focused->clearFocus();
 }

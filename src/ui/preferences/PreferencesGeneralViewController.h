@@ -1,7 +1,7 @@
 #pragma once
 
-#include "preferences/MRPreferViewController.h"
 #include "preferences/PreferencesGeneralViewModel.h"
+#include "preferences/PreferencesPane.h"
 #include "reactive/DisposeBag.h"
 
 class EventSoundsView;
@@ -19,7 +19,7 @@ class QSpinBox;
 // The General pane: the three lengths, the long-break count, the switches and "Restore
 // defaults". Every control writes the store at once and shows it through an observation, so
 // a change made elsewhere shows here immediately.
-class PreferencesGeneralViewController : public MRPreferViewController
+class PreferencesGeneralViewController : public PreferencesPane
 {
     Q_OBJECT
 public:

@@ -19,7 +19,7 @@
 
 PreferencesWallpaperViewController::PreferencesWallpaperViewController(
     PreferencesWallpaperViewModel::Dependencies dependencies, QWidget* parent)
-    : MRPreferViewController(QStringLiteral("PreferencesWallpaperViewController"), parent),
+    : PreferencesPane(QStringLiteral("PreferencesWallpaperViewController"), parent),
       model(std::move(dependencies))
 {
     auto* root = new QGridLayout(this);
@@ -183,7 +183,7 @@ void PreferencesWallpaperViewController::quotesRadioButtonSelected(QAbstractButt
         type = PreferQuotesType::custom;
     else {
         LOG_ERROR(QStringLiteral("Unknown type!"));
-        track(MREvent::quotesOptionUpdate, {{QStringLiteral("option"), QStringLiteral("unknown")}});
+        track(UsageEvent::quotesOptionUpdate, {{QStringLiteral("option"), QStringLiteral("unknown")}});
         return;
     }
     model.chooseQuotesType(type);
@@ -192,7 +192,7 @@ void PreferencesWallpaperViewController::quotesRadioButtonSelected(QAbstractButt
 
 void PreferencesWallpaperViewController::viewDidAppear()
 {
-    MRPreferViewController::viewDidAppear();
+    PreferencesPane::viewDidAppear();
     // Custom quotes chosen: the box is what the user came to edit.
     if (model.customQuotesEditable())
         quotesCustomTextView->setFocus(Qt::OtherFocusReason);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preferences/MRPreferViewController.h"
+#include "preferences/PreferencesPane.h"
 #include "preferences/PreferencesWallpaperViewModel.h"
 #include "reactive/DisposeBag.h"
 
@@ -16,7 +16,7 @@ class WallpaperPreviewView;
 
 // The Wallpaper pane: the break background's source with a preview, and the quote source
 // with the box for the user's own quotes.
-class PreferencesWallpaperViewController : public MRPreferViewController
+class PreferencesWallpaperViewController : public PreferencesPane
 {
     Q_OBJECT
 public:

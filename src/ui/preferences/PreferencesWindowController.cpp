@@ -124,7 +124,7 @@ PreferencesWindowController::PreferencesWindowController(std::vector<PreferTab> 
 
 PreferencesWindowController::~PreferencesWindowController() = default;
 
-MRPreferViewController* PreferencesWindowController::makeContent(PreferTab tab)
+PreferencesPane* PreferencesWindowController::makeContent(PreferTab tab)
 {
     switch (tab) {
     case PreferTab::general: {
@@ -227,6 +227,6 @@ void PreferencesWindowController::showWindow()
 
 void PreferencesWindowController::closeEvent(QCloseEvent* event)
 {
-    track(MREvent::prefsWindowClose);
+    track(UsageEvent::prefsWindowClose);
     QWidget::closeEvent(event);
 }

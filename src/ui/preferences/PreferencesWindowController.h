@@ -12,7 +12,7 @@
 #include <vector>
 
 class LoginItems;
-class MRPreferViewController;
+class PreferencesPane;
 class Preferences;
 class QTabBar;
 class QVBoxLayout;
@@ -58,7 +58,7 @@ public:
     void showWindow();
 
     QTabBar* toolbar() const { return tabBar; }
-    MRPreferViewController* contentViewController() const { return content; }
+    PreferencesPane* contentViewController() const { return content; }
     int currentTab() const { return current; }
     const std::vector<PreferTab>& tabs() const { return tabList; }
 
@@ -66,14 +66,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    MRPreferViewController* makeContent(PreferTab tab);
+    PreferencesPane* makeContent(PreferTab tab);
     void applyWindowStyle(PreferTab tab);
 
     std::vector<PreferTab> tabList;
     Services services;
     QTabBar* tabBar = nullptr;
     QVBoxLayout* contentLayout = nullptr;
-    MRPreferViewController* content = nullptr;
+    PreferencesPane* content = nullptr;
     // The pane, or the scroll view around it.
     QWidget* holder = nullptr;
     int current = -1;

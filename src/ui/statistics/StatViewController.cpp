@@ -197,14 +197,14 @@ void StatViewController::reloadTasks()
         QLocale(QLocale::English, QLocale::UnitedStates).toString(day, QStringLiteral("MMM d, yyyy")));
     nextDayButton->setEnabled(day < today());
     // One query for the day: the totals count every kind, the list may show Pomodoros only.
-    const std::vector<WTask> dayTasks = tasks.fetchTasks(day, false);
+    const std::vector<Interval> dayTasks = tasks.fetchTasks(day, false);
     tasksToday.clear();
     std::copy_if(dayTasks.begin(), dayTasks.end(), std::back_inserter(tasksToday),
-                 [pomodoroOnly](const WTask& task) { return !pomodoroOnly || task.type == 1; });
+                 [pomodoroOnly](const Interval& task) { return !pomodoroOnly || task.type == 1; });
 
     tableView->clear();
     const bool emoji = colourEmojiAvailable();
-    for (const WTask& task : tasksToday) {
+    for (const Interval& task : tasksToday) {
         auto* cell = new StatTableCellView;
         cell->titleLabel->setText(StatRow::title(task, emoji));
         cell->detailLabel->setText(StatRow::detail(task.focusedDuration()));
@@ -232,7 +232,7 @@ void StatViewController::reloadTasks()
     qint64 focused = 0;
     int pomodoros = 0;
     int breaks = 0;
-    for (const WTask& task : dayTasks) {
+    for (const Interval& task : dayTasks) {
         if (task.type == 1) {
             focused += task.focusedDuration();
             ++pomodoros;
@@ -272,7 +272,7 @@ void StatViewController::exportRecords()
     if (path.isEmpty())
         return;
     QString error;
-    const std::optional<std::vector<WTask>> records = tasks.readAllTasks();
+    const std::optional<std::vector<Interval>> records = tasks.readAllTasks();
     if (!records) {
         // Nothing is written over the chosen file: a header alone would look like no records.
         LOG_ERROR(QStringLiteral("Failed to export the records. Error: the records cannot be read"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/WTask.h"
+#include "records/Interval.h"
 
 #include <QDate>
 #include <QWidget>
@@ -52,7 +52,7 @@ public:
     QLabel* exportResultLabel = nullptr;
     QListWidget* tableView = nullptr;
     FocusChart* chart = nullptr;
-    std::vector<WTask> tasksToday;
+    std::vector<Interval> tasksToday;
 
     // Asks where the export goes; empty when the user cancels. A save dialog by default.
     std::function<QString()> chooseExportPath;

@@ -1,7 +1,7 @@
 #include "widgets/Accessibility.h"
 
 #include "widgets/CountdownLabel.h"
-#include "widgets/QLTextField.h"
+#include "widgets/WrappingTextField.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -36,7 +36,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name)
-            return static_cast<const QLTextField*>(widget())->text();
+            return static_cast<const WrappingTextField*>(widget())->text();
         return QAccessibleWidget::text(kind);
     }
 };
@@ -81,7 +81,7 @@ QAccessibleInterface* describe(const QString& key, QObject* object)
         return nullptr;
     if (key == QLatin1String("CountdownLabel"))
         return new CountdownAccessible(widget);
-    if (key == QLatin1String("QLTextField"))
+    if (key == QLatin1String("WrappingTextField"))
         return new QuoteAccessible(widget);
     // Only our own window classes, asked for by their own name: Qt's dialogs, menus and
     // popups keep the roles Qt gives them.

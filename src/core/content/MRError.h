@@ -1,4 +1,0 @@
-#pragma once
-
-// The generic failure of a service's deferred result.
-enum class MRError { unknown };
