@@ -46,8 +46,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://mirelo.org)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The sound theme is loaded by name through libcanberra, so the binary's libraries do not reveal
 # it. The Wayland window handles come through Qt's private platform interface, which holds only
-# for the Qt release it was built against.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "sound-theme-freedesktop, qt6-base-abi (= ${Qt6_VERSION})")
+# for the Qt release it was built against. Desktop pictures in WebP (GNOME's own) and TIFF are
+# read through Qt's image plugins, which are loaded at run time.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "sound-theme-freedesktop, qt6-image-formats-plugins, qt6-base-abi (= ${Qt6_VERSION})")
 # Qt's Wayland platform: without it a Wayland session runs Mirelo through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

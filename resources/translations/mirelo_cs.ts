@@ -139,6 +139,21 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     </message>
 </context>
 <context>
+    <name>CycleController</name>
+    <message>
+        <source>Pomodoro stopped</source>
+        <translation>Pomodoro zastaveno</translation>
+    </message>
+    <message numerus="yes">
+        <source>It was paused for more than %n minute(s).</source>
+        <translation>
+            <numerusform>Pomodoro bylo pozastaveno déle než %n minutu.</numerusform>
+            <numerusform>Pomodoro bylo pozastaveno déle než %n minuty.</numerusform>
+            <numerusform>Pomodoro bylo pozastaveno déle než %n minut.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
@@ -1019,72 +1034,6 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     </message>
 </context>
 <context>
-    <name>CycleController</name>
-    <message>
-        <source>Pomodoro stopped</source>
-        <translation>Pomodoro zastaveno</translation>
-    </message>
-    <message numerus="yes">
-        <source>It was paused for more than %n minute(s).</source>
-        <translation>
-            <numerusform>Pomodoro bylo pozastaveno déle než %n minutu.</numerusform>
-            <numerusform>Pomodoro bylo pozastaveno déle než %n minuty.</numerusform>
-            <numerusform>Pomodoro bylo pozastaveno déle než %n minut.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PreferencesPane</name>
-    <message>
-        <source>&amp;Restore Defaults</source>
-        <translation>&amp;Obnovit výchozí</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Obecné</translation>
-    </message>
-    <message>
-        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation>Délky, ikona v oznamovací oblasti a nastavení přestávky a nepřítomnosti se vrátí k původním hodnotám. Spouštění po přihlášení zůstane beze změny.</translation>
-    </message>
-    <message>
-        <source>Wallpaper</source>
-        <translation>Tapeta</translation>
-    </message>
-    <message>
-        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation>Pozadí přestávky a citáty se vrátí k původním hodnotám. Vaše vlastní citáty zůstanou zachovány.</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>Pokročilé</translation>
-    </message>
-    <message>
-        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation>Zámek přístupovým kódem se vypne a jeho prodleva, otisk prstu a globální zkratky se vrátí k původním hodnotám. Váš kód zůstane uložen pro případ, že zámek znovu zapnete.</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Obnovit výchozí</translation>
-    </message>
-    <message>
-        <source>Restore the default settings of %1?</source>
-        <translation>Obnovit výchozí nastavení karty „%1“?</translation>
-    </message>
-</context>
-<context>
-    <name>TrayIcon</name>
-    <message numerus="yes">
-        <source>%1 of %n today</source>
-        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation>
-            <numerusform>%1 z %n dnes</numerusform>
-            <numerusform>%1 z %n dnes</numerusform>
-            <numerusform>%1 z %n dnes</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
@@ -1131,6 +1080,45 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     </message>
 </context>
 <context>
+    <name>PreferencesPane</name>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>&amp;Obnovit výchozí</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
+        <translation>Délky, ikona v oznamovací oblasti a nastavení přestávky a nepřítomnosti se vrátí k původním hodnotám. Spouštění po přihlášení zůstane beze změny.</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Tapeta</translation>
+    </message>
+    <message>
+        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
+        <translation>Pozadí přestávky a citáty se vrátí k původním hodnotám. Vaše vlastní citáty zůstanou zachovány.</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Pokročilé</translation>
+    </message>
+    <message>
+        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
+        <translation>Zámek přístupovým kódem se vypne a jeho prodleva, otisk prstu a globální zkratky se vrátí k původním hodnotám. Váš kód zůstane uložen pro případ, že zámek znovu zapnete.</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Obnovit výchozí</translation>
+    </message>
+    <message>
+        <source>Restore the default settings of %1?</source>
+        <translation>Obnovit výchozí nastavení karty „%1“?</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
@@ -1172,6 +1160,10 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     <message>
         <source>Short break</source>
         <translation>Krátká přestávka</translation>
+    </message>
+    <message>
+        <source>Pause or resume the Pomodoro</source>
+        <translation>Pozastavit nebo obnovit pomodoro</translation>
     </message>
 </context>
 <context>
@@ -1312,6 +1304,18 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
             <numerusform>%n den v řadě</numerusform>
             <numerusform>%n dny v řadě</numerusform>
             <numerusform>%n dní v řadě</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 z %n dnes</numerusform>
+            <numerusform>%1 z %n dnes</numerusform>
+            <numerusform>%1 z %n dnes</numerusform>
         </translation>
     </message>
 </context>

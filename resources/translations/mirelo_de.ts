@@ -134,6 +134,20 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
     </message>
 </context>
 <context>
+    <name>CycleController</name>
+    <message>
+        <source>Pomodoro stopped</source>
+        <translation>Pomodoro gestoppt</translation>
+    </message>
+    <message numerus="yes">
+        <source>It was paused for more than %n minute(s).</source>
+        <translation>
+            <numerusform>Er war länger als %n Minute pausiert.</numerusform>
+            <numerusform>Er war länger als %n Minuten pausiert.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
@@ -1008,70 +1022,6 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
     </message>
 </context>
 <context>
-    <name>CycleController</name>
-    <message>
-        <source>Pomodoro stopped</source>
-        <translation>Pomodoro gestoppt</translation>
-    </message>
-    <message numerus="yes">
-        <source>It was paused for more than %n minute(s).</source>
-        <translation>
-            <numerusform>Er war länger als %n Minute pausiert.</numerusform>
-            <numerusform>Er war länger als %n Minuten pausiert.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PreferencesPane</name>
-    <message>
-        <source>&amp;Restore Defaults</source>
-        <translation>Auf &amp;Standard zurücksetzen</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
-        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation>Die Dauern, das Symbol im Systembereich, die Pausen- und die Abwesenheitseinstellungen werden auf den Auslieferungszustand zurückgesetzt. „Mirelo bei der Anmeldung starten“ bleibt unverändert.</translation>
-    </message>
-    <message>
-        <source>Wallpaper</source>
-        <translation>Hintergrund</translation>
-    </message>
-    <message>
-        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation>Der Pausenhintergrund und die Zitate werden auf den Auslieferungszustand zurückgesetzt. Ihre eigenen Zitate bleiben erhalten.</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>Erweitert</translation>
-    </message>
-    <message>
-        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation>Die Code-Sperre wird ausgeschaltet; ihre Verzögerung, der Fingerabdruck und die globalen Tastenkürzel werden auf den Auslieferungszustand zurückgesetzt. Ihr Code bleibt erhalten, falls Sie die Sperre wieder einschalten.</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Auf Standard zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Restore the default settings of %1?</source>
-        <translation>Standardeinstellungen für „%1“ wiederherstellen?</translation>
-    </message>
-</context>
-<context>
-    <name>TrayIcon</name>
-    <message numerus="yes">
-        <source>%1 of %n today</source>
-        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation>
-            <numerusform>%1 von %n heute</numerusform>
-            <numerusform>%1 von %n heute</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
@@ -1117,6 +1067,45 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
     </message>
 </context>
 <context>
+    <name>PreferencesPane</name>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>Auf &amp;Standard zurücksetzen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
+        <translation>Die Dauern, das Symbol im Systembereich, die Pausen- und die Abwesenheitseinstellungen werden auf den Auslieferungszustand zurückgesetzt. „Mirelo bei der Anmeldung starten“ bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
+        <translation>Der Pausenhintergrund und die Zitate werden auf den Auslieferungszustand zurückgesetzt. Ihre eigenen Zitate bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
+        <translation>Die Code-Sperre wird ausgeschaltet; ihre Verzögerung, der Fingerabdruck und die globalen Tastenkürzel werden auf den Auslieferungszustand zurückgesetzt. Ihr Code bleibt erhalten, falls Sie die Sperre wieder einschalten.</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Auf Standard zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Restore the default settings of %1?</source>
+        <translation>Standardeinstellungen für „%1“ wiederherstellen?</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
@@ -1158,6 +1147,10 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
     <message>
         <source>Short break</source>
         <translation>Kurze Pause</translation>
+    </message>
+    <message>
+        <source>Pause or resume the Pomodoro</source>
+        <translation>Pomodoro pausieren oder fortsetzen</translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1284,17 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
         <translation>
             <numerusform>%n Tag in Folge</numerusform>
             <numerusform>%n Tage in Folge</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 von %n heute</numerusform>
+            <numerusform>%1 von %n heute</numerusform>
         </translation>
     </message>
 </context>

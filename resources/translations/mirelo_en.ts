@@ -134,6 +134,20 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
+    <name>CycleController</name>
+    <message numerus="yes">
+        <source>It was paused for more than %n minute(s).</source>
+        <translation>
+            <numerusform>It was paused for more than %n minute.</numerusform>
+            <numerusform>It was paused for more than %n minutes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pomodoro stopped</source>
+        <translation>Pomodoro stopped</translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message numerus="yes">
         <source>%n Pomodoro(s) today. Days in a row: %1</source>
@@ -1008,70 +1022,6 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
-    <name>CycleController</name>
-    <message numerus="yes">
-        <source>It was paused for more than %n minute(s).</source>
-        <translation>
-            <numerusform>It was paused for more than %n minute.</numerusform>
-            <numerusform>It was paused for more than %n minutes.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Pomodoro stopped</source>
-        <translation>Pomodoro stopped</translation>
-    </message>
-</context>
-<context>
-    <name>PreferencesPane</name>
-    <message>
-        <source>&amp;Restore Defaults</source>
-        <translation>&amp;Restore Defaults</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>General</translation>
-    </message>
-    <message>
-        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</translation>
-    </message>
-    <message>
-        <source>Wallpaper</source>
-        <translation>Wallpaper</translation>
-    </message>
-    <message>
-        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>Advanced</translation>
-    </message>
-    <message>
-        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Restore Defaults</translation>
-    </message>
-    <message>
-        <source>Restore the default settings of %1?</source>
-        <translation>Restore the default settings of %1?</translation>
-    </message>
-</context>
-<context>
-    <name>TrayIcon</name>
-    <message numerus="yes">
-        <source>%1 of %n today</source>
-        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation>
-            <numerusform>%1 of %n today</numerusform>
-            <numerusform>%1 of %n today</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
@@ -1117,6 +1067,45 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
+    <name>PreferencesPane</name>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>&amp;Restore Defaults</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
+        <translation>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Wallpaper</translation>
+    </message>
+    <message>
+        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
+        <translation>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
+        <translation>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restore Defaults</translation>
+    </message>
+    <message>
+        <source>Restore the default settings of %1?</source>
+        <translation>Restore the default settings of %1?</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
@@ -1158,6 +1147,10 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Short break</source>
         <translation>Short break</translation>
+    </message>
+    <message>
+        <source>Pause or resume the Pomodoro</source>
+        <translation>Pause or resume the Pomodoro</translation>
     </message>
 </context>
 <context>
@@ -1292,6 +1285,17 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Year</source>
         <translation>Year</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 of %n today</numerusform>
+            <numerusform>%1 of %n today</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

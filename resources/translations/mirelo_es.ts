@@ -134,6 +134,20 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
     </message>
 </context>
 <context>
+    <name>CycleController</name>
+    <message>
+        <source>Pomodoro stopped</source>
+        <translation>Pomodoro detenido</translation>
+    </message>
+    <message numerus="yes">
+        <source>It was paused for more than %n minute(s).</source>
+        <translation>
+            <numerusform>Estuvo en pausa más de %n minuto.</numerusform>
+            <numerusform>Estuvo en pausa más de %n minutos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
@@ -1008,70 +1022,6 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
     </message>
 </context>
 <context>
-    <name>CycleController</name>
-    <message>
-        <source>Pomodoro stopped</source>
-        <translation>Pomodoro detenido</translation>
-    </message>
-    <message numerus="yes">
-        <source>It was paused for more than %n minute(s).</source>
-        <translation>
-            <numerusform>Estuvo en pausa más de %n minuto.</numerusform>
-            <numerusform>Estuvo en pausa más de %n minutos.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PreferencesPane</name>
-    <message>
-        <source>&amp;Restore Defaults</source>
-        <translation>&amp;Restablecer</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>General</translation>
-    </message>
-    <message>
-        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation>Las duraciones, el icono de la bandeja, el descanso y los ajustes de ausencia vuelven a los valores de fábrica de Mirelo. «Iniciar Mirelo al iniciar sesión» no cambia.</translation>
-    </message>
-    <message>
-        <source>Wallpaper</source>
-        <translation>Fondo</translation>
-    </message>
-    <message>
-        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation>El fondo del descanso y las citas vuelven a los valores de fábrica de Mirelo. Se conservan las citas que haya escrito.</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>Avanzado</translation>
-    </message>
-    <message>
-        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation>El bloqueo con código se desactiva, y su retardo, la huella y los atajos globales vuelven a los valores de fábrica de Mirelo. Su código se conserva para cuando vuelva a activar el bloqueo.</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Restablecer</translation>
-    </message>
-    <message>
-        <source>Restore the default settings of %1?</source>
-        <translation>¿Restablecer los ajustes predeterminados de «%1»?</translation>
-    </message>
-</context>
-<context>
-    <name>TrayIcon</name>
-    <message numerus="yes">
-        <source>%1 of %n today</source>
-        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation>
-            <numerusform>%1 de %n hoy</numerusform>
-            <numerusform>%1 de %n hoy</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
@@ -1117,6 +1067,45 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
     </message>
 </context>
 <context>
+    <name>PreferencesPane</name>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>&amp;Restablecer</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
+        <translation>Las duraciones, el icono de la bandeja, el descanso y los ajustes de ausencia vuelven a los valores de fábrica de Mirelo. «Iniciar Mirelo al iniciar sesión» no cambia.</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
+        <translation>El fondo del descanso y las citas vuelven a los valores de fábrica de Mirelo. Se conservan las citas que haya escrito.</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzado</translation>
+    </message>
+    <message>
+        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
+        <translation>El bloqueo con código se desactiva, y su retardo, la huella y los atajos globales vuelven a los valores de fábrica de Mirelo. Su código se conserva para cuando vuelva a activar el bloqueo.</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Restore the default settings of %1?</source>
+        <translation>¿Restablecer los ajustes predeterminados de «%1»?</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
@@ -1158,6 +1147,10 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
     <message>
         <source>Short break</source>
         <translation>Descanso corto</translation>
+    </message>
+    <message>
+        <source>Pause or resume the Pomodoro</source>
+        <translation>Pausar o reanudar el Pomodoro</translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1284,17 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
         <translation>
             <numerusform>%n día seguido</numerusform>
             <numerusform>%n días seguidos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 de %n hoy</numerusform>
+            <numerusform>%1 de %n hoy</numerusform>
         </translation>
     </message>
 </context>

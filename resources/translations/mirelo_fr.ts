@@ -134,6 +134,20 @@ Sans commande, lance Mirelo dans la zone de notification.
     </message>
 </context>
 <context>
+    <name>CycleController</name>
+    <message>
+        <source>Pomodoro stopped</source>
+        <translation>Pomodoro arrêté</translation>
+    </message>
+    <message numerus="yes">
+        <source>It was paused for more than %n minute(s).</source>
+        <translation>
+            <numerusform>Il était en pause depuis plus de %n minute.</numerusform>
+            <numerusform>Il était en pause depuis plus de %n minutes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
@@ -1008,70 +1022,6 @@ Sans commande, lance Mirelo dans la zone de notification.
     </message>
 </context>
 <context>
-    <name>CycleController</name>
-    <message>
-        <source>Pomodoro stopped</source>
-        <translation>Pomodoro arrêté</translation>
-    </message>
-    <message numerus="yes">
-        <source>It was paused for more than %n minute(s).</source>
-        <translation>
-            <numerusform>Il était en pause depuis plus de %n minute.</numerusform>
-            <numerusform>Il était en pause depuis plus de %n minutes.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PreferencesPane</name>
-    <message>
-        <source>&amp;Restore Defaults</source>
-        <translation>&amp;Réinitialiser</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Général</translation>
-    </message>
-    <message>
-        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation>Les durées, l’icône de notification, la pause et les réglages d’absence reviennent aux réglages d’origine de Mirelo. «&#xa0;Lancer Mirelo à la connexion&#xa0;» reste inchangé.</translation>
-    </message>
-    <message>
-        <source>Wallpaper</source>
-        <translation>Fond d’écran</translation>
-    </message>
-    <message>
-        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation>L’arrière-plan de la pause et les citations reviennent aux réglages d’origine de Mirelo. Les citations que vous avez écrites sont conservées.</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>Avancé</translation>
-    </message>
-    <message>
-        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation>Le verrouillage par code est désactivé, et son délai, l’empreinte digitale et les raccourcis globaux reviennent aux réglages d’origine de Mirelo. Votre code est conservé pour le jour où vous réactiverez le verrouillage.</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Réinitialiser</translation>
-    </message>
-    <message>
-        <source>Restore the default settings of %1?</source>
-        <translation>Réinitialiser les réglages de «&#xa0;%1&#xa0;»&#xa0;?</translation>
-    </message>
-</context>
-<context>
-    <name>TrayIcon</name>
-    <message numerus="yes">
-        <source>%1 of %n today</source>
-        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation>
-            <numerusform>%1 sur %n aujourd’hui</numerusform>
-            <numerusform>%1 sur %n aujourd’hui</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
@@ -1117,6 +1067,45 @@ Sans commande, lance Mirelo dans la zone de notification.
     </message>
 </context>
 <context>
+    <name>PreferencesPane</name>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
+        <translation>Les durées, l’icône de notification, la pause et les réglages d’absence reviennent aux réglages d’origine de Mirelo. «&#xa0;Lancer Mirelo à la connexion&#xa0;» reste inchangé.</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Fond d’écran</translation>
+    </message>
+    <message>
+        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
+        <translation>L’arrière-plan de la pause et les citations reviennent aux réglages d’origine de Mirelo. Les citations que vous avez écrites sont conservées.</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
+        <translation>Le verrouillage par code est désactivé, et son délai, l’empreinte digitale et les raccourcis globaux reviennent aux réglages d’origine de Mirelo. Votre code est conservé pour le jour où vous réactiverez le verrouillage.</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Restore the default settings of %1?</source>
+        <translation>Réinitialiser les réglages de «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
@@ -1158,6 +1147,10 @@ Sans commande, lance Mirelo dans la zone de notification.
     <message>
         <source>Short break</source>
         <translation>Pause courte</translation>
+    </message>
+    <message>
+        <source>Pause or resume the Pomodoro</source>
+        <translation>Mettre en pause ou reprendre le Pomodoro</translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1284,17 @@ Sans commande, lance Mirelo dans la zone de notification.
         <translation>
             <numerusform>%n jour d’affilée</numerusform>
             <numerusform>%n jours d’affilée</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 sur %n aujourd’hui</numerusform>
+            <numerusform>%1 sur %n aujourd’hui</numerusform>
         </translation>
     </message>
 </context>

@@ -134,6 +134,20 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     </message>
 </context>
 <context>
+    <name>CycleController</name>
+    <message>
+        <source>Pomodoro stopped</source>
+        <translation>Pomodoro fermato</translation>
+    </message>
+    <message numerus="yes">
+        <source>It was paused for more than %n minute(s).</source>
+        <translation>
+            <numerusform>È rimasto sospeso per più di %n minuto.</numerusform>
+            <numerusform>È rimasto sospeso per più di %n minuti.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
@@ -1008,70 +1022,6 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     </message>
 </context>
 <context>
-    <name>CycleController</name>
-    <message>
-        <source>Pomodoro stopped</source>
-        <translation>Pomodoro fermato</translation>
-    </message>
-    <message numerus="yes">
-        <source>It was paused for more than %n minute(s).</source>
-        <translation>
-            <numerusform>È rimasto sospeso per più di %n minuto.</numerusform>
-            <numerusform>È rimasto sospeso per più di %n minuti.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PreferencesPane</name>
-    <message>
-        <source>&amp;Restore Defaults</source>
-        <translation>&amp;Ripristina predefiniti</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Generali</translation>
-    </message>
-    <message>
-        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation>Le durate, l&apos;icona di notifica, la pausa e le impostazioni di assenza tornano come erano in origine. «Avvia Mirelo all&apos;accesso» resta com&apos;è.</translation>
-    </message>
-    <message>
-        <source>Wallpaper</source>
-        <translation>Sfondo</translation>
-    </message>
-    <message>
-        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation>Lo sfondo della pausa e le citazioni tornano come erano in origine. Le citazioni che hai scritto vengono conservate.</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>Avanzate</translation>
-    </message>
-    <message>
-        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation>Il blocco con codice viene disattivato, e il suo ritardo, l&apos;impronta digitale e le scorciatoie globali tornano come erano in origine. Il tuo codice viene conservato per quando riattiverai il blocco.</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Ripristina predefiniti</translation>
-    </message>
-    <message>
-        <source>Restore the default settings of %1?</source>
-        <translation>Ripristinare le impostazioni predefinite di «%1»?</translation>
-    </message>
-</context>
-<context>
-    <name>TrayIcon</name>
-    <message numerus="yes">
-        <source>%1 of %n today</source>
-        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation>
-            <numerusform>%1 di %n oggi</numerusform>
-            <numerusform>%1 di %n oggi</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
@@ -1117,6 +1067,45 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     </message>
 </context>
 <context>
+    <name>PreferencesPane</name>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>&amp;Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generali</translation>
+    </message>
+    <message>
+        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
+        <translation>Le durate, l&apos;icona di notifica, la pausa e le impostazioni di assenza tornano come erano in origine. «Avvia Mirelo all&apos;accesso» resta com&apos;è.</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Sfondo</translation>
+    </message>
+    <message>
+        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
+        <translation>Lo sfondo della pausa e le citazioni tornano come erano in origine. Le citazioni che hai scritto vengono conservate.</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzate</translation>
+    </message>
+    <message>
+        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
+        <translation>Il blocco con codice viene disattivato, e il suo ritardo, l&apos;impronta digitale e le scorciatoie globali tornano come erano in origine. Il tuo codice viene conservato per quando riattiverai il blocco.</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>Restore the default settings of %1?</source>
+        <translation>Ripristinare le impostazioni predefinite di «%1»?</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
@@ -1158,6 +1147,10 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     <message>
         <source>Short break</source>
         <translation>Pausa breve</translation>
+    </message>
+    <message>
+        <source>Pause or resume the Pomodoro</source>
+        <translation>Sospendi o riprendi il Pomodoro</translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1284,17 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
         <translation>
             <numerusform>%n giorno di fila</numerusform>
             <numerusform>%n giorni di fila</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 di %n oggi</numerusform>
+            <numerusform>%1 di %n oggi</numerusform>
         </translation>
     </message>
 </context>

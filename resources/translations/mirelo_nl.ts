@@ -134,6 +134,20 @@ Zonder opdracht start Mirelo in het systeemvak.
     </message>
 </context>
 <context>
+    <name>CycleController</name>
+    <message>
+        <source>Pomodoro stopped</source>
+        <translation>Pomodoro gestopt</translation>
+    </message>
+    <message numerus="yes">
+        <source>It was paused for more than %n minute(s).</source>
+        <translation>
+            <numerusform>Hij was langer dan %n minuut gepauzeerd.</numerusform>
+            <numerusform>Hij was langer dan %n minuten gepauzeerd.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
@@ -1008,70 +1022,6 @@ Zonder opdracht start Mirelo in het systeemvak.
     </message>
 </context>
 <context>
-    <name>CycleController</name>
-    <message>
-        <source>Pomodoro stopped</source>
-        <translation>Pomodoro gestopt</translation>
-    </message>
-    <message numerus="yes">
-        <source>It was paused for more than %n minute(s).</source>
-        <translation>
-            <numerusform>Hij was langer dan %n minuut gepauzeerd.</numerusform>
-            <numerusform>Hij was langer dan %n minuten gepauzeerd.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PreferencesPane</name>
-    <message>
-        <source>&amp;Restore Defaults</source>
-        <translation>Standaard he&amp;rstellen</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Algemeen</translation>
-    </message>
-    <message>
-        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation>De duur, het systeemvakpictogram, de pauze en de afwezigheidsinstellingen gaan terug naar hoe Mirelo geleverd werd. ‘Mirelo starten bij aanmelden’ blijft zoals het is.</translation>
-    </message>
-    <message>
-        <source>Wallpaper</source>
-        <translation>Achtergrond</translation>
-    </message>
-    <message>
-        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation>De pauzeachtergrond en de citaten gaan terug naar hoe Mirelo geleverd werd. De citaten die u zelf schreef, blijven bewaard.</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>Geavanceerd</translation>
-    </message>
-    <message>
-        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation>De vergrendeling met toegangscode wordt uitgeschakeld, en haar vertraging, de vingerafdruk en de globale sneltoetsen gaan terug naar hoe Mirelo geleverd werd. Uw toegangscode blijft bewaard voor als u de vergrendeling weer inschakelt.</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Standaard herstellen</translation>
-    </message>
-    <message>
-        <source>Restore the default settings of %1?</source>
-        <translation>De standaardinstellingen van ‘%1’ herstellen?</translation>
-    </message>
-</context>
-<context>
-    <name>TrayIcon</name>
-    <message numerus="yes">
-        <source>%1 of %n today</source>
-        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation>
-            <numerusform>%1 van %n vandaag</numerusform>
-            <numerusform>%1 van %n vandaag</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
@@ -1117,6 +1067,45 @@ Zonder opdracht start Mirelo in het systeemvak.
     </message>
 </context>
 <context>
+    <name>PreferencesPane</name>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>Standaard he&amp;rstellen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
+        <translation>De duur, het systeemvakpictogram, de pauze en de afwezigheidsinstellingen gaan terug naar hoe Mirelo geleverd werd. ‘Mirelo starten bij aanmelden’ blijft zoals het is.</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Achtergrond</translation>
+    </message>
+    <message>
+        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
+        <translation>De pauzeachtergrond en de citaten gaan terug naar hoe Mirelo geleverd werd. De citaten die u zelf schreef, blijven bewaard.</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Geavanceerd</translation>
+    </message>
+    <message>
+        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
+        <translation>De vergrendeling met toegangscode wordt uitgeschakeld, en haar vertraging, de vingerafdruk en de globale sneltoetsen gaan terug naar hoe Mirelo geleverd werd. Uw toegangscode blijft bewaard voor als u de vergrendeling weer inschakelt.</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standaard herstellen</translation>
+    </message>
+    <message>
+        <source>Restore the default settings of %1?</source>
+        <translation>De standaardinstellingen van ‘%1’ herstellen?</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
@@ -1158,6 +1147,10 @@ Zonder opdracht start Mirelo in het systeemvak.
     <message>
         <source>Short break</source>
         <translation>Korte pauze</translation>
+    </message>
+    <message>
+        <source>Pause or resume the Pomodoro</source>
+        <translation>Pomodoro pauzeren of hervatten</translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1284,17 @@ Zonder opdracht start Mirelo in het systeemvak.
         <translation>
             <numerusform>%n dag op rij</numerusform>
             <numerusform>%n dagen op rij</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 van %n vandaag</numerusform>
+            <numerusform>%1 van %n vandaag</numerusform>
         </translation>
     </message>
 </context>

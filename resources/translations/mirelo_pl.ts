@@ -139,6 +139,21 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
     </message>
 </context>
 <context>
+    <name>CycleController</name>
+    <message>
+        <source>Pomodoro stopped</source>
+        <translation>Zatrzymano pomodoro</translation>
+    </message>
+    <message numerus="yes">
+        <source>It was paused for more than %n minute(s).</source>
+        <translation>
+            <numerusform>Pomodoro było wstrzymane dłużej niż %n minutę.</numerusform>
+            <numerusform>Pomodoro było wstrzymane dłużej niż %n minuty.</numerusform>
+            <numerusform>Pomodoro było wstrzymane dłużej niż %n minut.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
@@ -1019,72 +1034,6 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
     </message>
 </context>
 <context>
-    <name>CycleController</name>
-    <message>
-        <source>Pomodoro stopped</source>
-        <translation>Zatrzymano pomodoro</translation>
-    </message>
-    <message numerus="yes">
-        <source>It was paused for more than %n minute(s).</source>
-        <translation>
-            <numerusform>Pomodoro było wstrzymane dłużej niż %n minutę.</numerusform>
-            <numerusform>Pomodoro było wstrzymane dłużej niż %n minuty.</numerusform>
-            <numerusform>Pomodoro było wstrzymane dłużej niż %n minut.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PreferencesPane</name>
-    <message>
-        <source>&amp;Restore Defaults</source>
-        <translation>P&amp;rzywróć domyślne</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Ogólne</translation>
-    </message>
-    <message>
-        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation>Długości, ikona w zasobniku oraz ustawienia przerwy i nieobecności wrócą do wartości początkowych. Uruchamianie po zalogowaniu pozostanie bez zmian.</translation>
-    </message>
-    <message>
-        <source>Wallpaper</source>
-        <translation>Tapeta</translation>
-    </message>
-    <message>
-        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation>Tło przerwy i cytaty wrócą do wartości początkowych. Własne cytaty zostaną zachowane.</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>Zaawansowane</translation>
-    </message>
-    <message>
-        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation>Blokada kodem dostępu zostanie wyłączona, a jej opóźnienie, odcisk palca i globalne skróty wrócą do wartości początkowych. Kod dostępu zostanie zachowany na wypadek ponownego włączenia blokady.</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Przywróć domyślne</translation>
-    </message>
-    <message>
-        <source>Restore the default settings of %1?</source>
-        <translation>Przywrócić domyślne ustawienia karty „%1”?</translation>
-    </message>
-</context>
-<context>
-    <name>TrayIcon</name>
-    <message numerus="yes">
-        <source>%1 of %n today</source>
-        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation>
-            <numerusform>%1 z %n dzisiaj</numerusform>
-            <numerusform>%1 z %n dzisiaj</numerusform>
-            <numerusform>%1 z %n dzisiaj</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
@@ -1131,6 +1080,45 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
     </message>
 </context>
 <context>
+    <name>PreferencesPane</name>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>P&amp;rzywróć domyślne</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
+        <translation>Długości, ikona w zasobniku oraz ustawienia przerwy i nieobecności wrócą do wartości początkowych. Uruchamianie po zalogowaniu pozostanie bez zmian.</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Tapeta</translation>
+    </message>
+    <message>
+        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
+        <translation>Tło przerwy i cytaty wrócą do wartości początkowych. Własne cytaty zostaną zachowane.</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Zaawansowane</translation>
+    </message>
+    <message>
+        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
+        <translation>Blokada kodem dostępu zostanie wyłączona, a jej opóźnienie, odcisk palca i globalne skróty wrócą do wartości początkowych. Kod dostępu zostanie zachowany na wypadek ponownego włączenia blokady.</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Przywróć domyślne</translation>
+    </message>
+    <message>
+        <source>Restore the default settings of %1?</source>
+        <translation>Przywrócić domyślne ustawienia karty „%1”?</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
@@ -1172,6 +1160,10 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
     <message>
         <source>Short break</source>
         <translation>Krótka przerwa</translation>
+    </message>
+    <message>
+        <source>Pause or resume the Pomodoro</source>
+        <translation>Wstrzymaj lub wznów pomodoro</translation>
     </message>
 </context>
 <context>
@@ -1312,6 +1304,18 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
             <numerusform>%n dzień z rzędu</numerusform>
             <numerusform>%n dni z rzędu</numerusform>
             <numerusform>%n dni z rzędu</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 z %n dzisiaj</numerusform>
+            <numerusform>%1 z %n dzisiaj</numerusform>
+            <numerusform>%1 z %n dzisiaj</numerusform>
         </translation>
     </message>
 </context>

@@ -134,6 +134,20 @@ Sem um comando, inicia o Mirelo na área de notificação.
     </message>
 </context>
 <context>
+    <name>CycleController</name>
+    <message>
+        <source>Pomodoro stopped</source>
+        <translation>Pomodoro parado</translation>
+    </message>
+    <message numerus="yes">
+        <source>It was paused for more than %n minute(s).</source>
+        <translation>
+            <numerusform>Ficou pausado por mais de %n minuto.</numerusform>
+            <numerusform>Ficou pausado por mais de %n minutos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
@@ -1008,70 +1022,6 @@ Sem um comando, inicia o Mirelo na área de notificação.
     </message>
 </context>
 <context>
-    <name>CycleController</name>
-    <message>
-        <source>Pomodoro stopped</source>
-        <translation>Pomodoro parado</translation>
-    </message>
-    <message numerus="yes">
-        <source>It was paused for more than %n minute(s).</source>
-        <translation>
-            <numerusform>Ficou pausado por mais de %n minuto.</numerusform>
-            <numerusform>Ficou pausado por mais de %n minutos.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PreferencesPane</name>
-    <message>
-        <source>&amp;Restore Defaults</source>
-        <translation>&amp;Restaurar padrões</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Geral</translation>
-    </message>
-    <message>
-        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation>As durações, o ícone de notificação, a pausa e as configurações de ausência voltam ao padrão do Mirelo. “Iniciar o Mirelo ao entrar na sessão” continua como está.</translation>
-    </message>
-    <message>
-        <source>Wallpaper</source>
-        <translation>Papel de parede</translation>
-    </message>
-    <message>
-        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation>O fundo da pausa e as citações voltam ao padrão do Mirelo. As citações que você escreveu são mantidas.</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>Avançado</translation>
-    </message>
-    <message>
-        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation>O bloqueio por código é desativado, e o seu atraso, a impressão digital e os atalhos globais voltam ao padrão do Mirelo. Seu código é mantido para quando você ativar o bloqueio de novo.</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Restaurar padrões</translation>
-    </message>
-    <message>
-        <source>Restore the default settings of %1?</source>
-        <translation>Restaurar as configurações padrão de “%1”?</translation>
-    </message>
-</context>
-<context>
-    <name>TrayIcon</name>
-    <message numerus="yes">
-        <source>%1 of %n today</source>
-        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation>
-            <numerusform>%1 de %n hoje</numerusform>
-            <numerusform>%1 de %n hoje</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
@@ -1117,6 +1067,45 @@ Sem um comando, inicia o Mirelo na área de notificação.
     </message>
 </context>
 <context>
+    <name>PreferencesPane</name>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>&amp;Restaurar padrões</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
+        <translation>As durações, o ícone de notificação, a pausa e as configurações de ausência voltam ao padrão do Mirelo. “Iniciar o Mirelo ao entrar na sessão” continua como está.</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Papel de parede</translation>
+    </message>
+    <message>
+        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
+        <translation>O fundo da pausa e as citações voltam ao padrão do Mirelo. As citações que você escreveu são mantidas.</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avançado</translation>
+    </message>
+    <message>
+        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
+        <translation>O bloqueio por código é desativado, e o seu atraso, a impressão digital e os atalhos globais voltam ao padrão do Mirelo. Seu código é mantido para quando você ativar o bloqueio de novo.</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurar padrões</translation>
+    </message>
+    <message>
+        <source>Restore the default settings of %1?</source>
+        <translation>Restaurar as configurações padrão de “%1”?</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
@@ -1158,6 +1147,10 @@ Sem um comando, inicia o Mirelo na área de notificação.
     <message>
         <source>Short break</source>
         <translation>Pausa curta</translation>
+    </message>
+    <message>
+        <source>Pause or resume the Pomodoro</source>
+        <translation>Pausar ou retomar o Pomodoro</translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1284,17 @@ Sem um comando, inicia o Mirelo na área de notificação.
         <translation>
             <numerusform>%n dia seguido</numerusform>
             <numerusform>%n dias seguidos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 de %n hoje</numerusform>
+            <numerusform>%1 de %n hoje</numerusform>
         </translation>
     </message>
 </context>

@@ -139,6 +139,21 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
+    <name>CycleController</name>
+    <message>
+        <source>Pomodoro stopped</source>
+        <translation>Помодоро остановлено</translation>
+    </message>
+    <message numerus="yes">
+        <source>It was paused for more than %n minute(s).</source>
+        <translation>
+            <numerusform>Помодоро было на паузе больше %n минуты.</numerusform>
+            <numerusform>Помодоро было на паузе больше %n минут.</numerusform>
+            <numerusform>Помодоро было на паузе больше %n минут.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
@@ -1019,72 +1034,6 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
-    <name>CycleController</name>
-    <message>
-        <source>Pomodoro stopped</source>
-        <translation>Помодоро остановлено</translation>
-    </message>
-    <message numerus="yes">
-        <source>It was paused for more than %n minute(s).</source>
-        <translation>
-            <numerusform>Помодоро было на паузе больше %n минуты.</numerusform>
-            <numerusform>Помодоро было на паузе больше %n минут.</numerusform>
-            <numerusform>Помодоро было на паузе больше %n минут.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PreferencesPane</name>
-    <message>
-        <source>&amp;Restore Defaults</source>
-        <translation>&amp;Сбросить настройки</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Основные</translation>
-    </message>
-    <message>
-        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation>Длительности, значок в лотке, параметры перерыва и отсутствия вернутся к исходным значениям. Запуск при входе в систему не изменится.</translation>
-    </message>
-    <message>
-        <source>Wallpaper</source>
-        <translation>Обои</translation>
-    </message>
-    <message>
-        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation>Фон перерыва и цитаты вернутся к исходным значениям. Написанные вами цитаты сохранятся.</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>Дополнительно</translation>
-    </message>
-    <message>
-        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation>Блокировка кодом доступа будет выключена, а её задержка, отпечаток пальца и глобальные сочетания клавиш вернутся к исходным значениям. Ваш код сохранится на случай, если вы снова включите блокировку.</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Сброс настроек</translation>
-    </message>
-    <message>
-        <source>Restore the default settings of %1?</source>
-        <translation>Восстановить исходные настройки на вкладке «%1»?</translation>
-    </message>
-</context>
-<context>
-    <name>TrayIcon</name>
-    <message numerus="yes">
-        <source>%1 of %n today</source>
-        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation>
-            <numerusform>%1 из %n сегодня</numerusform>
-            <numerusform>%1 из %n сегодня</numerusform>
-            <numerusform>%1 из %n сегодня</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
@@ -1131,6 +1080,45 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
+    <name>PreferencesPane</name>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>&amp;Сбросить настройки</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Основные</translation>
+    </message>
+    <message>
+        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
+        <translation>Длительности, значок в лотке, параметры перерыва и отсутствия вернутся к исходным значениям. Запуск при входе в систему не изменится.</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Обои</translation>
+    </message>
+    <message>
+        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
+        <translation>Фон перерыва и цитаты вернутся к исходным значениям. Написанные вами цитаты сохранятся.</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
+        <translation>Блокировка кодом доступа будет выключена, а её задержка, отпечаток пальца и глобальные сочетания клавиш вернутся к исходным значениям. Ваш код сохранится на случай, если вы снова включите блокировку.</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Restore the default settings of %1?</source>
+        <translation>Восстановить исходные настройки на вкладке «%1»?</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
@@ -1172,6 +1160,10 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Short break</source>
         <translation>Короткий перерыв</translation>
+    </message>
+    <message>
+        <source>Pause or resume the Pomodoro</source>
+        <translation>Приостановить или продолжить помодоро</translation>
     </message>
 </context>
 <context>
@@ -1312,6 +1304,18 @@ Without a command, starts Mirelo in the tray.
             <numerusform>%n день подряд</numerusform>
             <numerusform>%n дня подряд</numerusform>
             <numerusform>%n дней подряд</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 из %n сегодня</numerusform>
+            <numerusform>%1 из %n сегодня</numerusform>
+            <numerusform>%1 из %n сегодня</numerusform>
         </translation>
     </message>
 </context>

@@ -135,6 +135,20 @@ Utan kommando startas Mirelo i systembrickan.
     </message>
 </context>
 <context>
+    <name>CycleController</name>
+    <message>
+        <source>Pomodoro stopped</source>
+        <translation>Pomodoron stoppades</translation>
+    </message>
+    <message numerus="yes">
+        <source>It was paused for more than %n minute(s).</source>
+        <translation>
+            <numerusform>Den var pausad i mer än %n minut.</numerusform>
+            <numerusform>Den var pausad i mer än %n minuter.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
@@ -1009,70 +1023,6 @@ Utan kommando startas Mirelo i systembrickan.
     </message>
 </context>
 <context>
-    <name>CycleController</name>
-    <message>
-        <source>Pomodoro stopped</source>
-        <translation>Pomodoron stoppades</translation>
-    </message>
-    <message numerus="yes">
-        <source>It was paused for more than %n minute(s).</source>
-        <translation>
-            <numerusform>Den var pausad i mer än %n minut.</numerusform>
-            <numerusform>Den var pausad i mer än %n minuter.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PreferencesPane</name>
-    <message>
-        <source>&amp;Restore Defaults</source>
-        <translation>&amp;Återställ standardvärden</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Allmänt</translation>
-    </message>
-    <message>
-        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation>Längderna, ikonen i systembrickan samt paus- och frånvaroinställningarna återställs till hur Mirelo levererades. Start vid inloggning förblir som den är.</translation>
-    </message>
-    <message>
-        <source>Wallpaper</source>
-        <translation>Bakgrund</translation>
-    </message>
-    <message>
-        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation>Pausbakgrunden och citaten återställs till hur Mirelo levererades. Citat som du har skrivit behålls.</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>Avancerat</translation>
-    </message>
-    <message>
-        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation>Lösenkodslåset stängs av, och dess fördröjning, fingeravtrycket och de globala kortkommandona återställs till hur Mirelo levererades. Din lösenkod sparas till när du slår på låset igen.</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Återställ standardvärden</translation>
-    </message>
-    <message>
-        <source>Restore the default settings of %1?</source>
-        <translation>Återställa standardinställningarna för ”%1”?</translation>
-    </message>
-</context>
-<context>
-    <name>TrayIcon</name>
-    <message numerus="yes">
-        <source>%1 of %n today</source>
-        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation>
-            <numerusform>%1 av %n i dag</numerusform>
-            <numerusform>%1 av %n i dag</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
@@ -1118,6 +1068,45 @@ Utan kommando startas Mirelo i systembrickan.
     </message>
 </context>
 <context>
+    <name>PreferencesPane</name>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>&amp;Återställ standardvärden</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allmänt</translation>
+    </message>
+    <message>
+        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
+        <translation>Längderna, ikonen i systembrickan samt paus- och frånvaroinställningarna återställs till hur Mirelo levererades. Start vid inloggning förblir som den är.</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Bakgrund</translation>
+    </message>
+    <message>
+        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
+        <translation>Pausbakgrunden och citaten återställs till hur Mirelo levererades. Citat som du har skrivit behålls.</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avancerat</translation>
+    </message>
+    <message>
+        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
+        <translation>Lösenkodslåset stängs av, och dess fördröjning, fingeravtrycket och de globala kortkommandona återställs till hur Mirelo levererades. Din lösenkod sparas till när du slår på låset igen.</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Återställ standardvärden</translation>
+    </message>
+    <message>
+        <source>Restore the default settings of %1?</source>
+        <translation>Återställa standardinställningarna för ”%1”?</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
@@ -1159,6 +1148,10 @@ Utan kommando startas Mirelo i systembrickan.
     <message>
         <source>Short break</source>
         <translation>Kort paus</translation>
+    </message>
+    <message>
+        <source>Pause or resume the Pomodoro</source>
+        <translation>Pausa eller återuppta pomodoron</translation>
     </message>
 </context>
 <context>
@@ -1292,6 +1285,17 @@ Utan kommando startas Mirelo i systembrickan.
         <translation>
             <numerusform>%n dag i rad</numerusform>
             <numerusform>%n dagar i rad</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
+        <translation>
+            <numerusform>%1 av %n i dag</numerusform>
+            <numerusform>%1 av %n i dag</numerusform>
         </translation>
     </message>
 </context>

@@ -129,6 +129,19 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
     </message>
 </context>
 <context>
+    <name>CycleController</name>
+    <message>
+        <source>Pomodoro stopped</source>
+        <translation>Pomodoro durduruldu</translation>
+    </message>
+    <message numerus="yes">
+        <source>It was paused for more than %n minute(s).</source>
+        <translation>
+            <numerusform>Pomodoro %n dakikadan uzun süre duraklatılmıştı.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
@@ -997,68 +1010,6 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
     </message>
 </context>
 <context>
-    <name>CycleController</name>
-    <message>
-        <source>Pomodoro stopped</source>
-        <translation>Pomodoro durduruldu</translation>
-    </message>
-    <message numerus="yes">
-        <source>It was paused for more than %n minute(s).</source>
-        <translation>
-            <numerusform>Pomodoro %n dakikadan uzun süre duraklatılmıştı.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PreferencesPane</name>
-    <message>
-        <source>&amp;Restore Defaults</source>
-        <translation>&amp;Varsayılanları Geri Yükle</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Genel</translation>
-    </message>
-    <message>
-        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation>Süreler, tepsi simgesi, mola ve uzakta olma ayarları Mirelo&apos;nun ilk hâline döner. Oturum açılınca başlatma olduğu gibi kalır.</translation>
-    </message>
-    <message>
-        <source>Wallpaper</source>
-        <translation>Duvar kâğıdı</translation>
-    </message>
-    <message>
-        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation>Mola arka planı ve alıntılar Mirelo&apos;nun ilk hâline döner. Yazdığınız alıntılar korunur.</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>Gelişmiş</translation>
-    </message>
-    <message>
-        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation>Erişim kodu kilidi kapatılır; gecikmesi, parmak izi ve genel kısayollar Mirelo&apos;nun ilk hâline döner. Kilidi yeniden açtığınızda kullanılmak üzere kodunuz saklanır.</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>Varsayılanları Geri Yükle</translation>
-    </message>
-    <message>
-        <source>Restore the default settings of %1?</source>
-        <translation>&quot;%1&quot; bölümünün varsayılan ayarları geri yüklensin mi?</translation>
-    </message>
-</context>
-<context>
-    <name>TrayIcon</name>
-    <message numerus="yes">
-        <source>%1 of %n today</source>
-        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation>
-            <numerusform>Bugün %1/%n</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
@@ -1103,6 +1054,45 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
     </message>
 </context>
 <context>
+    <name>PreferencesPane</name>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>&amp;Varsayılanları Geri Yükle</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
+        <translation>Süreler, tepsi simgesi, mola ve uzakta olma ayarları Mirelo&apos;nun ilk hâline döner. Oturum açılınca başlatma olduğu gibi kalır.</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Duvar kâğıdı</translation>
+    </message>
+    <message>
+        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
+        <translation>Mola arka planı ve alıntılar Mirelo&apos;nun ilk hâline döner. Yazdığınız alıntılar korunur.</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Gelişmiş</translation>
+    </message>
+    <message>
+        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
+        <translation>Erişim kodu kilidi kapatılır; gecikmesi, parmak izi ve genel kısayollar Mirelo&apos;nun ilk hâline döner. Kilidi yeniden açtığınızda kullanılmak üzere kodunuz saklanır.</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Varsayılanları Geri Yükle</translation>
+    </message>
+    <message>
+        <source>Restore the default settings of %1?</source>
+        <translation>&quot;%1&quot; bölümünün varsayılan ayarları geri yüklensin mi?</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
@@ -1144,6 +1134,10 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
     <message>
         <source>Short break</source>
         <translation>Kısa mola</translation>
+    </message>
+    <message>
+        <source>Pause or resume the Pomodoro</source>
+        <translation>Pomodoroyu duraklat veya sürdür</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1264,16 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
         <source>%n day(s) in a row</source>
         <translation>
             <numerusform>%n gün üst üste</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
+        <translation>
+            <numerusform>Bugün %1/%n</numerusform>
         </translation>
     </message>
 </context>

@@ -129,6 +129,19 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
+    <name>CycleController</name>
+    <message>
+        <source>Pomodoro stopped</source>
+        <translation>番茄钟已停止</translation>
+    </message>
+    <message numerus="yes">
+        <source>It was paused for more than %n minute(s).</source>
+        <translation>
+            <numerusform>番茄钟暂停已超过 %n 分钟。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Daily goal met</source>
@@ -997,68 +1010,6 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
-    <name>CycleController</name>
-    <message>
-        <source>Pomodoro stopped</source>
-        <translation>番茄钟已停止</translation>
-    </message>
-    <message numerus="yes">
-        <source>It was paused for more than %n minute(s).</source>
-        <translation>
-            <numerusform>番茄钟暂停已超过 %n 分钟。</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PreferencesPane</name>
-    <message>
-        <source>&amp;Restore Defaults</source>
-        <translation>恢复默认设置(&amp;R)</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>常规</translation>
-    </message>
-    <message>
-        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
-        <translation>时长、托盘图标、休息和离开设置将恢复为初始状态。“登录时启动”保持不变。</translation>
-    </message>
-    <message>
-        <source>Wallpaper</source>
-        <translation>壁纸</translation>
-    </message>
-    <message>
-        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
-        <translation>休息背景和名言将恢复为初始状态。您自己写的名言会保留。</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>高级</translation>
-    </message>
-    <message>
-        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
-        <translation>密码锁将被关闭，其延迟、指纹和全局快捷键将恢复为初始状态。您的密码会保留，以便再次开启密码锁时使用。</translation>
-    </message>
-    <message>
-        <source>Restore Defaults</source>
-        <translation>恢复默认设置</translation>
-    </message>
-    <message>
-        <source>Restore the default settings of %1?</source>
-        <translation>要恢复“%1”的默认设置吗？</translation>
-    </message>
-</context>
-<context>
-    <name>TrayIcon</name>
-    <message numerus="yes">
-        <source>%1 of %n today</source>
-        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
-        <translation>
-            <numerusform>今天 %1/%n</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>MinutesSpinBox</name>
     <message numerus="yes">
         <source>%n minute(s)</source>
@@ -1103,6 +1054,45 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
+    <name>PreferencesPane</name>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>恢复默认设置(&amp;R)</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>The lengths, the tray icon, the break and the away settings go back to how Mirelo came. Launch at login stays as it is.</source>
+        <translation>时长、托盘图标、休息和离开设置将恢复为初始状态。“登录时启动”保持不变。</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>壁纸</translation>
+    </message>
+    <message>
+        <source>The break background and the quotes go back to how Mirelo came. The quotes you wrote are kept.</source>
+        <translation>休息背景和名言将恢复为初始状态。您自己写的名言会保留。</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>高级</translation>
+    </message>
+    <message>
+        <source>The passcode lock is turned off, and its delay, the fingerprint and the global shortcuts go back to how Mirelo came. Your passcode is kept for when you turn the lock on again.</source>
+        <translation>密码锁将被关闭，其延迟、指纹和全局快捷键将恢复为初始状态。您的密码会保留，以便再次开启密码锁时使用。</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>恢复默认设置</translation>
+    </message>
+    <message>
+        <source>Restore the default settings of %1?</source>
+        <translation>要恢复“%1”的默认设置吗？</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesWallpaperViewController</name>
     <message>
         <source>Quotes from the web</source>
@@ -1144,6 +1134,10 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Short break</source>
         <translation>短休息</translation>
+    </message>
+    <message>
+        <source>Pause or resume the Pomodoro</source>
+        <translation>暂停或继续番茄钟</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1264,16 @@ Without a command, starts Mirelo in the tray.
         <source>%n day(s) in a row</source>
         <translation>
             <numerusform>连续 %n 天</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message numerus="yes">
+        <source>%1 of %n today</source>
+        <extracomment>The day&apos;s Pomodoros against the daily goal, e.g. &quot;5 of 8 today&quot;.</extracomment>
+        <translation>
+            <numerusform>今天 %1/%n</numerusform>
         </translation>
     </message>
 </context>

@@ -502,6 +502,8 @@ QProcessEnvironment MireloWorld::environment() const
     env.insert(QStringLiteral("TMPDIR"), home.path() + QStringLiteral("/tmp"));
     env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     env.remove(QStringLiteral("SESSION_MANAGER"));
+    for (auto it = extraEnvironment.cbegin(); it != extraEnvironment.cend(); ++it)
+        env.insert(it.key(), it.value());
     return env;
 }
 

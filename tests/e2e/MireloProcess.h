@@ -74,6 +74,8 @@ public:
 
     void writePreferences(const QJsonObject& values);
     QProcessEnvironment environment() const;
+    // Variables set for the program and its clients on top of the world's own.
+    QMap<QString, QString> extraEnvironment;
 
     // Starts `mirelo arguments…` and waits until it owns its bus name.
     bool launch(const QStringList& arguments = {});

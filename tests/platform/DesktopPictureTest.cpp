@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <jxl/encode.h>
 #include <sys/stat.h>
 
 namespace {
@@ -40,6 +41,43 @@ struct FakeTools
         };
     }
 };
+
+// A lossless JPEG XL file of one colour, as newer GNOME releases ship their backgrounds.
+bool writeJxl(const QString& path, QSize size, QColor colour)
+{
+    std::unique_ptr<JxlEncoder, decltype(&JxlEncoderDestroy)> encoder(JxlEncoderCreate(nullptr),
+                                                                      JxlEncoderDestroy);
+    JxlBasicInfo info;
+    JxlEncoderInitBasicInfo(&info);
+    info.xsize = uint32_t(size.width());
+    info.ysize = uint32_t(size.height());
+    info.bits_per_sample = 8;
+    info.num_color_channels = 3;
+    info.uses_original_profile = JXL_TRUE;
+    JxlColorEncoding srgb;
+    JxlColorEncodingSetToSRGB(&srgb, JXL_FALSE);
+    JxlEncoderFrameSettings* settings = JxlEncoderFrameSettingsCreate(encoder.get(), nullptr);
+    if (JxlEncoderSetBasicInfo(encoder.get(), &info) != JXL_ENC_SUCCESS ||
+        JxlEncoderSetColorEncoding(encoder.get(), &srgb) != JXL_ENC_SUCCESS ||
+        JxlEncoderSetFrameLossless(settings, JXL_TRUE) != JXL_ENC_SUCCESS)
+        return false;
+    QByteArray pixels;
+    for (int i = 0; i < size.width() * size.height(); ++i)
+        pixels.append(char(colour.red())).append(char(colour.green())).append(char(colour.blue()));
+    const JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+    if (JxlEncoderAddImageFrame(settings, &format, pixels.constData(), size_t(pixels.size())) !=
+        JXL_ENC_SUCCESS)
+        return false;
+    JxlEncoderCloseInput(encoder.get());
+    QByteArray out(1 << 16, '\0');
+    uint8_t* next = reinterpret_cast<uint8_t*>(out.data());
+    size_t left = size_t(out.size());
+    if (JxlEncoderProcessOutput(encoder.get(), &next, &left) != JXL_ENC_SUCCESS)
+        return false;
+    out.truncate(out.size() - int(left));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+}
 
 } // namespace
 
@@ -224,6 +262,56 @@ TEST_F(DesktopPictureTest, PictureIsDecodedToCoverTheMainScreenAwayFromTheMainTh
     ASSERT_TRUE(called);
     ASSERT_TRUE(delivered);
     EXPECT_EQ(delivered->size(), QGuiApplication::primaryScreen()->geometry().size());
+}
+
+TEST_F(DesktopPictureTest, GnomesWebPAndJpegXlBackgroundsAreDecodedAndABrokenOneGivesNoCapture)
+{
+    QDir().mkpath(folder());
+    const QString webp = folder() + QStringLiteral("/adwaita-l.webp");
+    QImage green(64, 32, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    ASSERT_TRUE(green.save(webp, "WEBP", 100)) << "Qt's image-formats plugins are missing";
+    const QString jxl = folder() + QStringLiteral("/adwaita-d.jxl");
+    ASSERT_TRUE(writeJxl(jxl, QSize(64, 32), Qt::blue));
+    for (const auto& [path, colour] :
+         {std::pair{webp, QColor(Qt::green)}, std::pair{jxl, QColor(Qt::blue)}}) {
+        QString why;
+        const auto decoded = DesktopImageSource::decodeCovering(path, QSize(40, 40), &why);
+        ASSERT_TRUE(decoded) << path.toStdString() << ": " << why.toStdString();
+        EXPECT_EQ(decoded->size(), QSize(40, 40));
+        const QColor middle(decoded->pixel(20, 20));
+        EXPECT_LE(std::abs(middle.hue() - colour.hue()), 4) << path.toStdString();
+    }
+
+    // A picture that is set but cannot be read: the break's own picture at once, the log says
+    // why, and neither a capture of the windows nor a portal is asked to stand in.
+    ManualExecutor executor;
+    DesktopImageSource source(executor);
+    LogCapture log;
+    for (const QString& broken : {QStringLiteral("/broken.webp"), QStringLiteral("/broken.jxl")}) {
+        QFile file(folder() + broken);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        QFile original(broken.endsWith(QLatin1String("jxl")) ? jxl : webp);
+        ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+        file.write(original.read(original.size() / 2)); // cut off halfway
+        file.close();
+        source.setWallpaperLookup(
+            [&](const QString&, const QSize&) { return std::optional<QString>(folder() + broken); });
+        bool called = false;
+        std::optional<QImage> delivered;
+        source.desktopPicture([&](std::optional<QImage> image) {
+            called = true;
+            delivered = std::move(image);
+        });
+        executor.finishAll();
+        EXPECT_TRUE(called);
+        EXPECT_FALSE(delivered) << broken.toStdString();
+        EXPECT_TRUE(
+            log.anyContains(QStringLiteral("Can't decode the desktop picture %1: ").arg(folder() + broken)))
+            << log.lines().join(QLatin1Char('\n')).toStdString();
+    }
+    EXPECT_FALSE(log.anyContains(QStringLiteral("got desktop picture")));
+    EXPECT_FALSE(log.anyContains(QStringLiteral("window image")));
 }
 
 TEST_F(DesktopPictureTest, AHundredBreaksLeaveNoDescriptorThreadOrProcessBehind)

@@ -5,7 +5,11 @@
 #include "settings/Preferences.h"
 #include "shortcuts/ShortcutBinder.h"
 
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -32,9 +36,6 @@ protected:
 
 TEST_F(PortalGlobalShortcutsTest, TheDesktopBindsItsTriggersItsPressesActAndItMayCloseTheSession)
 {
-    // No portal: no backend, the shortcuts are only stored.
-    EXPECT_EQ(PortalGlobalShortcuts::create(bus->connection()), nullptr);
-
     ASSERT_TRUE(portal(QStringLiteral(R"({"triggers": {"short-break": "Meta+B"}})")));
     std::unique_ptr<PortalGlobalShortcuts> shortcuts(PortalGlobalShortcuts::create(bus->connection()));
     ASSERT_TRUE(shortcuts);
@@ -79,4 +80,59 @@ TEST_F(PortalGlobalShortcutsTest, TheDesktopBindsItsTriggersItsPressesActAndItMa
     EXPECT_EQ(pomodoro.count(), 1);
     EXPECT_EQ(PortalGlobalShortcuts::preferredTrigger(QKeySequence(QStringLiteral("Meta+Space"))),
               QStringLiteral("LOGO+space"));
+}
+
+TEST_F(PortalGlobalShortcutsTest, APortalStartedOnDemandOrLaterBindsAllThreeShortcutsWithTheirDescriptions)
+{
+    Preferences preferences(Preferences::defaultFilePath());
+    preferences.setValue(PreferKey::StartPomodoroShortcut, QStringLiteral("Ctrl+Alt+P"));
+    preferences.setValue(PreferKey::ShortBreakShortcut, QStringLiteral("Ctrl+Alt+B"));
+    preferences.setValue(PauseKey::shortcut, QStringLiteral("Ctrl+Alt+Space"));
+
+    // Nothing has used the portal yet: it is not running, only activatable, as at login.
+    const QString services = dataHome() + QStringLiteral("/dbus-1/services");
+    QDir().mkpath(services);
+    QFile service(services + QStringLiteral("/org.freedesktop.portal.Desktop.service"));
+    ASSERT_TRUE(service.open(QIODevice::WriteOnly));
+    service.write("[D-BUS Service]\nName=org.freedesktop.portal.Desktop\nExec=/usr/bin/python3 -m dbusmock "
+                  "--template " MIRELO_DBUSMOCK_DIR "/global_shortcuts_portal.py\n");
+    service.close();
+    {
+        std::unique_ptr<PortalGlobalShortcuts> shortcuts(PortalGlobalShortcuts::create(bus->connection()));
+        ASSERT_TRUE(shortcuts);
+        ShortcutBinder binder(preferences, shortcuts.get());
+        binder.registerShortcuts();
+        ASSERT_TRUE(PrivateBus::waitFor([&] { return !shortcuts->boundTrigger(2).isEmpty(); }, 5000));
+        EXPECT_EQ(shortcuts->boundTrigger(2), QStringLiteral("Ctrl+Alt+Space"));
+        // The desktop lists each by its id with what it does.
+        const QVariantMap described =
+            qdbus_cast<QVariantMap>(testing(QStringLiteral("Descriptions")).arguments().value(0));
+        EXPECT_EQ(described.value(QStringLiteral("pause")).toString(),
+                  QStringLiteral("Pause or resume the Pomodoro"));
+        EXPECT_EQ(described.value(QStringLiteral("start-pomodoro")).toString(),
+                  QStringLiteral("Start a Pomodoro"));
+        QSignalSpy pause(&binder, &ShortcutBinder::pausePressed);
+        testing(QStringLiteral("Press"), {QStringLiteral("pause")});
+        EXPECT_TRUE(pause.wait(3000));
+        testing(QStringLiteral("Quit"));
+    }
+
+    // No portal at all yet: one that starts later is picked up and binds them.
+    QFile::remove(service.fileName());
+    ASSERT_TRUE(PrivateBus::waitFor(
+        [&] {
+            return !bus->connection()
+                        .interface()
+                        ->isServiceRegistered(QStringLiteral("org.freedesktop.portal.Desktop"))
+                        .value();
+        },
+        5000));
+    std::unique_ptr<PortalGlobalShortcuts> shortcuts(PortalGlobalShortcuts::create(bus->connection()));
+    ASSERT_TRUE(shortcuts);
+    ShortcutBinder binder(preferences, shortcuts.get());
+    binder.registerShortcuts();
+    EXPECT_TRUE(shortcuts->boundTrigger(0).isEmpty());
+    ASSERT_TRUE(portal());
+    EXPECT_TRUE(PrivateBus::waitFor([&] { return !shortcuts->boundTrigger(2).isEmpty(); }, 5000));
+    EXPECT_FALSE(log().anyContains(QStringLiteral("failed")));
 }

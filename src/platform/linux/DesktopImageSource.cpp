@@ -2,9 +2,11 @@
 
 #include "diagnostics/Log.h"
 #include "linux/DesktopWallpaperSettings.h"
+#include "linux/JxlImage.h"
 #include "linux/PortalScreenshot.h"
 #include "timer/WorkExecutor.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -38,23 +40,48 @@ DesktopImageSource::DesktopImageSource(WorkExecutor& executor, QObject* parent)
 
 DesktopImageSource::~DesktopImageSource() = default;
 
-std::optional<QImage> DesktopImageSource::decodeCovering(const QString& path, const QSize& size)
+std::optional<QImage> DesktopImageSource::decodeCovering(const QString& path, const QSize& size, QString* why)
 {
+    auto fail = [why](const QString& reason) -> std::optional<QImage> {
+        if (why)
+            *why = reason;
+        return std::nullopt;
+    };
     // A pipe or a device set as the wallpaper would hold the break back for ever.
     if (!QFileInfo(path).isFile())
-        return std::nullopt;
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QSize original = reader.size();
-    if (original.isValid() && !original.isEmpty() && !size.isEmpty()) {
-        const double scale =
-            std::max(double(size.width()) / original.width(), double(size.height()) / original.height());
-        reader.setScaledSize(QSize(std::max(1, int(std::ceil(original.width() * scale))),
-                                   std::max(1, int(std::ceil(original.height() * scale)))));
+        return fail(QStringLiteral("not a file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString());
+    QImage image;
+    if (JxlImage::looksLikeJxl(file.peek(16))) {
+        if (file.size() > JxlImage::maximumBytes)
+            return fail(QStringLiteral("JPEG XL file too large"));
+        QString reason;
+        const auto decoded = JxlImage::decode(file.readAll(), &reason);
+        if (!decoded)
+            return fail(reason);
+        image = *decoded;
+    } else {
+        QImageReader reader(&file);
+        reader.setAutoTransform(true);
+        const QSize original = reader.size();
+        if (original.isValid() && !original.isEmpty() && !size.isEmpty()) {
+            const double scale =
+                std::max(double(size.width()) / original.width(), double(size.height()) / original.height());
+            reader.setScaledSize(QSize(std::max(1, int(std::ceil(original.width() * scale))),
+                                       std::max(1, int(std::ceil(original.height() * scale)))));
+        }
+        image = reader.read();
+        if (image.isNull()) {
+            const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+            if (reader.error() == QImageReader::UnsupportedFormatError && !suffix.isEmpty() &&
+                !QImageReader::supportedImageFormats().contains(suffix))
+                return fail(QStringLiteral("%1 (no image plugin for .%2 files is installed)")
+                                .arg(reader.errorString(), QString::fromLatin1(suffix)));
+            return fail(reader.errorString());
+        }
     }
-    QImage image = reader.read();
-    if (image.isNull())
-        return std::nullopt;
     if (size.isEmpty())
         return image;
     if (image.size() != size) {
@@ -86,24 +113,29 @@ void DesktopImageSource::desktopPicture(std::function<void(std::optional<QImage>
     }
     auto found = std::make_shared<std::optional<QImage>>();
     auto file = std::make_shared<QString>();
+    auto why = std::make_shared<QString>();
     QPointer<DesktopImageSource> weak(this);
     executor.run(
-        [found, file, lookup, monitor, size] {
+        [found, file, why, lookup, monitor, size] {
             if (const auto path = lookup(monitor, size)) {
                 *file = *path;
-                *found = decodeCovering(*path, size);
+                *found = decodeCovering(*path, size, why.get());
             }
         },
-        [weak, found, file, size, done = std::move(done)] {
+        [weak, found, file, why, size, done = std::move(done)] {
             if (*found) {
                 LOG_INFO(QStringLiteral("got desktop picture. ") + *file);
                 done(*found);
                 return;
             }
-            if (file->isEmpty())
-                LOG_ERROR(QStringLiteral("Can't find desktop window."));
-            else
-                LOG_ERROR(QStringLiteral("Can't decode the desktop picture ") + *file);
+            if (!file->isEmpty()) {
+                // The desktop has a picture, just not one we can read: a capture of the windows
+                // (or a wait for the portal's) would be a worse stand-in than the built-in picture.
+                LOG_ERROR(QStringLiteral("Can't decode the desktop picture %1: %2").arg(*file, *why));
+                done(std::nullopt);
+                return;
+            }
+            LOG_ERROR(QStringLiteral("Can't find desktop window."));
             // No wallpaper setting gave a picture: what the main screen shows stands in.
             if (weak)
                 weak->captureMainScreen(size, std::move(done));

@@ -14,7 +14,8 @@ class WorkExecutor;
 // The desktop's own picture and screen captures on Linux. The picture is the desktop's
 // wallpaper setting (GNOME, KDE Plasma, XFCE), found and decoded away from the main thread and
 // sized to cover the main screen; when no setting gives a picture, a capture of the main
-// screen stands in. Captures are taken directly on X11 (QScreen::grabWindow); with a portal
+// screen stands in (but not for a picture that is set and cannot be decoded: the break shows
+// its built-in picture then). Captures are taken directly on X11 (QScreen::grabWindow); with a portal
 // (Wayland) one picture of the whole desktop serves every screen of a break.
 class DesktopImageSource final : public QObject, public ImageSource
 {
@@ -38,8 +39,9 @@ public:
     void prepareScreenshots(std::function<void()> ready) override;
 
     // The file decoded and cut to exactly size, covering it with its aspect kept (the JPEG
-    // decoder does most of the shrinking); none when it cannot be decoded.
-    static std::optional<QImage> decodeCovering(const QString& path, const QSize& size);
+    // decoder does most of the shrinking); none, with why set, when it cannot be decoded.
+    static std::optional<QImage> decodeCovering(const QString& path, const QSize& size,
+                                                QString* why = nullptr);
     // The part of a picture of the desktop (the bounding box desktopArea of every screen, in
     // any pixel density) that shows screen; a picture of another shape (one output only) is
     // returned whole.

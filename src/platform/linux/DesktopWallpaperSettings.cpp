@@ -55,7 +55,8 @@ std::optional<QString> DesktopWallpaperSettings::runInstalledProgram(const QStri
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-std::optional<QString> DesktopWallpaperSettings::readGSettings(const QString& schemaId, const QString& key)
+std::optional<QString> DesktopWallpaperSettings::readGSettings(const QString& schemaId, const QString& key,
+                                                               bool userSetOnly)
 {
     GSettingsSchemaSource* source = g_settings_schema_source_get_default();
     if (!source)
@@ -68,7 +69,8 @@ std::optional<QString> DesktopWallpaperSettings::readGSettings(const QString& sc
     const QByteArray keyName = key.toUtf8();
     if (g_settings_schema_has_key(schema, keyName.constData())) {
         GSettings* settings = g_settings_new_full(schema, nullptr, nullptr);
-        GVariant* variant = g_settings_get_value(settings, keyName.constData());
+        GVariant* variant = userSetOnly ? g_settings_get_user_value(settings, keyName.constData())
+                                        : g_settings_get_value(settings, keyName.constData());
         if (variant && g_variant_is_of_type(variant, G_VARIANT_TYPE_STRING))
             value = QString::fromUtf8(g_variant_get_string(variant, nullptr));
         if (variant)
@@ -119,8 +121,17 @@ DesktopWallpaperSettings::DesktopWallpaperSettings(Environment environment, Comm
             return out ? parseGVariantString(*out) : std::nullopt;
         };
     }
-    if (!gsettings)
-        gsettings = readGSettings;
+    if (!gsettings) {
+        // Elsewhere GNOME's schema answers its own default picture, which that desktop does not
+        // show (GNOME's backgrounds are installed on many a sway or Plasma system).
+        const QString desktop = env.currentDesktop.toUpper();
+        const bool gnome = desktop.contains(QLatin1String("GNOME")) ||
+                           desktop.contains(QLatin1String("UNITY")) ||
+                           desktop.contains(QLatin1String("BUDGIE"));
+        gsettings = [gnome](const QString& schema, const QString& key) {
+            return readGSettings(schema, key, !gnome);
+        };
+    }
     run = runner ? std::move(runner) : CommandRunner(runInstalledProgram);
 }
 

@@ -37,8 +37,10 @@ public:
     DesktopWallpaperSettings(Environment environment, CommandRunner runner = {},
                              GSettingsReader gsettings = {});
 
-    // GNOME's settings through GIO: no child process, and a missing schema is an answer.
-    static std::optional<QString> readGSettings(const QString& schema, const QString& key);
+    // GNOME's settings through GIO: no child process, and a missing schema is an answer. With
+    // userSetOnly, a key the user never set answers none instead of the schema's default.
+    static std::optional<QString> readGSettings(const QString& schema, const QString& key,
+                                                bool userSetOnly = false);
     // Runs an installed program; a program that is not installed (looked up once) is never started.
     static std::optional<QString> runInstalledProgram(const QString& program, const QStringList& arguments);
 

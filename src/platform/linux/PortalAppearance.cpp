@@ -7,6 +7,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -42,6 +43,12 @@ PortalAppearance::PortalAppearance(QDBusConnection connection, QObject* parent)
     if (bus.isConnected() && !bus.connect(service, path, settings, QStringLiteral("SettingChanged"), this,
                                           SLOT(onSettingChanged(QDBusMessage))))
         qWarning("Mirelo: cannot follow the desktop's appearance settings");
+    // A portal that starts after us (it is started on demand) is read as soon as it is there.
+    if (bus.isConnected()) {
+        auto* watcher =
+            new QDBusServiceWatcher(service, bus, QDBusServiceWatcher::WatchForRegistration, this);
+        connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, &PortalAppearance::refresh);
+    }
     refresh();
 }
 
@@ -88,13 +95,14 @@ void PortalAppearance::readSetting(const QString& nameSpace, const QString& key)
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, settings, QStringLiteral("Read"));
     message << nameSpace << key;
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, 2000), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, nameSpace, key](QDBusPendingCallWatcher* w) {
-        w->deleteLater();
-        QDBusPendingReply<QDBusVariant> reply = *w;
-        // A desktop without the setting answers with an error: nothing is asked of us.
-        if (!reply.isError())
-            takeSetting(nameSpace, key, QVariant::fromValue(reply.value()));
-    });
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, nameSpace, key](QDBusPendingCallWatcher* w) {
+                w->deleteLater();
+                QDBusPendingReply<QDBusVariant> reply = *w;
+                // A desktop without the setting answers with an error: nothing is asked of us.
+                if (!reply.isError())
+                    takeSetting(nameSpace, key, QVariant::fromValue(reply.value()));
+            });
 }
 
 void PortalAppearance::takeSetting(const QString& nameSpace, const QString& key, const QVariant& value)

@@ -9,6 +9,8 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 
+#include <iterator>
+
 namespace {
 const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
@@ -16,9 +18,20 @@ const QString shortcutsInterface = QStringLiteral("org.freedesktop.portal.Global
 const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
 const QString sessionInterface = QStringLiteral("org.freedesktop.portal.Session");
 // The ids the desktop lists the shortcuts by, in the order of bind().
-const QStringList shortcutIds = {QStringLiteral("start-pomodoro"), QStringLiteral("short-break")};
+const QStringList shortcutIds = {QStringLiteral("start-pomodoro"), QStringLiteral("short-break"),
+                                 QStringLiteral("pause")};
 const char* const descriptions[] = {QT_TRANSLATE_NOOP("Shortcuts", "Start a Pomodoro"),
-                                    QT_TRANSLATE_NOOP("Shortcuts", "Short break")};
+                                    QT_TRANSLATE_NOOP("Shortcuts", "Short break"),
+                                    QT_TRANSLATE_NOOP("Shortcuts", "Pause or resume the Pomodoro")};
+static_assert(std::size(descriptions) == 3);
+
+// Not there yet, or still starting: a portal that comes later is picked up.
+bool isAbsent(const QDBusError& error)
+{
+    return error.type() == QDBusError::ServiceUnknown || error.type() == QDBusError::NoReply ||
+           error.type() == QDBusError::Timeout || error.type() == QDBusError::TimedOut ||
+           error.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner");
+}
 
 // One entry of the portal's a(sa{sv}) shortcut lists.
 struct PortalShortcut
@@ -48,27 +61,39 @@ Q_DECLARE_METATYPE(PortalShortcut)
 
 PortalGlobalShortcuts* PortalGlobalShortcuts::create(QDBusConnection bus, QObject* parent)
 {
-    if (!bus.isConnected() || !bus.interface() ||
-        !bus.interface()->isServiceRegistered(portalService).value())
+    if (!bus.isConnected())
         return nullptr;
-    // A portal without the interface (GNOME's before 48) answers no version.
+    // The portal is started on demand: the call starts it when nothing has yet. A portal without
+    // the interface (GNOME's before 48) answers no version.
     QDBusMessage get = QDBusMessage::createMethodCall(
         portalService, portalPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     get << shortcutsInterface << QStringLiteral("version");
-    const QDBusMessage version = bus.call(get, QDBus::Block, 3000);
-    if (version.type() != QDBusMessage::ReplyMessage)
+    const QDBusMessage version = bus.call(get, QDBus::Block, startTimeoutMs);
+    const bool absent = version.type() == QDBusMessage::ErrorMessage && isAbsent(QDBusError(version));
+    if (version.type() != QDBusMessage::ReplyMessage && !absent)
         return nullptr;
+    if (absent)
+        LOG_INFO(QStringLiteral("No desktop portal yet: the global shortcuts are bound once one starts."));
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<QList<PortalShortcut>>();
     return new PortalGlobalShortcuts(std::move(bus), parent);
 }
 
 PortalGlobalShortcuts::PortalGlobalShortcuts(QDBusConnection bus, QObject* parent)
-    : GlobalShortcuts(parent), bus(std::move(bus))
+    : GlobalShortcuts(parent), bus(std::move(bus)),
+      portalWatcher(portalService, this->bus, QDBusServiceWatcher::WatchForOwnerChange)
 {
     // The whole message: QtDBus would not connect a slot taking the four arguments here.
     this->bus.connect(portalService, portalPath, shortcutsInterface, QStringLiteral("Activated"), this,
                       SLOT(shortcutActivated(QDBusMessage)));
+    // A portal that starts later, or again after a crash, knows no session of ours.
+    connect(&portalWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString&, const QString&, const QString& owner) {
+                if (owner.isEmpty())
+                    return;
+                LOG_INFO(QStringLiteral("The desktop portal started: binding the global shortcuts."));
+                bind(wanted);
+            });
 }
 
 PortalGlobalShortcuts::~PortalGlobalShortcuts()
@@ -147,7 +172,7 @@ void PortalGlobalShortcuts::request(const QString& method, const QVariantList& a
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [method](QDBusPendingCallWatcher* call) {
         call->deleteLater();
         const QDBusPendingReply<QDBusObjectPath> reply = *call;
-        if (reply.isError())
+        if (reply.isError() && !isAbsent(reply.error()))
             LOG_ERROR(QStringLiteral("Global shortcuts portal: %1 failed: %2: %3")
                           .arg(method, reply.error().name(), reply.error().message()));
     });

@@ -5,16 +5,21 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusServiceWatcher>
 #include <QVariantMap>
 
 // Global shortcuts through the desktop portal (org.freedesktop.portal.GlobalShortcuts), where a
 // Wayland desktop offers it: the desktop binds them, may bind another trigger than the one
 // asked for, and may ask the user. One portal session per binding; the desktop may close it.
+// The portal is started on demand, and one that starts later (or again) binds them anew.
 class PortalGlobalShortcuts final : public GlobalShortcuts
 {
     Q_OBJECT
 public:
-    // Null when no portal on the bus offers global shortcuts.
+    static constexpr int startTimeoutMs = 5000;
+
+    // Null when the desktop's portal has no global shortcuts; where no portal runs or can be
+    // started yet, one that waits for it.
     static PortalGlobalShortcuts* create(QDBusConnection bus, QObject* parent = nullptr);
     ~PortalGlobalShortcuts() override;
 
@@ -44,6 +49,7 @@ private:
     void closeSession();
 
     QDBusConnection bus;
+    QDBusServiceWatcher portalWatcher;
     QList<QKeySequence> wanted;
     QStringList triggers;
     QString session;

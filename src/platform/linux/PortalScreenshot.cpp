@@ -52,8 +52,8 @@ void PortalScreenshot::unwatch(const QString& path)
 
 void PortalScreenshot::take(std::function<void(std::optional<QImage>)> done)
 {
-    if (!bus.isConnected() || !bus.interface() ||
-        !bus.interface()->isServiceRegistered(portalService).value()) {
+    // The call itself starts a portal that is started on demand; where there is none it fails at once.
+    if (!bus.isConnected()) {
         LOG_INFO(QStringLiteral("No screenshot portal on the session bus."));
         done(std::nullopt);
         return;
@@ -103,6 +103,11 @@ void PortalScreenshot::take(std::function<void(std::optional<QImage>)> done)
         auto found = requests.find(path);
         if (found == requests.end())
             return;
+        if (reply.isError() && reply.error().type() == QDBusError::ServiceUnknown) {
+            LOG_INFO(QStringLiteral("No screenshot portal on the session bus."));
+            finish(path, std::nullopt);
+            return;
+        }
         if (reply.isError()) {
             LOG_ERROR(QStringLiteral("Screenshot portal failed: ") + reply.error().name() +
                       QStringLiteral(": ") + reply.error().message());

@@ -4,7 +4,10 @@ names, the session is an org.freedesktop.portal.Session object. The desktop bind
 trigger and describes it its own way ("CTRL+ALT+p" becomes "Ctrl+Alt+P"); the parameter
 "triggers" ({id: description}) binds other triggers instead. For the test: Press(id) on
 /org/freedesktop/portal/testing (org.mirelo.Testing) emits Activated and Deactivated for the
-last session; CloseSessions() closes every session as the desktop would.'''
+last session; CloseSessions() closes every session as the desktop would; Descriptions() lists
+the last session's shortcuts by id; Quit() ends the portal.'''
+
+import sys
 
 import dbus
 import dbus.service
@@ -129,6 +132,16 @@ class Testing(Plain):
     @dbus.service.method('org.mirelo.Testing', in_signature='', out_signature='u')
     def Binds(self):
         return dbus.UInt32(self.portal.binds)
+
+    @dbus.service.method('org.mirelo.Testing', in_signature='', out_signature='a{sv}')
+    def Descriptions(self):
+        session = self.portal.sessions.get(self.portal.last)
+        return dbus.Dictionary({i: p['description'] for i, p in (session.shortcuts if session else [])},
+                               signature='sv')
+
+    @dbus.service.method('org.mirelo.Testing', in_signature='', out_signature='')
+    def Quit(self):
+        GLib.timeout_add(50, lambda: sys.exit(0))
 
     @dbus.service.method('org.mirelo.Testing', in_signature='', out_signature='')
     def CloseSessions(self):
