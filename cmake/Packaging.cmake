@@ -50,7 +50,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # read through Qt's image plugins, which are loaded at run time.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "sound-theme-freedesktop, qt6-image-formats-plugins, qt6-base-abi (= ${Qt6_VERSION})")
-# Qt's Wayland platform: without it a Wayland session runs Mirelo through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Qt's Wayland platform: without it a Wayland session runs Mirelo through XWayland. libcanberra
+# reaches the desktop's sound server only through its pulse driver.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, libcanberra-pulse")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

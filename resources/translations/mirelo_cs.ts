@@ -321,10 +321,6 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
         <translation>Vybrat zvuk</translation>
     </message>
     <message>
-        <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation>Zvuky (*.ogg *.oga *.wav *.flac)</translation>
-    </message>
-    <message>
         <source>Sounds</source>
         <translation>Zvuky</translation>
     </message>
@@ -347,6 +343,18 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     <message>
         <source>Play: %1</source>
         <translation>Přehrát: %1</translation>
+    </message>
+    <message>
+        <source>WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)</source>
+        <translation>Zvuky WAV nebo Ogg Vorbis (*.wav *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: only WAV and Ogg Vorbis files can. The theme&apos;s sound plays instead.</source>
+        <translation>Tento soubor nelze přehrát: přehrát lze jen soubory WAV a Ogg Vorbis. Místo něj zazní zvuk motivu.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be played: only WAV and Ogg Vorbis files can.</source>
+        <translation>„%1“ nelze přehrát: přehrát lze jen soubory WAV a Ogg Vorbis.</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1039,18 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     <message>
         <source>Bound by the desktop: %1</source>
         <translation>Přiřazeno prostředím: %1</translation>
+    </message>
+    <message>
+        <source>Break when you stop sharing the screen</source>
+        <translation>Přestávka, až přestanete sdílet obrazovku</translation>
+    </message>
+    <message>
+        <source>Break when you leave full screen</source>
+        <translation>Přestávka, až opustíte celou obrazovku</translation>
+    </message>
+    <message>
+        <source>Break held while you are busy</source>
+        <translation>Přestávka čeká, dokud jste zaneprázdněni</translation>
     </message>
 </context>
 <context>

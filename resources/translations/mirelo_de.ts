@@ -313,10 +313,6 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
         <translation>Klang auswählen</translation>
     </message>
     <message>
-        <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation>Klänge (*.ogg *.oga *.wav *.flac)</translation>
-    </message>
-    <message>
         <source>Sounds</source>
         <translation>Klänge</translation>
     </message>
@@ -339,6 +335,18 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
     <message>
         <source>Play: %1</source>
         <translation>Abspielen: %1</translation>
+    </message>
+    <message>
+        <source>WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)</source>
+        <translation>WAV- oder Ogg-Vorbis-Klänge (*.wav *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: only WAV and Ogg Vorbis files can. The theme&apos;s sound plays instead.</source>
+        <translation>Diese Datei kann nicht abgespielt werden: Nur WAV- und Ogg-Vorbis-Dateien gehen. Stattdessen erklingt der Klang des Themas.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be played: only WAV and Ogg Vorbis files can.</source>
+        <translation>„%1“ kann nicht abgespielt werden: Nur WAV- und Ogg-Vorbis-Dateien gehen.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1027,18 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
     <message>
         <source>Bound by the desktop: %1</source>
         <translation>Von der Arbeitsumgebung belegt: %1</translation>
+    </message>
+    <message>
+        <source>Break when you stop sharing the screen</source>
+        <translation>Pause, sobald Sie den Bildschirm nicht mehr teilen</translation>
+    </message>
+    <message>
+        <source>Break when you leave full screen</source>
+        <translation>Pause, sobald Sie den Vollbildmodus verlassen</translation>
+    </message>
+    <message>
+        <source>Break held while you are busy</source>
+        <translation>Pause wartet, solange Sie beschäftigt sind</translation>
     </message>
 </context>
 <context>

@@ -313,10 +313,6 @@ Without a command, starts Mirelo in the tray.
         <translation>Choose a sound</translation>
     </message>
     <message>
-        <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation>Sounds (*.ogg *.oga *.wav *.flac)</translation>
-    </message>
-    <message>
         <source>Sounds</source>
         <translation>Sounds</translation>
     </message>
@@ -339,6 +335,18 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Play: %1</source>
         <translation>Play: %1</translation>
+    </message>
+    <message>
+        <source>WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)</source>
+        <translation>WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: only WAV and Ogg Vorbis files can. The theme&apos;s sound plays instead.</source>
+        <translation>This file cannot be played: only WAV and Ogg Vorbis files can. The theme&apos;s sound plays instead.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be played: only WAV and Ogg Vorbis files can.</source>
+        <translation>“%1” cannot be played: only WAV and Ogg Vorbis files can.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1027,18 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Bound by the desktop: %1</source>
         <translation>Bound by the desktop: %1</translation>
+    </message>
+    <message>
+        <source>Break when you stop sharing the screen</source>
+        <translation>Break when you stop sharing the screen</translation>
+    </message>
+    <message>
+        <source>Break when you leave full screen</source>
+        <translation>Break when you leave full screen</translation>
+    </message>
+    <message>
+        <source>Break held while you are busy</source>
+        <translation>Break held while you are busy</translation>
     </message>
 </context>
 <context>

@@ -313,10 +313,6 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
         <translation>Elegir un sonido</translation>
     </message>
     <message>
-        <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation>Sonidos (*.ogg *.oga *.wav *.flac)</translation>
-    </message>
-    <message>
         <source>Sounds</source>
         <translation>Sonidos</translation>
     </message>
@@ -339,6 +335,18 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
     <message>
         <source>Play: %1</source>
         <translation>Reproducir: %1</translation>
+    </message>
+    <message>
+        <source>WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)</source>
+        <translation>Sonidos WAV u Ogg Vorbis (*.wav *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: only WAV and Ogg Vorbis files can. The theme&apos;s sound plays instead.</source>
+        <translation>Este archivo no se puede reproducir: solo se pueden archivos WAV y Ogg Vorbis. En su lugar suena el sonido del tema.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be played: only WAV and Ogg Vorbis files can.</source>
+        <translation>«%1» no se puede reproducir: solo se pueden archivos WAV y Ogg Vorbis.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1027,18 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
     <message>
         <source>Bound by the desktop: %1</source>
         <translation>Asignado por el escritorio: %1</translation>
+    </message>
+    <message>
+        <source>Break when you stop sharing the screen</source>
+        <translation>Descanso cuando deje de compartir la pantalla</translation>
+    </message>
+    <message>
+        <source>Break when you leave full screen</source>
+        <translation>Descanso cuando salga de la pantalla completa</translation>
+    </message>
+    <message>
+        <source>Break held while you are busy</source>
+        <translation>El descanso espera mientras está ocupado</translation>
     </message>
 </context>
 <context>

@@ -313,10 +313,6 @@ Sans commande, lance Mirelo dans la zone de notification.
         <translation>Choisir un son</translation>
     </message>
     <message>
-        <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation>Sons (*.ogg *.oga *.wav *.flac)</translation>
-    </message>
-    <message>
         <source>Sounds</source>
         <translation>Sons</translation>
     </message>
@@ -339,6 +335,18 @@ Sans commande, lance Mirelo dans la zone de notification.
     <message>
         <source>Play: %1</source>
         <translation>Écouter&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)</source>
+        <translation>Sons WAV ou Ogg Vorbis (*.wav *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: only WAV and Ogg Vorbis files can. The theme&apos;s sound plays instead.</source>
+        <translation>Ce fichier ne peut pas être lu : seuls les fichiers WAV et Ogg Vorbis le peuvent. Le son du thème est joué à la place.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be played: only WAV and Ogg Vorbis files can.</source>
+        <translation>« %1 » ne peut pas être lu : seuls les fichiers WAV et Ogg Vorbis le peuvent.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1027,18 @@ Sans commande, lance Mirelo dans la zone de notification.
     <message>
         <source>Bound by the desktop: %1</source>
         <translation>Associé par le bureau&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Break when you stop sharing the screen</source>
+        <translation>Pause quand vous arrêterez de partager l’écran</translation>
+    </message>
+    <message>
+        <source>Break when you leave full screen</source>
+        <translation>Pause quand vous quitterez le plein écran</translation>
+    </message>
+    <message>
+        <source>Break held while you are busy</source>
+        <translation>La pause attend tant que vous êtes occupé</translation>
     </message>
 </context>
 <context>

@@ -313,10 +313,6 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
         <translation>Scegli un suono</translation>
     </message>
     <message>
-        <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation>Suoni (*.ogg *.oga *.wav *.flac)</translation>
-    </message>
-    <message>
         <source>Sounds</source>
         <translation>Suoni</translation>
     </message>
@@ -339,6 +335,18 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     <message>
         <source>Play: %1</source>
         <translation>Riproduci: %1</translation>
+    </message>
+    <message>
+        <source>WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)</source>
+        <translation>Suoni WAV o Ogg Vorbis (*.wav *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: only WAV and Ogg Vorbis files can. The theme&apos;s sound plays instead.</source>
+        <translation>Questo file non può essere riprodotto: solo i file WAV e Ogg Vorbis possono esserlo. Al suo posto suona il suono del tema.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be played: only WAV and Ogg Vorbis files can.</source>
+        <translation>«%1» non può essere riprodotto: solo i file WAV e Ogg Vorbis possono esserlo.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1027,18 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     <message>
         <source>Bound by the desktop: %1</source>
         <translation>Assegnata dal desktop: %1</translation>
+    </message>
+    <message>
+        <source>Break when you stop sharing the screen</source>
+        <translation>Pausa quando smetti di condividere lo schermo</translation>
+    </message>
+    <message>
+        <source>Break when you leave full screen</source>
+        <translation>Pausa quando esci dallo schermo intero</translation>
+    </message>
+    <message>
+        <source>Break held while you are busy</source>
+        <translation>La pausa attende finché sei occupato</translation>
     </message>
 </context>
 <context>

@@ -313,10 +313,6 @@ Zonder opdracht start Mirelo in het systeemvak.
         <translation>Kies een geluid</translation>
     </message>
     <message>
-        <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation>Geluiden (*.ogg *.oga *.wav *.flac)</translation>
-    </message>
-    <message>
         <source>Sounds</source>
         <translation>Geluiden</translation>
     </message>
@@ -339,6 +335,18 @@ Zonder opdracht start Mirelo in het systeemvak.
     <message>
         <source>Play: %1</source>
         <translation>Afspelen: %1</translation>
+    </message>
+    <message>
+        <source>WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)</source>
+        <translation>WAV- of Ogg Vorbis-geluiden (*.wav *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: only WAV and Ogg Vorbis files can. The theme&apos;s sound plays instead.</source>
+        <translation>Dit bestand kan niet worden afgespeeld: alleen WAV- en Ogg Vorbis-bestanden kunnen dat. In plaats daarvan klinkt het geluid van het thema.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be played: only WAV and Ogg Vorbis files can.</source>
+        <translation>‘%1’ kan niet worden afgespeeld: alleen WAV- en Ogg Vorbis-bestanden kunnen dat.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1027,18 @@ Zonder opdracht start Mirelo in het systeemvak.
     <message>
         <source>Bound by the desktop: %1</source>
         <translation>Gekoppeld door de desktop: %1</translation>
+    </message>
+    <message>
+        <source>Break when you stop sharing the screen</source>
+        <translation>Pauze zodra u stopt met het delen van het scherm</translation>
+    </message>
+    <message>
+        <source>Break when you leave full screen</source>
+        <translation>Pauze zodra u het volledige scherm verlaat</translation>
+    </message>
+    <message>
+        <source>Break held while you are busy</source>
+        <translation>Pauze wacht zolang u bezig bent</translation>
     </message>
 </context>
 <context>

@@ -321,10 +321,6 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
         <translation>Wybierz dźwięk</translation>
     </message>
     <message>
-        <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation>Dźwięki (*.ogg *.oga *.wav *.flac)</translation>
-    </message>
-    <message>
         <source>Sounds</source>
         <translation>Dźwięki</translation>
     </message>
@@ -347,6 +343,18 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
     <message>
         <source>Play: %1</source>
         <translation>Odtwórz: %1</translation>
+    </message>
+    <message>
+        <source>WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)</source>
+        <translation>Dźwięki WAV lub Ogg Vorbis (*.wav *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: only WAV and Ogg Vorbis files can. The theme&apos;s sound plays instead.</source>
+        <translation>Tego pliku nie można odtworzyć: odtwarzane są tylko pliki WAV i Ogg Vorbis. Zamiast niego zabrzmi dźwięk motywu.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be played: only WAV and Ogg Vorbis files can.</source>
+        <translation>„%1” nie można odtworzyć: odtwarzane są tylko pliki WAV i Ogg Vorbis.</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1039,18 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
     <message>
         <source>Bound by the desktop: %1</source>
         <translation>Przypisany przez środowisko: %1</translation>
+    </message>
+    <message>
+        <source>Break when you stop sharing the screen</source>
+        <translation>Przerwa, gdy przestaniesz udostępniać ekran</translation>
+    </message>
+    <message>
+        <source>Break when you leave full screen</source>
+        <translation>Przerwa, gdy wyjdziesz z trybu pełnoekranowego</translation>
+    </message>
+    <message>
+        <source>Break held while you are busy</source>
+        <translation>Przerwa czeka, dopóki jesteś zajęty</translation>
     </message>
 </context>
 <context>

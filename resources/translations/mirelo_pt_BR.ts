@@ -313,10 +313,6 @@ Sem um comando, inicia o Mirelo na área de notificação.
         <translation>Escolher um som</translation>
     </message>
     <message>
-        <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation>Sons (*.ogg *.oga *.wav *.flac)</translation>
-    </message>
-    <message>
         <source>Sounds</source>
         <translation>Sons</translation>
     </message>
@@ -339,6 +335,18 @@ Sem um comando, inicia o Mirelo na área de notificação.
     <message>
         <source>Play: %1</source>
         <translation>Reproduzir: %1</translation>
+    </message>
+    <message>
+        <source>WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)</source>
+        <translation>Sons WAV ou Ogg Vorbis (*.wav *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: only WAV and Ogg Vorbis files can. The theme&apos;s sound plays instead.</source>
+        <translation>Este arquivo não pode ser reproduzido: só arquivos WAV e Ogg Vorbis podem. No lugar dele toca o som do tema.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be played: only WAV and Ogg Vorbis files can.</source>
+        <translation>“%1” não pode ser reproduzido: só arquivos WAV e Ogg Vorbis podem.</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1027,18 @@ Sem um comando, inicia o Mirelo na área de notificação.
     <message>
         <source>Bound by the desktop: %1</source>
         <translation>Associado pelo ambiente: %1</translation>
+    </message>
+    <message>
+        <source>Break when you stop sharing the screen</source>
+        <translation>Pausa quando você parar de compartilhar a tela</translation>
+    </message>
+    <message>
+        <source>Break when you leave full screen</source>
+        <translation>Pausa quando você sair da tela cheia</translation>
+    </message>
+    <message>
+        <source>Break held while you are busy</source>
+        <translation>A pausa espera enquanto você está ocupado</translation>
     </message>
 </context>
 <context>

@@ -321,10 +321,6 @@ Without a command, starts Mirelo in the tray.
         <translation>Выбор звука</translation>
     </message>
     <message>
-        <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation>Звуки (*.ogg *.oga *.wav *.flac)</translation>
-    </message>
-    <message>
         <source>Sounds</source>
         <translation>Звуки</translation>
     </message>
@@ -347,6 +343,18 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Play: %1</source>
         <translation>Прослушать: %1</translation>
+    </message>
+    <message>
+        <source>WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)</source>
+        <translation>Звуки WAV или Ogg Vorbis (*.wav *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: only WAV and Ogg Vorbis files can. The theme&apos;s sound plays instead.</source>
+        <translation>Этот файл нельзя воспроизвести: воспроизводятся только файлы WAV и Ogg Vorbis. Вместо него прозвучит звук темы.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be played: only WAV and Ogg Vorbis files can.</source>
+        <translation>«%1» нельзя воспроизвести: воспроизводятся только файлы WAV и Ogg Vorbis.</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1039,18 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Bound by the desktop: %1</source>
         <translation>Назначено средой рабочего стола: %1</translation>
+    </message>
+    <message>
+        <source>Break when you stop sharing the screen</source>
+        <translation>Перерыв, когда вы перестанете показывать экран</translation>
+    </message>
+    <message>
+        <source>Break when you leave full screen</source>
+        <translation>Перерыв, когда вы выйдете из полноэкранного режима</translation>
+    </message>
+    <message>
+        <source>Break held while you are busy</source>
+        <translation>Перерыв ждёт, пока вы заняты</translation>
     </message>
 </context>
 <context>

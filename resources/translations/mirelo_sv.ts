@@ -314,10 +314,6 @@ Utan kommando startas Mirelo i systembrickan.
         <translation>Välj ett ljud</translation>
     </message>
     <message>
-        <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation>Ljud (*.ogg *.oga *.wav *.flac)</translation>
-    </message>
-    <message>
         <source>Sounds</source>
         <translation>Ljud</translation>
     </message>
@@ -340,6 +336,18 @@ Utan kommando startas Mirelo i systembrickan.
     <message>
         <source>Play: %1</source>
         <translation>Spela upp: %1</translation>
+    </message>
+    <message>
+        <source>WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)</source>
+        <translation>WAV- eller Ogg Vorbis-ljud (*.wav *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: only WAV and Ogg Vorbis files can. The theme&apos;s sound plays instead.</source>
+        <translation>Filen kan inte spelas upp: bara WAV- och Ogg Vorbis-filer kan det. Temats ljud spelas i stället.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be played: only WAV and Ogg Vorbis files can.</source>
+        <translation>”%1” kan inte spelas upp: bara WAV- och Ogg Vorbis-filer kan det.</translation>
     </message>
 </context>
 <context>
@@ -1020,6 +1028,18 @@ Utan kommando startas Mirelo i systembrickan.
     <message>
         <source>Bound by the desktop: %1</source>
         <translation>Tilldelat av skrivbordsmiljön: %1</translation>
+    </message>
+    <message>
+        <source>Break when you stop sharing the screen</source>
+        <translation>Paus när du slutar dela skärmen</translation>
+    </message>
+    <message>
+        <source>Break when you leave full screen</source>
+        <translation>Paus när du lämnar helskärmsläget</translation>
+    </message>
+    <message>
+        <source>Break held while you are busy</source>
+        <translation>Pausen väntar medan du är upptagen</translation>
     </message>
 </context>
 <context>

@@ -305,10 +305,6 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
         <translation>Ses seçin</translation>
     </message>
     <message>
-        <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation>Sesler (*.ogg *.oga *.wav *.flac)</translation>
-    </message>
-    <message>
         <source>Sounds</source>
         <translation>Sesler</translation>
     </message>
@@ -331,6 +327,18 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
     <message>
         <source>Play: %1</source>
         <translation>Çal: %1</translation>
+    </message>
+    <message>
+        <source>WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)</source>
+        <translation>WAV veya Ogg Vorbis sesleri (*.wav *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: only WAV and Ogg Vorbis files can. The theme&apos;s sound plays instead.</source>
+        <translation>Bu dosya çalınamaz: yalnızca WAV ve Ogg Vorbis dosyaları çalınabilir. Yerine temanın sesi çalar.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be played: only WAV and Ogg Vorbis files can.</source>
+        <translation>“%1” çalınamaz: yalnızca WAV ve Ogg Vorbis dosyaları çalınabilir.</translation>
     </message>
 </context>
 <context>
@@ -1007,6 +1015,18 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
     <message>
         <source>Bound by the desktop: %1</source>
         <translation>Masaüstünün atadığı: %1</translation>
+    </message>
+    <message>
+        <source>Break when you stop sharing the screen</source>
+        <translation>Ekranı paylaşmayı bıraktığınızda mola</translation>
+    </message>
+    <message>
+        <source>Break when you leave full screen</source>
+        <translation>Tam ekrandan çıktığınızda mola</translation>
+    </message>
+    <message>
+        <source>Break held while you are busy</source>
+        <translation>Meşgulken mola bekliyor</translation>
     </message>
 </context>
 <context>

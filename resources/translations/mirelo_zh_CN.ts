@@ -305,10 +305,6 @@ Without a command, starts Mirelo in the tray.
         <translation>选择声音</translation>
     </message>
     <message>
-        <source>Sounds (*.ogg *.oga *.wav *.flac)</source>
-        <translation>声音文件 (*.ogg *.oga *.wav *.flac)</translation>
-    </message>
-    <message>
         <source>Sounds</source>
         <translation>声音</translation>
     </message>
@@ -331,6 +327,18 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Play: %1</source>
         <translation>播放：%1</translation>
+    </message>
+    <message>
+        <source>WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)</source>
+        <translation>WAV 或 Ogg Vorbis 声音 (*.wav *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>This file cannot be played: only WAV and Ogg Vorbis files can. The theme&apos;s sound plays instead.</source>
+        <translation>无法播放此文件：只能播放 WAV 和 Ogg Vorbis 文件。将改为播放主题的声音。</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be played: only WAV and Ogg Vorbis files can.</source>
+        <translation>无法播放“%1”：只能播放 WAV 和 Ogg Vorbis 文件。</translation>
     </message>
 </context>
 <context>
@@ -1007,6 +1015,18 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Bound by the desktop: %1</source>
         <translation>桌面已绑定：%1</translation>
+    </message>
+    <message>
+        <source>Break when you stop sharing the screen</source>
+        <translation>停止共享屏幕后休息</translation>
+    </message>
+    <message>
+        <source>Break when you leave full screen</source>
+        <translation>退出全屏后休息</translation>
+    </message>
+    <message>
+        <source>Break held while you are busy</source>
+        <translation>你忙碌时休息将推迟</translation>
     </message>
 </context>
 <context>

@@ -171,3 +171,26 @@ TEST_F(BreakHoldTest, AwayDetectionTakesACallAsPresence)
     advanceSeconds(10);
     EXPECT_EQ(app().state.value(), CycleState::idle);
 }
+
+// The notification names what holds the break, not a call for everything; a longest hold under
+// a minute does not announce "one minute" at once.
+TEST_F(BreakHoldTest, TheNotificationSaysWhatHoldsAndAShortHoldHasNoMinuteWarning)
+{
+    const std::pair<QString, QString> holds[] = {
+        {QStringLiteral("screen shared"), QStringLiteral("Break when you stop sharing the screen")},
+        {QStringLiteral("full-screen window"), QStringLiteral("Break when you leave full screen")},
+        {QStringLiteral("Do Not Disturb on"), QStringLiteral("Break held while you are busy")},
+        {camera, QStringLiteral("Break when your call ends")}};
+    for (const auto& [source, title] : holds)
+        EXPECT_EQ(BreakHold::heldTitle({source}), title);
+
+    prefs->setValue(HoldKey::maximum, 30);
+    busy.active = {QStringLiteral("screen shared")};
+    app().startPomodoro();
+    advanceSeconds(60);
+    EXPECT_TRUE(app().isBreakHeld());
+    EXPECT_EQ(notifications.posted.count(QStringLiteral("Break when you stop sharing the screen")), 1);
+    EXPECT_EQ(notifications.posted.count(QStringLiteral("Break when your call ends")), 0);
+    EXPECT_EQ(secondsUntilTheBreak(40), 30);
+    EXPECT_EQ(notifications.posted.count(QStringLiteral("Break in one minute")), 0);
+}

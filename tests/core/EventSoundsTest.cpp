@@ -2,6 +2,7 @@
 #include "CycleFixture.h"
 #include "FakeEventSound.h"
 #include "FakePresence.h"
+#include "SoundFiles.h"
 
 class EventSoundsTest : public CycleFixture
 {
@@ -84,7 +85,7 @@ TEST_F(EventSoundsTest, DefaultsSoundOnlyTheBreaksEndAndChoicesFollowTheCycleBut
 TEST_F(EventSoundsTest, AChosenFileThatIsMissingOrNotAudioFallsBackToTheThemeAndTheLogSaysWhy)
 {
     const QString wave = tempHome() + QStringLiteral("/chime.wav");
-    writeFile(wave, QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16));
+    writeFile(wave, SoundFiles::wave(0.1));
     const QString text = tempHome() + QStringLiteral("/notes.ogg");
     writeFile(text, "not a sound at all");
     const QString missing = tempHome() + QStringLiteral("/gone.flac");
@@ -101,7 +102,7 @@ TEST_F(EventSoundsTest, AChosenFileThatIsMissingOrNotAudioFallsBackToTheThemeAnd
     EXPECT_TRUE(output.requests.last().file.isEmpty());
     EXPECT_TRUE(
         log().contains(QStringLiteral("The sound file \"") + text +
-                       QStringLiteral("\" cannot be played: it is not OGG, WAV or FLAC audio; the theme's "
+                       QStringLiteral("\" cannot be played: it is not WAV or Ogg Vorbis audio; the theme's "
                                       "\"complete\" plays instead.")));
 
     prefs->setValue(SoundKey::choice(SoundEvent::lastMinute), QString(QStringLiteral("file:") + missing));
@@ -110,4 +111,36 @@ TEST_F(EventSoundsTest, AChosenFileThatIsMissingOrNotAudioFallsBackToTheThemeAnd
     EXPECT_TRUE(log().contains(QStringLiteral("The sound file \"") + missing +
                                QStringLiteral("\" cannot be played: it does not exist; the theme's "
                                               "\"dialog-information\" plays instead.")));
+}
+
+// What libcanberra decodes, told by the content whatever the name says: FLAC, Ogg Opus and
+// floating-point WAV were accepted and then every event played the bundled chime instead.
+TEST_F(EventSoundsTest, OnlyFilesTheSoundLibraryDecodesArePlayedWhateverTheirName)
+{
+    const QString folder = tempHome() + QStringLiteral("/");
+    const std::pair<const char*, QByteArray> playable[] = {
+        {"vorbis.opus", SoundFiles::vorbis()}, {"pcm8.flac", SoundFiles::wave(0.1, 8)}, {"pcm16.wav", SoundFiles::wave(0.1)}};
+    for (const auto& [name, bytes] : playable) {
+        writeFile(folder + QLatin1String(name), bytes);
+        EXPECT_EQ(EventSounds::fileProblem(folder + QLatin1String(name)), QString()) << name;
+    }
+    QByteArray flac("fLaC\0\0\0\x22", 8);
+    QByteArray truncatedWave = SoundFiles::wave(0.1).left(20);
+    QByteArray listFirst = SoundFiles::wave(0.1);
+    listFirst.insert(12, QByteArray("LIST\xff\xff\xff\x7f", 8)); // a chunk that claims 2 GB
+    const std::pair<const char*, QByteArray> unplayable[] = {{"opus.ogg", SoundFiles::opus()},
+                                                             {"flac.wav", flac},
+                                                             {"float.wav", SoundFiles::wave(0.1, 32)},
+                                                             {"cut.wav", truncatedWave},
+                                                             {"huge-chunk.wav", listFirst},
+                                                             {"empty.ogg", QByteArray("OggS")},
+                                                             {"theora.ogg", SoundFiles::ogg("\x80theora")}};
+    for (const auto& [name, bytes] : unplayable) {
+        writeFile(folder + QLatin1String(name), bytes);
+        EXPECT_NE(EventSounds::fileProblem(folder + QLatin1String(name)), QString()) << name;
+    }
+    prefs->setValue(SoundKey::choice(SoundEvent::pomodoroEnd), QString(QStringLiteral("file:") + folder + QStringLiteral("opus.ogg")));
+    ASSERT_TRUE(sounds().requestFor(SoundEvent::pomodoroEnd));
+    EXPECT_EQ(sounds().requestFor(SoundEvent::pomodoroEnd)->eventId, EventSounds::fallbackEventId(SoundEvent::pomodoroEnd));
+    EXPECT_TRUE(log().anyContains(QStringLiteral("it is Ogg Opus audio")));
 }

@@ -144,7 +144,7 @@ void MireloWorld::startCompositor(bool twoOutputs)
     // gets its own copy of the program.
     if (userId != ::geteuid()) {
         const QString reachable = home.filePath(QStringLiteral("mirelo"));
-        if (QFile::copy(QStringLiteral(MIRELO_BINARY), reachable))
+        if (QFile::copy(binary, reachable))
             binary = reachable;
     }
 

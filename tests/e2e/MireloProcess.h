@@ -163,7 +163,8 @@ private:
     std::unique_ptr<QProcess> compositor;
     QString swaySocket;
     // The program as the world's user can reach it (see startCompositor).
-    QString binary = QStringLiteral(MIRELO_BINARY);
+    // Another build's program (a release build, to measure) where MIRELO_TEST_BINARY names one.
+    QString binary = qEnvironmentVariable("MIRELO_TEST_BINARY", QStringLiteral(MIRELO_BINARY));
     std::unique_ptr<QProcess> xvfb;
     std::unique_ptr<QProcess> windowManager;
     std::unique_ptr<QProcess> trayHost;

@@ -1,8 +1,12 @@
 #include "linux/CanberraEventSound.h"
 #include "LogCapture.h"
+#include "PipeWireGraph.h"
+#include "PrivateBusTest.h"
+#include "SoundFiles.h"
 #include "TestEnvironment.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 TEST(CanberraEventSoundTest, GlassIsTheThemesCompleteSoundAndTheBundledChimeIsAWaveFile)
 {
@@ -23,4 +27,34 @@ TEST_F(CanberraPlaybackTest, BundledChimeIsCopiedOutOnceAsARealFile)
     EXPECT_TRUE(header.startsWith("RIFF"));
     EXPECT_EQ(header.mid(8, 4), QByteArray("WAVE"));
     EXPECT_EQ(CanberraEventSound::bundledSoundFile(), path);
+}
+
+class CanberraOnPipeWireTest : public PrivateBusTest
+{};
+
+// Through a real sound server: a long file plays until the next sound (a Play click, an event)
+// stops it; two never play over each other.
+TEST_F(CanberraOnPipeWireTest, TheNextSoundStopsTheOneStillPlaying)
+{
+    QTemporaryDir runtime;
+    PipeWireGraph graph(runtime.path() + QStringLiteral("/run"), bus->address());
+    if (!graph.isRunning())
+        GTEST_SKIP() << "PipeWire is not available";
+    graph.useInThisProcess();
+    const QString longFile = tempHome() + QStringLiteral("/long.wav");
+    writeFile(longFile, SoundFiles::wave(20));
+    {
+        CanberraEventSound sound;
+        SoundRequest request;
+        request.file = longFile;
+        ASSERT_TRUE(sound.playSound(request));
+        EXPECT_TRUE(PrivateBus::waitFor([&] { return graph.playingStreams() == 1; }, 5000));
+        EXPECT_TRUE(sound.isPlaying());
+        ASSERT_TRUE(sound.playSound(request));
+        PrivateBus::waitFor([] { return false; }, 500);
+        EXPECT_EQ(graph.playingStreams(), 1);
+        sound.stop();
+        EXPECT_TRUE(PrivateBus::waitFor([&] { return graph.playingStreams() == 0; }, 5000));
+        EXPECT_FALSE(sound.isPlaying());
+    }
 }

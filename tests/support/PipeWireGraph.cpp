@@ -5,10 +5,12 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 PipeWireGraph::PipeWireGraph(const QString& runtimeDir, const QString& busAddress)
     : env(QProcessEnvironment::systemEnvironment())
 {
-    for (const char* program : {"pipewire", "wireplumber", "pipewire-pulse", "pactl", "parecord", "pw-dump"})
+    for (const char* program : {"pipewire", "wireplumber", "pipewire-pulse", "pactl", "parecord"})
         if (QStandardPaths::findExecutable(QLatin1String(program)).isEmpty())
             return;
     QDir().mkpath(runtimeDir);
@@ -34,6 +36,8 @@ PipeWireGraph::PipeWireGraph(const QString& runtimeDir, const QString& busAddres
 PipeWireGraph::~PipeWireGraph()
 {
     stopRecording();
+    if (previousRuntime)
+        qputenv("XDG_RUNTIME_DIR", *previousRuntime);
     for (auto it = daemons.rbegin(); it != daemons.rend(); ++it) {
         (*it)->terminate();
         if (!(*it)->waitForFinished(3000))
@@ -83,4 +87,22 @@ void PipeWireGraph::stopRecording()
         recorder->kill();
     recorder->waitForFinished(1000);
     recorder.reset();
+}
+
+int PipeWireGraph::playingStreams() const
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+    if (!process.waitForFinished(5000) || process.exitCode() != 0)
+        return -1;
+    const QList<QByteArray> lines = process.readAllStandardOutput().split('\n');
+    return int(std::count_if(lines.begin(), lines.end(), [](const QByteArray& line) { return !line.trimmed().isEmpty(); }));
+}
+
+void PipeWireGraph::useInThisProcess()
+{
+    if (!previousRuntime)
+        previousRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", env.value(QStringLiteral("XDG_RUNTIME_DIR")).toUtf8());
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 // A real PipeWire graph of the test's own: pipewire, wireplumber and pipewire-pulse on a
@@ -22,7 +23,11 @@ public:
     // Opens a capture stream on the device ("mic", "speaker.monitor") until stopRecording().
     bool record(const QString& device);
     void stopRecording();
+    // How many streams play into the graph now (pulse sink inputs); -1 when it cannot be told.
+    int playingStreams() const;
     QProcessEnvironment environment() const { return env; }
+    // Points this process's PipeWire and PulseAudio clients at the graph until it goes.
+    void useInThisProcess();
 
 private:
     bool pactl(const QStringList& args) const;
@@ -32,4 +37,5 @@ private:
     std::vector<std::unique_ptr<QProcess>> daemons;
     std::unique_ptr<QProcess> recorder;
     bool running = false;
+    std::optional<QByteArray> previousRuntime;
 };

@@ -61,7 +61,7 @@ void BreakHold::hold(const QStringList& active)
     const QString by = active.join(QStringLiteral(", "));
     LOG_INFO(QStringLiteral("Break held: ") + by);
     heldBy.accept(by);
-    notifications.postNotification(QCoreApplication::translate("Localizable", "Break when your call ends"),
+    notifications.postNotification(heldTitle(active),
                                    QCoreApplication::translate("Localizable", "Break held: %1").arg(by));
 
     QPointer<BreakHold> weak(this);
@@ -72,9 +72,10 @@ void BreakHold::hold(const QStringList& active)
             weak->release(QStringLiteral("held as long as allowed"));
         }
     });
-    // Said ahead, so the break does not land in the middle of a sentence unannounced.
-    warningToken =
-        scheduler.schedule(std::chrono::seconds(std::max<qint64>(0, maximum - warningSeconds)), [weak] {
+    // Said ahead, so the break does not land in the middle of a sentence unannounced; a hold
+    // shorter than that was announced by the notification above.
+    if (maximum > warningSeconds)
+        warningToken = scheduler.schedule(std::chrono::seconds(maximum - warningSeconds), [weak] {
             if (!weak)
                 return;
             weak->warningToken = 0;
@@ -85,6 +86,21 @@ void BreakHold::hold(const QStringList& active)
         if (weak)
             weak->poll();
     });
+}
+
+QString BreakHold::heldTitle(const QStringList& active)
+{
+    // The sources' own texts (platform/) tell what holds; the title says what ends the hold.
+    auto holding = [&](const char* text) {
+        return active.contains(QCoreApplication::translate("Localizable", text));
+    };
+    if (holding("microphone in use") || holding("camera in use"))
+        return QCoreApplication::translate("Localizable", "Break when your call ends");
+    if (holding("screen shared"))
+        return QCoreApplication::translate("Localizable", "Break when you stop sharing the screen");
+    if (holding("full-screen window"))
+        return QCoreApplication::translate("Localizable", "Break when you leave full screen");
+    return QCoreApplication::translate("Localizable", "Break held while you are busy");
 }
 
 void BreakHold::poll()

@@ -19,7 +19,7 @@ class Presence;
 // asked at the Pomodoro's end, the presence sources decide; while held they are asked every
 // two seconds and the break starts once two answers in a row say nothing is active (so a
 // source that drops out for a moment does not start it), or when the longest hold allowed has
-// passed, a minute after a notification says so. The break is never dropped by holding: only
+// passed, a minute after a notification says so (unless the longest hold is shorter). The break is never dropped by holding: only
 // a command (stop, another interval) or quitting ends a hold without it.
 class BreakHold : public QObject
 {
@@ -42,6 +42,9 @@ public:
     void beforeBreak(std::function<void()> start);
     // A command took over (why, for the log): the waiting break is dropped without starting.
     void cancel(const QString& why);
+
+    // The hold's notification title: what ends it (a call, a share, full screen).
+    static QString heldTitle(const QStringList& active);
 
 private:
     bool holdingAllowed() const;

@@ -90,13 +90,41 @@ QString EventSounds::fileProblem(const QString& path)
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         return QStringLiteral("it cannot be read");
-    const QByteArray head = file.read(12);
-    const bool ogg = head.startsWith("OggS");
-    const bool wave = head.startsWith("RIFF") && head.mid(8, 4) == "WAVE";
-    const bool flac = head.startsWith("fLaC");
-    if (!ogg && !wave && !flac)
-        return QStringLiteral("it is not OGG, WAV or FLAC audio");
-    return {};
+    // What the desktop's sound library decodes, told by the content and not by the name: WAV
+    // of 8- or 16-bit PCM, and Ogg whose first packet is a Vorbis identification header.
+    const QByteArray head = file.read(4096);
+    if (head.startsWith("RIFF") && head.mid(8, 4) == "WAVE") {
+        for (qsizetype at = 12; at + 8 <= head.size();) {
+            const auto le = [&](qsizetype offset, int bytes) {
+                quint32 value = 0;
+                for (int i = bytes - 1; i >= 0; --i)
+                    value = (value << 8) | quint8(head.at(offset + i));
+                return value;
+            };
+            const quint32 size = le(at + 4, 4);
+            if (head.mid(at, 4) == "fmt ") {
+                if (at + 24 > head.size())
+                    break;
+                const quint32 format = le(at + 8, 2), bits = le(at + 22, 2);
+                if (format == 1 && (bits == 8 || bits == 16))
+                    return {};
+                return QStringLiteral("it is WAV audio in another encoding than 8- or 16-bit PCM");
+            }
+            at += 8 + qsizetype(size) + (size & 1);
+        }
+        return QStringLiteral("it is a WAV file without a readable format");
+    }
+    if (head.startsWith("OggS") && head.size() > 27) {
+        const QByteArray packet = head.mid(27 + quint8(head.at(26)), 8);
+        if (packet.startsWith("\x01vorbis"))
+            return {};
+        if (packet.startsWith("OpusHead"))
+            return QStringLiteral("it is Ogg Opus audio, which the desktop's sound library does not decode");
+        return QStringLiteral("it is an Ogg file without Vorbis audio");
+    }
+    if (head.startsWith("fLaC"))
+        return QStringLiteral("it is FLAC audio, which the desktop's sound library does not decode");
+    return QStringLiteral("it is not WAV or Ogg Vorbis audio");
 }
 
 EventSounds::EventSounds(EventSound& output, Preferences& preferences, QObject* parent)

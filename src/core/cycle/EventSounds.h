@@ -29,8 +29,9 @@ QString volume(SoundEvent event);
 
 // The sounds of the cycle as the user chose them: the Pomodoro's end when its break starts, the
 // break's end (asked for by the overlay under its old name "Glass", still switched by
-// "SoundEffect"), and the last-minute warning. A file that is missing or not OGG, WAV or FLAC is
-// replaced by the event's theme sound, and the log says why. Nothing sounds while a break is held
+// "SoundEffect"), and the last-minute warning. A file that is missing or that the desktop's sound
+// library cannot decode (only WAV and Ogg Vorbis) is replaced by the event's theme sound, and the
+// log says why. Nothing sounds while a break is held
 // for a call. It stands in for the platform's sounds wherever they are asked for.
 class EventSounds : public QObject, public EventSound
 {
@@ -46,7 +47,8 @@ public:
     // The theme sound of an event when its choice cannot be played (and its default choice).
     static QString fallbackEventId(SoundEvent event);
     static QString defaultChoice(SoundEvent event);
-    // Why a file cannot be played (missing, unreadable, not OGG, WAV or FLAC); empty when it can.
+    // Why a file cannot be played (missing, unreadable, not WAV or Ogg Vorbis by its content);
+    // empty when it can.
     static QString fileProblem(const QString& path);
 
     EventSounds(EventSound& output, Preferences& preferences, QObject* parent = nullptr);

@@ -21,4 +21,9 @@ public:
     virtual void activeSources(std::function<void(QStringList)> done) = 0;
     // For the log: which sources are asked.
     virtual QString backendName() const = 0;
+
+Q_SIGNALS:
+    // What activeSources() answers changed, where a source can tell (PipeWire's graph); others
+    // are only asked.
+    void changed();
 };

@@ -8,8 +8,10 @@ PresenceSources::~PresenceSources() = default;
 
 void PresenceSources::add(std::unique_ptr<Presence> source)
 {
-    if (source)
-        sources.push_back(std::move(source));
+    if (!source)
+        return;
+    connect(source.get(), &Presence::changed, this, &Presence::changed);
+    sources.push_back(std::move(source));
 }
 
 void PresenceSources::activeSources(std::function<void(QStringList)> done)

@@ -79,8 +79,8 @@ bool CanberraEventSound::play(const QString& name)
     if (!open())
         return false;
     const QByteArray id = eventId(name).toUtf8();
-    int result = ca_context_play(context, 0, CA_PROP_EVENT_ID, id.constData(), CA_PROP_EVENT_DESCRIPTION,
-                                 "Break finished", nullptr);
+    int result = ca_context_play(context, nextSound(), CA_PROP_EVENT_ID, id.constData(),
+                                 CA_PROP_EVENT_DESCRIPTION, "Break finished", nullptr);
     if (result == CA_SUCCESS)
         return true;
     LOG_WARNING(QStringLiteral("Sound \"") + QString::fromUtf8(id) + QStringLiteral("\" not played: ") +
@@ -88,13 +88,33 @@ bool CanberraEventSound::play(const QString& name)
     const QByteArray file = QFile::encodeName(bundledSoundFile());
     if (file.isEmpty())
         return false;
-    result = ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, file.constData(), CA_PROP_EVENT_DESCRIPTION,
-                             "Break finished", nullptr);
+    result = ca_context_play(context, currentSound, CA_PROP_MEDIA_FILENAME, file.constData(),
+                             CA_PROP_EVENT_DESCRIPTION, "Break finished", nullptr);
     if (result != CA_SUCCESS) {
         LOG_ERROR(QStringLiteral("Bundled sound not played: ") + QString::fromUtf8(ca_strerror(result)));
         return false;
     }
     return true;
+}
+
+quint32 CanberraEventSound::nextSound()
+{
+    // One sound at a time: a Play click or an event stops the one still playing (a long file).
+    stop();
+    return currentSound = ++soundCounter;
+}
+
+void CanberraEventSound::stop()
+{
+    if (context && currentSound)
+        ca_context_cancel(context, currentSound);
+}
+
+bool CanberraEventSound::isPlaying() const
+{
+    int playing = 0;
+    return context && currentSound && ca_context_playing(context, currentSound, &playing) == CA_SUCCESS &&
+           playing;
 }
 
 QByteArray CanberraEventSound::decibels(double volume)
@@ -115,12 +135,12 @@ bool CanberraEventSound::playSound(const SoundRequest& request)
     int result = CA_ERROR_NOTFOUND;
     if (!request.file.isEmpty()) {
         const QByteArray file = QFile::encodeName(request.file);
-        result = ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, file.constData(), CA_PROP_MEDIA_ROLE,
+        result = ca_context_play(context, nextSound(), CA_PROP_MEDIA_FILENAME, file.constData(), CA_PROP_MEDIA_ROLE,
                                  "event", CA_PROP_CANBERRA_VOLUME, volume.constData(),
                                  CA_PROP_EVENT_DESCRIPTION, what.constData(), nullptr);
     } else {
         const QByteArray id = request.eventId.toUtf8();
-        result = ca_context_play(context, 0, CA_PROP_EVENT_ID, id.constData(), CA_PROP_MEDIA_ROLE, "event",
+        result = ca_context_play(context, nextSound(), CA_PROP_EVENT_ID, id.constData(), CA_PROP_MEDIA_ROLE, "event",
                                  CA_PROP_CANBERRA_VOLUME, volume.constData(), CA_PROP_EVENT_DESCRIPTION,
                                  what.constData(), nullptr);
     }
@@ -132,7 +152,7 @@ bool CanberraEventSound::playSound(const SoundRequest& request)
     const QByteArray bundled = QFile::encodeName(bundledSoundFile());
     if (bundled.isEmpty())
         return false;
-    result = ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, bundled.constData(), CA_PROP_MEDIA_ROLE,
+    result = ca_context_play(context, currentSound, CA_PROP_MEDIA_FILENAME, bundled.constData(), CA_PROP_MEDIA_ROLE,
                              "event", CA_PROP_CANBERRA_VOLUME, volume.constData(), CA_PROP_EVENT_DESCRIPTION,
                              what.constData(), nullptr);
     if (result != CA_SUCCESS) {

@@ -23,13 +23,16 @@ std::unique_ptr<DBusPresence> DBusPresence::idleInhibitor(QDBusConnection bus, Q
         QStringLiteral("org.gnome.SessionManager"), QStringLiteral("/org/gnome/SessionManager"),
         QStringLiteral("org.gnome.SessionManager"), QStringLiteral("IsInhibited"));
     gnome << 8u; // GSM_INHIBITOR_FLAG_IDLE: the session must not go idle
-    QDBusMessage power = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.PowerManagement"),
-        QStringLiteral("/org/freedesktop/PowerManagement/Inhibit"),
-        QStringLiteral("org.freedesktop.PowerManagement.Inhibit"), QStringLiteral("HasInhibit"));
+    // Not org.freedesktop.PowerManagement.Inhibit's HasInhibit: that is true while anything
+    // blocks suspend (a music player, an update), not only while the screen is kept on.
+    QDBusMessage kde = QDBusMessage::createMethodCall(
+        QStringLiteral("org.kde.Solid.PowerManagement.PolicyAgent"),
+        QStringLiteral("/org/kde/Solid/PowerManagement/PolicyAgent"),
+        QStringLiteral("org.kde.Solid.PowerManagement.PolicyAgent"), QStringLiteral("HasInhibition"));
+    kde << 4u; // ChangeScreenSettings: what org.freedesktop.ScreenSaver's Inhibit asks for
     return std::unique_ptr<DBusPresence>(new DBusPresence(
         std::move(bus), QStringLiteral("idle inhibitors"),
-        QCoreApplication::translate("Localizable", "the screen is kept on"), {gnome, power}, parent));
+        QCoreApplication::translate("Localizable", "the screen is kept on"), {gnome, kde}, parent));
 }
 
 DBusPresence::DBusPresence(QDBusConnection connection, QString name, QString description,

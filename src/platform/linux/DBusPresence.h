@@ -13,7 +13,7 @@
 // - Do Not Disturb: org.freedesktop.Notifications' Inhibited property, where the notification
 //   server has it (KDE Plasma);
 // - an idle inhibitor (a player or a call keeps the screen on): GNOME's session manager
-//   IsInhibited(8), org.freedesktop.PowerManagement.Inhibit HasInhibit (KDE, XFCE).
+//   IsInhibited(8), KDE's power management HasInhibition(ChangeScreenSettings).
 class DBusPresence final : public Presence
 {
     Q_OBJECT

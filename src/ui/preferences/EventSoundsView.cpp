@@ -37,7 +37,7 @@ EventSoundsView::EventSoundsView(Preferences& preferences, QWidget* parent)
     enableHoverState = false;
     chooseFile = [this] {
         return QFileDialog::getOpenFileName(this, tr("Choose a sound"), QString(),
-                                            tr("Sounds (*.ogg *.oga *.wav *.flac)"));
+                                            tr("WAV or Ogg Vorbis sounds (*.wav *.ogg *.oga)"));
     };
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(16, 14, 16, 14);
@@ -78,7 +78,12 @@ EventSoundsView::EventSoundsView(Preferences& preferences, QWidget* parent)
         grid->addWidget(row.choice, line, 1);
         grid->addWidget(row.volume, line, 2);
         grid->addWidget(row.play, line, 3);
-        ++line;
+        row.problem = new QLabel(this);
+        row.problem->setTextFormat(Qt::PlainText);
+        row.problem->setWordWrap(true);
+        row.problem->hide();
+        grid->addWidget(row.problem, line + 1, 1, 1, 3);
+        line += 2;
         made.push_back(row);
     }
 
@@ -117,6 +122,13 @@ void EventSoundsView::showChoice(const Row& row)
     const int index = row.choice->findData(stored);
     row.choice->setCurrentIndex(index >= 0 ? index
                                            : row.choice->findData(EventSounds::defaultChoice(row.event)));
+    // A file chosen before (or changed since) that cannot be played is said, not silently replaced.
+    const bool unplayable =
+        stored.startsWith(QStringLiteral("file:")) && !EventSounds::fileProblem(stored.mid(5)).isEmpty();
+    row.problem->setText(unplayable ? tr("This file cannot be played: only WAV and Ogg Vorbis files can. "
+                                         "The theme's sound plays instead.")
+                                    : QString());
+    row.problem->setVisible(unplayable);
 }
 
 void EventSoundsView::chosen(const Row& row, int index)
@@ -129,6 +141,13 @@ void EventSoundsView::chosen(const Row& row, int index)
     const QString path = chooseFile ? chooseFile() : QString();
     if (path.isEmpty()) {
         showChoice(row); // cancelled: back to what is stored
+        return;
+    }
+    if (!EventSounds::fileProblem(path).isEmpty()) {
+        showChoice(row);
+        row.problem->setText(tr("“%1” cannot be played: only WAV and Ogg Vorbis files can.")
+                                 .arg(QFileInfo(path).fileName()));
+        row.problem->show();
         return;
     }
     preferences.setValue(SoundKey::choice(row.event), QString(QStringLiteral("file:") + path));

@@ -9,11 +9,12 @@
 
 class Preferences;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QSlider;
 
 // The sound of each event (a Pomodoro ends, a break ends, the last minute): a sound of the
-// desktop's theme, none, or a file; its volume; and Play to try it.
+// desktop's theme, none, or a file that can be played; its volume; and Play to try it.
 class EventSoundsView : public PreferencesWhiteBgView
 {
     Q_OBJECT
@@ -24,6 +25,8 @@ public:
         QComboBox* choice = nullptr;
         QSlider* volume = nullptr;
         QPushButton* play = nullptr;
+        // Says why the chosen file cannot be played; hidden while it can.
+        QLabel* problem = nullptr;
     };
 
     EventSoundsView(Preferences& preferences, QWidget* parent = nullptr);
