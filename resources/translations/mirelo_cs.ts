@@ -88,36 +88,6 @@
 <context>
     <name>CommandLineClient</name>
     <message>
-        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-               status | preferences | statistics]
-Without a command, starts Mirelo in the tray.
-  pomodoro     start a Pomodoro
-  short-break  start a short break
-  long-break   start a long break
-  stop         stop the running timer
-  pause        pause the running Pomodoro
-  resume       go on with the paused Pomodoro
-  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
-               &quot;paused&quot; while the Pomodoro is paused)
-  preferences  open the preferences window
-  statistics   open the statistics window
-</source>
-        <translation>Použití: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-                 status | preferences | statistics]
-Bez příkazu spustí Mirelo v oznamovací oblasti.
-  pomodoro     spustí pomodoro
-  short-break  spustí krátkou přestávku
-  long-break   spustí dlouhou přestávku
-  stop         zastaví běžící časovač
-  pause        pozastaví běžící pomodoro
-  resume       obnoví pozastavené pomodoro
-  status       vypíše &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (stav &quot;held&quot;, když přestávka čeká na
-               konec hovoru, &quot;paused&quot;, když je pomodoro pozastaveno)
-  preferences  otevře okno nastavení
-  statistics   otevře okno statistik
-</translation>
-    </message>
-    <message>
         <source>mirelo: %1 failed: %2</source>
         <translation>mirelo: %1 selhalo: %2</translation>
     </message>
@@ -136,6 +106,40 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     <message>
         <source>mirelo: %1 refused: %2</source>
         <translation>mirelo: %1 odmítnuto: %2</translation>
+    </message>
+    <message>
+        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+               status | preferences | statistics]
+Without a command, starts Mirelo in the tray.
+  pomodoro     start a Pomodoro
+  short-break  start a short break
+  long-break   start a long break
+  stop         stop the running timer
+  pause        pause the running Pomodoro
+  resume       go on with the paused Pomodoro
+  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
+               &quot;paused&quot; while the Pomodoro is paused)
+    --follow     print a line at every change and every minute, for status bars
+    --json       print each as a JSON object (text, tooltip, class, percentage)
+  preferences  open the preferences window
+  statistics   open the statistics window
+</source>
+        <translation>Použití: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+                 status | preferences | statistics]
+Bez příkazu spustí Mirelo v oznamovací oblasti.
+  pomodoro     spustí pomodoro
+  short-break  spustí krátkou přestávku
+  long-break   spustí dlouhou přestávku
+  stop         zastaví běžící časovač
+  pause        pozastaví běžící pomodoro
+  resume       obnoví pozastavené pomodoro
+  status       vypíše &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (stav &quot;held&quot;, když přestávka čeká na
+               konec hovoru, &quot;paused&quot;, když je pomodoro pozastaveno)
+    --follow     vypisovat řádek při každé změně a každou minutu, pro stavové lišty
+    --json       vypsat každý jako objekt JSON (text, tooltip, class, percentage)
+  preferences  otevře okno nastavení
+  statistics   otevře okno statistik
+</translation>
     </message>
 </context>
 <context>
@@ -1325,6 +1329,37 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
             <numerusform>%n dny v řadě</numerusform>
             <numerusform>%n dní v řadě</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusFollower</name>
+    <message>
+        <source>Mirelo is not running</source>
+        <translation>Mirelo neběží</translation>
+    </message>
+    <message>
+        <source>No timer is running</source>
+        <translation>Neběží žádný časovač</translation>
+    </message>
+    <message>
+        <source>Break held: %1</source>
+        <translation>Přestávka odložena: %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro paused, %1 left</source>
+        <translation>Pomodoro pozastaveno, zbývá %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro, %1 left</source>
+        <translation>Pomodoro, zbývá %1</translation>
+    </message>
+    <message>
+        <source>Short break, %1 left</source>
+        <translation>Krátká přestávka, zbývá %1</translation>
+    </message>
+    <message>
+        <source>Long break, %1 left</source>
+        <translation>Dlouhá přestávka, zbývá %1</translation>
     </message>
 </context>
 <context>

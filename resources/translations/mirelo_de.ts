@@ -83,36 +83,6 @@
 <context>
     <name>CommandLineClient</name>
     <message>
-        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-               status | preferences | statistics]
-Without a command, starts Mirelo in the tray.
-  pomodoro     start a Pomodoro
-  short-break  start a short break
-  long-break   start a long break
-  stop         stop the running timer
-  pause        pause the running Pomodoro
-  resume       go on with the paused Pomodoro
-  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
-               &quot;paused&quot; while the Pomodoro is paused)
-  preferences  open the preferences window
-  statistics   open the statistics window
-</source>
-        <translation>Aufruf: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-                status | preferences | statistics]
-Ohne Befehl wird Mirelo im Systembereich gestartet.
-  pomodoro     einen Pomodoro starten
-  short-break  eine kurze Pause starten
-  long-break   eine lange Pause starten
-  stop         den laufenden Timer stoppen
-  pause        den laufenden Pomodoro pausieren
-  resume       den pausierten Pomodoro fortsetzen
-  status       &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; ausgeben (Zustand &quot;held&quot;, solange eine Pause auf das
-               Ende eines Anrufs wartet, &quot;paused&quot;, solange der Pomodoro pausiert ist)
-  preferences  das Einstellungsfenster öffnen
-  statistics   das Statistikfenster öffnen
-</translation>
-    </message>
-    <message>
         <source>mirelo: %1 failed: %2</source>
         <translation>mirelo: %1 fehlgeschlagen: %2</translation>
     </message>
@@ -131,6 +101,40 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
     <message>
         <source>mirelo: %1 refused: %2</source>
         <translation>mirelo: %1 abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+               status | preferences | statistics]
+Without a command, starts Mirelo in the tray.
+  pomodoro     start a Pomodoro
+  short-break  start a short break
+  long-break   start a long break
+  stop         stop the running timer
+  pause        pause the running Pomodoro
+  resume       go on with the paused Pomodoro
+  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
+               &quot;paused&quot; while the Pomodoro is paused)
+    --follow     print a line at every change and every minute, for status bars
+    --json       print each as a JSON object (text, tooltip, class, percentage)
+  preferences  open the preferences window
+  statistics   open the statistics window
+</source>
+        <translation>Aufruf: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+                status | preferences | statistics]
+Ohne Befehl wird Mirelo im Systembereich gestartet.
+  pomodoro     einen Pomodoro starten
+  short-break  eine kurze Pause starten
+  long-break   eine lange Pause starten
+  stop         den laufenden Timer stoppen
+  pause        den laufenden Pomodoro pausieren
+  resume       den pausierten Pomodoro fortsetzen
+  status       &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; ausgeben (Zustand &quot;held&quot;, solange eine Pause auf das
+               Ende eines Anrufs wartet, &quot;paused&quot;, solange der Pomodoro pausiert ist)
+    --follow     bei jeder Änderung und jede Minute eine Zeile ausgeben, für Statusleisten
+    --json       jede als JSON-Objekt ausgeben (text, tooltip, class, percentage)
+  preferences  das Einstellungsfenster öffnen
+  statistics   das Statistikfenster öffnen
+</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1309,37 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
             <numerusform>%n Tag in Folge</numerusform>
             <numerusform>%n Tage in Folge</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusFollower</name>
+    <message>
+        <source>Mirelo is not running</source>
+        <translation>Mirelo läuft nicht</translation>
+    </message>
+    <message>
+        <source>No timer is running</source>
+        <translation>Kein Timer läuft</translation>
+    </message>
+    <message>
+        <source>Break held: %1</source>
+        <translation>Pause zurückgestellt: %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro paused, %1 left</source>
+        <translation>Pomodoro pausiert, noch %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro, %1 left</source>
+        <translation>Pomodoro, noch %1</translation>
+    </message>
+    <message>
+        <source>Short break, %1 left</source>
+        <translation>Kurze Pause, noch %1</translation>
+    </message>
+    <message>
+        <source>Long break, %1 left</source>
+        <translation>Lange Pause, noch %1</translation>
     </message>
 </context>
 <context>

@@ -83,36 +83,6 @@
 <context>
     <name>CommandLineClient</name>
     <message>
-        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-               status | preferences | statistics]
-Without a command, starts Mirelo in the tray.
-  pomodoro     start a Pomodoro
-  short-break  start a short break
-  long-break   start a long break
-  stop         stop the running timer
-  pause        pause the running Pomodoro
-  resume       go on with the paused Pomodoro
-  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
-               &quot;paused&quot; while the Pomodoro is paused)
-  preferences  open the preferences window
-  statistics   open the statistics window
-</source>
-        <translation>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-               status | preferences | statistics]
-Without a command, starts Mirelo in the tray.
-  pomodoro     start a Pomodoro
-  short-break  start a short break
-  long-break   start a long break
-  stop         stop the running timer
-  pause        pause the running Pomodoro
-  resume       go on with the paused Pomodoro
-  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
-               &quot;paused&quot; while the Pomodoro is paused)
-  preferences  open the preferences window
-  statistics   open the statistics window
-</translation>
-    </message>
-    <message>
         <source>mirelo: %1 failed: %2</source>
         <translation>mirelo: %1 failed: %2</translation>
     </message>
@@ -131,6 +101,40 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>mirelo: %1 refused: %2</source>
         <translation>mirelo: %1 refused: %2</translation>
+    </message>
+    <message>
+        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+               status | preferences | statistics]
+Without a command, starts Mirelo in the tray.
+  pomodoro     start a Pomodoro
+  short-break  start a short break
+  long-break   start a long break
+  stop         stop the running timer
+  pause        pause the running Pomodoro
+  resume       go on with the paused Pomodoro
+  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
+               &quot;paused&quot; while the Pomodoro is paused)
+    --follow     print a line at every change and every minute, for status bars
+    --json       print each as a JSON object (text, tooltip, class, percentage)
+  preferences  open the preferences window
+  statistics   open the statistics window
+</source>
+        <translation>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+               status | preferences | statistics]
+Without a command, starts Mirelo in the tray.
+  pomodoro     start a Pomodoro
+  short-break  start a short break
+  long-break   start a long break
+  stop         stop the running timer
+  pause        pause the running Pomodoro
+  resume       go on with the paused Pomodoro
+  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
+               &quot;paused&quot; while the Pomodoro is paused)
+    --follow     print a line at every change and every minute, for status bars
+    --json       print each as a JSON object (text, tooltip, class, percentage)
+  preferences  open the preferences window
+  statistics   open the statistics window
+</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1309,37 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Year</source>
         <translation>Year</translation>
+    </message>
+</context>
+<context>
+    <name>StatusFollower</name>
+    <message>
+        <source>Mirelo is not running</source>
+        <translation>Mirelo is not running</translation>
+    </message>
+    <message>
+        <source>No timer is running</source>
+        <translation>No timer is running</translation>
+    </message>
+    <message>
+        <source>Break held: %1</source>
+        <translation>Break held: %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro paused, %1 left</source>
+        <translation>Pomodoro paused, %1 left</translation>
+    </message>
+    <message>
+        <source>Pomodoro, %1 left</source>
+        <translation>Pomodoro, %1 left</translation>
+    </message>
+    <message>
+        <source>Short break, %1 left</source>
+        <translation>Short break, %1 left</translation>
+    </message>
+    <message>
+        <source>Long break, %1 left</source>
+        <translation>Long break, %1 left</translation>
     </message>
 </context>
 <context>

@@ -83,36 +83,6 @@
 <context>
     <name>CommandLineClient</name>
     <message>
-        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-               status | preferences | statistics]
-Without a command, starts Mirelo in the tray.
-  pomodoro     start a Pomodoro
-  short-break  start a short break
-  long-break   start a long break
-  stop         stop the running timer
-  pause        pause the running Pomodoro
-  resume       go on with the paused Pomodoro
-  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
-               &quot;paused&quot; while the Pomodoro is paused)
-  preferences  open the preferences window
-  statistics   open the statistics window
-</source>
-        <translation>Uso: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-             status | preferences | statistics]
-Sin una orden, inicia Mirelo en la bandeja del sistema.
-  pomodoro     iniciar un Pomodoro
-  short-break  iniciar un descanso corto
-  long-break   iniciar un descanso largo
-  stop         detener el temporizador en marcha
-  pause        pausar el Pomodoro en marcha
-  resume       reanudar el Pomodoro pausado
-  status       mostrar &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (estado &quot;held&quot; mientras un descanso espera
-               a que acabe una llamada, &quot;paused&quot; mientras el Pomodoro está pausado)
-  preferences  abrir la ventana de preferencias
-  statistics   abrir la ventana de estadísticas
-</translation>
-    </message>
-    <message>
         <source>mirelo: %1 failed: %2</source>
         <translation>mirelo: %1 falló: %2</translation>
     </message>
@@ -131,6 +101,40 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
     <message>
         <source>mirelo: %1 refused: %2</source>
         <translation>mirelo: %1 rechazado: %2</translation>
+    </message>
+    <message>
+        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+               status | preferences | statistics]
+Without a command, starts Mirelo in the tray.
+  pomodoro     start a Pomodoro
+  short-break  start a short break
+  long-break   start a long break
+  stop         stop the running timer
+  pause        pause the running Pomodoro
+  resume       go on with the paused Pomodoro
+  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
+               &quot;paused&quot; while the Pomodoro is paused)
+    --follow     print a line at every change and every minute, for status bars
+    --json       print each as a JSON object (text, tooltip, class, percentage)
+  preferences  open the preferences window
+  statistics   open the statistics window
+</source>
+        <translation>Uso: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+             status | preferences | statistics]
+Sin una orden, inicia Mirelo en la bandeja del sistema.
+  pomodoro     iniciar un Pomodoro
+  short-break  iniciar un descanso corto
+  long-break   iniciar un descanso largo
+  stop         detener el temporizador en marcha
+  pause        pausar el Pomodoro en marcha
+  resume       reanudar el Pomodoro pausado
+  status       mostrar &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (estado &quot;held&quot; mientras un descanso espera
+               a que acabe una llamada, &quot;paused&quot; mientras el Pomodoro está pausado)
+    --follow     mostrar una línea en cada cambio y cada minuto, para barras de estado
+    --json       mostrar cada una como objeto JSON (text, tooltip, class, percentage)
+  preferences  abrir la ventana de preferencias
+  statistics   abrir la ventana de estadísticas
+</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1309,37 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
             <numerusform>%n día seguido</numerusform>
             <numerusform>%n días seguidos</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusFollower</name>
+    <message>
+        <source>Mirelo is not running</source>
+        <translation>Mirelo no se está ejecutando</translation>
+    </message>
+    <message>
+        <source>No timer is running</source>
+        <translation>No hay ningún temporizador en marcha</translation>
+    </message>
+    <message>
+        <source>Break held: %1</source>
+        <translation>Descanso en espera: %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro paused, %1 left</source>
+        <translation>Pomodoro en pausa, quedan %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro, %1 left</source>
+        <translation>Pomodoro, quedan %1</translation>
+    </message>
+    <message>
+        <source>Short break, %1 left</source>
+        <translation>Descanso corto, quedan %1</translation>
+    </message>
+    <message>
+        <source>Long break, %1 left</source>
+        <translation>Descanso largo, quedan %1</translation>
     </message>
 </context>
 <context>

@@ -83,36 +83,6 @@
 <context>
     <name>CommandLineClient</name>
     <message>
-        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-               status | preferences | statistics]
-Without a command, starts Mirelo in the tray.
-  pomodoro     start a Pomodoro
-  short-break  start a short break
-  long-break   start a long break
-  stop         stop the running timer
-  pause        pause the running Pomodoro
-  resume       go on with the paused Pomodoro
-  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
-               &quot;paused&quot; while the Pomodoro is paused)
-  preferences  open the preferences window
-  statistics   open the statistics window
-</source>
-        <translation>Utilisation : mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-                      status | preferences | statistics]
-Sans commande, lance Mirelo dans la zone de notification.
-  pomodoro     démarrer un Pomodoro
-  short-break  démarrer une pause courte
-  long-break   démarrer une pause longue
-  stop         arrêter le minuteur en cours
-  pause        mettre en pause le Pomodoro en cours
-  resume       reprendre le Pomodoro en pause
-  status       afficher &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (état &quot;held&quot; tant qu&apos;une pause attend la fin
-               d&apos;un appel, &quot;paused&quot; tant que le Pomodoro est en pause)
-  preferences  ouvrir la fenêtre des préférences
-  statistics   ouvrir la fenêtre des statistiques
-</translation>
-    </message>
-    <message>
         <source>mirelo: %1 failed: %2</source>
         <translation>mirelo&#xa0;: échec de %1&#xa0;: %2</translation>
     </message>
@@ -131,6 +101,40 @@ Sans commande, lance Mirelo dans la zone de notification.
     <message>
         <source>mirelo: %1 refused: %2</source>
         <translation>mirelo&#xa0;: %1 refusé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+               status | preferences | statistics]
+Without a command, starts Mirelo in the tray.
+  pomodoro     start a Pomodoro
+  short-break  start a short break
+  long-break   start a long break
+  stop         stop the running timer
+  pause        pause the running Pomodoro
+  resume       go on with the paused Pomodoro
+  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
+               &quot;paused&quot; while the Pomodoro is paused)
+    --follow     print a line at every change and every minute, for status bars
+    --json       print each as a JSON object (text, tooltip, class, percentage)
+  preferences  open the preferences window
+  statistics   open the statistics window
+</source>
+        <translation>Utilisation : mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+                      status | preferences | statistics]
+Sans commande, lance Mirelo dans la zone de notification.
+  pomodoro     démarrer un Pomodoro
+  short-break  démarrer une pause courte
+  long-break   démarrer une pause longue
+  stop         arrêter le minuteur en cours
+  pause        mettre en pause le Pomodoro en cours
+  resume       reprendre le Pomodoro en pause
+  status       afficher &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (état &quot;held&quot; tant qu&apos;une pause attend la fin
+               d&apos;un appel, &quot;paused&quot; tant que le Pomodoro est en pause)
+    --follow     afficher une ligne à chaque changement et chaque minute, pour les barres d&apos;état
+    --json       afficher chacune comme objet JSON (text, tooltip, class, percentage)
+  preferences  ouvrir la fenêtre des préférences
+  statistics   ouvrir la fenêtre des statistiques
+</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1309,37 @@ Sans commande, lance Mirelo dans la zone de notification.
             <numerusform>%n jour d’affilée</numerusform>
             <numerusform>%n jours d’affilée</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusFollower</name>
+    <message>
+        <source>Mirelo is not running</source>
+        <translation>Mirelo n’est pas lancé</translation>
+    </message>
+    <message>
+        <source>No timer is running</source>
+        <translation>Aucun minuteur en cours</translation>
+    </message>
+    <message>
+        <source>Break held: %1</source>
+        <translation>Pause en attente&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro paused, %1 left</source>
+        <translation>Pomodoro en pause, %1 restant</translation>
+    </message>
+    <message>
+        <source>Pomodoro, %1 left</source>
+        <translation>Pomodoro, %1 restant</translation>
+    </message>
+    <message>
+        <source>Short break, %1 left</source>
+        <translation>Pause courte, %1 restant</translation>
+    </message>
+    <message>
+        <source>Long break, %1 left</source>
+        <translation>Pause longue, %1 restant</translation>
     </message>
 </context>
 <context>

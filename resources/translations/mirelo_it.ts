@@ -83,36 +83,6 @@
 <context>
     <name>CommandLineClient</name>
     <message>
-        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-               status | preferences | statistics]
-Without a command, starts Mirelo in the tray.
-  pomodoro     start a Pomodoro
-  short-break  start a short break
-  long-break   start a long break
-  stop         stop the running timer
-  pause        pause the running Pomodoro
-  resume       go on with the paused Pomodoro
-  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
-               &quot;paused&quot; while the Pomodoro is paused)
-  preferences  open the preferences window
-  statistics   open the statistics window
-</source>
-        <translation>Uso: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-             status | preferences | statistics]
-Senza comando, avvia Mirelo nell&apos;area di notifica.
-  pomodoro     avvia un Pomodoro
-  short-break  avvia una pausa breve
-  long-break   avvia una pausa lunga
-  stop         ferma il timer in corso
-  pause        sospende il Pomodoro in corso
-  resume       riprende il Pomodoro sospeso
-  status       stampa &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (stato &quot;held&quot; mentre una pausa attende la fine
-               di una chiamata, &quot;paused&quot; mentre il Pomodoro è sospeso)
-  preferences  apre la finestra delle preferenze
-  statistics   apre la finestra delle statistiche
-</translation>
-    </message>
-    <message>
         <source>mirelo: %1 failed: %2</source>
         <translation>mirelo: %1 non riuscito: %2</translation>
     </message>
@@ -131,6 +101,40 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     <message>
         <source>mirelo: %1 refused: %2</source>
         <translation>mirelo: %1 rifiutato: %2</translation>
+    </message>
+    <message>
+        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+               status | preferences | statistics]
+Without a command, starts Mirelo in the tray.
+  pomodoro     start a Pomodoro
+  short-break  start a short break
+  long-break   start a long break
+  stop         stop the running timer
+  pause        pause the running Pomodoro
+  resume       go on with the paused Pomodoro
+  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
+               &quot;paused&quot; while the Pomodoro is paused)
+    --follow     print a line at every change and every minute, for status bars
+    --json       print each as a JSON object (text, tooltip, class, percentage)
+  preferences  open the preferences window
+  statistics   open the statistics window
+</source>
+        <translation>Uso: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+             status | preferences | statistics]
+Senza comando, avvia Mirelo nell&apos;area di notifica.
+  pomodoro     avvia un Pomodoro
+  short-break  avvia una pausa breve
+  long-break   avvia una pausa lunga
+  stop         ferma il timer in corso
+  pause        sospende il Pomodoro in corso
+  resume       riprende il Pomodoro sospeso
+  status       stampa &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (stato &quot;held&quot; mentre una pausa attende la fine
+               di una chiamata, &quot;paused&quot; mentre il Pomodoro è sospeso)
+    --follow     stampa una riga a ogni cambiamento e ogni minuto, per le barre di stato
+    --json       stampa ognuna come oggetto JSON (text, tooltip, class, percentage)
+  preferences  apre la finestra delle preferenze
+  statistics   apre la finestra delle statistiche
+</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1309,37 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
             <numerusform>%n giorno di fila</numerusform>
             <numerusform>%n giorni di fila</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusFollower</name>
+    <message>
+        <source>Mirelo is not running</source>
+        <translation>Mirelo non è in esecuzione</translation>
+    </message>
+    <message>
+        <source>No timer is running</source>
+        <translation>Nessun timer in corso</translation>
+    </message>
+    <message>
+        <source>Break held: %1</source>
+        <translation>Pausa in attesa: %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro paused, %1 left</source>
+        <translation>Pomodoro in pausa, mancano %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro, %1 left</source>
+        <translation>Pomodoro, mancano %1</translation>
+    </message>
+    <message>
+        <source>Short break, %1 left</source>
+        <translation>Pausa breve, mancano %1</translation>
+    </message>
+    <message>
+        <source>Long break, %1 left</source>
+        <translation>Pausa lunga, mancano %1</translation>
     </message>
 </context>
 <context>

@@ -83,36 +83,6 @@
 <context>
     <name>CommandLineClient</name>
     <message>
-        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-               status | preferences | statistics]
-Without a command, starts Mirelo in the tray.
-  pomodoro     start a Pomodoro
-  short-break  start a short break
-  long-break   start a long break
-  stop         stop the running timer
-  pause        pause the running Pomodoro
-  resume       go on with the paused Pomodoro
-  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
-               &quot;paused&quot; while the Pomodoro is paused)
-  preferences  open the preferences window
-  statistics   open the statistics window
-</source>
-        <translation>Gebruik: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-                 status | preferences | statistics]
-Zonder opdracht start Mirelo in het systeemvak.
-  pomodoro     een Pomodoro starten
-  short-break  een korte pauze starten
-  long-break   een lange pauze starten
-  stop         de lopende timer stoppen
-  pause        de lopende Pomodoro pauzeren
-  resume       de gepauzeerde Pomodoro hervatten
-  status       &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; tonen (status &quot;held&quot; zolang een pauze op het einde
-               van een gesprek wacht, &quot;paused&quot; zolang de Pomodoro gepauzeerd is)
-  preferences  het voorkeurenvenster openen
-  statistics   het statistiekenvenster openen
-</translation>
-    </message>
-    <message>
         <source>mirelo: %1 failed: %2</source>
         <translation>mirelo: %1 mislukt: %2</translation>
     </message>
@@ -131,6 +101,40 @@ Zonder opdracht start Mirelo in het systeemvak.
     <message>
         <source>mirelo: %1 refused: %2</source>
         <translation>mirelo: %1 geweigerd: %2</translation>
+    </message>
+    <message>
+        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+               status | preferences | statistics]
+Without a command, starts Mirelo in the tray.
+  pomodoro     start a Pomodoro
+  short-break  start a short break
+  long-break   start a long break
+  stop         stop the running timer
+  pause        pause the running Pomodoro
+  resume       go on with the paused Pomodoro
+  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
+               &quot;paused&quot; while the Pomodoro is paused)
+    --follow     print a line at every change and every minute, for status bars
+    --json       print each as a JSON object (text, tooltip, class, percentage)
+  preferences  open the preferences window
+  statistics   open the statistics window
+</source>
+        <translation>Gebruik: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+                 status | preferences | statistics]
+Zonder opdracht start Mirelo in het systeemvak.
+  pomodoro     een Pomodoro starten
+  short-break  een korte pauze starten
+  long-break   een lange pauze starten
+  stop         de lopende timer stoppen
+  pause        de lopende Pomodoro pauzeren
+  resume       de gepauzeerde Pomodoro hervatten
+  status       &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; tonen (status &quot;held&quot; zolang een pauze op het einde
+               van een gesprek wacht, &quot;paused&quot; zolang de Pomodoro gepauzeerd is)
+    --follow     bij elke wijziging en elke minuut een regel tonen, voor statusbalken
+    --json       elke regel als JSON-object tonen (text, tooltip, class, percentage)
+  preferences  het voorkeurenvenster openen
+  statistics   het statistiekenvenster openen
+</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1309,37 @@ Zonder opdracht start Mirelo in het systeemvak.
             <numerusform>%n dag op rij</numerusform>
             <numerusform>%n dagen op rij</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusFollower</name>
+    <message>
+        <source>Mirelo is not running</source>
+        <translation>Mirelo draait niet</translation>
+    </message>
+    <message>
+        <source>No timer is running</source>
+        <translation>Er loopt geen timer</translation>
+    </message>
+    <message>
+        <source>Break held: %1</source>
+        <translation>Pauze in de wacht: %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro paused, %1 left</source>
+        <translation>Pomodoro gepauzeerd, nog %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro, %1 left</source>
+        <translation>Pomodoro, nog %1</translation>
+    </message>
+    <message>
+        <source>Short break, %1 left</source>
+        <translation>Korte pauze, nog %1</translation>
+    </message>
+    <message>
+        <source>Long break, %1 left</source>
+        <translation>Lange pauze, nog %1</translation>
     </message>
 </context>
 <context>

@@ -88,36 +88,6 @@
 <context>
     <name>CommandLineClient</name>
     <message>
-        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-               status | preferences | statistics]
-Without a command, starts Mirelo in the tray.
-  pomodoro     start a Pomodoro
-  short-break  start a short break
-  long-break   start a long break
-  stop         stop the running timer
-  pause        pause the running Pomodoro
-  resume       go on with the paused Pomodoro
-  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
-               &quot;paused&quot; while the Pomodoro is paused)
-  preferences  open the preferences window
-  statistics   open the statistics window
-</source>
-        <translation>Użycie: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-                status | preferences | statistics]
-Bez polecenia uruchamia Mirelo w zasobniku systemowym.
-  pomodoro     rozpoczyna pomodoro
-  short-break  rozpoczyna krótką przerwę
-  long-break   rozpoczyna długą przerwę
-  stop         zatrzymuje bieżący minutnik
-  pause        wstrzymuje bieżące pomodoro
-  resume       wznawia wstrzymane pomodoro
-  status       wypisuje &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (stan &quot;held&quot;, gdy przerwa czeka na
-               koniec rozmowy, &quot;paused&quot;, gdy pomodoro jest wstrzymane)
-  preferences  otwiera okno ustawień
-  statistics   otwiera okno statystyk
-</translation>
-    </message>
-    <message>
         <source>mirelo: %1 failed: %2</source>
         <translation>mirelo: %1 nie powiodło się: %2</translation>
     </message>
@@ -136,6 +106,40 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
     <message>
         <source>mirelo: %1 refused: %2</source>
         <translation>mirelo: %1 odrzucono: %2</translation>
+    </message>
+    <message>
+        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+               status | preferences | statistics]
+Without a command, starts Mirelo in the tray.
+  pomodoro     start a Pomodoro
+  short-break  start a short break
+  long-break   start a long break
+  stop         stop the running timer
+  pause        pause the running Pomodoro
+  resume       go on with the paused Pomodoro
+  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
+               &quot;paused&quot; while the Pomodoro is paused)
+    --follow     print a line at every change and every minute, for status bars
+    --json       print each as a JSON object (text, tooltip, class, percentage)
+  preferences  open the preferences window
+  statistics   open the statistics window
+</source>
+        <translation>Użycie: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+                status | preferences | statistics]
+Bez polecenia uruchamia Mirelo w zasobniku systemowym.
+  pomodoro     rozpoczyna pomodoro
+  short-break  rozpoczyna krótką przerwę
+  long-break   rozpoczyna długą przerwę
+  stop         zatrzymuje bieżący minutnik
+  pause        wstrzymuje bieżące pomodoro
+  resume       wznawia wstrzymane pomodoro
+  status       wypisuje &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (stan &quot;held&quot;, gdy przerwa czeka na
+               koniec rozmowy, &quot;paused&quot;, gdy pomodoro jest wstrzymane)
+    --follow     wypisuje wiersz przy każdej zmianie i co minutę, dla pasków stanu
+    --json       wypisuje każdy jako obiekt JSON (text, tooltip, class, percentage)
+  preferences  otwiera okno ustawień
+  statistics   otwiera okno statystyk
+</translation>
     </message>
 </context>
 <context>
@@ -1325,6 +1329,37 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
             <numerusform>%n dni z rzędu</numerusform>
             <numerusform>%n dni z rzędu</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusFollower</name>
+    <message>
+        <source>Mirelo is not running</source>
+        <translation>Mirelo nie jest uruchomione</translation>
+    </message>
+    <message>
+        <source>No timer is running</source>
+        <translation>Żaden minutnik nie działa</translation>
+    </message>
+    <message>
+        <source>Break held: %1</source>
+        <translation>Przerwa wstrzymana: %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro paused, %1 left</source>
+        <translation>Pomodoro wstrzymane, zostało %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro, %1 left</source>
+        <translation>Pomodoro, zostało %1</translation>
+    </message>
+    <message>
+        <source>Short break, %1 left</source>
+        <translation>Krótka przerwa, zostało %1</translation>
+    </message>
+    <message>
+        <source>Long break, %1 left</source>
+        <translation>Długa przerwa, zostało %1</translation>
     </message>
 </context>
 <context>

@@ -83,36 +83,6 @@
 <context>
     <name>CommandLineClient</name>
     <message>
-        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-               status | preferences | statistics]
-Without a command, starts Mirelo in the tray.
-  pomodoro     start a Pomodoro
-  short-break  start a short break
-  long-break   start a long break
-  stop         stop the running timer
-  pause        pause the running Pomodoro
-  resume       go on with the paused Pomodoro
-  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
-               &quot;paused&quot; while the Pomodoro is paused)
-  preferences  open the preferences window
-  statistics   open the statistics window
-</source>
-        <translation>Uso: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-             status | preferences | statistics]
-Sem um comando, inicia o Mirelo na área de notificação.
-  pomodoro     inicia um Pomodoro
-  short-break  inicia uma pausa curta
-  long-break   inicia uma pausa longa
-  stop         para o temporizador em andamento
-  pause        pausa o Pomodoro em andamento
-  resume       retoma o Pomodoro pausado
-  status       exibe &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (estado &quot;held&quot; enquanto uma pausa espera o fim
-               de uma chamada, &quot;paused&quot; enquanto o Pomodoro está pausado)
-  preferences  abre a janela de preferências
-  statistics   abre a janela de estatísticas
-</translation>
-    </message>
-    <message>
         <source>mirelo: %1 failed: %2</source>
         <translation>mirelo: %1 falhou: %2</translation>
     </message>
@@ -131,6 +101,40 @@ Sem um comando, inicia o Mirelo na área de notificação.
     <message>
         <source>mirelo: %1 refused: %2</source>
         <translation>mirelo: %1 recusado: %2</translation>
+    </message>
+    <message>
+        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+               status | preferences | statistics]
+Without a command, starts Mirelo in the tray.
+  pomodoro     start a Pomodoro
+  short-break  start a short break
+  long-break   start a long break
+  stop         stop the running timer
+  pause        pause the running Pomodoro
+  resume       go on with the paused Pomodoro
+  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
+               &quot;paused&quot; while the Pomodoro is paused)
+    --follow     print a line at every change and every minute, for status bars
+    --json       print each as a JSON object (text, tooltip, class, percentage)
+  preferences  open the preferences window
+  statistics   open the statistics window
+</source>
+        <translation>Uso: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+             status | preferences | statistics]
+Sem um comando, inicia o Mirelo na área de notificação.
+  pomodoro     inicia um Pomodoro
+  short-break  inicia uma pausa curta
+  long-break   inicia uma pausa longa
+  stop         para o temporizador em andamento
+  pause        pausa o Pomodoro em andamento
+  resume       retoma o Pomodoro pausado
+  status       exibe &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (estado &quot;held&quot; enquanto uma pausa espera o fim
+               de uma chamada, &quot;paused&quot; enquanto o Pomodoro está pausado)
+    --follow     exibe uma linha a cada mudança e a cada minuto, para barras de status
+    --json       exibe cada uma como objeto JSON (text, tooltip, class, percentage)
+  preferences  abre a janela de preferências
+  statistics   abre a janela de estatísticas
+</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1309,37 @@ Sem um comando, inicia o Mirelo na área de notificação.
             <numerusform>%n dia seguido</numerusform>
             <numerusform>%n dias seguidos</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusFollower</name>
+    <message>
+        <source>Mirelo is not running</source>
+        <translation>O Mirelo não está em execução</translation>
+    </message>
+    <message>
+        <source>No timer is running</source>
+        <translation>Nenhum temporizador em andamento</translation>
+    </message>
+    <message>
+        <source>Break held: %1</source>
+        <translation>Pausa em espera: %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro paused, %1 left</source>
+        <translation>Pomodoro pausado, faltam %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro, %1 left</source>
+        <translation>Pomodoro, faltam %1</translation>
+    </message>
+    <message>
+        <source>Short break, %1 left</source>
+        <translation>Pausa curta, faltam %1</translation>
+    </message>
+    <message>
+        <source>Long break, %1 left</source>
+        <translation>Pausa longa, faltam %1</translation>
     </message>
 </context>
 <context>

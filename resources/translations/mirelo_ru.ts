@@ -88,36 +88,6 @@
 <context>
     <name>CommandLineClient</name>
     <message>
-        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-               status | preferences | statistics]
-Without a command, starts Mirelo in the tray.
-  pomodoro     start a Pomodoro
-  short-break  start a short break
-  long-break   start a long break
-  stop         stop the running timer
-  pause        pause the running Pomodoro
-  resume       go on with the paused Pomodoro
-  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
-               &quot;paused&quot; while the Pomodoro is paused)
-  preferences  open the preferences window
-  statistics   open the statistics window
-</source>
-        <translation>Использование: mirelo [pomodoro | short-break | long-break | stop | pause |
-                       resume | status | preferences | statistics]
-Без команды запускает Mirelo в системном лотке.
-  pomodoro     начать помодоро
-  short-break  начать короткий перерыв
-  long-break   начать длинный перерыв
-  stop         остановить текущий таймер
-  pause        приостановить текущее помодоро
-  resume       продолжить приостановленное помодоро
-  status       вывести &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (состояние &quot;held&quot;, пока перерыв ждёт
-               окончания звонка, &quot;paused&quot;, пока помодоро приостановлено)
-  preferences  открыть окно настроек
-  statistics   открыть окно статистики
-</translation>
-    </message>
-    <message>
         <source>mirelo: %1 failed: %2</source>
         <translation>mirelo: ошибка %1: %2</translation>
     </message>
@@ -136,6 +106,40 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>mirelo: %1 refused: %2</source>
         <translation>mirelo: %1 отклонено: %2</translation>
+    </message>
+    <message>
+        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+               status | preferences | statistics]
+Without a command, starts Mirelo in the tray.
+  pomodoro     start a Pomodoro
+  short-break  start a short break
+  long-break   start a long break
+  stop         stop the running timer
+  pause        pause the running Pomodoro
+  resume       go on with the paused Pomodoro
+  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
+               &quot;paused&quot; while the Pomodoro is paused)
+    --follow     print a line at every change and every minute, for status bars
+    --json       print each as a JSON object (text, tooltip, class, percentage)
+  preferences  open the preferences window
+  statistics   open the statistics window
+</source>
+        <translation>Использование: mirelo [pomodoro | short-break | long-break | stop | pause |
+                       resume | status | preferences | statistics]
+Без команды запускает Mirelo в системном лотке.
+  pomodoro     начать помодоро
+  short-break  начать короткий перерыв
+  long-break   начать длинный перерыв
+  stop         остановить текущий таймер
+  pause        приостановить текущее помодоро
+  resume       продолжить приостановленное помодоро
+  status       вывести &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (состояние &quot;held&quot;, пока перерыв ждёт
+               окончания звонка, &quot;paused&quot;, пока помодоро приостановлено)
+    --follow     выводить строку при каждом изменении и каждую минуту, для панелей состояния
+    --json       выводить каждую как объект JSON (text, tooltip, class, percentage)
+  preferences  открыть окно настроек
+  statistics   открыть окно статистики
+</translation>
     </message>
 </context>
 <context>
@@ -1325,6 +1329,37 @@ Without a command, starts Mirelo in the tray.
             <numerusform>%n дня подряд</numerusform>
             <numerusform>%n дней подряд</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusFollower</name>
+    <message>
+        <source>Mirelo is not running</source>
+        <translation>Mirelo не запущен</translation>
+    </message>
+    <message>
+        <source>No timer is running</source>
+        <translation>Таймер не запущен</translation>
+    </message>
+    <message>
+        <source>Break held: %1</source>
+        <translation>Перерыв отложен: %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro paused, %1 left</source>
+        <translation>Помодоро приостановлен, осталось %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro, %1 left</source>
+        <translation>Помодоро, осталось %1</translation>
+    </message>
+    <message>
+        <source>Short break, %1 left</source>
+        <translation>Короткий перерыв, осталось %1</translation>
+    </message>
+    <message>
+        <source>Long break, %1 left</source>
+        <translation>Длинный перерыв, осталось %1</translation>
     </message>
 </context>
 <context>

@@ -83,37 +83,6 @@
 <context>
     <name>CommandLineClient</name>
     <message>
-        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-               status | preferences | statistics]
-Without a command, starts Mirelo in the tray.
-  pomodoro     start a Pomodoro
-  short-break  start a short break
-  long-break   start a long break
-  stop         stop the running timer
-  pause        pause the running Pomodoro
-  resume       go on with the paused Pomodoro
-  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
-               &quot;paused&quot; while the Pomodoro is paused)
-  preferences  open the preferences window
-  statistics   open the statistics window
-</source>
-        <translation>Användning: mirelo [pomodoro | short-break | long-break | stop | pause |
-                    resume | status | preferences | statistics]
-Utan kommando startas Mirelo i systembrickan.
-  pomodoro     starta en pomodoro
-  short-break  starta en kort paus
-  long-break   starta en lång paus
-  stop         stoppa den aktiva timern
-  pause        pausa den pågående pomodoron
-  resume       fortsätt den pausade pomodoron
-  status       skriv ut &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (tillståndet &quot;held&quot; medan en paus
-               väntar på att ett samtal ska ta slut, &quot;paused&quot; medan pomodoron
-               är pausad)
-  preferences  öppna inställningsfönstret
-  statistics   öppna statistikfönstret
-</translation>
-    </message>
-    <message>
         <source>mirelo: %1 failed: %2</source>
         <translation>mirelo: %1 misslyckades: %2</translation>
     </message>
@@ -132,6 +101,41 @@ Utan kommando startas Mirelo i systembrickan.
     <message>
         <source>mirelo: %1 refused: %2</source>
         <translation>mirelo: %1 nekades: %2</translation>
+    </message>
+    <message>
+        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+               status | preferences | statistics]
+Without a command, starts Mirelo in the tray.
+  pomodoro     start a Pomodoro
+  short-break  start a short break
+  long-break   start a long break
+  stop         stop the running timer
+  pause        pause the running Pomodoro
+  resume       go on with the paused Pomodoro
+  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
+               &quot;paused&quot; while the Pomodoro is paused)
+    --follow     print a line at every change and every minute, for status bars
+    --json       print each as a JSON object (text, tooltip, class, percentage)
+  preferences  open the preferences window
+  statistics   open the statistics window
+</source>
+        <translation>Användning: mirelo [pomodoro | short-break | long-break | stop | pause |
+                    resume | status | preferences | statistics]
+Utan kommando startas Mirelo i systembrickan.
+  pomodoro     starta en pomodoro
+  short-break  starta en kort paus
+  long-break   starta en lång paus
+  stop         stoppa den aktiva timern
+  pause        pausa den pågående pomodoron
+  resume       fortsätt den pausade pomodoron
+  status       skriv ut &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (tillståndet &quot;held&quot; medan en paus
+               väntar på att ett samtal ska ta slut, &quot;paused&quot; medan pomodoron
+               är pausad)
+    --follow     skriv en rad vid varje ändring och varje minut, för statusfält
+    --json       skriv var och en som ett JSON-objekt (text, tooltip, class, percentage)
+  preferences  öppna inställningsfönstret
+  statistics   öppna statistikfönstret
+</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1310,37 @@ Utan kommando startas Mirelo i systembrickan.
             <numerusform>%n dag i rad</numerusform>
             <numerusform>%n dagar i rad</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusFollower</name>
+    <message>
+        <source>Mirelo is not running</source>
+        <translation>Mirelo körs inte</translation>
+    </message>
+    <message>
+        <source>No timer is running</source>
+        <translation>Ingen timer är igång</translation>
+    </message>
+    <message>
+        <source>Break held: %1</source>
+        <translation>Pausen väntar: %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro paused, %1 left</source>
+        <translation>Pomodoron pausad, %1 kvar</translation>
+    </message>
+    <message>
+        <source>Pomodoro, %1 left</source>
+        <translation>Pomodoro, %1 kvar</translation>
+    </message>
+    <message>
+        <source>Short break, %1 left</source>
+        <translation>Kort paus, %1 kvar</translation>
+    </message>
+    <message>
+        <source>Long break, %1 left</source>
+        <translation>Lång paus, %1 kvar</translation>
     </message>
 </context>
 <context>

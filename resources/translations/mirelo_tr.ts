@@ -78,36 +78,6 @@
 <context>
     <name>CommandLineClient</name>
     <message>
-        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-               status | preferences | statistics]
-Without a command, starts Mirelo in the tray.
-  pomodoro     start a Pomodoro
-  short-break  start a short break
-  long-break   start a long break
-  stop         stop the running timer
-  pause        pause the running Pomodoro
-  resume       go on with the paused Pomodoro
-  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
-               &quot;paused&quot; while the Pomodoro is paused)
-  preferences  open the preferences window
-  statistics   open the statistics window
-</source>
-        <translation>Kullanım: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-                  status | preferences | statistics]
-Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
-  pomodoro     bir Pomodoro başlatır
-  short-break  kısa mola başlatır
-  long-break   uzun mola başlatır
-  stop         çalışan zamanlayıcıyı durdurur
-  pause        çalışan Pomodoro&apos;yu duraklatır
-  resume       duraklatılan Pomodoro&apos;yu sürdürür
-  status       &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; yazdırır (mola bir görüşmenin bitmesini
-               beklerken durum &quot;held&quot;, Pomodoro duraklatılmışken &quot;paused&quot; olur)
-  preferences  tercihler penceresini açar
-  statistics   istatistik penceresini açar
-</translation>
-    </message>
-    <message>
         <source>mirelo: %1 failed: %2</source>
         <translation>mirelo: %1 başarısız: %2</translation>
     </message>
@@ -126,6 +96,40 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
     <message>
         <source>mirelo: %1 refused: %2</source>
         <translation>mirelo: %1 reddedildi: %2</translation>
+    </message>
+    <message>
+        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+               status | preferences | statistics]
+Without a command, starts Mirelo in the tray.
+  pomodoro     start a Pomodoro
+  short-break  start a short break
+  long-break   start a long break
+  stop         stop the running timer
+  pause        pause the running Pomodoro
+  resume       go on with the paused Pomodoro
+  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
+               &quot;paused&quot; while the Pomodoro is paused)
+    --follow     print a line at every change and every minute, for status bars
+    --json       print each as a JSON object (text, tooltip, class, percentage)
+  preferences  open the preferences window
+  statistics   open the statistics window
+</source>
+        <translation>Kullanım: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+                  status | preferences | statistics]
+Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
+  pomodoro     bir Pomodoro başlatır
+  short-break  kısa mola başlatır
+  long-break   uzun mola başlatır
+  stop         çalışan zamanlayıcıyı durdurur
+  pause        çalışan Pomodoro&apos;yu duraklatır
+  resume       duraklatılan Pomodoro&apos;yu sürdürür
+  status       &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; yazdırır (mola bir görüşmenin bitmesini
+               beklerken durum &quot;held&quot;, Pomodoro duraklatılmışken &quot;paused&quot; olur)
+    --follow     her değişiklikte ve her dakika bir satır yazdır, durum çubukları için
+    --json       her birini JSON nesnesi olarak yazdır (text, tooltip, class, percentage)
+  preferences  tercihler penceresini açar
+  statistics   istatistik penceresini açar
+</translation>
     </message>
 </context>
 <context>
@@ -1285,6 +1289,37 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
         <translation>
             <numerusform>%n gün üst üste</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusFollower</name>
+    <message>
+        <source>Mirelo is not running</source>
+        <translation>Mirelo çalışmıyor</translation>
+    </message>
+    <message>
+        <source>No timer is running</source>
+        <translation>Çalışan zamanlayıcı yok</translation>
+    </message>
+    <message>
+        <source>Break held: %1</source>
+        <translation>Mola bekletiliyor: %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro paused, %1 left</source>
+        <translation>Pomodoro duraklatıldı, %1 kaldı</translation>
+    </message>
+    <message>
+        <source>Pomodoro, %1 left</source>
+        <translation>Pomodoro, %1 kaldı</translation>
+    </message>
+    <message>
+        <source>Short break, %1 left</source>
+        <translation>Kısa mola, %1 kaldı</translation>
+    </message>
+    <message>
+        <source>Long break, %1 left</source>
+        <translation>Uzun mola, %1 kaldı</translation>
     </message>
 </context>
 <context>

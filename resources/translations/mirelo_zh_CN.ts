@@ -78,36 +78,6 @@
 <context>
     <name>CommandLineClient</name>
     <message>
-        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-               status | preferences | statistics]
-Without a command, starts Mirelo in the tray.
-  pomodoro     start a Pomodoro
-  short-break  start a short break
-  long-break   start a long break
-  stop         stop the running timer
-  pause        pause the running Pomodoro
-  resume       go on with the paused Pomodoro
-  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
-               &quot;paused&quot; while the Pomodoro is paused)
-  preferences  open the preferences window
-  statistics   open the statistics window
-</source>
-        <translation>用法：mirelo [pomodoro | short-break | long-break | stop | pause | resume |
-              status | preferences | statistics]
-不带命令时，在系统托盘中启动 Mirelo。
-  pomodoro     开始一个番茄钟
-  short-break  开始短休息
-  long-break   开始长休息
-  stop         停止正在运行的计时
-  pause        暂停正在进行的番茄钟
-  resume       继续已暂停的番茄钟
-  status       输出 &quot;&lt;state&gt; &lt;mm:ss&gt;&quot;（休息等待通话结束时状态为 &quot;held&quot;，
-               番茄钟暂停时为 &quot;paused&quot;）
-  preferences  打开首选项窗口
-  statistics   打开统计窗口
-</translation>
-    </message>
-    <message>
         <source>mirelo: %1 failed: %2</source>
         <translation>mirelo：%1 失败：%2</translation>
     </message>
@@ -126,6 +96,40 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>mirelo: %1 refused: %2</source>
         <translation>mirelo：%1 被拒绝：%2</translation>
+    </message>
+    <message>
+        <source>Usage: mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+               status | preferences | statistics]
+Without a command, starts Mirelo in the tray.
+  pomodoro     start a Pomodoro
+  short-break  start a short break
+  long-break   start a long break
+  stop         stop the running timer
+  pause        pause the running Pomodoro
+  resume       go on with the paused Pomodoro
+  status       print &quot;&lt;state&gt; &lt;mm:ss&gt;&quot; (state &quot;held&quot; while a break waits for a call,
+               &quot;paused&quot; while the Pomodoro is paused)
+    --follow     print a line at every change and every minute, for status bars
+    --json       print each as a JSON object (text, tooltip, class, percentage)
+  preferences  open the preferences window
+  statistics   open the statistics window
+</source>
+        <translation>用法：mirelo [pomodoro | short-break | long-break | stop | pause | resume |
+              status | preferences | statistics]
+不带命令时，在系统托盘中启动 Mirelo。
+  pomodoro     开始一个番茄钟
+  short-break  开始短休息
+  long-break   开始长休息
+  stop         停止正在运行的计时
+  pause        暂停正在进行的番茄钟
+  resume       继续已暂停的番茄钟
+  status       输出 &quot;&lt;state&gt; &lt;mm:ss&gt;&quot;（休息等待通话结束时状态为 &quot;held&quot;，
+               番茄钟暂停时为 &quot;paused&quot;）
+    --follow     每次变化和每分钟输出一行，供状态栏使用
+    --json       每行以 JSON 对象输出（text、tooltip、class、percentage）
+  preferences  打开首选项窗口
+  statistics   打开统计窗口
+</translation>
     </message>
 </context>
 <context>
@@ -1285,6 +1289,37 @@ Without a command, starts Mirelo in the tray.
         <translation>
             <numerusform>连续 %n 天</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusFollower</name>
+    <message>
+        <source>Mirelo is not running</source>
+        <translation>Mirelo 未运行</translation>
+    </message>
+    <message>
+        <source>No timer is running</source>
+        <translation>没有正在运行的计时器</translation>
+    </message>
+    <message>
+        <source>Break held: %1</source>
+        <translation>休息已推迟：%1</translation>
+    </message>
+    <message>
+        <source>Pomodoro paused, %1 left</source>
+        <translation>番茄钟已暂停，剩余 %1</translation>
+    </message>
+    <message>
+        <source>Pomodoro, %1 left</source>
+        <translation>番茄钟，剩余 %1</translation>
+    </message>
+    <message>
+        <source>Short break, %1 left</source>
+        <translation>短休息，剩余 %1</translation>
+    </message>
+    <message>
+        <source>Long break, %1 left</source>
+        <translation>长休息，剩余 %1</translation>
     </message>
 </context>
 <context>

@@ -2,12 +2,14 @@
 
 #include "ApplicationDBusAdaptor.h"
 #include "BuildConfig.h"
+#include "StatusFollower.h"
 #include "TimerDBusAdaptor.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QJsonDocument>
 
 namespace CommandLineClient {
 
@@ -33,6 +35,8 @@ QString usage()
         "  resume       go on with the paused Pomodoro\n"
         "  status       print \"<state> <mm:ss>\" (state \"held\" while a break waits for a call,\n"
         "               \"paused\" while the Pomodoro is paused)\n"
+        "    --follow     print a line at every change and every minute, for status bars\n"
+        "    --json       print each as a JSON object (text, tooltip, class, percentage)\n"
         "  preferences  open the preferences window\n"
         "  statistics   open the statistics window\n");
 }
@@ -83,12 +87,21 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
         out << "Mirelo " << MIRELO_SHORT_VERSION << " (" << MIRELO_BUILD_NUMBER << ")\n";
         return 0;
     }
-    if (!subcommands.contains(command) || arguments.size() > 2) {
+    const QStringList options = arguments.mid(2);
+    const bool follow = options.contains(QStringLiteral("--follow"));
+    const bool json = options.contains(QStringLiteral("--json"));
+    const bool statusOptions = command == QLatin1String("status") && options.size() == int(follow) + int(json);
+    if (!subcommands.contains(command) || (arguments.size() > 2 && !statusOptions)) {
         err << QCoreApplication::translate("CommandLineClient", "mirelo: unknown command '%1'")
                    .arg(arguments.mid(1).join(QLatin1Char(' ')))
             << "\n"
             << usage();
         return 2;
+    }
+    if (follow && bus.isConnected()) {
+        // Runs until it is ended (the status bar stops it); waits for an instance that is not there.
+        StatusFollower follower(bus, out, json);
+        return QCoreApplication::exec();
     }
     if (!bus.isConnected() || !bus.interface() ||
         !bus.interface()->isServiceRegistered(QLatin1String(TimerDBusAdaptor::serviceName)).value()) {
@@ -110,6 +123,15 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
         // A break waiting for a call to end: the Pomodoro is over, its break not yet begun.
         const bool held = property(bus, QStringLiteral("Held"), &error).toBool();
         const bool paused = property(bus, QStringLiteral("Paused"), &error).toBool();
+        if (json) {
+            const QVariantMap properties{{QStringLiteral("State"), state},
+                                         {QStringLiteral("RemainingSeconds"), seconds},
+                                         {QStringLiteral("Held"), held},
+                                         {QStringLiteral("Paused"), paused},
+                                         {QStringLiteral("HeldBy"), property(bus, QStringLiteral("HeldBy"), &error)}};
+            out << QJsonDocument(StatusFollower::jsonLine(properties, 0, 0)).toJson(QJsonDocument::Compact) << "\n";
+            return 0;
+        }
         out << (held     ? QStringLiteral("held")
                 : paused ? QStringLiteral("paused")
                          : state.toString())
