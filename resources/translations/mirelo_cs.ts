@@ -439,6 +439,41 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     </message>
 </context>
 <context>
+    <name>HoldSourcesRow</name>
+    <message>
+        <source>calls and the microphone</source>
+        <translation>hovorů a mikrofonu</translation>
+    </message>
+    <message>
+        <source>the camera</source>
+        <translation>kamery</translation>
+    </message>
+    <message>
+        <source>screen sharing</source>
+        <translation>sdílení obrazovky</translation>
+    </message>
+    <message>
+        <source>full-screen windows</source>
+        <translation>oken na celou obrazovku</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>režimu Nerušit</translation>
+    </message>
+    <message>
+        <source>programs that keep the screen on</source>
+        <translation>programů, které udržují obrazovku zapnutou</translation>
+    </message>
+    <message>
+        <source>Hold breaks during</source>
+        <translation>Odkládat přestávky při</translation>
+    </message>
+    <message>
+        <source>Hold breaks during %1</source>
+        <translation>Odkládat přestávky při: %1</translation>
+    </message>
+</context>
+<context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>

@@ -429,6 +429,41 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
     </message>
 </context>
 <context>
+    <name>HoldSourcesRow</name>
+    <message>
+        <source>calls and the microphone</source>
+        <translation>Anrufen und dem Mikrofon</translation>
+    </message>
+    <message>
+        <source>the camera</source>
+        <translation>der Kamera</translation>
+    </message>
+    <message>
+        <source>screen sharing</source>
+        <translation>Bildschirmfreigabe</translation>
+    </message>
+    <message>
+        <source>full-screen windows</source>
+        <translation>Vollbildfenstern</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Nicht stören</translation>
+    </message>
+    <message>
+        <source>programs that keep the screen on</source>
+        <translation>Programmen, die den Bildschirm anlassen</translation>
+    </message>
+    <message>
+        <source>Hold breaks during</source>
+        <translation>Pausen zurückstellen bei</translation>
+    </message>
+    <message>
+        <source>Hold breaks during %1</source>
+        <translation>Pausen zurückstellen bei: %1</translation>
+    </message>
+</context>
+<context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>

@@ -429,6 +429,41 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
+    <name>HoldSourcesRow</name>
+    <message>
+        <source>calls and the microphone</source>
+        <translation>calls and the microphone</translation>
+    </message>
+    <message>
+        <source>the camera</source>
+        <translation>the camera</translation>
+    </message>
+    <message>
+        <source>screen sharing</source>
+        <translation>screen sharing</translation>
+    </message>
+    <message>
+        <source>full-screen windows</source>
+        <translation>full-screen windows</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Do Not Disturb</translation>
+    </message>
+    <message>
+        <source>programs that keep the screen on</source>
+        <translation>programs that keep the screen on</translation>
+    </message>
+    <message>
+        <source>Hold breaks during</source>
+        <translation>Hold breaks during</translation>
+    </message>
+    <message>
+        <source>Hold breaks during %1</source>
+        <translation>Hold breaks during %1</translation>
+    </message>
+</context>
+<context>
     <name>Localizable</name>
     <message>
         <source>Take a break</source>

@@ -429,6 +429,41 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
     </message>
 </context>
 <context>
+    <name>HoldSourcesRow</name>
+    <message>
+        <source>calls and the microphone</source>
+        <translation>llamadas y el micrófono</translation>
+    </message>
+    <message>
+        <source>the camera</source>
+        <translation>la cámara</translation>
+    </message>
+    <message>
+        <source>screen sharing</source>
+        <translation>compartir pantalla</translation>
+    </message>
+    <message>
+        <source>full-screen windows</source>
+        <translation>ventanas a pantalla completa</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>No molestar</translation>
+    </message>
+    <message>
+        <source>programs that keep the screen on</source>
+        <translation>programas que mantienen la pantalla encendida</translation>
+    </message>
+    <message>
+        <source>Hold breaks during</source>
+        <translation>Retener los descansos durante</translation>
+    </message>
+    <message>
+        <source>Hold breaks during %1</source>
+        <translation>Retener los descansos durante: %1</translation>
+    </message>
+</context>
+<context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>

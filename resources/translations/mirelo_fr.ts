@@ -429,6 +429,41 @@ Sans commande, lance Mirelo dans la zone de notification.
     </message>
 </context>
 <context>
+    <name>HoldSourcesRow</name>
+    <message>
+        <source>calls and the microphone</source>
+        <translation>les appels et le micro</translation>
+    </message>
+    <message>
+        <source>the camera</source>
+        <translation>la caméra</translation>
+    </message>
+    <message>
+        <source>screen sharing</source>
+        <translation>le partage d’écran</translation>
+    </message>
+    <message>
+        <source>full-screen windows</source>
+        <translation>les fenêtres en plein écran</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Ne pas déranger</translation>
+    </message>
+    <message>
+        <source>programs that keep the screen on</source>
+        <translation>les programmes qui gardent l’écran allumé</translation>
+    </message>
+    <message>
+        <source>Hold breaks during</source>
+        <translation>Retenir les pauses pendant</translation>
+    </message>
+    <message>
+        <source>Hold breaks during %1</source>
+        <translation>Retenir les pauses pendant : %1</translation>
+    </message>
+</context>
+<context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>

@@ -429,6 +429,41 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     </message>
 </context>
 <context>
+    <name>HoldSourcesRow</name>
+    <message>
+        <source>calls and the microphone</source>
+        <translation>chiamate e microfono</translation>
+    </message>
+    <message>
+        <source>the camera</source>
+        <translation>la fotocamera</translation>
+    </message>
+    <message>
+        <source>screen sharing</source>
+        <translation>condivisione dello schermo</translation>
+    </message>
+    <message>
+        <source>full-screen windows</source>
+        <translation>finestre a schermo intero</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Non disturbare</translation>
+    </message>
+    <message>
+        <source>programs that keep the screen on</source>
+        <translation>programmi che tengono acceso lo schermo</translation>
+    </message>
+    <message>
+        <source>Hold breaks during</source>
+        <translation>Trattenere le pause durante</translation>
+    </message>
+    <message>
+        <source>Hold breaks during %1</source>
+        <translation>Trattenere le pause durante: %1</translation>
+    </message>
+</context>
+<context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>

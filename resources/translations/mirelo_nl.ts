@@ -429,6 +429,41 @@ Zonder opdracht start Mirelo in het systeemvak.
     </message>
 </context>
 <context>
+    <name>HoldSourcesRow</name>
+    <message>
+        <source>calls and the microphone</source>
+        <translation>gesprekken en de microfoon</translation>
+    </message>
+    <message>
+        <source>the camera</source>
+        <translation>de camera</translation>
+    </message>
+    <message>
+        <source>screen sharing</source>
+        <translation>scherm delen</translation>
+    </message>
+    <message>
+        <source>full-screen windows</source>
+        <translation>schermvullende vensters</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Niet storen</translation>
+    </message>
+    <message>
+        <source>programs that keep the screen on</source>
+        <translation>programma’s die het scherm aan houden</translation>
+    </message>
+    <message>
+        <source>Hold breaks during</source>
+        <translation>Pauzes uitstellen tijdens</translation>
+    </message>
+    <message>
+        <source>Hold breaks during %1</source>
+        <translation>Pauzes uitstellen tijdens: %1</translation>
+    </message>
+</context>
+<context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>

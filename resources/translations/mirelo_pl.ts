@@ -439,6 +439,41 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
     </message>
 </context>
 <context>
+    <name>HoldSourcesRow</name>
+    <message>
+        <source>calls and the microphone</source>
+        <translation>rozmów i mikrofonu</translation>
+    </message>
+    <message>
+        <source>the camera</source>
+        <translation>kamery</translation>
+    </message>
+    <message>
+        <source>screen sharing</source>
+        <translation>udostępniania ekranu</translation>
+    </message>
+    <message>
+        <source>full-screen windows</source>
+        <translation>okien pełnoekranowych</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>trybu Nie przeszkadzać</translation>
+    </message>
+    <message>
+        <source>programs that keep the screen on</source>
+        <translation>programów, które nie pozwalają wygasić ekranu</translation>
+    </message>
+    <message>
+        <source>Hold breaks during</source>
+        <translation>Wstrzymuj przerwy podczas</translation>
+    </message>
+    <message>
+        <source>Hold breaks during %1</source>
+        <translation>Wstrzymuj przerwy podczas: %1</translation>
+    </message>
+</context>
+<context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>

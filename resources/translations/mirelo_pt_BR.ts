@@ -429,6 +429,41 @@ Sem um comando, inicia o Mirelo na área de notificação.
     </message>
 </context>
 <context>
+    <name>HoldSourcesRow</name>
+    <message>
+        <source>calls and the microphone</source>
+        <translation>chamadas e o microfone</translation>
+    </message>
+    <message>
+        <source>the camera</source>
+        <translation>a câmera</translation>
+    </message>
+    <message>
+        <source>screen sharing</source>
+        <translation>compartilhamento de tela</translation>
+    </message>
+    <message>
+        <source>full-screen windows</source>
+        <translation>janelas em tela cheia</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Não perturbe</translation>
+    </message>
+    <message>
+        <source>programs that keep the screen on</source>
+        <translation>programas que mantêm a tela ligada</translation>
+    </message>
+    <message>
+        <source>Hold breaks during</source>
+        <translation>Adiar pausas durante</translation>
+    </message>
+    <message>
+        <source>Hold breaks during %1</source>
+        <translation>Adiar pausas durante: %1</translation>
+    </message>
+</context>
+<context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>

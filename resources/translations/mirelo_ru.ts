@@ -439,6 +439,41 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
+    <name>HoldSourcesRow</name>
+    <message>
+        <source>calls and the microphone</source>
+        <translation>звонков и работы микрофона</translation>
+    </message>
+    <message>
+        <source>the camera</source>
+        <translation>работы камеры</translation>
+    </message>
+    <message>
+        <source>screen sharing</source>
+        <translation>показа экрана</translation>
+    </message>
+    <message>
+        <source>full-screen windows</source>
+        <translation>полноэкранных окон</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>режима «Не беспокоить»</translation>
+    </message>
+    <message>
+        <source>programs that keep the screen on</source>
+        <translation>программ, не дающих погаснуть экрану</translation>
+    </message>
+    <message>
+        <source>Hold breaks during</source>
+        <translation>Откладывать перерывы во время</translation>
+    </message>
+    <message>
+        <source>Hold breaks during %1</source>
+        <translation>Откладывать перерывы во время: %1</translation>
+    </message>
+</context>
+<context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>

@@ -430,6 +430,41 @@ Utan kommando startas Mirelo i systembrickan.
     </message>
 </context>
 <context>
+    <name>HoldSourcesRow</name>
+    <message>
+        <source>calls and the microphone</source>
+        <translation>samtal och mikrofonen</translation>
+    </message>
+    <message>
+        <source>the camera</source>
+        <translation>kameran</translation>
+    </message>
+    <message>
+        <source>screen sharing</source>
+        <translation>skärmdelning</translation>
+    </message>
+    <message>
+        <source>full-screen windows</source>
+        <translation>helskärmsfönster</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Stör ej</translation>
+    </message>
+    <message>
+        <source>programs that keep the screen on</source>
+        <translation>program som håller skärmen på</translation>
+    </message>
+    <message>
+        <source>Hold breaks during</source>
+        <translation>Skjut upp pauser under</translation>
+    </message>
+    <message>
+        <source>Hold breaks during %1</source>
+        <translation>Skjut upp pauser under: %1</translation>
+    </message>
+</context>
+<context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>

@@ -419,6 +419,41 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
     </message>
 </context>
 <context>
+    <name>HoldSourcesRow</name>
+    <message>
+        <source>calls and the microphone</source>
+        <translation>aramalar ve mikrofon</translation>
+    </message>
+    <message>
+        <source>the camera</source>
+        <translation>kamera</translation>
+    </message>
+    <message>
+        <source>screen sharing</source>
+        <translation>ekran paylaşımı</translation>
+    </message>
+    <message>
+        <source>full-screen windows</source>
+        <translation>tam ekran pencereler</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Rahatsız Etmeyin</translation>
+    </message>
+    <message>
+        <source>programs that keep the screen on</source>
+        <translation>ekranı açık tutan programlar</translation>
+    </message>
+    <message>
+        <source>Hold breaks during</source>
+        <translation>Molaları şu durumlarda beklet</translation>
+    </message>
+    <message>
+        <source>Hold breaks during %1</source>
+        <translation>Molaları beklet: %1</translation>
+    </message>
+</context>
+<context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>

@@ -419,6 +419,41 @@ Without a command, starts Mirelo in the tray.
     </message>
 </context>
 <context>
+    <name>HoldSourcesRow</name>
+    <message>
+        <source>calls and the microphone</source>
+        <translation>通话和麦克风</translation>
+    </message>
+    <message>
+        <source>the camera</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>screen sharing</source>
+        <translation>屏幕共享</translation>
+    </message>
+    <message>
+        <source>full-screen windows</source>
+        <translation>全屏窗口</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>勿扰模式</translation>
+    </message>
+    <message>
+        <source>programs that keep the screen on</source>
+        <translation>保持屏幕常亮的程序</translation>
+    </message>
+    <message>
+        <source>Hold breaks during</source>
+        <translation>在以下情况推迟休息</translation>
+    </message>
+    <message>
+        <source>Hold breaks during %1</source>
+        <translation>在以下情况推迟休息：%1</translation>
+    </message>
+</context>
+<context>
     <name>Localizable</name>
     <message>
         <source>Mirelo is running without a tray icon</source>

@@ -11,6 +11,10 @@
 #include <QDBusVariant>
 #include <QJsonDocument>
 
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
 namespace CommandLineClient {
 
 namespace {
@@ -99,7 +103,11 @@ int run(const QStringList& arguments, QDBusConnection bus, QTextStream& out, QTe
         return 2;
     }
     if (follow && bus.isConnected()) {
-        // Runs until it is ended (the status bar stops it); waits for an instance that is not there.
+        // Runs until it is ended, at the latest with the status bar that started it (a bar that
+        // quits does not always end its modules); waits for an instance that is not there.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() == 1)
+            return 0;
         StatusFollower follower(bus, out, json);
         return QCoreApplication::exec();
     }

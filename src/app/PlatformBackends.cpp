@@ -8,6 +8,8 @@
 #include "linux/FprintdBiometrics.h"
 #include "linux/LogindIdleMonitor.h"
 #include "linux/PipeWirePresence.h"
+#include "presence/HoldChoices.h"
+#include "settings/Preferences.h"
 #include "linux/PortalGlobalShortcuts.h"
 #include "linux/PortalScreenshot.h"
 #include "presence/PresenceSources.h"
@@ -69,6 +71,9 @@ Presence* PlatformBackends::presence()
     presenceTried = true;
     // Each source is optional; what this desktop cannot tell is simply not asked.
     presenceSources = std::make_unique<PresenceSources>();
+    // Only what the user lets hold a break ("Hold breaks during") counts.
+    presenceSources->setFilter(
+        [](const QStringList& active) { return HoldChoices::allowed(Preferences::standard(), active); });
     presenceSources->add(PipeWirePresence::create());
     presenceSources->add(DBusPresence::doNotDisturb(sessionBus));
     presenceSources->add(DBusPresence::idleInhibitor(sessionBus));

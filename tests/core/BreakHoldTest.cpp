@@ -1,6 +1,8 @@
 #include "CycleFixture.h"
 #include "FakePresence.h"
 #include "cycle/AwayDetector.h"
+#include "presence/HoldChoices.h"
+#include "presence/PresenceSources.h"
 #include "timer/IdleMonitor.h"
 
 namespace {
@@ -193,4 +195,32 @@ TEST_F(BreakHoldTest, TheNotificationSaysWhatHoldsAndAShortHoldHasNoMinuteWarnin
     EXPECT_EQ(notifications.posted.count(QStringLiteral("Break when your call ends")), 0);
     EXPECT_EQ(secondsUntilTheBreak(40), 30);
     EXPECT_EQ(notifications.posted.count(QStringLiteral("Break in one minute")), 0);
+}
+
+// Which signs of being busy hold a break is the user's choice: Do Not Disturb, switched on to
+// work, holds nothing unless chosen; a source turned off no longer holds, another still does.
+TEST_F(BreakHoldTest, OnlyTheSourcesTheUserChoseHoldABreak)
+{
+    PresenceSources sources;
+    auto fake = std::make_unique<FakePresence>();
+    FakePresence* reported = fake.get();
+    sources.add(std::move(fake));
+    sources.setFilter([this](const QStringList& active) { return HoldChoices::allowed(*prefs, active); });
+    presence = &sources;
+    const QString doNotDisturb = QStringLiteral("Do Not Disturb on");
+    reported->active = {doNotDisturb};
+    app().startPomodoro();
+    advanceSeconds(61);
+    EXPECT_FALSE(app().isBreakHeld());
+    EXPECT_EQ(app().state.value(), CycleState::shortBreak);
+    app().stopBreak();
+
+    reported->active = {doNotDisturb, microphone, camera};
+    prefs->setValue(QStringLiteral("HoldBreaksDuringCalls"), false);
+    app().startPomodoro();
+    advanceSeconds(61);
+    EXPECT_EQ(app().breakHold().heldBy.value(), camera);
+    prefs->setValue(QStringLiteral("HoldBreaksDuringDoNotDisturb"), true);
+    advanceSeconds(3);
+    EXPECT_EQ(app().breakHold().heldBy.value(), QStringLiteral("Do Not Disturb on, camera in use"));
 }

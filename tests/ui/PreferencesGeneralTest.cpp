@@ -1,5 +1,8 @@
 #include "PreferencesFixture.h"
+#include "preferences/HoldSourcesRow.h"
 #include "preferences/PreferenceSpinBox.h"
+#include "presence/HoldChoices.h"
+#include "settings/UserDefaults.h"
 #include "preferences/PreferencesGeneralViewController.h"
 
 #include <QCheckBox>
@@ -181,4 +184,31 @@ TEST_F(PreferencesGeneralTest, TabsBuildTheirPaneOnceAndOnlyGeneralResizes)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(w.currentTab(), int(PreferTab::advanced));
+}
+
+// "Hold breaks during": a box per source, Do Not Disturb off at first, each stored; they wait
+// while holding is off, and Restore Defaults brings them back.
+TEST_F(PreferencesGeneralTest, HoldBreaksDuringHasABoxPerSourceUsableWhileHoldingIsOn)
+{
+    auto& pane = general();
+    auto* row = pane.findChild<HoldSourcesRow*>();
+    ASSERT_NE(row, nullptr);
+    ASSERT_EQ(row->boxes().size(), HoldChoices::all().size());
+    for (size_t i = 0; i < row->boxes().size(); ++i) {
+        QCheckBox* box = row->boxes()[i];
+        EXPECT_EQ(box->isChecked(), HoldChoices::all()[i].byDefault) << box->text().toStdString();
+        EXPECT_TRUE(box->accessibleName().startsWith(QStringLiteral("Hold breaks during "))) << box->text().toStdString();
+    }
+    QCheckBox* doNotDisturb = row->boxes()[4];
+    EXPECT_EQ(doNotDisturb->text(), QStringLiteral("Do Not Disturb"));
+    doNotDisturb->click();
+    EXPECT_TRUE(prefs->boolValue(QStringLiteral("HoldBreaksDuringDoNotDisturb")));
+    row->boxes()[0]->click();
+    EXPECT_FALSE(prefs->boolValue(QStringLiteral("HoldBreaksDuringCalls")));
+    prefs->setValue(HoldKey::enabled, false);
+    EXPECT_FALSE(row->isEnabled());
+    prefs->setValue(HoldKey::enabled, true);
+    EXPECT_TRUE(row->isEnabled());
+    EXPECT_TRUE(UserDefaults::restorableKeys(UserDefaults::PreferencesPane::general)
+                    .contains(QStringLiteral("HoldBreaksDuringDoNotDisturb")));
 }

@@ -20,6 +20,8 @@ void PresenceSources::activeSources(std::function<void(QStringList)> done)
         done({});
         return;
     }
+    if (filter)
+        done = [done = std::move(done), keep = filter](QStringList active) { done(keep(active)); };
     struct Round
     {
         std::vector<QStringList> answers;

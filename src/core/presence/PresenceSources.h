@@ -15,6 +15,8 @@ public:
     ~PresenceSources() override;
 
     void add(std::unique_ptr<Presence> source);
+    // Applied to every answer: what the user lets count (HoldChoices::allowed).
+    void setFilter(std::function<QStringList(const QStringList&)> keep) { filter = std::move(keep); }
     bool isEmpty() const { return sources.empty(); }
 
     void activeSources(std::function<void(QStringList)> done) override;
@@ -22,4 +24,5 @@ public:
 
 private:
     std::vector<std::unique_ptr<Presence>> sources;
+    std::function<QStringList(const QStringList&)> filter;
 };

@@ -2,6 +2,7 @@
 
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
+#include "presence/HoldChoices.h"
 #include "settings/DataFolder.h"
 #include "settings/LoginItems.h"
 #include "settings/Preferences.h"
@@ -38,6 +39,7 @@ void setupUserDefaultsValues(Preferences& preferences, LoginItems& loginItems)
     preferences.registerDefault(AwayKey::threshold, 600);
     preferences.registerDefault(HoldKey::enabled, true);
     preferences.registerDefault(HoldKey::maximum, 1800);
+    HoldChoices::registerDefaults(preferences);
     preferences.registerDefault(PauseKey::stopAfter, 3600);
     preferences.registerDefault(GoalKey::daily, 0);
     preferences.registerDefault(GoalKey::notify, true);
@@ -70,7 +72,7 @@ QStringList restorableKeys(PreferencesPane pane)
 {
     switch (pane) {
     case PreferencesPane::general:
-        return {DurationKey::pomodoro,
+        return QStringList{DurationKey::pomodoro,
                 DurationKey::shortBreak,
                 DurationKey::longBreak,
                 DurationKey::countToLongBreak,
@@ -92,7 +94,8 @@ QStringList restorableKeys(PreferencesPane pane)
                 SoundKey::breakEnd,
                 SoundKey::volumeOf(SoundKey::breakEnd),
                 SoundKey::lastMinute,
-                SoundKey::volumeOf(SoundKey::lastMinute)};
+                SoundKey::volumeOf(SoundKey::lastMinute)} +
+               HoldChoices::keys();
     case PreferencesPane::wallpaper:
         return {keyText(PreferKey::Wallpaper), keyText(PreferKey::QuotesType)};
     case PreferencesPane::advanced:

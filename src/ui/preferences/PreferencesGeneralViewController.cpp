@@ -3,6 +3,7 @@
 #include "diagnostics/Log.h"
 #include "preferences/DailyGoalRow.h"
 #include "preferences/EventSoundsView.h"
+#include "preferences/HoldSourcesRow.h"
 #include "preferences/PauseLimitRow.h"
 #include "preferences/PreferenceScrollView.h"
 #include "preferences/PreferenceSpinBox.h"
@@ -182,6 +183,7 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     holdRow->addWidget(holdMaximumField);
     holdRow->addStretch(1);
     column->addLayout(holdRow);
+    column->addWidget(new HoldSourcesRow(preferences, switches));
     column->addWidget(new PauseLimitRow(preferences, switches));
     column->addWidget(new DailyGoalRow(preferences, switches));
     root->addWidget(switches);
