@@ -144,10 +144,10 @@ void AppDelegate::enterMainApp()
     deps.breakWindows = breakWindows.get();
     deps.wallpapers = &content->wallpapers();
     deps.images = &platform->images();
-    deps.loginItems = loginItems.get();
     deps.defaultImage = [] { return QImage(QStringLiteral(":/images/default-image.jpg")); };
     deps.imageExecutor = &platform->imageExecutor();
     deps.presence = platform->presence();
+    deps.sleepMonitor = sleepMonitor.get();
     QPointer<AppDelegate> owner(this);
     deps.closeAuxiliaryWindows = [owner] {
         if (owner && owner->windows)
@@ -387,4 +387,7 @@ void AppDelegate::terminateNow()
 void AppDelegate::applicationWillTerminate()
 {
     LOG_INFO(QStringLiteral("applicationWillTerminate"));
+    // The break windows refuse every close; taken down first, they cannot stop the quit.
+    if (cycle)
+        cycle->app().prepareToQuit();
 }

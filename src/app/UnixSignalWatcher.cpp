@@ -30,7 +30,7 @@ UnixSignalWatcher::UnixSignalWatcher(QObject* parent) : QObject(parent)
         if (::read(pipeFds[1], &byte, 1) == 1)
             Q_EMIT terminationRequested(byte);
     });
-    for (int signal : {SIGTERM, SIGINT}) {
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
         struct sigaction action{};
         action.sa_handler = forwardSignal;
         sigemptyset(&action.sa_mask);
@@ -41,6 +41,6 @@ UnixSignalWatcher::UnixSignalWatcher(QObject* parent) : QObject(parent)
 
 UnixSignalWatcher::~UnixSignalWatcher()
 {
-    for (int signal : {SIGTERM, SIGINT})
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
         ::signal(signal, SIG_DFL);
 }

@@ -1,5 +1,6 @@
 #include "CycleFixture.h"
 #include "FakePresence.h"
+#include "automation/ScriptCommands.h"
 #include "cycle/AwayDetector.h"
 #include "presence/HoldChoices.h"
 #include "presence/PresenceSources.h"
@@ -223,4 +224,48 @@ TEST_F(BreakHoldTest, OnlyTheSourcesTheUserChoseHoldABreak)
     prefs->setValue(QStringLiteral("HoldBreaksDuringDoNotDisturb"), true);
     advanceSeconds(3);
     EXPECT_EQ(app().breakHold().heldBy.value(), QStringLiteral("Do Not Disturb on, camera in use"));
+}
+
+TEST_F(BreakHoldTest, AHeldBreakIsARunningTimerToScriptsNotAnAbsenceAndNotFocusWhenPostponed)
+{
+    prefs->setValue(AwayKey::threshold, 60);
+    FixedIdleMonitor idle;
+    AwayDetector detector(app(), &idle, *prefs, scheduler, clock, notifications, &busy);
+    busy.active = {microphone};
+    app().startPomodoro();
+    idle.idle = 100000; // a call without a key pressed
+    advanceSeconds(60);
+    ASSERT_TRUE(app().isBreakHeld());
+    // Starts are refused as while a Pomodoro runs.
+    PomodoroCommand start(app(), *timer);
+    start.performDefaultImplementation();
+    EXPECT_FALSE(start.refusalReason().isEmpty());
+
+    // The call ends: whatever the away check sees in the seconds before the release, the break
+    // comes and the Pomodoro stays recorded.
+    advanceSeconds(1197); // an away check is due between the call's end and the release
+    busy.active.clear();
+    EXPECT_EQ(secondsUntilTheBreak(30), 3);
+    EXPECT_EQ(app().state.value(), CycleState::shortBreak);
+    EXPECT_FALSE(log().anyStartsWith(QStringLiteral("userAway")));
+    EXPECT_EQ(todayTypes(), std::vector<int>{1});
+
+    // Postponed after the hold (a click: input): the record grows by the postponement only.
+    idle.idle = 0;
+    windows.handlers.didClickStopTimerHandler(StopTimerEvent::postponePomodoro);
+    advanceSeconds(60);
+    ASSERT_EQ(today().size(), 1u);
+    EXPECT_EQ(today()[0].duration(), 60 + 60);
+
+    // Held again: the command line's stop drops it, as the tray's does.
+    advanceSeconds(60);
+    app().startPomodoro();
+    busy.active = {microphone};
+    advanceSeconds(60);
+    ASSERT_TRUE(app().isBreakHeld());
+    StopTimerCommand stop(app(), *timer);
+    stop.performDefaultImplementation();
+    EXPECT_TRUE(stop.refusalReason().isEmpty());
+    EXPECT_FALSE(app().isBreakHeld());
+    EXPECT_EQ(app().state.value(), CycleState::idle);
 }

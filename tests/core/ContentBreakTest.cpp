@@ -70,7 +70,6 @@ TEST_F(ContentBreakTest, ABreakShowsACachedPhotographAndAFetchedQuote)
     deps.breakWindows = &windows;
     deps.wallpapers = &wallpapers;
     deps.images = &images;
-    deps.loginItems = &loginItems;
     deps.defaultImage = [] { return QImage(); };
     CycleController app(deps);
 

@@ -117,3 +117,80 @@ TEST_F(PauseTest, TheRecordedPauseShortcutTogglesTheRunningPomodoroAndIsNoOtherS
     EXPECT_FALSE(app().isPaused.value());
     EXPECT_TRUE(timer->isRunning());
 }
+
+// Pauses add up to the millisecond and the tick keeps its phase across them; the limit is
+// looked at before a resume and at wake; a wall clock that steps changes no length.
+TEST_F(PauseTest, PausesAndWallClockStepsChangeNoLength)
+{
+    prefs->setValue(DurationKey::pomodoro, 10);
+    const QDateTime began = clock.now();
+    app().startPomodoro();
+    for (int i = 0; i < 8; ++i) {
+        scheduler.advance(700);
+        ASSERT_TRUE(app().pausePomodoro());
+        scheduler.advance(300);
+        ASSERT_TRUE(app().resumePomodoro());
+    }
+    scheduler.advance(4399);
+    EXPECT_EQ(app().state.value(), CycleState::working);
+    scheduler.advance(1);
+    EXPECT_EQ(app().state.value(), CycleState::shortBreak);
+    ASSERT_EQ(today().size(), 1u);
+    EXPECT_EQ(began.msecsTo(*today()[0].end), 12'400);
+    EXPECT_EQ(today()[0].paused, 2) << "2.4 s rounded once, not 0.3 s eight times";
+
+    // Toggled faster than a second, a one-second Pomodoro still ends after its second.
+    app().stopBreak();
+    prefs->setValue(DurationKey::pomodoro, 1);
+    app().startPomodoro();
+    ShortcutActions shortcut(app());
+    for (int i = 0; i < 60 && app().state.value() == CycleState::working; ++i) {
+        scheduler.advance(50);
+        shortcut.pauseTriggered();
+    }
+    EXPECT_EQ(app().state.value(), CycleState::shortBreak);
+
+    // Two hours forward ten seconds into a minute, an hour back in its break: both are a minute.
+    app().stopBreak();
+    prefs->setValue(DurationKey::pomodoro, 60);
+    prefs->setValue(DurationKey::shortBreak, 60);
+    TimerProperties properties(app(), *timer);
+    app().startPomodoro();
+    advanceSeconds(10);
+    clock.stepWallClock(2 * 3600'000);
+    advanceSeconds(49);
+    EXPECT_EQ(app().state.value(), CycleState::working);
+    EXPECT_EQ(properties.deadline() / 1000, clock.now().addSecs(1).toMSecsSinceEpoch());
+    advanceSeconds(1);
+    EXPECT_EQ(app().state.value(), CycleState::shortBreak);
+    advanceSeconds(5);
+    clock.stepWallClock(-3600'000);
+    advanceSeconds(55);
+    std::vector<qint64> lengths;
+    for (const Interval& interval : tasks->allTasks())
+        lengths.push_back(interval.duration());
+    EXPECT_EQ(lengths, (std::vector<qint64>{12, 0, 2, 0, 60, 60}));
+    EXPECT_EQ(
+        log().count(QStringLiteral("The wall clock was set by 7200 s; lengths are measured without it.")), 1);
+
+    // A pause over a step is not over its limit; one over its limit after a sleep ends at wake,
+    // and a resume before the wake cannot beat it.
+    prefs->setValue(PauseKey::stopAfter, 600);
+    app().startPomodoro();
+    ASSERT_TRUE(app().pausePomodoro());
+    clock.stepWallClock(2 * 3600'000);
+    advanceSeconds(60);
+    EXPECT_TRUE(app().resumePomodoro());
+    ASSERT_TRUE(app().pausePomodoro());
+    sleepMonitor.sleep();
+    clock.advanceSeconds(7200);
+    EXPECT_FALSE(app().resumePomodoro());
+    EXPECT_EQ(app().state.value(), CycleState::idle);
+    app().startPomodoro();
+    ASSERT_TRUE(app().pausePomodoro());
+    sleepMonitor.sleep();
+    clock.advanceSeconds(7200);
+    sleepMonitor.wake();
+    EXPECT_EQ(app().state.value(), CycleState::idle);
+    EXPECT_EQ(notifications.posted.count(QStringLiteral("Pomodoro stopped")), 2);
+}

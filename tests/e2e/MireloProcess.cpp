@@ -513,6 +513,7 @@ bool MireloWorld::launch(const QStringList& arguments)
     app = std::make_unique<QProcess>();
     runAsUser(*app);
     QProcessEnvironment env = environment();
+    env.insert(programEnvironment);
     if (wayland) {
         // Mutter and KWin list their windows to no client: the program's own protocol log says
         // where the compositor put them (read by windows()), and what the program asked for.

@@ -129,6 +129,8 @@ public:
     QImage screenshot(const QString& output) const;
 
     PrivateBus bus;
+    // Set for the program only (not its command-line clients), e.g. a clock of its own.
+    QProcessEnvironment programEnvironment;
     // The system bus of Options::systemBus.
     std::unique_ptr<PrivateBus> system;
 

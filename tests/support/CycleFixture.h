@@ -44,10 +44,10 @@ protected:
             deps.wallpapers = &wallpapers;
             deps.images = &images;
             deps.imageExecutor = imageExecutor;
-            deps.loginItems = &loginItems;
             deps.defaultImage = [] { return QImage(64, 48, QImage::Format_RGB32); };
             deps.closeAuxiliaryWindows = [this] { ++auxiliaryCloses; };
             deps.presence = presence;
+            deps.sleepMonitor = &sleepMonitor;
             instance = std::make_unique<CycleController>(deps);
             instance->lastMinuteWarning();
         }

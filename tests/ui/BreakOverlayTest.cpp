@@ -261,28 +261,36 @@ TEST_F(BreakOverlayTest, KeysActOnlyOnTheBackToWorkScreen)
     app->stopPomodoro();
     shortBreakShown();
     advanceSeconds(300);
-    press(Qt::Key_Escape); // Stop without options: the break ends at once
+    press(Qt::Key_Escape); // Close
+    settle();
     EXPECT_EQ(app->state.value(), CycleState::idle);
     EXPECT_FALSE(mainWindow().isVisible());
     EXPECT_TRUE(app->shouldShowStartPomodoroReminder());
 }
 
-TEST_F(BreakOverlayTest, EscapeOnTheBackToWorkScreenOpensTheOptionsWhenTheyAreOn)
+TEST_F(BreakOverlayTest, EscapeClosesTheBackToWorkScreenAndNoOptionsOutliveTheirBreak)
 {
     start();
-    shortBreakShown();
-    advanceSeconds(300);
+    app->startPomodoro();
+    advanceSeconds(1500);
+    scheduler.runDue();
+    settle();
+    ASSERT_EQ(app->state.value(), CycleState::shortBreak);
+    view().stopTimerButton->click();
+    QPointer<QWidget> bubble = content().openPopover()->popover();
+    ASSERT_TRUE(bubble && bubble->isVisible());
+
+    advanceSeconds(300); // the break runs out under the open options
+    EXPECT_TRUE(!bubble || !bubble->isVisible());
+    EXPECT_FALSE(app->shouldShowPostpone()); // nothing is left to postpone
     press(Qt::Key_Escape);
-    BreakViewPopover* popover = content().openPopover();
-    ASSERT_NE(popover, nullptr);
-    EXPECT_TRUE(popover->popover()->isVisible());
-    EXPECT_EQ(events(QStringLiteral("willShowTopOptions")).size(), 1u);
-    EXPECT_EQ(events(QStringLiteral("breakPopoverShow")).size(), 1u);
-    // A break from the menu offers no postponing.
-    EXPECT_TRUE(popoverButton(PopoverButton::postpone)->isHidden());
-    popoverButton(PopoverButton::stop)->click();
+    settle();
+    EXPECT_EQ(content().openPopover(), nullptr);
     EXPECT_EQ(app->state.value(), CycleState::idle);
     EXPECT_FALSE(mainWindow().isVisible());
+    scheduler.advance(120'000);
+    EXPECT_EQ(app->state.value(), CycleState::idle); // no one-minute Pomodoro started behind it
+    EXPECT_TRUE(app->shouldShowStartPomodoroReminder());
 }
 
 TEST_F(BreakOverlayTest, OptionsAfterAPomodoroRunTheChoiceBeforeTheyClose)
@@ -393,10 +401,11 @@ TEST_F(BreakOverlayTest, NoCancellationHidesStopAndTheShortcutDoesNothing)
     content().clickedStopTimerButton();
     EXPECT_EQ(content().openPopover(), nullptr);
     EXPECT_EQ(app->state.value(), CycleState::shortBreak);
-    // Back-to-work Escape goes through the same rule.
+    // The break is over on the back-to-work screen: Escape closes it as Close does.
     advanceSeconds(300);
     press(Qt::Key_Escape);
-    EXPECT_TRUE(mainWindow().isVisible());
+    settle();
+    EXPECT_FALSE(mainWindow().isVisible());
 
     prefs->setValue(PreferKey::noCancellationDuringTheBreak, false);
     prefs->setValue(PreferKey::showBreakOptions, false);

@@ -71,7 +71,6 @@ protected:
         deps.breakWindows = overlay.get();
         deps.wallpapers = &wallpapers;
         deps.images = &images;
-        deps.loginItems = &loginItems;
         app = std::make_unique<CycleController>(deps);
         overlay->attach(*app);
         return *app;

@@ -216,6 +216,7 @@ TEST_F(PasscodeLockTest, ALockWithoutAUsablePasscodeStaysOffEverywhere)
         settle();
         EXPECT_FALSE(locked());
         press(Qt::Key_Escape);
+        settle();
         EXPECT_FALSE(mainWindow().isVisible());
     }
 }

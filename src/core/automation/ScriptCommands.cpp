@@ -7,7 +7,7 @@
 
 bool ScriptCommand::timerRunning() const
 {
-    return timer.isRunning() || timer.timerPausedBySleepEvent() || timer.isPaused();
+    return app.isTimerRunning();
 }
 
 void ScriptCommand::refuse(const QString& logLine, const QString& reason)
@@ -45,6 +45,7 @@ void StopTimerCommand::performDefaultImplementation()
         app.stopBreak();
         break;
     case CycleState::working:
+        // Also a finished Pomodoro whose break is held: the hold is dropped with it.
         LOG_INFO(QStringLiteral("Will stop Pomodoro timer"));
         app.stopPomodoro();
         break;

@@ -22,8 +22,8 @@ public:
     const QString& refusalReason() const { return refusal; }
 
 protected:
-    // The countdown runs, or stands still while the machine sleeps or the Pomodoro is paused: the
-    // state is not idle.
+    // The cycle controller's answer: a countdown runs, stands still (sleep, pause) or a finished
+    // Pomodoro's break is held.
     bool timerRunning() const;
     void refuse(const QString& logLine, const QString& reason);
 

@@ -19,6 +19,10 @@ TimerProperties::TimerProperties(CycleController& app, Countdown& timer, QObject
                {QStringLiteral("Deadline"), deadline()}});
     });
     disposeBag += timer.currentTime.subscribe([this](int seconds) { countdownMoved(seconds); });
+    // A step of the wall clock moves the deadline without moving the countdown.
+    disposeBag += timer.deadline.subscribe([this](qint64) {
+        queue({{QStringLiteral("Deadline"), deadline()}});
+    });
     // What the subscriptions delivered at once describes the start, not a change.
     pending.clear();
     flushQueued = false;
@@ -36,9 +40,7 @@ int TimerProperties::remainingSeconds() const
 
 qint64 TimerProperties::deadline() const
 {
-    if (!timer.isRunning() && !timer.timerPausedBySleepEvent())
-        return 0;
-    return (timer.startedTime() + timer.totalTime()) * 1'000'000;
+    return timer.deadline.value() * 1000;
 }
 
 bool TimerProperties::paused() const

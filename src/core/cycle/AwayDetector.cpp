@@ -27,18 +27,18 @@ AwayDetector::AwayDetector(CycleController& app, IdleMonitor* monitor, Preferenc
     LOG_INFO(QStringLiteral("Away detection reads the idle time from ") + monitor->backendName());
     connect(monitor, &IdleMonitor::lockedChanged, this, &AwayDetector::lockedChanged);
     disposeBag += app.state.subscribe([this](CycleState) {
-        resumedAt.reset();
+        resumedAtMs.reset();
         stateChanged();
     });
     disposeBag += app.isPaused.subscribe([this](bool paused) {
         if (!paused && this->app.state.value() == CycleState::working)
-            resumedAt = this->clock.now();
+            resumedAtMs = this->clock.steadyMs();
         stateChanged();
     });
     // The switch takes effect at once, also in the middle of a Pomodoro.
     disposeBag += preferences.observe(AwayKey::enabled, [this](const QJsonValue&) {
         if (!isEnabled())
-            awaySince.reset();
+            awaySinceMs.reset();
         stateChanged();
     });
 }
@@ -67,31 +67,33 @@ void AwayDetector::stateChanged()
     ++generation;
     const CycleState state = app.state.value();
     // Back and already at it: a notification about the stopped Pomodoro would only be noise.
-    if (awaySince && state != CycleState::idle)
-        userReturned(clock.now(), false);
-    if ((pomodoroCounts() && isEnabled()) || awaySince)
+    if (awaySinceMs && state != CycleState::idle)
+        userReturned(clock.steadyMs(), false);
+    if ((pomodoroCounts() && isEnabled()) || awaySinceMs)
         scheduleCheck();
     updateWatching();
 }
 
 bool AwayDetector::pomodoroCounts() const
 {
-    return app.state.value() == CycleState::working && !app.isPaused.value();
+    // A finished Pomodoro whose break is held or being decided counts no more: held time is
+    // neither focus nor absence.
+    return app.state.value() == CycleState::working && !app.isPaused.value() && !app.isBreakPending();
 }
 
 void AwayDetector::updateWatching()
 {
-    monitor->setWatching((pomodoroCounts() && isEnabled()) || awaySince);
+    monitor->setWatching((pomodoroCounts() && isEnabled()) || awaySinceMs);
 }
 
 void AwayDetector::inputSeen(qint64 idleSeconds)
 {
-    if (!lockedSince || idleSeconds >= lockedSince->secsTo(clock.now()))
+    if (!lockedSinceMs || idleSeconds >= (clock.steadyMs() - *lockedSinceMs) / 1000)
         return;
     LOG_INFO(QStringLiteral("Input after the lock: the screen counts as unlocked."));
-    lockedSince.reset();
-    if (awaySince)
-        userReturned(clock.now().addSecs(-idleSeconds), true);
+    lockedSinceMs.reset();
+    if (awaySinceMs)
+        userReturned(clock.steadyMs() - idleSeconds * 1000, true);
 }
 
 void AwayDetector::scheduleCheck()
@@ -101,7 +103,7 @@ void AwayDetector::scheduleCheck()
         if (!weak)
             return;
         weak->pending = 0;
-        if (weak->awaySince)
+        if (weak->awaySinceMs)
             weak->checkForReturn();
         else
             weak->check();
@@ -121,11 +123,12 @@ void AwayDetector::check()
         qint64 away = idle.value_or(0);
         if (idle)
             weak->inputSeen(*idle);
-        if (weak->lockedSince)
-            away = std::max(away, weak->lockedSince->secsTo(weak->clock.now()));
+        const qint64 now = weak->clock.steadyMs();
+        if (weak->lockedSinceMs)
+            away = std::max(away, (now - *weak->lockedSinceMs) / 1000);
         // A pause is time off by choice: only what follows the resume can make the user away.
-        if (weak->resumedAt)
-            away = std::min(away, weak->resumedAt->secsTo(weak->clock.now()));
+        if (weak->resumedAtMs)
+            away = std::min(away, (now - *weak->resumedAtMs) / 1000);
         if (away >= weak->threshold())
             weak->awayUnlessBusy(away);
         else
@@ -159,24 +162,24 @@ void AwayDetector::awayUnlessBusy(qint64 awaySeconds)
 // any lock) does.
 void AwayDetector::checkForReturn()
 {
-    if (!awaySince)
+    if (!awaySinceMs)
         return;
     QPointer<AwayDetector> weak(this);
     const quint64 askedFor = generation;
     monitor->idleSeconds([weak, askedFor](std::optional<qint64> idle) {
-        if (!weak || weak->generation != askedFor || !weak->awaySince)
+        if (!weak || weak->generation != askedFor || !weak->awaySinceMs)
             return;
         if (idle)
             weak->inputSeen(*idle); // returns them when it counts as the unlock
-        if (!weak->awaySince)
+        if (!weak->awaySinceMs)
             return;
-        if (weak->lockedSince) {
+        if (weak->lockedSinceMs) {
             weak->scheduleCheck();
             return;
         }
-        const QDateTime now = weak->clock.now();
-        if (idle && *idle < weak->stoppedAt.secsTo(now))
-            weak->userReturned(now.addSecs(-*idle), true);
+        const qint64 now = weak->clock.steadyMs();
+        if (idle && *idle < (now - weak->stoppedAtMs) / 1000)
+            weak->userReturned(now - *idle * 1000, true);
         else
             weak->scheduleCheck();
     });
@@ -186,35 +189,35 @@ void AwayDetector::lockedChanged(bool locked)
 {
     if (locked) {
         // Two sources (the screen saver and logind) may both say so: the first one counts.
-        if (!lockedSince)
-            lockedSince = clock.now();
+        if (!lockedSinceMs)
+            lockedSinceMs = clock.steadyMs();
         updateWatching();
         return;
     }
-    lockedSince.reset();
-    if (awaySince)
-        userReturned(clock.now(), true);
+    lockedSinceMs.reset();
+    if (awaySinceMs)
+        userReturned(clock.steadyMs(), true);
 }
 
 void AwayDetector::userAway(qint64 awaySeconds)
 {
-    awaySince = clock.now().addSecs(-awaySeconds);
-    LOG_INFO((lockedSince ? QStringLiteral("userAway: %1 s away, the screen locked; the Pomodoro stops.")
-                          : QStringLiteral("userAway: %1 s without input; the Pomodoro stops."))
+    awaySinceMs = clock.steadyMs() - awaySeconds * 1000;
+    LOG_INFO((lockedSinceMs ? QStringLiteral("userAway: %1 s away, the screen locked; the Pomodoro stops.")
+                            : QStringLiteral("userAway: %1 s without input; the Pomodoro stops."))
                  .arg(awaySeconds));
     track(UsageEvent::userAway, {{QStringLiteral("seconds"), QString::number(awaySeconds)}});
-    stoppedAt = clock.now();
+    stoppedAtMs = clock.steadyMs();
     // A locked screen says when the user is back; otherwise their first input does, read from
     // the state change this stop makes.
     app.stopPomodoro();
 }
 
-void AwayDetector::userReturned(const QDateTime& at, bool tell)
+void AwayDetector::userReturned(qint64 atMs, bool tell)
 {
-    if (!awaySince)
+    if (!awaySinceMs)
         return;
-    const qint64 minutes = std::max<qint64>(1, awaySince->secsTo(at) / 60);
-    awaySince.reset();
+    const qint64 minutes = std::max<qint64>(1, (atMs - *awaySinceMs) / 60'000);
+    awaySinceMs.reset();
     scheduler.cancel(pending);
     pending = 0;
     updateWatching();

@@ -53,7 +53,8 @@ private:
     // Away by the idle time: stops the Pomodoro unless a presence source says otherwise.
     void awayUnlessBusy(qint64 awaySeconds);
     void userAway(qint64 awaySeconds);
-    void userReturned(const QDateTime& at, bool tell);
+    // atMs on the steady clock.
+    void userReturned(qint64 atMs, bool tell);
     // Tells the monitor whether the idle time will be asked for: a Pomodoro runs, or the user
     // it stopped for is not back yet.
     void updateWatching();
@@ -68,13 +69,14 @@ private:
     NotificationCenter& notifications;
     Presence* presence;
     Scheduler::Token pending = 0;
-    std::optional<QDateTime> lockedSince;
+    // Times on the steady clock: the lengths between them are what count.
+    std::optional<qint64> lockedSinceMs;
     // Set when a Pomodoro was stopped because the user was away: when they went, and when
     // the Pomodoro stopped.
-    std::optional<QDateTime> awaySince;
-    QDateTime stoppedAt;
+    std::optional<qint64> awaySinceMs;
+    qint64 stoppedAtMs = 0;
     // When a paused Pomodoro went on again.
-    std::optional<QDateTime> resumedAt;
+    std::optional<qint64> resumedAtMs;
     quint64 generation = 0;
     DisposeBag disposeBag;
 };

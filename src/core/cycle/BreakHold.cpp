@@ -55,7 +55,7 @@ void BreakHold::beforeBreak(std::function<void()> start)
 
 void BreakHold::hold(const QStringList& active)
 {
-    heldSince = clock.now();
+    heldSinceMs = clock.steadyMs();
     seen = active;
     quietAnswers = 0;
     const QString by = active.join(QStringLiteral(", "));
@@ -112,6 +112,13 @@ void BreakHold::poll()
         release(QStringLiteral("holding turned off"));
         return;
     }
+    // The scheduler stands still while the machine sleeps: the longest hold is measured on the
+    // clock that does not.
+    if (clock.steadyMs() - heldSinceMs >=
+        qint64(std::max(0, preferences.intValue(HoldKey::maximum))) * 1000) {
+        release(QStringLiteral("held as long as allowed"));
+        return;
+    }
     QPointer<BreakHold> weak(this);
     const quint64 askedFor = generation;
     presence->activeSources([weak, askedFor](const QStringList& active) {
@@ -148,7 +155,7 @@ void BreakHold::answered(const QStringList& active)
 QString BreakHold::heldFor() const
 {
     return QStringLiteral("for %1 s by %2")
-        .arg(heldSince.secsTo(clock.now()))
+        .arg((clock.steadyMs() - heldSinceMs) / 1000)
         .arg(seen.join(QStringLiteral(", ")));
 }
 

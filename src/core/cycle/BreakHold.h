@@ -62,7 +62,7 @@ private:
     Presence* presence;
     std::function<void()> pendingStart;
     quint64 generation = 0;
-    QDateTime heldSince;
+    qint64 heldSinceMs = 0; // on the steady clock
     QStringList seen;
     int quietAnswers = 0;
     Scheduler::Token pollToken = 0;

@@ -5,7 +5,6 @@
 #include "records/TaskService.h"
 #include "settings/IntervalLength.h"
 #include "settings/Preferences.h"
-#include "settings/UserDefaults.h"
 #include "timer/Clock.h"
 #include "timer/Countdown.h"
 #include "timer/NotificationCenter.h"
@@ -30,12 +29,13 @@ CycleController::CycleController(CycleControllerDependencies dependencies, QObje
                                          deps.images, deps.imageExecutor, deps.defaultImage}),
       recorder(*deps.tasks, *deps.clock, *deps.scheduler, deps.notifications),
       hold(*deps.preferences, *deps.scheduler, *deps.clock, *deps.notifications, deps.presence),
-      pause(*deps.preferences, *deps.clock, *deps.scheduler,
+      pause(*deps.preferences, *deps.clock, *deps.scheduler, deps.sleepMonitor,
             [this](qint64 pausedFor) { pauseLimitReached(pausedFor); })
 {
     Q_ASSERT(deps.preferences && deps.clock && deps.scheduler && deps.timer && deps.tasks &&
              deps.notifications && deps.breakWindows && deps.wallpapers && deps.images);
     sharedApp = this;
+    lastEnd = deps.tasks->latestEnd().value_or(QDateTime());
     QPointer<CycleController> weak(this);
     deps.breakWindows->setHandlers(BreakHandlers{
         [weak] {
@@ -64,14 +64,22 @@ CycleController* CycleController::shared()
     return sharedApp;
 }
 
-Interval CycleController::newTask(int type) const
+Interval CycleController::newTask(int type)
 {
     Interval record;
-    record.type = 0;
-    record.start = deps.clock->now();
+    const QDateTime now = deps.clock->now();
+    record.start = lastEnd.isValid() && lastEnd > now ? lastEnd : now;
     record.name = QStringLiteral("[reserved]");
     record.type = type;
+    measureFrom(record.start);
     return record;
+}
+
+void CycleController::measureFrom(const QDateTime& from)
+{
+    measuredFrom = from;
+    measuredFromMs = deps.clock->steadyMs();
+    pausedMs = 0;
 }
 
 void CycleController::stopTimer()
@@ -112,6 +120,16 @@ bool CycleController::closeBackToWorkScreen()
     return true;
 }
 
+void CycleController::prepareToQuit()
+{
+    LOG_INFO(QStringLiteral("Quit in state ") + appStateName(state.value()));
+    if (state.value() == CycleState::working)
+        stopPomodoro();
+    else if (state.value() != CycleState::idle)
+        stopBreak();
+    hideBreakWindows();
+}
+
 void CycleController::startPomodoro()
 {
     setShouldShowStartPomodoroReminder(false);
@@ -124,7 +142,7 @@ void CycleController::startPomodoro()
     hideBreakWindows();
     const int duration = intervalSeconds(*deps.preferences, DurationKey::pomodoro);
     task = newTask(1);
-    recordedPomodoro.reset();
+    finishedPomodoro.reset();
     state.accept(CycleState::working);
     QPointer<CycleController> weak(this);
     deps.timer->start(duration, [weak] {
@@ -140,7 +158,7 @@ void CycleController::stopPomodoro()
     clearPause();
     state.accept(CycleState::idle);
     task.reset();
-    recordedPomodoro.reset();
+    finishedPomodoro.reset();
     lastMinuteNotificationSent = false;
     stopTimer();
 }
@@ -151,7 +169,7 @@ void CycleController::shortBreak()
     track(UsageEvent::startShortBreak);
     hold.cancel(QStringLiteral("a short break from the menu"));
     clearPause();
-    recordedPomodoro.reset(); // a break of its own, not the one after a Pomodoro
+    finishedPomodoro.reset(); // a break of its own, not the one after a Pomodoro
     state.accept(CycleState::shortBreak);
     startBreak(intervalSeconds(*deps.preferences, DurationKey::shortBreak), 2);
 }
@@ -162,7 +180,7 @@ void CycleController::longBreak()
     track(UsageEvent::startLongBreak);
     hold.cancel(QStringLiteral("a long break from the menu"));
     clearPause();
-    recordedPomodoro.reset();
+    finishedPomodoro.reset();
     state.accept(CycleState::longBreak);
     startBreak(intervalSeconds(*deps.preferences, DurationKey::longBreak), 3);
 }
@@ -174,6 +192,10 @@ WallpaperOption CycleController::wallpaperOptionForBreak()
 
 void CycleController::startBreak(int duration, int taskType)
 {
+    // The back-to-work screen of the last break goes first: a capture of the screen for this
+    // one must not show it.
+    if (backToWorkShowing.value())
+        hideBreakWindows();
     task = newTask(taskType);
     if (deps.closeAuxiliaryWindows)
         deps.closeAuxiliaryWindows();
@@ -187,32 +209,20 @@ void CycleController::startBreak(int duration, int taskType)
     });
 }
 
-void CycleController::showWindows(WallpaperOption option, const QImage& wallpaperImage, double blurRadius,
-                                  int timeInterval, const QString& wallpaperHash)
-{
-    pictures.showWindows(option, wallpaperImage, blurRadius, timeInterval, wallpaperHash);
-}
-
-QImage CycleController::prepareWallpaperImage(const QImage& image, WallpaperOption option,
-                                              const BreakScreen& screen, double blurRadius)
-{
-    return pictures.prepareWallpaperImage(image, option, screen, blurRadius);
-}
-
 void CycleController::pomodoroCompleted()
 {
-    recordedPomodoro = finishCurrentTask();
+    finishedPomodoro = finishCurrentTask();
     track(UsageEvent::pomodoroCompleted);
-    if (recordedPomodoro)
+    if (finishedPomodoro && finishedPomodoro->taskID)
         Q_EMIT pomodoroRecorded();
     continueWithBreakAfterPomodoro();
 }
 
 void CycleController::postponedCompleted()
 {
-    recordedPomodoro = updatingPostponeTask();
+    finishedPomodoro = finishCurrentTask(true);
     track(UsageEvent::stopPostponePomodoro);
-    if (recordedPomodoro)
+    if (finishedPomodoro && finishedPomodoro->taskID)
         Q_EMIT pomodoroRecorded();
     continueWithBreakAfterPomodoro();
 }
@@ -248,6 +258,8 @@ void CycleController::breakCompleted()
     // A picture still on its way belongs to a break that is over: it never shows windows.
     pictures.cancel();
     deps.breakWindows->breakDidEnd();
+    // Nothing is left to postpone once the break has run out.
+    setShouldShowPostpone(false);
     state.accept(CycleState::idle);
     backToWorkShowing.accept(true);
     finishCurrentTask();
@@ -294,11 +306,15 @@ void CycleController::postponePomodoro(int seconds)
     deps.notifications->clearAllNotification();
     lastMinuteNotificationSent = false;
     hideBreakWindows();
-    // The extension lengthens the Pomodoro this cycle recorded, so the interrupted break counts
-    // inside it; without one (not written, a break from the menu, a break already recorded)
-    // the extension is a Pomodoro of its own rather than a stretch of some older row.
-    task = recordedPomodoro ? recordedPomodoro : newTask(1);
-    recordedPomodoro.reset();
+    // The extension lengthens the Pomodoro this cycle finished (written or kept) by its own
+    // length only: a hold and the interrupted break are neither focus nor part of it. Without
+    // one (a break from the menu, a break already recorded) it is a Pomodoro of its own.
+    if (finishedPomodoro) {
+        task = std::exchange(finishedPomodoro, std::nullopt);
+        measureFrom(*task->end);
+    } else {
+        task = newTask(1);
+    }
     state.accept(CycleState::working);
     QPointer<CycleController> weak(this);
     deps.timer->start(seconds, [weak] {
@@ -319,12 +335,14 @@ bool CycleController::pausePomodoro()
 
 bool CycleController::resumePomodoro()
 {
-    if (!isPaused.value() || !pause.isActive() || !deps.timer->resume())
+    if (!isPaused.value() || !pause.isActive())
         return false;
-    const qint64 pausedFor = pause.end();
-    LOG_INFO(QStringLiteral("Resume the Pomodoro after a pause of %1 s").arg(pausedFor));
-    if (task)
-        task->paused += pausedFor;
+    // None when the pause outlasted its limit: the Pomodoro has just been stopped.
+    const std::optional<qint64> pausedFor = pause.end();
+    if (!pausedFor || !deps.timer->resume())
+        return false;
+    LOG_INFO(QStringLiteral("Resume the Pomodoro after a pause of %1 s").arg((*pausedFor + 500) / 1000));
+    pausedMs += *pausedFor;
     clearPause();
     return true;
 }
@@ -345,20 +363,21 @@ void CycleController::pauseLimitReached(qint64 pausedFor)
         tr("It was paused for more than %n minute(s).", nullptr, int(pauseLimit() / 60)));
 }
 
-std::optional<Interval> CycleController::finishCurrentTask()
+std::optional<Interval> CycleController::finishCurrentTask(bool lengthen)
 {
     if (!task)
         return std::nullopt;
     // A row written after the Pomodoro's own (its break) ends what a postponement may lengthen.
-    recordedPomodoro.reset();
-    return recorder.insert(*std::exchange(task, std::nullopt));
-}
-
-std::optional<Interval> CycleController::updatingPostponeTask()
-{
-    if (!task)
-        return std::nullopt;
-    return recorder.updateOrInsert(*std::exchange(task, std::nullopt));
+    finishedPomodoro.reset();
+    Interval finished = *std::exchange(task, std::nullopt);
+    finished.end = measuredFrom.addMSecs(std::max<qint64>(0, deps.clock->steadyMs() - measuredFromMs));
+    // Rounded once, not per pause: a cut second per pause would count as focused time.
+    finished.paused += (pausedMs + 500) / 1000;
+    pausedMs = 0;
+    lastEnd = *finished.end;
+    std::optional<Interval> written =
+        lengthen ? recorder.updateOrInsert(finished) : recorder.insert(finished);
+    return written ? written : finished;
 }
 
 void CycleController::lastMinuteWarning()
@@ -378,11 +397,4 @@ void CycleController::lastMinuteWarning()
             Q_EMIT weak->lastMinuteWarningPosted();
         });
     });
-}
-
-bool CycleController::launchAtLogin(bool enabled)
-{
-    if (!deps.loginItems)
-        return false;
-    return UserDefaults::launchAtLogin(*deps.loginItems, enabled);
 }

@@ -18,12 +18,12 @@
 #include <optional>
 
 class Clock;
-class LoginItems;
 class Countdown;
 class NotificationCenter;
 class Preferences;
 class Presence;
 class Scheduler;
+class SleepMonitor;
 class TaskService;
 class WorkExecutor;
 
@@ -39,7 +39,6 @@ struct CycleControllerDependencies
     BreakWindows* breakWindows = nullptr;
     WallpaperProvider* wallpapers = nullptr;
     ImageSource* images = nullptr;
-    LoginItems* loginItems = nullptr;
     // Prepares each screen's picture away from the main thread; unset runs it in place.
     WorkExecutor* imageExecutor = nullptr;
     // The bundled "default-image", used when a cached wallpaper cannot be loaded.
@@ -48,6 +47,8 @@ struct CycleControllerDependencies
     std::function<void()> closeAuxiliaryWindows;
     // Calls, shares and full-screen work that hold the break after a Pomodoro (optional).
     Presence* presence = nullptr;
+    // Lets a pause past its limit end at wake rather than a minute later (optional).
+    SleepMonitor* sleepMonitor = nullptr;
 };
 
 // The application controller: the only writer of the application state. It runs the Pomodoro
@@ -74,6 +75,13 @@ public:
     // A break ended and its back-to-work screen is still up.
     BehaviorRelay<bool> backToWorkShowing{false};
 
+    // The one answer to "is a timer running" for every path (tray, command line, D-Bus,
+    // launcher actions, shortcuts): a Pomodoro counting, paused or asleep, a finished one whose
+    // break is held or being decided, a break.
+    bool isTimerRunning() const { return state.value() != CycleState::idle; }
+    // A finished Pomodoro waits for its break: held, or while the presence sources are asked.
+    bool isBreakPending() const { return state.value() == CycleState::working && !task; }
+
     // Commands.
     void startPomodoro();
     void stopPomodoro();
@@ -96,11 +104,12 @@ public:
     // owner's way out through the tray, the command line and D-Bus. Nothing more is recorded
     // (the break was when it ended). False when no such screen is up.
     bool closeBackToWorkScreen();
+    // Before the program quits: ends whatever runs as a stop would (a break is recorded, a
+    // running Pomodoro is not) and takes the break windows down, so nothing refuses the quit.
+    void prepareToQuit();
 
     // Subscribes the one-minute-left notification to the countdown; call once at start-up.
     void lastMinuteWarning();
-
-    bool launchAtLogin(bool enabled);
 
     // The break after a Pomodoro, held while the user is busy (see BreakHold). The state stays
     // working while it is.
@@ -114,10 +123,6 @@ public:
 
     // The break's pictures, prepared by BreakPictures (see there).
     WallpaperOption wallpaperOptionForBreak();
-    void showWindows(WallpaperOption option, const QImage& wallpaperImage, double blurRadius,
-                     int timeInterval, const QString& wallpaperHash);
-    QImage prepareWallpaperImage(const QImage& image, WallpaperOption option, const BreakScreen& screen,
-                                 double blurRadius);
 
 Q_SIGNALS:
     // The short-break shortcut during a break (ShortcutActions): the overlay treats it like its
@@ -135,13 +140,15 @@ private:
     void pomodoroCompleted();
     void postponedCompleted();
     void breakCompleted();
-    // Both return the stored record with its taskID, or none when it was not written (yet).
-    std::optional<Interval> finishCurrentTask();
-    std::optional<Interval> updatingPostponeTask();
+    // Ends the running interval now and records it (lengthen: the row it was read from); returns
+    // it, with its taskID once written.
+    std::optional<Interval> finishCurrentTask(bool lengthen = false);
     void hideBreakWindows();
     void setShouldShowPostpone(bool value);
     void setShouldShowStartPomodoroReminder(bool value);
-    Interval newTask(int type) const;
+    Interval newTask(int type);
+    // Starts measuring the running interval's length: its end will be from + the time measured.
+    void measureFrom(const QDateTime& from);
     void stopTimer();
     // Ends a pause without counting it: the interval it belonged to is over.
     void clearPause();
@@ -152,8 +159,17 @@ private:
     bool postponeAllowed = false;
     bool lastMinuteNotificationSent = false;
     std::optional<Interval> task;
-    // The Pomodoro row this cycle wrote, while its break runs: the one a postponement lengthens.
-    std::optional<Interval> recordedPomodoro;
+    // What the running interval's end is measured from, on the wall clock and the steady one.
+    QDateTime measuredFrom;
+    qint64 measuredFromMs = 0;
+    // The running Pomodoro's pauses, summed to the millisecond and rounded once at its end.
+    qint64 pausedMs = 0;
+    // The end of the last interval finished: a wall clock set back cannot start the next one
+    // inside it.
+    QDateTime lastEnd;
+    // The Pomodoro this cycle finished (written, or kept until the database takes it), while its
+    // break runs: the one a postponement lengthens.
+    std::optional<Interval> finishedPomodoro;
     BreakPictures pictures;
     TaskRecorder recorder;
     BreakHold hold;

@@ -3,16 +3,25 @@
 #include "settings/PreferKey.h"
 #include "settings/Preferences.h"
 #include "timer/Clock.h"
+#include "timer/SleepMonitor.h"
 
 #include <algorithm>
 
 PomodoroPause::PomodoroPause(Preferences& preferences, const Clock& clock, Scheduler& scheduler,
-                             std::function<void(qint64 pausedFor)> limitReached)
+                             SleepMonitor* sleepMonitor, std::function<void(qint64 pausedFor)> limitReached)
     : preferences(preferences), clock(clock), scheduler(scheduler), limitReached(std::move(limitReached))
-{}
+{
+    // The scheduler stands still while the machine sleeps: a long sleep is seen at once.
+    if (sleepMonitor)
+        wakeConnection = QObject::connect(sleepMonitor, &SleepMonitor::didWake, [this] {
+            if (isActive())
+                check();
+        });
+}
 
 PomodoroPause::~PomodoroPause()
 {
+    QObject::disconnect(wakeConnection);
     scheduler.cancel(pauseCheck);
 }
 
@@ -22,17 +31,22 @@ qint64 PomodoroPause::limit() const
     return stored > 0 ? stored : defaultLimit;
 }
 
+qint64 PomodoroPause::pausedForMs() const
+{
+    return pausedAtMs ? std::max<qint64>(0, clock.steadyMs() - *pausedAtMs) : 0;
+}
+
 void PomodoroPause::begin()
 {
-    pausedAt = clock.now();
+    pausedAtMs = clock.steadyMs();
     scheduleCheck();
 }
 
-qint64 PomodoroPause::end()
+std::optional<qint64> PomodoroPause::end()
 {
-    if (!pausedAt)
-        return 0;
-    const qint64 pausedFor = std::max<qint64>(0, (pausedAt->msecsTo(clock.now()) + 500) / 1000);
+    if (!pausedAtMs || check())
+        return std::nullopt;
+    const qint64 pausedFor = pausedForMs();
     clear();
     return pausedFor;
 }
@@ -41,29 +55,27 @@ void PomodoroPause::clear()
 {
     scheduler.cancel(pauseCheck);
     pauseCheck = 0;
-    pausedAt.reset();
+    pausedAtMs.reset();
 }
 
 void PomodoroPause::scheduleCheck()
 {
     scheduler.cancel(pauseCheck);
-    const qint64 left = limit() - pausedAt->secsTo(clock.now());
-    // Looked at again at least once a minute: the scheduler's time stands still while the
-    // machine sleeps, the wall clock does not.
-    const qint64 wait = std::clamp<qint64>(left, 1, 60);
-    pauseCheck = scheduler.schedule(std::chrono::seconds(wait), [this] { check(); });
+    const qint64 leftMs = limit() * 1000 - pausedForMs();
+    const qint64 wait = std::clamp<qint64>(leftMs, 1000, 60'000);
+    pauseCheck = scheduler.schedule(std::chrono::milliseconds(wait), [this] {
+        pauseCheck = 0;
+        if (isActive() && !check())
+            scheduleCheck();
+    });
 }
 
-void PomodoroPause::check()
+bool PomodoroPause::check()
 {
-    pauseCheck = 0;
-    if (!pausedAt)
-        return;
-    const qint64 pausedFor = pausedAt->secsTo(clock.now());
-    if (pausedFor < limit()) {
-        scheduleCheck();
-        return;
-    }
+    const qint64 pausedFor = pausedForMs() / 1000;
+    if (pausedFor < limit())
+        return false;
     clear();
     limitReached(pausedFor);
+    return true;
 }

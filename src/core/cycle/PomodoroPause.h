@@ -2,46 +2,51 @@
 
 #include "timer/Scheduler.h"
 
-#include <QDateTime>
+#include <QMetaObject>
 
 #include <functional>
 #include <optional>
 
 class Clock;
 class Preferences;
+class SleepMonitor;
 
-// The pause of the running Pomodoro: when it began, how long it lasted, and its limit. A pause
-// that outlasts the "StopPausedPomodoroAfter" preference calls limitReached once.
+// The pause of the running Pomodoro, measured to the millisecond on the clock that never steps,
+// and its limit: a pause that outlasts the "StopPausedPomodoroAfter" preference calls
+// limitReached once. The limit is looked at every minute, at wake and before a resume.
 class PomodoroPause
 {
 public:
     static constexpr qint64 defaultLimit = 3600;
 
     PomodoroPause(Preferences& preferences, const Clock& clock, Scheduler& scheduler,
-                  std::function<void(qint64 pausedFor)> limitReached);
+                  SleepMonitor* sleepMonitor, std::function<void(qint64 pausedFor)> limitReached);
     ~PomodoroPause();
     PomodoroPause(const PomodoroPause&) = delete;
     PomodoroPause& operator=(const PomodoroPause&) = delete;
 
-    bool isActive() const { return pausedAt.has_value(); }
+    bool isActive() const { return pausedAtMs.has_value(); }
     // How long a pause may last, in seconds.
     qint64 limit() const;
 
     void begin();
-    // Ends the pause and returns its length in whole seconds, rounded: a cut second per pause
-    // would count as focused time. 0 when none was active.
-    qint64 end();
+    // Ends the pause and returns its length in milliseconds; none when the limit passed
+    // meanwhile (limitReached has then been called) or no pause was active.
+    std::optional<qint64> end();
     // Ends the pause without counting it: the interval it belonged to is over.
     void clear();
 
 private:
     void scheduleCheck();
-    void check();
+    // True when the limit has passed (and limitReached was called).
+    bool check();
+    qint64 pausedForMs() const;
 
     Preferences& preferences;
     const Clock& clock;
     Scheduler& scheduler;
     std::function<void(qint64)> limitReached;
-    std::optional<QDateTime> pausedAt;
+    std::optional<qint64> pausedAtMs;
     Scheduler::Token pauseCheck = 0;
+    QMetaObject::Connection wakeConnection;
 };

@@ -31,7 +31,8 @@ std::optional<Interval> TaskRecorder::write(Interval task,
                                             TaskWrite (TaskService::*operation)(const Interval&),
                                             const QString& savedText, const QString& failedText)
 {
-    task.end = clock.now();
+    if (!task.end)
+        task.end = clock.now();
     const TaskWrite written = (tasks.*operation)(task);
     if (written) {
         LOG_INFO(savedText);

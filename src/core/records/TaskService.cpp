@@ -321,6 +321,13 @@ std::optional<Interval> TaskService::lastPomodoroTask()
                           {Column(QStringLiteral("end")).desc()});
 }
 
+std::optional<QDateTime> TaskService::latestEnd()
+{
+    const auto last = Tasks::findOne(*db, Interval::allColumns(), Column(QStringLiteral("end")) >= 0.0,
+                                     {Column(QStringLiteral("end")).desc()});
+    return last ? last->end : std::nullopt;
+}
+
 bool TaskService::shouldTakeALongBreak()
 {
     const std::vector<Interval> tasks = fetchTodayTasks(false);

@@ -78,6 +78,8 @@ public:
     std::optional<std::vector<Interval>> readAllTasks();
     // The type-1 row with the latest end, of any day.
     std::optional<Interval> lastPomodoroTask();
+    // The latest end of any row: where the next interval may start at the earliest.
+    std::optional<QDateTime> latestEnd();
     // True when the short breaks recorded today after the last long break number at least
     // the "countToLongBreak" preference.
     bool shouldTakeALongBreak();

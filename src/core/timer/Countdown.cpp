@@ -5,9 +5,18 @@
 #include "timer/SleepMonitor.h"
 
 #include <algorithm>
-#include <cmath>
 
 using namespace std::chrono_literals;
+
+namespace {
+// A difference between the two clocks larger than this is a step, not drift or a late look.
+constexpr qint64 stepThresholdMs = 2000;
+
+int shownSeconds(qint64 remainingMs)
+{
+    return int((remainingMs + 999) / 1000);
+}
+} // namespace
 
 Countdown::Countdown(const Clock& clock, Scheduler& scheduler, SleepMonitor* sleepMonitor)
     : clock(clock), scheduler(scheduler)
@@ -23,9 +32,13 @@ Countdown::~Countdown()
     invalidateTimer();
 }
 
-qint64 Countdown::nowSeconds() const
+qint64 Countdown::remainingMs() const
 {
-    return static_cast<qint64>(std::floor(clock.secondsSince1970()));
+    if (paused)
+        return frozenMs;
+    if (!running && !pausedBySleep)
+        return 0;
+    return std::clamp<qint64>(totalMs - (clock.steadyMs() - startedMs), 0, std::max<qint64>(totalMs, 0));
 }
 
 void Countdown::start(int seconds, std::function<void()> completion)
@@ -36,12 +49,14 @@ void Countdown::start(int seconds, std::function<void()> completion)
     invalidateTimer();
     currentTime.accept(0);
 
-    started = nowSeconds();
+    startedMs = clock.steadyMs();
+    totalMs = qint64(seconds) * 1000;
     currentTime.accept(seconds);
-    total = seconds;
     completionHandler = std::move(completion);
 
     running = true;
+    wallOffsetMs = clock.now().toMSecsSinceEpoch() - startedMs;
+    deadline.accept(wallOffsetMs + startedMs + std::max<qint64>(totalMs, 0));
     scheduleTick();
 }
 
@@ -53,15 +68,18 @@ void Countdown::stop()
     paused = false;
     invalidateTimer();
     currentTime.accept(0);
+    deadline.accept(0);
 }
 
 bool Countdown::pause()
 {
     if (!running || paused)
         return false;
+    frozenMs = remainingMs();
     running = false;
     paused = true;
     invalidateTimer();
+    deadline.accept(0);
     return true;
 }
 
@@ -70,10 +88,10 @@ bool Countdown::resume()
     if (!paused)
         return false;
     paused = false;
-    // The time already counted is taken as elapsed just now, so the wall clock bounds only what
-    // is left.
-    started = nowSeconds() - (qint64{total} - currentTime.value());
+    startedMs = clock.steadyMs() - (totalMs - frozenMs);
     running = true;
+    wallOffsetMs = clock.now().toMSecsSinceEpoch() - clock.steadyMs();
+    deadline.accept(wallOffsetMs + startedMs + totalMs);
     scheduleTick();
     return true;
 }
@@ -81,35 +99,46 @@ bool Countdown::resume()
 void Countdown::update()
 {
     timer.reset(); // the one-shot timer that brought us here has fired
-    // At least one down per tick, so a clock set back cannot stretch the interval.
-    currentTime.accept(std::max(0, std::min(currentTime.value() - 1, wallClockRemainder())));
-    if (currentTime.value() < 1) {
-        stop();
-        if (completionHandler)
-            completionHandler();
+    followWallClock();
+    const int shown = shownSeconds(remainingMs());
+    if (shown != currentTime.value())
+        currentTime.accept(shown);
+    if (shown < 1) {
+        complete();
         return;
     }
-    const qint64 elapsed = nowSeconds() - started;
-    if (elapsed < total) {
-        running = true;
-        scheduleTick();
-        return;
-    }
+    scheduleTick();
+}
+
+void Countdown::complete()
+{
     stop();
     if (completionHandler)
         completionHandler();
 }
 
-int Countdown::wallClockRemainder() const
+void Countdown::followWallClock()
 {
-    const qint64 remainder = qint64{total} - (nowSeconds() - started);
-    return static_cast<int>(std::clamp<qint64>(remainder, 0, std::max(total, 0)));
+    const qint64 offset = clock.now().toMSecsSinceEpoch() - clock.steadyMs();
+    const qint64 step = offset - wallOffsetMs;
+    if (std::abs(step) <= stepThresholdMs)
+        return;
+    wallOffsetMs = offset;
+    LOG_INFO(
+        QStringLiteral("The wall clock was set by %1 s; lengths are measured without it.").arg(step / 1000));
+    if (running)
+        deadline.accept(wallOffsetMs + startedMs + totalMs);
 }
 
 void Countdown::scheduleTick()
 {
     invalidateTimer();
-    timer = scheduler.schedule(1000ms, [this] { update(); });
+    // Armed for the moment the shown second changes: a resume or a wake keeps the phase of the
+    // seconds instead of starting a fresh one.
+    const qint64 remaining = remainingMs();
+    const qint64 untilNext = remaining - qint64(std::max(0, shownSeconds(remaining) - 1)) * 1000;
+    timer =
+        scheduler.schedule(std::chrono::milliseconds(std::max<qint64>(untilNext, 1)), [this] { update(); });
 }
 
 void Countdown::invalidateTimer()
@@ -144,8 +173,9 @@ void Countdown::didWake()
         return;
     LOG_INFO(QStringLiteral("Will continue timer"));
     pausedBySleep = false;
-    // The count stood still while the machine slept; show what the wall clock says is left.
-    currentTime.accept(std::max(0, std::min(currentTime.value(), wallClockRemainder())));
     running = true;
+    // The steady clock counted the sleep; show what is left of the interval now.
+    followWallClock();
+    currentTime.accept(shownSeconds(remainingMs()));
     scheduleTick();
 }

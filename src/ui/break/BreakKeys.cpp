@@ -12,7 +12,7 @@ BreakKeys::Route BreakKeys::route(int key, const BreakView& view, bool dismissin
     if (view.backToWorkButtonContainer->isHidden())
         return Route::ignored;
     if (key == Qt::Key_Escape)
-        return Route::stop;
+        return Route::close;
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         return Route::next;
     return Route::ignored;

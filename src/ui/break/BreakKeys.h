@@ -3,7 +3,7 @@
 class BreakView;
 
 // Where a key pressed on the break overlay goes. While the lock is up it takes every key; the
-// countdown ignores them all; on the back-to-work screen Escape is Stop and Return is Next.
+// countdown ignores them all; on the back-to-work screen Escape is Close and Return is Next.
 class BreakKeys
 {
 public:
@@ -11,7 +11,7 @@ public:
     {
         ignored,
         lock,
-        stop,
+        close,
         next,
     };
 

@@ -325,8 +325,8 @@ void BreakViewController::keyPressed(int key, const QString& text)
     case BreakKeys::Route::lock:
         lockRouter->gotKey(key, text);
         break;
-    case BreakKeys::Route::stop:
-        clickedStopTimerButton();
+    case BreakKeys::Route::close:
+        clickedCloseTimerButton();
         break;
     case BreakKeys::Route::next:
         clickedNextTimerButton();
