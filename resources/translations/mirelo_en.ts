@@ -416,6 +416,11 @@ Without a command, starts Mirelo in the tray.
         <source>%1 to %2</source>
         <translation>%1 to %2</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>

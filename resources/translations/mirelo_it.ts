@@ -416,6 +416,11 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
             <numerusform>%1: %n Pomodori, %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>

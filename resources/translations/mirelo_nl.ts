@@ -416,6 +416,11 @@ Zonder opdracht start Mirelo in het systeemvak.
             <numerusform>%1: %n Pomodoro&apos;s, %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>

@@ -416,6 +416,11 @@ Sem um comando, inicia o Mirelo na área de notificação.
             <numerusform>%1: %n Pomodoros, %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
+        <translation>%1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>

@@ -406,6 +406,11 @@ Without a command, starts Mirelo in the tray.
             <numerusform>%1：%n 个番茄钟，%2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
+        <translation>%2年%1</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>

@@ -8,6 +8,7 @@
 #include "settings/UserDefaults.h"
 #include "statistics/FocusPeriodView.h"
 #include "statistics/PeriodChart.h"
+#include "statistics/StatViewController.h"
 #include "statistics/StatWindowController.h"
 #include "widgets/Localizable.h"
 
@@ -62,10 +63,10 @@ TEST_F(StatisticsPeriodsTest, PeriodsMoveByKeyboardAndShowTotalsBusiestDayAndThe
     QTest::keyClick(month, Qt::Key_Left);
     EXPECT_EQ(month->titleLabel->text(), QStringLiteral("February 2026"));
     EXPECT_EQ(month->totalsLabel->text(), QStringLiteral("3 Pomodoros, 1 h 40 min focused"));
-    EXPECT_TRUE(month->busiestLabel->text().startsWith(QStringLiteral("Busiest day: Tue 10 February")))
+    EXPECT_TRUE(month->busiestLabel->text().startsWith(QStringLiteral("Busiest day: Tuesday, February 10, 2026")))
         << month->busiestLabel->text().toStdString();
     EXPECT_TRUE(month->chart->accessibleDescription().contains(
-        QStringLiteral("Tue 10 February: 2 Pomodoros, 1 h 15 min")))
+        QStringLiteral("Tuesday, February 10, 2026: 2 Pomodoros, 1 h 15 min")))
         << month->chart->accessibleDescription().toStdString();
     QTest::keyClick(month, Qt::Key_Left);
     EXPECT_TRUE(month->busiestLabel->text().startsWith(QStringLiteral("No Pomodoro")));
@@ -80,4 +81,41 @@ TEST_F(StatisticsPeriodsTest, PeriodsMoveByKeyboardAndShowTotalsBusiestDayAndThe
     EXPECT_EQ(year->totalsLabel->text(), QStringLiteral("5 Pomodoros, 2 h 30 min focused"));
     EXPECT_EQ(year->chart->bars().size(), 53u);
     QLocale::setDefault(QLocale::system());
+}
+
+// Every date in the window in the language shown, in that locale's own formats: the day's
+// long date, the week's short dates, the month's stand-alone name (a heading, not "of December").
+TEST_F(StatisticsPeriodsTest, DatesFollowTheLocaleOfTheLanguageShown)
+{
+    FakeLoginItems loginItems;
+    Preferences prefs(Preferences::defaultFilePath());
+    UserDefaults::setupUserDefaultsValues(prefs, loginItems);
+    FakeClock clock{QDateTime(QDate(2026, 12, 8), QTime(18, 0), Qt::LocalTime)};
+    TaskService tasks(prefs, clock, DataFolder::databasePath());
+    struct Shown
+    {
+        const char* language;
+        const char* day;
+        const char* week;
+        const char* month;
+    };
+    // Weeks start on Sunday in the United States and China, on Monday in Europe.
+    const Shown cases[] = {
+        {"en", "Tuesday, December 8, 2026", "12/6/26 to 12/12/26", "December 2026"},
+        {"de_DE", "Dienstag, 8. Dezember 2026", "07.12.26 bis 13.12.26", "Dezember 2026"},
+        {"ru_RU", "вторник, 8 декабря 2026 г.", "07.12.2026 – 13.12.2026", "Декабрь 2026"},
+        {"zh_CN", "2026年12月8日星期二", "2026/12/6 至 2026/12/12", "2026年12月"},
+        {"pl_PL", "wtorek, 8 grudnia 2026", "7.12.2026 – 13.12.2026", "Grudzień 2026"},
+    };
+    for (const Shown& shown : cases) {
+        ASSERT_TRUE(Localizable::install(*qApp, {QString::fromLatin1(shown.language)}));
+        StatWindowController window(tasks, prefs, clock);
+        window.showWindow();
+        EXPECT_EQ(window.contentViewController()->dateLable->text(), QString::fromUtf8(shown.day)) << shown.language;
+        window.periodTabs()->setCurrentIndex(1);
+        EXPECT_EQ(window.periodView(1)->titleLabel->text(), QString::fromUtf8(shown.week)) << shown.language;
+        window.periodTabs()->setCurrentIndex(2);
+        EXPECT_EQ(window.periodView(2)->titleLabel->text(), QString::fromUtf8(shown.month)) << shown.language;
+    }
+    ASSERT_TRUE(Localizable::install(*qApp, QStringList()));
 }

@@ -85,7 +85,7 @@ TEST_F(StatisticsTest, ADayOfRecordsListedFilteredCountedAndCrossingMidnight)
     EXPECT_FALSE(view().placeholderLabel->isHidden());
     EXPECT_EQ(view().placeholderLabel->text(), Localizable::text("No timer yet"));
     EXPECT_EQ(view().countLabel->text(), QStringLiteral("0 Pomodoros"));
-    EXPECT_EQ(view().dateLable->text(), QStringLiteral("Dec 6, 2026"));
+    EXPECT_EQ(view().dateLable->text(), QStringLiteral("Sunday, December 6, 2026"));
 
     record(1, at(5, 14, 0), 1500);
     record(1, at(5, 23, 59), 1500); // over midnight: on neither day's page
@@ -128,7 +128,7 @@ TEST_F(StatisticsTest, ADayOfRecordsListedFilteredCountedAndCrossingMidnight)
 
     // Back one day, then across midnight with the window open: it follows the new today.
     view().previousDayButton->click();
-    EXPECT_EQ(view().dateLable->text(), QStringLiteral("Dec 5, 2026"));
+    EXPECT_EQ(view().dateLable->text(), QStringLiteral("Saturday, December 5, 2026"));
     EXPECT_EQ(rows(), QStringList{work + QStringLiteral(" 14:00|25 min")});
     EXPECT_EQ(view().countLabel->text(), QStringLiteral("1 Pomodoro"));
     EXPECT_EQ(view().totalsLabel->text(), QStringLiteral("25 min focused · 1 Pomodoro · 0 breaks"));
@@ -141,7 +141,7 @@ TEST_F(StatisticsTest, ADayOfRecordsListedFilteredCountedAndCrossingMidnight)
     EXPECT_FALSE(view().nextDayButton->isEnabled());
     clock.advanceSeconds(8 * 3600);
     window->showWindow();
-    EXPECT_EQ(view().dateLable->text(), QStringLiteral("Dec 7, 2026"));
+    EXPECT_EQ(view().dateLable->text(), QStringLiteral("Monday, December 7, 2026"));
     EXPECT_EQ(view().countLabel->text(), QStringLiteral("0 Pomodoros"));
     EXPECT_EQ(view().placeholderLabel->text(), Localizable::text("No timer yet"));
     int pageViews = 0;

@@ -1,5 +1,7 @@
 #include "statistics/FocusChart.h"
 
+#include "widgets/Localizable.h"
+
 #include <QLocale>
 
 FocusChart::FocusChart(QWidget* parent) : PeriodChart(parent)
@@ -14,8 +16,8 @@ void FocusChart::setDays(const QDate& lastDay, std::vector<qint64> seconds)
     totals = std::move(seconds);
     std::vector<Bar> bars;
     for (std::size_t i = 0; i < totals.size(); ++i) {
-        const QString day =
-            QLocale().toString(lastDay.addDays(qint64(i) - qint64(totals.size()) + 1), QStringLiteral("ddd"));
+        const QString day = Localizable::locale().dayName(
+            lastDay.addDays(qint64(i) - qint64(totals.size()) + 1).dayOfWeek(), QLocale::ShortFormat);
         bars.push_back({totals[i], day, tr("%1: %2 min").arg(day).arg(totals[i] / 60)});
     }
     const int today = int(bars.size()) - 1;

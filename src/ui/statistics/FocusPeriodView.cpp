@@ -3,11 +3,13 @@
 #include "records/StatRow.h"
 #include "statistics/PeriodChart.h"
 #include "timer/Clock.h"
+#include "widgets/Localizable.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -47,6 +49,8 @@ FocusPeriodView::FocusPeriodView(Span span, TaskService& tasks, const Clock& clo
     titleLabel->setFont(heading);
     totalsLabel = plainLabel(this);
     busiestLabel = plainLabel(this);
+    // A long date in a long language wraps rather than widening the window.
+    busiestLabel->setWordWrap(true);
     busiestLabel->setForegroundRole(QPalette::PlaceholderText);
     chart = new PeriodChart(this);
 
@@ -77,19 +81,19 @@ void FocusPeriodView::showEvent(QShowEvent* event)
 
 void FocusPeriodView::showPeriod(const QDate& day)
 {
-    const Qt::DayOfWeek firstDay = QLocale().firstDayOfWeek();
+    const QLocale locale = Localizable::locale();
+    const Qt::DayOfWeek firstDay = locale.firstDayOfWeek();
     const bool current =
         FocusHistory::periodStart(span, day, firstDay) == FocusHistory::periodStart(span, today(), firstDay);
     pinned = current ? std::nullopt : std::optional<QDate>(day);
     period = FocusHistory::period(tasks, span, day, firstDay);
 
-    const QLocale locale;
     titleLabel->setText(title());
     totalsLabel->setText(tr("%n Pomodoro(s), %1 focused", nullptr, period.total.pomodoros)
                              .arg(StatRow::total(period.total.seconds)));
     busiestLabel->setText(period.busiestDay
                               ? tr("Busiest day: %1, %2")
-                                    .arg(locale.toString(*period.busiestDay, QStringLiteral("ddd d MMMM")),
+                                    .arg(locale.toString(*period.busiestDay, QLocale::LongFormat),
                                          StatRow::total(period.busiestSeconds))
                               : tr("No Pomodoro in this period"));
     nextButton->setEnabled(!current);
@@ -114,11 +118,8 @@ void FocusPeriodView::showPeriod(const QDate& day)
                 shown.label = locale.monthName(bar.last.month(), QLocale::ShortFormat);
             break;
         }
-        const QString days = bar.first == bar.last
-                                 ? locale.toString(bar.first, QStringLiteral("ddd d MMMM"))
-                                 : tr("%1 to %2")
-                                       .arg(locale.toString(bar.first, QStringLiteral("d MMM")),
-                                            locale.toString(bar.last, QStringLiteral("d MMM")));
+        const QString days = bar.first == bar.last ? locale.toString(bar.first, QLocale::LongFormat)
+                                                   : range(bar.first, bar.last, locale);
         shown.description = tr("%1: %n Pomodoro(s), %2", nullptr, bar.focus.pomodoros)
                                 .arg(days, StatRow::total(bar.focus.seconds));
         if (today() >= bar.first && today() <= bar.last)
@@ -132,7 +133,7 @@ void FocusPeriodView::move(int delta)
 {
     const QDate target = FocusHistory::movePeriod(span, pinned.value_or(today()), delta);
     // Nothing to see in the future.
-    if (FocusHistory::periodStart(span, target, QLocale().firstDayOfWeek()) > today())
+    if (FocusHistory::periodStart(span, target, Localizable::locale().firstDayOfWeek()) > today())
         return;
     showPeriod(target);
 }
@@ -142,16 +143,33 @@ void FocusPeriodView::reload()
     showPeriod(pinned.value_or(today()));
 }
 
+QString FocusPeriodView::range(const QDate& first, const QDate& last, const QLocale& locale)
+{
+    return tr("%1 to %2")
+        .arg(locale.toString(first, QLocale::ShortFormat), locale.toString(last, QLocale::ShortFormat));
+}
+
+QString FocusPeriodView::monthTitle(const QDate& day, const QLocale& locale)
+{
+    // The stand-alone name: a heading names the month, not a day in it ("декабрь", not
+    // "декабря"). Where the short name is a number ("12月") the language writes months so.
+    QString monthName = locale.standaloneMonthName(day.month(), QLocale::ShortFormat);
+    if (!monthName.contains(QRegularExpression(QStringLiteral("\\d"))))
+        monthName = locale.standaloneMonthName(day.month(), QLocale::LongFormat);
+    const QString title = tr("%1 %2", "a month as a heading: %1 the month's name, %2 the year")
+                              .arg(monthName, QString::number(day.year()));
+    // Headings start with a capital where the language's month names do not.
+    return locale.toUpper(title.left(1)) + title.mid(1);
+}
+
 QString FocusPeriodView::title() const
 {
-    const QLocale locale;
+    const QLocale locale = Localizable::locale();
     switch (span) {
     case Span::week:
-        return tr("%1 to %2")
-            .arg(locale.toString(period.first, QStringLiteral("d MMM")),
-                 locale.toString(period.last, QStringLiteral("d MMM yyyy")));
+        return range(period.first, period.last, locale);
     case Span::month:
-        return locale.toString(period.first, QStringLiteral("MMMM yyyy"));
+        return monthTitle(period.first, locale);
     case Span::year:
         return QString::number(period.first.year());
     }

@@ -10,6 +10,7 @@
 class Clock;
 class PeriodChart;
 class QLabel;
+class QLocale;
 class QToolButton;
 class TaskService;
 
@@ -44,6 +45,10 @@ protected:
 private:
     QDate today() const;
     QString title() const;
+    // First to last day in the locale's short date format.
+    static QString range(const QDate& first, const QDate& last, const QLocale& locale);
+    // A month as a heading, with the stand-alone month name.
+    static QString monthTitle(const QDate& day, const QLocale& locale);
 
     FocusHistory::Span span;
     TaskService& tasks;

@@ -193,8 +193,7 @@ void StatViewController::reloadTasks()
     const bool pomodoroOnly = preferences.intValue(PreferKey::statsFilterOption) == 1;
     const QDate day = shownDay();
     // Set on every reload: a window kept open across midnight shows the new day.
-    dateLable->setText(
-        QLocale(QLocale::English, QLocale::UnitedStates).toString(day, QStringLiteral("MMM d, yyyy")));
+    dateLable->setText(Localizable::locale().toString(day, QLocale::LongFormat));
     nextDayButton->setEnabled(day < today());
     // One query for the day: the totals count every kind, the list may show Pomodoros only.
     const std::vector<Interval> dayTasks = tasks.fetchTasks(day, false);

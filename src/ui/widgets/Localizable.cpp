@@ -10,6 +10,9 @@ namespace Localizable {
 namespace {
 const QString tablesFolder = QStringLiteral(":/i18n");
 QString shown = QStringLiteral("en");
+// English without a region of the user's: the English the texts are written in.
+const QLocale textsLocale(QLocale::English, QLocale::UnitedStates);
+QLocale shownLocale = textsLocale;
 QList<QTranslator*> installed;
 
 QString plainName(QString entry)
@@ -109,10 +112,13 @@ bool install(QCoreApplication& application, const QStringList& languages)
 
     const QStringList available = availableLanguages();
     QStringList tables;
+    shownLocale = textsLocale;
     for (const QString& wanted : languages) {
         const QString table = tableFor(wanted, available);
         if (table.isEmpty() || tables.contains(table))
             continue;
+        if (tables.isEmpty())
+            shownLocale = QLocale(wanted);
         if (table == QLatin1String("en"))
             break; // English is always below; nothing after it would be seen.
         tables << table;
@@ -142,6 +148,11 @@ bool install(QCoreApplication& application, const QStringList& languages)
 QString shownLanguage()
 {
     return shown;
+}
+
+QLocale locale()
+{
+    return shownLocale;
 }
 
 } // namespace Localizable

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -38,5 +39,9 @@ bool install(QCoreApplication& application, const QStringList& languages);
 
 // The language shown, "en" when none of the user's languages has a table.
 QString shownLanguage();
+
+// The locale of the language shown, with the user's own region ("de_AT" when that chose the
+// German table), so that dates and week starts agree with the texts around them.
+QLocale locale();
 
 } // namespace Localizable
