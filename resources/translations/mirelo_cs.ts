@@ -156,6 +156,14 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
             <numerusform>Pomodoro bylo pozastaveno déle než %n minut.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Last Minute!</source>
+        <translation>Poslední minuta!</translation>
+    </message>
+    <message>
+        <source>Almost time to take a break!</source>
+        <translation>Brzy je čas na přestávku!</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>
@@ -1096,6 +1104,26 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
         <source>Break held while you are busy</source>
         <translation>Přestávka čeká, dokud jste zaneprázdněni</translation>
     </message>
+    <message>
+        <source>The photo could not be loaded. Choose another picture, or try again when online.</source>
+        <translation>Fotografii se nepodařilo načíst. Vyberte jiný obrázek, nebo to zkuste znovu, až budete online.</translation>
+    </message>
+    <message>
+        <source>The screen could not be captured: breaks will show the built-in picture.</source>
+        <translation>Obrazovku se nepodařilo zachytit: přestávky ukážou vestavěný obrázek.</translation>
+    </message>
+    <message>
+        <source>Breaks show a blurred picture of what each screen shows.</source>
+        <translation>Přestávky ukazují rozmazaný obraz toho, co ukazuje každá obrazovka.</translation>
+    </message>
+    <message>
+        <source>No desktop picture was found: breaks will show the built-in picture.</source>
+        <translation>Nebyla nalezena tapeta plochy: přestávky ukážou vestavěný obrázek.</translation>
+    </message>
+    <message>
+        <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
+        <translation>Tapeta plochy není nastavena: přestávky místo ní ukazují rozmazaný obraz obrazovky.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1202,6 +1230,29 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     <message>
         <source>Mirelo Preferences — %1</source>
         <translation>Nastavení Mirelo — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommand</name>
+    <message>
+        <source>No timer is running.</source>
+        <translation>Neběží žádný časovač.</translation>
+    </message>
+    <message>
+        <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
+        <translation>Běží časovač; nejprve jej zastavte příkazem „mirelo stop“.</translation>
+    </message>
+    <message>
+        <source>The Pomodoro is already paused.</source>
+        <translation>Pomodoro je již pozastaveno.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is running; breaks do not pause.</source>
+        <translation>Neběží žádné pomodoro; přestávky pozastavit nelze.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is paused.</source>
+        <translation>Žádné pomodoro není pozastaveno.</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,14 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
             <numerusform>Er war länger als %n Minuten pausiert.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Last Minute!</source>
+        <translation>Letzte Minute!</translation>
+    </message>
+    <message>
+        <source>Almost time to take a break!</source>
+        <translation>Gleich ist Zeit für eine Pause!</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>
@@ -1084,6 +1092,26 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
         <source>Break held while you are busy</source>
         <translation>Pause wartet, solange Sie beschäftigt sind</translation>
     </message>
+    <message>
+        <source>The photo could not be loaded. Choose another picture, or try again when online.</source>
+        <translation>Das Foto konnte nicht geladen werden. Wählen Sie ein anderes Bild oder versuchen Sie es online erneut.</translation>
+    </message>
+    <message>
+        <source>The screen could not be captured: breaks will show the built-in picture.</source>
+        <translation>Der Bildschirm konnte nicht aufgenommen werden: Pausen zeigen das eingebaute Bild.</translation>
+    </message>
+    <message>
+        <source>Breaks show a blurred picture of what each screen shows.</source>
+        <translation>Pausen zeigen ein unscharfes Bild dessen, was jeder Bildschirm zeigt.</translation>
+    </message>
+    <message>
+        <source>No desktop picture was found: breaks will show the built-in picture.</source>
+        <translation>Kein Hintergrundbild gefunden: Pausen zeigen das eingebaute Bild.</translation>
+    </message>
+    <message>
+        <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
+        <translation>Kein Hintergrundbild eingestellt: Pausen zeigen stattdessen ein unscharfes Bild des Bildschirms.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1189,6 +1217,29 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
     <message>
         <source>Mirelo Preferences — %1</source>
         <translation>Mirelo-Einstellungen — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommand</name>
+    <message>
+        <source>No timer is running.</source>
+        <translation>Es läuft kein Timer.</translation>
+    </message>
+    <message>
+        <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
+        <translation>Ein Timer läuft; beenden Sie ihn zuerst mit „mirelo stop“.</translation>
+    </message>
+    <message>
+        <source>The Pomodoro is already paused.</source>
+        <translation>Der Pomodoro ist bereits angehalten.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is running; breaks do not pause.</source>
+        <translation>Es läuft kein Pomodoro; Pausen lassen sich nicht anhalten.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is paused.</source>
+        <translation>Kein Pomodoro ist angehalten.</translation>
     </message>
 </context>
 <context>

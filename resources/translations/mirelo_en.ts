@@ -150,6 +150,14 @@ Without a command, starts Mirelo in the tray.
         <source>Pomodoro stopped</source>
         <translation>Pomodoro stopped</translation>
     </message>
+    <message>
+        <source>Last Minute!</source>
+        <translation>Last Minute!</translation>
+    </message>
+    <message>
+        <source>Almost time to take a break!</source>
+        <translation>Almost time to take a break!</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>
@@ -1084,6 +1092,26 @@ Without a command, starts Mirelo in the tray.
         <source>Break held while you are busy</source>
         <translation>Break held while you are busy</translation>
     </message>
+    <message>
+        <source>The photo could not be loaded. Choose another picture, or try again when online.</source>
+        <translation>The photo could not be loaded. Choose another picture, or try again when online.</translation>
+    </message>
+    <message>
+        <source>The screen could not be captured: breaks will show the built-in picture.</source>
+        <translation>The screen could not be captured: breaks will show the built-in picture.</translation>
+    </message>
+    <message>
+        <source>Breaks show a blurred picture of what each screen shows.</source>
+        <translation>Breaks show a blurred picture of what each screen shows.</translation>
+    </message>
+    <message>
+        <source>No desktop picture was found: breaks will show the built-in picture.</source>
+        <translation>No desktop picture was found: breaks will show the built-in picture.</translation>
+    </message>
+    <message>
+        <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
+        <translation>No desktop picture is set: breaks show a blurred picture of the screen instead.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1189,6 +1217,29 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Mirelo Preferences — %1</source>
         <translation>Mirelo Preferences — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommand</name>
+    <message>
+        <source>No timer is running.</source>
+        <translation>No timer is running.</translation>
+    </message>
+    <message>
+        <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
+        <translation>A timer is running; stop it first with "mirelo stop".</translation>
+    </message>
+    <message>
+        <source>The Pomodoro is already paused.</source>
+        <translation>The Pomodoro is already paused.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is running; breaks do not pause.</source>
+        <translation>No Pomodoro is running; breaks do not pause.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is paused.</source>
+        <translation>No Pomodoro is paused.</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,14 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
             <numerusform>Estuvo en pausa más de %n minutos.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Last Minute!</source>
+        <translation>¡Último minuto!</translation>
+    </message>
+    <message>
+        <source>Almost time to take a break!</source>
+        <translation>¡Casi es hora de tomar un descanso!</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>
@@ -1084,6 +1092,26 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
         <source>Break held while you are busy</source>
         <translation>El descanso espera mientras está ocupado</translation>
     </message>
+    <message>
+        <source>The photo could not be loaded. Choose another picture, or try again when online.</source>
+        <translation>No se pudo cargar la foto. Elija otra imagen o vuelva a intentarlo con conexión.</translation>
+    </message>
+    <message>
+        <source>The screen could not be captured: breaks will show the built-in picture.</source>
+        <translation>No se pudo capturar la pantalla: los descansos mostrarán la imagen incluida.</translation>
+    </message>
+    <message>
+        <source>Breaks show a blurred picture of what each screen shows.</source>
+        <translation>Los descansos muestran una imagen desenfocada de lo que muestra cada pantalla.</translation>
+    </message>
+    <message>
+        <source>No desktop picture was found: breaks will show the built-in picture.</source>
+        <translation>No se encontró ninguna imagen de escritorio: los descansos mostrarán la imagen incluida.</translation>
+    </message>
+    <message>
+        <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
+        <translation>No hay imagen de escritorio: los descansos muestran en su lugar una imagen desenfocada de la pantalla.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1189,6 +1217,29 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
     <message>
         <source>Mirelo Preferences — %1</source>
         <translation>Preferencias de Mirelo — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommand</name>
+    <message>
+        <source>No timer is running.</source>
+        <translation>No hay ningún temporizador en marcha.</translation>
+    </message>
+    <message>
+        <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
+        <translation>Hay un temporizador en marcha; deténgalo primero con «mirelo stop».</translation>
+    </message>
+    <message>
+        <source>The Pomodoro is already paused.</source>
+        <translation>El Pomodoro ya está en pausa.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is running; breaks do not pause.</source>
+        <translation>No hay ningún Pomodoro en marcha; los descansos no se pausan.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is paused.</source>
+        <translation>No hay ningún Pomodoro en pausa.</translation>
     </message>
 </context>
 <context>

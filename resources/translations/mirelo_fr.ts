@@ -150,6 +150,14 @@ Sans commande, lance Mirelo dans la zone de notification.
             <numerusform>Il était en pause depuis plus de %n minutes.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Last Minute!</source>
+        <translation>Dernière minute !</translation>
+    </message>
+    <message>
+        <source>Almost time to take a break!</source>
+        <translation>C’est bientôt l’heure de faire une pause !</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>
@@ -1084,6 +1092,26 @@ Sans commande, lance Mirelo dans la zone de notification.
         <source>Break held while you are busy</source>
         <translation>La pause attend tant que vous êtes occupé</translation>
     </message>
+    <message>
+        <source>The photo could not be loaded. Choose another picture, or try again when online.</source>
+        <translation>La photo n’a pas pu être chargée. Choisissez une autre image ou réessayez une fois en ligne.</translation>
+    </message>
+    <message>
+        <source>The screen could not be captured: breaks will show the built-in picture.</source>
+        <translation>L’écran n’a pas pu être capturé : les pauses afficheront l’image intégrée.</translation>
+    </message>
+    <message>
+        <source>Breaks show a blurred picture of what each screen shows.</source>
+        <translation>Les pauses affichent une image floutée de ce que montre chaque écran.</translation>
+    </message>
+    <message>
+        <source>No desktop picture was found: breaks will show the built-in picture.</source>
+        <translation>Aucune image de bureau trouvée : les pauses afficheront l’image intégrée.</translation>
+    </message>
+    <message>
+        <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
+        <translation>Aucune image de bureau n’est définie : les pauses affichent à la place une image floutée de l’écran.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1189,6 +1217,29 @@ Sans commande, lance Mirelo dans la zone de notification.
     <message>
         <source>Mirelo Preferences — %1</source>
         <translation>Préférences de Mirelo — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommand</name>
+    <message>
+        <source>No timer is running.</source>
+        <translation>Aucun minuteur n’est en cours.</translation>
+    </message>
+    <message>
+        <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
+        <translation>Un minuteur est en cours ; arrêtez-le d’abord avec « mirelo stop ».</translation>
+    </message>
+    <message>
+        <source>The Pomodoro is already paused.</source>
+        <translation>Le Pomodoro est déjà en pause.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is running; breaks do not pause.</source>
+        <translation>Aucun Pomodoro n’est en cours ; les pauses ne se mettent pas en pause.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is paused.</source>
+        <translation>Aucun Pomodoro n’est en pause.</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,14 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
             <numerusform>È rimasto sospeso per più di %n minuti.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Last Minute!</source>
+        <translation>Ultimo minuto!</translation>
+    </message>
+    <message>
+        <source>Almost time to take a break!</source>
+        <translation>È quasi ora di fare una pausa!</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>
@@ -1084,6 +1092,26 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
         <source>Break held while you are busy</source>
         <translation>La pausa attende finché sei occupato</translation>
     </message>
+    <message>
+        <source>The photo could not be loaded. Choose another picture, or try again when online.</source>
+        <translation>Impossibile caricare la foto. Scegli un’altra immagine o riprova quando sei online.</translation>
+    </message>
+    <message>
+        <source>The screen could not be captured: breaks will show the built-in picture.</source>
+        <translation>Impossibile catturare lo schermo: le pause mostreranno l’immagine integrata.</translation>
+    </message>
+    <message>
+        <source>Breaks show a blurred picture of what each screen shows.</source>
+        <translation>Le pause mostrano un’immagine sfocata di ciò che mostra ogni schermo.</translation>
+    </message>
+    <message>
+        <source>No desktop picture was found: breaks will show the built-in picture.</source>
+        <translation>Nessuna immagine del desktop trovata: le pause mostreranno l’immagine integrata.</translation>
+    </message>
+    <message>
+        <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
+        <translation>Nessuna immagine del desktop impostata: le pause mostrano invece un’immagine sfocata dello schermo.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1189,6 +1217,29 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     <message>
         <source>Mirelo Preferences — %1</source>
         <translation>Preferenze di Mirelo — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommand</name>
+    <message>
+        <source>No timer is running.</source>
+        <translation>Nessun timer in corso.</translation>
+    </message>
+    <message>
+        <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
+        <translation>Un timer è in corso; fermalo prima con «mirelo stop».</translation>
+    </message>
+    <message>
+        <source>The Pomodoro is already paused.</source>
+        <translation>Il Pomodoro è già in pausa.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is running; breaks do not pause.</source>
+        <translation>Nessun Pomodoro in corso; le pause non si possono sospendere.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is paused.</source>
+        <translation>Nessun Pomodoro in pausa.</translation>
     </message>
 </context>
 <context>

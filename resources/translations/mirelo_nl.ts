@@ -150,6 +150,14 @@ Zonder opdracht start Mirelo in het systeemvak.
             <numerusform>Hij was langer dan %n minuten gepauzeerd.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Last Minute!</source>
+        <translation>Laatste minuut!</translation>
+    </message>
+    <message>
+        <source>Almost time to take a break!</source>
+        <translation>Bijna tijd voor een pauze!</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>
@@ -1084,6 +1092,26 @@ Zonder opdracht start Mirelo in het systeemvak.
         <source>Break held while you are busy</source>
         <translation>Pauze wacht zolang u bezig bent</translation>
     </message>
+    <message>
+        <source>The photo could not be loaded. Choose another picture, or try again when online.</source>
+        <translation>De foto kon niet worden geladen. Kies een andere afbeelding of probeer het opnieuw als je online bent.</translation>
+    </message>
+    <message>
+        <source>The screen could not be captured: breaks will show the built-in picture.</source>
+        <translation>Het scherm kon niet worden vastgelegd: pauzes tonen de ingebouwde afbeelding.</translation>
+    </message>
+    <message>
+        <source>Breaks show a blurred picture of what each screen shows.</source>
+        <translation>Pauzes tonen een vervaagde afbeelding van wat elk scherm toont.</translation>
+    </message>
+    <message>
+        <source>No desktop picture was found: breaks will show the built-in picture.</source>
+        <translation>Geen bureaubladachtergrond gevonden: pauzes tonen de ingebouwde afbeelding.</translation>
+    </message>
+    <message>
+        <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
+        <translation>Geen bureaubladachtergrond ingesteld: pauzes tonen in plaats daarvan een vervaagde afbeelding van het scherm.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1189,6 +1217,29 @@ Zonder opdracht start Mirelo in het systeemvak.
     <message>
         <source>Mirelo Preferences — %1</source>
         <translation>Mirelo-voorkeuren — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommand</name>
+    <message>
+        <source>No timer is running.</source>
+        <translation>Er loopt geen timer.</translation>
+    </message>
+    <message>
+        <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
+        <translation>Er loopt een timer; stop die eerst met ‘mirelo stop’.</translation>
+    </message>
+    <message>
+        <source>The Pomodoro is already paused.</source>
+        <translation>De Pomodoro is al gepauzeerd.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is running; breaks do not pause.</source>
+        <translation>Er loopt geen Pomodoro; pauzes kunnen niet gepauzeerd worden.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is paused.</source>
+        <translation>Er is geen Pomodoro gepauzeerd.</translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,14 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
             <numerusform>Pomodoro było wstrzymane dłużej niż %n minut.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Last Minute!</source>
+        <translation>Ostatnia minuta!</translation>
+    </message>
+    <message>
+        <source>Almost time to take a break!</source>
+        <translation>Już prawie czas na przerwę!</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>
@@ -1096,6 +1104,26 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
         <source>Break held while you are busy</source>
         <translation>Przerwa czeka, dopóki jesteś zajęty</translation>
     </message>
+    <message>
+        <source>The photo could not be loaded. Choose another picture, or try again when online.</source>
+        <translation>Nie udało się wczytać zdjęcia. Wybierz inny obraz albo spróbuj ponownie po połączeniu z siecią.</translation>
+    </message>
+    <message>
+        <source>The screen could not be captured: breaks will show the built-in picture.</source>
+        <translation>Nie udało się przechwycić ekranu: przerwy pokażą wbudowany obraz.</translation>
+    </message>
+    <message>
+        <source>Breaks show a blurred picture of what each screen shows.</source>
+        <translation>Przerwy pokazują rozmyty obraz tego, co widać na każdym ekranie.</translation>
+    </message>
+    <message>
+        <source>No desktop picture was found: breaks will show the built-in picture.</source>
+        <translation>Nie znaleziono tapety pulpitu: przerwy pokażą wbudowany obraz.</translation>
+    </message>
+    <message>
+        <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
+        <translation>Nie ustawiono tapety pulpitu: przerwy pokazują zamiast niej rozmyty obraz ekranu.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1202,6 +1230,29 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
     <message>
         <source>Mirelo Preferences — %1</source>
         <translation>Ustawienia Mirelo — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommand</name>
+    <message>
+        <source>No timer is running.</source>
+        <translation>Żaden licznik nie działa.</translation>
+    </message>
+    <message>
+        <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
+        <translation>Licznik działa; najpierw zatrzymaj go poleceniem „mirelo stop”.</translation>
+    </message>
+    <message>
+        <source>The Pomodoro is already paused.</source>
+        <translation>Pomodoro jest już wstrzymane.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is running; breaks do not pause.</source>
+        <translation>Żadne pomodoro nie trwa; przerw nie można wstrzymać.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is paused.</source>
+        <translation>Żadne pomodoro nie jest wstrzymane.</translation>
     </message>
 </context>
 <context>

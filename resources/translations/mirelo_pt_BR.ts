@@ -150,6 +150,14 @@ Sem um comando, inicia o Mirelo na área de notificação.
             <numerusform>Ficou pausado por mais de %n minutos.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Last Minute!</source>
+        <translation>Último minuto!</translation>
+    </message>
+    <message>
+        <source>Almost time to take a break!</source>
+        <translation>Está quase na hora de fazer uma pausa!</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>
@@ -1084,6 +1092,26 @@ Sem um comando, inicia o Mirelo na área de notificação.
         <source>Break held while you are busy</source>
         <translation>A pausa espera enquanto você está ocupado</translation>
     </message>
+    <message>
+        <source>The photo could not be loaded. Choose another picture, or try again when online.</source>
+        <translation>Não foi possível carregar a foto. Escolha outra imagem ou tente de novo quando estiver on-line.</translation>
+    </message>
+    <message>
+        <source>The screen could not be captured: breaks will show the built-in picture.</source>
+        <translation>Não foi possível capturar a tela: as pausas mostrarão a imagem embutida.</translation>
+    </message>
+    <message>
+        <source>Breaks show a blurred picture of what each screen shows.</source>
+        <translation>As pausas mostram uma imagem desfocada do que cada tela mostra.</translation>
+    </message>
+    <message>
+        <source>No desktop picture was found: breaks will show the built-in picture.</source>
+        <translation>Nenhuma imagem da área de trabalho foi encontrada: as pausas mostrarão a imagem embutida.</translation>
+    </message>
+    <message>
+        <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
+        <translation>Nenhuma imagem da área de trabalho definida: as pausas mostram uma imagem desfocada da tela.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1189,6 +1217,29 @@ Sem um comando, inicia o Mirelo na área de notificação.
     <message>
         <source>Mirelo Preferences — %1</source>
         <translation>Preferências do Mirelo — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommand</name>
+    <message>
+        <source>No timer is running.</source>
+        <translation>Nenhum timer está em execução.</translation>
+    </message>
+    <message>
+        <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
+        <translation>Um timer está em execução; pare-o antes com “mirelo stop”.</translation>
+    </message>
+    <message>
+        <source>The Pomodoro is already paused.</source>
+        <translation>O Pomodoro já está pausado.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is running; breaks do not pause.</source>
+        <translation>Nenhum Pomodoro em execução; as pausas não podem ser pausadas.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is paused.</source>
+        <translation>Nenhum Pomodoro está pausado.</translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,14 @@ Without a command, starts Mirelo in the tray.
             <numerusform>Помодоро было на паузе больше %n минут.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Last Minute!</source>
+        <translation>Последняя минута!</translation>
+    </message>
+    <message>
+        <source>Almost time to take a break!</source>
+        <translation>Скоро пора сделать перерыв!</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>
@@ -1096,6 +1104,26 @@ Without a command, starts Mirelo in the tray.
         <source>Break held while you are busy</source>
         <translation>Перерыв ждёт, пока вы заняты</translation>
     </message>
+    <message>
+        <source>The photo could not be loaded. Choose another picture, or try again when online.</source>
+        <translation>Не удалось загрузить фото. Выберите другое изображение или повторите попытку при подключении к сети.</translation>
+    </message>
+    <message>
+        <source>The screen could not be captured: breaks will show the built-in picture.</source>
+        <translation>Не удалось сделать снимок экрана: в перерывах будет показано встроенное изображение.</translation>
+    </message>
+    <message>
+        <source>Breaks show a blurred picture of what each screen shows.</source>
+        <translation>В перерывах показывается размытое изображение того, что на каждом экране.</translation>
+    </message>
+    <message>
+        <source>No desktop picture was found: breaks will show the built-in picture.</source>
+        <translation>Фон рабочего стола не найден: в перерывах будет показано встроенное изображение.</translation>
+    </message>
+    <message>
+        <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
+        <translation>Фон рабочего стола не задан: в перерывах вместо него показывается размытый снимок экрана.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1202,6 +1230,29 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Mirelo Preferences — %1</source>
         <translation>Настройки Mirelo — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommand</name>
+    <message>
+        <source>No timer is running.</source>
+        <translation>Таймер не запущен.</translation>
+    </message>
+    <message>
+        <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
+        <translation>Таймер уже запущен; сначала остановите его командой «mirelo stop».</translation>
+    </message>
+    <message>
+        <source>The Pomodoro is already paused.</source>
+        <translation>Помодоро уже приостановлен.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is running; breaks do not pause.</source>
+        <translation>Помодоро не запущен; перерывы не приостанавливаются.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is paused.</source>
+        <translation>Нет приостановленного помодоро.</translation>
     </message>
 </context>
 <context>

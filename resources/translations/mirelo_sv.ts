@@ -151,6 +151,14 @@ Utan kommando startas Mirelo i systembrickan.
             <numerusform>Den var pausad i mer än %n minuter.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Last Minute!</source>
+        <translation>Sista minuten!</translation>
+    </message>
+    <message>
+        <source>Almost time to take a break!</source>
+        <translation>Snart dags för en paus!</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>
@@ -1085,6 +1093,26 @@ Utan kommando startas Mirelo i systembrickan.
         <source>Break held while you are busy</source>
         <translation>Pausen väntar medan du är upptagen</translation>
     </message>
+    <message>
+        <source>The photo could not be loaded. Choose another picture, or try again when online.</source>
+        <translation>Fotot kunde inte läsas in. Välj en annan bild eller försök igen när du är ansluten.</translation>
+    </message>
+    <message>
+        <source>The screen could not be captured: breaks will show the built-in picture.</source>
+        <translation>Skärmen kunde inte fångas: pauser visar den inbyggda bilden.</translation>
+    </message>
+    <message>
+        <source>Breaks show a blurred picture of what each screen shows.</source>
+        <translation>Pauser visar en suddig bild av det varje skärm visar.</translation>
+    </message>
+    <message>
+        <source>No desktop picture was found: breaks will show the built-in picture.</source>
+        <translation>Ingen skrivbordsbakgrund hittades: pauser visar den inbyggda bilden.</translation>
+    </message>
+    <message>
+        <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
+        <translation>Ingen skrivbordsbakgrund är vald: pauser visar i stället en suddig bild av skärmen.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1190,6 +1218,29 @@ Utan kommando startas Mirelo i systembrickan.
     <message>
         <source>Mirelo Preferences — %1</source>
         <translation>Mirelo-inställningar — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommand</name>
+    <message>
+        <source>No timer is running.</source>
+        <translation>Ingen timer är igång.</translation>
+    </message>
+    <message>
+        <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
+        <translation>En timer är igång; stoppa den först med ”mirelo stop”.</translation>
+    </message>
+    <message>
+        <source>The Pomodoro is already paused.</source>
+        <translation>Pomodoron är redan pausad.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is running; breaks do not pause.</source>
+        <translation>Ingen pomodoro är igång; pauser kan inte pausas.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is paused.</source>
+        <translation>Ingen pomodoro är pausad.</translation>
     </message>
 </context>
 <context>

@@ -144,6 +144,14 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
             <numerusform>Pomodoro %n dakikadan uzun süre duraklatılmıştı.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Last Minute!</source>
+        <translation>Son dakika!</translation>
+    </message>
+    <message>
+        <source>Almost time to take a break!</source>
+        <translation>Mola vaktine az kaldı!</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>
@@ -1072,6 +1080,26 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
         <source>Break held while you are busy</source>
         <translation>Meşgulken mola bekliyor</translation>
     </message>
+    <message>
+        <source>The photo could not be loaded. Choose another picture, or try again when online.</source>
+        <translation>Fotoğraf yüklenemedi. Başka bir resim seçin ya da çevrimiçiyken yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The screen could not be captured: breaks will show the built-in picture.</source>
+        <translation>Ekran görüntüsü alınamadı: molalarda yerleşik resim gösterilecek.</translation>
+    </message>
+    <message>
+        <source>Breaks show a blurred picture of what each screen shows.</source>
+        <translation>Molalarda her ekranın gösterdiğinin bulanık bir resmi gösterilir.</translation>
+    </message>
+    <message>
+        <source>No desktop picture was found: breaks will show the built-in picture.</source>
+        <translation>Masaüstü resmi bulunamadı: molalarda yerleşik resim gösterilecek.</translation>
+    </message>
+    <message>
+        <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
+        <translation>Masaüstü resmi ayarlanmamış: molalarda bunun yerine ekranın bulanık bir resmi gösterilir.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1176,6 +1204,29 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
     <message>
         <source>Mirelo Preferences — %1</source>
         <translation>Mirelo Tercihleri — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommand</name>
+    <message>
+        <source>No timer is running.</source>
+        <translation>Çalışan bir zamanlayıcı yok.</translation>
+    </message>
+    <message>
+        <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
+        <translation>Bir zamanlayıcı çalışıyor; önce "mirelo stop" ile durdurun.</translation>
+    </message>
+    <message>
+        <source>The Pomodoro is already paused.</source>
+        <translation>Pomodoro zaten duraklatıldı.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is running; breaks do not pause.</source>
+        <translation>Çalışan bir Pomodoro yok; molalar duraklatılamaz.</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is paused.</source>
+        <translation>Duraklatılmış bir Pomodoro yok.</translation>
     </message>
 </context>
 <context>

@@ -144,6 +144,14 @@ Without a command, starts Mirelo in the tray.
             <numerusform>番茄钟暂停已超过 %n 分钟。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Last Minute!</source>
+        <translation>最后一分钟！</translation>
+    </message>
+    <message>
+        <source>Almost time to take a break!</source>
+        <translation>马上就该休息了！</translation>
+    </message>
 </context>
 <context>
     <name>DailyGoal</name>
@@ -1072,6 +1080,26 @@ Without a command, starts Mirelo in the tray.
         <source>Break held while you are busy</source>
         <translation>你忙碌时休息将推迟</translation>
     </message>
+    <message>
+        <source>The photo could not be loaded. Choose another picture, or try again when online.</source>
+        <translation>无法加载照片。请选择其他图片，或联网后重试。</translation>
+    </message>
+    <message>
+        <source>The screen could not be captured: breaks will show the built-in picture.</source>
+        <translation>无法截取屏幕：休息时将显示内置图片。</translation>
+    </message>
+    <message>
+        <source>Breaks show a blurred picture of what each screen shows.</source>
+        <translation>休息时显示每个屏幕内容的模糊画面。</translation>
+    </message>
+    <message>
+        <source>No desktop picture was found: breaks will show the built-in picture.</source>
+        <translation>未找到桌面壁纸：休息时将显示内置图片。</translation>
+    </message>
+    <message>
+        <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
+        <translation>未设置桌面壁纸：休息时改为显示屏幕的模糊画面。</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1176,6 +1204,29 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Mirelo Preferences — %1</source>
         <translation>Mirelo 首选项 — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptCommand</name>
+    <message>
+        <source>No timer is running.</source>
+        <translation>没有正在运行的计时器。</translation>
+    </message>
+    <message>
+        <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
+        <translation>计时器正在运行；请先用“mirelo stop”停止它。</translation>
+    </message>
+    <message>
+        <source>The Pomodoro is already paused.</source>
+        <translation>番茄钟已暂停。</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is running; breaks do not pause.</source>
+        <translation>没有正在进行的番茄钟；休息不能暂停。</translation>
+    </message>
+    <message>
+        <source>No Pomodoro is paused.</source>
+        <translation>没有已暂停的番茄钟。</translation>
     </message>
 </context>
 <context>

@@ -34,7 +34,7 @@ void StopTimerCommand::performDefaultImplementation()
             return;
         }
         refuse(QStringLiteral("Timer is not running, won't respond to this action."),
-               QStringLiteral("No timer is running."));
+               ScriptCommand::tr("No timer is running."));
         return;
     }
     LOG_INFO(QStringLiteral("Will stop current timer."));
@@ -62,7 +62,7 @@ void PomodoroCommand::performDefaultImplementation()
     track(UsageEvent::WorkflowPomodoro);
     if (timerRunning()) {
         refuse(QStringLiteral("Timer is running, won't respond to this action."),
-               QStringLiteral("A timer is running; stop it first with \"mirelo stop\"."));
+               ScriptCommand::tr("A timer is running; stop it first with \"mirelo stop\"."));
         return;
     }
     LOG_INFO(QStringLiteral("Will start a Pomodoro timer."));
@@ -75,7 +75,7 @@ void ShortBreakCommand::performDefaultImplementation()
     track(UsageEvent::WorkflowShortBreak);
     if (timerRunning()) {
         refuse(QStringLiteral("Timer is running, won't respond to this action."),
-               QStringLiteral("A timer is running; stop it first with \"mirelo stop\"."));
+               ScriptCommand::tr("A timer is running; stop it first with \"mirelo stop\"."));
         return;
     }
     app.shortBreak();
@@ -87,7 +87,7 @@ void LongBreakCommand::performDefaultImplementation()
     track(UsageEvent::WorkflowLongBreak);
     if (timerRunning()) {
         refuse(QStringLiteral("Timer is running, won't respond to this action."),
-               QStringLiteral("A timer is running; stop it first with \"mirelo stop\"."));
+               ScriptCommand::tr("A timer is running; stop it first with \"mirelo stop\"."));
         return;
     }
     app.longBreak();
@@ -97,17 +97,17 @@ void PauseCommand::performDefaultImplementation()
 {
     ScriptCommand::performDefaultImplementation();
     if (app.isPaused.value()) {
-        refuse(QStringLiteral("Already paused."), QStringLiteral("The Pomodoro is already paused."));
+        refuse(QStringLiteral("Already paused."), ScriptCommand::tr("The Pomodoro is already paused."));
         return;
     }
     if (!app.pausePomodoro())
         refuse(QStringLiteral("No Pomodoro to pause."),
-               QStringLiteral("No Pomodoro is running; breaks do not pause."));
+               ScriptCommand::tr("No Pomodoro is running; breaks do not pause."));
 }
 
 void ResumeCommand::performDefaultImplementation()
 {
     ScriptCommand::performDefaultImplementation();
     if (!app.resumePomodoro())
-        refuse(QStringLiteral("Nothing to resume."), QStringLiteral("No Pomodoro is paused."));
+        refuse(QStringLiteral("Nothing to resume."), ScriptCommand::tr("No Pomodoro is paused."));
 }

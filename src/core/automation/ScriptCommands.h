@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class CycleController;
@@ -10,6 +11,8 @@ class Countdown;
 // in refusalReason(), which D-Bus and the command line pass on to the caller.
 class ScriptCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(ScriptCommand)
+
 public:
     ScriptCommand(CycleController& app, Countdown& timer) : app(app), timer(timer) {}
     virtual ~ScriptCommand() = default;

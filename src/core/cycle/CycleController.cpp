@@ -392,8 +392,8 @@ void CycleController::lastMinuteWarning()
         deps.scheduler->schedule(0ms, [weak] {
             if (!weak)
                 return;
-            weak->deps.notifications->postNotification(QStringLiteral("Last Minute!"),
-                                                       QStringLiteral("Almost time to take a break!"));
+            weak->deps.notifications->postNotification(tr("Last Minute!"),
+                                                       tr("Almost time to take a break!"));
             Q_EMIT weak->lastMinuteWarningPosted();
         });
     });

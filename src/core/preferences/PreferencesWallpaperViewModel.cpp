@@ -60,14 +60,10 @@ void PreferencesWallpaperViewModel::optionObserved(WallpaperOption value)
 }
 
 namespace {
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("Localizable", text);
-}
-
 QString photoMissing()
 {
-    return translated("The photo could not be loaded. Choose another picture, or try again when online.");
+    return QCoreApplication::translate(
+        "Localizable", "The photo could not be loaded. Choose another picture, or try again when online.");
 }
 } // namespace
 
@@ -119,12 +115,13 @@ void PreferencesWallpaperViewModel::updateWallpaperImage(WallpaperOption newOpti
             main && deps.images ? deps.images->takeScreenshot(*main) : std::nullopt;
         if (!capture || capture->isNull()) {
             LOG_ERROR(QStringLiteral("Failed to take screenshot"));
-            previewMessage.accept(
-                translated("The screen could not be captured: breaks will show the built-in picture."));
+            previewMessage.accept(QCoreApplication::translate(
+                "Localizable", "The screen could not be captured: breaks will show the built-in picture."));
             return;
         }
         // A capture now would show this window itself: the preview says what a break will show.
-        previewMessage.accept(translated("Breaks show a blurred picture of what each screen shows."));
+        previewMessage.accept(QCoreApplication::translate(
+            "Localizable", "Breaks show a blurred picture of what each screen shows."));
         return;
     }
     case WallpaperOption::custom:
@@ -141,12 +138,13 @@ void PreferencesWallpaperViewModel::updateWallpaperImage(WallpaperOption newOpti
                 return;
             if (!image || image->isNull()) {
                 LOG_ERROR(QStringLiteral("Get desktop picture failed."));
-                self->previewMessage.accept(
-                    translated("No desktop picture was found: breaks will show the built-in picture."));
+                self->previewMessage.accept(QCoreApplication::translate(
+                    "Localizable", "No desktop picture was found: breaks will show the built-in picture."));
                 return;
             }
             if (ImageSource::isCapture(*image)) {
-                self->previewMessage.accept(translated(
+                self->previewMessage.accept(QCoreApplication::translate(
+                    "Localizable",
                     "No desktop picture is set: breaks show a blurred picture of the screen instead."));
                 return;
             }
