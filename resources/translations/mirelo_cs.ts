@@ -525,10 +525,6 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
         <translation>Mirelo nemůže ukládat</translation>
     </message>
     <message>
-        <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation>Disk je plný: Mirelo si dnešní záznamy ponechá, dokud je nebude moci uložit</translation>
-    </message>
-    <message>
         <source>Could not add Mirelo to your launcher: %1</source>
         <translation>Mirelo se nepodařilo přidat do nabídky aplikací: %1</translation>
     </message>
@@ -1124,6 +1120,30 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
         <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
         <translation>Tapeta plochy není nastavena: přestávky místo ní ukazují rozmazaný obraz obrazovky.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n finished interval(s) cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</source>
+        <translation>
+            <numerusform>%n dokončený interval nelze uložit na disk a ztratí se, pokud se Mirelo ukončí dřív, než půjde záznamy uložit. Uvolněte místo na disku.</numerusform>
+            <numerusform>%n dokončené intervaly nelze uložit na disk a ztratí se, pokud se Mirelo ukončí dřív, než půjde záznamy uložit. Uvolněte místo na disku.</numerusform>
+            <numerusform>%n dokončených intervalů nelze uložit na disk a ztratí se, pokud se Mirelo ukončí dřív, než půjde záznamy uložit. Uvolněte místo na disku.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is full. Mirelo keeps your records aside and saves them once there is space.</source>
+        <translation>Disk je plný. Mirelo si záznamy uschová stranou a uloží je, jakmile bude místo.</translation>
+    </message>
+    <message>
+        <source>The records database is read-only. Make it writable again; Mirelo keeps your records aside until then.</source>
+        <translation>Databáze záznamů je jen pro čtení. Povolte do ní znovu zápis; Mirelo si do té doby záznamy uschová stranou.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot create its records database. Make its data folder writable; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo nemůže vytvořit databázi záznamů. Povolte zápis do jeho datové složky; Mirelo si do té doby záznamy uschová stranou.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo nemůže číst databázi záznamů. Zkontrolujte oprávnění souboru; Mirelo si do té doby záznamy uschová stranou.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1381,6 +1401,10 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
             <numerusform>%n přestávky</numerusform>
             <numerusform>%n přestávek</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records</source>
+        <translation>Mirelo nemůže přečíst své záznamy</translation>
     </message>
 </context>
 <context>

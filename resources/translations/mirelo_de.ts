@@ -515,10 +515,6 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
         <translation>Mirelo kann nicht speichern</translation>
     </message>
     <message>
-        <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation>Der Datenträger ist voll: Mirelo behält die heutigen Aufzeichnungen, bis es sie speichern kann</translation>
-    </message>
-    <message>
         <source>Could not add Mirelo to your launcher: %1</source>
         <translation>Mirelo konnte nicht zum Starter hinzugefügt werden: %1</translation>
     </message>
@@ -1112,6 +1108,29 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
         <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
         <translation>Kein Hintergrundbild eingestellt: Pausen zeigen stattdessen ein unscharfes Bild des Bildschirms.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n finished interval(s) cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</source>
+        <translation>
+            <numerusform>%n beendetes Intervall kann nicht auf dem Datenträger gehalten werden und geht verloren, wenn Mirelo beendet wird, bevor die Aufzeichnungen gespeichert sind. Geben Sie Speicherplatz frei.</numerusform>
+            <numerusform>%n beendete Intervalle können nicht auf dem Datenträger gehalten werden und gehen verloren, wenn Mirelo beendet wird, bevor die Aufzeichnungen gespeichert sind. Geben Sie Speicherplatz frei.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is full. Mirelo keeps your records aside and saves them once there is space.</source>
+        <translation>Der Datenträger ist voll. Mirelo legt Ihre Aufzeichnungen beiseite und speichert sie, sobald wieder Platz ist.</translation>
+    </message>
+    <message>
+        <source>The records database is read-only. Make it writable again; Mirelo keeps your records aside until then.</source>
+        <translation>Die Datenbank der Aufzeichnungen ist schreibgeschützt. Machen Sie sie wieder beschreibbar; bis dahin legt Mirelo Ihre Aufzeichnungen beiseite.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot create its records database. Make its data folder writable; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo kann seine Datenbank der Aufzeichnungen nicht anlegen. Machen Sie seinen Datenordner beschreibbar; bis dahin legt Mirelo Ihre Aufzeichnungen beiseite.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo kann seine Datenbank der Aufzeichnungen nicht lesen. Prüfen Sie die Rechte der Datei; bis dahin legt Mirelo Ihre Aufzeichnungen beiseite.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1363,6 +1382,10 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
             <numerusform>%n Pause</numerusform>
             <numerusform>%n Pausen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records</source>
+        <translation>Mirelo kann seine Aufzeichnungen nicht lesen</translation>
     </message>
 </context>
 <context>

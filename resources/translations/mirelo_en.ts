@@ -825,10 +825,6 @@ Without a command, starts Mirelo in the tray.
         <translation>Mirelo cannot save</translation>
     </message>
     <message>
-        <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation>The disk is full: Mirelo keeps today&apos;s records until it can save them</translation>
-    </message>
-    <message>
         <source>Could not add Mirelo to your launcher: %1</source>
         <translation>Could not add Mirelo to your launcher: %1</translation>
     </message>
@@ -1112,6 +1108,29 @@ Without a command, starts Mirelo in the tray.
         <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
         <translation>No desktop picture is set: breaks show a blurred picture of the screen instead.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n finished interval(s) cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</source>
+        <translation>
+            <numerusform>%n finished interval cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</numerusform>
+            <numerusform>%n finished intervals cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is full. Mirelo keeps your records aside and saves them once there is space.</source>
+        <translation>The disk is full. Mirelo keeps your records aside and saves them once there is space.</translation>
+    </message>
+    <message>
+        <source>The records database is read-only. Make it writable again; Mirelo keeps your records aside until then.</source>
+        <translation>The records database is read-only. Make it writable again; Mirelo keeps your records aside until then.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot create its records database. Make its data folder writable; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo cannot create its records database. Make its data folder writable; Mirelo keeps your records aside until then.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1227,7 +1246,7 @@ Without a command, starts Mirelo in the tray.
     </message>
     <message>
         <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
-        <translation>A timer is running; stop it first with "mirelo stop".</translation>
+        <translation>A timer is running; stop it first with &quot;mirelo stop&quot;.</translation>
     </message>
     <message>
         <source>The Pomodoro is already paused.</source>
@@ -1363,6 +1382,10 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>%1 focused</source>
         <translation>%1 focused</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records</source>
+        <translation>Mirelo cannot read its records</translation>
     </message>
 </context>
 <context>

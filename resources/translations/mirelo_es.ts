@@ -515,10 +515,6 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
         <translation>Mirelo no puede guardar</translation>
     </message>
     <message>
-        <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation>El disco está lleno: Mirelo conserva los registros de hoy hasta que pueda guardarlos</translation>
-    </message>
-    <message>
         <source>Could not add Mirelo to your launcher: %1</source>
         <translation>No se pudo añadir Mirelo a su lanzador: %1</translation>
     </message>
@@ -1112,6 +1108,29 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
         <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
         <translation>No hay imagen de escritorio: los descansos muestran en su lugar una imagen desenfocada de la pantalla.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n finished interval(s) cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</source>
+        <translation>
+            <numerusform>%n intervalo terminado no se puede guardar en el disco y se perderá si Mirelo se cierra antes de poder guardar los registros. Libera espacio en el disco.</numerusform>
+            <numerusform>%n intervalos terminados no se pueden guardar en el disco y se perderán si Mirelo se cierra antes de poder guardar los registros. Libera espacio en el disco.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is full. Mirelo keeps your records aside and saves them once there is space.</source>
+        <translation>El disco está lleno. Mirelo guarda tus registros aparte y los salva cuando haya espacio.</translation>
+    </message>
+    <message>
+        <source>The records database is read-only. Make it writable again; Mirelo keeps your records aside until then.</source>
+        <translation>La base de datos de registros es de solo lectura. Vuelve a hacerla escribible; hasta entonces Mirelo guarda tus registros aparte.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot create its records database. Make its data folder writable; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo no puede crear su base de datos de registros. Haz escribible su carpeta de datos; hasta entonces Mirelo guarda tus registros aparte.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo no puede leer su base de datos de registros. Revisa los permisos del archivo; hasta entonces Mirelo guarda tus registros aparte.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1363,6 +1382,10 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
             <numerusform>%n descanso</numerusform>
             <numerusform>%n descansos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records</source>
+        <translation>Mirelo no puede leer sus registros</translation>
     </message>
 </context>
 <context>

@@ -515,10 +515,6 @@ Sans commande, lance Mirelo dans la zone de notification.
         <translation>Mirelo ne peut pas enregistrer</translation>
     </message>
     <message>
-        <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation>Le disque est plein&#xa0;: Mirelo garde les données d’aujourd’hui jusqu’à pouvoir les enregistrer</translation>
-    </message>
-    <message>
         <source>Could not add Mirelo to your launcher: %1</source>
         <translation>Impossible d’ajouter Mirelo à votre lanceur&#xa0;: %1</translation>
     </message>
@@ -1112,6 +1108,29 @@ Sans commande, lance Mirelo dans la zone de notification.
         <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
         <translation>Aucune image de bureau n’est définie : les pauses affichent à la place une image floutée de l’écran.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n finished interval(s) cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</source>
+        <translation>
+            <numerusform>%n intervalle terminé ne peut pas être conservé sur le disque et sera perdu si Mirelo quitte avant de pouvoir enregistrer. Libérez de l’espace disque.</numerusform>
+            <numerusform>%n intervalles terminés ne peuvent pas être conservés sur le disque et seront perdus si Mirelo quitte avant de pouvoir enregistrer. Libérez de l’espace disque.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is full. Mirelo keeps your records aside and saves them once there is space.</source>
+        <translation>Le disque est plein. Mirelo met vos enregistrements de côté et les sauvegarde dès qu’il y a de la place.</translation>
+    </message>
+    <message>
+        <source>The records database is read-only. Make it writable again; Mirelo keeps your records aside until then.</source>
+        <translation>La base des enregistrements est en lecture seule. Rendez-la de nouveau inscriptible ; d’ici là, Mirelo met vos enregistrements de côté.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot create its records database. Make its data folder writable; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo ne peut pas créer sa base d’enregistrements. Rendez son dossier de données inscriptible ; d’ici là, Mirelo met vos enregistrements de côté.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo ne peut pas lire sa base d’enregistrements. Vérifiez les droits du fichier ; d’ici là, Mirelo met vos enregistrements de côté.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1363,6 +1382,10 @@ Sans commande, lance Mirelo dans la zone de notification.
             <numerusform>%n pause</numerusform>
             <numerusform>%n pauses</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records</source>
+        <translation>Mirelo ne peut pas lire ses enregistrements</translation>
     </message>
 </context>
 <context>

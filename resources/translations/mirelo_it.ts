@@ -515,10 +515,6 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
         <translation>Mirelo non riesce a salvare</translation>
     </message>
     <message>
-        <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation>Il disco è pieno: Mirelo conserva i dati di oggi finché non potrà salvarli</translation>
-    </message>
-    <message>
         <source>Could not add Mirelo to your launcher: %1</source>
         <translation>Impossibile aggiungere Mirelo al lanciatore: %1</translation>
     </message>
@@ -1112,6 +1108,29 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
         <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
         <translation>Nessuna immagine del desktop impostata: le pause mostrano invece un’immagine sfocata dello schermo.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n finished interval(s) cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</source>
+        <translation>
+            <numerusform>%n intervallo concluso non può essere conservato sul disco e andrà perso se Mirelo si chiude prima di poter salvare i dati. Libera spazio sul disco.</numerusform>
+            <numerusform>%n intervalli conclusi non possono essere conservati sul disco e andranno persi se Mirelo si chiude prima di poter salvare i dati. Libera spazio sul disco.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is full. Mirelo keeps your records aside and saves them once there is space.</source>
+        <translation>Il disco è pieno. Mirelo tiene da parte i tuoi dati e li salva appena c’è spazio.</translation>
+    </message>
+    <message>
+        <source>The records database is read-only. Make it writable again; Mirelo keeps your records aside until then.</source>
+        <translation>Il database dei dati è in sola lettura. Rendilo di nuovo scrivibile; fino ad allora Mirelo tiene da parte i tuoi dati.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot create its records database. Make its data folder writable; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo non riesce a creare il database dei dati. Rendi scrivibile la sua cartella dei dati; fino ad allora Mirelo tiene da parte i tuoi dati.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo non riesce a leggere il database dei dati. Controlla i permessi del file; fino ad allora Mirelo tiene da parte i tuoi dati.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1363,6 +1382,10 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
             <numerusform>%n pausa</numerusform>
             <numerusform>%n pause</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records</source>
+        <translation>Mirelo non riesce a leggere i suoi dati</translation>
     </message>
 </context>
 <context>

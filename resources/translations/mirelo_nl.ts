@@ -515,10 +515,6 @@ Zonder opdracht start Mirelo in het systeemvak.
         <translation>Mirelo kan niet opslaan</translation>
     </message>
     <message>
-        <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation>De schijf is vol: Mirelo bewaart de gegevens van vandaag tot het ze kan opslaan</translation>
-    </message>
-    <message>
         <source>Could not add Mirelo to your launcher: %1</source>
         <translation>Kon Mirelo niet aan uw starter toevoegen: %1</translation>
     </message>
@@ -1112,6 +1108,29 @@ Zonder opdracht start Mirelo in het systeemvak.
         <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
         <translation>Geen bureaubladachtergrond ingesteld: pauzes tonen in plaats daarvan een vervaagde afbeelding van het scherm.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n finished interval(s) cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</source>
+        <translation>
+            <numerusform>%n afgerond interval kan niet op schijf bewaard worden en gaat verloren als Mirelo stopt voordat de gegevens opgeslagen zijn. Maak schijfruimte vrij.</numerusform>
+            <numerusform>%n afgeronde intervallen kunnen niet op schijf bewaard worden en gaan verloren als Mirelo stopt voordat de gegevens opgeslagen zijn. Maak schijfruimte vrij.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is full. Mirelo keeps your records aside and saves them once there is space.</source>
+        <translation>De schijf is vol. Mirelo bewaart je gegevens apart en slaat ze op zodra er ruimte is.</translation>
+    </message>
+    <message>
+        <source>The records database is read-only. Make it writable again; Mirelo keeps your records aside until then.</source>
+        <translation>De database met gegevens is alleen-lezen. Maak hem weer schrijfbaar; tot dan bewaart Mirelo je gegevens apart.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot create its records database. Make its data folder writable; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo kan zijn database met gegevens niet aanmaken. Maak de gegevensmap schrijfbaar; tot dan bewaart Mirelo je gegevens apart.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo kan zijn database met gegevens niet lezen. Controleer de rechten van het bestand; tot dan bewaart Mirelo je gegevens apart.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1363,6 +1382,10 @@ Zonder opdracht start Mirelo in het systeemvak.
             <numerusform>%n pauze</numerusform>
             <numerusform>%n pauzes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records</source>
+        <translation>Mirelo kan zijn gegevens niet lezen</translation>
     </message>
 </context>
 <context>

@@ -525,10 +525,6 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
         <translation>Mirelo nie może zapisać danych</translation>
     </message>
     <message>
-        <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation>Dysk jest pełny: Mirelo przechowuje dzisiejsze zapisy, dopóki nie będzie mogło ich zapisać</translation>
-    </message>
-    <message>
         <source>Could not add Mirelo to your launcher: %1</source>
         <translation>Nie udało się dodać Mirelo do menu aplikacji: %1</translation>
     </message>
@@ -1124,6 +1120,30 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
         <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
         <translation>Nie ustawiono tapety pulpitu: przerwy pokazują zamiast niej rozmyty obraz ekranu.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n finished interval(s) cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</source>
+        <translation>
+            <numerusform>%n zakończonego interwału nie da się zachować na dysku i przepadnie, jeśli Mirelo zakończy działanie przed zapisaniem. Zwolnij miejsce na dysku.</numerusform>
+            <numerusform>%n zakończonych interwałów nie da się zachować na dysku i przepadną, jeśli Mirelo zakończy działanie przed zapisaniem. Zwolnij miejsce na dysku.</numerusform>
+            <numerusform>%n zakończonych interwałów nie da się zachować na dysku i przepadną, jeśli Mirelo zakończy działanie przed zapisaniem. Zwolnij miejsce na dysku.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is full. Mirelo keeps your records aside and saves them once there is space.</source>
+        <translation>Dysk jest pełny. Mirelo odkłada zapisy na bok i zapisze je, gdy zwolni się miejsce.</translation>
+    </message>
+    <message>
+        <source>The records database is read-only. Make it writable again; Mirelo keeps your records aside until then.</source>
+        <translation>Baza zapisów jest tylko do odczytu. Przywróć możliwość zapisu; do tego czasu Mirelo odkłada zapisy na bok.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot create its records database. Make its data folder writable; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo nie może utworzyć bazy zapisów. Umożliw zapis w jego folderze danych; do tego czasu Mirelo odkłada zapisy na bok.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo nie może odczytać bazy zapisów. Sprawdź uprawnienia pliku; do tego czasu Mirelo odkłada zapisy na bok.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1381,6 +1401,10 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
             <numerusform>%n przerwy</numerusform>
             <numerusform>%n przerw</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records</source>
+        <translation>Mirelo nie może odczytać swoich zapisów</translation>
     </message>
 </context>
 <context>

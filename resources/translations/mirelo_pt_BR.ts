@@ -515,10 +515,6 @@ Sem um comando, inicia o Mirelo na área de notificação.
         <translation>O Mirelo não consegue salvar</translation>
     </message>
     <message>
-        <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation>O disco está cheio: o Mirelo guarda os registros de hoje até conseguir salvá-los</translation>
-    </message>
-    <message>
         <source>Could not add Mirelo to your launcher: %1</source>
         <translation>Não foi possível adicionar o Mirelo ao seu lançador: %1</translation>
     </message>
@@ -1112,6 +1108,29 @@ Sem um comando, inicia o Mirelo na área de notificação.
         <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
         <translation>Nenhuma imagem da área de trabalho definida: as pausas mostram uma imagem desfocada da tela.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n finished interval(s) cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</source>
+        <translation>
+            <numerusform>%n intervalo concluído não pode ser guardado no disco e será perdido se o Mirelo fechar antes de salvar os registros. Libere espaço em disco.</numerusform>
+            <numerusform>%n intervalos concluídos não podem ser guardados no disco e serão perdidos se o Mirelo fechar antes de salvar os registros. Libere espaço em disco.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is full. Mirelo keeps your records aside and saves them once there is space.</source>
+        <translation>O disco está cheio. O Mirelo guarda seus registros à parte e os salva quando houver espaço.</translation>
+    </message>
+    <message>
+        <source>The records database is read-only. Make it writable again; Mirelo keeps your records aside until then.</source>
+        <translation>O banco de dados de registros está somente leitura. Torne-o gravável de novo; até lá o Mirelo guarda seus registros à parte.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot create its records database. Make its data folder writable; Mirelo keeps your records aside until then.</source>
+        <translation>O Mirelo não consegue criar o banco de dados de registros. Torne a pasta de dados gravável; até lá o Mirelo guarda seus registros à parte.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
+        <translation>O Mirelo não consegue ler o banco de dados de registros. Verifique as permissões do arquivo; até lá o Mirelo guarda seus registros à parte.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1363,6 +1382,10 @@ Sem um comando, inicia o Mirelo na área de notificação.
             <numerusform>%n pausa</numerusform>
             <numerusform>%n pausas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records</source>
+        <translation>O Mirelo não consegue ler seus registros</translation>
     </message>
 </context>
 <context>

@@ -525,10 +525,6 @@ Without a command, starts Mirelo in the tray.
         <translation>Mirelo не может сохранить данные</translation>
     </message>
     <message>
-        <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation>Диск заполнен: Mirelo хранит сегодняшние записи, пока не сможет их сохранить</translation>
-    </message>
-    <message>
         <source>Could not add Mirelo to your launcher: %1</source>
         <translation>Не удалось добавить Mirelo в меню приложений: %1</translation>
     </message>
@@ -1124,6 +1120,30 @@ Without a command, starts Mirelo in the tray.
         <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
         <translation>Фон рабочего стола не задан: в перерывах вместо него показывается размытый снимок экрана.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n finished interval(s) cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</source>
+        <translation>
+            <numerusform>%n завершённый интервал нельзя сохранить на диске, и он пропадёт, если Mirelo закроется до сохранения записей. Освободите место на диске.</numerusform>
+            <numerusform>%n завершённых интервала нельзя сохранить на диске, и они пропадут, если Mirelo закроется до сохранения записей. Освободите место на диске.</numerusform>
+            <numerusform>%n завершённых интервалов нельзя сохранить на диске, и они пропадут, если Mirelo закроется до сохранения записей. Освободите место на диске.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is full. Mirelo keeps your records aside and saves them once there is space.</source>
+        <translation>Диск заполнен. Mirelo отложит ваши записи и сохранит их, когда появится место.</translation>
+    </message>
+    <message>
+        <source>The records database is read-only. Make it writable again; Mirelo keeps your records aside until then.</source>
+        <translation>База записей доступна только для чтения. Снова разрешите запись; до тех пор Mirelo хранит ваши записи отдельно.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot create its records database. Make its data folder writable; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo не может создать базу записей. Разрешите запись в его папку данных; до тех пор Mirelo хранит ваши записи отдельно.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo не может прочитать базу записей. Проверьте права доступа к файлу; до тех пор Mirelo хранит ваши записи отдельно.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1381,6 +1401,10 @@ Without a command, starts Mirelo in the tray.
             <numerusform>%n перерыва</numerusform>
             <numerusform>%n перерывов</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records</source>
+        <translation>Mirelo не может прочитать свои записи</translation>
     </message>
 </context>
 <context>

@@ -516,10 +516,6 @@ Utan kommando startas Mirelo i systembrickan.
         <translation>Mirelo kan inte spara</translation>
     </message>
     <message>
-        <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation>Disken är full: Mirelo behåller dagens poster tills de kan sparas</translation>
-    </message>
-    <message>
         <source>Could not add Mirelo to your launcher: %1</source>
         <translation>Kunde inte lägga till Mirelo i din programstartare: %1</translation>
     </message>
@@ -1113,6 +1109,29 @@ Utan kommando startas Mirelo i systembrickan.
         <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
         <translation>Ingen skrivbordsbakgrund är vald: pauser visar i stället en suddig bild av skärmen.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n finished interval(s) cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</source>
+        <translation>
+            <numerusform>%n avslutat intervall kan inte sparas på disken och går förlorat om Mirelo avslutas innan posterna kan sparas. Frigör diskutrymme.</numerusform>
+            <numerusform>%n avslutade intervall kan inte sparas på disken och går förlorade om Mirelo avslutas innan posterna kan sparas. Frigör diskutrymme.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is full. Mirelo keeps your records aside and saves them once there is space.</source>
+        <translation>Disken är full. Mirelo lägger dina poster åt sidan och sparar dem när det finns plats.</translation>
+    </message>
+    <message>
+        <source>The records database is read-only. Make it writable again; Mirelo keeps your records aside until then.</source>
+        <translation>Databasen med poster är skrivskyddad. Gör den skrivbar igen; till dess lägger Mirelo dina poster åt sidan.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot create its records database. Make its data folder writable; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo kan inte skapa sin databas med poster. Gör datamappen skrivbar; till dess lägger Mirelo dina poster åt sidan.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo kan inte läsa sin databas med poster. Kontrollera filens behörigheter; till dess lägger Mirelo dina poster åt sidan.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1364,6 +1383,10 @@ Utan kommando startas Mirelo i systembrickan.
             <numerusform>%n paus</numerusform>
             <numerusform>%n pauser</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records</source>
+        <translation>Mirelo kan inte läsa sina poster</translation>
     </message>
 </context>
 <context>

@@ -505,10 +505,6 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
         <translation>Mirelo kaydedemiyor</translation>
     </message>
     <message>
-        <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation>Disk dolu: Mirelo bugünün kayıtlarını kaydedebilene kadar saklıyor</translation>
-    </message>
-    <message>
         <source>Could not add Mirelo to your launcher: %1</source>
         <translation>Mirelo başlatıcınıza eklenemedi: %1</translation>
     </message>
@@ -1100,6 +1096,28 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
         <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
         <translation>Masaüstü resmi ayarlanmamış: molalarda bunun yerine ekranın bulanık bir resmi gösterilir.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n finished interval(s) cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</source>
+        <translation>
+            <numerusform>%n tamamlanan aralık diskte tutulamıyor ve kayıtlar kaydedilmeden Mirelo kapanırsa kaybolacak. Diskte yer açın.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is full. Mirelo keeps your records aside and saves them once there is space.</source>
+        <translation>Disk dolu. Mirelo kayıtlarınızı bir kenarda tutar ve yer açılınca kaydeder.</translation>
+    </message>
+    <message>
+        <source>The records database is read-only. Make it writable again; Mirelo keeps your records aside until then.</source>
+        <translation>Kayıt veritabanı salt okunur. Yeniden yazılabilir yapın; o zamana kadar Mirelo kayıtlarınızı bir kenarda tutar.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot create its records database. Make its data folder writable; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo kayıt veritabanını oluşturamıyor. Veri klasörünü yazılabilir yapın; o zamana kadar Mirelo kayıtlarınızı bir kenarda tutar.</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo kayıt veritabanını okuyamıyor. Dosyanın izinlerini kontrol edin; o zamana kadar Mirelo kayıtlarınızı bir kenarda tutar.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1214,7 +1232,7 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
     </message>
     <message>
         <source>A timer is running; stop it first with &quot;mirelo stop&quot;.</source>
-        <translation>Bir zamanlayıcı çalışıyor; önce "mirelo stop" ile durdurun.</translation>
+        <translation>Bir zamanlayıcı çalışıyor; önce &quot;mirelo stop&quot; ile durdurun.</translation>
     </message>
     <message>
         <source>The Pomodoro is already paused.</source>
@@ -1345,6 +1363,10 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
         <translation>
             <numerusform>%n mola</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records</source>
+        <translation>Mirelo kayıtlarını okuyamıyor</translation>
     </message>
 </context>
 <context>

@@ -505,10 +505,6 @@ Without a command, starts Mirelo in the tray.
         <translation>Mirelo 无法保存</translation>
     </message>
     <message>
-        <source>The disk is full: Mirelo keeps today&apos;s records until it can save them</source>
-        <translation>磁盘已满：Mirelo 会暂存今天的记录，直到能够保存为止</translation>
-    </message>
-    <message>
         <source>Could not add Mirelo to your launcher: %1</source>
         <translation>无法将 Mirelo 添加到启动器：%1</translation>
     </message>
@@ -1100,6 +1096,28 @@ Without a command, starts Mirelo in the tray.
         <source>No desktop picture is set: breaks show a blurred picture of the screen instead.</source>
         <translation>未设置桌面壁纸：休息时改为显示屏幕的模糊画面。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n finished interval(s) cannot be kept on disk and will be lost if Mirelo quits before the records can be saved. Free some disk space.</source>
+        <translation>
+            <numerusform>%n 个已完成的时段无法保存到磁盘，若 Mirelo 在记录保存前退出，这些时段将丢失。请释放磁盘空间。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The disk is full. Mirelo keeps your records aside and saves them once there is space.</source>
+        <translation>磁盘已满。Mirelo 会先另行保存你的记录，待有空间时再写入。</translation>
+    </message>
+    <message>
+        <source>The records database is read-only. Make it writable again; Mirelo keeps your records aside until then.</source>
+        <translation>记录数据库为只读。请恢复其写入权限；在此之前 Mirelo 会另行保存你的记录。</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot create its records database. Make its data folder writable; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo 无法创建记录数据库。请让其数据文件夹可写；在此之前 Mirelo 会另行保存你的记录。</translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
+        <translation>Mirelo 无法读取记录数据库。请检查该文件的权限；在此之前 Mirelo 会另行保存你的记录。</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1345,6 +1363,10 @@ Without a command, starts Mirelo in the tray.
         <translation>
             <numerusform>%n 次休息</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Mirelo cannot read its records</source>
+        <translation>Mirelo 无法读取其记录</translation>
     </message>
 </context>
 <context>

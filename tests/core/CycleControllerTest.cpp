@@ -394,8 +394,9 @@ TEST_F(CycleControllerTest, UnwritableDatabaseKeepsTheCycleRunning)
     app().startPomodoro();
     advanceSeconds(1500);
     EXPECT_EQ(app().state.value(), CycleState::shortBreak);
-    EXPECT_TRUE(tracker->names().contains(QStringLiteral("failedToSaveTask")));
-    EXPECT_TRUE(log().containsAt(Log::Level::error, QStringLiteral("Failed to save new task.")));
+    // Kept aside, and the user told.
+    EXPECT_TRUE(tasks->hasUnsavedTasks());
+    EXPECT_EQ(notifications.posted.count(QStringLiteral("Mirelo cannot save")), 1);
     advanceSeconds(300);
     EXPECT_EQ(app().state.value(), CycleState::idle);
     EXPECT_EQ(readFile(dbPath), before);

@@ -498,6 +498,7 @@ QProcessEnvironment MireloWorld::environment() const
                       : QStringLiteral("unix:path=") + home.path() + QStringLiteral("/no-system-bus"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome());
     env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), home.path() + QStringLiteral("/state"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path() + QStringLiteral("/runtime"));
     env.insert(QStringLiteral("TMPDIR"), home.path() + QStringLiteral("/tmp"));
     env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));

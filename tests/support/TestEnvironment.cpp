@@ -17,11 +17,13 @@ void TestEnvironment::SetUp()
     base = dir->path();
     savedConfig = qgetenv("XDG_CONFIG_HOME");
     savedData = qgetenv("XDG_DATA_HOME");
+    savedState = qgetenv("XDG_STATE_HOME");
     savedTmp = qgetenv("TMPDIR");
     for (const QString& sub : {configHome(), dataHome(), tempHome()})
         QDir().mkpath(sub);
     qputenv("XDG_CONFIG_HOME", configHome().toUtf8());
     qputenv("XDG_DATA_HOME", dataHome().toUtf8());
+    qputenv("XDG_STATE_HOME", stateHome().toUtf8());
     qputenv("TMPDIR", tempHome().toUtf8());
     Preferences::resetStandard();
     UsageTracker::setShared(nullptr);
@@ -37,6 +39,7 @@ void TestEnvironment::TearDown()
     UsageTracker::setShared(nullptr);
     qputenv("XDG_CONFIG_HOME", savedConfig);
     qputenv("XDG_DATA_HOME", savedData);
+    savedState.isNull() ? qunsetenv("XDG_STATE_HOME") : qputenv("XDG_STATE_HOME", savedState);
     qputenv("TMPDIR", savedTmp);
     // Restore permissions the test may have taken away, so the folder can be removed.
     if (dir) {

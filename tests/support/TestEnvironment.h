@@ -10,7 +10,7 @@
 
 class LogCapture;
 
-// Points XDG_CONFIG_HOME, XDG_DATA_HOME and the temporary directory at a fresh folder per
+// Points XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_STATE_HOME and the temporary directory at a fresh folder per
 // test, drops the process-wide preferences store and captures every log line.
 class TestEnvironment : public ::testing::Test
 {
@@ -25,6 +25,7 @@ protected:
     QString configHome() const { return base + QStringLiteral("/config"); }
     QString dataHome() const { return base + QStringLiteral("/data"); }
     QString tempHome() const { return base + QStringLiteral("/tmp"); }
+    QString stateHome() const { return base + QStringLiteral("/state"); }
     // $XDG_DATA_HOME/org.mirelo.Mirelo
     QString dataRoot() const { return dataHome() + QStringLiteral("/org.mirelo.Mirelo"); }
 
@@ -33,6 +34,6 @@ protected:
 private:
     std::unique_ptr<QTemporaryDir> dir;
     QString base;
-    QByteArray savedConfig, savedData, savedTmp;
+    QByteArray savedConfig, savedData, savedState, savedTmp;
     std::unique_ptr<LogCapture> capture;
 };

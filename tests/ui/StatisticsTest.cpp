@@ -237,3 +237,15 @@ TEST_F(StatisticsTest, ExportWritesEveryRecordAndParsesBack)
     EXPECT_EQ(view().exportResultLabel->text(), said);
     EXPECT_EQ(log().lines().size(), logged);
 }
+
+TEST_F(StatisticsTest, RecordsThatCannotBeReadAreNotAnEmptyDay)
+{
+    tasks.reset();
+    writeFile(*DataFolder::databasePath(), QByteArray(4096, '\x7f'));
+    tasks = std::make_unique<TaskService>(*prefs, clock, DataFolder::databasePath());
+    view();
+    window->showWindow();
+    EXPECT_FALSE(view().placeholderLabel->isHidden());
+    EXPECT_NE(view().placeholderLabel->text(), Localizable::text("No timer yet"));
+    EXPECT_TRUE(view().placeholderLabel->text().contains(QStringLiteral("cannot read"))) << view().placeholderLabel->text().toStdString();
+}

@@ -31,20 +31,14 @@ std::optional<Interval> TaskRecorder::write(Interval task,
                                             TaskWrite (TaskService::*operation)(const Interval&),
                                             const QString& savedText, const QString& failedText)
 {
+    // The cycle measures the length on a clock that never steps and gives the end itself.
     if (!task.end)
         task.end = clock.now();
     const TaskWrite written = (tasks.*operation)(task);
     if (written) {
         LOG_INFO(savedText);
     } else if (written.kept) {
-        if (written.diskFull && !toldDiskFull && notifications) {
-            // The log is on the same disk: a notification is the one way the user hears of it.
-            toldDiskFull = true;
-            notifications->postNotification(
-                QCoreApplication::translate("Localizable", "Mirelo cannot save"),
-                QCoreApplication::translate(
-                    "Localizable", "The disk is full: Mirelo keeps today's records until it can save them"));
-        }
+        tell(written);
         retryUnsavedTasksLater();
     } else {
         LOG_ERROR(failedText);
@@ -55,6 +49,54 @@ std::optional<Interval> TaskRecorder::write(Interval task,
     task.taskID = written.taskID;
     return task;
 }
+void TaskRecorder::tell(const TaskWrite& written)
+{
+    // The log may be on the very disk that refuses: a notification is the one way to be heard.
+    if (!notifications)
+        return;
+    const QString title = QCoreApplication::translate("Localizable", "Mirelo cannot save");
+    if (!written.journalled) {
+        if (!toldAtRisk) {
+            toldAtRisk = true;
+            notifications->postNotification(
+                title,
+                QCoreApplication::translate("Localizable",
+                                            "%n finished interval(s) cannot be kept on disk and will be lost "
+                                            "if Mirelo quits before the records can be saved. Free some "
+                                            "disk space.",
+                                            nullptr, tasks.intervalsAtRisk()));
+        }
+        return;
+    }
+    if (written.problem == StoreProblem::busy || told.contains(int(written.problem)))
+        return;
+    told.insert(int(written.problem));
+    QString text;
+    switch (written.problem) {
+    case StoreProblem::diskFull:
+        text = QCoreApplication::translate(
+            "Localizable",
+            "The disk is full. Mirelo keeps your records aside and saves them once there is space.");
+        break;
+    case StoreProblem::readOnly:
+        text = QCoreApplication::translate(
+            "Localizable", "The records database is read-only. Make it writable again; Mirelo "
+                           "keeps your records aside until then.");
+        break;
+    case StoreProblem::cannotOpen:
+        text = QCoreApplication::translate("Localizable",
+                                           "Mirelo cannot create its records database. Make its data folder "
+                                           "writable; Mirelo keeps your records aside until then.");
+        break;
+    default:
+        text = QCoreApplication::translate("Localizable",
+                                           "Mirelo cannot read its records database. Check the file's "
+                                           "permissions; Mirelo keeps your records aside until then.");
+        break;
+    }
+    notifications->postNotification(title, text);
+}
+
 void TaskRecorder::retryUnsavedTasksLater()
 {
     if (retryScheduled)
@@ -65,9 +107,11 @@ void TaskRecorder::retryUnsavedTasksLater()
         if (!weak)
             return;
         weak->retryScheduled = false;
-        if (!weak->tasks.saveUnsavedTasks())
+        if (!weak->tasks.saveUnsavedTasks()) {
             weak->retryUnsavedTasksLater();
-        else
-            weak->toldDiskFull = false;
+        } else {
+            weak->told.clear();
+            weak->toldAtRisk = false;
+        }
     });
 }

@@ -135,23 +135,61 @@ std::optional<ProgramError> MainDB::setup(const QString& table, const std::vecto
     if (ready)
         return std::nullopt;
     installTrace();
-    std::optional<ProgramError> error;
-    try {
-        error = open();
-        if (!error)
-            createTable(table, columns);
-    } catch (const std::exception& e) {
-        error = ProgramError::db(QString::fromUtf8(e.what()));
-    }
-    if (error) {
-        // Whatever failed, nothing may write to this file any more.
-        database.reset();
+    tableName = table;
+    tableColumns = columns;
+    if (auto error = openAndCreate()) {
         track(UsageEvent::failedToOpenDB);
         LOG_ERROR(QStringLiteral("Failed to open db."));
         return error;
     }
     ready = true;
     return std::nullopt;
+}
+
+std::optional<ProgramError> MainDB::openAndCreate()
+{
+    std::optional<ProgramError> error;
+    try {
+        error = open();
+        if (!error)
+            createTable(tableName, tableColumns);
+    } catch (const std::exception& e) {
+        error = ProgramError::db(QString::fromUtf8(e.what()));
+    }
+    // Whatever failed, nothing may write to this file any more.
+    if (error)
+        database.reset();
+    return error;
+}
+
+bool MainDB::reopenIfUnwritable()
+{
+    if (tableName.isEmpty())
+        return false;
+    if (ready && !isReadOnly())
+        return true;
+    // Statements still open on the old handle would keep it alive: none are, all are local.
+    database.reset();
+    ready = !openAndCreate();
+    if (ready)
+        LOG_INFO(QStringLiteral("Reopened db: ") +
+                 (isReadOnly() ? QStringLiteral("still read-only.") : QStringLiteral("writable.")));
+    return ready && !isReadOnly();
+}
+
+bool MainDB::isReadOnly() const
+{
+    return database && sqlite3_db_readonly(database->getHandle(), "main") == 1;
+}
+
+bool MainDB::inTransaction() const
+{
+    return database && sqlite3_get_autocommit(database->getHandle()) == 0;
+}
+
+bool MainDB::fileExists() const
+{
+    return path && (QFileInfo::exists(*path) || QFileInfo(*path).isSymLink());
 }
 
 std::optional<ProgramError> MainDB::open()
@@ -245,6 +283,12 @@ DBResult<int> MainDB::execute(const QString& sql, const std::vector<DBValue>& bi
 bool MainDB::lastFailureWasFullDisk() const
 {
     return lastFailure == SQLITE_FULL;
+}
+
+bool MainDB::lastFailureWasReadOnly() const
+{
+    // A folder that cannot be written refuses the rollback journal: SQLite cannot open it.
+    return lastFailure == SQLITE_READONLY || lastFailure == SQLITE_CANTOPEN;
 }
 
 bool MainDB::lastFailureCanPass() const

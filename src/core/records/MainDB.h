@@ -58,6 +58,16 @@ public:
     std::optional<ProgramError> setup(const QString& table, const std::vector<ColumnDef>& columns);
     // True once the table exists.
     bool initilaized() const { return ready; }
+    // Tries again to open a database that could not be opened, and reopens one that SQLite
+    // opened read-only (it stays so after the file becomes writable). Quiet: the first failure
+    // was reported. True when the table is there on a connection that can write.
+    bool reopenIfUnwritable();
+    // Whether the connection can only read (the file or its file system was read-only).
+    bool isReadOnly() const;
+    // Whether a transaction is open (SQLite ends one itself after some failures).
+    bool inTransaction() const;
+    // Whether a file stands at the path (when setup failed: it is there and cannot be read).
+    bool fileExists() const;
 
     // Runs a statement that returns rows, every column of each.
     DBResult<std::vector<DBRow>> query(const QString& sql, const std::vector<DBValue>& bindings);
@@ -68,6 +78,8 @@ public:
     bool lastFailureCanPass() const;
     // Whether the last statement failed, for any reason.
     bool lastStatementFailed() const { return lastFailure != 0; }
+    // Whether the last statement failed because the file or its folder cannot be written.
+    bool lastFailureWasReadOnly() const;
     // Whether the last statement failed for want of disk space.
     bool lastFailureWasFullDisk() const;
     // The key the last successful INSERT gave its row.
@@ -81,12 +93,15 @@ public:
 
 private:
     std::optional<ProgramError> open();
+    std::optional<ProgramError> openAndCreate();
     void createTable(const QString& table, const std::vector<ColumnDef>& columns);
 
     std::optional<QString> path;
     std::chrono::milliseconds busyTimeout;
     std::unique_ptr<SQLite::Database> database;
     bool ready = false;
+    QString tableName;
+    std::vector<ColumnDef> tableColumns;
     // SQLite's primary result code of the last failed statement, 0 after a success.
     int lastFailure = 0;
 };

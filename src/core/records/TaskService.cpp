@@ -40,15 +40,27 @@ QString titleList(const std::vector<Interval>& tasks)
 } // namespace
 
 TaskService::TaskService(Preferences& preferences, const Clock& clock, std::optional<QString> databasePath,
-                         std::chrono::milliseconds busyTimeout)
+                         std::chrono::milliseconds busyTimeout, const QString& journalPath)
     : preferences(preferences), clock(clock),
       db(std::make_unique<MainDB>(std::move(databasePath), busyTimeout))
 {
+    writer = std::make_unique<IntervalWriter>(*db, IntervalJournal(journalPath), [this] {
+        pauseTable = prepareTables();
+        return pauseTable;
+    });
     if (const auto error = db->setup(Interval::tableName(), Interval::columnDefs())) {
         LOG_ERROR(QStringLiteral("Failed to setup db. error: ") + error->description());
         return;
     }
     LOG_INFO(QStringLiteral("DB setup."));
+    pauseTable = prepareTables();
+    writer->setPauseTable(pauseTable);
+    // Intervals journalled by an earlier run go in before anything else is read or written.
+    saveUnsavedTasks();
+}
+
+bool TaskService::prepareTables()
+{
     // Every query picks days by their start: with ten years of rows a scan of the whole table
     // would cost milliseconds on the main thread at each break and statistics page. The table
     // itself stays as it is; a reader without the index sees the same rows.
@@ -62,22 +74,26 @@ TaskService::TaskService(Preferences& preferences, const Clock& clock, std::opti
         QStringLiteral(
             R"(CREATE TABLE IF NOT EXISTS "WTaskPause"("taskID" INTEGER PRIMARY KEY, "paused" INTEGER))"),
         {});
-    if (pauses.value) {
-        pauseTable = true;
-    } else {
-        const auto found = db->query(
-            QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'WTaskPause'"), {});
-        pauseTable = found.value && !found.value->empty();
-        if (!pauseTable)
-            LOG_WARNING(QStringLiteral("No table for paused time; Pomodoros count with their pauses."));
-    }
+    if (pauses.value)
+        return true;
+    const auto found = db->query(
+        QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'WTaskPause'"), {});
+    const bool present = found.value && !found.value->empty();
+    if (!present)
+        LOG_WARNING(QStringLiteral("No table for paused time; Pomodoros count with their pauses."));
+    return present;
 }
 
 TaskService::~TaskService()
 {
-    if (!unsaved.empty() && !saveUnsavedTasks())
-        LOG_ERROR(QStringLiteral("The database is still busy: %1 finished task(s) could not be saved.")
-                      .arg(unsaved.size()));
+    if (!writer->hasUnsaved() || saveUnsavedTasks())
+        return;
+    if (writer->atRisk() > 0)
+        LOG_ERROR(
+            QStringLiteral("The database is still busy: %1 finished task(s) could not be saved and are lost.")
+                .arg(writer->atRisk()));
+    else
+        LOG_WARNING(QStringLiteral("Finished tasks wait in the journal and are saved at the next start."));
 }
 
 bool TaskService::isReady() const
@@ -87,94 +103,29 @@ bool TaskService::isReady() const
 
 TaskWrite TaskService::insert(const Interval& task)
 {
-    return store(task, false);
+    return writer->store(task, false);
 }
 
 TaskWrite TaskService::updateOrInsert(const Interval& task)
 {
-    return store(task, true);
-}
-
-TaskWrite TaskService::store(const Interval& task, bool update)
-{
-    // Tasks kept earlier go first, so rows land in the order the intervals finished.
-    if (saveUnsavedTasks()) {
-        bool busy = false;
-        if (const auto key = write(task, update, busy))
-            return {key};
-        // Only what can pass (a lock held elsewhere, a full disk) is worth waiting for; anything
-        // else fails again.
-        if (!busy)
-            return {};
-    }
-    const bool diskFull = db->lastFailureWasFullDisk();
-    LOG_WARNING(diskFull ? QStringLiteral("The disk is full; the task is kept and saved later.")
-                         : QStringLiteral("The database is busy; the task is kept and saved later."));
-    unsaved.push_back({task, update});
-    return {std::nullopt, true, diskFull};
+    return writer->store(task, true);
 }
 
 bool TaskService::saveUnsavedTasks()
 {
-    while (!unsaved.empty()) {
-        bool busy = false;
-        const auto key = write(unsaved.front().task, unsaved.front().update, busy);
-        if (busy)
-            return false;
-        if (key)
-            LOG_INFO(QStringLiteral("Saved a task kept while the database was busy."));
-        else
-            LOG_ERROR(QStringLiteral("Failed to save a task kept while the database was busy."));
-        unsaved.erase(unsaved.begin());
-    }
-    return true;
-}
-
-std::optional<qint64> TaskService::write(const Interval& task, bool update, bool& busy)
-{
-    if (update && task.taskID) {
-        const Condition byKey = Column(QStringLiteral("taskID")) == *task.taskID;
-        const bool exists = Tasks::findOne(*db, {QStringLiteral("taskID")}, byKey).has_value();
-        busy = db->lastFailureCanPass();
-        if (busy)
-            return std::nullopt;
-        if (exists) {
-            const bool updated = Tasks::update(*db, task, Interval::allColumns(), byKey);
-            busy = db->lastFailureCanPass();
-            if (!updated)
-                return std::nullopt;
-            writePause(*task.taskID, task.paused);
-            return task.taskID;
-        }
-    }
-    // A key that no longer exists is inserted as it is, so the caller's record keeps its identity.
-    const bool inserted = Tasks::insert(*db, task, Interval::allColumns());
-    busy = db->lastFailureCanPass();
-    if (!inserted)
-        return std::nullopt;
-    const qint64 key = db->lastInsertRowID();
-    writePause(key, task.paused);
-    return key;
-}
-
-void TaskService::writePause(qint64 taskID, qint64 paused)
-{
-    if (paused <= 0 || !pauseTable)
-        return;
-    const auto written =
-        db->execute(QStringLiteral(R"(INSERT OR REPLACE INTO "WTaskPause"("taskID", "paused") VALUES(?, ?))"),
-                    {taskID, paused});
-    if (!written.value)
-        LOG_WARNING(QStringLiteral("The paused time of a task was not saved; it counts as focused."));
+    return writer->saveUnsaved();
 }
 
 std::vector<Interval> TaskService::findWithPauses(const Condition& where, bool byStart)
 {
     const QString order = byStart ? QStringLiteral(R"( ORDER BY "start" ASC)") : QString();
-    if (!pauseTable)
-        return Tasks::find(*db, Interval::allColumns(), where,
-                           byStart ? std::vector<Order>{Column(QStringLiteral("start")).asc()}
-                                   : std::vector<Order>{});
+    if (!pauseTable) {
+        auto tasks = Tasks::find(*db, Interval::allColumns(), where,
+                                 byStart ? std::vector<Order>{Column(QStringLiteral("start")).asc()}
+                                         : std::vector<Order>{});
+        readFailed = db->lastStatementFailed() || !db->initilaized();
+        return tasks;
+    }
     QStringList on = Interval::allColumns();
     QStringList selected;
     for (const QString& column : on)
@@ -186,6 +137,7 @@ std::vector<Interval> TaskService::findWithPauses(const Condition& where, bool b
                       QStringLiteral(R"( FROM "WTask" LEFT JOIN "WTaskPause" USING("taskID") WHERE )") +
                       where.sql + order,
                   where.values);
+    readFailed = !rows.value.has_value();
     if (!rows.value) {
         LOG_ERROR(QStringLiteral("Error: ") + rows.error.description());
         return {};
@@ -267,6 +219,7 @@ std::vector<DayFocus> TaskService::focusPerDay(const QDate& first, const QDate& 
     const auto rows = db->query(QStringLiteral(R"(SELECT "start", "end", )") + paused +
                                     QStringLiteral(" FROM ") + from + QStringLiteral(" WHERE ") + where.sql,
                                 where.values);
+    readFailed = !rows.value.has_value();
     if (!rows.value) {
         LOG_ERROR(QStringLiteral("Error: ") + rows.error.description());
         return focus;

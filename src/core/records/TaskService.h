@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/Interval.h"
+#include "records/IntervalWriter.h"
 
 #include <QDate>
 #include <QString>
@@ -14,19 +15,6 @@ class Clock;
 class MainDB;
 struct Condition;
 class Preferences;
-
-// What became of a write: the row's taskID once written; kept when the database could not take
-// it for a while (another program held a lock, the disk was full) and the task waits in memory
-// for the next chance.
-struct TaskWrite
-{
-    std::optional<qint64> taskID;
-    bool kept = false;
-    // Kept because the disk was full: the user should hear of it.
-    bool diskFull = false;
-
-    explicit operator bool() const { return taskID.has_value(); }
-};
 
 // A calendar day's Pomodoros: how many, and their focused seconds (paused time left out).
 struct DayFocus
@@ -45,8 +33,10 @@ class TaskService
 public:
     // databasePath: normally DataFolder::databasePath(); none means the Data folder cannot be
     // made, which is handled like a database that cannot be opened.
+    // journalPath: where intervals the database refuses wait; normally IntervalJournal::defaultPath().
     TaskService(Preferences& preferences, const Clock& clock, std::optional<QString> databasePath,
-                std::chrono::milliseconds busyTimeout = std::chrono::milliseconds{1000});
+                std::chrono::milliseconds busyTimeout = std::chrono::milliseconds{1000},
+                const QString& journalPath = IntervalJournal::defaultPath());
     ~TaskService();
     TaskService(const TaskService&) = delete;
     TaskService& operator=(const TaskService&) = delete;
@@ -55,12 +45,18 @@ public:
 
     // Inserts a new row (taskID none lets the database assign it).
     TaskWrite insert(const Interval& task);
-    // Updates the row with the task's taskID when it exists, else inserts.
+    // Updates the row with the task's taskID when it exists; without a taskID, the row or kept
+    // interval of the same type and start (the same interval, lengthened). Else inserts.
     TaskWrite updateOrInsert(const Interval& task);
-    // Writes the tasks kept while the database was busy, oldest first; every other operation
-    // tries this first. False while any is still waiting.
+    // Writes the tasks kept while the database refused them, oldest first; every other
+    // operation tries this first. False while any is still waiting.
     bool saveUnsavedTasks();
-    bool hasUnsavedTasks() const { return !unsaved.empty(); }
+    bool hasUnsavedTasks() const { return writer->hasUnsaved(); }
+    // Finished intervals a quit now would lose (not even the journal could take them).
+    int intervalsAtRisk() const { return writer->atRisk(); }
+    // Whether the last read of the records failed (the database cannot be opened or read):
+    // an empty answer then says nothing about the records.
+    bool lastReadFailed() const { return readFailed; }
     // Today's finished rows ordered by start ascending (only type 1 when pomodoroOnly).
     std::vector<Interval> fetchTodayTasks(bool pomodoroOnly);
     // The same for any calendar day of the user's time zone.
@@ -85,22 +81,16 @@ public:
     bool shouldTakeALongBreak();
 
 private:
-    struct Unsaved
-    {
-        Interval task;
-        bool update;
-    };
-    TaskWrite store(const Interval& task, bool update);
-    // One write; busy tells a lock held elsewhere from any other failure.
-    std::optional<qint64> write(const Interval& task, bool update, bool& busy);
-    void writePause(qint64 taskID, qint64 paused);
+    // The index and the table of paused seconds; true when the latter is there.
+    bool prepareTables();
     // The rows matching where, each with its paused seconds when the pause table is there.
     std::vector<Interval> findWithPauses(const Condition& where, bool byStart);
 
     Preferences& preferences;
     const Clock& clock;
     std::unique_ptr<MainDB> db;
-    std::vector<Unsaved> unsaved;
+    std::unique_ptr<IntervalWriter> writer;
+    bool readFailed = false;
     // The side table of paused seconds exists (a file that cannot be written may lack it).
     bool pauseTable = false;
 };

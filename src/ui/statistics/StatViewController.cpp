@@ -216,7 +216,8 @@ void StatViewController::reloadTasks()
                                               : tr("Interval");
         item->setData(Qt::AccessibleTextRole,
                       tr("%1 at %2, %3")
-                          .arg(kind, QLocale().toString(task.start.toLocalTime().time(), QLocale::ShortFormat),
+                          .arg(kind,
+                               QLocale().toString(task.start.toLocalTime().time(), QLocale::ShortFormat),
                                StatRow::detail(task.duration())));
         tableView->setItemWidget(item, cell);
     }
@@ -225,8 +226,11 @@ void StatViewController::reloadTasks()
                                      : tr("%n intervals", nullptr, count));
     tableView->setHidden(count <= 0);
     placeholderLabel->setHidden(count > 0);
-    // "Yet" promises more to come: only today can.
-    placeholderLabel->setText(day == today() ? Localizable::text("No timer yet") : tr("Nothing recorded"));
+    // "Yet" promises more to come: only today can. An empty answer from records that cannot be
+    // read says nothing about the day.
+    placeholderLabel->setText(tasks.lastReadFailed() ? tr("Mirelo cannot read its records")
+                              : day == today()       ? Localizable::text("No timer yet")
+                                                     : tr("Nothing recorded"));
 
     qint64 focused = 0;
     int pomodoros = 0;
