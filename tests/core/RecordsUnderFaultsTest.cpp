@@ -66,3 +66,28 @@ TEST_F(RecordsUnderFaultsTest, AnIntervalThatComesWithItsEndKeepsIt)
     EXPECT_EQ(stored->duration(), 20);
     EXPECT_EQ(storedRows(), QStringList{"1|20"});
 }
+
+TEST_F(RecordsUnderFaultsTest, IntervalsJournalledByAnEarlierRunAreRetriedWithoutANewOne)
+{
+    {
+        TaskService created(*prefs, clock, DataFolder::databasePath());
+    }
+    ReadOnlyPath readOnly(*DataFolder::databasePath());
+    if (!readOnly.active())
+        GTEST_SKIP() << "this file system cannot make a file read-only";
+    {
+        TaskService earlier(*prefs, clock, DataFolder::databasePath());
+        Interval task;
+        task.type = 1;
+        task.start = clock.now();
+        task.end = task.start.addSecs(1500);
+        ASSERT_FALSE(earlier.insert(task));
+    }
+    // This run starts over the same refusal, then the file becomes writable while it idles.
+    app();
+    EXPECT_TRUE(tasks->hasUnsavedTasks());
+    readOnly.release();
+    advanceSeconds(61);
+    EXPECT_EQ(storedRows(), QStringList{"1|1500"});
+    EXPECT_FALSE(tasks->hasUnsavedTasks());
+}

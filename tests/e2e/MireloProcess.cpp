@@ -22,6 +22,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 MireloWorld::MireloWorld() : MireloWorld(Options{}) {}
 
 MireloWorld::MireloWorld(Options options)
@@ -105,10 +107,17 @@ MireloWorld::MireloWorld(Options options)
 MireloWorld::~MireloWorld()
 {
     if (app && app->state() != QProcess::NotRunning) {
+        // Logout and `systemctl --user stop` end the program this way: in whatever state a test
+        // left it, it must end by itself, and cleanly.
         app->terminate();
-        if (!app->waitForFinished(5000))
+        if (!app->waitForFinished(5000)) {
+            ADD_FAILURE() << "Mirelo was still running 5 s after SIGTERM:\n" << logText().toStdString();
             app->kill();
-        app->waitForFinished(2000);
+            app->waitForFinished(2000);
+        } else if (app->exitStatus() == QProcess::CrashExit || app->exitCode() != 0) {
+            ADD_FAILURE() << "Mirelo did not quit cleanly (exit code " << app->exitCode()
+                          << "); its own output is above.";
+        }
     }
     if (trayHost) {
         trayHost->terminate();

@@ -13,7 +13,12 @@
 TaskRecorder::TaskRecorder(TaskService& tasks, const Clock& clock, Scheduler& scheduler,
                            NotificationCenter* notifications, QObject* parent)
     : QObject(parent), tasks(tasks), clock(clock), scheduler(scheduler), notifications(notifications)
-{}
+{
+    // Intervals the last run journalled, that the database refused again at this start, wait
+    // for the same retries as the ones this run keeps.
+    if (tasks.hasUnsavedTasks())
+        retryUnsavedTasksLater();
+}
 
 std::optional<Interval> TaskRecorder::insert(Interval task)
 {

@@ -173,17 +173,12 @@ std::uint16_t XcbGlobalShortcuts::numLockMask()
     return 0;
 }
 
-QStringList XcbGlobalShortcuts::grabAll()
+std::vector<XcbGlobalShortcuts::Grab> XcbGlobalShortcuts::plan(QStringList& problems)
 {
-    QStringList problems;
+    std::vector<Grab> wanted;
     const std::uint16_t numLock = numLockMask();
     const std::uint16_t locks[] = {0, XCB_MOD_MASK_LOCK, numLock, std::uint16_t(XCB_MOD_MASK_LOCK | numLock)};
-    struct Pending
-    {
-        int index;
-        xcb_void_cookie_t cookie;
-    };
-    std::vector<Pending> pending;
+    problems.clear();
     for (int index = 0; index < bound.size(); ++index) {
         problems.append(QString());
         if (bound[index].isEmpty())
@@ -198,22 +193,30 @@ QStringList XcbGlobalShortcuts::grabAll()
         }
         const std::uint16_t modifiers = modifierMask(chord.keyboardModifiers());
         for (const std::uint8_t* code = codes.get(); *code != XCB_NO_SYMBOL; ++code) {
-            for (std::uint16_t lock : locks) {
-                const std::uint16_t mask = modifiers | lock;
-                grabs.push_back({index, *code, mask});
-                pending.push_back({index, xcb_grab_key_checked(connection, 0, root, mask, *code,
-                                                               XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)});
-            }
+            for (std::uint16_t lock : locks)
+                wanted.push_back({index, *code, std::uint16_t(modifiers | lock)});
         }
     }
-    for (const Pending& p : pending) {
-        std::unique_ptr<xcb_generic_error_t, FreeDeleter> error(xcb_request_check(connection, p.cookie));
+    return wanted;
+}
+
+QStringList XcbGlobalShortcuts::grabAll(const std::vector<Grab>& wanted, QStringList problems)
+{
+    std::vector<xcb_void_cookie_t> cookies;
+    for (const Grab& grab : wanted) {
+        grabs.push_back(grab);
+        cookies.push_back(xcb_grab_key_checked(connection, 0, root, grab.modifiers, grab.keycode,
+                                               XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    }
+    for (std::size_t i = 0; i < cookies.size(); ++i) {
+        std::unique_ptr<xcb_generic_error_t, FreeDeleter> error(xcb_request_check(connection, cookies[i]));
         if (!error)
             continue;
+        const int index = wanted[i].index;
         if (error->error_code == badAccess)
-            problems[p.index] = QString::fromUtf8(QT_TRANSLATE_NOOP("Localizable", "Another program already uses this combination."));
-        else if (problems[p.index].isEmpty())
-            problems[p.index] = QString::fromUtf8(QT_TRANSLATE_NOOP("Localizable", "The X server refused this combination."));
+            problems[index] = QString::fromUtf8(QT_TRANSLATE_NOOP("Localizable", "Another program already uses this combination."));
+        else if (problems[index].isEmpty())
+            problems[index] = QString::fromUtf8(QT_TRANSLATE_NOOP("Localizable", "The X server refused this combination."));
     }
     return problems;
 }
@@ -223,24 +226,36 @@ void XcbGlobalShortcuts::ungrabAll()
     for (const Grab& grab : grabs)
         xcb_ungrab_key(connection, grab.keycode, root, grab.modifiers);
     grabs.clear();
+    grabbed = false;
     held = -1;
     xcb_flush(connection);
 }
 
 QStringList XcbGlobalShortcuts::bind(const QList<QKeySequence>& combinations)
 {
-    ungrabAll();
-    bound = combinations;
     // The keyboard map may have changed since the last binding.
     xcb_key_symbols_free(symbols);
     symbols = xcb_key_symbols_alloc(connection);
     if (suspended) {
+        ungrabAll();
+        bound = combinations;
         QStringList none;
         for (int i = 0; i < bound.size(); ++i)
             none.append(QString());
         return none;
     }
-    const QStringList problems = grabAll();
+    const QList<QKeySequence> before = bound;
+    bound = combinations;
+    QStringList missing;
+    std::vector<Grab> wanted = plan(missing);
+    // Another program remapping keys we do not use still sends a map event; releasing and taking
+    // the grabs again would lose a press that falls in between.
+    if (grabbed && before == combinations && wanted == planned)
+        return problems;
+    ungrabAll();
+    problems = grabAll(wanted, missing);
+    planned = std::move(wanted);
+    grabbed = true;
     // A partly refused combination is released whole: it would work only with some locks on.
     for (int index = 0; index < problems.size(); ++index) {
         if (problems[index].isEmpty())

@@ -36,9 +36,13 @@ private:
         int index;
         std::uint8_t keycode;
         std::uint16_t modifiers;
+        bool operator==(const Grab&) const = default;
     };
-    // Grabs every combination; answers why one was refused, per index.
-    QStringList grabAll();
+    // The grabs the bound combinations need on today's keyboard map; a key the map lacks is
+    // told in problems, per index.
+    std::vector<Grab> plan(QStringList& problems);
+    // Grabs what was planned; answers why one was refused, per index.
+    QStringList grabAll(const std::vector<Grab>& planned, QStringList problems);
     void ungrabAll();
     std::uint16_t numLockMask();
     // XKB's first event code, 0 without the extension: its map events say the keyboard changed.
@@ -49,6 +53,10 @@ private:
     _XCBKeySymbols* symbols;
     QList<QKeySequence> bound;
     std::vector<Grab> grabs;
+    // The last binding's plan and answer: a map event that moves none of its keys keeps the grabs.
+    std::vector<Grab> planned;
+    QStringList problems;
+    bool grabbed = false;
     bool suspended = false;
     // The index whose key is down, so that auto-repeat runs the action once.
     int held = -1;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 
 namespace Localizable {
@@ -13,7 +14,8 @@ QString shown = QStringLiteral("en");
 // English without a region of the user's: the English the texts are written in.
 const QLocale textsLocale(QLocale::English, QLocale::UnitedStates);
 QLocale shownLocale = textsLocale;
-QList<QTranslator*> installed;
+// Guarded: whoever else removes and deletes a translator must not leave us a dangling one.
+QList<QPointer<QTranslator>> installed;
 
 QString plainName(QString entry)
 {
@@ -96,7 +98,9 @@ bool install(QCoreApplication& application)
 
 bool install(QCoreApplication& application, const QStringList& languages)
 {
-    for (QTranslator* translator : std::as_const(installed)) {
+    for (const QPointer<QTranslator>& translator : std::as_const(installed)) {
+        if (!translator)
+            continue;
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
