@@ -439,6 +439,10 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
         <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Busiest week: %1, %2</source>
+        <translation>Nejrušnější týden: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>
@@ -1041,10 +1045,6 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
         <translation>Ohodnotit Mirelo…</translation>
     </message>
     <message>
-        <source>Mirelo: paused, %1 left</source>
-        <translation>Mirelo: pozastaveno, zbývá %1</translation>
-    </message>
-    <message>
         <source>Stop Pomodoro</source>
         <translation>Zastavit pomodoro</translation>
     </message>
@@ -1143,6 +1143,14 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     <message>
         <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
         <translation>Mirelo nemůže číst databázi záznamů. Zkontrolujte oprávnění souboru; Mirelo si do té doby záznamy uschová stranou.</translation>
+    </message>
+    <message>
+        <source>This break cannot be ended early: &quot;No cancellation during the break&quot; in Preferences › General.</source>
+        <translation>Tuto přestávku nelze ukončit předčasně: „Zakázat zrušení přestávky“ v Nastavení › Obecné.</translation>
+    </message>
+    <message>
+        <source>The break is over. Type your passcode to return to your desktop.</source>
+        <translation>Přestávka skončila. Zadejte heslo a vraťte se na plochu.</translation>
     </message>
 </context>
 <context>

@@ -429,6 +429,10 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
         <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Busiest week: %1, %2</source>
+        <translation>Stärkste Woche: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>
@@ -1029,10 +1033,6 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
         <translation>Mirelo bewerten …</translation>
     </message>
     <message>
-        <source>Mirelo: paused, %1 left</source>
-        <translation>Mirelo: pausiert, noch %1</translation>
-    </message>
-    <message>
         <source>Stop Pomodoro</source>
         <translation>Pomodoro stoppen</translation>
     </message>
@@ -1130,6 +1130,14 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
     <message>
         <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
         <translation>Mirelo kann seine Datenbank der Aufzeichnungen nicht lesen. Prüfen Sie die Rechte der Datei; bis dahin legt Mirelo Ihre Aufzeichnungen beiseite.</translation>
+    </message>
+    <message>
+        <source>This break cannot be ended early: &quot;No cancellation during the break&quot; in Preferences › General.</source>
+        <translation>Diese Pause lässt sich nicht vorzeitig beenden: „Kein Abbrechen während der Pause“ unter Einstellungen › Allgemein.</translation>
+    </message>
+    <message>
+        <source>The break is over. Type your passcode to return to your desktop.</source>
+        <translation>Die Pause ist vorbei. Geben Sie Ihren Code ein, um zum Schreibtisch zurückzukehren.</translation>
     </message>
 </context>
 <context>

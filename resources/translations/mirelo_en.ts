@@ -429,6 +429,10 @@ Without a command, starts Mirelo in the tray.
         <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Busiest week: %1, %2</source>
+        <translation>Busiest week: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>
@@ -1029,10 +1033,6 @@ Without a command, starts Mirelo in the tray.
         <translation>Send suggestion…</translation>
     </message>
     <message>
-        <source>Mirelo: paused, %1 left</source>
-        <translation>Mirelo: paused, %1 left</translation>
-    </message>
-    <message>
         <source>Stop Pomodoro</source>
         <translation>Stop Pomodoro</translation>
     </message>
@@ -1130,6 +1130,14 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
         <translation>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</translation>
+    </message>
+    <message>
+        <source>This break cannot be ended early: &quot;No cancellation during the break&quot; in Preferences › General.</source>
+        <translation>This break cannot be ended early: &quot;No cancellation during the break&quot; in Preferences › General.</translation>
+    </message>
+    <message>
+        <source>The break is over. Type your passcode to return to your desktop.</source>
+        <translation>The break is over. Type your passcode to return to your desktop.</translation>
     </message>
 </context>
 <context>

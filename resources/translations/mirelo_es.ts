@@ -429,6 +429,10 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
         <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
         <translation>%1 de %2</translation>
     </message>
+    <message>
+        <source>Busiest week: %1, %2</source>
+        <translation>Semana con más actividad: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>
@@ -1029,10 +1033,6 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
         <translation>Valorar Mirelo…</translation>
     </message>
     <message>
-        <source>Mirelo: paused, %1 left</source>
-        <translation>Mirelo: en pausa, quedan %1</translation>
-    </message>
-    <message>
         <source>Stop Pomodoro</source>
         <translation>Detener Pomodoro</translation>
     </message>
@@ -1130,6 +1130,14 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
     <message>
         <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
         <translation>Mirelo no puede leer su base de datos de registros. Revisa los permisos del archivo; hasta entonces Mirelo guarda tus registros aparte.</translation>
+    </message>
+    <message>
+        <source>This break cannot be ended early: &quot;No cancellation during the break&quot; in Preferences › General.</source>
+        <translation>Este descanso no se puede terminar antes: «Sin cancelación durante el descanso» en Preferencias › General.</translation>
+    </message>
+    <message>
+        <source>The break is over. Type your passcode to return to your desktop.</source>
+        <translation>El descanso ha terminado. Escribe tu código para volver al escritorio.</translation>
     </message>
 </context>
 <context>

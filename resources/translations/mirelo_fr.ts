@@ -429,6 +429,10 @@ Sans commande, lance Mirelo dans la zone de notification.
         <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Busiest week: %1, %2</source>
+        <translation>Semaine la plus chargée : %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>
@@ -1029,10 +1033,6 @@ Sans commande, lance Mirelo dans la zone de notification.
         <translation>Noter Mirelo…</translation>
     </message>
     <message>
-        <source>Mirelo: paused, %1 left</source>
-        <translation>Mirelo&#xa0;: en pause, il reste %1</translation>
-    </message>
-    <message>
         <source>Stop Pomodoro</source>
         <translation>Arrêter le Pomodoro</translation>
     </message>
@@ -1130,6 +1130,14 @@ Sans commande, lance Mirelo dans la zone de notification.
     <message>
         <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
         <translation>Mirelo ne peut pas lire sa base d’enregistrements. Vérifiez les droits du fichier ; d’ici là, Mirelo met vos enregistrements de côté.</translation>
+    </message>
+    <message>
+        <source>This break cannot be ended early: &quot;No cancellation during the break&quot; in Preferences › General.</source>
+        <translation>Cette pause ne peut pas être écourtée : « Pas d’annulation pendant la pause » dans Préférences › Général.</translation>
+    </message>
+    <message>
+        <source>The break is over. Type your passcode to return to your desktop.</source>
+        <translation>La pause est terminée. Saisissez votre code pour revenir au bureau.</translation>
     </message>
 </context>
 <context>

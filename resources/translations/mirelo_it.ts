@@ -429,6 +429,10 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
         <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Busiest week: %1, %2</source>
+        <translation>Settimana più intensa: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>
@@ -1029,10 +1033,6 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
         <translation>Valuta Mirelo…</translation>
     </message>
     <message>
-        <source>Mirelo: paused, %1 left</source>
-        <translation>Mirelo: sospeso, mancano %1</translation>
-    </message>
-    <message>
         <source>Stop Pomodoro</source>
         <translation>Ferma Pomodoro</translation>
     </message>
@@ -1130,6 +1130,14 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     <message>
         <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
         <translation>Mirelo non riesce a leggere il database dei dati. Controlla i permessi del file; fino ad allora Mirelo tiene da parte i tuoi dati.</translation>
+    </message>
+    <message>
+        <source>This break cannot be ended early: &quot;No cancellation during the break&quot; in Preferences › General.</source>
+        <translation>Questa pausa non può finire prima: «Nessun annullamento durante la pausa» in Preferenze › Generali.</translation>
+    </message>
+    <message>
+        <source>The break is over. Type your passcode to return to your desktop.</source>
+        <translation>La pausa è finita. Digita il codice per tornare alla scrivania.</translation>
     </message>
 </context>
 <context>

@@ -429,6 +429,10 @@ Zonder opdracht start Mirelo in het systeemvak.
         <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Busiest week: %1, %2</source>
+        <translation>Drukste week: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>
@@ -1029,10 +1033,6 @@ Zonder opdracht start Mirelo in het systeemvak.
         <translation>Mirelo beoordelen…</translation>
     </message>
     <message>
-        <source>Mirelo: paused, %1 left</source>
-        <translation>Mirelo: gepauzeerd, nog %1</translation>
-    </message>
-    <message>
         <source>Stop Pomodoro</source>
         <translation>Pomodoro stoppen</translation>
     </message>
@@ -1130,6 +1130,14 @@ Zonder opdracht start Mirelo in het systeemvak.
     <message>
         <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
         <translation>Mirelo kan zijn database met gegevens niet lezen. Controleer de rechten van het bestand; tot dan bewaart Mirelo je gegevens apart.</translation>
+    </message>
+    <message>
+        <source>This break cannot be ended early: &quot;No cancellation during the break&quot; in Preferences › General.</source>
+        <translation>Deze pauze kan niet eerder worden beëindigd: ‘Geen annuleren tijdens de pauze’ in Voorkeuren › Algemeen.</translation>
+    </message>
+    <message>
+        <source>The break is over. Type your passcode to return to your desktop.</source>
+        <translation>De pauze is voorbij. Typ je toegangscode om terug te gaan naar je bureaublad.</translation>
     </message>
 </context>
 <context>

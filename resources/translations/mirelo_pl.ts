@@ -439,6 +439,10 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
         <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Busiest week: %1, %2</source>
+        <translation>Najbardziej pracowity tydzień: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>
@@ -1041,10 +1045,6 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
         <translation>Oceń Mirelo…</translation>
     </message>
     <message>
-        <source>Mirelo: paused, %1 left</source>
-        <translation>Mirelo: wstrzymano, pozostało %1</translation>
-    </message>
-    <message>
         <source>Stop Pomodoro</source>
         <translation>Zatrzymaj pomodoro</translation>
     </message>
@@ -1143,6 +1143,14 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
     <message>
         <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
         <translation>Mirelo nie może odczytać bazy zapisów. Sprawdź uprawnienia pliku; do tego czasu Mirelo odkłada zapisy na bok.</translation>
+    </message>
+    <message>
+        <source>This break cannot be ended early: &quot;No cancellation during the break&quot; in Preferences › General.</source>
+        <translation>Tej przerwy nie można zakończyć wcześniej: „Nie pozwalaj anulować przerwy” w Ustawienia › Ogólne.</translation>
+    </message>
+    <message>
+        <source>The break is over. Type your passcode to return to your desktop.</source>
+        <translation>Przerwa się skończyła. Wpisz kod, aby wrócić do pulpitu.</translation>
     </message>
 </context>
 <context>

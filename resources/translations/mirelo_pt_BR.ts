@@ -429,6 +429,10 @@ Sem um comando, inicia o Mirelo na área de notificação.
         <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
         <translation>%1 de %2</translation>
     </message>
+    <message>
+        <source>Busiest week: %1, %2</source>
+        <translation>Semana mais produtiva: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>
@@ -1029,10 +1033,6 @@ Sem um comando, inicia o Mirelo na área de notificação.
         <translation>Avaliar o Mirelo…</translation>
     </message>
     <message>
-        <source>Mirelo: paused, %1 left</source>
-        <translation>Mirelo: pausado, faltam %1</translation>
-    </message>
-    <message>
         <source>Stop Pomodoro</source>
         <translation>Parar Pomodoro</translation>
     </message>
@@ -1130,6 +1130,14 @@ Sem um comando, inicia o Mirelo na área de notificação.
     <message>
         <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
         <translation>O Mirelo não consegue ler o banco de dados de registros. Verifique as permissões do arquivo; até lá o Mirelo guarda seus registros à parte.</translation>
+    </message>
+    <message>
+        <source>This break cannot be ended early: &quot;No cancellation during the break&quot; in Preferences › General.</source>
+        <translation>Esta pausa não pode terminar antes: “Sem cancelamento durante a pausa” em Preferências › Geral.</translation>
+    </message>
+    <message>
+        <source>The break is over. Type your passcode to return to your desktop.</source>
+        <translation>A pausa terminou. Digite seu código para voltar à área de trabalho.</translation>
     </message>
 </context>
 <context>

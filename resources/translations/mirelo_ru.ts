@@ -439,6 +439,10 @@ Without a command, starts Mirelo in the tray.
         <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Busiest week: %1, %2</source>
+        <translation>Самая активная неделя: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>
@@ -1041,10 +1045,6 @@ Without a command, starts Mirelo in the tray.
         <translation>Оценить Mirelo…</translation>
     </message>
     <message>
-        <source>Mirelo: paused, %1 left</source>
-        <translation>Mirelo: пауза, осталось %1</translation>
-    </message>
-    <message>
         <source>Stop Pomodoro</source>
         <translation>Остановить помодоро</translation>
     </message>
@@ -1143,6 +1143,14 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
         <translation>Mirelo не может прочитать базу записей. Проверьте права доступа к файлу; до тех пор Mirelo хранит ваши записи отдельно.</translation>
+    </message>
+    <message>
+        <source>This break cannot be ended early: &quot;No cancellation during the break&quot; in Preferences › General.</source>
+        <translation>Этот перерыв нельзя закончить раньше: «Запретить отмену перерыва» в Настройки › Основные.</translation>
+    </message>
+    <message>
+        <source>The break is over. Type your passcode to return to your desktop.</source>
+        <translation>Перерыв окончен. Введите код, чтобы вернуться к рабочему столу.</translation>
     </message>
 </context>
 <context>

@@ -430,6 +430,10 @@ Utan kommando startas Mirelo i systembrickan.
         <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Busiest week: %1, %2</source>
+        <translation>Mest aktiva vecka: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>
@@ -1030,10 +1034,6 @@ Utan kommando startas Mirelo i systembrickan.
         <translation>Betygsätt Mirelo…</translation>
     </message>
     <message>
-        <source>Mirelo: paused, %1 left</source>
-        <translation>Mirelo: pausad, %1 kvar</translation>
-    </message>
-    <message>
         <source>Stop Pomodoro</source>
         <translation>Stoppa pomodoro</translation>
     </message>
@@ -1131,6 +1131,14 @@ Utan kommando startas Mirelo i systembrickan.
     <message>
         <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
         <translation>Mirelo kan inte läsa sin databas med poster. Kontrollera filens behörigheter; till dess lägger Mirelo dina poster åt sidan.</translation>
+    </message>
+    <message>
+        <source>This break cannot be ended early: &quot;No cancellation during the break&quot; in Preferences › General.</source>
+        <translation>Den här pausen kan inte avslutas i förtid: ”Pausen kan inte avbrytas” i Inställningar › Allmänt.</translation>
+    </message>
+    <message>
+        <source>The break is over. Type your passcode to return to your desktop.</source>
+        <translation>Pausen är slut. Skriv din kod för att återgå till skrivbordet.</translation>
     </message>
 </context>
 <context>

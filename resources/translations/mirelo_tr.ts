@@ -419,6 +419,10 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
         <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Busiest week: %1, %2</source>
+        <translation>En yoğun hafta: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>
@@ -1017,10 +1021,6 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
         <translation>Mirelo&apos;yu değerlendirin…</translation>
     </message>
     <message>
-        <source>Mirelo: paused, %1 left</source>
-        <translation>Mirelo: duraklatıldı, %1 kaldı</translation>
-    </message>
-    <message>
         <source>Stop Pomodoro</source>
         <translation>Pomodoro&apos;yu Durdur</translation>
     </message>
@@ -1117,6 +1117,14 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
     <message>
         <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
         <translation>Mirelo kayıt veritabanını okuyamıyor. Dosyanın izinlerini kontrol edin; o zamana kadar Mirelo kayıtlarınızı bir kenarda tutar.</translation>
+    </message>
+    <message>
+        <source>This break cannot be ended early: &quot;No cancellation during the break&quot; in Preferences › General.</source>
+        <translation>Bu mola erken bitirilemez: Tercihler › Genel içinde “Molanın iptaline izin verme”.</translation>
+    </message>
+    <message>
+        <source>The break is over. Type your passcode to return to your desktop.</source>
+        <translation>Mola bitti. Masaüstüne dönmek için parolanızı yazın.</translation>
     </message>
 </context>
 <context>

@@ -419,6 +419,10 @@ Without a command, starts Mirelo in the tray.
         <comment>a month as a heading: %1 the month&apos;s name, %2 the year</comment>
         <translation>%2年%1</translation>
     </message>
+    <message>
+        <source>Busiest week: %1, %2</source>
+        <translation>最忙的一周：%1，%2</translation>
+    </message>
 </context>
 <context>
     <name>FprintdBiometrics</name>
@@ -1017,10 +1021,6 @@ Without a command, starts Mirelo in the tray.
         <translation>为 Mirelo 评分…</translation>
     </message>
     <message>
-        <source>Mirelo: paused, %1 left</source>
-        <translation>Mirelo：已暂停，剩余 %1</translation>
-    </message>
-    <message>
         <source>Stop Pomodoro</source>
         <translation>停止番茄钟</translation>
     </message>
@@ -1117,6 +1117,14 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Mirelo cannot read its records database. Check the file&apos;s permissions; Mirelo keeps your records aside until then.</source>
         <translation>Mirelo 无法读取记录数据库。请检查该文件的权限；在此之前 Mirelo 会另行保存你的记录。</translation>
+    </message>
+    <message>
+        <source>This break cannot be ended early: &quot;No cancellation during the break&quot; in Preferences › General.</source>
+        <translation>此次休息无法提前结束：见 首选项 › 常规 中的“休息期间不可取消”。</translation>
+    </message>
+    <message>
+        <source>The break is over. Type your passcode to return to your desktop.</source>
+        <translation>休息已结束。输入密码以返回桌面。</translation>
     </message>
 </context>
 <context>

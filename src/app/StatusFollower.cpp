@@ -1,6 +1,7 @@
 #include "StatusFollower.h"
 
 #include "TimerDBusAdaptor.h"
+#include "cycle/StatusText.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
@@ -71,22 +72,10 @@ QJsonObject StatusFollower::jsonLine(const QVariantMap& properties, qint64 now, 
     const QString state = stateWord(properties);
     const int left = remainingSeconds(properties, now);
     const QString time = clock(left);
-    QString tooltip;
-    if (state == QLatin1String("stopped"))
-        tooltip = QCoreApplication::translate("StatusFollower", "Mirelo is not running");
-    else if (state == QLatin1String("idle"))
-        tooltip = QCoreApplication::translate("StatusFollower", "No timer is running");
-    else if (state == QLatin1String("held"))
-        tooltip = QCoreApplication::translate("StatusFollower", "Break held: %1")
-                      .arg(properties.value(QStringLiteral("HeldBy")).toString());
-    else if (state == QLatin1String("paused"))
-        tooltip = QCoreApplication::translate("StatusFollower", "Pomodoro paused, %1 left").arg(time);
-    else if (state == QLatin1String("working"))
-        tooltip = QCoreApplication::translate("StatusFollower", "Pomodoro, %1 left").arg(time);
-    else if (state == QLatin1String("shortBreak"))
-        tooltip = QCoreApplication::translate("StatusFollower", "Short break, %1 left").arg(time);
-    else
-        tooltip = QCoreApplication::translate("StatusFollower", "Long break, %1 left").arg(time);
+    const QString tooltip =
+        state == QLatin1String("stopped")
+            ? QCoreApplication::translate("StatusFollower", "Mirelo is not running")
+            : StatusText::sentence(state, properties.value(QStringLiteral("HeldBy")).toString(), time);
     const bool running = state != QLatin1String("stopped") && state != QLatin1String("idle") &&
                          state != QLatin1String("held");
     const int passed = intervalSeconds > 0 ? 100 * std::clamp(intervalSeconds - left, 0, intervalSeconds) / intervalSeconds : 0;

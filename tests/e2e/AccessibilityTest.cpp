@@ -294,14 +294,20 @@ TEST_F(AccessibilityTest, EveryWindowAndTheWholeBreakSpeakAndAreReachedByKeys)
                            [](const Node& n) { return n.name == QLatin1String("Stop") && n.has(focused); });
         },
         5000));
-    // Space presses it: the options open with the keyboard on their first row (a popup is not a
-    // window of the tree; the keys show where the focus is). Up twice wraps round past Cancel to
-    // Stop, and Space there ends the break.
+    // Space presses it: the options open with the keyboard on Cancel (a popup is not a window
+    // of the tree; the keys show where the focus is), so a second Space leaves the break
+    // running. Up from Cancel is Stop, and Space there ends the break.
     world.key(QStringLiteral("space"));
     ASSERT_TRUE(PrivateBus::waitFor(
         [&] { return world.logText().contains(QStringLiteral("popoverWillShow")); }, 5000));
     EXPECT_TRUE(world.status().startsWith(QStringLiteral("shortBreak")));
-    world.key(QStringLiteral("Up"));
+    world.key(QStringLiteral("space"));
+    ASSERT_TRUE(PrivateBus::waitFor(
+        [&] { return world.logText().contains(QStringLiteral("popoverWillClose")); }, 5000));
+    EXPECT_TRUE(world.status().startsWith(QStringLiteral("shortBreak")));
+    world.key(QStringLiteral("space"));
+    ASSERT_TRUE(PrivateBus::waitFor(
+        [&] { return world.logText().count(QStringLiteral("popoverWillShow")) == 2; }, 5000));
     world.key(QStringLiteral("Up"));
     world.key(QStringLiteral("space"));
     EXPECT_TRUE(world.waitForStatusPrefix(QStringLiteral("idle"), 5000));

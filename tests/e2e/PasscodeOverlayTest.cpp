@@ -74,6 +74,9 @@ protected:
         BreakView view;
         view.resize(leftMonitor.size());
         view.titleLabel->setText(QStringLiteral("Take a break"));
+        // The break names itself over the countdown.
+        view.kindLabel->setText(QStringLiteral("Short break"));
+        view.kindLabel->show();
         view.timeLabel->setText(QStringLiteral("01:00"));
         view.layoutContent();
         view.show();

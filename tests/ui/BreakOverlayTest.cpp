@@ -22,6 +22,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QScreen>
+#include <QTest>
 #include <QTranslator>
 
 class BreakOverlayTest : public OverlayFixture
@@ -371,6 +372,31 @@ TEST_F(BreakOverlayTest, CancelOrAClickElsewhereLeavesTheBreakRunning)
     EXPECT_TRUE(mainWindow().isVisible());
 }
 
+// The keys start on Cancel, so Space pressed twice on a focused Stop leaves the break running;
+// Return presses whichever button has the focus, and only then does the window's Return (Next).
+TEST_F(BreakOverlayTest, TheOptionsOpenOnCancelAndReturnPressesTheFocusedButton)
+{
+    start();
+    shortBreakShown();
+    QTest::keyClick(view().stopTimerButton, Qt::Key_Space);
+    ASSERT_NE(content().openPopover(), nullptr);
+    settle();
+    QWidget* focused = content().openPopover()->popover()->focusWidget();
+    ASSERT_EQ(focused, popoverButton(PopoverButton::cancel));
+    QTest::keyClick(focused, Qt::Key_Space);
+    settle();
+    EXPECT_EQ(content().openPopover(), nullptr);
+    EXPECT_EQ(app->state.value(), CycleState::shortBreak);
+
+    advanceSeconds(300);
+    settle();
+    ASSERT_FALSE(view().backToWorkButtonContainer->isHidden());
+    QTest::keyClick(view().backToWorkCloseButton, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(app->state.value(), CycleState::idle) << "Return on Close is not Next";
+    EXPECT_FALSE(mainWindow().isVisible());
+}
+
 TEST_F(BreakOverlayTest, PopoverColoursFollowTheAppearance)
 {
     start();
@@ -397,6 +423,10 @@ TEST_F(BreakOverlayTest, NoCancellationHidesStopAndTheShortcutDoesNothing)
     start();
     shortBreakShown();
     EXPECT_TRUE(view().stopTimerButton->isHidden());
+    // Said where Stop would be, and the break is named.
+    EXPECT_TRUE(view().noStopLabel->isVisibleTo(&mainWindow()));
+    EXPECT_TRUE(view().noStopLabel->text().contains(QStringLiteral("No cancellation during the break")));
+    EXPECT_EQ(view().kindLabel->text(), QStringLiteral("Short break"));
     ShortcutActions(*app).shortBreakTriggered();
     content().clickedStopTimerButton();
     EXPECT_EQ(content().openPopover(), nullptr);
@@ -411,6 +441,7 @@ TEST_F(BreakOverlayTest, NoCancellationHidesStopAndTheShortcutDoesNothing)
     prefs->setValue(PreferKey::showBreakOptions, false);
     shortBreakShown();
     EXPECT_FALSE(view().stopTimerButton->isHidden());
+    EXPECT_TRUE(view().noStopLabel->isHidden());
     ShortcutActions(*app).shortBreakTriggered();
     EXPECT_EQ(app->state.value(), CycleState::idle);
     EXPECT_FALSE(mainWindow().isVisible());

@@ -62,6 +62,9 @@ TEST_F(PasscodeLockTest, TheBreakEndLocksUntilTheRightCharactersAreTyped)
     ASSERT_TRUE(locked());
     EXPECT_TRUE(view().containerView->isHidden()); // no Close, no Next
     EXPECT_EQ(entry().titleLabel->text(), Localizable::text("Passcode"));
+    // A sentence says what the lock is for; no countdown is left to show.
+    EXPECT_TRUE(entry().timeLeftLabel->isVisibleTo(&mainWindow()));
+    EXPECT_TRUE(entry().timeLeftLabel->text().startsWith(QStringLiteral("The break is over.")));
     EXPECT_EQ(count(QStringLiteral("ShowPasscode")), 1);
 
     // Return, Escape, the stop shortcut: nothing leaves the lock.

@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
+
 class StatisticsPeriodsTest : public TestEnvironment
 {};
 
@@ -80,7 +82,43 @@ TEST_F(StatisticsPeriodsTest, PeriodsMoveByKeyboardAndShowTotalsBusiestDayAndThe
     EXPECT_EQ(year->titleLabel->text(), QStringLiteral("2026"));
     EXPECT_EQ(year->totalsLabel->text(), QStringLiteral("5 Pomodoros, 2 h 30 min focused"));
     EXPECT_EQ(year->chart->bars().size(), 53u);
+    // Its bars are weeks, and so is what the line over them names.
+    EXPECT_TRUE(year->busiestLabel->text().startsWith(QStringLiteral("Busiest week: ")) &&
+                year->busiestLabel->text().endsWith(QStringLiteral(", 1 h 40 min")))
+        << year->busiestLabel->text().toStdString();
     QLocale::setDefault(QLocale::system());
+}
+
+// A year's twelve month names under 53 weeks at the window's opening width: wider names than
+// their weeks leave some out, none touches another or leaves the chart, and today's stays.
+TEST(PeriodChartLabels, LabelsThatDoNotFitAreLeftOutNeverOverlapped)
+{
+    std::vector<double> centres;
+    std::vector<double> widths;
+    for (int week = 0; week < 53; ++week) {
+        centres.push_back(4 + 6.6 * (week + 0.5));
+        widths.push_back(week % 4 == 0 && week < 48 ? 31.0 : 0.0);
+    }
+    const int today = 44;
+    const auto placed = PeriodChart::fitLabels(centres, widths, 0, 360, 4, today);
+    std::vector<std::pair<double, double>> shown;
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        if (!placed[i])
+            continue;
+        ASSERT_GT(widths[i], 0) << "a blank place got a label";
+        EXPECT_GE(*placed[i], 0);
+        EXPECT_LE(*placed[i] + widths[i], 360);
+        shown.emplace_back(*placed[i], *placed[i] + widths[i]);
+    }
+    std::sort(shown.begin(), shown.end());
+    for (std::size_t i = 1; i < shown.size(); ++i)
+        EXPECT_GE(shown[i].first, shown[i - 1].second + 4) << "labels " << i - 1 << " and " << i << " touch";
+    EXPECT_TRUE(placed[today]);
+    EXPECT_GE(shown.size(), 6u) << "every other month at least";
+    // Room for all: all are there, the first moved in from the edge rather than cut.
+    const auto roomy = PeriodChart::fitLabels({2, 100, 200}, {30, 30, 30}, 0, 360, 4);
+    ASSERT_TRUE(roomy[0] && roomy[1] && roomy[2]);
+    EXPECT_EQ(*roomy[0], 0);
 }
 
 // Every date in the window in the language shown, in that locale's own formats: the day's

@@ -76,9 +76,10 @@ TEST_F(StatusItemTest, CountdownGoesToTheTitleAndThreeDigitMinutesAreKept)
     EXPECT_EQ(model().statusItemTitle.value(), QStringLiteral("100:00"));
     advanceSeconds(1);
     EXPECT_EQ(model().statusItemTitle.value(), QStringLiteral("99:59"));
-    EXPECT_EQ(item->toolTip(), QStringLiteral("Mirelo 99:59"));
+    EXPECT_EQ(item->toolTip(), QStringLiteral("Mirelo\nPomodoro, 99:59 left"));
     app().stopPomodoro();
     EXPECT_EQ(model().statusItemTitle.value(), QString());
+    EXPECT_EQ(item->toolTip(), QStringLiteral("Mirelo\nNo timer is running"));
 }
 
 TEST_F(StatusItemTest, SwitchingTheCountdownOffMovesItIntoTheStopItem)
@@ -227,9 +228,9 @@ TEST_F(StatusItemTest, APausedPomodoroShowsResumeAPauseMarkAndTheTooltipSaysSoBe
     EXPECT_EQ(model().iconImage.value(),
               StatusIcons::pausedIcon(0.0, StatusIcons::iconColor(false), model().iconScale))
         << "five seconds of 25 minutes is less than the pie's smallest step";
-    EXPECT_EQ(item->toolTip(), QStringLiteral("Mirelo: paused, 24:55 left"));
+    EXPECT_EQ(item->toolTip(), QStringLiteral("Mirelo\nPomodoro paused, 24:55 left"));
     goal.accept({8, 5, 2});
-    EXPECT_EQ(item->toolTip(), QStringLiteral("Mirelo: paused, 24:55 left\n5 of 8 today"));
+    EXPECT_EQ(item->toolTip(), QStringLiteral("Mirelo\nPomodoro paused, 24:55 left\n5 of 8 today"));
     item->resumeItem->trigger();
     EXPECT_FALSE(app().isPaused.value());
     EXPECT_EQ(visibleItems().mid(0, 2), (QStringList{"Stop Pomodoro", "Pause"}));

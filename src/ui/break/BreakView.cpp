@@ -60,11 +60,16 @@ BreakView::BreakView(QWidget* parent) : QWidget(parent)
 
     containerView = new QWidget(this);
     titleLabel = plainLabel(containerView);
+    kindLabel = plainLabel(containerView);
+    kindLabel->hide();
     timeLabel = new CountdownLabel(containerView);
     stopTimerButton = new DrawnButton;
     backToWorkCloseButton = new DrawnButton;
     backToWorkNextButton = new DrawnButton;
     countDownButtonContainer = buttonRow(containerView, {stopTimerButton});
+    noStopLabel = plainLabel(countDownButtonContainer);
+    noStopLabel->hide();
+    static_cast<QHBoxLayout*>(countDownButtonContainer->layout())->insertWidget(2, noStopLabel);
     backToWorkButtonContainer = buttonRow(containerView, {backToWorkCloseButton, backToWorkNextButton});
     backToWorkButtonContainer->hide();
 
@@ -72,6 +77,7 @@ BreakView::BreakView(QWidget* parent) : QWidget(parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(titleLabel);
+    column->addWidget(kindLabel);
     column->addWidget(timeLabel, 0, Qt::AlignHCenter);
     column->addWidget(countDownButtonContainer);
     column->addWidget(backToWorkButtonContainer);
@@ -116,6 +122,12 @@ void BreakView::layoutContent()
 
     titleLabel->setFont(OverlayFonts::light(int(std::lround(38 * s))));
     titleLabel->setContentsMargins(0, 0, 0, int(std::lround(6 * s)));
+    QFont kindFont = OverlayFonts::regular(int(std::lround(15 * s)));
+    kindFont.setCapitalization(QFont::AllUppercase);
+    kindFont.setLetterSpacing(QFont::PercentageSpacing, 110);
+    kindLabel->setFont(kindFont);
+    noStopLabel->setFont(OverlayFonts::regular(int(std::lround(15 * s))));
+    noStopLabel->setMinimumHeight(int(std::lround(42 * s)));
     // The countdown is the one thing to read from across the room.
     timeLabel->setFont(
         OverlayFonts::light(std::clamp(int(std::lround(H * 0.15)), 72, 240), QFont::ExtraLight));

@@ -27,9 +27,13 @@ public:
     PanelView* maskView = nullptr;
     QWidget* containerView = nullptr;
     QLabel* titleLabel = nullptr;
+    // The break's name over the countdown.
+    QLabel* kindLabel = nullptr;
     CountdownLabel* timeLabel = nullptr;
     QWidget* countDownButtonContainer = nullptr;
     DrawnButton* stopTimerButton = nullptr;
+    // In Stop's place when the break cannot be ended early: why, and where that is set.
+    QLabel* noStopLabel = nullptr;
     QWidget* backToWorkButtonContainer = nullptr;
     DrawnButton* backToWorkCloseButton = nullptr;
     DrawnButton* backToWorkNextButton = nullptr;

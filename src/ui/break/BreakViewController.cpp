@@ -90,6 +90,11 @@ void BreakViewController::bindViews()
     });
     disposeBag +=
         model->titleString.subscribe([this](const QString& text) { root->titleLabel->setText(text); });
+    disposeBag += model->kindString.subscribe([this](const QString& text) {
+        root->kindLabel->setText(text);
+        root->kindLabel->setHidden(text.isEmpty());
+        root->layoutContent();
+    });
     disposeBag += model->quoteString.subscribe([this](const std::optional<QString>& quote) {
         if (!quote) {
             quoteLayout->remove();
@@ -171,8 +176,16 @@ void BreakViewController::prepareBreak(const QImage& image, const std::optional<
 
     root->timeLabel->setTextColor(env.theme->labelsColor);
     setTextColor(root->titleLabel, env.theme->labelsColor);
+    QColor quiet = env.theme->labelsColor;
+    quiet.setAlphaF(0.75f);
+    setTextColor(root->kindLabel, quiet);
+    setTextColor(root->noStopLabel, quiet);
     applyButtonStyles();
-    root->stopTimerButton->setHidden(env.preferences->boolValue(PreferKey::noCancellationDuringTheBreak));
+    const bool noCancellation = env.preferences->boolValue(PreferKey::noCancellationDuringTheBreak);
+    root->stopTimerButton->setHidden(noCancellation);
+    root->noStopLabel->setText(Localizable::text(
+        "This break cannot be ended early: \"No cancellation during the break\" in Preferences › General."));
+    root->noStopLabel->setHidden(!noCancellation);
     root->layoutContent();
 }
 

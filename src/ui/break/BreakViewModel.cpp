@@ -26,6 +26,7 @@ void BreakViewModel::stateChanged(CycleState state)
     switch (state) {
     case CycleState::shortBreak:
     case CycleState::longBreak: {
+        kindString.accept(Localizable::text(state == CycleState::shortBreak ? "Short break" : "Long break"));
         const bool enabled = BreakContent::quotesEnabled(preferences);
         quoteHidden.accept(!enabled);
         if (enabled) {
@@ -42,12 +43,14 @@ void BreakViewModel::stateChanged(CycleState state)
         break;
     }
     case CycleState::idle:
+        kindString.accept(QString());
         if (lastState == CycleState::shortBreak || lastState == CycleState::longBreak) {
             titleLabelHidden.accept(false);
             titleString.accept(Localizable::text("Back to work!"));
         }
         break;
     case CycleState::working:
+        kindString.accept(QString());
         break;
     }
     lastState = state;

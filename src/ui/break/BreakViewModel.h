@@ -20,6 +20,8 @@ public:
 
     BehaviorRelay<QString> timeString{QString()};
     BehaviorRelay<QString> titleString{QString()};
+    // Which break this is ("Short break"), empty outside a break.
+    BehaviorRelay<QString> kindString{QString()};
     BehaviorRelay<bool> titleLabelHidden{false};
     BehaviorRelay<bool> quoteHidden{true};
     BehaviorRelay<std::optional<QString>> quoteString{std::nullopt};

@@ -5,6 +5,7 @@
 #include "break/PopoverFrame.h"
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
+#include "widgets/DrawnButton.h"
 
 BreakViewPopover::BreakViewPopover(QWidget* window, bool darkMode, bool showPostpone, QSize cover)
 {
@@ -36,8 +37,12 @@ QWidget* BreakViewPopover::popover() const
 
 void BreakViewPopover::show(QWidget* anchor)
 {
-    if (frame && anchor)
-        frame->popUp(anchor);
+    if (!frame || !anchor)
+        return;
+    frame->popUp(anchor);
+    // The keys start on the mildest choice: a Space meant for Stop, pressed twice, must not
+    // end the break.
+    content->cancelButton->setFocus(Qt::PopupFocusReason);
 }
 
 void BreakViewPopover::close()

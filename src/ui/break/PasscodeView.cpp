@@ -108,15 +108,20 @@ PasscodeView::PasscodeView(QWidget* parent) : QWidget(parent)
     layoutContent();
 }
 
-void PasscodeView::setDismissable(bool dismissable)
+void PasscodeView::setDismissable(bool canLeave)
 {
+    dismissable = canLeave;
     cancelButton->setVisible(dismissable);
-    timeLeftLabel->setVisible(dismissable);
+    timeLeftLabel->setVisible(true);
+    setTimeLeft(timeLeft);
 }
 
 void PasscodeView::setTimeLeft(const QString& time)
 {
-    timeLeftLabel->setText(Localizable::text("%1 left in this break").arg(time));
+    timeLeft = time;
+    timeLeftLabel->setText(
+        dismissable ? Localizable::text("%1 left in this break").arg(time)
+                    : Localizable::text("The break is over. Type your passcode to return to your desktop."));
 }
 
 QChar PasscodeView::passcodeCharacter(const QString& text)

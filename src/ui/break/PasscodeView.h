@@ -61,6 +61,8 @@ public:
     std::vector<PasscodeDot*> imageViews;
     QString typedString;
     bool showedWarning = false;
+    bool dismissable = false;
+    QString timeLeft;
 
     // A key while the lock is shown: Backspace drops the last character; a letter a–z or a
     // digit 0–9 of the main keyboard, by the character it types, is added lower-cased.
@@ -73,7 +75,8 @@ public:
     // A lock in front of Stop can be left for the countdown (Cancel, Escape); the one at a
     // break's end cannot.
     void setDismissable(bool dismissable);
-    // The break's countdown, shown while the lock can be left.
+    // The break's countdown, shown while the lock can be left; at the break's end a sentence
+    // says what the lock is for.
     void setTimeLeft(const QString& time);
     // Lays the title, dots and picture out for the view's size.
     void layoutContent();

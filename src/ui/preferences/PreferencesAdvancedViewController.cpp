@@ -20,6 +20,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 PreferencesWhiteBgView* panel(QWidget* parent)
 {
@@ -59,11 +61,18 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
     for (const char* title : {QT_TRANSLATE_NOOP("Localizable", "at once"), QT_TRANSLATE_NOOP("Localizable", "after 5 seconds"), QT_TRANSLATE_NOOP("Localizable", "after 10 seconds"), QT_TRANSLATE_NOOP("Localizable", "after 1 minute")})
         timeSelection->addItem(Localizable::text(title));
     delayLabel->setBuddy(timeSelection);
+    // Wide enough for its longest choice in any language, with room for the arrow.
+    int longest = 0;
+    for (int i = 0; i < timeSelection->count(); ++i)
+        longest =
+            std::max(longest, timeSelection->fontMetrics().horizontalAdvance(timeSelection->itemText(i)));
+    timeSelection->setMinimumWidth(longest + 2 * timeSelection->iconSize().width() + 8);
     // Named by its label, not by the value it shows.
     timeSelection->setAccessibleName(delayLabel->text());
     touchIDButton = new QCheckBox(Localizable::text("Unlock with a fingerprint"), lock);
-    lockGrid->addWidget(requirePasscodeButton, 0, 0, 1, 2);
-    lockGrid->addWidget(changePasscodeButton, 0, 3);
+    // The switch has the row to itself: its sentence runs long in several languages.
+    lockGrid->addWidget(requirePasscodeButton, 0, 0, 1, 4);
+    lockGrid->addWidget(changePasscodeButton, 1, 3);
     lockGrid->addWidget(delayLabel, 1, 0);
     lockGrid->addWidget(timeSelection, 1, 1);
     touchIDReason = new QLabel(lock);
@@ -155,16 +164,19 @@ PreferencesAdvancedViewController::PreferencesAdvancedViewController(Dependencie
 
     root->addSpacing(8);
     root->addWidget(heading(QT_TRANSLATE_NOOP("Localizable", "Logs and launchers"), this));
-    auto* buttons = new QHBoxLayout;
+    // The logs on a row of their own, the launcher's two beside each other: three long
+    // button texts in one row would widen the window past what reads well.
+    auto* buttons = new QGridLayout;
     buttons->setSpacing(8);
     revealLogButton = new QPushButton(Localizable::text("Reveal logs in the file manager"), this);
     workflowButton = new QPushButton(Localizable::text("Add actions to the launcher"), this);
     raycastButton = new QPushButton(Localizable::text("Launcher integration page"), this);
-    for (QPushButton* button : {revealLogButton, workflowButton, raycastButton}) {
+    for (QPushButton* button : {revealLogButton, workflowButton, raycastButton})
         button->setAutoDefault(false);
-        buttons->addWidget(button);
-    }
-    buttons->addStretch(1);
+    buttons->addWidget(revealLogButton, 0, 0, Qt::AlignLeft);
+    buttons->addWidget(workflowButton, 1, 0);
+    buttons->addWidget(raycastButton, 1, 1);
+    buttons->setColumnStretch(2, 1);
     root->addLayout(buttons);
     launcherResult = new QLabel(this);
     launcherResult->setTextFormat(Qt::PlainText);

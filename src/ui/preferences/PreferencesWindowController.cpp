@@ -195,9 +195,13 @@ void PreferencesWindowController::applyWindowStyle(PreferTab tab)
     layout()->activate();
     // On a small or highly scaled screen the pane scrolls instead of running off it.
     QSize natural = sizeHint().expandedTo(minimumSizeHint());
-    // One width for every pane, wide enough for the widest in English at any font size.
-    paneWidth = std::max({paneWidth, natural.width(), fontMetrics().averageCharWidth() * 108});
-    natural.setWidth(paneWidth);
+    // One size for every pane, so that nothing moves under the pointer on a tab switch: wide
+    // enough for the widest pane at any font size — measured in Latin digits, which a CJK
+    // font draws half as wide as its average character — and no wider than its texts need.
+    const int digitWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    paneWidth = std::max({paneWidth, std::min(digitWidth * 100, maximumPaneWidth), natural.width()});
+    paneHeight = std::max(paneHeight, natural.height());
+    natural = QSize(paneWidth, paneHeight);
     QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
     const QSize room = shown ? shown->availableGeometry().size() - QSize(16, 48) : natural;
     if (tab == PreferTab::general) {

@@ -77,7 +77,10 @@ private:
     // The pane, or the scroll view around it.
     QWidget* holder = nullptr;
     int current = -1;
-    // The width every pane is shown at: the widest seen so far, so that the tab bar never
-    // moves under the pointer.
+    // The size every pane is shown at: the largest seen so far, so that the tab bar and the
+    // window's edges never move under the pointer.
     int paneWidth = 0;
+    int paneHeight = 0;
+    // Logical pixels: wider lines are harder to read than wrapped ones.
+    static constexpr int maximumPaneWidth = 720;
 };

@@ -13,6 +13,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using FocusHistory::Span;
 
 namespace {
@@ -96,6 +98,14 @@ void FocusPeriodView::showPeriod(const QDate& day)
                                     .arg(locale.toString(*period.busiestDay, QLocale::LongFormat),
                                          StatRow::total(period.busiestSeconds))
                               : tr("No Pomodoro in this period"));
+    // A year's bars are weeks: the line over the chart names the week its highest bar shows.
+    const auto busiestBar =
+        std::max_element(period.bars.begin(), period.bars.end(),
+                         [](const auto& a, const auto& b) { return a.focus.seconds < b.focus.seconds; });
+    if (span == Span::year && busiestBar != period.bars.end() && busiestBar->focus.seconds > 0)
+        busiestLabel->setText(tr("Busiest week: %1, %2")
+                                  .arg(range(busiestBar->first, busiestBar->last, locale),
+                                       StatRow::total(busiestBar->focus.seconds)));
     nextButton->setEnabled(!current);
 
     std::vector<PeriodChart::Bar> bars;

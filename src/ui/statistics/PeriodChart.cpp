@@ -2,7 +2,6 @@
 
 #include "records/StatRow.h"
 
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -23,6 +22,33 @@ void PeriodChart::setBars(std::vector<Bar> bars, int highlighted)
         described << bar.description;
     setAccessibleDescription(described.join(QStringLiteral("; ")));
     update();
+}
+
+std::vector<std::optional<double>> PeriodChart::fitLabels(const std::vector<double>& centres,
+                                                          const std::vector<double>& widths, double left,
+                                                          double right, double gap, int first)
+{
+    std::vector<std::optional<double>> placed(centres.size());
+    std::vector<std::pair<double, double>> taken;
+    const auto place = [&](std::size_t i) {
+        if (widths[i] <= 0 || widths[i] > right - left)
+            return;
+        const double start = std::clamp(centres[i] - widths[i] / 2, left, right - widths[i]);
+        const double end = start + widths[i];
+        for (const auto& [a, b] : taken) {
+            if (start < b + gap && end + gap > a)
+                return;
+        }
+        taken.emplace_back(start, end);
+        placed[i] = start;
+    };
+    if (first >= 0 && std::size_t(first) < centres.size())
+        place(std::size_t(first));
+    for (std::size_t i = 0; i < centres.size(); ++i) {
+        if (int(i) != first)
+            place(i);
+    }
+    return placed;
 }
 
 void PeriodChart::paintEvent(QPaintEvent*)
@@ -67,24 +93,38 @@ void PeriodChart::paintEvent(QPaintEvent*)
             // An empty day still shows its place.
             painter.fillRect(QRectF(x, area.bottom() - 2, barWidth, 2), faint);
         }
-        if (!shown[i].label.isEmpty()) {
-            painter.setPen(
-                palette().color(int(i) == highlight ? QPalette::WindowText : QPalette::PlaceholderText));
-            const double labelWidth = std::max(slot, double(metrics.horizontalAdvance(shown[i].label)) + 4);
-            painter.drawText(QRectF(area.left() + slot * double(i) + slot / 2 - labelWidth / 2,
-                                    area.bottom() + 4, labelWidth, labelHeight),
-                             Qt::AlignCenter, shown[i].label);
-        }
     }
-    if (valuesOnEveryBar) {
+    // Labels under their bars, as many as fit: a month name wider than its weeks leaves out the
+    // next one rather than running into it.
+    std::vector<double> centres;
+    std::vector<double> widths;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        centres.push_back(area.left() + slot * (double(i) + 0.5));
+        widths.push_back(shown[i].label.isEmpty() ? 0.0 : double(metrics.horizontalAdvance(shown[i].label)));
+    }
+    const auto labelAt = fitLabels(centres, widths, 0, width(), metrics.averageCharWidth(), highlight);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        if (!labelAt[i])
+            continue;
+        painter.setPen(
+            palette().color(int(i) == highlight ? QPalette::WindowText : QPalette::PlaceholderText));
+        painter.drawText(QRectF(*labelAt[i], area.bottom() + 4, widths[i], labelHeight), Qt::AlignCenter,
+                         shown[i].label);
+    }
+    // Every bar's time where each fits over its own bar; otherwise, as on the wider charts, the
+    // highest bar's alone. The same words for a duration on every chart.
+    bool everyValueFits = valuesOnEveryBar;
+    for (std::size_t i = 0; everyValueFits && i < shown.size(); ++i)
+        everyValueFits = metrics.horizontalAdvance(StatRow::total(shown[i].seconds)) + 2 <= slot;
+    if (everyValueFits) {
         painter.setPen(palette().color(QPalette::WindowText));
         for (std::size_t i = 0; i < shown.size(); ++i) {
             if (shown[i].seconds < 60)
                 continue;
             const double height = std::max(2.0, area.height() * double(shown[i].seconds) / scale);
-            painter.drawText(QRectF(area.left() + slot * double(i), area.bottom() - height - labelHeight - 2, slot,
-                                    labelHeight),
-                             Qt::AlignCenter, QLocale().toString(shown[i].seconds / 60));
+            painter.drawText(QRectF(area.left() + slot * double(i), area.bottom() - height - labelHeight - 2,
+                                    slot, labelHeight),
+                             Qt::AlignCenter, StatRow::total(shown[i].seconds));
         }
     } else if (highestIndex >= 0) {
         // The highest bar's value over it: the scale the others are read against.

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 // Bars of focused minutes with a label under each (a weekday, a day of the month, a month at
@@ -26,6 +27,13 @@ public:
     void setValuesOnEveryBar(bool every) { valuesOnEveryBar = every; }
     const std::vector<Bar>& bars() const { return shown; }
     QSize sizeHint() const override { return {420, 180}; }
+
+    // Where texts of the given widths, each wanted centred at its place, go between left and
+    // right: moved in from the edges, and left out (none) where they would come closer than gap
+    // to one placed before. The one at first, if any, is placed before all others.
+    static std::vector<std::optional<double>> fitLabels(const std::vector<double>& centres,
+                                                        const std::vector<double>& widths, double left,
+                                                        double right, double gap, int first = -1);
     QSize minimumSizeHint() const override { return {240, 120}; }
 
 protected:

@@ -1,6 +1,7 @@
 #include "statusitem/TrayIcon.h"
 
 #include "cycle/CycleController.h"
+#include "cycle/StatusText.h"
 #include "diagnostics/Log.h"
 #include "widgets/Localizable.h"
 
@@ -158,16 +159,17 @@ QString TrayIcon::toolTip() const
 
 QString TrayIcon::stateToolTip() const
 {
+    // The program's name, then the state in the words a status bar uses.
+    QString state = QStringLiteral("idle");
     if (app.isBreakHeld())
-        return Localizable::text("Break held: %1").arg(app.breakHold().heldBy.value());
-    if (app.isPaused.value())
-        return Localizable::text("Mirelo: paused, %1 left")
-            .arg(TrayIconViewModel::countdownText(model.timerSecondsLeft()));
-    if (const auto& attributed = model.statusItemAttrTitle.value(); attributed && !attributed->isEmpty())
-        return QStringLiteral("Mirelo ") + *attributed;
-    if (!model.statusItemTitle.value().isEmpty())
-        return QStringLiteral("Mirelo ") + model.statusItemTitle.value();
-    return QStringLiteral("Mirelo");
+        state = QStringLiteral("held");
+    else if (app.isPaused.value())
+        state = QStringLiteral("paused");
+    else if (app.state.value() != CycleState::idle)
+        state = appStateName(app.state.value());
+    return QStringLiteral("Mirelo\n") +
+           StatusText::sentence(state, app.isBreakHeld() ? app.breakHold().heldBy.value() : QString(),
+                                TrayIconViewModel::countdownText(model.timerSecondsLeft()));
 }
 
 bool TrayIcon::watchForTray()

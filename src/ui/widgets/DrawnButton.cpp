@@ -1,6 +1,7 @@
 #include "widgets/DrawnButton.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgRenderer>
@@ -17,6 +18,19 @@ DrawnButton::DrawnButton(QWidget* parent) : QAbstractButton(parent)
 }
 
 DrawnButton::~DrawnButton() = default;
+
+void DrawnButton::keyPressEvent(QKeyEvent* event)
+{
+    // Return presses the focused button, as in every dialog; the window's own meaning of Return
+    // is for when no button has the focus.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!event->isAutoRepeat() && isEnabled())
+            click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
 
 void DrawnButton::setImage(const QString& svgResource)
 {
