@@ -14,8 +14,10 @@ class FixedIdleMonitor final : public IdleMonitor
 {
 public:
     qint64 idle = 0;
+    bool watching = false;
     void idleSeconds(std::function<void(std::optional<qint64>)> done) override { done(idle); }
     QString backendName() const override { return QStringLiteral("a test"); }
+    void setWatching(bool on) override { watching = on; }
 };
 } // namespace
 
@@ -233,9 +235,12 @@ TEST_F(BreakHoldTest, AHeldBreakIsARunningTimerToScriptsNotAnAbsenceAndNotFocusW
     AwayDetector detector(app(), &idle, *prefs, scheduler, clock, notifications, &busy);
     busy.active = {microphone};
     app().startPomodoro();
+    EXPECT_TRUE(idle.watching);
     idle.idle = 100000; // a call without a key pressed
     advanceSeconds(60);
     ASSERT_TRUE(app().isBreakHeld());
+    // Nothing listens for input while the break is held: no Pomodoro counts.
+    EXPECT_FALSE(idle.watching);
     // Starts are refused as while a Pomodoro runs.
     PomodoroCommand start(app(), *timer);
     start.performDefaultImplementation();

@@ -1,5 +1,6 @@
 #include "CycleFixture.h"
 #include "ReadOnlyPath.h"
+#include "cycle/DailyGoal.h"
 #include "cycle/TaskRecorder.h"
 
 #include <sqlite3.h>
@@ -40,6 +41,7 @@ TEST_F(RecordsUnderFaultsTest, ADatabaseReadOnlyAtStartIsToldOnceAndTakesTheInte
     if (!readOnly.active())
         GTEST_SKIP() << "this file system cannot make a file read-only";
     app().startPomodoro();
+    DailyGoal goal(app(), *tasks, *prefs, clock, scheduler, notifications);
     advanceSeconds(1500 + 300 + 60);
     EXPECT_EQ(app().state.value(), CycleState::idle);
     EXPECT_TRUE(tasks->hasUnsavedTasks());
@@ -48,6 +50,8 @@ TEST_F(RecordsUnderFaultsTest, ADatabaseReadOnlyAtStartIsToldOnceAndTakesTheInte
     readOnly.release();
     advanceSeconds(60);
     EXPECT_EQ(storedRows(), (QStringList{"1|1500", "2|300"}));
+    // The tray's count follows the Pomodoro the retry saved.
+    EXPECT_EQ(goal.status.value().today, 1);
     EXPECT_FALSE(tasks->hasUnsavedTasks());
     EXPECT_EQ(notifications.posted.count(QStringLiteral("Mirelo cannot save")), 1);
 }

@@ -30,6 +30,8 @@ AwayDetector::AwayDetector(CycleController& app, IdleMonitor* monitor, Preferenc
         resumedAtMs.reset();
         stateChanged();
     });
+    // A Pomodoro that finished into a held break stays "working", but no longer counts.
+    disposeBag += app.breakHold().heldBy.subscribe([this](const QString&) { stateChanged(); });
     disposeBag += app.isPaused.subscribe([this](bool paused) {
         if (!paused && this->app.state.value() == CycleState::working)
             resumedAtMs = this->clock.steadyMs();

@@ -35,7 +35,6 @@ CycleController::CycleController(CycleControllerDependencies dependencies, QObje
     Q_ASSERT(deps.preferences && deps.clock && deps.scheduler && deps.timer && deps.tasks &&
              deps.notifications && deps.breakWindows && deps.wallpapers && deps.images);
     sharedApp = this;
-    lastEnd = deps.tasks->latestEnd().value_or(QDateTime());
     QPointer<CycleController> weak(this);
     deps.breakWindows->setHandlers(BreakHandlers{
         [weak] {
@@ -67,6 +66,12 @@ CycleController* CycleController::shared()
 Interval CycleController::newTask(int type)
 {
     Interval record;
+    // Read once the database answers (another program may hold it at start), never lowered.
+    if (!lastEndRead) {
+        const std::optional<QDateTime> latest = deps.tasks->latestEnd();
+        lastEndRead = !deps.tasks->lastReadFailed();
+        lastEnd = latest && (!lastEnd.isValid() || *latest > lastEnd) ? *latest : lastEnd;
+    }
     const QDateTime now = deps.clock->now();
     record.start = lastEnd.isValid() && lastEnd > now ? lastEnd : now;
     record.name = QStringLiteral("[reserved]");
@@ -80,11 +85,6 @@ void CycleController::measureFrom(const QDateTime& from)
     measuredFrom = from;
     measuredFromMs = deps.clock->steadyMs();
     pausedMs = 0;
-}
-
-void CycleController::stopTimer()
-{
-    deps.timer->stop();
 }
 
 void CycleController::setShouldShowPostpone(bool value)
@@ -160,7 +160,7 @@ void CycleController::stopPomodoro()
     task.reset();
     finishedPomodoro.reset();
     lastMinuteNotificationSent = false;
-    stopTimer();
+    deps.timer->stop();
 }
 
 void CycleController::shortBreak()
@@ -271,7 +271,7 @@ void CycleController::stopBreak()
     finishCurrentTask();
     track(UsageEvent::stopBreak);
     LOG_INFO(QStringLiteral("Stop break timer manualy"));
-    stopTimer();
+    deps.timer->stop();
     state.accept(CycleState::idle);
     hideBreakWindows();
 }

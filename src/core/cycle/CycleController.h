@@ -115,6 +115,8 @@ public:
     // working while it is.
     BreakHold& breakHold() { return hold; }
     bool isBreakHeld() const { return hold.isHeld(); }
+    // Writes the finished intervals; says when some reached the records.
+    TaskRecorder& taskRecorder() { return recorder; }
 
     bool shouldShowStartPomodoroReminder() const { return startPomodoroReminder; }
     bool shouldShowPostpone() const { return postponeAllowed; }
@@ -149,7 +151,6 @@ private:
     Interval newTask(int type);
     // Starts measuring the running interval's length: its end will be from + the time measured.
     void measureFrom(const QDateTime& from);
-    void stopTimer();
     // Ends a pause without counting it: the interval it belonged to is over.
     void clearPause();
     void pauseLimitReached(qint64 pausedFor);
@@ -167,6 +168,7 @@ private:
     // The end of the last interval finished: a wall clock set back cannot start the next one
     // inside it.
     QDateTime lastEnd;
+    bool lastEndRead = false;
     // The Pomodoro this cycle finished (written, or kept until the database takes it), while its
     // break runs: the one a postponement lengthens.
     std::optional<Interval> finishedPomodoro;

@@ -16,7 +16,8 @@ DailyGoal::DailyGoal(CycleController& app, TaskService& tasks, Preferences& pref
     : QObject(parent), tasks(tasks), preferences(preferences), clock(clock), scheduler(scheduler),
       notifications(notifications)
 {
-    connect(&app, &CycleController::pomodoroRecorded, this, [this] {
+    // Also kept Pomodoros that a retry saved after a full or busy disk.
+    connect(&app.taskRecorder(), &TaskRecorder::recorded, this, [this] {
         refresh();
         notifyIfMet();
     });
@@ -40,8 +41,10 @@ void DailyGoal::scheduleMidnight()
     const QDateTime now = clock.now().toLocalTime();
     const QDateTime next = now.date().addDays(1).startOfDay(Qt::LocalTime);
     // A second past it, so the new day is the one read; and never later than an hour, as the
-    // scheduler's time stands still while the machine sleeps.
-    const qint64 wait = std::clamp<qint64>(now.msecsTo(next) + 1000, 1000, 3'600'000);
+    // scheduler's time stands still while the machine sleeps. A read the database refused (busy,
+    // unreadable for now) is tried again in a minute.
+    const qint64 wait =
+        std::clamp<qint64>(now.msecsTo(next) + 1000, 1000, tasks.lastReadFailed() ? 60'000 : 3'600'000);
     QPointer<DailyGoal> weak(this);
     midnight = scheduler.schedule(std::chrono::milliseconds(wait), [weak] {
         if (weak) {

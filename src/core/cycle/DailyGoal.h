@@ -12,8 +12,8 @@ class NotificationCenter;
 class Preferences;
 class TaskService;
 
-// Today's progress towards the daily goal, kept current for the tray: read again after each
-// recorded Pomodoro, when the goal changes and at midnight. The first time a day meets the goal a
+// Today's progress towards the daily goal, kept current for the tray: read again whenever
+// intervals reach the records, when the goal changes and at midnight. The first time a day meets the goal a
 // notification says so (unless switched off); the day is stored, so a restart does not repeat it.
 class DailyGoal : public QObject
 {

@@ -42,6 +42,7 @@ std::optional<Interval> TaskRecorder::write(Interval task,
     const TaskWrite written = (tasks.*operation)(task);
     if (written) {
         LOG_INFO(savedText);
+        Q_EMIT recorded();
     } else if (written.kept) {
         tell(written);
         retryUnsavedTasksLater();
@@ -117,6 +118,7 @@ void TaskRecorder::retryUnsavedTasksLater()
         } else {
             weak->told.clear();
             weak->toldAtRisk = false;
+            Q_EMIT weak->recorded();
         }
     });
 }

@@ -34,6 +34,10 @@ public:
     // Lengthens the row the task was read from, or adds it when there is none.
     std::optional<Interval> updateOrInsert(Interval task);
 
+Q_SIGNALS:
+    // Intervals reached the records: one just finished, or kept ones a retry saved.
+    void recorded();
+
 private:
     std::optional<Interval> write(Interval task, TaskWrite (TaskService::*operation)(const Interval&),
                                   const QString& savedText, const QString& failedText);

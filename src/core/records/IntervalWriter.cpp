@@ -65,8 +65,12 @@ TaskWrite IntervalWriter::store(const Interval& task, bool update)
 
 bool IntervalWriter::saveUnsaved()
 {
-    if (unsaved.empty())
+    if (unsaved.empty()) {
+        // Every read and write comes here first: a database another program held at start, or
+        // one opened read-only that can be written again, is opened anew before it is refused.
+        reopenIfUnwritable();
         return true;
+    }
     reopenIfUnwritable();
     const std::size_t before = unsaved.size();
     while (!unsaved.empty()) {
@@ -83,6 +87,15 @@ bool IntervalWriter::saveUnsaved()
     if (unsaved.size() != before)
         saveJournal();
     return unsaved.empty();
+}
+
+std::optional<QDateTime> IntervalWriter::latestUnsavedEnd() const
+{
+    std::optional<QDateTime> latest;
+    for (const IntervalJournal::Entry& entry : unsaved)
+        if (entry.task.end && (!latest || *entry.task.end > *latest))
+            latest = entry.task.end;
+    return latest;
 }
 
 void IntervalWriter::saveJournal()

@@ -48,6 +48,8 @@ public:
     // Writes the kept intervals, oldest first. False while any is still waiting.
     bool saveUnsaved();
     bool hasUnsaved() const { return !unsaved.empty(); }
+    // The latest end among the kept intervals.
+    std::optional<QDateTime> latestUnsavedEnd() const;
     // Intervals that a quit now would lose: kept, and not in the journal.
     int atRisk() const { return journalled ? 0 : int(unsaved.size()); }
     void setPauseTable(bool present) { pauseTable = present; }

@@ -276,9 +276,15 @@ std::optional<Interval> TaskService::lastPomodoroTask()
 
 std::optional<QDateTime> TaskService::latestEnd()
 {
+    saveUnsavedTasks();
     const auto last = Tasks::findOne(*db, Interval::allColumns(), Column(QStringLiteral("end")) >= 0.0,
                                      {Column(QStringLiteral("end")).desc()});
-    return last ? last->end : std::nullopt;
+    readFailed = db->lastStatementFailed() || !db->initilaized();
+    // Intervals the database still refuses have ended too.
+    const std::optional<QDateTime> kept = writer->latestUnsavedEnd();
+    if (last && last->end && (!kept || *last->end > *kept))
+        return last->end;
+    return kept;
 }
 
 bool TaskService::shouldTakeALongBreak()

@@ -74,7 +74,7 @@ public:
     std::optional<std::vector<Interval>> readAllTasks();
     // The type-1 row with the latest end, of any day.
     std::optional<Interval> lastPomodoroTask();
-    // The latest end of any row: where the next interval may start at the earliest.
+    // The latest end of any row or kept interval: where the next interval may start at the earliest.
     std::optional<QDateTime> latestEnd();
     // True when the short breaks recorded today after the last long break number at least
     // the "countToLongBreak" preference.
