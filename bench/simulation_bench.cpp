@@ -24,8 +24,13 @@ int main(int argc, char** argv)
     const std::size_t done = failure ? failure->step + 1 : steps;
     std::printf("%zu steps in %.1f s: %.0f steps/s; %.1f simulated years\n", done, seconds,
                 double(done) / seconds, double(simulatedMs) / (365.25 * 86'400'000.0));
-    if (failure)
+    if (failure) {
         std::printf("seed %llu, step %zu: %s\n", static_cast<unsigned long long>(seed), failure->step,
                     qPrintable(failure->what));
+        const auto shrunk =
+            CycleSimulation::shrink({events.begin(), events.begin() + std::ptrdiff_t(done)}, 200);
+        std::printf("MIRELO_SIMULATION=\"%llu:%s\"\n", static_cast<unsigned long long>(seed),
+                    qPrintable(CycleSimulation::format(shrunk)));
+    }
     return failure ? 1 : 0;
 }

@@ -75,8 +75,8 @@ const KindInfo kinds[kindCount] = {
     {"notification.start", 1}, {"time.s", 40, 1'000, 20'000}, {"time.m", 12, 20'000, 300'000},
     {"time.l", 1, 300'000, 3'600'000}, {"call.start", 2}, {"call.end", 3}, {"film.start", 1},
     {"film.end", 2}, {"input", 8}, {"lock", 2}, {"unlock", 2}, {"sleep", 1, 60'000, 7'200'000},
-    {"busy.on", 1}, {"busy.off", 4}, {"readonly.on", 1}, {"readonly.off", 4}, {"full.on", 1},
-    {"full.off", 4}, {"wallclock", 1, -7'200'000, 7'200'000}, {"midnight", 1}, {"lengths", 1, 0, 999},
+    {"busy.on", 1}, {"busy.off", 8}, {"readonly.on", 1}, {"readonly.off", 8}, {"full.on", 1},
+    {"full.off", 8}, {"wallclock", 1, -7'200'000, 7'200'000}, {"midnight", 1}, {"lengths", 1, 0, 999},
     {"handedit", 1, 0, 999}, {"quit", 1}, {"crash", 1},
 };
 // clang-format on
@@ -278,7 +278,7 @@ struct Process
     // The count of finished Pomodoros when the last break started.
     int breaksAfter = 0;
     // Scheduler time at which a hold was first seen past its maximum.
-    std::optional<qint64> overdueSince;
+    std::optional<qint64> overdueSince, pauseOverdueSince;
     bool popoverOpen = false;
     // The program has had a chance to read where the records end.
     bool knowsLastEnd = false;
@@ -540,7 +540,9 @@ private:
     int deepEvery;
     std::unique_ptr<QTemporaryDir> dir;
     Paths paths;
-    FakeClock clock{QDateTime(QDate(2026, 3, 10), QTime(8, 0), Qt::LocalTime)};
+    // Kept in UTC: every step would otherwise ask the C library for the local time zone again.
+    // The program turns it into local time wherever the day matters.
+    FakeClock clock{QDateTime(QDate(2026, 3, 10), QTime(8, 0), Qt::LocalTime).toUTC()};
     std::shared_ptr<Counting> tracker = std::make_shared<Counting>();
     User user;
     std::unique_ptr<Process> process;
@@ -838,10 +840,16 @@ std::optional<QString> World::check(const SimulationEvent& event, bool decided, 
     if (tracker->finished > std::max(decidedUpTo, p.breaksAfter) && !pending)
         return QStringLiteral("a finished Pomodoro's break was dropped, %1 and no break")
             .arg(appStateName(state));
-    // Nor does a pause outlast its limit by more than one look at it.
-    if (p.pausedSinceMs && now - *p.pausedSinceMs > (p.app->pauseLimit() + 61) * 1000)
-        return QStringLiteral("a Pomodoro paused for %1 s, past its limit")
-            .arg((now - *p.pausedSinceMs) / 1000);
+    // Nor does a pause outlast its limit by more than one look at it (once a minute, and at wake).
+    if (p.pausedSinceMs && now - *p.pausedSinceMs > p.app->pauseLimit() * 1000) {
+        if (!p.pauseOverdueSince)
+            p.pauseOverdueSince = p.scheduler.elapsedMs();
+        else if (p.scheduler.elapsedMs() - *p.pauseOverdueSince > 61'000)
+            return QStringLiteral("a Pomodoro paused for %1 s, past its limit")
+                .arg((now - *p.pausedSinceMs) / 1000);
+    } else {
+        p.pauseOverdueSince.reset();
+    }
 
     // No hold outlasts its maximum by more than one look at the presence sources.
     if (p.heldSinceMs &&
