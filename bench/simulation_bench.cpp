@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
@@ -27,8 +28,11 @@ int main(int argc, char** argv)
     if (failure) {
         std::printf("seed %llu, step %zu: %s\n", static_cast<unsigned long long>(seed), failure->step,
                     qPrintable(failure->what));
+        // "shrink" as the third argument also prints a shorter list that fails the same way.
+        if (argc <= 3 || std::strcmp(argv[3], "shrink") != 0)
+            return 1;
         const auto shrunk =
-            CycleSimulation::shrink({events.begin(), events.begin() + std::ptrdiff_t(done)}, 200);
+            CycleSimulation::shrink({events.begin(), events.begin() + std::ptrdiff_t(done)}, 400);
         std::printf("MIRELO_SIMULATION=\"%llu:%s\"\n", static_cast<unsigned long long>(seed),
                     qPrintable(CycleSimulation::format(shrunk)));
     }
