@@ -282,6 +282,8 @@ struct Process
     bool popoverOpen = false;
     // The program has had a chance to read where the records end.
     bool knowsLastEnd = false;
+    int starts = 0;
+    std::optional<qint64> blindFrom;
     // Scheduler time since which the disk has been fine.
     qint64 fineSince = 0;
     DisposeBag bag;
@@ -298,6 +300,14 @@ struct Row
     qint64 start = 0, end = 0, paused = 0;
     bool operator==(const Row&) const = default;
 };
+
+QString describe(const Row& row)
+{
+    return QStringLiteral("type %1 from %2 to %3")
+        .arg(row.type)
+        .arg(QDateTime::fromMSecsSinceEpoch(row.start, Qt::UTC).toString(Qt::ISODateWithMs),
+             QDateTime::fromMSecsSinceEpoch(row.end, Qt::UTC).toString(Qt::ISODateWithMs));
+}
 
 // The records as another program reads them, through a connection of its own that never meets
 // the faults: a read through the store under test would save kept intervals and hide a retry
@@ -442,6 +452,8 @@ private:
     {
         process = std::make_unique<Process>(paths, clock, user);
         process->bag += process->app->state.subscribe([this](CycleState state) {
+            if (state != CycleState::idle)
+                ++process->starts;
             if (state == CycleState::shortBreak || state == CycleState::longBreak)
                 process->breaksAfter = tracker->finished;
         });
@@ -457,6 +469,8 @@ private:
     }
     void stopProcess(bool orderly)
     {
+        if (process->blindFrom && !process->knowsLastEnd)
+            blind.push_back({*process->blindFrom, clock.now().toMSecsSinceEpoch() + 7'200'000});
         // A quit or crash now loses what not even the journal could keep.
         if (process->tasks->intervalsAtRisk() > 0)
             for (qint64 s : finished)
@@ -477,6 +491,15 @@ private:
         const auto& task = process->app->currentTask();
         return {process->app->state.value(), process->app->isBreakPending(),
                 task ? task->start.toMSecsSinceEpoch() : 0};
+    }
+    bool isBlind(qint64 start) const
+    {
+        for (const auto& [from, to] : blind)
+            if (start >= from && start <= to)
+                return true;
+        if (process->blindFrom && !process->knowsLastEnd && start >= *process->blindFrom)
+            return true;
+        return false;
     }
     bool diskFine() const { return !busy && readOnly.empty() && full.empty(); }
     void faultsChanged()
@@ -555,7 +578,11 @@ private:
     qint64 stepBeganMs = 0;
     // The starts of the Pomodoros that finished, those a quit or crash may have lost, and when
     // the step began in which the simulation first saw each interval running (steady clock).
-    std::set<qint64> finished, maybeLost, unchecked, blind;
+    std::set<qint64> finished, maybeLost, unchecked;
+    // Wall-clock spans in which intervals started before the program could know the last end.
+    std::vector<std::pair<qint64, qint64>> blind;
+    int startsBefore = 0;
+    qint64 stepBeganWallMs = 0;
     // Finished Pomodoros the user decided about (by a command, a quit) up to this count.
     int decidedUpTo = 0;
     std::map<qint64, qint64> firstSeen;
@@ -586,6 +613,8 @@ std::optional<QString> World::step(const SimulationEvent& event, std::size_t ind
 {
     steps = index + 1;
     stepBeganMs = clock.steadyMs();
+    stepBeganWallMs = clock.now().toMSecsSinceEpoch();
+    startsBefore = process->starts;
     Process& p = *process;
     CycleController& app = *p.app;
     Countdown& timer = *p.timer;
@@ -779,14 +808,19 @@ std::optional<QString> World::check(const SimulationEvent& event, bool decided, 
     const qint64 now = clock.steadyMs();
     if (!p.windows.mainVisible)
         p.popoverOpen = false;
-    if (const auto& task = app.currentTask()) {
-        const qint64 start = task->start.toMSecsSinceEpoch();
-        firstSeen.emplace(start, stepBeganMs);
-        // Before the program could read where the records end, a wall clock set back may put a
-        // start inside them: nothing on disk says otherwise.
-        if (!p.knowsLastEnd && busy)
-            blind.insert(start);
-        p.knowsLastEnd = p.knowsLastEnd || !busy;
+    if (const auto& task = app.currentTask())
+        firstSeen.emplace(task->start.toMSecsSinceEpoch(), stepBeganMs);
+    // Until the program could read where the records end (another program has held the database
+    // since it started), a wall clock set back may put its intervals inside recorded ones: nothing
+    // it can read says otherwise. Those intervals are not held to the rule.
+    if (!p.knowsLastEnd && p.starts > startsBefore) {
+        if (busy && !p.blindFrom)
+            p.blindFrom = stepBeganWallMs;
+        if (!busy) {
+            p.knowsLastEnd = true;
+            if (p.blindFrom)
+                blind.push_back({*p.blindFrom, clock.now().toMSecsSinceEpoch() + 7'200'000});
+        }
     }
 
     // What a D-Bus client and `mirelo status` were told is what is.
@@ -842,6 +876,10 @@ std::optional<QString> World::check(const SimulationEvent& event, bool decided, 
             .arg(appStateName(state));
     // Nor does a pause outlast its limit by more than one look at it (once a minute, and at wake).
     if (p.pausedSinceMs && now - *p.pausedSinceMs > p.app->pauseLimit() * 1000) {
+        // At wake it is looked at at once.
+        if (event.kind == sleepAndWake)
+            return QStringLiteral("a Pomodoro paused for %1 s, past its limit, goes on after a wake")
+                .arg((now - *p.pausedSinceMs) / 1000);
         if (!p.pauseOverdueSince)
             p.pauseOverdueSince = p.scheduler.elapsedMs();
         else if (p.scheduler.elapsedMs() - *p.pauseOverdueSince > 61'000)
@@ -894,15 +932,16 @@ std::optional<QString> World::checkRecords(bool deep)
                 .arg(length)
                 .arg(bound);
         const auto at = records.byStart.find({row.start, id});
-        if (at != records.byStart.begin() && !blind.count(row.start)) {
+        if (at != records.byStart.begin() && !isBlind(row.start)) {
             const Row& before = records.rows[std::prev(at)->second];
-            if (before.end > row.start && !blind.count(before.start))
-                return QStringLiteral("record %1 overlaps the one before it by %2 ms")
+            if (before.end > row.start && !isBlind(before.start))
+                return QStringLiteral("record %1 overlaps the one before it by %2 ms (%3, %4)")
                     .arg(id)
-                    .arg(before.end - row.start);
+                    .arg(before.end - row.start)
+                    .arg(describe(before), describe(row));
         }
-        if (std::next(at) != records.byStart.end() && row.end > std::next(at)->first &&
-            !blind.count(row.start) && !blind.count(std::next(at)->first))
+        if (std::next(at) != records.byStart.end() && row.end > std::next(at)->first && !isBlind(row.start) &&
+            !isBlind(std::next(at)->first))
             return QStringLiteral("record %1 overlaps the one after it by %2 ms")
                 .arg(id)
                 .arg(row.end - std::next(at)->first);
