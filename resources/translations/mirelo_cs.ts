@@ -1152,6 +1152,26 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
         <source>The break is over. Type your passcode to return to your desktop.</source>
         <translation>Přestávka skončila. Zadejte heslo a vraťte se na plochu.</translation>
     </message>
+    <message>
+        <source>No mail program</source>
+        <translation>Žádný poštovní program</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your mail. The address is on the clipboard.</source>
+        <translation>Napište na %1 ze své pošty. Adresa je ve schránce.</translation>
+    </message>
+    <message>
+        <source>No software centre</source>
+        <translation>Žádné centrum softwaru</translation>
+    </message>
+    <message>
+        <source>Rate Mirelo in your software centre, or at https://mirelo.org.</source>
+        <translation>Ohodnoťte Mirelo ve svém centru softwaru nebo na https://mirelo.org.</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection and try again.</source>
+        <translation>Server s aktualizacemi není dostupný. Zkontrolujte připojení a zkuste to znovu.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>

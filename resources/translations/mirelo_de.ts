@@ -1139,6 +1139,26 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
         <source>The break is over. Type your passcode to return to your desktop.</source>
         <translation>Die Pause ist vorbei. Geben Sie Ihren Code ein, um zum Schreibtisch zurückzukehren.</translation>
     </message>
+    <message>
+        <source>No mail program</source>
+        <translation>Kein E-Mail-Programm</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your mail. The address is on the clipboard.</source>
+        <translation>Schreiben Sie aus Ihrem E-Mail-Konto an %1. Die Adresse ist in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>No software centre</source>
+        <translation>Keine Softwareverwaltung</translation>
+    </message>
+    <message>
+        <source>Rate Mirelo in your software centre, or at https://mirelo.org.</source>
+        <translation>Bewerten Sie Mirelo in Ihrer Softwareverwaltung oder auf https://mirelo.org.</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection and try again.</source>
+        <translation>Der Update-Server ist nicht erreichbar. Prüfen Sie die Verbindung und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>

@@ -1139,6 +1139,26 @@ Without a command, starts Mirelo in the tray.
         <source>The break is over. Type your passcode to return to your desktop.</source>
         <translation>The break is over. Type your passcode to return to your desktop.</translation>
     </message>
+    <message>
+        <source>No mail program</source>
+        <translation>No mail program</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your mail. The address is on the clipboard.</source>
+        <translation>Write to %1 from your mail. The address is on the clipboard.</translation>
+    </message>
+    <message>
+        <source>No software centre</source>
+        <translation>No software centre</translation>
+    </message>
+    <message>
+        <source>Rate Mirelo in your software centre, or at https://mirelo.org.</source>
+        <translation>Rate Mirelo in your software centre, or at https://mirelo.org.</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection and try again.</source>
+        <translation>The update server could not be reached. Check the connection and try again.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>

@@ -1139,6 +1139,26 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
         <source>The break is over. Type your passcode to return to your desktop.</source>
         <translation>El descanso ha terminado. Escribe tu código para volver al escritorio.</translation>
     </message>
+    <message>
+        <source>No mail program</source>
+        <translation>Ningún programa de correo</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your mail. The address is on the clipboard.</source>
+        <translation>Escribe a %1 desde tu correo. La dirección está en el portapapeles.</translation>
+    </message>
+    <message>
+        <source>No software centre</source>
+        <translation>Ningún centro de software</translation>
+    </message>
+    <message>
+        <source>Rate Mirelo in your software centre, or at https://mirelo.org.</source>
+        <translation>Valora Mirelo en tu centro de software o en https://mirelo.org.</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection and try again.</source>
+        <translation>No se pudo contactar con el servidor de actualizaciones. Comprueba la conexión y vuelve a intentarlo.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>

@@ -1139,6 +1139,26 @@ Sans commande, lance Mirelo dans la zone de notification.
         <source>The break is over. Type your passcode to return to your desktop.</source>
         <translation>La pause est terminée. Saisissez votre code pour revenir au bureau.</translation>
     </message>
+    <message>
+        <source>No mail program</source>
+        <translation>Aucun logiciel de messagerie</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your mail. The address is on the clipboard.</source>
+        <translation>Écrivez à %1 depuis votre messagerie. L’adresse est dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>No software centre</source>
+        <translation>Aucune logithèque</translation>
+    </message>
+    <message>
+        <source>Rate Mirelo in your software centre, or at https://mirelo.org.</source>
+        <translation>Notez Mirelo dans votre logithèque ou sur https://mirelo.org.</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection and try again.</source>
+        <translation>Le serveur de mises à jour est injoignable. Vérifiez la connexion et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>

@@ -1139,6 +1139,26 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
         <source>The break is over. Type your passcode to return to your desktop.</source>
         <translation>La pausa è finita. Digita il codice per tornare alla scrivania.</translation>
     </message>
+    <message>
+        <source>No mail program</source>
+        <translation>Nessun programma di posta</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your mail. The address is on the clipboard.</source>
+        <translation>Scrivi a %1 dalla tua posta. L’indirizzo è negli appunti.</translation>
+    </message>
+    <message>
+        <source>No software centre</source>
+        <translation>Nessun centro software</translation>
+    </message>
+    <message>
+        <source>Rate Mirelo in your software centre, or at https://mirelo.org.</source>
+        <translation>Valuta Mirelo nel tuo centro software o su https://mirelo.org.</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection and try again.</source>
+        <translation>Impossibile raggiungere il server degli aggiornamenti. Controlla la connessione e riprova.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>

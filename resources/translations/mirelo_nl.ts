@@ -1139,6 +1139,26 @@ Zonder opdracht start Mirelo in het systeemvak.
         <source>The break is over. Type your passcode to return to your desktop.</source>
         <translation>De pauze is voorbij. Typ je toegangscode om terug te gaan naar je bureaublad.</translation>
     </message>
+    <message>
+        <source>No mail program</source>
+        <translation>Geen e-mailprogramma</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your mail. The address is on the clipboard.</source>
+        <translation>Schrijf vanuit je e-mail naar %1. Het adres staat op het klembord.</translation>
+    </message>
+    <message>
+        <source>No software centre</source>
+        <translation>Geen softwarecentrum</translation>
+    </message>
+    <message>
+        <source>Rate Mirelo in your software centre, or at https://mirelo.org.</source>
+        <translation>Beoordeel Mirelo in je softwarecentrum of op https://mirelo.org.</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection and try again.</source>
+        <translation>De updateserver is niet bereikbaar. Controleer de verbinding en probeer het opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>

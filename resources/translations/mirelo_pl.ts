@@ -1152,6 +1152,26 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
         <source>The break is over. Type your passcode to return to your desktop.</source>
         <translation>Przerwa się skończyła. Wpisz kod, aby wrócić do pulpitu.</translation>
     </message>
+    <message>
+        <source>No mail program</source>
+        <translation>Brak programu pocztowego</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your mail. The address is on the clipboard.</source>
+        <translation>Napisz na %1 ze swojej poczty. Adres jest w schowku.</translation>
+    </message>
+    <message>
+        <source>No software centre</source>
+        <translation>Brak centrum oprogramowania</translation>
+    </message>
+    <message>
+        <source>Rate Mirelo in your software centre, or at https://mirelo.org.</source>
+        <translation>Oceń Mirelo w centrum oprogramowania lub na https://mirelo.org.</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection and try again.</source>
+        <translation>Nie można połączyć się z serwerem aktualizacji. Sprawdź połączenie i spróbuj ponownie.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>

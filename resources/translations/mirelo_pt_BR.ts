@@ -1139,6 +1139,26 @@ Sem um comando, inicia o Mirelo na área de notificação.
         <source>The break is over. Type your passcode to return to your desktop.</source>
         <translation>A pausa terminou. Digite seu código para voltar à área de trabalho.</translation>
     </message>
+    <message>
+        <source>No mail program</source>
+        <translation>Nenhum programa de e-mail</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your mail. The address is on the clipboard.</source>
+        <translation>Escreva para %1 pelo seu e-mail. O endereço está na área de transferência.</translation>
+    </message>
+    <message>
+        <source>No software centre</source>
+        <translation>Nenhuma central de programas</translation>
+    </message>
+    <message>
+        <source>Rate Mirelo in your software centre, or at https://mirelo.org.</source>
+        <translation>Avalie o Mirelo na sua central de programas ou em https://mirelo.org.</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection and try again.</source>
+        <translation>Não foi possível acessar o servidor de atualizações. Verifique a conexão e tente novamente.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>

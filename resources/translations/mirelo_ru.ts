@@ -1152,6 +1152,26 @@ Without a command, starts Mirelo in the tray.
         <source>The break is over. Type your passcode to return to your desktop.</source>
         <translation>Перерыв окончен. Введите код, чтобы вернуться к рабочему столу.</translation>
     </message>
+    <message>
+        <source>No mail program</source>
+        <translation>Нет почтовой программы</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your mail. The address is on the clipboard.</source>
+        <translation>Напишите на %1 из своей почты. Адрес скопирован в буфер обмена.</translation>
+    </message>
+    <message>
+        <source>No software centre</source>
+        <translation>Нет центра приложений</translation>
+    </message>
+    <message>
+        <source>Rate Mirelo in your software centre, or at https://mirelo.org.</source>
+        <translation>Оцените Mirelo в центре приложений или на https://mirelo.org.</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection and try again.</source>
+        <translation>Сервер обновлений недоступен. Проверьте подключение и повторите попытку.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>

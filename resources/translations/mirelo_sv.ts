@@ -1140,6 +1140,26 @@ Utan kommando startas Mirelo i systembrickan.
         <source>The break is over. Type your passcode to return to your desktop.</source>
         <translation>Pausen är slut. Skriv din kod för att återgå till skrivbordet.</translation>
     </message>
+    <message>
+        <source>No mail program</source>
+        <translation>Inget e-postprogram</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your mail. The address is on the clipboard.</source>
+        <translation>Skriv till %1 från din e-post. Adressen finns på urklipp.</translation>
+    </message>
+    <message>
+        <source>No software centre</source>
+        <translation>Ingen programcentral</translation>
+    </message>
+    <message>
+        <source>Rate Mirelo in your software centre, or at https://mirelo.org.</source>
+        <translation>Betygsätt Mirelo i din programcentral eller på https://mirelo.org.</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection and try again.</source>
+        <translation>Uppdateringsservern kunde inte nås. Kontrollera anslutningen och försök igen.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>

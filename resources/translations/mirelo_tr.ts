@@ -1126,6 +1126,26 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
         <source>The break is over. Type your passcode to return to your desktop.</source>
         <translation>Mola bitti. Masaüstüne dönmek için parolanızı yazın.</translation>
     </message>
+    <message>
+        <source>No mail program</source>
+        <translation>E-posta programı yok</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your mail. The address is on the clipboard.</source>
+        <translation>E-postanızdan %1 adresine yazın. Adres panoya kopyalandı.</translation>
+    </message>
+    <message>
+        <source>No software centre</source>
+        <translation>Yazılım merkezi yok</translation>
+    </message>
+    <message>
+        <source>Rate Mirelo in your software centre, or at https://mirelo.org.</source>
+        <translation>Mirelo'yu yazılım merkezinizde ya da https://mirelo.org adresinde değerlendirin.</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection and try again.</source>
+        <translation>Güncelleme sunucusuna ulaşılamadı. Bağlantıyı denetleyip yeniden deneyin.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>

@@ -1126,6 +1126,26 @@ Without a command, starts Mirelo in the tray.
         <source>The break is over. Type your passcode to return to your desktop.</source>
         <translation>休息已结束。输入密码以返回桌面。</translation>
     </message>
+    <message>
+        <source>No mail program</source>
+        <translation>没有邮件程序</translation>
+    </message>
+    <message>
+        <source>Write to %1 from your mail. The address is on the clipboard.</source>
+        <translation>请用您的邮箱写信至 %1。地址已复制到剪贴板。</translation>
+    </message>
+    <message>
+        <source>No software centre</source>
+        <translation>没有软件中心</translation>
+    </message>
+    <message>
+        <source>Rate Mirelo in your software centre, or at https://mirelo.org.</source>
+        <translation>请在软件中心或 https://mirelo.org 为 Mirelo 评分。</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection and try again.</source>
+        <translation>无法连接更新服务器。请检查网络连接后重试。</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>

@@ -210,7 +210,11 @@ void AppDelegate::enterMainApp()
     };
     trayIcon->setupMenu(
         StatusMenuWiring::commands({call(&AppDelegate::showStatistics), call(&AppDelegate::showPreferences),
-                                    call(&AppDelegate::showAbout), call(&AppDelegate::terminate)},
+                                    call(&AppDelegate::showAbout), call(&AppDelegate::terminate),
+                                    [self](const QString& title, const QString& text) {
+                                        if (self && self->notifications)
+                                            self->notifications->postNotification(title, text);
+                                    }},
                                    content->updater()));
     LOG_INFO(QStringLiteral("Status item shown."));
     if (!trayIcon->watchForTray())

@@ -5,7 +5,10 @@
 #include "statusitem/FeedbackMail.h"
 #include "update/AppcastUpdater.h"
 
+#include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QUrl>
 
@@ -22,8 +25,8 @@ StatusMenuCommands StatusMenuWiring::commands(StatusMenuTargets targets, Appcast
         else
             LOG_ERROR(QStringLiteral("Failed to get AppDelegate"));
     };
-    commands.sendFeedback = [] { sendFeedback(); };
-    commands.rateUs = [] { rateUs(); };
+    commands.sendFeedback = [tell = targets.tell] { sendFeedback(tell); };
+    commands.rateUs = [tell = targets.tell] { rateUs(tell); };
     commands.showAbout = std::move(targets.showAbout);
     commands.terminate = [terminate = std::move(targets.terminate)] {
         track(UsageEvent::Terminate);
@@ -33,7 +36,7 @@ StatusMenuCommands StatusMenuWiring::commands(StatusMenuTargets targets, Appcast
     return commands;
 }
 
-void StatusMenuWiring::sendFeedback()
+void StatusMenuWiring::sendFeedback(const std::function<void(const QString&, const QString&)>& tell)
 {
     track(UsageEvent::SendFeedback);
     const Log::BuildInfo build = Log::buildInfo();
@@ -43,11 +46,19 @@ void StatusMenuWiring::sendFeedback()
         LOG_ERROR(QStringLiteral("Mail link url init failed."));
         return;
     }
-    if (!QDesktopServices::openUrl(url))
-        LOG_ERROR(QStringLiteral("Can't send feed bak email."));
+    if (QDesktopServices::openUrl(url))
+        return;
+    LOG_ERROR(QStringLiteral("Can't send feed bak email."));
+    // Without a mail program the address is the way: on the clipboard, ready to paste.
+    QGuiApplication::clipboard()->setText(QLatin1String(FeedbackMail::supportAddress));
+    if (tell)
+        tell(QCoreApplication::translate("Localizable", "No mail program"),
+             QCoreApplication::translate("Localizable",
+                                         "Write to %1 from your mail. The address is on the clipboard.")
+                 .arg(QLatin1String(FeedbackMail::supportAddress)));
 }
 
-void StatusMenuWiring::rateUs()
+void StatusMenuWiring::rateUs(const std::function<void(const QString&, const QString&)>& tell)
 {
     track(UsageEvent::RateUs);
     // No "//": QUrl would lower-case the id as a host name.
@@ -56,7 +67,12 @@ void StatusMenuWiring::rateUs()
         LOG_ERROR(QStringLiteral("App Store Url nil!"));
         return;
     }
-    if (!QDesktopServices::openUrl(url) &&
-        !QDesktopServices::openUrl(QUrl(QStringLiteral("https://mirelo.org"))))
-        LOG_ERROR(QStringLiteral("Can't open app store url"));
+    if (QDesktopServices::openUrl(url) ||
+        QDesktopServices::openUrl(QUrl(QStringLiteral("https://mirelo.org"))))
+        return;
+    LOG_ERROR(QStringLiteral("Can't open app store url"));
+    if (tell)
+        tell(QCoreApplication::translate("Localizable", "No software centre"),
+             QCoreApplication::translate("Localizable",
+                                         "Rate Mirelo in your software centre, or at https://mirelo.org."));
 }

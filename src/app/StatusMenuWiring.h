@@ -2,6 +2,8 @@
 
 #include "statusitem/TrayIcon.h"
 
+#include <QString>
+
 #include <functional>
 
 class AppcastUpdater;
@@ -13,6 +15,8 @@ struct StatusMenuTargets
     std::function<void()> showPreferences;
     std::function<void()> showAbout;
     std::function<void()> terminate;
+    // Tells the user something the menu could not do, with what to do instead.
+    std::function<void(const QString& title, const QString& text)> tell;
 };
 
 // What the tray menu's entries do: the windows and Quit are the targets', the update check is
@@ -23,6 +27,6 @@ public:
     static StatusMenuCommands commands(StatusMenuTargets targets, AppcastUpdater& updater);
 
 private:
-    static void sendFeedback();
-    static void rateUs();
+    static void sendFeedback(const std::function<void(const QString&, const QString&)>& tell);
+    static void rateUs(const std::function<void(const QString&, const QString&)>& tell);
 };

@@ -494,6 +494,40 @@ TEST_F(TaskStoreTest, RefusedIntervalsOutliveAQuitAndLandOnce)
     EXPECT_EQ(plainSQL(dbFile, rows), expected);
 }
 
+// Kept intervals land before a newer one, so the table keeps the order they finished in; a
+// journal that cannot be read is left to the user as it is, never overwritten.
+TEST_F(TaskStoreTest, KeptIntervalsLandFirstAndAnUnreadableJournalIsLeftAlone)
+{
+    open().insert(interval(1, at(day, QTime(8, 0)), at(day, QTime(8, 25))));
+    store.reset();
+    const QString rows =
+        QStringLiteral("SELECT type, CAST(end - start AS INTEGER) FROM WTask ORDER BY taskID");
+    {
+        ReadOnlyPath readOnly(dbFile);
+        if (!readOnly.active())
+            GTEST_SKIP() << "this file system cannot make a file read-only";
+        TaskService& tasks = open();
+        EXPECT_FALSE(tasks.insert(interval(2, at(day, QTime(8, 25)), at(day, QTime(8, 30)))));
+        readOnly.release();
+        EXPECT_TRUE(tasks.insert(interval(1, at(day, QTime(8, 30)), at(day, QTime(8, 55)))));
+        EXPECT_EQ(plainSQL(dbFile, rows), (QStringList{"1|1500", "2|300", "1|1500"}));
+    }
+    store.reset();
+    const QString journal = stateHome() + QStringLiteral("/org.mirelo.Mirelo/unsaved-intervals.json");
+    writeFile(journal, "{\"intervals\": [cut short");
+    ReadOnlyPath readOnly(dbFile);
+    EXPECT_FALSE(open().insert(interval(2, at(day, QTime(9, 0)), at(day, QTime(9, 5)))));
+    EXPECT_EQ(readFile(journal), QByteArray("{\"intervals\": [cut short"));
+
+    // Not even a journal can be written: the quit says how many intervals it loses.
+    store.reset();
+    ASSERT_TRUE(QFile::remove(journal));
+    ReadOnlyPath folder(QFileInfo(journal).absolutePath());
+    EXPECT_FALSE(open().insert(interval(2, at(day, QTime(9, 0)), at(day, QTime(9, 5)))));
+    store.reset();
+    EXPECT_TRUE(log().anyContains(QStringLiteral("1 finished task(s) could not be saved and are lost")));
+}
+
 TEST_F(TaskStoreTest, AFolderThatCannotBeWrittenKeepsIntervalsUntilItCan)
 {
     const QString folder = QFileInfo(dbFile).absolutePath();

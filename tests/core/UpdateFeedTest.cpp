@@ -156,6 +156,14 @@ TEST_F(UpdateFeedTest, UpToDateAndFailedChecksAnswerOnlyTheUser)
     EXPECT_TRUE(log().contains(QStringLiteral("Update check failed: HTTP status 502")));
     EXPECT_EQ(notifications.posted.last(), QStringLiteral("Update Error!"));
     EXPECT_FALSE(tracker->names().contains(QStringLiteral("CFUDidFindValidUpdate")));
+
+    // No server at all, as offline: the user is told what that means and what to do.
+    server.reset();
+    updater().checkForUpdates();
+    ASSERT_TRUE(checked());
+    EXPECT_TRUE(
+        notifications.texts.last().startsWith(QStringLiteral("The update server could not be reached.")))
+        << notifications.texts.last().toStdString();
 }
 
 TEST_F(UpdateFeedTest, FeedsAreReadStrictlyAndVersionsComparedAsNumbers)

@@ -114,9 +114,14 @@ class FakeNotificationCenter final : public NotificationCenter
 {
 public:
     QStringList posted;                // titles
+    QStringList texts;                 // what they say, in the same order
     QList<NotificationAction> actions; // of the notifications that have one
     int clears = 0;
-    void postNotification(const QString& title, const QString&) override { posted << title; }
+    void postNotification(const QString& title, const QString& text) override
+    {
+        posted << title;
+        texts << text;
+    }
     void postNotificationWithAction(const QString& title, const QString& content,
                                     NotificationAction action) override
     {

@@ -66,10 +66,23 @@ TEST_F(AboutTest, ShowsTheBuildOpensItsLinksAndListsEveryLibraryWithItsLicence)
 TEST_F(AboutTest, DarkDesktopsGetADarkPaletteAndSidewaysScrollsReachTheParent)
 {
     const bool desktopIsDark = DesktopPalette::isDark(QApplication::palette());
-    EXPECT_EQ(DesktopPalette::forAppearance(desktopIsDark), QApplication::palette());
+    EXPECT_EQ(DesktopPalette::forAppearance(desktopIsDark).color(QPalette::Window),
+              QApplication::palette().color(QPalette::Window));
     const QPalette other = DesktopPalette::forAppearance(!desktopIsDark);
     EXPECT_EQ(DesktopPalette::isDark(other), !desktopIsDark);
     EXPECT_NE(other.color(QPalette::Base), other.color(QPalette::Window));
+    // Hints and totals read in both appearances; a faint theme colour is made darker, not kept.
+    for (bool dark : {false, true}) {
+        const QPalette palette = DesktopPalette::forAppearance(dark);
+        EXPECT_GE(DesktopPalette::contrast(palette.color(QPalette::PlaceholderText),
+                                           palette.color(QPalette::Window)),
+                  4.5)
+            << dark;
+    }
+    EXPECT_NEAR(DesktopPalette::contrast(QColor(0xBE, 0xBE, 0xBE), Qt::white), 1.86, 0.01);
+    EXPECT_GE(
+        DesktopPalette::contrast(DesktopPalette::readableOn(QColor(0xBE, 0xBE, 0xBE), Qt::white), Qt::white),
+        4.5);
 
     struct Counting : QWidget
     {

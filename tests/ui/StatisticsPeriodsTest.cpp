@@ -119,6 +119,9 @@ TEST(PeriodChartLabels, LabelsThatDoNotFitAreLeftOutNeverOverlapped)
     const auto roomy = PeriodChart::fitLabels({2, 100, 200}, {30, 30, 30}, 0, 360, 4);
     ASSERT_TRUE(roomy[0] && roomy[1] && roomy[2]);
     EXPECT_EQ(*roomy[0], 0);
+    // Not touching is not enough: a label closer than the gap to another is left out.
+    EXPECT_FALSE(PeriodChart::fitLabels({15, 48}, {30, 30}, 0, 100, 4)[1]);
+    EXPECT_TRUE(PeriodChart::fitLabels({15, 52}, {30, 30}, 0, 100, 4)[1]);
 }
 
 // Every date in the window in the language shown, in that locale's own formats: the day's

@@ -46,11 +46,18 @@ TEST_F(StatusItemTest, MenuShowsOnlyTheItemsOfTheState)
     EXPECT_EQ(visibleItems().mid(0, 3), (QStringList{"Start Pomodoro", "Short Break", "Long Break"}));
     EXPECT_TRUE(visibleItems().contains(QStringLiteral("About Mirelo")));
     EXPECT_EQ(visibleItems().last(), QStringLiteral("Quit"));
+    // Each state offers its own ways on and none of another's.
+    const auto offersNone = [this](const QStringList& others) {
+        for (const QString& title : others)
+            EXPECT_FALSE(visibleItems().contains(title)) << title.toStdString();
+    };
     app().startPomodoro();
-    EXPECT_EQ(visibleItems().first(), QStringLiteral("Stop Pomodoro"));
+    EXPECT_EQ(visibleItems().mid(0, 2), (QStringList{"Stop Pomodoro", "Pause"}));
+    offersNone({"Resume", "Start Pomodoro", "Stop Short Break", "Stop Long Break"});
     app().stopPomodoro();
     app().longBreak();
     EXPECT_EQ(visibleItems().first(), QStringLiteral("Stop Long Break"));
+    offersNone({"Pause", "Resume", "Stop Pomodoro", "Stop Short Break", "Start Pomodoro"});
     // Keys that act nowhere else are not shown as if they did.
     for (QAction* action : item->menu()->actions())
         EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
@@ -60,6 +67,8 @@ TEST_F(StatusItemTest, MenuShowsOnlyTheItemsOfTheState)
 
     // A break that ran out leaves its screen up: the menu can close it.
     app().shortBreak();
+    EXPECT_EQ(visibleItems().first(), QStringLiteral("Stop Short Break"));
+    offersNone({"Pause", "Stop Long Break", "Stop Pomodoro"});
     advanceSeconds(300);
     ASSERT_TRUE(windows.mainVisible);
     ASSERT_TRUE(item->closeBreakScreenItem->isVisible());
@@ -193,15 +202,19 @@ TEST(PieIconTest, SectorGrowsClockwiseFromTwelve)
 
 TEST(FeedbackMailTest, BodyAndLinkAreCompleteAndEncoded)
 {
-    FeedbackMail::MachineFacts facts{
-        QStringLiteral("ThinkPad & Co"), QString(), FeedbackMail::resolutionName(QSize(1080, 1920)),
-        QStringLiteral("1920x1080"), QStringLiteral("User Platform: Debian 12 build (Unknown)")};
+    FeedbackMail::MachineFacts facts{QStringLiteral("ThinkPad & Co"),
+                                     QString(),
+                                     FeedbackMail::resolutionName(QSize(1080, 1920)),
+                                     QStringLiteral("1920x1080 @1x"),
+                                     QStringLiteral("User Platform: Debian 12 build (Unknown)"),
+                                     QStringLiteral("6.4.2")};
     const QString body =
         FeedbackMail::body(facts, QStringLiteral("1.2.3"), QStringLiteral("42"), QStringLiteral("Beta"));
     EXPECT_TRUE(body.startsWith(
         QStringLiteral("\n\n----\nVersion: 1.2.3 (42)\nStage: Beta\nModel: ThinkPad & Co\n")));
-    EXPECT_TRUE(body.contains(QStringLiteral("Size: Unknown\n")));
-    EXPECT_TRUE(body.contains(QStringLiteral("\nResolution: Full HD 1920x1080\n")));
+    EXPECT_TRUE(body.contains(QStringLiteral("Desktop: Unknown\n")));
+    EXPECT_TRUE(body.contains(QStringLiteral("\nResolution: Full HD 1920x1080 @1x\n")));
+    EXPECT_TRUE(body.contains(QStringLiteral("\nQt: 6.4.2\n")));
     EXPECT_EQ(FeedbackMail::resolutionName(QSize(1234, 567)), QString());
     EXPECT_TRUE(body.endsWith(QStringLiteral("\n----")));
     const QUrl url = FeedbackMail::link(body);

@@ -80,7 +80,9 @@ void AppcastUpdater::handleResponse(const HttpResult& result)
 {
     checking = false;
     if (!result.succeeded()) {
-        didFail(result.answered() ? QStringLiteral("HTTP status ") + QString::number(result.status) : result.error);
+        didFail(result.answered() ? QStringLiteral("HTTP status ") + QString::number(result.status)
+                                  : result.error,
+                !result.answered());
         return;
     }
     QString error;
@@ -130,12 +132,17 @@ void AppcastUpdater::updaterDidNotFindUpdate()
     Q_EMIT checkFinished();
 }
 
-void AppcastUpdater::didFail(const QString& error)
+void AppcastUpdater::didFail(const QString& error, bool unreachable)
 {
     LOG_ERROR(QStringLiteral("Update check failed: ") + error);
     if (userInitiated) {
-        notifications.postNotification(QCoreApplication::translate("Localizable", "Update Error!"),
-                                       QCoreApplication::translate("Localizable", "An error occurred in retrieving update information."));
+        notifications.postNotification(
+            QCoreApplication::translate("Localizable", "Update Error!"),
+            unreachable ? QCoreApplication::translate(
+                              "Localizable",
+                              "The update server could not be reached. Check the connection and try again.")
+                        : QCoreApplication::translate("Localizable",
+                                                      "An error occurred in retrieving update information."));
     }
     userInitiated = false;
     Q_EMIT checkFinished();

@@ -63,7 +63,8 @@ private:
     void didFinishLoading(const Appcast& appcast);
     void didFindValidUpdate(const AppcastItem& item);
     void updaterDidNotFindUpdate();
-    void didFail(const QString& error);
+    // unreachable: no answer came at all (offline, no such host), which the user can act on.
+    void didFail(const QString& error, bool unreachable = false);
 
     Preferences& preferences;
     Scheduler& scheduler;

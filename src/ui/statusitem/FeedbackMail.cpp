@@ -6,8 +6,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <cmath>
-
 namespace FeedbackMail {
 
 namespace {
@@ -23,14 +21,18 @@ MachineFacts collect()
     QFile product(QStringLiteral("/sys/class/dmi/id/product_name"));
     if (product.open(QIODevice::ReadOnly))
         facts.model = QString::fromUtf8(product.read(256));
+    // What decides how Mirelo behaves here: the desktop and its session.
+    const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+    const QString session = qEnvironmentVariable("XDG_SESSION_TYPE", QGuiApplication::platformName());
+    facts.desktop =
+        desktop.isEmpty() ? QString() : desktop + QStringLiteral(" (") + session + QLatin1Char(')');
+    facts.toolkit = QString::fromLatin1(qVersion());
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSizeF mm = screen->physicalSize();
-        if (mm.width() > 0 && mm.height() > 0) {
-            const double inches = std::hypot(mm.width(), mm.height()) / 25.4;
-            facts.size = QString::number(std::lround(inches)) + QLatin1Char('"');
-        }
         const QSize pixels = screen->size() * screen->devicePixelRatio();
-        facts.resolution = QStringLiteral("%1x%2").arg(pixels.width()).arg(pixels.height());
+        facts.resolution = QStringLiteral("%1x%2 @%3x")
+                               .arg(pixels.width())
+                               .arg(pixels.height())
+                               .arg(screen->devicePixelRatio());
         facts.resolutionName = resolutionName(pixels);
     }
     facts.system = Log::userPlatformLine();
@@ -68,10 +70,11 @@ QString body(const MachineFacts& facts, const QString& shortVersion, const QStri
                  QLatin1Char(')');
     lines << QStringLiteral("Stage: ") + unknownIfEmpty(releaseStage);
     lines << QStringLiteral("Model: ") + unknownIfEmpty(facts.model);
-    lines << QStringLiteral("Size: ") + unknownIfEmpty(facts.size);
+    lines << QStringLiteral("Desktop: ") + unknownIfEmpty(facts.desktop);
     lines << QStringLiteral("Resolution: ") + unknownIfEmpty(facts.resolutionName) + QLatin1Char(' ') +
                  unknownIfEmpty(facts.resolution);
     lines << QStringLiteral("OS: ") + unknownIfEmpty(facts.system);
+    lines << QStringLiteral("Qt: ") + unknownIfEmpty(facts.toolkit);
     lines << QStringLiteral("----");
     return lines.join(QLatin1Char('\n'));
 }

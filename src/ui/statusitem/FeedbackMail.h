@@ -12,10 +12,11 @@ inline constexpr const char* supportAddress = "support@mirelo.org";
 struct MachineFacts
 {
     QString model;      // /sys/class/dmi/id/product_name
-    QString size;       // the main screen's physical size, e.g. 24"
+    QString desktop;    // the desktop and session, e.g. GNOME (wayland)
     QString resolutionName; // e.g. Full HD
     QString resolution;     // e.g. 1920x1080
     QString system;     // the "User Platform" line
+    QString toolkit;    // the Qt version the program runs on
 };
 
 MachineFacts collect();

@@ -4,6 +4,10 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOption>
+#include <QTabBar>
+
+#include <algorithm>
+#include <cmath>
 
 namespace DesktopPalette {
 
@@ -36,9 +40,75 @@ public:
             painter->drawRoundedRect(box, 2, 2);
         painter->restore();
     }
+
+    // The selected tab of a dark palette differs from the others by a shade nobody sees: it
+    // carries a bar in the accent colour under its text, in every appearance alike.
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+        if (element != CE_TabBarTabShape || !tab || !(tab->state & State_Selected))
+            return;
+        const QRect r = tab->rect;
+        QRect bar;
+        switch (tab->shape) {
+        case QTabBar::RoundedSouth:
+        case QTabBar::TriangularSouth:
+            bar = QRect(r.left() + 2, r.top(), r.width() - 4, 3);
+            break;
+        case QTabBar::RoundedWest:
+        case QTabBar::TriangularWest:
+        case QTabBar::RoundedEast:
+        case QTabBar::TriangularEast:
+            bar = QRect(r.left(), r.top() + 2, 3, r.height() - 4);
+            break;
+        default:
+            bar = QRect(r.left() + 2, r.bottom() - 2, r.width() - 4, 3);
+            break;
+        }
+        painter->fillRect(bar, tab->palette.color(QPalette::Highlight));
+    }
 };
 
+double luminance(const QColor& color)
+{
+    const auto channel = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
+}
+
+// Secondary texts (hints, totals, chart labels) are drawn in the placeholder colour, which
+// many themes make too faint to read: moved towards black or white until it reads.
+QPalette readable(QPalette palette)
+{
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor background = palette.color(group, QPalette::Window);
+        palette.setColor(group, QPalette::PlaceholderText,
+                         readableOn(palette.color(group, QPalette::PlaceholderText), background));
+    }
+    return palette;
+}
+
 } // namespace
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableOn(QColor text, const QColor& background, double ratio)
+{
+    const bool darkBackground = luminance(background) < 0.18;
+    for (int step = 0; step < 64 && contrast(text, background) < ratio; ++step)
+        text = darkBackground ? text.lighter(106) : text.darker(106);
+    if (contrast(text, background) < ratio)
+        text = darkBackground ? QColor(Qt::white) : QColor(Qt::black);
+    return text;
+}
 
 bool isDark(const QPalette& palette)
 {
@@ -49,9 +119,9 @@ QPalette forAppearance(bool dark)
 {
     const QPalette desktop = QApplication::palette();
     if (isDark(desktop) == dark)
-        return desktop;
+        return readable(desktop);
     if (!dark)
-        return QApplication::style()->standardPalette();
+        return readable(QApplication::style()->standardPalette());
 
     QPalette p = desktop;
     const QColor window(0x2b, 0x2b, 0x2b), base(0x1e, 0x1e, 0x1e), text(0xe6, 0xe6, 0xe6),
@@ -79,7 +149,7 @@ QPalette forAppearance(bool dark)
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(QPalette::Disabled, role, disabledText);
     p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(0x50, 0x50, 0x50));
-    return p;
+    return readable(p);
 }
 
 void applyToApplication(bool dark)

@@ -8,6 +8,10 @@
 namespace DesktopPalette {
 
 bool isDark(const QPalette& palette);
+// The contrast ratio of two colours, 1 to 21, as accessibility guidelines measure it.
+double contrast(const QColor& a, const QColor& b);
+// The text colour moved towards black or white until it has the ratio against the background.
+QColor readableOn(QColor text, const QColor& background, double ratio = 4.5);
 QPalette forAppearance(bool dark);
 // Gives every window of the program, menus and dialogs included, the palette of the
 // appearance, and a style whose check boxes and radio buttons stay visible on a dark one.
