@@ -1,5 +1,5 @@
-// The cycle simulation over ten million steps, one world from start to end: about a decade and a
-// half of a user's days, quits, crashes and faulty disks. Reports steps per second and the first
+// The cycle simulation over ten million steps, one world from start to end: a million steps are
+// about nineteen years of a user's days, quits, crashes and faulty disks. Reports steps per second and the first
 // broken invariant, if any. The full read of the records runs every thousand steps; the rest of
 // the checks after every step.
 #include "CycleSimulation.h"
