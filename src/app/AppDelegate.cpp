@@ -60,6 +60,9 @@ AppDelegate::AppDelegate(QDBusConnection bus, QObject* parent) : QObject(parent)
 
 AppDelegate::~AppDelegate()
 {
+    // A value still settling is written before its scheduler goes.
+    if (preferences)
+        preferences->writeSettledValuesWith(nullptr);
     // The tray, the adaptor, the windows and the overlay observe the controller: they go first.
     dbusObject.reset();
     windows.reset();
@@ -131,6 +134,8 @@ void AppDelegate::enterMainApp()
                                               *eventSounds);
 
     UserDefaults::setupUserDefaultsValues(*preferences, *loginItems);
+    UserDefaults::tellAboutKeptAsidePreferences(*preferences, *notifications);
+    preferences->writeSettledValuesWith(scheduler.get());
     content->setup();
     tasks = std::make_unique<TaskService>(*preferences, *clock, DataFolder::databasePath());
 
@@ -391,6 +396,8 @@ void AppDelegate::terminateNow()
 void AppDelegate::applicationWillTerminate()
 {
     LOG_INFO(QStringLiteral("applicationWillTerminate"));
+    if (preferences)
+        preferences->synchronize();
     // The break windows refuse every close; taken down first, they cannot stop the quit.
     if (cycle)
         cycle->app().prepareToQuit();

@@ -1,6 +1,7 @@
-#include "LogCapture.h"
-#include "TestEnvironment.h"
 #include "settings/Preferences.h"
+#include "LogCapture.h"
+#include "ManualScheduler.h"
+#include "TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
+
+#include <atomic>
+#include <cstdio>
+#include <thread>
 
 class PreferencesTest : public TestEnvironment
 {
@@ -191,4 +196,89 @@ TEST_F(PreferencesTest, AHandEditSurvivesTheNextWriteAndReachesObservers)
     prefs.setValue(PreferKey::QuotesType, 2);
     EXPECT_EQ(QJsonDocument::fromJson(readFile(prefsPath())).object().value(QStringLiteral("pomodoroKey")),
               QJsonValue(1200));
+}
+
+namespace {
+// What a text editor does on save: read the file, change its own key, write a copy, rename it over.
+void editorSaves(const QString& path, const QString& key, int value)
+{
+    QFile in(path);
+    QJsonObject object;
+    if (in.open(QIODevice::ReadOnly))
+        object = QJsonDocument::fromJson(in.readAll()).object();
+    object.insert(key, value);
+    const QString copy = path + QStringLiteral(".editor~");
+    QFile out(copy);
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        out.write(QJsonDocument(object).toJson());
+    out.close();
+    std::rename(QFile::encodeName(copy).constData(), QFile::encodeName(path).constData());
+}
+} // namespace
+
+TEST_F(PreferencesTest, AnEditorSavingWhileMireloWritesLosesNoKey)
+{
+    writeFile(prefsPath(), "{}");
+    Preferences prefs(prefsPath());
+    std::atomic<bool> editing{true};
+    std::thread editor([&] {
+        for (int i = 0; i < 400; ++i)
+            editorSaves(prefsPath(), QStringLiteral("edit%1").arg(i), i);
+        editing = false;
+    });
+    // However the saves and the writes interleave, the outcome is the same: every save of the
+    // editor ends up in the file, and memory agrees with it.
+    for (int step = 0; editing; ++step) {
+        prefs.setValue(QStringLiteral("SoundVolume"), step % 101);
+        if (step % 5 == 0)
+            prefs.reload();
+    }
+    editor.join();
+    prefs.reload();
+
+    const QJsonObject onDisk = QJsonDocument::fromJson(readFile(prefsPath())).object();
+    QStringList lost;
+    for (int i = 0; i < 400; ++i) {
+        if (onDisk.value(QStringLiteral("edit%1").arg(i)) != QJsonValue(i))
+            lost << QStringLiteral("edit%1").arg(i);
+    }
+    EXPECT_TRUE(lost.isEmpty()) << lost.join(QLatin1Char(' ')).toStdString();
+    for (auto it = onDisk.constBegin(); it != onDisk.constEnd(); ++it)
+        EXPECT_EQ(prefs.value(it.key()), it.value()) << it.key().toStdString();
+    EXPECT_EQ(prefs.value(QStringLiteral("SoundVolume")), onDisk.value(QStringLiteral("SoundVolume")));
+
+    // The watch follows the file an editor renamed into place.
+    prefs.watchForOutsideEdits();
+    editorSaves(prefsPath(), QStringLiteral("afterwards"), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return prefs.intValue(QStringLiteral("afterwards")) == 1; }, 5000));
+    editorSaves(prefsPath(), QStringLiteral("afterwards"), 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return prefs.intValue(QStringLiteral("afterwards")) == 2; }, 5000));
+}
+
+TEST_F(PreferencesTest, ValuesThatComeInBurstsAreWrittenOnceTheyRest)
+{
+    ManualScheduler scheduler;
+    Preferences prefs(prefsPath());
+    prefs.writeSettledValuesWith(&scheduler);
+    std::vector<int> seen;
+    Subscription s =
+        prefs.observe(QStringLiteral("pomodoroKey"), [&](const QJsonValue& v) { seen.push_back(v.toInt()); });
+    // Typing "120" passes 1 and 12: memory follows every key, the file only the last.
+    for (int typed : {60, 720, 7200}) {
+        prefs.setValueWhenSettled(QStringLiteral("pomodoroKey"), typed);
+        scheduler.advance(Preferences::settleDelay.count() - 1);
+    }
+    EXPECT_EQ(prefs.intValue(QStringLiteral("pomodoroKey")), 7200);
+    EXPECT_EQ(seen, (std::vector<int>{0, 60, 720, 7200}));
+    EXPECT_FALSE(QFileInfo::exists(prefsPath()));
+    scheduler.advance(1);
+    EXPECT_EQ(QJsonDocument::fromJson(readFile(prefsPath())).object().value(QStringLiteral("pomodoroKey")),
+              7200);
+
+    // Still settling at quit: written when the scheduler is let go.
+    prefs.setValueWhenSettled(QStringLiteral("SoundVolume"), 40);
+    prefs.writeSettledValuesWith(nullptr);
+    EXPECT_EQ(scheduler.pendingCount(), 0u);
+    EXPECT_EQ(QJsonDocument::fromJson(readFile(prefsPath())).object().value(QStringLiteral("SoundVolume")),
+              40);
 }

@@ -1,11 +1,13 @@
+#include "settings/UserDefaults.h"
+#include "CycleFakes.h"
 #include "FakeLoginItems.h"
 #include "LogCapture.h"
 #include "RecordingUsageTracker.h"
 #include "TestEnvironment.h"
 #include "settings/DataFolder.h"
 #include "settings/Preferences.h"
-#include "settings/UserDefaults.h"
 
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -168,4 +170,39 @@ TEST_F(UserDefaultsTest, EndpointsComeFromHiddenKeysWithoutTrailingSlash)
     EXPECT_EQ(UserDefaults::endpoint(prefs, EndpointKey::quotes), QStringLiteral("http://127.0.0.1:8123"));
     prefs.setValue(EndpointKey::quotes, QString());
     EXPECT_EQ(UserDefaults::endpoint(prefs, EndpointKey::quotes), UserDefaults::defaultEndpoint(EndpointKey::quotes));
+}
+
+TEST_F(UserDefaultsTest, ADamagedFileIsToldOnceAndNeverReplacedByDefaults)
+{
+    // Cut short by a crash: the user had turned launch at login off.
+    writeFile(prefsPath(), R"({"LaunchAtLogin": false, "pomodoroKey": 18)");
+    FakeNotificationCenter notifications;
+    {
+        Preferences prefs(prefsPath());
+        UserDefaults::setupUserDefaultsValues(prefs, loginItems);
+        UserDefaults::tellAboutKeptAsidePreferences(prefs, notifications);
+        EXPECT_EQ(notifications.posted.size(), 1);
+        EXPECT_EQ(loginItems.calls, 0);
+        EXPECT_FALSE(prefs.boolValue(PreferKey::LaunchAtLogin));
+        EXPECT_EQ(prefs.intValue(DurationKey::pomodoro), 1500);
+        EXPECT_FALSE(QFileInfo::exists(prefsPath()));
+        prefs.setValue(PreferKey::SoundEffect, false);
+        EXPECT_EQ(QJsonDocument::fromJson(readFile(prefsPath())).object(),
+                  QJsonObject({{QStringLiteral("SoundEffect"), false}}));
+    }
+    // The next start has a good file: nothing more to tell, and still no first start.
+    Preferences next(prefsPath());
+    UserDefaults::setupUserDefaultsValues(next, loginItems);
+    UserDefaults::tellAboutKeptAsidePreferences(next, notifications);
+    EXPECT_EQ(notifications.posted.size(), 1);
+    EXPECT_EQ(loginItems.calls, 0);
+
+    // Nothing written after the damage and no file at all: the file kept aside says it is no first start.
+    QFile::remove(prefsPath());
+    loginItems.enabled = true;
+    Preferences again(prefsPath());
+    UserDefaults::setupUserDefaultsValues(again, loginItems);
+    EXPECT_EQ(loginItems.calls, 0);
+    EXPECT_TRUE(again.boolValue(PreferKey::LaunchAtLogin));
+    EXPECT_FALSE(QFileInfo::exists(prefsPath()));
 }

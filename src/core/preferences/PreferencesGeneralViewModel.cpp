@@ -38,31 +38,36 @@ int PreferencesGeneralViewModel::leadingInteger(const QString& text, int minimum
     return int(std::clamp<qint64>(negative ? -magnitude : magnitude, minimum, maximum));
 }
 
-void PreferencesGeneralViewModel::writeLength(const QString& key, int minutes)
+void PreferencesGeneralViewModel::writeLength(const QString& key, int minutes, bool burst)
 {
-    preferences.setValue(key, std::clamp(minutes, lengthMinimum, stepperMaximum) * 60);
+    const int seconds = std::clamp(minutes, lengthMinimum, stepperMaximum) * 60;
+    // A drag or a held arrow passes many values on the way: the file gets the one it rests on.
+    if (burst)
+        preferences.setValueWhenSettled(key, seconds);
+    else
+        preferences.setValue(key, seconds);
 }
 
 void PreferencesGeneralViewModel::sliderMoved(const QString& key, int minutes)
 {
-    writeLength(key, minutes);
+    writeLength(key, minutes, true);
 }
 
 void PreferencesGeneralViewModel::stepperChanged(const QString& key, int minutes)
 {
     track(UsageEvent::stepperAction, {{QStringLiteral("key"), key}});
-    writeLength(key, minutes);
+    writeLength(key, minutes, true);
 }
 
 void PreferencesGeneralViewModel::valueTyped(const QString& key, const QString& text)
 {
     track(UsageEvent::valueTextFieldAction, {{QStringLiteral("key"), key}});
-    writeLength(key, leadingInteger(text, lengthMinimum, stepperMaximum));
+    writeLength(key, leadingInteger(text, lengthMinimum, stepperMaximum), false);
 }
 
 void PreferencesGeneralViewModel::countStepperChanged(int count)
 {
-    preferences.setValue(DurationKey::countToLongBreak, std::clamp(count, 0, countMaximum));
+    preferences.setValueWhenSettled(DurationKey::countToLongBreak, std::clamp(count, 0, countMaximum));
 }
 
 void PreferencesGeneralViewModel::countTyped(const QString& text)

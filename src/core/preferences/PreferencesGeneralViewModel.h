@@ -48,7 +48,7 @@ public:
     bool changeLaunchAtLogin(bool on);
 
 private:
-    void writeLength(const QString& key, int minutes);
+    void writeLength(const QString& key, int minutes, bool burst);
 
     Preferences& preferences;
     LoginItems& loginItems;

@@ -4,11 +4,9 @@
 #include "settings/DataFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -21,9 +19,10 @@ std::unique_ptr<Preferences>& standardInstance()
     static std::unique_ptr<Preferences> instance;
     return instance;
 }
+using Content = PreferencesFile::Content;
 } // namespace
 
-Preferences::Preferences(QString filePath) : path(std::move(filePath))
+Preferences::Preferences(QString filePath) : path(std::move(filePath)), file(path)
 {
     load();
 }
@@ -51,37 +50,29 @@ void Preferences::resetStandard()
 
 void Preferences::load()
 {
-    QFileInfo info(path);
-    if (!info.exists())
+    const Content content = file.read();
+    firstStart = content.state == Content::State::missing && !file.hasKeptAside();
+    if (content.state == Content::State::missing)
         return;
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (content.state == Content::State::unreadable) {
         keepAside(QStringLiteral("it cannot be read"));
         return;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
-    if (bytes.trimmed().isEmpty()) {
-        lastSeenOnDisk = bytes;
+    QString error;
+    const std::optional<QJsonObject> object = PreferencesFile::objectIn(content, &error);
+    if (!object && !content.bytes.trimmed().isEmpty()) {
+        keepAside(error);
         return;
     }
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        keepAside(error.error != QJsonParseError::NoError ? error.errorString()
-                                                          : QStringLiteral("it does not hold a JSON object"));
-        return;
-    }
-    persisted = document.object();
-    lastSeenOnDisk = bytes;
+    persisted = object.value_or(QJsonObject());
+    onDisk = content;
 }
 
 void Preferences::keepAside(const QString& reason)
 {
-    QString aside = path + QStringLiteral(".corrupt");
-    for (int n = 1; QFileInfo::exists(aside); ++n)
-        aside = path + QStringLiteral(".corrupt.") + QString::number(n);
-    if (QFile::rename(path, aside)) {
+    const QString aside = file.keepAside();
+    if (!aside.isEmpty()) {
+        keptAside = aside;
         problem = QStringLiteral("Preferences file %1 is unusable (%2); kept it as %3 and started with defaults.")
                       .arg(path, reason, aside);
     } else {
@@ -138,17 +129,7 @@ std::optional<QString> Preferences::stringValue(const QString& key) const
     return v.toString();
 }
 
-void Preferences::setValue(const QString& key, const QJsonValue& value)
-{
-    change(key, value);
-}
-
-void Preferences::removeValue(const QString& key)
-{
-    change(key, QJsonValue(QJsonValue::Undefined));
-}
-
-void Preferences::change(const QString& key, const QJsonValue& value)
+void Preferences::change(const QString& key, const QJsonValue& value, bool settle)
 {
     // A hand edit of this very key since the last look must not make a real change look
     // like no change.
@@ -166,8 +147,34 @@ void Preferences::change(const QString& key, const QJsonValue& value)
     else
         persisted.insert(key, value);
     unwritten.insert(key);
-    synchronize();
+    if (settle && settleScheduler)
+        writeWhenSettled();
+    else
+        synchronize();
     notify(key);
+}
+
+void Preferences::writeWhenSettled()
+{
+    if (settleToken)
+        settleScheduler->cancel(settleToken);
+    std::weak_ptr<Observers> alive = observers;
+    settleToken = settleScheduler->schedule(settleDelay, [this, alive] {
+        if (alive.expired())
+            return;
+        settleToken = 0;
+        synchronize();
+    });
+}
+
+void Preferences::writeSettledValuesWith(Scheduler* scheduler)
+{
+    if (settleToken) {
+        settleScheduler->cancel(settleToken);
+        settleToken = 0;
+        synchronize();
+    }
+    settleScheduler = scheduler;
 }
 
 void Preferences::removeValues(const std::vector<PreferKey>& keys)
@@ -199,90 +206,137 @@ void Preferences::removeValues(const QStringList& keys)
 
 bool Preferences::synchronize()
 {
-    if (writeBlocked)
-        return false;
-    if (readOutsideChanges() == DiskRead::Unusable) {
-        // Written over, a broken hand edit would be lost; kept aside, it can be mended.
-        keepAside(QStringLiteral("it was changed outside Mirelo and cannot be read"));
-        if (writeBlocked)
+    if (settleToken) {
+        settleScheduler->cancel(settleToken);
+        settleToken = 0;
+    }
+    // Each round that finds an editor's save displaced merges it and writes again; a few
+    // rounds settle any real editing, the limit only guards against a file rewritten nonstop.
+    for (int round = 0; round < 50 && !writeBlocked; ++round) {
+        if (readOutsideChanges() == DiskRead::Unusable) {
+            // Written over, a broken hand edit would be lost; kept aside, it can be mended.
+            keepAside(QStringLiteral("it was changed outside Mirelo and cannot be read"));
+            if (writeBlocked)
+                return false;
+            onDisk = {};
+            for (auto it = persisted.constBegin(); it != persisted.constEnd(); ++it)
+                unwritten.insert(it.key());
+        }
+        if (!needsWrite())
+            return true;
+        const QByteArray bytes = QJsonDocument(persisted).toJson(QJsonDocument::Indented);
+        const PreferencesFile::Replaced replaced = file.replace(bytes);
+        if (!replaced.written) {
+            LOG_ERROR(QStringLiteral("Failed to save preferences: ") + replaced.error);
             return false;
-        lastSeenOnDisk.clear();
-        for (auto it = persisted.constBegin(); it != persisted.constEnd(); ++it)
-            unwritten.insert(it.key());
+        }
+        lastWritten = bytes;
+        const Content before = onDisk;
+        onDisk = Content{Content::State::present, bytes};
+        if (!replaced.displaced || *replaced.displaced == before) {
+            unwritten.clear();
+            return true;
+        }
+        // An editor saved between our read and the swap: take their save in and write again.
+        LOG_INFO(QStringLiteral(
+            "Preferences file was saved outside Mirelo while Mirelo wrote it; merging again."));
+        if (const std::optional<QJsonObject> theirs = PreferencesFile::objectIn(*replaced.displaced)) {
+            const QStringList changed =
+                takeIn(PreferencesFile::objectIn(before).value_or(QJsonObject()), *theirs, false);
+            for (const QString& key : changed) {
+                if (theirs->contains(key))
+                    carried.insert(key);
+            }
+            notifyTakenIn(changed);
+        } else if (PreferencesFile::isUnusable(*replaced.displaced)) {
+            const QString aside = file.keepAside(replaced.displaced->bytes);
+            LOG_ERROR(QStringLiteral("An unreadable preferences file saved outside Mirelo was kept as ") +
+                      aside);
+        }
     }
-    if (unwritten.isEmpty())
+    return !writeBlocked && !needsWrite();
+}
+
+bool Preferences::needsWrite() const
+{
+    if (!unwritten.isEmpty())
         return true;
-    const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath())) {
-        LOG_ERROR(QStringLiteral("Failed to save preferences: cannot create ") + info.absolutePath());
-        return false;
+    // Keys we keep for an editor that its file lost; a missing file stays missing until the
+    // next change of ours.
+    const std::optional<QJsonObject> current = PreferencesFile::objectIn(onDisk);
+    return current && *current != persisted;
+}
+
+QStringList Preferences::takeIn(const QJsonObject& before, const QJsonObject& after, bool afterIsOurs)
+{
+    QSet<QString> keys;
+    for (auto it = before.constBegin(); it != before.constEnd(); ++it)
+        keys.insert(it.key());
+    for (auto it = after.constBegin(); it != after.constEnd(); ++it)
+        keys.insert(it.key());
+    QStringList changed;
+    for (const QString& key : std::as_const(keys)) {
+        const QJsonValue now = after.value(key);
+        // An editor's own save that holds the key was made from a file that held it: from here
+        // on, its absence means the editor removed it.
+        if (!afterIsOurs && !now.isUndefined() && carried.contains(key))
+            carried.remove(key);
+        if (before.value(key) == now || unwritten.contains(key))
+            continue;
+        if (now.isUndefined() && carried.contains(key))
+            continue;
+        if (persisted.value(key) == now)
+            continue;
+        if (now.isUndefined())
+            persisted.remove(key);
+        else
+            persisted.insert(key, now);
+        changed.append(key);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        LOG_ERROR(QStringLiteral("Failed to save preferences: ") + file.errorString());
-        return false;
-    }
-    const QByteArray bytes = QJsonDocument(persisted).toJson(QJsonDocument::Indented);
-    file.write(bytes);
-    if (!file.commit()) {
-        LOG_ERROR(QStringLiteral("Failed to save preferences: ") + file.errorString());
-        return false;
-    }
-    lastSeenOnDisk = bytes;
-    unwritten.clear();
-    return true;
+    changed.sort();
+    return changed;
+}
+
+void Preferences::notifyTakenIn(const QStringList& keys)
+{
+    if (keys.isEmpty())
+        return;
+    LOG_INFO(QStringLiteral("Preferences file changed outside Mirelo; took in: ") +
+             keys.join(QStringLiteral(", ")));
+    for (const QString& key : keys)
+        notify(key);
 }
 
 Preferences::DiskRead Preferences::readOutsideChanges()
 {
     if (writeBlocked)
         return DiskRead::Unchanged;
-    const QFileInfo info(path);
-    // A missing file is an editor between removing and renaming, or nothing written yet:
-    // what is in memory stands and is written again with the next change.
-    if (!info.exists())
+    const Content now = file.read();
+    if (now == onDisk)
         return DiskRead::Unchanged;
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+    // A missing file is an editor between removing and renaming, or nothing written yet; an
+    // empty one is being written: what is in memory stands.
+    if (now.state == Content::State::missing)
+        return DiskRead::Unchanged;
+    if (PreferencesFile::isUnusable(now))
         return DiskRead::Unusable;
-    const QByteArray bytes = file.readAll();
-    // An empty file is one being written; like a missing one it leaves memory as it is.
-    if (bytes == lastSeenOnDisk || bytes.trimmed().isEmpty())
+    const std::optional<QJsonObject> after = PreferencesFile::objectIn(now);
+    if (!after)
         return DiskRead::Unchanged;
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return DiskRead::Unusable;
-    QJsonObject outside = document.object();
-    lastSeenOnDisk = bytes;
-    for (const QString& key : std::as_const(unwritten)) {
-        if (persisted.contains(key))
-            outside.insert(key, persisted.value(key));
-        else
-            outside.remove(key);
-    }
-    QStringList changed;
-    for (auto it = outside.constBegin(); it != outside.constEnd(); ++it) {
-        if (!persisted.contains(it.key()) || persisted.value(it.key()) != it.value())
-            changed.append(it.key());
-    }
-    for (auto it = persisted.constBegin(); it != persisted.constEnd(); ++it) {
-        if (!outside.contains(it.key()))
-            changed.append(it.key());
-    }
-    persisted = outside;
-    if (changed.isEmpty())
-        return DiskRead::Unchanged;
-    LOG_INFO(QStringLiteral("Preferences file changed outside Mirelo; took in: ") +
-             changed.join(QStringLiteral(", ")));
-    for (const QString& key : std::as_const(changed))
-        notify(key);
-    return DiskRead::Changed;
+    const QStringList changed =
+        takeIn(PreferencesFile::objectIn(onDisk).value_or(QJsonObject()), *after, now.bytes == lastWritten);
+    onDisk = now;
+    notifyTakenIn(changed);
+    return changed.isEmpty() ? DiskRead::Unchanged : DiskRead::Changed;
 }
 
 bool Preferences::reload()
 {
-    return readOutsideChanges() == DiskRead::Changed;
+    const DiskRead read = readOutsideChanges();
+    // A file that lost keys of an earlier hand edit gets them back.
+    if (read != DiskRead::Unusable && !settleToken && unwritten.isEmpty() && needsWrite())
+        synchronize();
+    return read == DiskRead::Changed;
 }
 
 void Preferences::watchForOutsideEdits()

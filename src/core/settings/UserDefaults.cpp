@@ -6,7 +6,9 @@
 #include "settings/DataFolder.h"
 #include "settings/LoginItems.h"
 #include "settings/Preferences.h"
+#include "timer/NotificationCenter.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace UserDefaults {
@@ -57,6 +59,12 @@ void setupUserDefaultsValues(Preferences& preferences, LoginItems& loginItems)
     const QString launchKey = keyText(PreferKey::LaunchAtLogin);
     if (preferences.hasPersistedValue(launchKey))
         return;
+    if (!preferences.isFirstStart()) {
+        // A file lost, damaged or written without the key is no first start: the user's
+        // choice is unknown, so the switch shows what the desktop does and nothing changes.
+        preferences.registerDefault(launchKey, loginItems.isEnabled());
+        return;
+    }
     if (launchAtLogin(loginItems, true)) {
         LOG_INFO(QStringLiteral("Auto set launch at login."));
         preferences.setValue(launchKey, true);
@@ -66,6 +74,18 @@ void setupUserDefaultsValues(Preferences& preferences, LoginItems& loginItems)
         track(UsageEvent::failedToSetLaunchAtLogin);
         preferences.registerDefault(launchKey, false);
     }
+}
+
+void tellAboutKeptAsidePreferences(const Preferences& preferences, NotificationCenter& notifications)
+{
+    if (preferences.keptAsidePath().isEmpty())
+        return;
+    notifications.postNotification(
+        QCoreApplication::translate("Localizable", "Mirelo could not read its preferences"),
+        QCoreApplication::translate("Localizable",
+                                    "The file was kept as %1. Mirelo runs on its default settings for now "
+                                    "and saves only the settings you change.")
+            .arg(preferences.keptAsidePath()));
 }
 
 QStringList restorableKeys(PreferencesPane pane)

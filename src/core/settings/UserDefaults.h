@@ -6,6 +6,7 @@
 #include <optional>
 
 class LoginItems;
+class NotificationCenter;
 class Preferences;
 
 // The registered defaults and the small queries several features share.
@@ -18,6 +19,10 @@ bool launchAtLogin(LoginItems& loginItems, bool enabled);
 // Registers every default in a fixed order, then applies the first-start rule for
 // LaunchAtLogin. Registering again only replaces the in-memory defaults.
 void setupUserDefaultsValues(Preferences& preferences, LoginItems& loginItems);
+
+// Tells the user, once per start that found one, that an unusable preferences file was kept
+// aside and where.
+void tellAboutKeptAsidePreferences(const Preferences& preferences, NotificationCenter& notifications);
 
 enum class PreferencesPane
 {

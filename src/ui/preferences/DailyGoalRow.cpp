@@ -74,7 +74,7 @@ DailyGoalRow::DailyGoalRow(Preferences& preferences, QWidget* parent)
         notify->setChecked(this->preferences.boolValue(GoalKey::notify));
     });
     connect(goal, &QSpinBox::valueChanged, this,
-            [this](int value) { this->preferences.setValue(GoalKey::daily, value); });
+            [this](int value) { this->preferences.setValueWhenSettled(GoalKey::daily, value); });
     connect(notify, &QCheckBox::clicked, this,
             [this](bool on) { this->preferences.setValue(GoalKey::notify, on); });
 }

@@ -95,8 +95,9 @@ EventSoundsView::EventSoundsView(Preferences& preferences, QWidget* parent)
             row.volume->setValue(value.isDouble() ? value.toInt() : 100);
         });
         connect(row.choice, &QComboBox::activated, this, [this, row](int index) { chosen(row, index); });
-        connect(row.volume, &QSlider::valueChanged, this,
-                [this, row](int value) { this->preferences.setValue(SoundKey::volume(row.event), value); });
+        connect(row.volume, &QSlider::valueChanged, this, [this, row](int value) {
+            this->preferences.setValueWhenSettled(SoundKey::volume(row.event), value);
+        });
         connect(row.play, &QPushButton::clicked, this, [this, row] {
             if (tryOut)
                 tryOut(row.event);

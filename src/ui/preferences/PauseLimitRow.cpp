@@ -52,5 +52,5 @@ PauseLimitRow::PauseLimitRow(Preferences& preferences, QWidget* parent)
         minutes->setValue(std::clamp((stored + 30) / 60, minimumMinutes, maximumMinutes));
     });
     connect(minutes, &QSpinBox::valueChanged, this,
-            [this](int value) { this->preferences.setValue(PauseKey::stopAfter, value * 60); });
+            [this](int value) { this->preferences.setValueWhenSettled(PauseKey::stopAfter, value * 60); });
 }

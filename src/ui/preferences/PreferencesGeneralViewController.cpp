@@ -142,7 +142,7 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     connect(awayDetectionButton, &QCheckBox::clicked, this,
             [this](bool on) { this->preferences.setValue(AwayKey::enabled, on); });
     connect(awayThresholdField, &QSpinBox::valueChanged, this,
-            [this](int minutes) { this->preferences.setValue(AwayKey::threshold, minutes * 60); });
+            [this](int minutes) { this->preferences.setValueWhenSettled(AwayKey::threshold, minutes * 60); });
     for (QCheckBox* box : {soundEffectButton, countdownButton, countDownPieButton, autoStartPomodoroButton,
                            autoLaunchButton, stopBreakOptionsButton, noCancellationOption})
         column->addWidget(box);
@@ -175,7 +175,7 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(Preferences& 
     connect(holdBreaksButton, &QCheckBox::clicked, this,
             [this](bool on) { this->preferences.setValue(HoldKey::enabled, on); });
     connect(holdMaximumField, &QSpinBox::valueChanged, this,
-            [this](int minutes) { this->preferences.setValue(HoldKey::maximum, minutes * 60); });
+            [this](int minutes) { this->preferences.setValueWhenSettled(HoldKey::maximum, minutes * 60); });
     column->addWidget(holdBreaksButton);
     auto* holdRow = new QHBoxLayout;
     holdRow->setContentsMargins(24, 0, 0, 0);
