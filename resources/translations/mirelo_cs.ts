@@ -1172,6 +1172,14 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
         <source>The update server could not be reached. Check the connection and try again.</source>
         <translation>Server s aktualizacemi není dostupný. Zkontrolujte připojení a zkuste to znovu.</translation>
     </message>
+    <message>
+        <source>Mirelo could not read its preferences</source>
+        <translation>Mirelo nemohl přečíst své předvolby</translation>
+    </message>
+    <message>
+        <source>The file was kept as %1. Mirelo runs on its default settings for now and saves only the settings you change.</source>
+        <translation>Soubor byl uschován jako %1. Mirelo zatím běží s výchozím nastavením a ukládá jen nastavení, která změníte.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1433,6 +1441,18 @@ Bez příkazu spustí Mirelo v oznamovací oblasti.
     <message>
         <source>Mirelo cannot read its records</source>
         <translation>Mirelo nemůže přečíst své záznamy</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Průběh exportu</translation>
+    </message>
+    <message>
+        <source>Cancel export</source>
+        <translation>Zrušit export</translation>
+    </message>
+    <message>
+        <source>Export cancelled; the file was not written.</source>
+        <translation>Export zrušen; soubor nebyl zapsán.</translation>
     </message>
 </context>
 <context>

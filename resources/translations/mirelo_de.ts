@@ -1159,6 +1159,14 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
         <source>The update server could not be reached. Check the connection and try again.</source>
         <translation>Der Update-Server ist nicht erreichbar. Prüfen Sie die Verbindung und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>Mirelo could not read its preferences</source>
+        <translation>Mirelo konnte seine Einstellungen nicht lesen</translation>
+    </message>
+    <message>
+        <source>The file was kept as %1. Mirelo runs on its default settings for now and saves only the settings you change.</source>
+        <translation>Die Datei wurde als %1 aufbewahrt. Mirelo läuft vorerst mit den Standardeinstellungen und speichert nur die Einstellungen, die Sie ändern.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1414,6 +1422,18 @@ Ohne Befehl wird Mirelo im Systembereich gestartet.
     <message>
         <source>Mirelo cannot read its records</source>
         <translation>Mirelo kann seine Aufzeichnungen nicht lesen</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Fortschritt des Exports</translation>
+    </message>
+    <message>
+        <source>Cancel export</source>
+        <translation>Export abbrechen</translation>
+    </message>
+    <message>
+        <source>Export cancelled; the file was not written.</source>
+        <translation>Export abgebrochen; die Datei wurde nicht geschrieben.</translation>
     </message>
 </context>
 <context>

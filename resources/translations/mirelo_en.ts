@@ -1159,6 +1159,14 @@ Without a command, starts Mirelo in the tray.
         <source>The update server could not be reached. Check the connection and try again.</source>
         <translation>The update server could not be reached. Check the connection and try again.</translation>
     </message>
+    <message>
+        <source>Mirelo could not read its preferences</source>
+        <translation>Mirelo could not read its preferences</translation>
+    </message>
+    <message>
+        <source>The file was kept as %1. Mirelo runs on its default settings for now and saves only the settings you change.</source>
+        <translation>The file was kept as %1. Mirelo runs on its default settings for now and saves only the settings you change.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1414,6 +1422,18 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Mirelo cannot read its records</source>
         <translation>Mirelo cannot read its records</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Export progress</translation>
+    </message>
+    <message>
+        <source>Cancel export</source>
+        <translation>Cancel export</translation>
+    </message>
+    <message>
+        <source>Export cancelled; the file was not written.</source>
+        <translation>Export cancelled; the file was not written.</translation>
     </message>
 </context>
 <context>

@@ -1159,6 +1159,14 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
         <source>The update server could not be reached. Check the connection and try again.</source>
         <translation>No se pudo contactar con el servidor de actualizaciones. Comprueba la conexión y vuelve a intentarlo.</translation>
     </message>
+    <message>
+        <source>Mirelo could not read its preferences</source>
+        <translation>Mirelo no pudo leer sus preferencias</translation>
+    </message>
+    <message>
+        <source>The file was kept as %1. Mirelo runs on its default settings for now and saves only the settings you change.</source>
+        <translation>El archivo se guardó como %1. Por ahora Mirelo usa los ajustes predeterminados y solo guarda los ajustes que cambie.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1414,6 +1422,18 @@ Sin una orden, inicia Mirelo en la bandeja del sistema.
     <message>
         <source>Mirelo cannot read its records</source>
         <translation>Mirelo no puede leer sus registros</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Progreso de la exportación</translation>
+    </message>
+    <message>
+        <source>Cancel export</source>
+        <translation>Cancelar la exportación</translation>
+    </message>
+    <message>
+        <source>Export cancelled; the file was not written.</source>
+        <translation>Exportación cancelada; el archivo no se escribió.</translation>
     </message>
 </context>
 <context>

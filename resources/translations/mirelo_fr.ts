@@ -1159,6 +1159,14 @@ Sans commande, lance Mirelo dans la zone de notification.
         <source>The update server could not be reached. Check the connection and try again.</source>
         <translation>Le serveur de mises à jour est injoignable. Vérifiez la connexion et réessayez.</translation>
     </message>
+    <message>
+        <source>Mirelo could not read its preferences</source>
+        <translation>Mirelo n’a pas pu lire ses préférences</translation>
+    </message>
+    <message>
+        <source>The file was kept as %1. Mirelo runs on its default settings for now and saves only the settings you change.</source>
+        <translation>Le fichier a été conservé sous %1. Mirelo utilise pour l’instant ses réglages par défaut et n’enregistre que les réglages que vous modifiez.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1414,6 +1422,18 @@ Sans commande, lance Mirelo dans la zone de notification.
     <message>
         <source>Mirelo cannot read its records</source>
         <translation>Mirelo ne peut pas lire ses enregistrements</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Progression de l’export</translation>
+    </message>
+    <message>
+        <source>Cancel export</source>
+        <translation>Annuler l’export</translation>
+    </message>
+    <message>
+        <source>Export cancelled; the file was not written.</source>
+        <translation>Export annulé ; le fichier n’a pas été écrit.</translation>
     </message>
 </context>
 <context>

@@ -1159,6 +1159,14 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
         <source>The update server could not be reached. Check the connection and try again.</source>
         <translation>Impossibile raggiungere il server degli aggiornamenti. Controlla la connessione e riprova.</translation>
     </message>
+    <message>
+        <source>Mirelo could not read its preferences</source>
+        <translation>Mirelo non è riuscito a leggere le sue preferenze</translation>
+    </message>
+    <message>
+        <source>The file was kept as %1. Mirelo runs on its default settings for now and saves only the settings you change.</source>
+        <translation>Il file è stato conservato come %1. Per ora Mirelo usa le impostazioni predefinite e salva solo le impostazioni che modifichi.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1414,6 +1422,18 @@ Senza comando, avvia Mirelo nell&apos;area di notifica.
     <message>
         <source>Mirelo cannot read its records</source>
         <translation>Mirelo non riesce a leggere i suoi dati</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Avanzamento dell’esportazione</translation>
+    </message>
+    <message>
+        <source>Cancel export</source>
+        <translation>Annulla l’esportazione</translation>
+    </message>
+    <message>
+        <source>Export cancelled; the file was not written.</source>
+        <translation>Esportazione annullata; il file non è stato scritto.</translation>
     </message>
 </context>
 <context>

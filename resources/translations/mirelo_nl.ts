@@ -1159,6 +1159,14 @@ Zonder opdracht start Mirelo in het systeemvak.
         <source>The update server could not be reached. Check the connection and try again.</source>
         <translation>De updateserver is niet bereikbaar. Controleer de verbinding en probeer het opnieuw.</translation>
     </message>
+    <message>
+        <source>Mirelo could not read its preferences</source>
+        <translation>Mirelo kon zijn voorkeuren niet lezen</translation>
+    </message>
+    <message>
+        <source>The file was kept as %1. Mirelo runs on its default settings for now and saves only the settings you change.</source>
+        <translation>Het bestand is bewaard als %1. Mirelo draait voorlopig op de standaardinstellingen en bewaart alleen de instellingen die u wijzigt.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1414,6 +1422,18 @@ Zonder opdracht start Mirelo in het systeemvak.
     <message>
         <source>Mirelo cannot read its records</source>
         <translation>Mirelo kan zijn gegevens niet lezen</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Voortgang van de export</translation>
+    </message>
+    <message>
+        <source>Cancel export</source>
+        <translation>Export annuleren</translation>
+    </message>
+    <message>
+        <source>Export cancelled; the file was not written.</source>
+        <translation>Export geannuleerd; het bestand is niet geschreven.</translation>
     </message>
 </context>
 <context>

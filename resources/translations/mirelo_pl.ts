@@ -1172,6 +1172,14 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
         <source>The update server could not be reached. Check the connection and try again.</source>
         <translation>Nie można połączyć się z serwerem aktualizacji. Sprawdź połączenie i spróbuj ponownie.</translation>
     </message>
+    <message>
+        <source>Mirelo could not read its preferences</source>
+        <translation>Mirelo nie mógł odczytać swoich preferencji</translation>
+    </message>
+    <message>
+        <source>The file was kept as %1. Mirelo runs on its default settings for now and saves only the settings you change.</source>
+        <translation>Plik zachowano jako %1. Mirelo działa na razie na ustawieniach domyślnych i zapisuje tylko ustawienia, które zmienisz.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1433,6 +1441,18 @@ Bez polecenia uruchamia Mirelo w zasobniku systemowym.
     <message>
         <source>Mirelo cannot read its records</source>
         <translation>Mirelo nie może odczytać swoich zapisów</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Postęp eksportu</translation>
+    </message>
+    <message>
+        <source>Cancel export</source>
+        <translation>Anuluj eksport</translation>
+    </message>
+    <message>
+        <source>Export cancelled; the file was not written.</source>
+        <translation>Eksport anulowany; plik nie został zapisany.</translation>
     </message>
 </context>
 <context>

@@ -1159,6 +1159,14 @@ Sem um comando, inicia o Mirelo na área de notificação.
         <source>The update server could not be reached. Check the connection and try again.</source>
         <translation>Não foi possível acessar o servidor de atualizações. Verifique a conexão e tente novamente.</translation>
     </message>
+    <message>
+        <source>Mirelo could not read its preferences</source>
+        <translation>O Mirelo não conseguiu ler suas preferências</translation>
+    </message>
+    <message>
+        <source>The file was kept as %1. Mirelo runs on its default settings for now and saves only the settings you change.</source>
+        <translation>O arquivo foi guardado como %1. Por enquanto o Mirelo usa as configurações padrão e salva só as configurações que você mudar.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1414,6 +1422,18 @@ Sem um comando, inicia o Mirelo na área de notificação.
     <message>
         <source>Mirelo cannot read its records</source>
         <translation>O Mirelo não consegue ler seus registros</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Progresso da exportação</translation>
+    </message>
+    <message>
+        <source>Cancel export</source>
+        <translation>Cancelar exportação</translation>
+    </message>
+    <message>
+        <source>Export cancelled; the file was not written.</source>
+        <translation>Exportação cancelada; o arquivo não foi gravado.</translation>
     </message>
 </context>
 <context>

@@ -1172,6 +1172,14 @@ Without a command, starts Mirelo in the tray.
         <source>The update server could not be reached. Check the connection and try again.</source>
         <translation>Сервер обновлений недоступен. Проверьте подключение и повторите попытку.</translation>
     </message>
+    <message>
+        <source>Mirelo could not read its preferences</source>
+        <translation>Mirelo не удалось прочитать свои настройки</translation>
+    </message>
+    <message>
+        <source>The file was kept as %1. Mirelo runs on its default settings for now and saves only the settings you change.</source>
+        <translation>Файл сохранён как %1. Пока Mirelo работает с настройками по умолчанию и сохраняет только те настройки, которые вы измените.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1433,6 +1441,18 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Mirelo cannot read its records</source>
         <translation>Mirelo не может прочитать свои записи</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Ход экспорта</translation>
+    </message>
+    <message>
+        <source>Cancel export</source>
+        <translation>Отменить экспорт</translation>
+    </message>
+    <message>
+        <source>Export cancelled; the file was not written.</source>
+        <translation>Экспорт отменён; файл не записан.</translation>
     </message>
 </context>
 <context>

@@ -1160,6 +1160,14 @@ Utan kommando startas Mirelo i systembrickan.
         <source>The update server could not be reached. Check the connection and try again.</source>
         <translation>Uppdateringsservern kunde inte nås. Kontrollera anslutningen och försök igen.</translation>
     </message>
+    <message>
+        <source>Mirelo could not read its preferences</source>
+        <translation>Mirelo kunde inte läsa sina inställningar</translation>
+    </message>
+    <message>
+        <source>The file was kept as %1. Mirelo runs on its default settings for now and saves only the settings you change.</source>
+        <translation>Filen sparades som %1. Mirelo kör tills vidare med standardinställningarna och sparar bara de inställningar du ändrar.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1415,6 +1423,18 @@ Utan kommando startas Mirelo i systembrickan.
     <message>
         <source>Mirelo cannot read its records</source>
         <translation>Mirelo kan inte läsa sina poster</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Exportförlopp</translation>
+    </message>
+    <message>
+        <source>Cancel export</source>
+        <translation>Avbryt export</translation>
+    </message>
+    <message>
+        <source>Export cancelled; the file was not written.</source>
+        <translation>Exporten avbröts; filen skrevs inte.</translation>
     </message>
 </context>
 <context>

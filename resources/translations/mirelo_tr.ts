@@ -1146,6 +1146,14 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
         <source>The update server could not be reached. Check the connection and try again.</source>
         <translation>Güncelleme sunucusuna ulaşılamadı. Bağlantıyı denetleyip yeniden deneyin.</translation>
     </message>
+    <message>
+        <source>Mirelo could not read its preferences</source>
+        <translation>Mirelo tercihlerini okuyamadı</translation>
+    </message>
+    <message>
+        <source>The file was kept as %1. Mirelo runs on its default settings for now and saves only the settings you change.</source>
+        <translation>Dosya %1 olarak saklandı. Mirelo şimdilik varsayılan ayarlarla çalışıyor ve yalnızca değiştirdiğiniz ayarları kaydediyor.</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1395,6 +1403,18 @@ Komut verilmezse Mirelo&apos;yu sistem tepsisinde başlatır.
     <message>
         <source>Mirelo cannot read its records</source>
         <translation>Mirelo kayıtlarını okuyamıyor</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Dışa aktarma ilerlemesi</translation>
+    </message>
+    <message>
+        <source>Cancel export</source>
+        <translation>Dışa aktarmayı iptal et</translation>
+    </message>
+    <message>
+        <source>Export cancelled; the file was not written.</source>
+        <translation>Dışa aktarma iptal edildi; dosya yazılmadı.</translation>
     </message>
 </context>
 <context>

@@ -1146,6 +1146,14 @@ Without a command, starts Mirelo in the tray.
         <source>The update server could not be reached. Check the connection and try again.</source>
         <translation>无法连接更新服务器。请检查网络连接后重试。</translation>
     </message>
+    <message>
+        <source>Mirelo could not read its preferences</source>
+        <translation>Mirelo 无法读取其偏好设置</translation>
+    </message>
+    <message>
+        <source>The file was kept as %1. Mirelo runs on its default settings for now and saves only the settings you change.</source>
+        <translation>该文件已保留为 %1。Mirelo 暂时使用默认设置运行，并且只保存您更改的设置。</translation>
+    </message>
 </context>
 <context>
     <name>MinutesSpinBox</name>
@@ -1395,6 +1403,18 @@ Without a command, starts Mirelo in the tray.
     <message>
         <source>Mirelo cannot read its records</source>
         <translation>Mirelo 无法读取其记录</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>导出进度</translation>
+    </message>
+    <message>
+        <source>Cancel export</source>
+        <translation>取消导出</translation>
+    </message>
+    <message>
+        <source>Export cancelled; the file was not written.</source>
+        <translation>导出已取消；文件未写入。</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "TestEnvironment.h"
 #include "records/Interval.h"
 #include "records/MainDB.h"
+#include "records/RecordsExport.h"
 #include "records/TaskExport.h"
 #include "records/TaskService.h"
 #include "settings/DataFolder.h"
@@ -17,6 +18,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
+#include <QSignalSpy>
 
 #include <sqlite3.h>
 
@@ -221,7 +224,7 @@ TEST_F(TaskStoreTest, CountZeroAsksForALongBreakOnAnEmptyDayAndUnknownTypesLogAs
                                  QStringLiteral(R"(tasks: [nil, "Today-Short-break", "Today-Pomodoro"])")));
 }
 
-TEST_F(TaskStoreTest, OnlyRowsWhollyInsideTheLocalDayAreToday)
+TEST_F(TaskStoreTest, AnIntervalBelongsToTheDayItStartedInEveryView)
 {
     TaskService& tasks = open();
     const QDate yesterday = day.addDays(-1), tomorrow = day.addDays(1);
@@ -237,17 +240,29 @@ TEST_F(TaskStoreTest, OnlyRowsWhollyInsideTheLocalDayAreToday)
     for (const Interval& row : rows)
         ASSERT_TRUE(tasks.insert(row));
 
-    const std::vector<QTime> today{QTime(0, 0), QTime(13, 0), QTime(23, 30)};
+    const std::vector<QTime> today{QTime(0, 0), QTime(13, 0), QTime(23, 30), QTime(23, 40), QTime(23, 50)};
     EXPECT_EQ(startTimes(tasks.fetchTodayTasks(false)), today);
-    EXPECT_EQ(startTimes(tasks.fetchTodayTasks(true)), std::vector<QTime>{QTime(23, 30)});
+    EXPECT_EQ(startTimes(tasks.fetchTodayTasks(true)),
+              (std::vector<QTime>{QTime(23, 30), QTime(23, 40), QTime(23, 50)}));
     clock.set(at(day, QTime(23, 59, 59)));
     EXPECT_EQ(startTimes(tasks.fetchTodayTasks(false)), today);
 
-    // The Pomodoro across this midnight is not tomorrow's either.
+    // The Pomodoro across this midnight stays the day's; yesterday keeps its own.
     clock.set(at(tomorrow, QTime(0, 20)));
     EXPECT_TRUE(tasks.fetchTodayTasks(false).empty());
     clock.set(at(yesterday, QTime(23, 55)));
-    EXPECT_TRUE(tasks.fetchTodayTasks(false).empty());
+    EXPECT_EQ(startTimes(tasks.fetchTodayTasks(false)), std::vector<QTime>{QTime(23, 50)});
+
+    // The list, the charts and the goal count the same Pomodoros on the same days.
+    const std::vector<DayFocus> focus = tasks.focusPerDay(yesterday, tomorrow);
+    ASSERT_EQ(focus.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        const std::vector<Interval> listed = tasks.fetchTasks(yesterday.addDays(i), true);
+        qint64 seconds = 0;
+        for (const Interval& task : listed)
+            seconds += task.focusedDuration();
+        EXPECT_EQ(focus[std::size_t(i)], (DayFocus{seconds, int(listed.size())})) << i;
+    }
 }
 
 TEST_F(TaskStoreTest, DaysWhoseMidnightIsADaylightSavingChangeStillHaveAToday)
@@ -303,6 +318,39 @@ TEST_F(TaskStoreTest, AnExportTellsTheRepeatedHourApartAndABusyStoreExportsNothi
     records = tasks.readAllTasks();
     ASSERT_TRUE(records);
     EXPECT_EQ(records->size(), 2u);
+}
+
+TEST_F(TaskStoreTest, AnExportReadsPageByPageAndLosesNoRowWhereStartsTie)
+{
+    TaskService& tasks = open();
+    // 4,500 rows on two starts only, so that pages break inside a run of equal starts; one
+    // interval still running.
+    plainSQL(dbFile,
+             QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 4500) "
+                            "INSERT INTO WTask(type, start, end) SELECT 1 + i % 3, 1e9 + (i / 3000) * 60, "
+                            "1e9 + (i / 3000) * 60 + 300 FROM n"));
+    plainSQL(dbFile, QStringLiteral("INSERT INTO WTask(type, start) VALUES(1, 1e9)"));
+    const QString csv = QDir(QFileInfo(dbFile).absolutePath()).filePath(QStringLiteral("export.csv"));
+    RecordsExport exporter(tasks.databaseFileForReading());
+    QSignalSpy finished(&exporter, &RecordsExport::finished);
+    ASSERT_TRUE(exporter.start(csv));
+    EXPECT_FALSE(exporter.start(csv)); // one at a time
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_EQ(finished.at(0).at(0).value<RecordsExport::Outcome>(), RecordsExport::Outcome::saved);
+    const QList<QByteArray> lines = readFile(csv).split('\n');
+    ASSERT_EQ(lines.size(), 4502); // the header, 4,500 rows and the last line break
+    QSet<QByteArray> ids;
+    for (qsizetype i = 1; i <= 4500; ++i)
+        ids.insert(lines[i].split(',').value(0));
+    EXPECT_EQ(ids.size(), 4500);
+
+    // No database: nothing written, not even a header.
+    RecordsExport nowhere{QString()};
+    QSignalSpy refused(&nowhere, &RecordsExport::finished);
+    ASSERT_TRUE(nowhere.start(csv + QStringLiteral(".none")));
+    ASSERT_TRUE(refused.wait(5000));
+    EXPECT_EQ(refused.at(0).at(0).value<RecordsExport::Outcome>(), RecordsExport::Outcome::unreadable);
+    EXPECT_FALSE(QFileInfo::exists(csv + QStringLiteral(".none")));
 }
 
 TEST_F(TaskStoreTest, UpdateOrInsertLengthensTheLatestPomodoroInPlace)
@@ -526,6 +574,21 @@ TEST_F(TaskStoreTest, KeptIntervalsLandFirstAndAnUnreadableJournalIsLeftAlone)
     EXPECT_FALSE(open().insert(interval(2, at(day, QTime(9, 0)), at(day, QTime(9, 5)))));
     store.reset();
     EXPECT_TRUE(log().anyContains(QStringLiteral("1 finished task(s) could not be saved and are lost")));
+}
+
+TEST_F(TaskStoreTest, AFileTurnedReadOnlyWhileOpenIsToldSoAndItsKeptIntervalsStillCount)
+{
+    TaskService& tasks = open();
+    ASSERT_TRUE(tasks.insert(interval(1, at(day, QTime(8, 0)), at(day, QTime(8, 25)))));
+    ReadOnlyPath readOnly(dbFile);
+    if (!readOnly.active())
+        GTEST_SKIP() << "this file system cannot make a file read-only";
+    const TaskWrite written = tasks.insert(interval(2, at(day, QTime(8, 25)), at(day, QTime(8, 30))));
+    EXPECT_FALSE(written);
+    // Not a lock that passes by itself: the user has something to do.
+    EXPECT_EQ(written.problem, StoreProblem::readOnly);
+    // The next interval starts after the kept one, not after the last row in the table.
+    EXPECT_EQ(tasks.latestEnd(), at(day, QTime(8, 30)));
 }
 
 TEST_F(TaskStoreTest, AFolderThatCannotBeWrittenKeepsIntervalsUntilItCan)

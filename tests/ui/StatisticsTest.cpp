@@ -20,8 +20,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 
 // The statistics window on the real task store, at a fake time.
@@ -46,6 +48,11 @@ protected:
         task.start = start;
         task.end = start.addSecs(seconds);
         ASSERT_TRUE(tasks->insert(task));
+    }
+    // Waits for the export running in the background to end.
+    bool exportEnded()
+    {
+        return QTest::qWaitFor([&] { return !view().isExporting(); }, 10000);
     }
     StatViewController& view()
     {
@@ -88,7 +95,7 @@ TEST_F(StatisticsTest, ADayOfRecordsListedFilteredCountedAndCrossingMidnight)
     EXPECT_EQ(view().dateLable->text(), QStringLiteral("Sunday, December 6, 2026"));
 
     record(1, at(5, 14, 0), 1500);
-    record(1, at(5, 23, 59), 1500); // over midnight: on neither day's page
+    record(1, at(5, 23, 59), 1500); // over midnight: the day it started
     record(1, at(6, 9, 30), 1500);
     record(2, at(6, 10, 0), 59);
     record(3, at(6, 10, 5), 60);
@@ -129,9 +136,10 @@ TEST_F(StatisticsTest, ADayOfRecordsListedFilteredCountedAndCrossingMidnight)
     // Back one day, then across midnight with the window open: it follows the new today.
     view().previousDayButton->click();
     EXPECT_EQ(view().dateLable->text(), QStringLiteral("Saturday, December 5, 2026"));
-    EXPECT_EQ(rows(), QStringList{work + QStringLiteral(" 14:00|25 min")});
-    EXPECT_EQ(view().countLabel->text(), QStringLiteral("1 Pomodoro"));
-    EXPECT_EQ(view().totalsLabel->text(), QStringLiteral("25 min focused · 1 Pomodoro · 0 breaks"));
+    EXPECT_EQ(rows(),
+              (QStringList{work + QStringLiteral(" 14:00|25 min"), work + QStringLiteral(" 23:59|25 min")}));
+    EXPECT_EQ(view().countLabel->text(), QStringLiteral("2 Pomodoros"));
+    EXPECT_EQ(view().totalsLabel->text(), QStringLiteral("50 min focused · 2 Pomodoros · 0 breaks"));
     view().previousDayButton->click();
     // A past day is not waiting for a timer.
     EXPECT_EQ(view().placeholderLabel->text(), QStringLiteral("Nothing recorded"));
@@ -181,6 +189,7 @@ TEST_F(StatisticsTest, RecordsThatCannotBeReadAreNotExportedOverAFile)
     earlier.close();
     view().chooseExportPath = [&] { return path; };
     view().exportButton->click();
+    ASSERT_TRUE(exportEnded());
     EXPECT_TRUE(view().exportResultLabel->text().startsWith(Localizable::text("Could not save: ")));
     ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
     EXPECT_EQ(earlier.readAll(), QByteArray("last week's export\n"));
@@ -190,18 +199,29 @@ TEST_F(StatisticsTest, ExportWritesEveryRecordAndParsesBack)
 {
     record(1, at(4, 9, 0), 1500);
     record(2, at(6, 9, 25), 300);
+    Interval paused;
+    paused.type = 1;
+    paused.start = at(6, 10, 0);
+    paused.end = paused.start.addSecs(2400);
+    paused.paused = 900;
+    ASSERT_TRUE(tasks->insert(paused));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("records.csv"));
     view().chooseExportPath = [&] { return path; };
     view().exportButton->click();
+    EXPECT_FALSE(view().exportButton->isEnabled());
+    ASSERT_TRUE(exportEnded());
+    EXPECT_TRUE(view().exportButton->isEnabled());
+    EXPECT_TRUE(view().exportProgress->isHidden());
     EXPECT_EQ(view().exportResultLabel->text(),
               Localizable::text("Saved to ") + QDir::toNativeSeparators(path));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
-    ASSERT_EQ(lines.size(), 4); // the header, one line per record, and the last line break
-    EXPECT_EQ(lines[0], QByteArray("id,type,start,end,seconds\r"));
-    EXPECT_TRUE(lines[3].isEmpty());
+    ASSERT_EQ(lines.size(), 5); // the header, one line per record, and the last line break
+    // The first five columns as they always were; paused and focused seconds after them.
+    EXPECT_EQ(lines[0], QByteArray("id,type,start,end,seconds,paused,focused\r"));
+    EXPECT_TRUE(lines[4].isEmpty());
     // Every column read back is the record's own.
     const auto when = [](const QByteArray& text) {
         return QDateTime::fromString(QString::fromUtf8(text), Qt::ISODate);
@@ -210,32 +230,68 @@ TEST_F(StatisticsTest, ExportWritesEveryRecordAndParsesBack)
     {
         QByteArray id, type;
         QDateTime start, end;
-        QByteArray seconds;
-    } expected[] = {{"1", "pomodoro", at(4, 9, 0), at(4, 9, 25), "1500"},
-                    {"2", "shortBreak", at(6, 9, 25), at(6, 9, 30), "300"}};
-    for (int i = 0; i < 2; ++i) {
+        QByteArray seconds, paused, focused;
+    } expected[] = {{"1", "pomodoro", at(4, 9, 0), at(4, 9, 25), "1500", "0", "1500"},
+                    {"2", "shortBreak", at(6, 9, 25), at(6, 9, 30), "300", "0", "300"},
+                    {"3", "pomodoro", at(6, 10, 0), at(6, 10, 40), "2400", "900", "1500"}};
+    for (int i = 0; i < 3; ++i) {
         const QList<QByteArray> fields = lines[i + 1].trimmed().split(',');
-        ASSERT_EQ(fields.size(), 5) << i;
+        ASSERT_EQ(fields.size(), 7) << i;
         EXPECT_EQ(fields[0], expected[i].id) << i;
         EXPECT_EQ(fields[1], expected[i].type) << i;
         EXPECT_EQ(when(fields[2]), expected[i].start) << i;
         EXPECT_EQ(when(fields[3]), expected[i].end) << i;
         EXPECT_EQ(fields[4], expected[i].seconds) << i;
+        EXPECT_EQ(fields[5], expected[i].paused) << i;
+        EXPECT_EQ(fields[6], expected[i].focused) << i;
     }
 
     // A folder that cannot be written: nothing written, the old file left whole, said so.
     view().chooseExportPath = [&] { return dir.filePath(QStringLiteral("missing/records.csv")); };
     view().exportButton->click();
+    ASSERT_TRUE(exportEnded());
     EXPECT_TRUE(log().anyStartsWith(QStringLiteral("Failed to export the records.")));
     EXPECT_TRUE(view().exportResultLabel->text().startsWith(Localizable::text("Could not save: ")));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
-    // Cancelled: nothing happens.
+    // No file chosen: nothing happens.
     const QString said = view().exportResultLabel->text();
     const int logged = log().lines().size();
     view().chooseExportPath = [] { return QString(); };
     view().exportButton->click();
     EXPECT_EQ(view().exportResultLabel->text(), said);
     EXPECT_EQ(log().lines().size(), logged);
+
+    // Cancelled at once: the earlier file stays as it was, whole, whichever way the race goes.
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier\n");
+    earlier.close();
+    view().chooseExportPath = [&] { return path; };
+    view().exportButton->click();
+    view().cancelExportButton->click();
+    ASSERT_TRUE(exportEnded());
+    const QByteArray after = readFile(path);
+    EXPECT_TRUE(after == QByteArray("earlier\n") || after.split('\n').size() == 5) << after.constData();
+}
+
+TEST_F(StatisticsTest, AnOpenWindowShowsIntervalsAsTheyAreRecordedAndReadsWhatItShows)
+{
+    window = std::make_unique<StatWindowController>(*tasks, *prefs, clock);
+    window->showWindow();
+    EXPECT_EQ(view().countLabel->text(), QStringLiteral("0 Pomodoros"));
+    // Forty minutes with fifteen paused: the row and the screen reader both say 25.
+    Interval paused;
+    paused.type = 1;
+    paused.start = at(6, 10, 0);
+    paused.end = paused.start.addSecs(2400);
+    paused.paused = 900;
+    ASSERT_TRUE(tasks->insert(paused));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view().tableView->count() == 1; }, 2000));
+    EXPECT_EQ(view().countLabel->text(), QStringLiteral("1 Pomodoro"));
+    ASSERT_EQ(rows().size(), 1);
+    EXPECT_TRUE(rows()[0].endsWith(QStringLiteral("|25 min")));
+    const QString spoken = view().tableView->item(0)->data(Qt::AccessibleTextRole).toString();
+    EXPECT_TRUE(spoken.endsWith(QStringLiteral(", 25 min"))) << spoken.toStdString();
 }
 
 TEST_F(StatisticsTest, RecordsThatCannotBeReadAreNotAnEmptyDay)

@@ -48,6 +48,7 @@ public:
     // Writes the kept intervals, oldest first. False while any is still waiting.
     bool saveUnsaved();
     bool hasUnsaved() const { return !unsaved.empty(); }
+    std::size_t unsavedCount() const { return unsaved.size(); }
     // The latest end among the kept intervals.
     std::optional<QDateTime> latestUnsavedEnd() const;
     // Intervals that a quit now would lose: kept, and not in the journal.

@@ -10,7 +10,9 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
+
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <mutex>
 
@@ -287,7 +289,14 @@ bool MainDB::lastFailureWasFullDisk() const
 
 bool MainDB::lastFailureWasReadOnly() const
 {
-    // A folder that cannot be written refuses the rollback journal: SQLite cannot open it.
+    // A folder that cannot be written refuses the rollback journal: SQLite cannot open it. A file
+    // that became read-only under an open connection fails its writes with a plain I/O error:
+    // asking the file system tells it from a disk that went away for a moment.
+    if (lastFailure == SQLITE_IOERR && path) {
+        const QByteArray file = QFile::encodeName(*path);
+        const QByteArray folder = QFile::encodeName(QFileInfo(*path).absolutePath());
+        return ::access(file.constData(), W_OK) != 0 || ::access(folder.constData(), W_OK) != 0;
+    }
     return lastFailure == SQLITE_READONLY || lastFailure == SQLITE_CANTOPEN;
 }
 
@@ -306,4 +315,9 @@ bool MainDB::lastFailureCanPass() const
     default:
         return false;
     }
+}
+
+DBValue MainDB::valueOf(const SQLite::Column& column)
+{
+    return columnValue(column);
 }

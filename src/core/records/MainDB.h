@@ -11,6 +11,7 @@
 #include <vector>
 
 namespace SQLite {
+class Column;
 class Database;
 }
 
@@ -68,6 +69,9 @@ public:
     bool inTransaction() const;
     // Whether a file stands at the path (when setup failed: it is there and cannot be read).
     bool fileExists() const;
+
+    // A column of the current row as SQLite stored it.
+    static DBValue valueOf(const SQLite::Column& column);
 
     // Runs a statement that returns rows, every column of each.
     DBResult<std::vector<DBRow>> query(const QString& sql, const std::vector<DBValue>& bindings);

@@ -41,7 +41,7 @@ QString titleList(const std::vector<Interval>& tasks)
 
 TaskService::TaskService(Preferences& preferences, const Clock& clock, std::optional<QString> databasePath,
                          std::chrono::milliseconds busyTimeout, const QString& journalPath)
-    : preferences(preferences), clock(clock),
+    : preferences(preferences), clock(clock), databasePath(databasePath.value_or(QString())),
       db(std::make_unique<MainDB>(std::move(databasePath), busyTimeout))
 {
     writer = std::make_unique<IntervalWriter>(*db, IntervalJournal(journalPath), [this] {
@@ -103,17 +103,40 @@ bool TaskService::isReady() const
 
 TaskWrite TaskService::insert(const Interval& task)
 {
-    return writer->store(task, false);
+    const std::size_t waiting = writer->unsavedCount();
+    TaskWrite written = writer->store(task, false);
+    if (written || writer->unsavedCount() < waiting)
+        writes.accept(writes.value() + 1);
+    return written;
 }
 
 TaskWrite TaskService::updateOrInsert(const Interval& task)
 {
-    return writer->store(task, true);
+    const std::size_t waiting = writer->unsavedCount();
+    TaskWrite written = writer->store(task, true);
+    if (written || writer->unsavedCount() < waiting)
+        writes.accept(writes.value() + 1);
+    return written;
 }
 
 bool TaskService::saveUnsavedTasks()
 {
-    return writer->saveUnsaved();
+    const std::size_t waiting = writer->unsavedCount();
+    const bool saved = writer->saveUnsaved();
+    if (writer->unsavedCount() < waiting)
+        writes.accept(writes.value() + 1);
+    return saved;
+}
+
+Subscription TaskService::observeWrites(std::function<void()> observer)
+{
+    auto first = std::make_shared<bool>(true);
+    return writes.subscribe([first, observer = std::move(observer)](qint64) {
+        if (*first)
+            *first = false;
+        else
+            observer();
+    });
 }
 
 std::vector<Interval> TaskService::findWithPauses(const Condition& where, bool byStart)
@@ -161,15 +184,17 @@ std::vector<Interval> TaskService::fetchTodayTasks(bool pomodoroOnly)
 namespace {
 
 // The date's own bounds, not 00:00 and 23:59:59: where daylight saving starts at midnight
-// 00:00 does not exist, and where it ends at midnight the day's last hour comes twice. The
-// end is the last whole second before the next day: a row ending in its final fraction is not
-// the day's.
+// 00:00 does not exist, and where it ends at midnight the day's last hour comes twice. An
+// interval is its start's day, as the charts, the periods and the goal count it: a Pomodoro over
+// midnight is on one day's list, never on neither. Any comparison with a missing end is false,
+// so rows still running stay out.
 Condition dayCondition(const QDate& first, const QDate& last)
 {
-    const QDateTime start = first.startOfDay(Qt::LocalTime);
-    const QDateTime end = last.addDays(1).startOfDay(Qt::LocalTime).addSecs(-1);
-    return Column(QStringLiteral("start")) >= secondsSince1970(start) &&
-           Column(QStringLiteral("end")) <= secondsSince1970(end);
+    const double start = secondsSince1970(first.startOfDay(Qt::LocalTime));
+    const double next = secondsSince1970(last.addDays(1).startOfDay(Qt::LocalTime));
+    return Column(QStringLiteral("start")) >= start &&
+           Column(QStringLiteral("start")) <= std::nextafter(next, 0.0) &&
+           Column(QStringLiteral("end")) >= std::numeric_limits<qint64>::min();
 }
 
 } // namespace
@@ -265,6 +290,12 @@ std::optional<std::vector<Interval>> TaskService::readAllTasks()
     if (db->lastStatementFailed())
         return std::nullopt;
     return tasks;
+}
+
+QString TaskService::databaseFileForReading()
+{
+    saveUnsavedTasks();
+    return db->initilaized() ? databasePath : QString();
 }
 
 std::optional<Interval> TaskService::lastPomodoroTask()

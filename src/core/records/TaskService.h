@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reactive/BehaviorRelay.h"
 #include "records/Interval.h"
 #include "records/IntervalWriter.h"
 
@@ -7,6 +8,7 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -52,6 +54,8 @@ public:
     // operation tries this first. False while any is still waiting.
     bool saveUnsavedTasks();
     bool hasUnsavedTasks() const { return writer->hasUnsaved(); }
+    // Calls observer after each write that put intervals in the table (not at once).
+    [[nodiscard]] Subscription observeWrites(std::function<void()> observer);
     // Finished intervals a quit now would lose (not even the journal could take them).
     int intervalsAtRisk() const { return writer->atRisk(); }
     // Whether the last read of the records failed (the database cannot be opened or read):
@@ -72,6 +76,9 @@ public:
     // The same, or none when the records cannot be read (the database could not be opened, or
     // another program holds it): an export must not stand an empty file in for the records.
     std::optional<std::vector<Interval>> readAllTasks();
+    // Saves what waits in the journal first, then names the database file for a reader with a
+    // connection of its own (an export); empty when no database could be opened.
+    QString databaseFileForReading();
     // The type-1 row with the latest end, of any day.
     std::optional<Interval> lastPomodoroTask();
     // The latest end of any row or kept interval: where the next interval may start at the earliest.
@@ -88,9 +95,11 @@ private:
 
     Preferences& preferences;
     const Clock& clock;
+    QString databasePath;
     std::unique_ptr<MainDB> db;
     std::unique_ptr<IntervalWriter> writer;
     bool readFailed = false;
+    BehaviorRelay<qint64> writes{0};
     // The side table of paused seconds exists (a file that cannot be written may lack it).
     bool pauseTable = false;
 };

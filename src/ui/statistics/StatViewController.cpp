@@ -3,7 +3,6 @@
 #include "diagnostics/Log.h"
 #include "diagnostics/UsageTracker.h"
 #include "records/StatRow.h"
-#include "records/TaskExport.h"
 #include "records/TaskService.h"
 #include "settings/Preferences.h"
 #include "statistics/FocusChart.h"
@@ -17,6 +16,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -129,6 +129,17 @@ StatViewController::StatViewController(TaskService& tasks, Preferences& preferen
     exportResultLabel->setWordWrap(true);
     exportResultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     exportResultLabel->hide();
+    exportProgress = new QProgressBar(this);
+    exportProgress->setAccessibleName(tr("Export progress"));
+    exportProgress->setRange(0, 100);
+    exportProgress->hide();
+    cancelExportButton = new QPushButton(tr("Cancel export"), this);
+    cancelExportButton->setAutoDefault(false);
+    cancelExportButton->hide();
+    auto* exportRow = new QHBoxLayout;
+    exportRow->addWidget(exportProgress, 1);
+    exportRow->addWidget(cancelExportButton);
+    exportRow->addWidget(exportButton);
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(header);
@@ -138,13 +149,18 @@ StatViewController::StatViewController(TaskService& tasks, Preferences& preferen
     column->addWidget(totalsLabel);
     column->addWidget(chart);
     column->addWidget(exportResultLabel);
-    column->addWidget(exportButton, 0, Qt::AlignRight);
+    column->addLayout(exportRow);
+    exportRow->insertStretch(0, 0);
 
     connect(pomodorosFilterButton, &QToolButton::clicked, this, [this] { setFilter(true); });
     connect(allFilterButton, &QToolButton::clicked, this, [this] { setFilter(false); });
     connect(previousDayButton, &QToolButton::clicked, this, [this] { showDay(shownDay().addDays(-1)); });
     connect(nextDayButton, &QToolButton::clicked, this, [this] { showDay(shownDay().addDays(1)); });
     connect(exportButton, &QPushButton::clicked, this, &StatViewController::exportRecords);
+    connect(cancelExportButton, &QPushButton::clicked, this, [this] {
+        if (exporter)
+            exporter->cancel();
+    });
     chooseExportPath = [this] {
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         return QFileDialog::getSaveFileName(this, Localizable::text("Export CSV…"),
@@ -218,7 +234,7 @@ void StatViewController::reloadTasks()
                       tr("%1 at %2, %3")
                           .arg(kind,
                                QLocale().toString(task.start.toLocalTime().time(), QLocale::ShortFormat),
-                               StatRow::detail(task.duration())));
+                               StatRow::detail(task.focusedDuration())));
         tableView->setItemWidget(item, cell);
     }
     const auto count = int(tasksToday.size());
@@ -271,26 +287,54 @@ void StatViewController::showExportResult(const QString& text, bool failed)
 
 void StatViewController::exportRecords()
 {
+    if (isExporting())
+        return;
     const QString path = chooseExportPath ? chooseExportPath() : QString();
     if (path.isEmpty())
         return;
-    QString error;
-    const std::optional<std::vector<Interval>> records = tasks.readAllTasks();
-    if (!records) {
+    exporter = std::make_unique<RecordsExport>(tasks.databaseFileForReading());
+    connect(exporter.get(), &RecordsExport::progressed, this, [this](qint64 written, qint64 total) {
+        exportProgress->setValue(total > 0 ? int(written * 100 / total) : 100);
+    });
+    connect(exporter.get(), &RecordsExport::finished, this,
+            [this, path](RecordsExport::Outcome outcome, const QString& error) {
+                exportEnded(outcome, error, path);
+            });
+    exportResultLabel->hide();
+    exportProgress->setValue(0);
+    exportProgress->show();
+    cancelExportButton->show();
+    exportButton->setEnabled(false);
+    exporter->start(path);
+}
+
+void StatViewController::exportEnded(RecordsExport::Outcome outcome, const QString& error,
+                                     const QString& path)
+{
+    exportProgress->hide();
+    cancelExportButton->hide();
+    exportButton->setEnabled(true);
+    switch (outcome) {
+    case RecordsExport::Outcome::saved:
+        LOG_INFO(QStringLiteral("Exported the records."));
+        showExportResult(Localizable::text("Saved to %1").arg(QDir::toNativeSeparators(path)), false);
+        break;
+    case RecordsExport::Outcome::cancelled:
+        LOG_INFO(QStringLiteral("Export of the records cancelled."));
+        showExportResult(tr("Export cancelled; the file was not written."), false);
+        break;
+    case RecordsExport::Outcome::unreadable:
         // Nothing is written over the chosen file: a header alone would look like no records.
         LOG_ERROR(QStringLiteral("Failed to export the records. Error: the records cannot be read"));
         showExportResult(
             Localizable::text("Could not save: %1")
                 .arg(Localizable::text("the records cannot be read now (the database is in use or damaged)")),
             true);
-        return;
-    }
-    if (TaskExport::writeCsv(path, *records, &error)) {
-        LOG_INFO(QStringLiteral("Exported the records."));
-        showExportResult(Localizable::text("Saved to %1").arg(QDir::toNativeSeparators(path)), false);
-    } else {
+        break;
+    case RecordsExport::Outcome::notWritten:
         LOG_ERROR(QStringLiteral("Failed to export the records. Error: ") + error);
         showExportResult(Localizable::text("Could not save: %1").arg(error), true);
+        break;
     }
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "records/Interval.h"
+#include "records/RecordsExport.h"
 
 #include <QDate>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class Clock;
@@ -13,6 +15,7 @@ class FocusChart;
 class Preferences;
 class QLabel;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 class QToolButton;
 class TaskService;
@@ -50,6 +53,9 @@ public:
     QPushButton* exportButton = nullptr;
     // What the last export did, in words.
     QLabel* exportResultLabel = nullptr;
+    // Shown while an export runs.
+    QProgressBar* exportProgress = nullptr;
+    QPushButton* cancelExportButton = nullptr;
     QListWidget* tableView = nullptr;
     FocusChart* chart = nullptr;
     std::vector<Interval> tasksToday;
@@ -62,7 +68,9 @@ public:
     void setFilter(bool pomodorosOnly);
     void showDay(const QDate& day);
     QDate shownDay() const;
+    // Asks where to, then writes every record in the background; the result shows below.
     void exportRecords();
+    bool isExporting() const { return exporter && exporter->isRunning(); }
     // Whether the rows show the pictures or the plain symbols.
     static bool colourEmojiAvailable();
 
@@ -72,6 +80,7 @@ protected:
 private:
     void updateFilterButtons();
     void showExportResult(const QString& text, bool failed);
+    void exportEnded(RecordsExport::Outcome outcome, const QString& error, const QString& path);
     QDate today() const;
 
     TaskService& tasks;
@@ -80,4 +89,5 @@ private:
     // None while today is shown: today is taken afresh at each reload, so a window left open
     // across midnight shows the new day.
     std::optional<QDate> pinnedDay;
+    std::unique_ptr<RecordsExport> exporter;
 };

@@ -38,6 +38,18 @@ StatWindowController::StatWindowController(TaskService& tasks, Preferences& pref
             view->setFocus();
     });
     layout->addWidget(tabs);
+    disposeBag += tasks.observeWrites([this] {
+        if (reloadQueued)
+            return;
+        reloadQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                reloadQueued = false;
+                reload();
+            },
+            Qt::QueuedConnection);
+    });
     updateGoal();
     resize(360, 520);
 }
@@ -57,15 +69,21 @@ void StatWindowController::updateGoal()
                   tr("%n day(s) in a row", nullptr, status.streak));
 }
 
+void StatWindowController::reload()
+{
+    content->reloadTasks();
+    if (FocusPeriodView* view = periodView(tabs->currentIndex()))
+        view->reload();
+    updateGoal();
+}
+
 void StatWindowController::showWindow()
 {
     // Asked for again while open: read afresh, as when it first shows.
-    if (isVisible()) {
-        content->reloadTasks();
-        if (FocusPeriodView* view = periodView(tabs->currentIndex()))
-            view->reload();
-    }
-    updateGoal();
+    if (isVisible())
+        reload();
+    else
+        updateGoal();
     show();
     raise();
     activateWindow();

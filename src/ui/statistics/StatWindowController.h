@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reactive/DisposeBag.h"
+
 #include <QPoint>
 #include <QWidget>
 
@@ -31,6 +33,8 @@ public:
     QLabel* goalLabel() const { return goal; }
     void updateGoal();
     void showWindow();
+    // Reads the records again: the day, the period shown and the goal.
+    void reload();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -46,4 +50,8 @@ private:
     Preferences& preferences;
     const Clock& clock;
     std::optional<QPoint> dragOffset;
+    // An interval recorded while the window exists shows at once; reads wait for the event loop
+    // so that the write that told us is over.
+    bool reloadQueued = false;
+    DisposeBag disposeBag;
 };
